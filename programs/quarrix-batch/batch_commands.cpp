@@ -1,0 +1,15 @@
+#include "batch_commands.h"
+
+#include "project/project_commands.h"
+
+namespace quarrix {
+
+const std::vector<BatchCommandEntry>& BatchCommands() {
+  static const std::vector<BatchCommandEntry> commands = {
+      {"header", "show or edit a project header", RunHeaderCommand},
+      {"xy", "write the X/Y file or convert positions", RunXyCommand},
+  };
+  return commands;
+}
+
+}  // namespace quarrix

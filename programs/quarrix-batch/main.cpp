@@ -1,0 +1,34 @@
+// quarrix-batch: the interpretation program's jobs without windows.
+#include <cstring>
+#include <iostream>
+
+#include "batch_commands.h"
+
+namespace {
+
+void PrintUsage(std::ostream& out) {
+  out << "usage: quarrix-batch COMMAND [ARGS...]   (COMMAND --help for its options)\n\n";
+  for (const auto& command : quarrix::BatchCommands())
+    out << "  " << command.name << std::string(12 - std::strlen(command.name), ' ')
+        << command.summary << '\n';
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    PrintUsage(std::cerr);
+    return 2;
+  }
+  std::string name = argv[1];
+  if (name == "--help" || name == "-h" || name == "help") {
+    PrintUsage(std::cout);
+    return 0;
+  }
+  std::vector<std::string> args(argv + 2, argv + argc);
+  for (const auto& command : quarrix::BatchCommands())
+    if (name == command.name) return command.run(args, std::cout, std::cerr);
+  std::cerr << "quarrix-batch: unknown command '" << name << "'\n";
+  PrintUsage(std::cerr);
+  return 2;
+}

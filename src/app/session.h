@@ -1,0 +1,14 @@
+#pragma once
+// Everything a running interpretation program holds: the open project and the
+// user settings. The programs create one and pass it down by reference.
+#include "app/setup_settings.h"
+#include "project/project_state.h"
+
+namespace quarrix {
+
+struct Session {
+  ProjectState project;
+  SetupSettings settings;
+};
+
+}  // namespace quarrix

@@ -1,0 +1,29 @@
+#pragma once
+// Path helpers: the per-user configuration folder that stands in for the
+// Windows directory, and the name manipulations project files need.
+#include <string>
+
+namespace quarrix {
+
+// $XDG_CONFIG_HOME/quarrix, else ~/.config/quarrix (created on demand by
+// EnsureConfigFolder). On Windows, %APPDATA%\quarrix.
+std::string ConfigFolder();
+bool EnsureConfigFolder();
+// ConfigFolder() joined with a file name.
+std::string ConfigFile(const std::string& name);
+
+std::string JoinPath(const std::string& folder, const std::string& name);
+// The folder part of a path ("" for a bare name).
+std::string DirectoryOf(const std::string& path);
+// The file name part of a path.
+std::string FileNameOf(const std::string& path);
+// The path cut after the dot of its extension: "/a/north.hdr" -> "/a/north.".
+// A path without an extension gets a dot appended.
+std::string BaseWithDot(const std::string& path);
+// True when the file's extension equals ext (without the dot), ignoring case.
+bool HasExtension(const std::string& path, const std::string& ext);
+bool FileExists(const std::string& path);
+// Size of a file in bytes, or -1.
+long long FileSize(const std::string& path);
+
+}  // namespace quarrix

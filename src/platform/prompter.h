@@ -1,0 +1,41 @@
+#pragma once
+// How the core asks the user something or tells them something: the stand-in
+// for message boxes and the common file dialogs.
+#include <optional>
+#include <string>
+
+namespace quarrix {
+
+enum class MessageIcon { None, Information, Warning, Error, Question, Stop };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No, Retry };
+
+struct FileDialogRequest {
+  std::string title;
+  // Filter pairs in the Windows manner: "Header Files (*.hdr)" and "*.hdr", ...
+  std::string filter_names[4];
+  std::string filter_patterns[4];
+  std::string initial_directory;
+  std::string initial_file;
+  std::string default_extension;
+  bool must_exist = true;
+  bool prompt_overwrite = false;
+};
+
+class Prompter {
+public:
+  virtual ~Prompter() = default;
+  virtual MessageAnswer Message(const std::string& text, const std::string& caption,
+                                MessageIcon icon, MessageButtons buttons) = 0;
+  // Returns the chosen path, or nothing when the user cancels.
+  virtual std::optional<std::string> OpenFile(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::string> SaveFile(const FileDialogRequest& request) = 0;
+
+  // A message with only an OK button.
+  void Tell(const std::string& text, const std::string& caption = "",
+            MessageIcon icon = MessageIcon::Warning) {
+    Message(text, caption, icon, MessageButtons::Ok);
+  }
+};
+
+}  // namespace quarrix

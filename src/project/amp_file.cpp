@@ -1,0 +1,85 @@
+#include "project/amp_file.h"
+
+#include <bit>
+#include <vector>
+
+namespace quarrix {
+
+bool AmpFile::Open(const std::string& path, AmpOpenMode mode) {
+  Close();
+  std::ios::openmode flags = std::ios::binary | std::ios::in;
+  if (mode == AmpOpenMode::ReadWrite) flags |= std::ios::out;
+  if (mode == AmpOpenMode::Create) flags = std::ios::binary | std::ios::in | std::ios::out | std::ios::trunc;
+  if (!buffer_.open(path, flags)) return false;
+  path_ = path;
+  return true;
+}
+
+void AmpFile::Close() {
+  if (buffer_.is_open()) buffer_.close();
+  path_.clear();
+}
+
+std::size_t AmpFile::ReadAt(std::int64_t offset, void* data, std::size_t count) {
+  if (!IsOpen() || offset < 0) return 0;
+  if (buffer_.pubseekpos(static_cast<std::streamoff>(offset), std::ios::in) ==
+      std::streampos(std::streamoff(-1)))
+    return 0;
+  std::streamsize got = buffer_.sgetn(static_cast<char*>(data), static_cast<std::streamsize>(count));
+  return got > 0 ? static_cast<std::size_t>(got) : 0;
+}
+
+std::size_t AmpFile::WriteAt(std::int64_t offset, const void* data, std::size_t count) {
+  if (!IsOpen() || offset < 0) return 0;
+  if (buffer_.pubseekpos(static_cast<std::streamoff>(offset), std::ios::out) ==
+      std::streampos(std::streamoff(-1)))
+    return 0;
+  std::streamsize put =
+      buffer_.sputn(static_cast<const char*>(data), static_cast<std::streamsize>(count));
+  return put > 0 ? static_cast<std::size_t>(put) : 0;
+}
+
+bool AmpFile::Flush() { return IsOpen() && buffer_.pubsync() == 0; }
+
+std::int64_t TraceOffset(const SurveyHeader& header, int line_index, int trace_index) {
+  return (static_cast<std::int64_t>(line_index) * header.traces_per_line + trace_index) *
+         header.trace_bytes;
+}
+
+void SamplesFromFileOrder(std::int16_t* samples, std::size_t count) {
+  if constexpr (std::endian::native == std::endian::big) {
+    for (std::size_t k = 0; k < count; ++k) {
+      auto u = static_cast<std::uint16_t>(samples[k]);
+      samples[k] = static_cast<std::int16_t>((u >> 8) | (u << 8));
+    }
+  }
+}
+
+int ReadTrace(AmpFile& file, const SurveyHeader& header, std::int16_t* samples, int line_index,
+              int trace_index, int byte_count, TraceConditioner* conditioner) {
+  if (byte_count < 0) return 1;
+  std::size_t wanted = static_cast<std::size_t>(byte_count);
+  std::size_t got = file.ReadAt(TraceOffset(header, line_index, trace_index), samples, wanted);
+  SamplesFromFileOrder(samples, got / 2);
+  int result = got == wanted ? 0 : 1;
+  if (conditioner && conditioner->Condition(samples, byte_count / 2) != 0) return 1;
+  return result;
+}
+
+int WriteTrace(AmpFile& file, const SurveyHeader& header, const std::int16_t* samples,
+               int line_index, int trace_index, int byte_count) {
+  if (byte_count < 0) return 1;
+  std::size_t count = static_cast<std::size_t>(byte_count);
+  std::int64_t offset = TraceOffset(header, line_index, trace_index);
+  std::size_t written;
+  if constexpr (std::endian::native == std::endian::big) {
+    std::vector<std::int16_t> swapped(samples, samples + count / 2);
+    SamplesFromFileOrder(swapped.data(), swapped.size());
+    written = file.WriteAt(offset, swapped.data(), count);
+  } else {
+    written = file.WriteAt(offset, samples, count);
+  }
+  return written == count ? 0 : 1;
+}
+
+}  // namespace quarrix

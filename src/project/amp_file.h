@@ -1,0 +1,62 @@
+#pragma once
+// The trace amplitude file: line-major fixed-length records of 16-bit
+// little-endian samples, addressed by line and trace index. Offsets are
+// 64-bit, so surveys beyond 2 GiB are read and written correctly.
+#include <cstdint>
+#include <fstream>
+#include <string>
+
+#include "project/survey_header.h"
+
+namespace quarrix {
+
+enum class AmpOpenMode { Read, ReadWrite, Create };
+
+class AmpFile {
+public:
+  AmpFile() = default;
+  AmpFile(const AmpFile&) = delete;
+  AmpFile& operator=(const AmpFile&) = delete;
+
+  // Closes any open file first; false when the file cannot be opened.
+  bool Open(const std::string& path, AmpOpenMode mode);
+  void Close();
+  bool IsOpen() const { return buffer_.is_open(); }
+  const std::string& path() const { return path_; }
+
+  // Reads or writes bytes at an absolute position; returns the byte count done.
+  std::size_t ReadAt(std::int64_t offset, void* data, std::size_t count);
+  std::size_t WriteAt(std::int64_t offset, const void* data, std::size_t count);
+  bool Flush();
+
+private:
+  std::filebuf buffer_;
+  std::string path_;
+};
+
+// Start of the record of (line_index, trace_index).
+std::int64_t TraceOffset(const SurveyHeader& header, int line_index, int trace_index);
+
+// An in-place step applied to a trace after reading: the conditioning chain.
+// Returns 0 on success and 1 on failure.
+class TraceConditioner {
+public:
+  virtual ~TraceConditioner() = default;
+  virtual int Condition(std::int16_t* samples, int sample_count) = 0;
+};
+
+// Reads byte_count bytes of the trace (line_index, trace_index) into samples
+// and, when conditioner is given, conditions them. 0 when the whole record was
+// read and conditioning succeeded, else 1. Indexes are not range-checked.
+int ReadTrace(AmpFile& file, const SurveyHeader& header, std::int16_t* samples, int line_index,
+              int trace_index, int byte_count, TraceConditioner* conditioner = nullptr);
+
+// Writes byte_count bytes of samples at the record (line_index, trace_index);
+// 0 when all were written, else 1.
+int WriteTrace(AmpFile& file, const SurveyHeader& header, const std::int16_t* samples,
+               int line_index, int trace_index, int byte_count);
+
+// Swaps 16-bit samples between file order (little-endian) and host order.
+void SamplesFromFileOrder(std::int16_t* samples, std::size_t count);
+
+}  // namespace quarrix

@@ -1,0 +1,70 @@
+#include "project/project_state.h"
+
+#include <vector>
+
+#include "platform/paths.h"
+#include "platform/progress.h"
+#include "platform/prompter.h"
+#include "platform/text_util.h"
+#include "project/header_file.h"
+
+namespace quarrix {
+
+bool OpenProject(ProjectState& project, const std::string& header_path, Prompter& prompter) {
+  SurveyHeader header = project.header;
+  if (!LoadHeader(header_path, header, prompter, HeaderReader::Interpretation)) return false;
+  project.header = header;
+  project.header_path = header_path;
+  project.project_base = BaseWithDot(header_path);
+  DefaultViewAngles(header.corner_index, project.view_azimuth, project.view_elevation);
+  RefreshPlacement(project);
+  project.amp.Open(project.AmpPath(), AmpOpenMode::Read);
+  project.is_open = true;
+  return true;
+}
+
+void RefreshPlacement(ProjectState& project) {
+  project.placement = LoadXyGeometry(project.XyPath(), project.header, project.placement);
+}
+
+bool FillWithZeroTraces(AmpFile& file, const SurveyHeader& header, Progress& progress) {
+  std::vector<char> zeros(static_cast<std::size_t>(header.traces_per_line) * header.trace_bytes, 0);
+  progress.SetRange(0, header.num_lines);
+  for (int i = 0; i < header.num_lines; ++i) {
+    if (progress.Cancelled()) return false;
+    if (file.WriteAt(TraceOffset(header, i, 0), zeros.data(), zeros.size()) != zeros.size())
+      return false;
+    progress.SetPosition(i + 1);
+  }
+  return file.Flush();
+}
+
+bool CreateZeroAmpFile(ProjectState& project, Prompter& prompter, Progress& progress) {
+  if (prompter.Message("Create Dummy Amp File???", "Warning", MessageIcon::Warning,
+                       MessageButtons::OkCancel) != MessageAnswer::Ok)
+    return false;
+  const SurveyHeader& h = project.header;
+  std::string question = FormatText("File requires %lld bytes, PROCEED??",
+                                    static_cast<long long>(h.AmpFileBytes()));
+  if (prompter.Message(question, "Warning", MessageIcon::Warning, MessageButtons::OkCancel) !=
+      MessageAnswer::Ok)
+    return false;
+  if (project.amp.IsOpen()) return false;
+  AmpFile file;
+  std::string path = project.AmpPath();
+  if (!file.Open(path, AmpOpenMode::Create)) {
+    prompter.Tell("Cannot create amplitude file " + path, "Error", MessageIcon::Error);
+    return false;
+  }
+  progress.SetLabel("Create Amp File");
+  bool written = FillWithZeroTraces(file, h, progress);
+  file.Close();
+  if (!written) {
+    prompter.Tell("Amplitude file " + path + " could not be written completely", "Error",
+                  MessageIcon::Error);
+    return false;
+  }
+  return project.amp.Open(path, AmpOpenMode::Read);
+}
+
+}  // namespace quarrix
