@@ -79,9 +79,11 @@ std::vector<SetupKey> KeysInWriteOrder(SetupSettings& s) {
       {"axcsize", &s.axcsize, "1.5"},
       {"wellcsize", &s.wellcsize, "1.2"},
   };
-  auto row = [&](const char* stem, auto* fields, int first, int count, const char* const* defaults) {
+  auto row = [&](const char* stem, auto* fields, int first, int count,
+                 const char* const* defaults) {
     for (int k = 0; k < count; ++k)
-      keys.push_back({std::string(stem) + std::to_string(first + k), &fields[first + k], defaults[k]});
+      keys.push_back(
+          {std::string(stem) + std::to_string(first + k), &fields[first + k], defaults[k]});
   };
   static const char* const kZeros[] = {"0", "0", "0"};
   static const char* const kFreq[] = {"1", "0", "0"};
@@ -126,7 +128,8 @@ std::vector<SetupKey> KeysInWriteOrder(SetupSettings& s) {
 std::vector<SetupKey> KeysInReadOrder(SetupSettings& s) {
   std::vector<SetupKey> keys = KeysInWriteOrder(s);
   auto find = [&](const std::string& name) {
-    return std::find_if(keys.begin(), keys.end(), [&](const SetupKey& k) { return k.name == name; });
+    return std::find_if(keys.begin(), keys.end(),
+                        [&](const SetupKey& k) { return k.name == name; });
   };
   std::rotate(find("pscale"), find("max_defl"), find("max_defl") + 1);
   std::rotate(find("linestyle3"), find("nptop0"), find("npright0") + 1);
@@ -143,12 +146,12 @@ void ReadSetupSection(const ProfileFile& profile, SetupSettings& settings) {
           if constexpr (std::is_same_v<T, std::string>) {
             *field = profile.GetString(kSection, key.name, key.default_text, key.buffer_size);
           } else if constexpr (std::is_floating_point_v<T>) {
-            *field = static_cast<T>(
-                ParseCDouble(profile.GetString(kSection, key.name, key.default_text, key.buffer_size)));
+            *field = static_cast<T>(ParseCDouble(
+                profile.GetString(kSection, key.name, key.default_text, key.buffer_size)));
           } else {
             // 16-bit keys keep the low 16 bits of the value read.
-            *field = static_cast<T>(
-                profile.GetInt(kSection, key.name, ParseCInt(key.default_text)));
+            *field =
+                static_cast<T>(profile.GetInt(kSection, key.name, ParseCInt(key.default_text)));
           }
         },
         key.field);
@@ -180,6 +183,8 @@ std::vector<std::string> SetupKeysInWriteOrder() {
   return names;
 }
 
-std::string SettingsFilePath() { return ConfigFile("quarrix.ini"); }
+std::string SettingsFilePath() {
+  return ConfigFile("quarrix.ini");
+}
 
 }  // namespace quarrix

@@ -84,8 +84,8 @@ struct SetupSettings {
   int pickmode = 2;
   int picktype = 7;
   int clabcsize = 8;
-  int overlay_line_color = 0;          // "linecolor"
-  int overlay_text_color = 0;          // "textcolor"
+  int overlay_line_color = 0;           // "linecolor"
+  int overlay_text_color = 0;           // "textcolor"
   std::int16_t overlay_line_style = 0;  // "linestyle"
   std::int16_t overlay_line_width = 0;  // second use of "linewidth"
   int margin = 1;

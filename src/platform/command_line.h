@@ -10,7 +10,7 @@
 namespace quarrix {
 
 class CommandLine {
-public:
+ public:
   // value_options take a value ("--line 3"); flag_options do not ("--json").
   // An unknown option or a missing value makes error() non-empty.
   CommandLine(const std::vector<std::string>& args, const std::set<std::string>& value_options,
@@ -23,7 +23,7 @@ public:
   // Every value given for a repeatable option, in order.
   std::vector<std::string> Values(const std::string& option) const;
 
-private:
+ private:
   std::vector<std::string> positionals_;
   std::multimap<std::string, std::string> values_;
   std::set<std::string> flags_;

@@ -8,7 +8,7 @@
 namespace quarrix {
 
 class JsonWriter {
-public:
+ public:
   explicit JsonWriter(std::ostream& out) : out_(out) {}
 
   JsonWriter& BeginObject();
@@ -24,7 +24,7 @@ public:
   JsonWriter& Bool(bool value);
   JsonWriter& Null();
 
-private:
+ private:
   void BeforeValue();
 
   std::ostream& out_;

@@ -18,7 +18,11 @@ constexpr Int TruncateTo(double value) {
   return static_cast<Int>(value);
 }
 
-inline std::int32_t Trunc32(double value) { return TruncateTo<std::int32_t>(value); }
-inline std::int16_t Trunc16(double value) { return TruncateTo<std::int16_t>(value); }
+inline std::int32_t Trunc32(double value) {
+  return TruncateTo<std::int32_t>(value);
+}
+inline std::int16_t Trunc16(double value) {
+  return TruncateTo<std::int16_t>(value);
+}
 
 }  // namespace quarrix

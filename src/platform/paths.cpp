@@ -13,7 +13,8 @@ std::string ConfigFolder() {
   if (const char* appdata = std::getenv("APPDATA"); appdata && *appdata)
     return JoinPath(appdata, "quarrix");
 #endif
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) return JoinPath(xdg, "quarrix");
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
+    return JoinPath(xdg, "quarrix");
   if (const char* home = std::getenv("HOME"); home && *home)
     return JoinPath(JoinPath(home, ".config"), "quarrix");
   return "quarrix";
@@ -25,7 +26,9 @@ bool EnsureConfigFolder() {
   return !error;
 }
 
-std::string ConfigFile(const std::string& name) { return JoinPath(ConfigFolder(), name); }
+std::string ConfigFile(const std::string& name) {
+  return JoinPath(ConfigFolder(), name);
+}
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
   if (folder.empty()) return name;
@@ -34,7 +37,9 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
   return folder + "/" + name;
 }
 
-static std::size_t LastSeparator(const std::string& path) { return path.find_last_of("/\\"); }
+static std::size_t LastSeparator(const std::string& path) {
+  return path.find_last_of("/\\");
+}
 
 std::string DirectoryOf(const std::string& path) {
   std::size_t slash = LastSeparator(path);

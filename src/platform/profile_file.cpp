@@ -173,6 +173,8 @@ std::string ProfileFile::ToText() const {
   return text;
 }
 
-bool ProfileFile::Save() const { return WriteFileAtomically(path_, ToText()); }
+bool ProfileFile::Save() const {
+  return WriteFileAtomically(path_, ToText());
+}
 
 }  // namespace quarrix

@@ -9,7 +9,7 @@
 namespace quarrix {
 
 class ProfileFile {
-public:
+ public:
   // Reads the file if it exists; a missing or unreadable file is empty.
   explicit ProfileFile(std::string path);
 
@@ -31,7 +31,7 @@ public:
   // Writes the file through a temporary and a rename; false on failure.
   bool Save() const;
 
-private:
+ private:
   ProfileFile() = default;
   void Parse(const std::string& text);
   // Index of the section line, or npos.

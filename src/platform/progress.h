@@ -7,7 +7,7 @@
 namespace quarrix {
 
 class Progress {
-public:
+ public:
   virtual ~Progress() = default;
   virtual void SetRange(int minimum, int maximum) = 0;
   virtual void SetPosition(int position) = 0;
@@ -18,7 +18,7 @@ public:
 
 // Progress that shows nothing and is never cancelled.
 class NullProgress : public Progress {
-public:
+ public:
   void SetRange(int, int) override {}
   void SetPosition(int) override {}
   void SetLabel(const std::string&) override {}
@@ -28,16 +28,14 @@ public:
 // Progress that records positions and cancels after a given number of steps:
 // for tests of cancellation.
 class RecordingProgress : public Progress {
-public:
+ public:
   explicit RecordingProgress(int cancel_after_positions = -1)
       : cancel_after_(cancel_after_positions) {}
   void SetRange(int minimum, int maximum) override {
     range_min = minimum;
     range_max = maximum;
   }
-  void SetPosition(int position) override {
-    positions.push_back(position);
-  }
+  void SetPosition(int position) override { positions.push_back(position); }
   void SetLabel(const std::string& text) override { labels.push_back(text); }
   bool Cancelled() override {
     return cancel_after_ >= 0 && static_cast<int>(positions.size()) >= cancel_after_;
@@ -47,7 +45,7 @@ public:
   std::vector<int> positions;
   std::vector<std::string> labels;
 
-private:
+ private:
   int cancel_after_;
 };
 

@@ -23,7 +23,7 @@ struct FileDialogRequest {
 };
 
 class Prompter {
-public:
+ public:
   virtual ~Prompter() = default;
   virtual MessageAnswer Message(const std::string& text, const std::string& caption,
                                 MessageIcon icon, MessageButtons buttons) = 0;

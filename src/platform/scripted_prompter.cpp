@@ -5,12 +5,9 @@ namespace quarrix {
 MessageAnswer DefaultAnswer(MessageButtons buttons) {
   switch (buttons) {
     case MessageButtons::YesNo:
-    case MessageButtons::YesNoCancel:
-      return MessageAnswer::Yes;
-    case MessageButtons::RetryCancel:
-      return MessageAnswer::Retry;
-    default:
-      return MessageAnswer::Ok;
+    case MessageButtons::YesNoCancel: return MessageAnswer::Yes;
+    case MessageButtons::RetryCancel: return MessageAnswer::Retry;
+    default: return MessageAnswer::Ok;
   }
 }
 

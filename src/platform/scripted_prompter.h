@@ -16,7 +16,7 @@ struct RecordedMessage {
 };
 
 class ScriptedPrompter : public Prompter {
-public:
+ public:
   // Answers are taken in order; when they run out the default answer is given
   // (OK, or Yes for Yes/No questions).
   void QueueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
@@ -32,7 +32,7 @@ public:
   // The text of the last message, or "" when there was none.
   std::string last_text() const { return messages_.empty() ? "" : messages_.back().text; }
 
-private:
+ private:
   std::deque<MessageAnswer> answers_;
   std::deque<std::optional<std::string>> files_;
   std::vector<RecordedMessage> messages_;

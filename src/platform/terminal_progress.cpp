@@ -11,7 +11,9 @@
 
 namespace quarrix {
 
-bool StderrIsTerminal() { return QUARRIX_ISATTY(2) != 0; }
+bool StderrIsTerminal() {
+  return QUARRIX_ISATTY(2) != 0;
+}
 
 TerminalProgress::~TerminalProgress() {
   if (drawn_) err_ << '\n';

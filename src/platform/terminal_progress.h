@@ -8,7 +8,7 @@
 namespace quarrix {
 
 class TerminalProgress : public Progress {
-public:
+ public:
   TerminalProgress(std::ostream& err, bool is_terminal) : err_(err), enabled_(is_terminal) {}
   ~TerminalProgress() override;
 
@@ -17,7 +17,7 @@ public:
   void SetLabel(const std::string& text) override;
   bool Cancelled() override { return false; }
 
-private:
+ private:
   void Draw();
 
   std::ostream& err_;

@@ -11,14 +11,10 @@ MessageAnswer TerminalPrompter::Message(const std::string& text, const std::stri
   if (!caption.empty()) err_ << caption << ": ";
   err_ << text << '\n';
   switch (buttons) {
-    case MessageButtons::Ok:
-      return MessageAnswer::Ok;
-    case MessageButtons::OkCancel:
-      return affirmative_ ? MessageAnswer::Ok : MessageAnswer::Cancel;
-    case MessageButtons::RetryCancel:
-      return MessageAnswer::Cancel;
-    default:
-      return affirmative_ ? MessageAnswer::Yes : MessageAnswer::No;
+    case MessageButtons::Ok: return MessageAnswer::Ok;
+    case MessageButtons::OkCancel: return affirmative_ ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    case MessageButtons::RetryCancel: return MessageAnswer::Cancel;
+    default: return affirmative_ ? MessageAnswer::Yes : MessageAnswer::No;
   }
 }
 

@@ -9,7 +9,7 @@
 namespace quarrix {
 
 class TerminalPrompter : public Prompter {
-public:
+ public:
   explicit TerminalPrompter(std::ostream& err, bool affirmative = true)
       : err_(err), affirmative_(affirmative) {}
 
@@ -21,7 +21,7 @@ public:
   // The number of messages shown with the Error, Stop or Warning icon.
   int failures() const { return failures_; }
 
-private:
+ private:
   std::ostream& err_;
   bool affirmative_;
   int failures_ = 0;

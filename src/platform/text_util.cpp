@@ -47,15 +47,20 @@ std::vector<std::string> SplitText(std::string_view text, char separator) {
   std::size_t start = 0;
   while (true) {
     std::size_t end = text.find(separator, start);
-    fields.emplace_back(text.substr(start, end == std::string_view::npos ? text.npos : end - start));
+    fields.emplace_back(
+        text.substr(start, end == std::string_view::npos ? text.npos : end - start));
     if (end == std::string_view::npos) break;
     start = end + 1;
   }
   return fields;
 }
 
-int ParseCInt(std::string_view text) { return std::atoi(std::string(text).c_str()); }
+int ParseCInt(std::string_view text) {
+  return std::atoi(std::string(text).c_str());
+}
 
-double ParseCDouble(std::string_view text) { return std::atof(std::string(text).c_str()); }
+double ParseCDouble(std::string_view text) {
+  return std::atof(std::string(text).c_str());
+}
 
 }  // namespace quarrix

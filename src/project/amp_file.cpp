@@ -9,7 +9,8 @@ bool AmpFile::Open(const std::string& path, AmpOpenMode mode) {
   Close();
   std::ios::openmode flags = std::ios::binary | std::ios::in;
   if (mode == AmpOpenMode::ReadWrite) flags |= std::ios::out;
-  if (mode == AmpOpenMode::Create) flags = std::ios::binary | std::ios::in | std::ios::out | std::ios::trunc;
+  if (mode == AmpOpenMode::Create)
+    flags = std::ios::binary | std::ios::in | std::ios::out | std::ios::trunc;
   if (!buffer_.open(path, flags)) return false;
   path_ = path;
   return true;
@@ -25,7 +26,8 @@ std::size_t AmpFile::ReadAt(std::int64_t offset, void* data, std::size_t count) 
   if (buffer_.pubseekpos(static_cast<std::streamoff>(offset), std::ios::in) ==
       std::streampos(std::streamoff(-1)))
     return 0;
-  std::streamsize got = buffer_.sgetn(static_cast<char*>(data), static_cast<std::streamsize>(count));
+  std::streamsize got =
+      buffer_.sgetn(static_cast<char*>(data), static_cast<std::streamsize>(count));
   return got > 0 ? static_cast<std::size_t>(got) : 0;
 }
 
@@ -39,7 +41,9 @@ std::size_t AmpFile::WriteAt(std::int64_t offset, const void* data, std::size_t 
   return put > 0 ? static_cast<std::size_t>(put) : 0;
 }
 
-bool AmpFile::Flush() { return IsOpen() && buffer_.pubsync() == 0; }
+bool AmpFile::Flush() {
+  return IsOpen() && buffer_.pubsync() == 0;
+}
 
 std::int64_t TraceOffset(const SurveyHeader& header, int line_index, int trace_index) {
   return (static_cast<std::int64_t>(line_index) * header.traces_per_line + trace_index) *

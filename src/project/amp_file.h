@@ -13,7 +13,7 @@ namespace quarrix {
 enum class AmpOpenMode { Read, ReadWrite, Create };
 
 class AmpFile {
-public:
+ public:
   AmpFile() = default;
   AmpFile(const AmpFile&) = delete;
   AmpFile& operator=(const AmpFile&) = delete;
@@ -29,7 +29,7 @@ public:
   std::size_t WriteAt(std::int64_t offset, const void* data, std::size_t count);
   bool Flush();
 
-private:
+ private:
   std::filebuf buffer_;
   std::string path_;
 };
@@ -40,7 +40,7 @@ std::int64_t TraceOffset(const SurveyHeader& header, int line_index, int trace_i
 // An in-place step applied to a trace after reading: the conditioning chain.
 // Returns 0 on success and 1 on failure.
 class TraceConditioner {
-public:
+ public:
   virtual ~TraceConditioner() = default;
   virtual int Condition(std::int16_t* samples, int sample_count) = 0;
 };

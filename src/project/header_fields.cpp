@@ -46,15 +46,24 @@ const std::map<std::string, FieldAccess>& Access() {
 const std::vector<HeaderFieldView>& HeaderFields() {
   using K = HeaderFieldKind;
   static const std::vector<HeaderFieldView> fields = {
-      {"owner", K::Text, false},          {"line_name", K::Text, false},
-      {"collector", K::Text, false},      {"trace_spacing", K::Real, false},
-      {"line_spacing", K::Real, false},   {"trace_bytes", K::Integer, false},
-      {"sample_rate", K::Real, false},    {"first_line", K::Integer, false},
-      {"last_line", K::Integer, false},   {"first_trace", K::Integer, false},
-      {"last_trace", K::Integer, false},  {"corner_index", K::Integer, false},
-      {"line_increment", K::Real, false}, {"trace_increment", K::Real, false},
-      {"start_time", K::Integer, false},  {"num_samples", K::Integer, true},
-      {"end_time", K::Integer, true},     {"num_lines", K::Integer, true},
+      {"owner", K::Text, false},
+      {"line_name", K::Text, false},
+      {"collector", K::Text, false},
+      {"trace_spacing", K::Real, false},
+      {"line_spacing", K::Real, false},
+      {"trace_bytes", K::Integer, false},
+      {"sample_rate", K::Real, false},
+      {"first_line", K::Integer, false},
+      {"last_line", K::Integer, false},
+      {"first_trace", K::Integer, false},
+      {"last_trace", K::Integer, false},
+      {"corner_index", K::Integer, false},
+      {"line_increment", K::Real, false},
+      {"trace_increment", K::Real, false},
+      {"start_time", K::Integer, false},
+      {"num_samples", K::Integer, true},
+      {"end_time", K::Integer, true},
+      {"num_lines", K::Integer, true},
       {"traces_per_line", K::Integer, true},
   };
   return fields;

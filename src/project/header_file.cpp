@@ -55,8 +55,7 @@ std::array<char, kHeaderFileBytes> EncodeHeader(const SurveyHeader& h) {
 }
 
 std::string DecodeHeader(std::string_view bytes, HeaderReader reader, SurveyHeader& header) {
-  std::size_t needed =
-      reader == HeaderReader::Loader ? kHeaderFileBytes : kShortHeaderFileBytes;
+  std::size_t needed = reader == HeaderReader::Loader ? kHeaderFileBytes : kShortHeaderFileBytes;
   if (bytes.size() < needed)
     return FormatText("the file holds %zu bytes, a header needs %zu", bytes.size(), needed);
   SurveyHeader h = header;
@@ -75,9 +74,13 @@ std::string DecodeHeader(std::string_view bytes, HeaderReader reader, SurveyHead
   h.corner_index = ParseCInt(Record(bytes, 11));
   // Records 13 to 15 are optional for the interpretation program: a header
   // written before they existed takes their defaults.
-  auto optional_record = [&](int index) { return bytes.size() >= (index + 1) * kHeaderRecordBytes; };
-  h.line_increment = optional_record(12) ? static_cast<float>(ParseCDouble(Record(bytes, 12))) : 1.0f;
-  h.trace_increment = optional_record(13) ? static_cast<float>(ParseCDouble(Record(bytes, 13))) : 1.0f;
+  auto optional_record = [&](int index) {
+    return bytes.size() >= (index + 1) * kHeaderRecordBytes;
+  };
+  h.line_increment =
+      optional_record(12) ? static_cast<float>(ParseCDouble(Record(bytes, 12))) : 1.0f;
+  h.trace_increment =
+      optional_record(13) ? static_cast<float>(ParseCDouble(Record(bytes, 13))) : 1.0f;
   h.start_time = optional_record(14) ? ParseCInt(Record(bytes, 14)) : 0;
   if (reader == HeaderReader::Interpretation && h.sample_rate == 0.0) h.sample_rate = 2.0;
   std::string problem = HeaderProblem(h);

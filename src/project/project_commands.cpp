@@ -48,9 +48,12 @@ void PrintHeader(const SurveyHeader& h, bool json, std::ostream& out) {
     w.BeginObject();
     for (const HeaderFieldView& f : HeaderFields()) {
       w.Key(f.name);
-      if (f.kind == HeaderFieldKind::Text) w.String(HeaderFieldText(h, f.name));
-      else if (f.kind == HeaderFieldKind::Integer) w.Int(static_cast<long long>(HeaderFieldNumber(h, f.name)));
-      else w.Double(HeaderFieldNumber(h, f.name));
+      if (f.kind == HeaderFieldKind::Text)
+        w.String(HeaderFieldText(h, f.name));
+      else if (f.kind == HeaderFieldKind::Integer)
+        w.Int(static_cast<long long>(HeaderFieldNumber(h, f.name)));
+      else
+        w.Double(HeaderFieldNumber(h, f.name));
     }
     w.EndObject();
     out << '\n';
@@ -89,7 +92,8 @@ int HeaderSet(const std::string& path, const std::vector<std::string>& assignmen
   }
   if (header.sample_rate == 0.0) header.sample_rate = 2.0;
   if (!trace_length.empty()) {
-    if (std::string problem = SetHeaderField(header, "trace_length", trace_length); !problem.empty()) {
+    if (std::string problem = SetHeaderField(header, "trace_length", trace_length);
+        !problem.empty()) {
       err << "header set: " << problem << '\n';
       return 2;
     }
@@ -202,7 +206,8 @@ int RunXyCommand(const std::vector<std::string>& args, std::ostream& out, std::o
   auto offset = XyToLineTrace(h, project.placement, static_cast<std::int32_t>(*x),
                               static_cast<std::int32_t>(*y));
   if (!offset) {
-    err << "xy convert: the header's line or trace spacing is 0, so positions cannot be converted\n";
+    err << "xy convert: the header's line or trace spacing is 0, so positions cannot be "
+           "converted\n";
     return 1;
   }
   out << RoundedLine(h, offset->dl) << ' ' << RoundedTrace(h, offset->dt) << ' '

@@ -44,8 +44,8 @@ bool CreateZeroAmpFile(ProjectState& project, Prompter& prompter, Progress& prog
                        MessageButtons::OkCancel) != MessageAnswer::Ok)
     return false;
   const SurveyHeader& h = project.header;
-  std::string question = FormatText("File requires %lld bytes, PROCEED??",
-                                    static_cast<long long>(h.AmpFileBytes()));
+  std::string question =
+      FormatText("File requires %lld bytes, PROCEED??", static_cast<long long>(h.AmpFileBytes()));
   if (prompter.Message(question, "Warning", MessageIcon::Warning, MessageButtons::OkCancel) !=
       MessageAnswer::Ok)
     return false;

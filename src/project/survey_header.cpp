@@ -81,7 +81,8 @@ std::string HeaderProblem(const SurveyHeader& h) {
   SurveyHeader derived = h;
   derived.ComputeDerived();
   // Beyond 2^50 bytes the trace file could never exist: the fields are garbage.
-  double bytes = static_cast<double>(derived.num_lines) * derived.traces_per_line * derived.trace_bytes;
+  double bytes =
+      static_cast<double>(derived.num_lines) * derived.traces_per_line * derived.trace_bytes;
   if (bytes > 1125899906842624.0)
     return FormatText("a grid of %d lines x %d traces x %d bytes is beyond any disk",
                       derived.num_lines, derived.traces_per_line, derived.trace_bytes);
@@ -90,10 +91,26 @@ std::string HeaderProblem(const SurveyHeader& h) {
 
 bool DefaultViewAngles(int corner_index, double& azimuth, double& elevation) {
   switch (corner_index) {
-    case 1: case 2: azimuth = 45; elevation = 45; return true;
-    case 3: case 4: azimuth = 135; elevation = 45; return true;
-    case 5: case 8: azimuth = 135; elevation = 135; return true;
-    case 6: case 7: azimuth = 45; elevation = 135; return true;
+    case 1:
+    case 2:
+      azimuth = 45;
+      elevation = 45;
+      return true;
+    case 3:
+    case 4:
+      azimuth = 135;
+      elevation = 45;
+      return true;
+    case 5:
+    case 8:
+      azimuth = 135;
+      elevation = 135;
+      return true;
+    case 6:
+    case 7:
+      azimuth = 45;
+      elevation = 135;
+      return true;
     default: return false;
   }
 }

@@ -28,10 +28,10 @@ std::int32_t GetInt32(const std::string& bytes, std::size_t at) {
 
 std::string BuildXyFile(const SurveyHeader& h, const XyCorners& corners) {
   const XyPoint& a = corners.a;
-  double theta_t = std::atan2(static_cast<double>(corners.b.y) - a.y,
-                              static_cast<double>(corners.b.x) - a.x);
-  double theta_l = std::atan2(static_cast<double>(corners.c.y) - a.y,
-                              static_cast<double>(corners.c.x) - a.x);
+  double theta_t =
+      std::atan2(static_cast<double>(corners.b.y) - a.y, static_cast<double>(corners.b.x) - a.x);
+  double theta_l =
+      std::atan2(static_cast<double>(corners.c.y) - a.y, static_cast<double>(corners.c.x) - a.x);
   std::int64_t lines = static_cast<std::int64_t>(h.last_line) - h.first_line + 1;
   std::int64_t traces = static_cast<std::int64_t>(h.last_trace) - h.first_trace + 1;
   std::string out;
@@ -77,10 +77,14 @@ SurveyPlacement PlacementFromXyBytes(const std::string& bytes, const SurveyHeade
   double theta0 = std::atan2(static_cast<double>(end_y) - p.xy_origin_y,
                              static_cast<double>(end_x) - p.xy_origin_x);
   switch (h.corner_index) {
-    case 1: case 5: p.map_rotation = -theta0; break;
-    case 2: case 6: p.map_rotation = theta0 + kPi; break;
-    case 3: case 7: p.map_rotation = kPi - theta0; break;
-    case 4: case 8: p.map_rotation = theta0; break;
+    case 1:
+    case 5: p.map_rotation = -theta0; break;
+    case 2:
+    case 6: p.map_rotation = theta0 + kPi; break;
+    case 3:
+    case 7: p.map_rotation = kPi - theta0; break;
+    case 4:
+    case 8: p.map_rotation = theta0; break;
     default: break;
   }
   p.map_rotation_cos = std::cos(p.map_rotation);
@@ -125,10 +129,26 @@ std::optional<LineTraceOffset> XyToLineTrace(const SurveyHeader& h, const Survey
   double c = p.map_rotation_cos, s = p.map_rotation_sin;
   double cc, ss;
   switch (h.corner_index) {
-    case 1: case 5: cc = c; ss = s; break;
-    case 2: case 6: cc = -c; ss = s; break;
-    case 3: case 7: cc = -c; ss = -s; break;
-    case 4: case 8: cc = c; ss = -s; break;
+    case 1:
+    case 5:
+      cc = c;
+      ss = s;
+      break;
+    case 2:
+    case 6:
+      cc = -c;
+      ss = s;
+      break;
+    case 3:
+    case 7:
+      cc = -c;
+      ss = -s;
+      break;
+    case 4:
+    case 8:
+      cc = c;
+      ss = -s;
+      break;
     default: return std::nullopt;
   }
   LineTraceOffset offset;

@@ -20,7 +20,9 @@ MainFrame::MainFrame(Session& session, QWidget* parent)
   UpdateTitle();
 }
 
-MainFrame::~MainFrame() { delete prompter_; }
+MainFrame::~MainFrame() {
+  delete prompter_;
+}
 
 void MainFrame::BuildMenus() {
   QMenu* file = menuBar()->addMenu(tr("&File"));

@@ -10,7 +10,7 @@ class QtPrompter;
 
 class MainFrame : public QMainWindow {
   Q_OBJECT
-public:
+ public:
   explicit MainFrame(Session& session, QWidget* parent = nullptr);
   ~MainFrame() override;
 
@@ -20,10 +20,10 @@ public:
   void CommandOpen();
   void CommandClose();
 
-protected:
+ protected:
   void closeEvent(QCloseEvent* event) override;
 
-private:
+ private:
   void BuildMenus();
   void UpdateTitle();
 

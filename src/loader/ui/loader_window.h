@@ -6,7 +6,7 @@ namespace quarrix {
 
 class LoaderWindow : public QMainWindow {
   Q_OBJECT
-public:
+ public:
   explicit LoaderWindow(QWidget* parent = nullptr);
 };
 

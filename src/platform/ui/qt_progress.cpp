@@ -12,7 +12,9 @@ QtProgress::QtProgress(QWidget* parent, const QString& title) : dialog_(parent) 
   dialog_.setAutoReset(false);
 }
 
-void QtProgress::SetRange(int minimum, int maximum) { dialog_.setRange(minimum, maximum); }
+void QtProgress::SetRange(int minimum, int maximum) {
+  dialog_.setRange(minimum, maximum);
+}
 
 void QtProgress::SetPosition(int position) {
   dialog_.setValue(position);

@@ -8,14 +8,14 @@
 namespace quarrix {
 
 class QtProgress : public Progress {
-public:
+ public:
   QtProgress(QWidget* parent, const QString& title);
   void SetRange(int minimum, int maximum) override;
   void SetPosition(int position) override;
   void SetLabel(const std::string& text) override;
   bool Cancelled() override;
 
-private:
+ private:
   QProgressDialog dialog_;
 };
 

@@ -34,7 +34,9 @@ MessageAnswer QtPrompter::Message(const std::string& text, const std::string& ca
   }
   switch (buttons) {
     case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case MessageButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MessageButtons::OkCancel:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      break;
     case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
     case MessageButtons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
@@ -70,9 +72,9 @@ std::optional<std::string> QtPrompter::OpenFile(const FileDialogRequest& request
 std::optional<std::string> QtPrompter::SaveFile(const FileDialogRequest& request) {
   QFileDialog::Options options;
   if (!request.prompt_overwrite) options |= QFileDialog::DontConfirmOverwrite;
-  QString path = QFileDialog::getSaveFileName(parent_, QString::fromStdString(request.title),
-                                              InitialPath(request), QtFilterString(request),
-                                              nullptr, options);
+  QString path =
+      QFileDialog::getSaveFileName(parent_, QString::fromStdString(request.title),
+                                   InitialPath(request), QtFilterString(request), nullptr, options);
   if (path.isEmpty()) return std::nullopt;
   if (!request.default_extension.empty() && QFileInfo(path).suffix().isEmpty())
     path += "." + QString::fromStdString(request.default_extension);

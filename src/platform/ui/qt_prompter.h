@@ -7,7 +7,7 @@
 namespace quarrix {
 
 class QtPrompter : public Prompter {
-public:
+ public:
   explicit QtPrompter(QWidget* parent) : parent_(parent) {}
 
   MessageAnswer Message(const std::string& text, const std::string& caption, MessageIcon icon,
@@ -15,7 +15,7 @@ public:
   std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
   std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
 
-private:
+ private:
   QWidget* parent_;
 };
 

@@ -1,0 +1,163 @@
+#include "project/amp_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <numeric>
+#include <vector>
+
+#include "platform/progress.h"
+#include "platform/scripted_prompter.h"
+#include "project/header_file.h"
+#include "project/project_state.h"
+#include "support/test_support.h"
+
+namespace quarrix {
+namespace {
+
+SurveyHeader Grid(int lines, int traces, int samples) {
+  SurveyHeader h;
+  h.first_line = 1;
+  h.last_line = lines;
+  h.first_trace = 1;
+  h.last_trace = traces;
+  h.trace_bytes = 2 * samples;
+  h.sample_rate = 4.0;
+  h.ComputeDerived();
+  return h;
+}
+
+TEST(AmpFile, RecordsAreLineMajor) {
+  SurveyHeader h = Grid(3, 4, 1000);
+  EXPECT_EQ(h.AmpFileBytes(), 24000);
+  EXPECT_EQ(TraceOffset(h, 2, 3), 22000);
+  h.last_trace = 110;
+  h.first_trace = 101;
+  h.trace_increment = 2.0f;
+  h.ComputeDerived();
+  EXPECT_EQ(TraceOffset(h, 1, 4), (1 * 5 + 4) * 2000);
+}
+
+TEST(AmpFile, WrittenTracesReadBackLittleEndianAtTheirPlace) {
+  testing::TempFolder folder;
+  SurveyHeader h = Grid(3, 4, 5);
+  AmpFile file;
+  ASSERT_TRUE(file.Open(folder.File("t.amp"), AmpOpenMode::Create));
+  NullProgress progress;
+  ASSERT_TRUE(FillWithZeroTraces(file, h, progress));
+  std::int16_t trace[5] = {1, -2, 300, -32768, 32767};
+  EXPECT_EQ(WriteTrace(file, h, trace, 2, 1, h.trace_bytes), 0);
+  file.Close();
+  std::string bytes = testing::ReadFileBytes(folder.File("t.amp"));
+  ASSERT_EQ(bytes.size(), 120u);
+  std::size_t at = static_cast<std::size_t>(TraceOffset(h, 2, 1));
+  EXPECT_EQ(static_cast<unsigned char>(bytes[at + 4]), 0x2c);  // 300 = 0x012c
+  EXPECT_EQ(static_cast<unsigned char>(bytes[at + 5]), 0x01);
+
+  ASSERT_TRUE(file.Open(folder.File("t.amp"), AmpOpenMode::Read));
+  std::int16_t back[5] = {};
+  EXPECT_EQ(ReadTrace(file, h, back, 2, 1, h.trace_bytes), 0);
+  EXPECT_TRUE(std::equal(back, back + 5, trace));
+  EXPECT_EQ(ReadTrace(file, h, back, 0, 0, h.trace_bytes), 0);
+  EXPECT_EQ(back[2], 0);
+  // Beyond the end of the file and without a file, reads report failure.
+  EXPECT_EQ(ReadTrace(file, h, back, 3, 0, h.trace_bytes), 1);
+  AmpFile closed;
+  EXPECT_EQ(ReadTrace(closed, h, back, 0, 0, h.trace_bytes), 1);
+}
+
+class FailingConditioner : public TraceConditioner {
+ public:
+  int Condition(std::int16_t* samples, int count) override {
+    seen = count;
+    samples[0] = 99;
+    return 1;
+  }
+  int seen = 0;
+};
+
+TEST(AmpFile, ConditionerRunsOnTheTraceReadAndItsFailureCounts) {
+  testing::TempFolder folder;
+  SurveyHeader h = Grid(1, 2, 8);
+  AmpFile file;
+  ASSERT_TRUE(file.Open(folder.File("c.amp"), AmpOpenMode::Create));
+  NullProgress progress;
+  ASSERT_TRUE(FillWithZeroTraces(file, h, progress));
+  std::int16_t buffer[8];
+  FailingConditioner conditioner;
+  EXPECT_EQ(ReadTrace(file, h, buffer, 0, 1, h.trace_bytes, &conditioner), 1);
+  EXPECT_EQ(conditioner.seen, 8);
+  EXPECT_EQ(buffer[0], 99);
+}
+
+TEST(AmpFile, AddressesBeyondTwoGibibytesOnASparseFile) {
+  testing::TempFolder folder;
+  // 2000 lines x 1000 traces x 2000 bytes = 4 GB; only the far traces are written.
+  SurveyHeader h = Grid(2000, 1000, 1000);
+  ASSERT_GT(TraceOffset(h, 1999, 999), std::int64_t{1} << 31);
+  AmpFile file;
+  ASSERT_TRUE(file.Open(folder.File("big.amp"), AmpOpenMode::Create));
+  std::vector<std::int16_t> trace(1000), back(1000);
+  std::iota(trace.begin(), trace.end(), -500);
+  ASSERT_EQ(WriteTrace(file, h, trace.data(), 1999, 999, h.trace_bytes), 0);
+  ASSERT_EQ(WriteTrace(file, h, trace.data(), 1074, 0, h.trace_bytes), 0);  // just past 2^31
+  file.Close();
+  EXPECT_EQ(std::filesystem::file_size(folder.File("big.amp")),
+            static_cast<std::uintmax_t>(h.AmpFileBytes()));
+  ASSERT_TRUE(file.Open(folder.File("big.amp"), AmpOpenMode::Read));
+  EXPECT_EQ(ReadTrace(file, h, back.data(), 1999, 999, h.trace_bytes), 0);
+  EXPECT_EQ(back, trace);
+  EXPECT_EQ(ReadTrace(file, h, back.data(), 1074, 0, h.trace_bytes), 0);
+  EXPECT_EQ(back, trace);
+  EXPECT_EQ(ReadTrace(file, h, back.data(), 1073, 999, h.trace_bytes), 0);
+  EXPECT_EQ(back[0], 0);
+}
+
+TEST(ProjectState, CreateZeroAmpFileAsksTwiceThenFillsTheGrid) {
+  testing::TempFolder folder;
+  ProjectState project;
+  project.header = Grid(3, 4, 1000);
+  project.project_base = folder.File("north.");
+  NullProgress progress;
+
+  ScriptedPrompter cancel_first;
+  cancel_first.QueueAnswer(MessageAnswer::Cancel);
+  EXPECT_FALSE(CreateZeroAmpFile(project, cancel_first, progress));
+  EXPECT_FALSE(std::filesystem::exists(project.AmpPath()));
+
+  ScriptedPrompter yes;
+  ASSERT_TRUE(CreateZeroAmpFile(project, yes, progress));
+  ASSERT_EQ(yes.messages().size(), 2u);
+  EXPECT_EQ(yes.messages()[0].text, "Create Dummy Amp File???");
+  EXPECT_EQ(yes.messages()[1].text, "File requires 24000 bytes, PROCEED??");
+  EXPECT_EQ(yes.messages()[1].caption, "Warning");
+  EXPECT_TRUE(project.amp.IsOpen());
+  EXPECT_EQ(testing::ReadFileBytes(project.AmpPath()), std::string(24000, '\0'));
+  // With a file open, nothing happens.
+  EXPECT_FALSE(CreateZeroAmpFile(project, yes, progress));
+}
+
+TEST(ProjectState, OpenProjectReadsHeaderPlacementAndTraceFile) {
+  testing::TempFolder folder;
+  ScriptedPrompter prompter;
+  ProjectState project;
+  EXPECT_FALSE(OpenProject(project, folder.File("none.hdr"), prompter));
+  EXPECT_FALSE(project.is_open);
+
+  SurveyHeader h = Grid(3, 4, 10);
+  h.corner_index = 6;
+  std::string header_path = folder.File("north.HDR");
+  auto bytes = EncodeHeader(h);
+  testing::WriteFileBytes(header_path, std::string(bytes.data(), bytes.size()));
+  ASSERT_TRUE(OpenProject(project, header_path, prompter));
+  EXPECT_TRUE(project.is_open);
+  EXPECT_EQ(project.project_base, folder.File("north."));
+  EXPECT_FALSE(project.amp.IsOpen());  // no trace file yet: no message either
+  EXPECT_FALSE(project.placement.HasXy());
+  EXPECT_EQ(project.view_azimuth, 45);
+  EXPECT_EQ(project.view_elevation, 135);
+  EXPECT_EQ(prompter.messages().size(), 1u);  // only the failed first open
+}
+
+}  // namespace
+}  // namespace quarrix
