@@ -33,10 +33,11 @@ void MainFrame::BuildMenus() {
 }
 
 void MainFrame::UpdateTitle() {
-  QString path = session_.project.amp.IsOpen() || !session_.project.header_path.empty()
-                     ? QString::fromStdString(session_.project.header_path)
-                     : QString();
-  setWindowTitle("Quarrix3D -- " + path);
+  if (!session_.project.is_open) {
+    setWindowTitle("Quarrix3D");
+    return;
+  }
+  setWindowTitle("Quarrix3D -- " + QString::fromStdString(session_.project.header_path));
 }
 
 bool MainFrame::OpenProjectFile(const QString& header_path) {
@@ -65,7 +66,7 @@ void MainFrame::CommandClose() {
 }
 
 void MainFrame::closeEvent(QCloseEvent* event) {
-  if (prompter_->Message("Exit Quarrix?", "Quarrix", MessageIcon::Question,
+  if (prompter_->Message("End Quarrix3D?", "WARNING", MessageIcon::Question,
                          MessageButtons::YesNo) != MessageAnswer::Yes) {
     event->ignore();
     return;
