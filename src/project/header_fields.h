@@ -32,8 +32,8 @@ std::string SetHeaderField(SurveyHeader& header, const std::string& name, const 
 using HeaderEdits = std::vector<std::pair<std::string, std::string>>;
 
 struct HeaderEditResult {
-  std::string problem;         // "" on success
-  bool bad_geometry = false;   // the values parse but give an unusable survey
+  std::string problem;        // "" on success
+  bool bad_geometry = false;  // the values parse but give an unusable survey
 };
 
 // Applies edits as the "Header Information" dialog does on OK: every field,
