@@ -21,18 +21,9 @@
 namespace quarrix {
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "main_frame_test";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
-}
-
 class MainFrameTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    App();
     setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
     SurveyHeader h;
     h.first_line = 1;
