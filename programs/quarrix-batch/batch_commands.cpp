@@ -1,6 +1,7 @@
 #include "batch_commands.h"
 
 #include "project/project_commands.h"
+#include "section/conditioning_commands.h"
 
 namespace quarrix {
 
@@ -8,6 +9,8 @@ const std::vector<BatchCommandEntry>& BatchCommands() {
   static const std::vector<BatchCommandEntry> commands = {
       {"header", "show or edit a project header", RunHeaderCommand},
       {"xy", "write the X/Y file or convert positions", RunXyCommand},
+      {"condition", "print one conditioned trace", RunConditionCommand},
+      {"process", "condition every trace into a trace file", RunProcessCommand},
   };
   return commands;
 }
