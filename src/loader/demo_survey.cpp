@@ -1,12 +1,12 @@
 #include "loader/demo_survey.h"
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <random>
 #include <sstream>
-#include <filesystem>
-#include <algorithm>
 
 #include "loader/batch_decisions.h"
 #include "loader/disk_conversion.h"
@@ -26,9 +26,9 @@ namespace {
 
 constexpr int kFirstLine = 1001, kFirstTrace = 2001;
 constexpr double kIntervalMs = 4.0;
-constexpr double kSpacing = 25.0;       // metres between lines and between traces
+constexpr double kSpacing = 25.0;  // metres between lines and between traces
 constexpr double kOriginX = 612000.0, kOriginY = 6078000.0;
-constexpr double kAzimuth = 0.5236;     // trace direction, 30 degrees from east
+constexpr double kAzimuth = 0.5236;  // trace direction, 30 degrees from east
 constexpr double kPi = 3.14159265358979323846;
 
 const char kDemoHelp[] =
@@ -41,9 +41,9 @@ const char kDemoHelp[] =
 
 // One reflecting interface of the layered model.
 struct Layer {
-  double time_ms;       // at the survey centre, before structure
-  double coefficient;   // reflection coefficient
-  double dome_share;    // fraction of the dome uplift this layer takes
+  double time_ms;      // at the survey centre, before structure
+  double coefficient;  // reflection coefficient
+  double dome_share;   // fraction of the dome uplift this layer takes
 };
 
 std::vector<Layer> MakeLayers(int samples) {
@@ -53,7 +53,7 @@ std::vector<Layer> MakeLayers(int samples) {
   double end = samples * kIntervalMs - 150.0;
   for (double t = 180.0; t < end; t += gap(random)) {
     double c = rc(random);
-    c += c > 0 ? 0.3 : -0.3;  // keep every interface visible
+    c += c > 0 ? 0.3 : -0.3;                                    // keep every interface visible
     double share = std::clamp((t - 500.0) / 1200.0, 0.0, 1.0);  // older layers fold more
     layers.push_back({t, c, share});
   }
@@ -69,7 +69,7 @@ double Ricker(double t_ms) {
 // The earth model: structure of each interface at a map position given as
 // fractions (u along traces, v along lines, 0..1).
 class DemoModel {
-public:
+ public:
   DemoModel(const DemoSurveySize& size) : size_(size), layers_(MakeLayers(size.samples)) {}
 
   void Trace(int line_index, int trace_index, std::mt19937& random, std::vector<float>& out) {
@@ -94,7 +94,7 @@ public:
     for (float& s : out) s += noise(random);
   }
 
-private:
+ private:
   void AddWavelet(double t_ms, double amplitude, std::vector<float>& out) const {
     double centre = t_ms / kIntervalMs;
     int first = static_cast<int>(std::floor(centre)) - 12;
@@ -185,7 +185,8 @@ int RunDemoCommand(const std::vector<std::string>& args, std::ostream& out, std:
     auto parsed = ParseWholeInt(*text);
     if (!parsed || *parsed < low || *parsed > high)
       problem = FormatText("%s must be a whole number from %d to %d", name, low, high);
-    else value = static_cast<int>(*parsed);
+    else
+      value = static_cast<int>(*parsed);
   };
   take("--lines", size.lines, 2, 2000);
   take("--traces", size.traces, 2, 2000);

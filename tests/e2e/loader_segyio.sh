@@ -13,12 +13,13 @@ fi
 ingestor="$QUARRIX_BIN/ingestor/ingestor"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-exec "$python" - "$ingestor" "$work" "${QUARRIX_SHARED_DATA:-}" <<'PY'
+exec "$python" - "$ingestor" "$work" "${QUARRIX_SHARED_DATA:-}" \
+  "$QUARRIX_BIN/quarrix-batch/quarrix-batch" <<'PY'
 import os, subprocess, sys
 import numpy as np
 import segyio
 
-ingestor, work, shared = sys.argv[1], sys.argv[2], sys.argv[3]
+ingestor, work, shared, batch = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4]
 rng = np.random.default_rng(3)
 
 def write(path, lines, traces, samples, fmt, interval_us=4000, xline_sorted=False, drop=()):
@@ -128,6 +129,34 @@ if shared and os.path.exists(os.path.join(shared, "f3.sgy")):
     want = cube * 32767.0 / np.abs(cube).max()
     if np.abs(got - want).max() > 2.0:
         failures.append("small.sgy: scaled samples differ")
+
+# segyio reads an exported sub-range back with the right samples, numbers
+# and coordinates.
+project = os.path.join(work, "ibm", "ibm")
+subprocess.run([batch, "xy", "create", project + ".hdr", "--a", "500000,6000000",
+                "--b", "500200,6000000", "--c", "500000,6000150"], check=True,
+               capture_output=True)
+exported = os.path.join(work, "exported.sgy")
+subprocess.run([ingestor, "export", project + ".hdr", "--out", exported,
+                "--lines", "11:13", "--traces", "102:106"], check=True, capture_output=True)
+stored = amp(project, range(10, 16), range(100, 109), 37)
+xy = np.fromfile(project + ".x_y", dtype="<i4").reshape(6, 9, 2)
+with segyio.open(exported, ignore_geometry=True) as f:
+    if f.tracecount != 15 or f.bin[segyio.BinField.Format] != 1 or len(f.samples) != 37:
+        failures.append(f"export: {f.tracecount} traces of {len(f.samples)} samples")
+    for k, h in enumerate(f.header):
+        line, trace = h[segyio.su.tracf], h[segyio.su.fldr]
+        l, t = line - 10, trace - 100
+        if h[segyio.su.tracl] != k + 1 or not (1 <= l <= 3) or not (2 <= t <= 6):
+            failures.append(f"export: trace {k} header {line} {trace}")
+            break
+        if not np.array_equal(f.trace[k], stored[l, t].astype(np.float32)):
+            failures.append(f"export: samples of line {line} trace {trace} differ")
+            break
+        if (h[segyio.su.sx], h[segyio.su.sy], h[segyio.su.gx], h[segyio.su.gy]) != \
+                (xy[l, t, 0], xy[l, t, 1], xy[l, t, 0], xy[l, t, 1]):
+            failures.append(f"export: X/Y of line {line} trace {trace} differ")
+            break
 
 if failures:
     print("\n".join(failures))
