@@ -1,5 +1,6 @@
 #include "batch_commands.h"
 
+#include "loader/demo_survey.h"
 #include "project/project_commands.h"
 #include "section/conditioning_commands.h"
 
@@ -11,6 +12,7 @@ const std::vector<BatchCommandEntry>& BatchCommands() {
       {"xy", "write the X/Y file or convert positions", RunXyCommand},
       {"condition", "print one conditioned trace", RunConditionCommand},
       {"process", "condition every trace into a trace file", RunProcessCommand},
+      {"demo", "write and load the synthetic demo survey", RunDemoCommand},
   };
   return commands;
 }
