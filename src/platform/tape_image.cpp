@@ -13,8 +13,10 @@ constexpr std::uint32_t kLengthMask = 0x00FFFFFFu;
 }  // namespace
 
 bool TapeImage::Open(const std::string& path, bool writable) {
+  if (file_.is_open()) file_.close();
   path_ = path;
   writable_ = writable;
+  appending_ = false;
   std::ios::openmode mode = std::ios::binary | std::ios::in;
   if (writable) {
     mode |= std::ios::out;
