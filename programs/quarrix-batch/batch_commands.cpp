@@ -1,5 +1,6 @@
 #include "batch_commands.h"
 
+#include "map/map_commands.h"
 #include "project/project_commands.h"
 
 namespace quarrix {
@@ -8,6 +9,8 @@ const std::vector<BatchCommandEntry>& BatchCommands() {
   static const std::vector<BatchCommandEntry> commands = {
       {"header", "show or edit a project header", RunHeaderCommand},
       {"xy", "write the X/Y file or convert positions", RunXyCommand},
+      {"grid", "fill the holes of a grid file by natural-neighbour gridding", RunGridCommand},
+      {"contour", "trace the contours of a grid file", RunContourCommand},
   };
   return commands;
 }
