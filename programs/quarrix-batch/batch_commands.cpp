@@ -1,6 +1,7 @@
 #include "batch_commands.h"
 
 #include "loader/demo_survey.h"
+#include "map/map_commands.h"
 #include "project/project_commands.h"
 #include "section/conditioning_commands.h"
 
@@ -13,6 +14,8 @@ const std::vector<BatchCommandEntry>& BatchCommands() {
       {"condition", "print one conditioned trace", RunConditionCommand},
       {"process", "condition every trace into a trace file", RunProcessCommand},
       {"demo", "write and load the synthetic demo survey", RunDemoCommand},
+      {"grid", "fill the holes of a grid file by natural-neighbour gridding", RunGridCommand},
+      {"contour", "trace the contours of a grid file", RunContourCommand},
   };
   return commands;
 }
