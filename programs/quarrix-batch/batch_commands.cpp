@@ -4,6 +4,11 @@
 #include "map/map_commands.h"
 #include "project/project_commands.h"
 #include "section/conditioning_commands.h"
+#include "section/plot_section_command.h"
+
+#ifdef QUARRIX_BATCH_QT
+#include "qt_plot_hook.h"
+#endif
 
 namespace quarrix {
 
@@ -16,6 +21,12 @@ const std::vector<BatchCommandEntry>& BatchCommands() {
       {"demo", "write and load the synthetic demo survey", RunDemoCommand},
       {"grid", "fill the holes of a grid file by natural-neighbour gridding", RunGridCommand},
       {"contour", "trace the contours of a grid file", RunContourCommand},
+#ifdef QUARRIX_BATCH_QT
+      {"plot-section", "draw a seismic section to an image, PDF, SVG or metafile",
+       RunPlotSectionWithQt},
+#else
+      {"plot-section", "draw a seismic section to a metafile", RunPlotSectionCommand},
+#endif
   };
   return commands;
 }
