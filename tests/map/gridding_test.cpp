@@ -109,6 +109,13 @@ TEST(Gridding, ReproducesAPlaneAndALineOfPicks) {
   EXPECT_EQ(Grid(g), GriddingResult::Filled);
   for (int r = 0; r < g.rows; ++r)
     for (int c = 0; c < g.columns; ++c) EXPECT_EQ(g.At(r, c), 500 + 3 * c - 7 * r);
+  // Value + 0.5 is truncated toward zero: -3.7 becomes -3, not -4.
+  HorizonGrid ramp(3, 11);
+  for (int r = 0; r < 3; ++r) ramp.At(r, 0) = 0, ramp.At(r, 10) = -37;
+  EXPECT_EQ(Grid(ramp), GriddingResult::Filled);
+  EXPECT_EQ(ramp.At(1, 1), -3);
+  EXPECT_EQ(ramp.At(0, 2), -6);
+  EXPECT_EQ(ramp.At(2, 3), -10);
   // Picks on one line leave the plane undetermined: the fit falls back to a line.
   HorizonGrid line(6, 9);
   for (int c = 0; c < 9; c += 2) line.At(2, c) = static_cast<std::int16_t>(100 + 5 * c);
