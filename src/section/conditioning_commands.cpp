@@ -173,7 +173,8 @@ int RunConditionCommand(const std::vector<std::string>& args, std::ostream& out,
   }
   TerminalPrompter prompter(err);
   ProcessingConditioner conditioner(setup.params, header.sample_rate, prompter);
-  std::vector<std::int16_t> trace(static_cast<std::size_t>(header.trace_bytes / 2), 0);
+  // Room for every byte read, even when a header gives an odd record length.
+  std::vector<std::int16_t> trace(static_cast<std::size_t>(header.trace_bytes + 1) / 2, 0);
   int result = ReadTrace(setup.project.amp, header, trace.data(), *line_index, *trace_index,
                          header.trace_bytes, &conditioner);
   if (line.Has("--json")) {
