@@ -5,6 +5,7 @@
 #include <fstream>
 #include <vector>
 
+#include "loader/grid_writer.h"
 #include "loader/header_scan.h"
 #include "loader/load_decisions.h"
 #include "loader/project_output.h"
@@ -86,17 +87,6 @@ void Finish(LoadOutcome& outcome, Prompter& prompter, TapeDevice& tape, Progress
       FormatText("Data Load Complete\n%lld Traces Processed", outcome.traces_processed),
       "End of Process", MessageIcon::Information, MessageButtons::Ok);
   RewindTape(tape, progress);
-}
-
-// The scale value of a finished reading; nothing ends the load (the user
-// skipped scaling, or the value cannot scale non-zero data).
-bool UsableScale(std::optional<double> used, const ScaleStats& stats, Prompter& prompter) {
-  if (!used) return false;
-  if (!(*used > 0.0) && stats.overall_max != 0.0) {
-    prompter.Tell(FormatText("Scale value %f is not above 0", *used), "Error", MessageIcon::Error);
-    return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -263,16 +253,8 @@ LoadOutcome ConvertTapeManual(TapeDevice& tape, const TapeLoadRequest& request,
   if (!ConfirmSurveyGeometry(tables, request.two_d, false, info, header, window, choice, decisions,
                              prompter))
     return outcome;
-  TraceMaxGrid maxima;
-  if (!maxima.Allocate(header.num_lines, header.traces_per_line)) {
-    prompter.Tell("Unable to allocate storage for **2dmatrix", "", MessageIcon::Error);
-    return outcome;
-  }
-  progress.SetLabel("Creating Trace File");
-  if (!output.PreFill(header)) {
-    prompter.Tell("Disk Full", "", MessageIcon::Error);
-    return outcome;
-  }
+  GridWriter grid(output, header, prompter);
+  if (!grid.Prepare("Creating Trace File", progress)) return outcome;
 
   progress.SetRange(0, 100);
   progress.SetLabel("Reading Traces");
@@ -293,31 +275,15 @@ LoadOutcome ConvertTapeManual(TapeDevice& tape, const TapeLoadRequest& request,
                              outcome.traces_processed, stats, scaled.data());
     ++outcome.traces_processed;
     LineTrace p = TraceLineTrace(record.data(), choice);
-    std::optional<GridCell> cell = PlaceTrace(header, p);
-    if (!cell) {
+    GridWriter::Placed placed = grid.Put(p, m, scaled.data());
+    if (placed == GridWriter::Placed::Failed) return outcome;
+    if (placed == GridWriter::Placed::Skipped) {
       ++outcome.traces_skipped;
       decisions.AddMessage(FormatText("Trace out of range line-%d trace%d", p.line, p.trace));
-      continue;
-    }
-    maxima.At(cell->line_index, cell->trace_index) = m;
-    if (WriteTrace(output.amp(), header, scaled.data(), cell->line_index, cell->trace_index,
-                   header.trace_bytes) != 0) {
-      prompter.Tell("Disk Full: the trace file " + output.amp_path() + " could not be written", "",
-                    MessageIcon::Error);
-      return outcome;
     }
   }
-  if (!no_scaling) {
-    std::optional<double> used = AskScaleValue(stats, decisions);
-    if (used && !UsableScale(used, stats, prompter)) return outcome;
-    if (used && stats.overall_max != 0.0 &&
-        !RescaleTraces(output.amp(), header, maxima, *used, "Scaling Traces ", progress)) {
-      prompter.Tell("The trace file " + output.amp_path() + " could not be rescaled", "",
-                    MessageIcon::Error);
-      return outcome;
-    }
-  }
-  if (!output.Commit(header, prompter)) return outcome;
+  if (!grid.ScaleAndCommit(stats, no_scaling, decisions, "Scaling Traces ", progress))
+    return outcome;
   Finish(outcome, prompter, tape, progress);
   return outcome;
 }
