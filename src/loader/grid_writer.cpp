@@ -1,5 +1,7 @@
 #include "loader/grid_writer.h"
 
+#include <cstring>
+
 #include "loader/project_output.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
@@ -26,16 +28,32 @@ GridWriter::Placed GridWriter::Put(const LineTrace& position, float maximum,
   std::optional<GridCell> cell = PlaceTrace(header_, position);
   if (!cell) return Placed::Skipped;
   maxima_.At(cell->line_index, cell->trace_index) = maximum;
-  if (WriteTrace(output_.amp(), header_, samples, cell->line_index, cell->trace_index,
-                 header_.trace_bytes) == 0)
-    return Placed::Written;
-  prompter_.Tell("Disk Full: the trace file " + output_.amp_path() + " could not be written", "",
-                 MessageIcon::Error);
-  return Placed::Failed;
+  const std::size_t bytes = static_cast<std::size_t>(header_.trace_bytes);
+  std::int64_t offset = TraceOffset(header_, cell->line_index, cell->trace_index);
+  bool follows = offset == pending_offset_ + static_cast<std::int64_t>(pending_.size());
+  if ((!follows || pending_.size() + bytes > kRescaleChunkBytes) && !Flush()) return Placed::Failed;
+  if (pending_.empty()) pending_offset_ = offset;
+  std::size_t at = pending_.size();
+  pending_.resize(at + bytes);
+  std::memcpy(pending_.data() + at, samples, bytes);
+  SamplesFromFileOrder(reinterpret_cast<std::int16_t*>(pending_.data() + at), bytes / 2);
+  return Placed::Written;
+}
+
+bool GridWriter::Flush() {
+  if (pending_.empty()) return true;
+  bool written =
+      output_.amp().WriteAt(pending_offset_, pending_.data(), pending_.size()) == pending_.size();
+  pending_.clear();
+  if (!written)
+    prompter_.Tell("Disk Full: the trace file " + output_.amp_path() + " could not be written", "",
+                   MessageIcon::Error);
+  return written;
 }
 
 bool GridWriter::ScaleAndCommit(const ScaleStats& stats, bool no_scaling, LoadDecisions& decisions,
                                 const char* label, Progress& progress) {
+  if (!Flush()) return false;
   if (!no_scaling) {
     std::optional<double> used = AskScaleValue(stats, decisions);
     if (used && !UsableScale(used, stats, prompter_)) return false;

@@ -4,6 +4,7 @@
 // kept trace written at its cell with its maximum, and the closing "Set Scale
 // Value" step with the scaling pass before the project is committed.
 #include <cstdint>
+#include <vector>
 
 #include "loader/trace_placement.h"
 #include "loader/trace_scaling.h"
@@ -30,6 +31,9 @@ class GridWriter {
   // telling the user that the trace file could not be written).
   Placed Put(const LineTrace& position, float maximum, const std::int16_t* samples);
 
+  // Writes what Put has gathered; false after telling the user.
+  bool Flush();
+
   // Unless no_scaling: asks for the scale value and rescales. Then commits
   // the project. False when the load ends without a project.
   bool ScaleAndCommit(const ScaleStats& stats, bool no_scaling, LoadDecisions& decisions,
@@ -40,6 +44,9 @@ class GridWriter {
   const SurveyHeader& header_;
   Prompter& prompter_;
   TraceMaxGrid maxima_;
+  // Traces of consecutive cells are gathered and written together.
+  std::vector<char> pending_;
+  std::int64_t pending_offset_ = 0;
 };
 
 // The scale value of a finished reading is usable: present, and above 0
