@@ -62,8 +62,10 @@ struct TapeLoadStart {
   std::optional<std::string> header_path;
 };
 
+// From here on the outcome is an abandoned load of the chosen project until
+// the conversion finishes.
 bool StartTapeLoad(const TapeLoadRequest& request, LoadDecisions& decisions, Prompter& prompter,
-                   TapeLoadStart& start) {
+                   TapeLoadStart& start, LoadOutcome& outcome) {
   const SegyBinaryInfo& info = request.headers.info;
   if (std::string problem = DeriveTimeWindow(info, request.window, start.window);
       !problem.empty()) {
@@ -72,7 +74,10 @@ bool StartTapeLoad(const TapeLoadRequest& request, LoadDecisions& decisions, Pro
   }
   start.header = InitialLoadHeader(info, request.window, start.window, request.defaults);
   start.header_path = decisions.ProjectHeaderPath();
-  return start.header_path.has_value();
+  if (!start.header_path) return false;
+  outcome.result = LoadResult::Abandoned;
+  outcome.header_path = *start.header_path;
+  return true;
 }
 
 float StoredMaximum(const unsigned char* kept) {
@@ -95,9 +100,7 @@ LoadOutcome ConvertTapeAuto(TapeDevice& tape, const TapeLoadRequest& request,
                             LoadDecisions& decisions, Prompter& prompter, Progress& progress) {
   LoadOutcome outcome;
   TapeLoadStart start;
-  if (!StartTapeLoad(request, decisions, prompter, start)) return outcome;
-  outcome.result = LoadResult::Abandoned;
-  outcome.header_path = *start.header_path;
+  if (!StartTapeLoad(request, decisions, prompter, start, outcome)) return outcome;
   const SegyBinaryInfo& info = request.headers.info;
   TimeWindow& window = start.window;
   const bool no_scaling = request.window.no_scaling;
@@ -225,9 +228,7 @@ LoadOutcome ConvertTapeManual(TapeDevice& tape, const TapeLoadRequest& request,
                               LoadDecisions& decisions, Prompter& prompter, Progress& progress) {
   LoadOutcome outcome;
   TapeLoadStart start;
-  if (!StartTapeLoad(request, decisions, prompter, start)) return outcome;
-  outcome.result = LoadResult::Abandoned;
-  outcome.header_path = *start.header_path;
+  if (!StartTapeLoad(request, decisions, prompter, start, outcome)) return outcome;
   const SegyBinaryInfo& info = request.headers.info;
   TimeWindow& window = start.window;
   const bool no_scaling = request.window.no_scaling;
