@@ -1,10 +1,29 @@
 #include "batch_commands.h"
 
+#include "horizon/horizon_commands.h"
 #include "loader/demo_survey.h"
+#include "map/gridding.h"
 #include "project/project_commands.h"
 #include "section/conditioning_commands.h"
 
 namespace quarrix {
+namespace {
+
+// Autopicking by gridding uses the map layer's natural-neighbour gridding.
+void GridWithNaturalNeighbours(HorizonGrid& time, const IndexArea& area, const GridRegion& region,
+                               Progress& progress, Prompter& prompter) {
+  GridRectangle rectangle{area.first_column, area.first_row,
+                          area.last_column - area.first_column + 1,
+                          area.last_row - area.first_row + 1};
+  GridHorizonArea(time, rectangle, region, GriddingOptions{}, progress, prompter);
+}
+
+int RunAutopickWithGridding(const std::vector<std::string>& args, std::ostream& out,
+                            std::ostream& err) {
+  return RunAutopickCommand(args, out, err, GridWithNaturalNeighbours);
+}
+
+}  // namespace
 
 const std::vector<BatchCommandEntry>& BatchCommands() {
   static const std::vector<BatchCommandEntry> commands = {
@@ -13,6 +32,15 @@ const std::vector<BatchCommandEntry>& BatchCommands() {
       {"condition", "print one conditioned trace", RunConditionCommand},
       {"process", "condition every trace into a trace file", RunProcessCommand},
       {"demo", "write and load the synthetic demo survey", RunDemoCommand},
+      {"horizon", "create a horizon or describe one", RunHorizonCommand},
+      {"pick", "one picking gesture on a section", RunPickCommand},
+      {"snap", "move every pick to its event", RunSnapCommand},
+      {"autopick", "complete a horizon from its seeds", RunAutopickWithGridding},
+      {"clear-auto", "delete the autopicked cells of a horizon", RunClearAutoCommand},
+      {"erase", "delete the picks of a zoom window", RunEraseCommand},
+      {"slice", "write time slices", RunSliceCommand},
+      {"flatten", "write the flatten file of a horizon", RunFlattenCommand},
+      {"arb", "write an arbitrary line", RunArbCommand},
   };
   return commands;
 }
