@@ -1,10 +1,17 @@
 #include "batch_commands.h"
 
+#include "horizon/demo_interpretation.h"
 #include "horizon/horizon_commands.h"
 #include "loader/demo_survey.h"
 #include "map/gridding.h"
+#include "map/map_commands.h"
 #include "project/project_commands.h"
 #include "section/conditioning_commands.h"
+#include "section/plot_section_command.h"
+
+#ifdef QUARRIX_BATCH_QT
+#include "qt_plot_hook.h"
+#endif
 
 namespace quarrix {
 namespace {
@@ -23,6 +30,12 @@ int RunAutopickWithGridding(const std::vector<std::string>& args, std::ostream& 
   return RunAutopickCommand(args, out, err, GridWithNaturalNeighbours);
 }
 
+// The demo survey comes with a picked horizon and a time slice.
+int RunDemoWithInterpretation(const std::vector<std::string>& args, std::ostream& out,
+                              std::ostream& err) {
+  return RunDemoCommand(args, out, err, AddDemoInterpretation);
+}
+
 }  // namespace
 
 const std::vector<BatchCommandEntry>& BatchCommands() {
@@ -31,7 +44,7 @@ const std::vector<BatchCommandEntry>& BatchCommands() {
       {"xy", "write the X/Y file or convert positions", RunXyCommand},
       {"condition", "print one conditioned trace", RunConditionCommand},
       {"process", "condition every trace into a trace file", RunProcessCommand},
-      {"demo", "write and load the synthetic demo survey", RunDemoCommand},
+      {"demo", "write and load the synthetic demo survey", RunDemoWithInterpretation},
       {"horizon", "create a horizon or describe one", RunHorizonCommand},
       {"pick", "one picking gesture on a section", RunPickCommand},
       {"snap", "move every pick to its event", RunSnapCommand},
@@ -41,6 +54,14 @@ const std::vector<BatchCommandEntry>& BatchCommands() {
       {"slice", "write time slices", RunSliceCommand},
       {"flatten", "write the flatten file of a horizon", RunFlattenCommand},
       {"arb", "write an arbitrary line", RunArbCommand},
+      {"grid", "fill the holes of a grid file by natural-neighbour gridding", RunGridCommand},
+      {"contour", "trace the contours of a grid file", RunContourCommand},
+#ifdef QUARRIX_BATCH_QT
+      {"plot-section", "draw a seismic section to an image, PDF, SVG or metafile",
+       RunPlotSectionWithQt},
+#else
+      {"plot-section", "draw a seismic section to a metafile", RunPlotSectionCommand},
+#endif
   };
   return commands;
 }

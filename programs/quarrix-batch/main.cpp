@@ -1,4 +1,5 @@
 // quarrix-batch: the interpretation program's jobs without windows.
+#include <algorithm>
 #include <cstring>
 #include <iostream>
 
@@ -9,7 +10,8 @@ namespace {
 void PrintUsage(std::ostream& out) {
   out << "usage: quarrix-batch COMMAND [ARGS...]   (COMMAND --help for its options)\n\n";
   for (const auto& command : quarrix::BatchCommands())
-    out << "  " << command.name << std::string(12 - std::strlen(command.name), ' ')
+    out << "  " << command.name
+        << std::string(std::max(2, 15 - static_cast<int>(std::strlen(command.name))), ' ')
         << command.summary << '\n';
 }
 

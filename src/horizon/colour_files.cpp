@@ -7,106 +7,69 @@
 #include "horizon/little_endian.h"
 #include "platform/atomic_file.h"
 #include "platform/prompter.h"
+#include "section/section_inputs.h"
 
 namespace quarrix {
 namespace {
 
 constexpr std::size_t kColoursAt = 8, kThresholdsAt = 392;
 
-// Thresholds are 16-bit fields: larger values wrap as the record stores them.
-std::int16_t Wrap16(int value) {
-  return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
-}
-
 // A bar whose thresholds 0..count run linearly down from top by the increment.
-ColourBarRecord LinearBar(int count, int max_value, int min_value, int increment, int top) {
-  ColourBarRecord bar;
+ColourBar LinearBar(int count, int max_value, int min_value, int increment, int top) {
+  ColourBar bar;
   bar.count = static_cast<std::int16_t>(count);
   bar.max_value = static_cast<std::int16_t>(max_value);
   bar.min_value = static_cast<std::int16_t>(min_value);
   bar.increment = static_cast<std::uint16_t>(increment);
-  for (int k = 0; k <= count; ++k) bar.thresholds[k] = Wrap16(top - increment * k);
+  for (int k = 0; k <= count; ++k)
+    bar.thresholds[k] = static_cast<std::int16_t>(top - increment * k);
   return bar;
-}
-
-void BlueWhiteRed(ColourBarRecord& bar) {
-  for (int k = 0; k < 16; ++k) bar.SetColour(k, 17 * k, 17 * k, 255);
-  for (int k = 16; k < 32; ++k) bar.SetColour(k, 255, 255 - 17 * (k - 16), 255 - 17 * (k - 16));
 }
 
 }  // namespace
 
-void ColourBarRecord::SetColour(int k, std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-  colours[3 * k] = red;
-  colours[3 * k + 1] = green;
-  colours[3 * k + 2] = blue;
-}
-
-std::string EncodeColourBar(const ColourBarRecord& bar) {
-  std::string bytes(kColourBarBytes, '\0');
+std::string EncodeColourBar(const ColourBar& bar) {
+  std::string bytes(sizeof(ColourBar), '\0');
   le::Put16(bytes, 0, static_cast<std::uint16_t>(bar.count));
   le::Put16(bytes, 2, static_cast<std::uint16_t>(bar.max_value));
   le::Put16(bytes, 4, static_cast<std::uint16_t>(bar.min_value));
   le::Put16(bytes, 6, bar.increment);
-  std::memcpy(bytes.data() + kColoursAt, bar.colours.data(), bar.colours.size());
-  for (int k = 0; k < kColourBarEntries; ++k)
+  for (int k = 0; k < kColourBarSlots; ++k) {
+    bytes[kColoursAt + 3 * k] = static_cast<char>(bar.colours[k].r);
+    bytes[kColoursAt + 3 * k + 1] = static_cast<char>(bar.colours[k].g);
+    bytes[kColoursAt + 3 * k + 2] = static_cast<char>(bar.colours[k].b);
     le::Put16(bytes, kThresholdsAt + 2 * k, static_cast<std::uint16_t>(bar.thresholds[k]));
+  }
   return bytes;
 }
 
-void OverlayColourBar(std::string_view bytes, ColourBarRecord& bar) {
-  std::string whole = EncodeColourBar(bar);
-  whole.replace(0, std::min(bytes.size(), kColourBarBytes),
-                bytes.substr(0, std::min(bytes.size(), kColourBarBytes)));
-  bar.count = le::GetSigned16(whole, 0);
-  bar.max_value = le::GetSigned16(whole, 2);
-  bar.min_value = le::GetSigned16(whole, 4);
-  bar.increment = le::Get16(whole, 6);
-  std::memcpy(bar.colours.data(), whole.data() + kColoursAt, bar.colours.size());
-  for (int k = 0; k < kColourBarEntries; ++k)
-    bar.thresholds[k] = le::GetSigned16(whole, kThresholdsAt + 2 * k);
-}
-
-void SetDefaultColourBar(ColourBarRecord& bar) {
-  ColourBarRecord fresh = LinearBar(32, 32000, -32000, 2000, 30000);
-  BlueWhiteRed(fresh);
-  // Colour 32 onwards and the thresholds past 32 are left as they were.
-  std::copy(bar.colours.begin() + 96, bar.colours.end(), fresh.colours.begin() + 96);
-  std::copy(bar.thresholds.begin() + 33, bar.thresholds.end(), fresh.thresholds.begin() + 33);
-  bar = fresh;
-}
-
-ColourBarRecord DefaultTimeColourBar() {
-  ColourBarRecord bar = LinearBar(30, 6000, 0, 200, 6000);
-  for (int k = 0; k <= 30; ++k) bar.SetColour(k, 8 * k, 8 * k, 255);
-  return bar;
-}
-
-ColourBarRecord DefaultAmplitudeColourBar() {
-  ColourBarRecord bar = LinearBar(32, 30000, -32000, 2000, 30000);
-  BlueWhiteRed(bar);
-  bar.SetColour(32, 255, 0, 0);
-  return bar;
-}
-
-bool ReadColourFile(const std::string& path, ColourBarRecord& bar) {
-  std::string bytes;
-  if (!ReadWholeFile(path, bytes)) return false;
-  OverlayColourBar(bytes, bar);
-  if (bytes.size() < kColourBarBytes && bar.increment != 0) {
-    // Older files carry no threshold list. The count comes from the file, so
-    // the rebuild stays inside the 128 thresholds whatever it says.
-    int count = std::clamp<int>(bar.count, 0, kColourBarEntries);
-    for (int k = 0; k < count; ++k) bar.thresholds[k] = Wrap16(bar.max_value - bar.increment * k);
+ColourBar DefaultTimeColourBar() {
+  ColourBar bar = LinearBar(30, 6000, 0, 200, 6000);
+  for (int k = 0; k <= 30; ++k) {
+    auto v = static_cast<std::uint8_t>(8 * k);
+    bar.colours[k] = {v, v, 255};
   }
-  return true;
+  return bar;
 }
 
-bool WriteColourFile(const std::string& path, const ColourBarRecord& bar) {
+ColourBar DefaultAmplitudeColourBar() {
+  ColourBar bar;
+  SetDefaultColourBar(bar);
+  bar.max_value = 30000;
+  bar.colours[32] = {255, 0, 0};
+  return bar;
+}
+
+bool ReadColourFile(const std::string& path, ColourBar& bar) {
+  std::string bytes;
+  return ReadWholeFile(path, bytes) && DecodeColourBar(bytes, bar);
+}
+
+bool WriteColourFile(const std::string& path, const ColourBar& bar) {
   return WriteFileAtomically(path, EncodeColourBar(bar));
 }
 
-bool SaveColourFile(const std::string& path, const ColourBarRecord& bar,
+bool SaveColourFile(const std::string& path, const ColourBar& bar,
                     const std::string& first_horizon_path, Prompter& prompter) {
   if (!WriteColourFile(path, bar)) {
     prompter.Tell("Cannot Create Color File!", "", MessageIcon::Warning);

@@ -1,53 +1,37 @@
 #pragma once
-// The colour bar record (648 bytes, the layout of ".col" and ".aco" colour
-// files) and the colour set record (152 bytes, sixteen of them in
-// "colorset.ini"), with their defaults and files.
+// Colour files: the 648-byte colour bar record of ".col" and ".aco" files and
+// the sixteen 152-byte colour set records of "colorset.ini", with their
+// defaults.
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "section/colour_bar.h"
+
 namespace quarrix {
 
-inline constexpr std::size_t kColourBarBytes = 648;
-inline constexpr int kColourBarEntries = 128;
+// The colour bar record is the section layer's ColourBar, whose fields have
+// the record's layout; these are its file codec and the defaults of new horizons.
+std::string EncodeColourBar(const ColourBar& bar);
 
-struct ColourBarRecord {
-  std::int16_t count = 0;  // colour bands; the bar uses colours 0..count
-  std::int16_t max_value = 0;
-  std::int16_t min_value = 0;
-  std::uint16_t increment = 0;  // band width of a linear bar; 0 = non-linear
-  std::array<std::uint8_t, 3 * kColourBarEntries> colours{};  // red, green, blue
-  std::array<std::int16_t, kColourBarEntries> thresholds{};   // descending
-
-  void SetColour(int k, std::uint8_t red, std::uint8_t green, std::uint8_t blue);
-  bool operator==(const ColourBarRecord&) const = default;
-};
-
-std::string EncodeColourBar(const ColourBarRecord& bar);
-// Overlays the first bytes.size() (at most 648) bytes of a record onto bar:
-// fields beyond the bytes keep their values.
-void OverlayColourBar(std::string_view bytes, ColourBarRecord& bar);
-
-// "Default Colors": 32 bands from blue through white to red, -32000..32000.
-void SetDefaultColourBar(ColourBarRecord& bar);
 // The colour files a new horizon gets: times 0..6000 ms (".col") and
 // amplitudes -32000..30000 (".aco").
-ColourBarRecord DefaultTimeColourBar();
-ColourBarRecord DefaultAmplitudeColourBar();
+ColourBar DefaultTimeColourBar();
+ColourBar DefaultAmplitudeColourBar();
 
 // Reads up to 648 bytes of a colour file over bar. A file shorter than a
 // record (an older layout without thresholds) with a non-zero increment gets
 // linear thresholds max - increment * k. False, bar unchanged, when the file
-// cannot be read.
-bool ReadColourFile(const std::string& path, ColourBarRecord& bar);
+// cannot be read or is empty.
+bool ReadColourFile(const std::string& path, ColourBar& bar);
 // Writes the record (whole-file replace); false on failure.
-bool WriteColourFile(const std::string& path, const ColourBarRecord& bar);
+bool WriteColourFile(const std::string& path, const ColourBar& bar);
 // Saving a colour file from the colour dialogs: writes the record and then
 // sets the time colour scheme of the first listed horizon (when given) to 0,
-// "the horizon's own colour files". Messages "Cannot Create Color File!".
+// "the horizon's own colour files". Says "Cannot Create Color File!" on failure.
 class Prompter;
-bool SaveColourFile(const std::string& path, const ColourBarRecord& bar,
+bool SaveColourFile(const std::string& path, const ColourBar& bar,
                     const std::string& first_horizon_path, Prompter& prompter);
 
 // Colour sets.

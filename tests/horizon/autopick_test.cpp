@@ -8,7 +8,8 @@
 namespace quarrix::testing {
 namespace {
 
-std::vector<std::int16_t> Interpolated(std::vector<std::int16_t> cells, const std::vector<int>& seeds) {
+std::vector<std::int16_t> Interpolated(std::vector<std::int16_t> cells,
+                                       const std::vector<int>& seeds) {
   InterpolateRun(
       0, static_cast<int>(cells.size()) - 1, [&](int k) -> std::int16_t& { return cells[k]; },
       [&](int k) { return std::find(seeds.begin(), seeds.end(), k) != seeds.end(); });
@@ -20,9 +21,11 @@ constexpr std::int16_t N = HORIZON_NULL;
 TEST(Interpolation, LinearBetweenSeedsTruncatedAndConstantBeyond) {
   EXPECT_EQ(Interpolated({N, N, 1000, N, N, N, 1010, N}, {2, 6}),
             (std::vector<std::int16_t>{1000, 1000, 1000, 1002, 1005, 1007, 1010, 1010}));
-  EXPECT_EQ(Interpolated({N, N, 1200, N}, {2}), (std::vector<std::int16_t>{1200, 1200, 1200, 1200}));
+  EXPECT_EQ(Interpolated({N, N, 1200, N}, {2}),
+            (std::vector<std::int16_t>{1200, 1200, 1200, 1200}));
   // A seed at time 0 counts as no previous seed: the next seed extends back to the start.
-  EXPECT_EQ(Interpolated({N, 0, N, 900, N}, {1, 3}), (std::vector<std::int16_t>{900, 0, 900, 900, 900}));
+  EXPECT_EQ(Interpolated({N, 0, N, 900, N}, {1, 3}),
+            (std::vector<std::int16_t>{900, 0, 900, 900, 900}));
   // No seeds: nothing changes.
   EXPECT_EQ(Interpolated({N, 5, N}, {}), (std::vector<std::int16_t>{N, 5, N}));
   // A null seed flattens the slope on either side instead of running to 32700.
