@@ -14,6 +14,11 @@ bool WantsHorizonHelp(const std::vector<std::string>& args) {
   return false;
 }
 
+int Usage(std::ostream& err, const char* command, const std::string& problem, const char* help) {
+  err << command << ": " << problem << '\n' << help;
+  return 2;
+}
+
 PickEnvironment BatchProject::Environment(const std::string& horizon_name, int pick_window_ms) {
   return PickEnvironment{project.header,
                          project.amp,

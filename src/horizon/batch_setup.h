@@ -16,6 +16,9 @@ namespace quarrix {
 
 bool WantsHorizonHelp(const std::vector<std::string>& args);
 
+// Prints a command-line problem and the command's help; gives the usage status 2.
+int Usage(std::ostream& err, const char* command, const std::string& problem, const char* help);
+
 // An open project with its trace file, and the prompter of the command.
 struct BatchProject {
   explicit BatchProject(std::ostream& err) : prompter(err) {}

@@ -56,8 +56,7 @@ EditSetup PrepareEdit(const CommandLine& line, const char* name, const char* hel
     if (!zoom) problem = "--zoom takes L1:L2,T1:T2";
   }
   if (!problem.empty()) {
-    err << name << ": " << problem << '\n' << help;
-    setup.status = 2;
+    setup.status = Usage(err, name, problem, help);
     return setup;
   }
   setup.batch = OpenBatchProject(line.positionals()[0], need_traces, name, err);

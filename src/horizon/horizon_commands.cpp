@@ -47,11 +47,6 @@ const std::map<std::string, int> kPickTypes = {{"peak", kPickPeak},
                                                {"zero-trough-up", kPickZeroAboveTrough},
                                                {"zero-trough-down", kPickZeroBelowTrough}};
 
-int Usage(std::ostream& err, const char* name, const std::string& problem, const char* help) {
-  err << name << ": " << problem << '\n' << help;
-  return 2;
-}
-
 void PrintInfo(const HorizonLocation& horizon, const SurveyHeader& header, bool json,
                std::ostream& out) {
   HorizonStyle style = ReadHorizonStyle(horizon.path).value_or(HorizonStyle{});

@@ -41,11 +41,6 @@ int RunWithHelp(const std::vector<std::string>& args, std::ostream& out, std::os
   return body();
 }
 
-int Usage(std::ostream& err, const char* name, const std::string& problem, const char* help) {
-  err << name << ": " << problem << '\n' << help;
-  return 2;
-}
-
 }  // namespace
 
 int RunSliceCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
