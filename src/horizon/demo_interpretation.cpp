@@ -20,12 +20,11 @@ constexpr int kDemoPickWindowMs = 16;
 int StrongestTroughMs(TraceReader& trace, const SurveyHeader& h, int line, int column, int from_ms,
                       int to_ms) {
   trace.Read(line, column);
-  auto samples = trace.samples();
   int best = from_ms, best_value = 0;
-  for (int t = from_ms; t <= to_ms; t += static_cast<int>(h.sample_rate)) {
-    int k = static_cast<int>((t - h.start_time) / h.sample_rate);
-    if (k >= 0 && k < static_cast<int>(samples.size()) && samples[k] < best_value) {
-      best_value = samples[k];
+  for (int t = from_ms; t <= to_ms; ++t) {
+    std::int16_t v = trace.SampleAtMs(t - h.start_time);
+    if (v != HORIZON_NULL && v < best_value) {
+      best_value = v;
       best = t;
     }
   }
