@@ -1,10 +1,19 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the Release programs and starts quarrix
-# (arguments are passed along; a project header opens that project).
+# (arguments are passed along; a project header opens that project). Without
+# arguments it opens the demo survey, made once under build-release/demo.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps
 build=build-release
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUARRIX_TESTS=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)"
+if [ $# -eq 0 ]; then
+  demo="$build/demo/demo/demo.hdr"
+  if [ ! -f "$demo" ]; then
+    echo "Making the demo survey (once) under $build/demo ..."
+    "$build/programs/quarrix-batch/quarrix-batch" demo "$build/demo" >/dev/null
+  fi
+  set -- "$demo"
+fi
 exec "$build/programs/quarrix/quarrix" "$@"

@@ -9,6 +9,8 @@ namespace quarrix {
 struct Session {
   ProjectState project;
   SetupSettings settings;
+  // The corners last typed into the "Generate X/Y File" dialog.
+  XyCorners last_xy_corners;
 };
 
 }  // namespace quarrix

@@ -120,6 +120,8 @@ std::vector<SetupKey> KeysInWriteOrder(SetupSettings& s) {
       {"tsize", &s.tsize, "1."},
   };
   keys.insert(keys.end(), tail.begin(), tail.end());
+  for (int r = 0; r < kRecentProjects; ++r)
+    keys.push_back({"recent" + std::to_string(r + 1), &s.recent[r], "", 144});
   return keys;
 }
 
@@ -181,6 +183,17 @@ std::vector<std::string> SetupKeysInWriteOrder() {
   std::vector<std::string> names;
   for (const SetupKey& key : KeysInWriteOrder(scratch)) names.push_back(key.name);
   return names;
+}
+
+void RememberProject(SetupSettings& s, const std::string& path) {
+  std::vector<std::string> list;
+  if (s.lrufile != path && s.lrufile.find('*') == std::string::npos && !s.lrufile.empty())
+    list.push_back(s.lrufile);
+  for (const std::string& old : s.recent)
+    if (!old.empty() && old != path && old != s.lrufile) list.push_back(old);
+  for (int r = 0; r < kRecentProjects; ++r)
+    s.recent[r] = r < static_cast<int>(list.size()) ? list[r] : "";
+  s.lrufile = path;
 }
 
 std::string SettingsFilePath() {

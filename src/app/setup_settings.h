@@ -90,7 +90,15 @@ struct SetupSettings {
   std::int16_t overlay_line_width = 0;  // second use of "linewidth"
   int margin = 1;
   float tsize = 1.0f;
+  // Projects opened before "lrufile", newest first ("recent1".."recent8").
+  std::string recent[8];
 };
+
+constexpr int kRecentProjects = 8;
+
+// Makes path the last opened project and moves the one before into the
+// recent list (no duplicates, newest first, at most eight).
+void RememberProject(SetupSettings& settings, const std::string& path);
 
 // Reads every key of the "setup" section, each with its default. A setting
 // struct passed in is overwritten completely.

@@ -71,6 +71,27 @@ bool FileExists(const std::string& path) {
   return std::filesystem::is_regular_file(path, error);
 }
 
+std::string FindProgram(const std::string& name, const std::string& first_folder) {
+  std::error_code error;
+  auto runnable = [&](const std::string& path) {
+    if (!std::filesystem::is_regular_file(path, error)) return false;
+    auto perms = std::filesystem::status(path, error).permissions();
+    return (perms & std::filesystem::perms::owner_exec) != std::filesystem::perms::none;
+  };
+  if (!first_folder.empty() && runnable(JoinPath(first_folder, name)))
+    return JoinPath(first_folder, name);
+  const char* path = std::getenv("PATH");
+  if (!path) return "";
+#if defined(_WIN32)
+  const char separator = ';';
+#else
+  const char separator = ':';
+#endif
+  for (const std::string& folder : SplitText(path, separator))
+    if (!folder.empty() && runnable(JoinPath(folder, name))) return JoinPath(folder, name);
+  return "";
+}
+
 long long FileSize(const std::string& path) {
   std::error_code error;
   auto size = std::filesystem::file_size(path, error);

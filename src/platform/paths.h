@@ -23,6 +23,8 @@ std::string BaseWithDot(const std::string& path);
 // True when the file's extension equals ext (without the dot), ignoring case.
 bool HasExtension(const std::string& path, const std::string& ext);
 bool FileExists(const std::string& path);
+// Finds an executable: first in first_folder, then along PATH; "" if absent.
+std::string FindProgram(const std::string& name, const std::string& first_folder);
 // Size of a file in bytes, or -1.
 long long FileSize(const std::string& path);
 

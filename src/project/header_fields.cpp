@@ -121,4 +121,27 @@ std::string SetHeaderField(SurveyHeader& h, const std::string& name, const std::
   return "";
 }
 
+HeaderEditResult ApplyHeaderEdits(SurveyHeader& header, const HeaderEdits& edits) {
+  SurveyHeader edited = header;
+  const std::string* trace_length = nullptr;
+  for (const auto& [name, value] : edits) {
+    if (name == "trace_length") {
+      trace_length = &value;
+      continue;
+    }
+    if (std::string problem = SetHeaderField(edited, name, value); !problem.empty())
+      return {problem, false};
+  }
+  if (edited.sample_rate == 0.0) edited.sample_rate = 2.0;
+  if (trace_length) {
+    if (std::string problem = SetHeaderField(edited, "trace_length", *trace_length);
+        !problem.empty())
+      return {problem, false};
+  }
+  edited.ComputeDerived();
+  if (std::string problem = HeaderProblem(edited); !problem.empty()) return {problem, true};
+  header = edited;
+  return {};
+}
+
 }  // namespace quarrix

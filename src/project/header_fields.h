@@ -2,6 +2,7 @@
 // The fields of SurveyHeader by name, as text: what "header show" prints and
 // "header set" edits.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "project/survey_header.h"
@@ -27,5 +28,17 @@ double HeaderFieldNumber(const SurveyHeader& header, const std::string& name);
 // "" or what is wrong with the name or the value. Derived values are not
 // recomputed here.
 std::string SetHeaderField(SurveyHeader& header, const std::string& name, const std::string& value);
+
+using HeaderEdits = std::vector<std::pair<std::string, std::string>>;
+
+struct HeaderEditResult {
+  std::string problem;        // "" on success
+  bool bad_geometry = false;  // the values parse but give an unusable survey
+};
+
+// Applies edits as the "Header Information" dialog does on OK: every field,
+// then a zero sample rate taken as 2.0, then "trace_length" through the final
+// sample rate, then the derived values. On failure header is unchanged.
+HeaderEditResult ApplyHeaderEdits(SurveyHeader& header, const HeaderEdits& edits);
 
 }  // namespace quarrix

@@ -72,36 +72,19 @@ int HeaderSet(const std::string& path, const std::vector<std::string>& assignmen
     err << "header set: give at least one FIELD=VALUE\n";
     return 2;
   }
-  // The trace length is applied last so that it uses the final sample rate.
-  std::string trace_length;
+  HeaderEdits edits;
   for (const std::string& assignment : assignments) {
     std::size_t eq = assignment.find('=');
     if (eq == std::string::npos) {
       err << "header set: '" << assignment << "' is not FIELD=VALUE\n";
       return 2;
     }
-    std::string name = assignment.substr(0, eq), value = assignment.substr(eq + 1);
-    if (name == "trace_length") {
-      trace_length = value;
-      continue;
-    }
-    if (std::string problem = SetHeaderField(header, name, value); !problem.empty()) {
-      err << "header set: " << problem << '\n';
-      return 2;
-    }
+    edits.emplace_back(assignment.substr(0, eq), assignment.substr(eq + 1));
   }
-  if (header.sample_rate == 0.0) header.sample_rate = 2.0;
-  if (!trace_length.empty()) {
-    if (std::string problem = SetHeaderField(header, "trace_length", trace_length);
-        !problem.empty()) {
-      err << "header set: " << problem << '\n';
-      return 2;
-    }
-  }
-  header.ComputeDerived();
-  if (std::string problem = HeaderProblem(header); !problem.empty()) {
-    err << "header set: not saved, " << problem << '\n';
-    return 1;
+  HeaderEditResult result = ApplyHeaderEdits(header, edits);
+  if (!result.problem.empty()) {
+    err << "header set: " << (result.bad_geometry ? "not saved, " : "") << result.problem << '\n';
+    return result.bad_geometry ? 1 : 2;
   }
   return SaveHeader(path, header, prompter) ? 0 : 1;
 }

@@ -53,7 +53,7 @@ TEST(SetupSettings, FirstRunGivesDefaultsAndWritesEveryKeyInOrder) {
   EXPECT_NE(text.find("symsize=0.250000\r\n"), std::string::npos);
   EXPECT_NE(text.find("linewidth=0\r\n"), std::string::npos);  // the overlay value wins
   EXPECT_EQ(written[0], "lrufile");
-  EXPECT_EQ(written.back(), "tsize");
+  EXPECT_EQ(written.back(), "recent8");  // the recent projects follow the original keys
 }
 
 TEST(SetupSettings, EditedFileReadsBack) {
@@ -98,6 +98,27 @@ TEST(SetupSettings, WritingKeepsOtherSectionsOfTheFile) {
   WriteSetupSection(profile, SetupSettings{});
   std::string text = profile.ToText();
   EXPECT_EQ(text.rfind("[colors]\r\nx=1\r\n[setup]\r\ngain=20\r\n", 0), 0u);
+}
+
+}  // namespace
+}  // namespace quarrix
+
+namespace quarrix {
+namespace {
+
+TEST(SetupSettings, RecentProjectsKeepEightNewestFirstWithoutDuplicates) {
+  SetupSettings s;
+  RememberProject(s, "/p/a.hdr");
+  EXPECT_EQ(s.lrufile, "/p/a.hdr");
+  EXPECT_EQ(s.recent[0], "");  // the "*.hdr" pattern is not a project
+  for (char c = 'b'; c <= 'k'; ++c) RememberProject(s, std::string("/p/") + c + ".hdr");
+  EXPECT_EQ(s.lrufile, "/p/k.hdr");
+  EXPECT_EQ(s.recent[0], "/p/j.hdr");
+  EXPECT_EQ(s.recent[7], "/p/c.hdr");
+  RememberProject(s, "/p/e.hdr");
+  EXPECT_EQ(s.recent[0], "/p/k.hdr");
+  EXPECT_EQ(s.recent[1], "/p/j.hdr");
+  for (const std::string& r : s.recent) EXPECT_NE(r, "/p/e.hdr");
 }
 
 }  // namespace

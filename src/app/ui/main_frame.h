@@ -1,34 +1,72 @@
 #pragma once
-// The interpretation program's main frame.
+// The interpretation program's main frame: the main menu, its command
+// dispatch, the accelerators forwarded to the pick/edit frame, and the project
+// open and close operations.
 #include <QMainWindow>
+#include <functional>
+#include <map>
+#include <memory>
 
 #include "app/session.h"
 
+class QAction;
+class QDialog;
+
 namespace quarrix {
 
-class QtPrompter;
+class PickEditFrame;
+class Prompter;
 
 class MainFrame : public QMainWindow {
   Q_OBJECT
  public:
-  explicit MainFrame(Session& session, QWidget* parent = nullptr);
+  // prompter: where messages and file dialogs go (the Qt dialogs when null).
+  explicit MainFrame(Session& session, Prompter* prompter = nullptr, QWidget* parent = nullptr);
   ~MainFrame() override;
 
+  // The frame's command dispatch over the main menu's identifiers.
+  void Dispatch(int command_id);
   // Opens the project of a header file; false (after telling the user) on failure.
   bool OpenProjectFile(const QString& header_path);
-  // The File menu's "&Open": the "OPEN HEADER FILE" dialog, then the project.
-  void CommandOpen();
-  void CommandClose();
+
+  QAction* action(int command_id) const;
+  PickEditFrame* pick_edit_frame() const { return pick_frame_.get(); }
+  // Runs a modal dialog; tests replace it to fill in and accept dialogs.
+  std::function<bool(QDialog&)> run_dialog;
+  // The texts of the placeholders shown for windows not built yet (for tests).
+  std::function<void(const QString&)> show_placeholder;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildMenus();
-  void UpdateTitle();
+  void BuildAccelerators();
+  void RebuildRecentMenu();
+  void UpdateProjectCommands();
+  void SetCaption();
+  bool RequireHeader();
+  bool RequireTraceFile();
+
+  void CommandOpen();
+  void CommandOpenAmpFile();
+  void CommandClose();
+  void CommandSaveHeader();
+  void CommandCreateAmpFile();
+  void CommandCreateXyFile();
+  void CommandSetupHeader();
+  void CommandMonitor();
+  void CommandDataLoading();
+  void CommandHelp();
+  void CommandAbout();
 
   Session& session_;
-  QtPrompter* prompter_;
+  std::unique_ptr<Prompter> own_prompter_;
+  Prompter* prompter_;
+  std::map<int, QAction*> actions_;
+  QMenu* recent_menu_ = nullptr;
+  std::unique_ptr<PickEditFrame> pick_frame_;
+  bool trace_file_menu_enabled_ = false;
 };
 
 }  // namespace quarrix

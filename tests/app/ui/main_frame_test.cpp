@@ -2,9 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTest>
 #include <cstdlib>
+#include <filesystem>
 
+#include "app/main_commands.h"
+#include "app/ui/header_dialog.h"
+#include "app/ui/xy_dialog.h"
+#include "horizon/ui/pick_edit_frame.h"
 #include "platform/scripted_prompter.h"
 #include "project/header_file.h"
 #include "support/test_support.h"
@@ -12,40 +21,161 @@
 namespace quarrix {
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "main_frame_test";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
+class MainFrameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
+    SurveyHeader h;
+    h.first_line = 1;
+    h.last_line = 50;
+    h.first_trace = 1;
+    h.last_trace = 100;
+    h.line_spacing = 30;
+    h.trace_spacing = 25;
+    h.trace_bytes = 20;
+    h.sample_rate = 4;
+    h.corner_index = 4;
+    h.ComputeDerived();
+    ScriptedPrompter ignored;
+    ASSERT_TRUE(SaveHeader(header_path, h, ignored));
+    frame = std::make_unique<MainFrame>(session, &prompter);
+    frame->show_placeholder = [this](const QString& text) { placeholders << text; };
+  }
+  std::string settings_file() const { return folder.File("quarrix/quarrix.ini"); }
+
+  testing::TempFolder folder;
+  std::string header_path = folder.File("demo.hdr");
+  Session session;
+  ScriptedPrompter prompter;
+  std::unique_ptr<MainFrame> frame;
+  QStringList placeholders;
+};
+
+TEST_F(MainFrameTest, MenuCarriesEveryCommandWithItsIdentifier) {
+  for (const MenuEntry& entry : MainMenuEntries()) {
+    if (entry.id == 0) continue;
+    QAction* action = frame->action(entry.id);
+    ASSERT_NE(action, nullptr) << entry.text;
+    EXPECT_EQ(action->text(), QString(entry.text));
+  }
+  QStringList titles;
+  for (QAction* top : frame->menuBar()->actions()) titles << top->text();
+  EXPECT_EQ(titles, QStringList({"&File", "&Setup", "&Go To", "&Math", "&Well", "&Help"}));
+  EXPECT_EQ(frame->action(command::kOpen)->text(), "&Open");
+  EXPECT_EQ(frame->action(command::kImportExport)->text(), "&Import/Export ");
 }
 
-TEST(MainFrame, OpensAProjectGivenItsHeaderAndShowsItInTheCaption) {
-  App();
-  testing::TempFolder folder;
-  setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
-  SurveyHeader h;
-  h.first_line = 1;
-  h.last_line = 3;
-  h.first_trace = 1;
-  h.last_trace = 4;
-  h.trace_bytes = 20;
-  h.ComputeDerived();
-  ScriptedPrompter prompter;
-  std::string path = folder.File("demo.hdr");
-  ASSERT_TRUE(SaveHeader(path, h, prompter));
+TEST_F(MainFrameTest, OpenThroughTheDialogAndThroughTheCommandLine) {
+  prompter.QueueFile(header_path);
+  frame->Dispatch(command::kOpen);
+  ASSERT_EQ(prompter.file_requests().size(), 1u);
+  EXPECT_EQ(prompter.file_requests()[0].title, "OPEN HEADER FILE");
+  EXPECT_EQ(prompter.file_requests()[0].filter_names[0], "Header Files (*.hdr)");
+  EXPECT_EQ(frame->windowTitle(), QString::fromStdString("Quarrix3D -- " + header_path));
+  EXPECT_EQ(session.settings.lrufile, header_path);
+  EXPECT_NE(frame->pick_edit_frame(), nullptr);
+  EXPECT_FALSE(frame->pick_edit_frame()->isVisible());  // hidden until asked for
 
-  Session session;
-  MainFrame frame(session);
-  EXPECT_EQ(frame.windowTitle(), "Quarrix3D");
-  EXPECT_EQ(session.settings.gain, 20);  // defaults from a missing settings file
-  ASSERT_TRUE(frame.OpenProjectFile(QString::fromStdString(path)));
-  EXPECT_EQ(frame.windowTitle(), QString::fromStdString("Quarrix3D -- " + path));
-  EXPECT_EQ(session.project.header.traces_per_line, 4);
-  EXPECT_EQ(session.settings.lrufile, path);
-  frame.CommandClose();
-  EXPECT_EQ(frame.windowTitle(), "Quarrix3D -- ");
-  EXPECT_TRUE(session.project.is_open);  // the geometry stays
+  Session second_session;
+  MainFrame second(second_session, &prompter);
+  ASSERT_TRUE(second.OpenProjectFile(QString::fromStdString(header_path)));
+  EXPECT_EQ(second_session.project.header.traces_per_line, 100);
+  second.Dispatch(command::kClose);
+  EXPECT_EQ(second.windowTitle(), "Quarrix3D -- ");
+  EXPECT_TRUE(second_session.project.is_open);  // the geometry stays after Close
+}
+
+TEST_F(MainFrameTest, CancelledOpenLeavesAnEmptyFrame) {
+  prompter.QueueFile(std::nullopt);
+  frame->Dispatch(command::kOpen);
+  EXPECT_EQ(frame->windowTitle(), "Quarrix3D");
+  frame->Dispatch(command::kTracePlot);
+  EXPECT_EQ(prompter.last_text(), "Data File Not Open!!");
+  EXPECT_EQ(prompter.messages().back().caption, "Warning");
+  frame->Dispatch(command::kHorizonPlot);
+  EXPECT_EQ(prompter.messages().size(), 2u);
+  frame->Dispatch(command::kPickEdit);  // does nothing without a project
+  frame->Dispatch(command::kCreateXyFile);
+  EXPECT_EQ(prompter.last_text(), "Project Not Open!!");
+  EXPECT_TRUE(placeholders.isEmpty());
+}
+
+TEST_F(MainFrameTest, AnsweringNoToEndKeepsRunningAndWritesNothing) {
+  prompter.QueueAnswer(MessageAnswer::No);
+  EXPECT_FALSE(frame->close());
+  EXPECT_EQ(prompter.last_text(), "End Quarrix3D?");
+  EXPECT_EQ(prompter.messages().back().caption, "WARNING");
+  EXPECT_FALSE(std::filesystem::exists(settings_file()));
+  prompter.QueueAnswer(MessageAnswer::Yes);
+  EXPECT_TRUE(frame->close());
+  EXPECT_TRUE(std::filesystem::exists(settings_file()));
+}
+
+TEST_F(MainFrameTest, MissingLoaderGivesErrorTwo) {
+  setenv("PATH", folder.path().c_str(), 1);
+  frame->Dispatch(command::kDataLoading);
+  EXPECT_EQ(prompter.last_text(), "Error 2");
+  EXPECT_EQ(prompter.messages().back().caption, "");
+}
+
+TEST_F(MainFrameTest, AcceleratorsReachThePickEditFrameFromAnotherWindow) {
+  ASSERT_TRUE(frame->OpenProjectFile(QString::fromStdString(header_path)));
+  frame->show();
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  QApplication::setActiveWindow(&other);
+  QTest::keyClick(&other, Qt::Key_F2);
+  QTest::keyClick(&other, Qt::Key_Z);
+  frame->Dispatch(command::kAccelF1);
+  frame->Dispatch(command::kAccelF);
+  EXPECT_EQ(
+      frame->pick_edit_frame()->received_commands(),
+      (std::vector<int>{command::kPickF2, command::kPickZ, command::kPickF1, command::kPickF}));
+}
+
+TEST_F(MainFrameTest, HeaderAndXyDialogsEditTheProject) {
+  ASSERT_TRUE(frame->OpenProjectFile(QString::fromStdString(header_path)));
+  frame->run_dialog = [](QDialog& dialog) {
+    if (auto* header = dynamic_cast<HeaderDialog*>(&dialog)) {
+      header->field("trace_length")->setText("400");
+      header->field("sample_rate")->setText("0");
+      header->field("corner_index")->setText("6");
+      header->accept();
+      return header->result() == QDialog::Accepted;
+    }
+    auto* xy = dynamic_cast<XyDialog*>(&dialog);
+    const char* values[6] = {"1000", "2000", "3475", "2000", "1000", "3470"};
+    for (int k = 0; k < 6; ++k) xy->edit(k)->setText(values[k]);
+    return true;
+  };
+  frame->Dispatch(command::kSetupHeader);
+  EXPECT_EQ(session.project.header.sample_rate, 2.0);
+  EXPECT_EQ(session.project.header.num_samples, 200);
+  EXPECT_EQ(session.project.view_elevation, 135);
+
+  prompter.QueueFile(folder.File("demo.x_y"));
+  frame->Dispatch(command::kCreateXyFile);
+  EXPECT_EQ(prompter.file_requests().back().title, "SAVE X/Y FILE");
+  EXPECT_EQ(std::filesystem::file_size(folder.File("demo.x_y")), 5000u * 8);
+  EXPECT_TRUE(session.project.placement.HasXy());
+  EXPECT_EQ(session.last_xy_corners.b.x, 3475);
+}
+
+TEST_F(MainFrameTest, UnusableHeaderEditIsRefusedAndTheDialogStays) {
+  ASSERT_TRUE(frame->OpenProjectFile(QString::fromStdString(header_path)));
+  bool accepted = true;
+  frame->run_dialog = [&](QDialog& dialog) {
+    auto& header = dynamic_cast<HeaderDialog&>(dialog);
+    header.field("line_increment")->setText("0");
+    header.accept();
+    accepted = header.result() == QDialog::Accepted;
+    return accepted;
+  };
+  frame->Dispatch(command::kSetupHeader);
+  EXPECT_FALSE(accepted);
+  EXPECT_EQ(session.project.header.line_increment, 1.0f);
+  EXPECT_NE(prompter.last_text().find("line increment"), std::string::npos);
 }
 
 }  // namespace

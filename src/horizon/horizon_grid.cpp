@@ -1,0 +1,78 @@
+#include "horizon/horizon_grid.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+namespace quarrix {
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// Reads one grid at an offset; false when the file ends before the grid does.
+bool ReadGridAt(std::FILE* file, long offset, HorizonGrid& grid) {
+  std::string bytes(GridBytes(grid), '\0');
+  std::size_t got = 0;
+  if (std::fseek(file, offset, SEEK_SET) == 0)
+    got = std::fread(bytes.data(), 1, bytes.size(), file);
+  bytes.resize(got);
+  return DecodeGridCells(bytes, grid) == grid.CellCount();
+}
+
+bool WriteGridAt(std::FILE* file, long offset, const HorizonGrid& grid) {
+  std::string bytes = EncodeGridCells(grid);
+  return std::fseek(file, offset, SEEK_SET) == 0 &&
+         std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+}
+
+}  // namespace
+
+std::size_t DecodeGridCells(std::string_view bytes, HorizonGrid& grid) {
+  std::size_t count = std::min(bytes.size() / 2, grid.CellCount());
+  for (std::size_t i = 0; i < count; ++i) {
+    auto low = static_cast<std::uint8_t>(bytes[2 * i]);
+    auto high = static_cast<std::uint8_t>(bytes[2 * i + 1]);
+    grid.cells[i] = static_cast<std::int16_t>(static_cast<std::uint16_t>(low | (high << 8)));
+  }
+  return count;
+}
+
+std::string EncodeGridCells(const HorizonGrid& grid) {
+  std::string bytes(GridBytes(grid), '\0');
+  for (std::size_t i = 0; i < grid.CellCount(); ++i) {
+    auto value = static_cast<std::uint16_t>(grid.cells[i]);
+    bytes[2 * i] = static_cast<char>(value & 0xFF);
+    bytes[2 * i + 1] = static_cast<char>(value >> 8);
+  }
+  return bytes;
+}
+
+HorizonReadResult ReadHorizon(const std::string& path, HorizonGrid* time, HorizonGrid* amplitude) {
+  File file(std::fopen(path.c_str(), "rb"));
+  if (!file) return HorizonReadResult::CannotOpen;
+  bool whole = true;
+  if (time) whole = ReadGridAt(file.get(), static_cast<long>(kHorizonStyleBytes), *time) && whole;
+  if (amplitude) {
+    long offset = static_cast<long>(kHorizonStyleBytes + GridBytes(*amplitude));
+    whole = ReadGridAt(file.get(), offset, *amplitude) && whole;
+  }
+  return whole ? HorizonReadResult::Ok : HorizonReadResult::Short;
+}
+
+bool WriteHorizon(const std::string& path, const HorizonGrid* time, const HorizonGrid* amplitude) {
+  File file(std::fopen(path.c_str(), "r+b"));
+  if (!file) file.reset(std::fopen(path.c_str(), "w+b"));
+  if (!file) return false;
+  bool ok = true;
+  if (time) ok = WriteGridAt(file.get(), static_cast<long>(kHorizonStyleBytes), *time) && ok;
+  if (amplitude) {
+    long offset = static_cast<long>(kHorizonStyleBytes + GridBytes(*amplitude));
+    ok = WriteGridAt(file.get(), offset, *amplitude) && ok;
+  }
+  return std::fflush(file.get()) == 0 && ok;
+}
+
+}  // namespace quarrix

@@ -1,0 +1,59 @@
+#pragma once
+// The horizon grid: rows of 16-bit cells, one row per line index and one cell
+// per trace index, row-major by line. The same layout holds a horizon's time
+// and amplitude grids and every derived grid file kind.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quarrix {
+
+// A cell without a pick, in either grid.
+inline constexpr std::int16_t HORIZON_NULL = 32700;
+
+struct HorizonGrid {
+  int rows = 0;
+  int columns = 0;
+  std::vector<std::int16_t> cells;
+
+  HorizonGrid() = default;
+  HorizonGrid(int row_count, int column_count, std::int16_t fill = HORIZON_NULL)
+      : rows(row_count),
+        columns(column_count),
+        cells(static_cast<std::size_t>(row_count) * column_count, fill) {}
+
+  std::int16_t* Row(int row) { return cells.data() + static_cast<std::size_t>(row) * columns; }
+  const std::int16_t* Row(int row) const {
+    return cells.data() + static_cast<std::size_t>(row) * columns;
+  }
+  std::int16_t& At(int row, int column) { return Row(row)[column]; }
+  std::int16_t At(int row, int column) const { return Row(row)[column]; }
+  std::size_t CellCount() const { return cells.size(); }
+};
+
+// A horizon-format file: a 4-byte style word, the time grid, then (in horizon
+// files) the amplitude grid, cells little-endian. Its shape comes from the project.
+inline constexpr std::size_t kHorizonStyleBytes = 4;
+inline std::size_t GridBytes(const HorizonGrid& grid) {
+  return grid.CellCount() * 2;
+}
+
+// Cells from little-endian bytes; cells beyond the bytes are left as they were.
+// Returns the number of whole cells decoded.
+std::size_t DecodeGridCells(std::string_view bytes, HorizonGrid& grid);
+std::string EncodeGridCells(const HorizonGrid& grid);
+
+enum class HorizonReadResult { Ok, CannotOpen, Short };
+
+// Reads the time grid (from offset 4) and/or the amplitude grid (behind it) of a
+// horizon-format file into grids already shaped for the project. A file too short
+// for a requested grid reads as far as it goes and says Short.
+HorizonReadResult ReadHorizon(const std::string& path, HorizonGrid* time, HorizonGrid* amplitude);
+
+// Writes the given grids at their offsets in place, creating the file when it does
+// not exist and never truncating it: a grid not given keeps its bytes.
+bool WriteHorizon(const std::string& path, const HorizonGrid* time, const HorizonGrid* amplitude);
+
+}  // namespace quarrix

@@ -1,0 +1,203 @@
+#include "loader/disk_conversion.h"
+
+#include <vector>
+
+#include "loader/ebcdic.h"
+#include "loader/header_scan.h"
+#include "loader/load_decisions.h"
+#include "loader/project_output.h"
+#include "loader/segy_input.h"
+#include "loader/trace_placement.h"
+#include "loader/trace_scaling.h"
+#include "platform/progress.h"
+#include "platform/prompter.h"
+#include "platform/text_util.h"
+
+namespace quarrix {
+namespace {
+
+const char kCannotOpenInput[] = "Cannot open input file!!";
+
+// Reads the next input record; at the end of a file asks for a file to
+// append and goes on at its first trace. False when the input ends.
+class AppendingInput {
+ public:
+  AppendingInput(const SegyBinaryInfo& info, LoadDecisions& decisions, Prompter& prompter)
+      : info_(info), decisions_(decisions), prompter_(prompter) {}
+
+  bool Open(const std::string& path) {
+    return input_.Open(path) && input_.Seek(kSegyFileHeaderBytes);
+  }
+
+  bool Next(unsigned char* record, std::size_t bytes) {
+    while (input_.Read(record, bytes) != bytes) {
+      std::optional<std::string> next = decisions_.AppendFile();
+      if (!next) return false;
+      if (!OpenAppended(*next)) return false;
+    }
+    return true;
+  }
+
+ private:
+  bool OpenAppended(const std::string& path) {
+    input_.Close();
+    char headers[kSegyFileHeaderBytes];
+    if (!input_.Open(path)) {
+      prompter_.Tell(kCannotOpenInput, "", MessageIcon::Warning);
+      return false;
+    }
+    std::size_t got = input_.Read(headers, sizeof headers);
+    // The traces of an appended file are read with the first file's layout,
+    // so a file of another layout would be misread: it is refused.
+    SegyBinaryInfo info = DecodeBinaryHeader(std::string_view(headers, got).substr(kSegyTextBytes));
+    if (got != sizeof headers || info.samples != info_.samples || info.format != info_.format) {
+      prompter_.Tell(
+          FormatText("%s has %d samples of format %d per trace, the load %d of format "
+                     "%d: not appended",
+                     path.c_str(), info.samples, info.format, info_.samples, info_.format),
+          "Error", MessageIcon::Error);
+      return false;
+    }
+    return true;
+  }
+
+  SegyBinaryInfo info_;
+  LoadDecisions& decisions_;
+  Prompter& prompter_;
+  SegyInput input_;
+};
+
+}  // namespace
+
+bool ReadDiskHeaders(const std::string& path, SegyFileHeaders& headers, LoadDecisions& decisions,
+                     Prompter& prompter) {
+  SegyInput input;
+  if (!input.Open(path)) {
+    prompter.Tell(kCannotOpenInput, "", MessageIcon::Warning);
+    return false;
+  }
+  std::string bytes(kSegyFileHeaderBytes, '\0');
+  bytes.resize(input.Read(bytes.data(), bytes.size()));
+  std::string_view view(bytes);
+  headers.text = DecodeTextHeader(view.substr(0, kSegyTextBytes));
+  headers.info = DecodeBinaryHeader(view.size() > kSegyTextBytes ? view.substr(kSegyTextBytes)
+                                                                 : std::string_view());
+  for (const std::string& line : SegyHeaderMessages(headers.text, headers.info))
+    decisions.AddMessage(line);
+  return true;
+}
+
+LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decisions,
+                            Prompter& prompter, Progress& progress) {
+  LoadOutcome outcome;
+  const SegyBinaryInfo& info = request.info;
+  TimeWindow window;
+  if (std::string problem = DeriveTimeWindow(info, request.window, window); !problem.empty()) {
+    prompter.Tell(problem, "Error", MessageIcon::Error);
+    return outcome;
+  }
+  SurveyHeader header = InitialLoadHeader(info, request.window, window, request.defaults);
+  std::optional<std::string> header_path = decisions.ProjectHeaderPath();
+  if (!header_path) return outcome;
+  outcome.result = LoadResult::Abandoned;
+  outcome.header_path = *header_path;
+  decisions.AddMessage(FormatText("Project Name %s", header_path->c_str()));
+
+  ProjectOutput output;
+  if (!output.Prepare(*header_path) || !output.CreateAmp()) {
+    prompter.Tell("CreateFile Failed ", "", MessageIcon::Warning);
+    return outcome;
+  }
+  const std::int64_t record_bytes = SegyRecordBytes(info);
+  std::optional<HeaderScanTables> tables = ScanHeaders(request.input_path, record_bytes, progress);
+  if (!tables) {
+    if (!progress.Cancelled()) prompter.Tell(kCannotOpenInput, "", MessageIcon::Warning);
+    return outcome;
+  }
+  HeaderWordChoice choice;
+  if (!ConfirmSurveyGeometry(*tables, request.two_d, true, info, header, window, choice, decisions,
+                             prompter))
+    return outcome;
+
+  TraceMaxGrid maxima;
+  if (!maxima.Allocate(header.num_lines, header.traces_per_line)) {
+    prompter.Tell("Unable to allocate storage for **2dmatrix", "", MessageIcon::Error);
+    return outcome;
+  }
+  progress.SetLabel("Creating Trace Data File");
+  if (!output.PreFill(header)) {
+    prompter.Tell("Disk Full", "", MessageIcon::Error);
+    return outcome;
+  }
+
+  AppendingInput input(info, decisions, prompter);
+  if (!input.Open(request.input_path)) {
+    prompter.Tell(kCannotOpenInput, "", MessageIcon::Warning);
+    return outcome;
+  }
+  std::vector<unsigned char> record(static_cast<std::size_t>(record_bytes));
+  std::vector<float> samples(static_cast<std::size_t>(window.num_samples));
+  std::vector<std::int16_t> scaled(samples.size());
+  ScaleStats stats;
+  progress.SetRange(0, 100);
+  progress.SetPosition(0);
+  progress.SetLabel("Converting Traces ");
+  int bar = 0;
+  long long& count = outcome.traces_processed;
+  while (!progress.Cancelled() && input.Next(record.data(), record.size())) {
+    DecodeTrace(record.data(), info.format, window.first_sample, window.num_samples,
+                samples.data());
+    float m = NormaliseTrace(samples.data(), window.num_samples, request.window.no_scaling, count,
+                             stats, scaled.data());
+    LineTrace position = TraceLineTrace(record.data(), choice);
+    if (count % 10 == 0) progress.SetPosition(++bar);
+    ++count;
+    if (count % 1000 == 0) {
+      std::string text = FormatText("Converting %lld Traces", count);
+      decisions.AddMessage(text);
+      progress.SetLabel(text);
+      progress.SetPosition(bar = 0);
+    }
+    std::optional<GridCell> cell = PlaceTrace(header, position);
+    if (!cell) {
+      ++outcome.traces_skipped;
+      decisions.AddMessage(
+          FormatText("Skip Trace  line %d trace %d", position.line, position.trace));
+      continue;
+    }
+    maxima.At(cell->line_index, cell->trace_index) = m;
+    if (WriteTrace(output.amp(), header, scaled.data(), cell->line_index, cell->trace_index,
+                   header.trace_bytes) != 0) {
+      prompter.Tell("Disk Full: the trace file " + output.amp_path() + " could not be written", "",
+                    MessageIcon::Error);
+      return outcome;
+    }
+  }
+
+  if (!request.window.no_scaling) {
+    if (std::optional<double> used = AskScaleValue(stats, decisions)) {
+      if (!(*used > 0.0) && stats.overall_max != 0.0) {
+        prompter.Tell(FormatText("Scale value %f is not above 0", *used), "Error",
+                      MessageIcon::Error);
+        return outcome;
+      }
+      // With nothing but zero traces there is nothing to scale.
+      if (stats.overall_max != 0.0 &&
+          !RescaleTraces(output.amp(), header, maxima, *used, "Scaling Traces", progress)) {
+        prompter.Tell("The trace file " + output.amp_path() + " could not be rescaled", "",
+                      MessageIcon::Error);
+        return outcome;
+      }
+    }
+  }
+  if (!output.Commit(header, prompter)) {
+    prompter.Tell("The project " + *header_path + " could not be written", "", MessageIcon::Error);
+    return outcome;
+  }
+  outcome.result = LoadResult::Done;
+  prompter.Message(FormatText("Data Load Complete\n%lld Traces Processed", count), "End of Process",
+                   MessageIcon::Information, MessageButtons::Ok);
+  return outcome;
+}
+
+}  // namespace quarrix

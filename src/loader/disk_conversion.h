@@ -1,0 +1,48 @@
+#pragma once
+// Turns one SEG-Y disk file, or several appended one after another, into a
+// project: header, trace file with every trace at its grid position, gaps as
+// zero traces, samples scaled into 16 bits with one global scale value.
+#include <string>
+
+#include "loader/load_geometry.h"
+#include "loader/segy_format.h"
+
+namespace quarrix {
+
+class LoadDecisions;
+class Prompter;
+class Progress;
+
+// The two headers of a SEG-Y file as read from its first 3600 bytes.
+struct SegyFileHeaders {
+  std::string text;  // decoded textual header
+  SegyBinaryInfo info;
+};
+
+// Reads and decodes the headers of a disk file and adds them to the
+// "Messages" list; false after "Cannot open input file!!".
+bool ReadDiskHeaders(const std::string& path, SegyFileHeaders& headers, LoadDecisions& decisions,
+                     Prompter& prompter);
+
+enum class LoadResult { Done, NotStarted, Abandoned };
+
+struct LoadOutcome {
+  LoadResult result = LoadResult::NotStarted;
+  std::string header_path;
+  long long traces_processed = 0;  // input traces read, skipped ones included
+  long long traces_skipped = 0;
+};
+
+struct DiskLoadRequest {
+  std::string input_path;
+  SegyBinaryInfo info;  // from ReadDiskHeaders
+  LoadWindow window;
+  bool two_d = false;
+  // Labels, spacings and increments offered in "Header Values".
+  SurveyHeader defaults;
+};
+
+LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decisions,
+                            Prompter& prompter, Progress& progress);
+
+}  // namespace quarrix

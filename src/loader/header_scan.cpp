@@ -1,0 +1,150 @@
+#include "loader/header_scan.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "loader/segy_format.h"
+#include "loader/segy_input.h"
+#include "platform/progress.h"
+#include "platform/text_util.h"
+
+namespace quarrix {
+
+const char* const kScanTableHeadings[kScanTableColumns] = {"32-bit min", "32-bit max", "Select",
+                                                           "16-bit min", "16-bit max", "Select"};
+const int kScanTableWidths[kScanTableColumns] = {10, 10, 6, 10, 10, 6};
+
+void HeaderScanTables::Reset() {
+  min32.fill(std::numeric_limits<std::int32_t>::max());
+  max32.fill(std::numeric_limits<std::int32_t>::min());
+  min16.fill(32767);
+  max16.fill(-32768);
+  traces = 0;
+}
+
+void HeaderScanTables::Fold(const unsigned char* header) {
+  for (int k = 1; k <= kWords32; ++k) {
+    std::int32_t v = Word32(header, k);
+    min32[k - 1] = std::min(min32[k - 1], v);
+    max32[k - 1] = std::max(max32[k - 1], v);
+  }
+  for (int k = 1; k <= kWords16; ++k) {
+    std::int32_t v = Word16(header, k);
+    min16[k - 1] = std::min(min16[k - 1], v);
+    max16[k - 1] = std::max(max16[k - 1], v);
+  }
+}
+
+std::int32_t HeaderScanTables::Minimum(const HeaderWord& w) const {
+  return w.width == 2 ? min16[w.index - 1] : min32[w.index - 1];
+}
+
+std::int32_t HeaderScanTables::Maximum(const HeaderWord& w) const {
+  return w.width == 2 ? max16[w.index - 1] : max32[w.index - 1];
+}
+
+std::optional<HeaderScanTables> ScanHeaders(const std::string& path, std::int64_t record_bytes,
+                                            Progress& progress) {
+  SegyInput input;
+  if (record_bytes < static_cast<std::int64_t>(kSegyTraceHeaderBytes) || !input.Open(path))
+    return std::nullopt;
+  HeaderScanTables tables;
+  progress.SetRange(0, 10);
+  progress.SetPosition(0);
+  progress.SetLabel("Scan Headers");
+  // Records are read whole and in order: one sequential pass is faster than a
+  // positioned read per header.
+  std::vector<unsigned char> record(static_cast<std::size_t>(record_bytes));
+  if (!input.Seek(kSegyFileHeaderBytes)) return tables;
+  int bar = 0;
+  for (long long n = 0;; ++n) {
+    if (progress.Cancelled()) return std::nullopt;
+    std::size_t got = input.Read(record.data(), record.size());
+    if (got < kSegyTraceHeaderBytes) break;
+    tables.Fold(record.data());
+    if (n % 100 == 0) progress.SetPosition(++bar);
+    tables.traces = n + 1;
+    if (tables.traces % 1000 == 0) {
+      progress.SetLabel(FormatText("Scan Headers %lld Traces", tables.traces));
+      progress.SetPosition(bar = 0);
+    }
+    if (got < record.size()) break;
+  }
+  return tables;
+}
+
+HeaderScanTables ScanHeaderBytes(std::string_view file, std::int64_t record_bytes) {
+  HeaderScanTables tables;
+  if (record_bytes < static_cast<std::int64_t>(kSegyTraceHeaderBytes)) return tables;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(file.data());
+  for (std::size_t at = kSegyFileHeaderBytes; at + kSegyTraceHeaderBytes <= file.size();
+       at += static_cast<std::size_t>(record_bytes)) {
+    tables.Fold(bytes + at);
+    ++tables.traces;
+  }
+  return tables;
+}
+
+void HeaderScanMarks::Mark(WordMark kind, int row, int column) {
+  for (WordMark& m : marks32_)
+    if (m == kind) m = WordMark::None;
+  for (WordMark& m : marks16_)
+    if (m == kind) m = WordMark::None;
+  if (column == 3 && row >= 1 && row <= kWords32) marks32_[row - 1] = kind;
+  if (column == 6 && row >= 1 && row <= kWords16) marks16_[row - 1] = kind;
+}
+
+WordMark HeaderScanMarks::MarkAt(int row, int column) const {
+  if (column == 3 && row >= 1 && row <= kWords32) return marks32_[row - 1];
+  if (column == 6 && row >= 1 && row <= kWords16) return marks16_[row - 1];
+  return WordMark::None;
+}
+
+std::optional<HeaderWordChoice> HeaderScanMarks::Choice(bool two_d, std::string& problem) const {
+  HeaderWordChoice choice;
+  choice.two_d = two_d;
+  int lines = 0, traces = 0;
+  // A 16-bit mark overrides a 32-bit one of the same kind.
+  auto collect = [&](const auto& marks, int width) {
+    for (std::size_t k = 0; k < marks.size(); ++k) {
+      HeaderWord word{static_cast<int>(k) + 1, width};
+      if (marks[k] == WordMark::Line) ++lines, choice.line = word;
+      if (marks[k] == WordMark::Trace) ++traces, choice.trace = word;
+    }
+  };
+  collect(marks32_, 4);
+  collect(marks16_, 2);
+  if (lines > 1)
+    problem = "Multiple LINE Locations Selected";
+  else if (traces > 1)
+    problem = "Multiple TRACE Locations Selected";
+  else if (lines == 0 && !two_d)
+    problem = "LINE Location not Selected";
+  else if (traces == 0)
+    problem = "TRACE Location not Selected";
+  else
+    return choice;
+  return std::nullopt;
+}
+
+std::string ScanTableCell(const HeaderScanTables& t, const HeaderScanMarks& marks, int row,
+                          int column) {
+  if (row < 1 || row > kScanTableRows) return "";
+  switch (column) {
+    case 1: return row <= kWords32 ? std::to_string(t.min32[row - 1]) : "";
+    case 2: return row <= kWords32 ? std::to_string(t.max32[row - 1]) : "";
+    case 4: return std::to_string(t.min16[row - 1]);
+    case 5: return std::to_string(t.max16[row - 1]);
+    case 3:
+    case 6:
+      switch (marks.MarkAt(row, column)) {
+        case WordMark::Line: return "LINE";
+        case WordMark::Trace: return "TRACE";
+        default: return "";
+      }
+    default: return "";
+  }
+}
+
+}  // namespace quarrix

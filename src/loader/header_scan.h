@@ -1,0 +1,68 @@
+#pragma once
+// The header scan: the range of every trace-header word over a whole file,
+// and the marks with which the user picks the line and trace words from the
+// table of those ranges.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "loader/trace_header.h"
+
+namespace quarrix {
+
+class Progress;
+
+struct HeaderScanTables {
+  std::array<std::int32_t, kWords32> min32, max32;
+  std::array<std::int32_t, kWords16> min16, max16;
+  long long traces = 0;
+
+  HeaderScanTables() { Reset(); }
+  void Reset();
+  // Folds the words of one 240-byte trace header into the ranges.
+  void Fold(const unsigned char* header);
+  std::int32_t Minimum(const HeaderWord& word) const;
+  std::int32_t Maximum(const HeaderWord& word) const;
+};
+
+// Scans the trace headers of a SEG-Y disk file (records of record_bytes from
+// byte 3600 to the first short read). Nothing when the file cannot be opened
+// or the user cancels.
+std::optional<HeaderScanTables> ScanHeaders(const std::string& path, std::int64_t record_bytes,
+                                            Progress& progress);
+
+// The same scan over the bytes of a whole file held in memory.
+HeaderScanTables ScanHeaderBytes(std::string_view file, std::int64_t record_bytes);
+
+// The "Header Information" table as data: 6 columns ("32-bit min",
+// "32-bit max", "Select", "16-bit min", "16-bit max", "Select") and 120 rows.
+constexpr int kScanTableColumns = 6;
+constexpr int kScanTableRows = kWords16;
+extern const char* const kScanTableHeadings[kScanTableColumns];
+extern const int kScanTableWidths[kScanTableColumns];
+
+enum class WordMark : std::uint8_t { None = 0, Line = 10, Trace = 20 };
+
+class HeaderScanMarks {
+ public:
+  // Marks the word of a Select cell (column 3 or 6, 1-based, row 1-based),
+  // after removing every mark of that kind; other cells only clear the kind.
+  void Mark(WordMark kind, int row, int column);
+  WordMark MarkAt(int row, int column) const;
+  // The chosen words, or the text that keeps the dialog open ("Multiple LINE
+  // Locations Selected", "LINE Location not Selected", ...).
+  std::optional<HeaderWordChoice> Choice(bool two_d, std::string& problem) const;
+
+ private:
+  std::array<WordMark, kWords32> marks32_{};
+  std::array<WordMark, kWords16> marks16_{};
+};
+
+// The text of one cell (1-based row and column): numbers for the ranges,
+// "LINE" / "TRACE" for marked Select cells, "" elsewhere.
+std::string ScanTableCell(const HeaderScanTables& tables, const HeaderScanMarks& marks, int row,
+                          int column);
+
+}  // namespace quarrix

@@ -1,0 +1,60 @@
+#pragma once
+// Everything a load asks the user: the windowed loader answers with dialogs,
+// batch mode from its command line and tests from a script. Messages that
+// only inform go to the "Messages" list through AddMessage.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "loader/header_scan.h"
+#include "project/survey_header.h"
+
+namespace quarrix {
+
+// The coverage grid of the "Determine Direction" picture: one 16-bit cell per
+// line (row) and trace number, 32700 where no trace is known.
+struct CoverageGrid {
+  static constexpr std::int16_t kNoTrace = 32700;
+  int first_line = 0, first_trace = 0;
+  int rows = 0, columns = 0;
+  std::vector<std::int16_t> cells;
+};
+
+// The figures of the "Set Scale Value" dialog.
+struct ScaleSummary {
+  double largest = 0.0;         // MAX
+  long long largest_trace = 0;  // input traces read before the largest one
+  double calculated = 0.0;      // the scale value calculated
+  double mean = 0.0;            // MEAN of the per-trace maxima
+};
+
+class LoadDecisions {
+ public:
+  virtual ~LoadDecisions() = default;
+  // A line of the "Messages" list.
+  virtual void AddMessage(const std::string& line) = 0;
+  // "Assign Project Name": the project header path DIR/NAME/NAME.hdr, or
+  // nothing on Cancel. The folder need not exist yet.
+  virtual std::optional<std::string> ProjectHeaderPath() = 0;
+  // "Header Information": the line and trace words, or nothing on Cancel.
+  virtual std::optional<HeaderWordChoice> ChooseHeaderWords(const HeaderScanTables& tables,
+                                                            bool two_d) = 0;
+  // "Determine Direction": the corner index (1..8) for the candidate shown.
+  virtual int ChooseCorner(const CoverageGrid& grid, int candidate) = 0;
+  // "Header Values": edits the header in place; false on Cancel.
+  virtual bool EditHeaderValues(SurveyHeader& header) = 0;
+  // The end-of-file question of a disk load: the next file to append, or
+  // nothing to end the input.
+  virtual std::optional<std::string> AppendFile() = 0;
+  // "Set Scale Value": the value that maps to 32767, or nothing to skip scaling.
+  virtual std::optional<double> ScaleValue(const ScaleSummary& summary) = 0;
+  // Tape: the end-of-reel question (text as shown); true to go on with a new reel.
+  virtual bool ContinueWithNewReel(const std::string& question) = 0;
+  // Tape: "Tape Not Ready!!" (Retry/Cancel); true to retry.
+  virtual bool RetryTapeNotReady() = 0;
+  // Tape: the Retry/Cancel box after too many bad blocks; true to read on.
+  virtual bool RetryAfterBadBlocks(const std::string& text) = 0;
+};
+
+}  // namespace quarrix

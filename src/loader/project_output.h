@@ -1,0 +1,45 @@
+#pragma once
+// The files a load makes. The trace file is written under a temporary name
+// and the header saved only when the load succeeds, so a failed or abandoned
+// load leaves no half-made project (and an existing project of the same name
+// as it was).
+#include <string>
+
+#include "project/amp_file.h"
+
+namespace quarrix {
+
+class Prompter;
+struct SurveyHeader;
+
+class ProjectOutput {
+ public:
+  ProjectOutput() = default;
+  ProjectOutput(const ProjectOutput&) = delete;
+  ProjectOutput& operator=(const ProjectOutput&) = delete;
+  // Removes what was made unless Commit succeeded.
+  ~ProjectOutput();
+
+  // Creates the project folder (an existing one is kept); false with the
+  // reason in error() when it cannot be made.
+  bool Prepare(const std::string& header_path);
+  // Creates the trace file (replacing a previous unfinished one).
+  bool CreateAmp();
+  AmpFile& amp() { return amp_; }
+  const std::string& header_path() const { return header_path_; }
+  const std::string& amp_path() const { return amp_path_; }
+  // Sets the file's length to the whole grid of zero records (fast on file
+  // systems with sparse files); false on a write failure such as a full disk.
+  bool PreFill(const SurveyHeader& header);
+  // Moves the trace file into place and saves the header.
+  bool Commit(const SurveyHeader& header, Prompter& prompter);
+  // Removes the unfinished files (and the folder when this load made it).
+  void Discard();
+
+ private:
+  std::string header_path_, amp_path_, temporary_amp_, folder_;
+  bool made_folder_ = false, committed_ = false;
+  AmpFile amp_;
+};
+
+}  // namespace quarrix

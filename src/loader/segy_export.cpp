@@ -1,0 +1,233 @@
+#include "loader/segy_export.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "loader/big_endian.h"
+#include "loader/ebcdic.h"
+#include "loader/load_decisions.h"
+#include "loader/segy_encoding.h"
+#include "platform/atomic_file.h"
+#include "platform/numeric.h"
+#include "platform/paths.h"
+#include "platform/progress.h"
+#include "platform/prompter.h"
+#include "platform/tape_device.h"
+#include "platform/text_util.h"
+#include "project/amp_file.h"
+#include "project/header_file.h"
+
+namespace quarrix {
+namespace {
+
+int WholeMs(const SurveyHeader& h) {
+  return Trunc32(h.sample_rate);
+}
+
+// The X/Y file held whole: one record per line and trace number.
+class XyRecords {
+ public:
+  void Load(const std::string& path) { ReadWholeFile(path, bytes_); }
+  bool Has() const { return !bytes_.empty(); }
+  // The record of a line and trace number; (0, 0) when the file has none.
+  void At(const SurveyHeader& h, int line, int trace, std::int32_t& x, std::int32_t& y) const {
+    x = y = 0;
+    long long per_line = static_cast<long long>(h.last_trace) - h.first_trace + 1;
+    long long index = (static_cast<long long>(line) - h.first_line) * per_line +
+                      (static_cast<long long>(trace) - h.first_trace);
+    if (index < 0 || (index + 1) * 8 > static_cast<long long>(bytes_.size())) return;
+    auto* p = reinterpret_cast<const unsigned char*>(bytes_.data()) + index * 8;
+    x = static_cast<std::int32_t>(p[0] | (p[1] << 8) | (p[2] << 16) |
+                                  (static_cast<std::uint32_t>(p[3]) << 24));
+    y = static_cast<std::int32_t>(p[4] | (p[5] << 8) | (p[6] << 16) |
+                                  (static_cast<std::uint32_t>(p[7]) << 24));
+  }
+
+ private:
+  std::string bytes_;
+};
+
+// A 32-bit value as two 16-bit big-endian halves, low half first.
+void PutHalvesLowFirst(unsigned char* p, std::int32_t value) {
+  auto u = static_cast<std::uint32_t>(value);
+  WriteBig16(p, static_cast<std::int32_t>(u & 0xFFFFu));
+  WriteBig16(p + 2, static_cast<std::int32_t>(u >> 16));
+}
+
+class TapeBlockSink : public BlockSink {
+ public:
+  explicit TapeBlockSink(TapeDevice& tape) : tape_(tape) {
+    tape_.TestUnitReady();
+    tape_.TestUnitReady();
+    tape_.Rewind();
+  }
+  std::uint32_t WriteBlock(const void* data, std::size_t length) override {
+    return tape_.WriteVariableBlock(data, length);
+  }
+  bool Finish() override {
+    std::uint32_t marks = tape_.WriteFilemarks(2);
+    tape_.Rewind();
+    return marks == kTapeOk;
+  }
+  bool StopOnWriteError() const override { return false; }
+
+ private:
+  TapeDevice& tape_;
+};
+
+class FileBlockSink : public BlockSink {
+ public:
+  explicit FileBlockSink(const std::string& path) : path_(path), temporary_(path + ".writing") {
+    file_.open(temporary_, std::ios::binary | std::ios::trunc);
+  }
+  ~FileBlockSink() override {
+    if (!finished_) {
+      file_.close();
+      std::error_code ec;
+      std::filesystem::remove(temporary_, ec);
+    }
+  }
+  std::uint32_t WriteBlock(const void* data, std::size_t length) override {
+    file_.write(static_cast<const char*>(data), static_cast<std::streamsize>(length));
+    return file_ ? kTapeOk : kTapeIoError;
+  }
+  bool Finish() override {
+    file_.close();
+    if (!file_) return false;
+    std::error_code ec;
+    std::filesystem::rename(temporary_, path_, ec);
+    finished_ = !ec;
+    return finished_;
+  }
+  bool StopOnWriteError() const override { return true; }
+
+ private:
+  std::string path_, temporary_;
+  std::ofstream file_;
+  bool finished_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<BlockSink> TapeSink(TapeDevice& tape) {
+  return std::make_unique<TapeBlockSink>(tape);
+}
+
+std::unique_ptr<BlockSink> FileSink(const std::string& path) {
+  return std::make_unique<FileBlockSink>(path);
+}
+
+std::string BuildExportTextHeader(const SurveyHeader& h) {
+  std::string text(3200, ' ');
+  std::vector<std::string> cards = {
+      FormatText("C%02d  QUARRIX3D HEADER", 1),
+      FormatText("C%02d  OWNER - %s", 2, LabelText(h.owner).c_str()),
+      FormatText("C%02d  LINE -  %s", 3, LabelText(h.line_name).c_str()),
+      FormatText("C%02d  COLLECTOR %s", 4, LabelText(h.collector).c_str()),
+      FormatText("C%02d  LINE SPACING %d  LINE INCREMENT %d", 5, Trunc32(h.line_spacing),
+                 Trunc32(h.line_increment)),
+      FormatText("C%02d  START LINE %d  END LINE %d", 6, h.first_line, h.last_line),
+      FormatText("C%02d  TRACE SPACING %d  TRACE INCREMENT %d", 7, Trunc32(h.trace_spacing),
+                 Trunc32(h.trace_increment)),
+      FormatText("C%02d  START TRACE %d  END TRACE %d", 8, h.first_trace, h.last_trace),
+      FormatText("C%02d  SAMPLE RATE %d  NO. SAMPLES %d", 9, WholeMs(h), h.num_samples),
+      FormatText("C%02d  START TIME %d", 10, h.start_time),
+      FormatText("C%02d  CORNER %d", 11, h.corner_index),
+  };
+  for (std::size_t n = 0; n < cards.size(); ++n) {
+    std::string card = cards[n].substr(0, 79);  // with its NUL, a card fills at most 80 bytes
+    text.replace(80 * n, card.size() + 1, card + '\0');
+  }
+  return EncodeExportText(text);
+}
+
+std::string BuildExportBinaryHeader(const SurveyHeader& h) {
+  return EncodeBinaryHeader({h.num_samples, WholeMs(h) * 1000, kFormatIbmFloat});
+}
+
+void FillExportTraceHeader(unsigned char* p, const ExportTraceFields& f,
+                           const SurveyHeader& survey) {
+  std::fill(p, p + 240, 0);
+  PutWord32(p, 1, f.sequence);
+  PutWord32(p, 9, f.trace);
+  PutWord32(p, 13, f.line);
+  PutWord32(p, 21, f.ensemble);
+  PutWord16(p, 31, f.line);
+  PutWord32(p, 73, f.x);
+  PutWord32(p, 77, f.y);
+  PutWord32(p, 81, f.x);
+  PutWord32(p, 85, f.y);
+  PutWord16(p, 93, f.trace);
+  PutWord16(p, 115, survey.num_samples);
+  PutWord16(p, 117, WholeMs(survey) * 1000);
+  PutHalvesLowFirst(p + 152, f.x);
+  PutHalvesLowFirst(p + 156, f.y);
+}
+
+bool ExportProject(const std::string& header_path, const ExportRange& range, BlockSink& sink,
+                   LoadDecisions& decisions, Prompter& prompter, Progress& progress) {
+  SurveyHeader h;
+  if (!LoadHeader(header_path, h, prompter, HeaderReader::Interpretation)) return false;
+  AmpFile amp;
+  if (!amp.Open(BaseWithDot(header_path) + "amp", AmpOpenMode::Read)) {
+    prompter.Tell("Cannot Open AMP File", "", MessageIcon::Warning);
+    return false;
+  }
+  XyRecords xy;
+  xy.Load(BaseWithDot(header_path) + "x_y");
+
+  int write_errors = 0;
+  auto write = [&](const void* data, std::size_t length) {
+    if (sink.WriteBlock(data, length) == kTapeOk) return true;
+    if (++write_errors == 1) prompter.Tell("Tape Write Error", "", MessageIcon::Warning);
+    return !sink.StopOnWriteError();
+  };
+  std::string text = BuildExportTextHeader(h), binary = BuildExportBinaryHeader(h);
+  if (!write(text.data(), text.size()) || !write(binary.data(), binary.size())) return false;
+
+  progress.SetRange(0, h.num_lines);
+  progress.SetLabel("Writing Traces to Tape");
+  decisions.AddMessage("Writing Traces to Tape");
+  std::vector<std::int16_t> samples(static_cast<std::size_t>(h.num_samples));
+  std::vector<float> floats(samples.size());
+  std::vector<unsigned char> block(240 + 4 * samples.size());
+  ExportTraceFields fields;
+  bool cancelled = false;
+  for (int i = 0; i < h.num_lines && !cancelled; ++i) {
+    int line = h.LineNumber(i);
+    if (line >= range.first_line && line <= range.last_line) {
+      for (int j = 0; j < h.traces_per_line; ++j) {
+        int trace = h.TraceNumber(j);
+        if (trace < range.first_trace || trace > range.last_trace) continue;
+        if (ReadTrace(amp, h, samples.data(), i, j, h.trace_bytes) != 0) break;
+        for (std::size_t n = 0; n < samples.size(); ++n) floats[n] = samples[n];
+        EncodeSamples(floats.data(), h.num_samples, kFormatIbmFloat, block.data() + 240);
+        fields.sequence++;
+        fields.ensemble = i * h.traces_per_line + j + 1;
+        fields.line = line;
+        fields.trace = trace;
+        xy.At(h, line, trace, fields.x, fields.y);
+        FillExportTraceHeader(block.data(), fields, h);
+        if (!write(block.data(), block.size())) return false;
+      }
+    }
+    cancelled = progress.Cancelled();
+    progress.SetPosition(i + 1);
+  }
+  if (!sink.Finish()) {
+    prompter.Tell("The export could not be completed", "", MessageIcon::Error);
+    return false;
+  }
+  if (write_errors > 0) {
+    prompter.Tell(FormatText("%d blocks could not be written", write_errors), "",
+                  MessageIcon::Error);
+    return false;
+  }
+  decisions.AddMessage(FormatText("%d Traces Written", fields.sequence));
+  prompter.Message("End of Conversion!!", "", MessageIcon::Information, MessageButtons::Ok);
+  return true;
+}
+
+}  // namespace quarrix

@@ -1,0 +1,120 @@
+#include "loader/segy_format.h"
+
+#include <bit>
+#include <cstring>
+
+#include "loader/big_endian.h"
+#include "platform/text_util.h"
+
+namespace quarrix {
+
+SegyBinaryInfo DecodeBinaryHeader(std::string_view bytes) {
+  auto field = [&](std::size_t offset) -> int {
+    if (bytes.size() < offset + 2) return 0;
+    return ReadBig16(reinterpret_cast<const unsigned char*>(bytes.data()) + offset);
+  };
+  return SegyBinaryInfo{field(20), field(16), field(24)};
+}
+
+int SampleWidth(int format) {
+  switch (format) {
+    case kFormatIbmFloat:
+    case kFormatInt32:
+    case kFormatIeeeFloat: return 4;
+    case kFormatInt16: return 2;
+    case kFormatInt8: return 1;
+    default: return 0;
+  }
+}
+
+std::int64_t SegyRecordBytes(const SegyBinaryInfo& info) {
+  return static_cast<std::int64_t>(kSegyTraceHeaderBytes) +
+         static_cast<std::int64_t>(info.samples) * SampleWidth(info.format);
+}
+
+std::string SegyLoadProblem(const SegyBinaryInfo& info) {
+  if (SampleWidth(info.format) == 0)
+    return FormatText("Data sample format code %d cannot be loaded (formats 1, 2, 3, 5 and 8 can)",
+                      info.format);
+  if (info.samples <= 0)
+    return FormatText("The binary header gives %d samples per trace", info.samples);
+  if (info.interval_us < 1000 || info.interval_us % 1000 != 0)
+    return FormatText(
+        "Sample interval %d microseconds cannot be loaded: it must be a whole number of "
+        "milliseconds of at least 1 ms",
+        info.interval_us);
+  return "";
+}
+
+float IbmToFloat(std::uint32_t ibm) {
+  std::uint32_t fraction = ibm & 0x00FFFFFFu;
+  if (fraction == 0) return 0.0f;
+  std::uint32_t sign = ibm & 0x80000000u;
+  int exponent = static_cast<int>((ibm >> 24) & 0x7F);
+  int k = 1;
+  while ((fraction & 0x00800000u) == 0) {
+    fraction <<= 1;
+    ++k;
+  }
+  std::uint32_t ieee_exponent = static_cast<std::uint32_t>(4 * exponent + 127 - k) & 0xFFu;
+  return std::bit_cast<float>(sign | (ieee_exponent << 23) | (fraction & 0x007FFFFFu));
+}
+
+std::uint32_t FloatToIbm(float value) {
+  std::uint32_t bits = std::bit_cast<std::uint32_t>(value);
+  std::uint32_t sign = bits & 0x80000000u;
+  int exponent = static_cast<int>((bits >> 23) & 0xFF);
+  if (exponent == 0) return 0;  // zero (and denormals, far below any amplitude)
+  std::uint32_t significand = (bits & 0x007FFFFFu) | 0x00800000u;
+  // value = significand / 2^24 x 2^(exponent - 126); IBM wants 16^e.
+  int binary = exponent - 126;
+  int shift = (4 - (binary % 4)) % 4;
+  if (binary < 0) shift = (-binary) % 4;
+  significand >>= shift;
+  int ibm_exponent = (binary + shift) / 4 + 64;
+  if (ibm_exponent < 0) return 0;
+  if (ibm_exponent > 127) return sign | 0x7FFFFFFFu;
+  return sign | (static_cast<std::uint32_t>(ibm_exponent) << 24) | significand;
+}
+
+void DecodeTrace(const unsigned char* record, int format, int first, int count, float* out) {
+  const unsigned char* p =
+      record + kSegyTraceHeaderBytes + static_cast<std::size_t>(first) * SampleWidth(format);
+  switch (format) {
+    case kFormatIbmFloat:
+      for (int n = 0; n < count; ++n, p += 4) out[n] = IbmToFloat(ReadBigU32(p));
+      break;
+    case kFormatInt32:
+      for (int n = 0; n < count; ++n, p += 4) out[n] = static_cast<float>(ReadBig32(p));
+      break;
+    case kFormatInt16:
+      for (int n = 0; n < count; ++n, p += 2) out[n] = ReadBig16(p);
+      break;
+    case kFormatIeeeFloat:
+      for (int n = 0; n < count; ++n, p += 4) out[n] = std::bit_cast<float>(ReadBigU32(p));
+      break;
+    case kFormatInt8:
+      for (int n = 0; n < count; ++n, ++p) out[n] = static_cast<signed char>(*p);
+      break;
+    default: std::memset(out, 0, sizeof(float) * static_cast<std::size_t>(count));
+  }
+}
+
+std::vector<std::string> SegyHeaderMessages(const std::string& decoded_text,
+                                            const SegyBinaryInfo& info) {
+  std::vector<std::string> lines{"3200 Byte Header"};
+  for (int card = 0; card < 40; ++card) {
+    std::string text;
+    std::size_t start = static_cast<std::size_t>(card) * 80;
+    if (start < decoded_text.size()) text = decoded_text.substr(start, 40);
+    // The card is shown as C text: it ends at its first NUL.
+    text = text.substr(0, text.find('\0'));
+    lines.push_back(FormatText("%d %s", card + 1, text.c_str()));
+  }
+  lines.push_back(FormatText("Number Samples %d", info.samples));
+  lines.push_back(FormatText("Sample Rate %d", info.interval_us));
+  lines.push_back(FormatText("Format %d", info.format));
+  return lines;
+}
+
+}  // namespace quarrix

@@ -1,0 +1,60 @@
+#pragma once
+// SEG-Y rev. 0 layout: the binary header values the loader uses, the sample
+// formats it decodes and the length of one trace record.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quarrix {
+
+constexpr std::size_t kSegyTextBytes = 3200;
+constexpr std::size_t kSegyBinaryBytes = 400;
+constexpr std::size_t kSegyFileHeaderBytes = kSegyTextBytes + kSegyBinaryBytes;
+constexpr std::size_t kSegyTraceHeaderBytes = 240;
+
+// Data sample format codes.
+enum SegyFormat : int {
+  kFormatIbmFloat = 1,
+  kFormatInt32 = 2,
+  kFormatInt16 = 3,
+  kFormatIeeeFloat = 5,
+  kFormatInt8 = 8,
+};
+
+struct SegyBinaryInfo {
+  int samples = 0;      // samples per trace
+  int interval_us = 0;  // sample interval, microseconds
+  int format = 0;       // data sample format code
+};
+
+// Reads the three fields from a 400-byte binary header (fewer bytes leave the
+// missing fields 0).
+SegyBinaryInfo DecodeBinaryHeader(std::string_view bytes);
+
+// Bytes per sample of a format code, 0 for a code the loader does not decode.
+int SampleWidth(int format);
+// 240 + samples x sample width.
+std::int64_t SegyRecordBytes(const SegyBinaryInfo& info);
+// What makes the binary header unloadable (unknown format, no samples, an
+// interval that is not a whole number of milliseconds of at least 1), or "".
+std::string SegyLoadProblem(const SegyBinaryInfo& info);
+
+// IBM System/360 single precision (big-endian word already assembled) to IEEE
+// binary32 bits; exponents outside the IEEE range wrap.
+float IbmToFloat(std::uint32_t ibm);
+// IEEE to IBM: the significand is shifted right to align the exponent to a
+// multiple of 4, dropping bits without rounding.
+std::uint32_t FloatToIbm(float value);
+
+// Decodes count samples from sample index first of a trace record (the sample
+// area starts after the 240-byte trace header). The caller keeps
+// first + count within the record.
+void DecodeTrace(const unsigned char* record, int format, int first, int count, float* out);
+
+// The "Messages" lines of the decoded headers: "3200 Byte Header", 40 card
+// lines, then "Number Samples", "Sample Rate" and "Format".
+std::vector<std::string> SegyHeaderMessages(const std::string& decoded_text,
+                                            const SegyBinaryInfo& info);
+
+}  // namespace quarrix

@@ -1,0 +1,89 @@
+#include "loader/trace_scaling.h"
+
+#include <cmath>
+#include <new>
+
+#include "platform/numeric.h"
+#include "platform/progress.h"
+#include "platform/text_util.h"
+#include "project/amp_file.h"
+#include "project/survey_header.h"
+
+namespace quarrix {
+
+ScaleSummary ScaleStats::Summary() const {
+  ScaleSummary s;
+  s.largest = overall_max;
+  s.largest_trace = overall_max_trace;
+  s.calculated = overall_max;
+  s.mean = count > 0 ? sum / static_cast<double>(count) : 0.0;
+  return s;
+}
+
+float NormaliseTrace(const float* samples, int count, bool no_scaling, long long traces_before,
+                     ScaleStats& stats, std::int16_t* out) {
+  float m = 0.0f;
+  for (int n = 0; n < count; ++n) {
+    float a = std::fabs(samples[n]);
+    if (a > m) m = a;
+  }
+  float factor = 0.0f;
+  if (m != 0.0f) {
+    factor = 32767.0f / m;
+    stats.sum += m;
+    ++stats.count;
+  }
+  if (m > stats.overall_max) {
+    stats.overall_max = m;
+    stats.overall_max_trace = traces_before;
+  }
+  if (no_scaling) {
+    for (int n = 0; n < count; ++n) out[n] = Trunc16(samples[n]);
+  } else {
+    for (int n = 0; n < count; ++n) out[n] = Trunc16(samples[n] * factor);
+  }
+  return m;
+}
+
+bool TraceMaxGrid::Allocate(int lines, int traces_per_line) {
+  try {
+    cells_.assign(static_cast<std::size_t>(lines) * static_cast<std::size_t>(traces_per_line),
+                  0.0f);
+  } catch (const std::bad_alloc&) {
+    return false;
+  } catch (const std::length_error&) {
+    return false;
+  }
+  traces_per_line_ = traces_per_line;
+  return true;
+}
+
+bool RescaleTraces(AmpFile& amp, const SurveyHeader& header, TraceMaxGrid& maxima, double used,
+                   const char* label, Progress& progress) {
+  std::vector<std::int16_t> samples(static_cast<std::size_t>(header.num_samples));
+  progress.SetLabel(label);
+  progress.SetRange(0, header.num_lines);
+  for (int i = 0; i < header.num_lines; ++i) {
+    for (int j = 0; j < header.traces_per_line; ++j) {
+      double m = maxima.At(i, j);
+      // A trace that never arrived, or an all-zero one, stays as it is.
+      if (m == 0.0) continue;
+      if (ReadTrace(amp, header, samples.data(), i, j, header.trace_bytes) != 0) return false;
+      for (std::int16_t& s : samples) s = Trunc16(s * m / used);
+      if (WriteTrace(amp, header, samples.data(), i, j, header.trace_bytes) != 0) return false;
+    }
+    progress.SetPosition(i + 1);
+  }
+  return true;
+}
+
+std::optional<double> AskScaleValue(const ScaleStats& stats, LoadDecisions& decisions) {
+  ScaleSummary summary = stats.Summary();
+  std::optional<double> used = decisions.ScaleValue(summary);
+  if (!used) return std::nullopt;
+  decisions.AddMessage(
+      FormatText("Scale value MAX %f  MEAN %f  USED %f", summary.largest, summary.mean, *used));
+  return used;
+}
+
+}  // namespace quarrix

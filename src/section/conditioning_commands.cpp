@@ -1,0 +1,214 @@
+#include "section/conditioning_commands.h"
+
+#include <cmath>
+#include <ostream>
+
+#include "platform/command_line.h"
+#include "platform/json_writer.h"
+#include "platform/terminal_progress.h"
+#include "platform/terminal_prompter.h"
+#include "platform/text_util.h"
+#include "project/project_state.h"
+#include "section/batch_process.h"
+#include "section/trace_conditioning.h"
+
+namespace quarrix {
+namespace {
+
+const char kProcessingOptionsHelp[] =
+    "Processing options (each turns its step on; steps run in this order):\n"
+    "  --phase DEG              phase rotation in degrees\n"
+    "  --filter F1,F2,F3,F4     band-pass corners in Hz (0 at F1 and F4, 1 from F2 to F3)\n"
+    "  --shift MS               static shift in ms (positive moves events earlier)\n"
+    "  --agc WINDOW_MS[,SCALE]  RMS AGC half-window in ms and output scale (default 4000)\n"
+    "  --attribute amplitude|phase|frequency\n"
+    "                           an instantaneous attribute instead of the steps above\n";
+
+const char kConditionUsage[] =
+    "usage: quarrix-batch condition PROJECT.hdr --line-index I --trace-index J\n"
+    "                               [processing options] [--json]\n"
+    "\n"
+    "Prints the samples of one trace after conditioning, one per line; with\n"
+    "--json an object with \"samples\" and \"result\" (0 when the trace was read\n"
+    "and conditioned whole, else 1). Indexes count from 0.\n\n";
+
+const char kProcessUsage[] =
+    "usage: quarrix-batch process PROJECT.hdr [processing options] (--in-place | --out FILE.amp)\n"
+    "\n"
+    "Conditions every trace of the project's trace file and writes the result\n"
+    "over it (--in-place) or into a new trace file (--out), which is replaced\n"
+    "if it exists.\n\n";
+
+const std::set<std::string> kProcessingValueOptions = {"--phase", "--filter", "--shift", "--agc",
+                                                       "--attribute"};
+
+bool WantsHelp(const std::vector<std::string>& args) {
+  for (const std::string& a : args)
+    if (a == "--help" || a == "-h") return true;
+  return false;
+}
+
+std::set<std::string> With(std::set<std::string> options, std::initializer_list<const char*> more) {
+  for (const char* option : more) options.insert(option);
+  return options;
+}
+
+// Reads the processing options into params; "" when they are sound, else what
+// is wrong.
+std::string ReadProcessingOptions(const CommandLine& line, ProcessingParams& params) {
+  if (auto text = line.Value("--phase")) {
+    auto degrees = ParseWholeInt(*text);
+    if (!degrees) return "--phase takes whole degrees";
+    // Stored as an unsigned angle; a negative rotation is the same as its
+    // complement to a full turn.
+    long long turned = ((*degrees % 360) + 360) % 360;
+    params.phase_on = 1;
+    params.phase_deg = static_cast<std::uint32_t>(turned);
+  }
+  if (auto text = line.Value("--filter")) {
+    std::vector<std::string> parts = SplitText(*text, ',');
+    if (parts.size() != 4) return "--filter takes four corner frequencies F1,F2,F3,F4";
+    for (int i = 0; i < 4; ++i) {
+      auto hertz = ParseWholeInt(parts[i]);
+      if (!hertz || *hertz < 0 || *hertz > 1000000)
+        return "--filter corners are whole frequencies in Hz from 0 to 1000000";
+      params.filter_hz[i] = static_cast<std::uint32_t>(*hertz);
+    }
+    params.filter_on = 1;
+  }
+  if (auto text = line.Value("--shift")) {
+    auto ms = ParseWholeInt(*text);
+    if (!ms || *ms < -1000000 || *ms > 1000000) return "--shift takes whole milliseconds";
+    params.shift_on = 1;
+    params.shift_ms = static_cast<std::int32_t>(*ms);
+  }
+  if (auto text = line.Value("--agc")) {
+    std::vector<std::string> parts = SplitText(*text, ',');
+    auto window = parts.size() <= 2 ? ParseWholeInt(parts[0]) : std::nullopt;
+    if (!window || *window < 0 || *window > 1000000)
+      return "--agc takes a window in whole milliseconds, optionally followed by ,SCALE";
+    params.agc_window_ms = static_cast<std::int32_t>(*window);
+    if (parts.size() == 2) {
+      auto scale = ParseWholeDouble(parts[1]);
+      if (!scale || !(std::abs(*scale) <= 1e30)) return "--agc scale must be a number";
+      params.agc_scale = static_cast<float>(*scale);
+    }
+    params.agc_on = 1;
+  }
+  if (auto text = line.Value("--attribute")) {
+    if (*text == "amplitude")
+      params.attribute = kAttributeAmplitude;
+    else if (*text == "phase")
+      params.attribute = kAttributePhase;
+    else if (*text == "frequency")
+      params.attribute = kAttributeFrequency;
+    else
+      return "--attribute is amplitude, phase or frequency";
+    // As in the Processing Options dialog, an attribute replaces the steps.
+    if (params.phase_on || params.filter_on || params.shift_on || params.agc_on)
+      return "--attribute cannot be combined with --phase, --filter, --shift or --agc";
+  }
+  return "";
+}
+
+// Parses the command line and opens the project; on failure prints why and
+// gives the exit status.
+struct CommandSetup {
+  int status = 0;
+  ProcessingParams params;
+  ProjectState project;
+};
+
+void PrepareCommand(const CommandLine& line, const char* name, const char* usage,
+                    CommandSetup& setup, std::ostream& err) {
+  if (!line.error().empty() || line.positionals().size() != 1) {
+    err << name << ": " << (line.error().empty() ? "give one PROJECT.hdr" : line.error()) << '\n'
+        << usage << kProcessingOptionsHelp;
+    setup.status = 2;
+    return;
+  }
+  if (std::string problem = ReadProcessingOptions(line, setup.params); !problem.empty()) {
+    err << name << ": " << problem << '\n';
+    setup.status = 2;
+    return;
+  }
+  TerminalPrompter prompter(err);
+  if (!OpenProject(setup.project, line.positionals()[0], prompter)) {
+    setup.status = 1;
+    return;
+  }
+  if (!setup.project.amp.IsOpen()) {
+    err << name << ": cannot open the amplitude file " << setup.project.AmpPath() << '\n';
+    setup.status = 1;
+  }
+}
+
+std::optional<int> IndexOption(const CommandLine& line, const char* option, int count) {
+  auto text = line.Value(option);
+  auto value = text ? ParseWholeInt(*text) : std::nullopt;
+  if (!value || *value < 0 || *value >= count) return std::nullopt;
+  return static_cast<int>(*value);
+}
+
+}  // namespace
+
+int RunConditionCommand(const std::vector<std::string>& args, std::ostream& out,
+                        std::ostream& err) {
+  if (args.empty() || WantsHelp(args)) {
+    (args.empty() ? err : out) << kConditionUsage << kProcessingOptionsHelp;
+    return args.empty() ? 2 : 0;
+  }
+  CommandLine line(args, With(kProcessingValueOptions, {"--line-index", "--trace-index"}),
+                   {"--json"});
+  CommandSetup setup;
+  PrepareCommand(line, "condition", kConditionUsage, setup, err);
+  if (setup.status != 0) return setup.status;
+  const SurveyHeader& header = setup.project.header;
+  auto line_index = IndexOption(line, "--line-index", header.num_lines);
+  auto trace_index = IndexOption(line, "--trace-index", header.traces_per_line);
+  if (!line_index || !trace_index) {
+    err << FormatText("condition: give --line-index from 0 to %d and --trace-index from 0 to %d\n",
+                      header.num_lines - 1, header.traces_per_line - 1);
+    return 2;
+  }
+  TerminalPrompter prompter(err);
+  ProcessingConditioner conditioner(setup.params, header.sample_rate, prompter);
+  std::vector<std::int16_t> trace(static_cast<std::size_t>(header.trace_bytes / 2), 0);
+  int result = ReadTrace(setup.project.amp, header, trace.data(), *line_index, *trace_index,
+                         header.trace_bytes, &conditioner);
+  if (line.Has("--json")) {
+    JsonWriter json(out);
+    json.BeginObject().Key("samples").BeginArray();
+    for (std::int16_t v : trace) json.Int(v);
+    json.EndArray().Key("result").Int(result).EndObject();
+    out << '\n';
+  } else {
+    for (std::int16_t v : trace) out << v << '\n';
+  }
+  return result == 0 ? 0 : 1;
+}
+
+int RunProcessCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty() || WantsHelp(args)) {
+    (args.empty() ? err : out) << kProcessUsage << kProcessingOptionsHelp;
+    return args.empty() ? 2 : 0;
+  }
+  CommandLine line(args, With(kProcessingValueOptions, {"--out"}), {"--in-place"});
+  CommandSetup setup;
+  PrepareCommand(line, "process", kProcessUsage, setup, err);
+  if (setup.status != 0) return setup.status;
+  BatchTarget target;
+  target.in_place = line.Has("--in-place");
+  if (auto path = line.Value("--out")) target.output_path = *path;
+  if (target.in_place == !target.output_path.empty()) {
+    err << "process: give either --in-place or --out FILE.amp\n";
+    return 2;
+  }
+  TerminalPrompter prompter(err);
+  TerminalProgress progress(err, StderrIsTerminal());
+  if (!BatchProcessTraces(setup.project, setup.params, target, prompter, progress)) return 1;
+  out << (target.in_place ? setup.project.AmpPath() : target.output_path) << '\n';
+  return 0;
+}
+
+}  // namespace quarrix

@@ -1,0 +1,211 @@
+#include "loader/disk_conversion.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "platform/progress.h"
+#include "platform/scripted_prompter.h"
+#include "project/amp_file.h"
+#include "project/header_file.h"
+#include "segy_test_files.h"
+#include "support/test_support.h"
+
+namespace quarrix {
+namespace {
+
+using testing::BuildSegy;
+using testing::GridTraces;
+using testing::TempFolder;
+using testing::TestDecisions;
+using testing::TestTrace;
+
+float Ramp(int line, int trace, int n) {
+  return (line * 10 + trace) * 0.01f * (n % 5 - 2);
+}
+
+class DiskLoad : public ::testing::Test {
+ protected:
+  void WriteInput(const std::string& name, const std::vector<TestTrace>& traces, int samples = 20,
+                  int interval_us = 4000, int format = 1) {
+    testing::WriteFileBytes(folder.File(name), BuildSegy(traces, samples, interval_us, format));
+  }
+
+  LoadOutcome Load(const std::string& name, LoadWindow window = {}) {
+    decisions.header_path = folder.File("proj/proj.hdr");
+    SegyFileHeaders headers;
+    if (!ReadDiskHeaders(folder.File(name), headers, decisions, prompter)) return {};
+    DiskLoadRequest request;
+    request.input_path = folder.File(name);
+    request.info = headers.info;
+    request.window = window;
+    request.two_d = two_d;
+    return ConvertDiskFile(request, decisions, prompter, progress);
+  }
+
+  SurveyHeader LoadedHeader() {
+    SurveyHeader h;
+    EXPECT_TRUE(LoadHeader(folder.File("proj/proj.hdr"), h, prompter, HeaderReader::Loader));
+    return h;
+  }
+
+  std::vector<std::int16_t> Trace(const SurveyHeader& h, int line_index, int trace_index) {
+    AmpFile amp;
+    EXPECT_TRUE(amp.Open(folder.File("proj/proj.amp"), AmpOpenMode::Read));
+    std::vector<std::int16_t> samples(static_cast<std::size_t>(h.num_samples));
+    EXPECT_EQ(ReadTrace(amp, h, samples.data(), line_index, trace_index, h.trace_bytes), 0);
+    return samples;
+  }
+
+  bool NothingLeftBehind() { return !std::filesystem::exists(folder.File("proj")); }
+
+  TempFolder folder;
+  TestDecisions decisions;
+  ScriptedPrompter prompter;
+  RecordingProgress progress;
+  bool two_d = false;
+};
+
+TEST_F(DiskLoad, UnscaledLoadPlacesTracesFillsGapsAndSkipsStrays) {
+  std::vector<TestTrace> traces = GridTraces(5, 3, 20, 4, 20, Ramp);
+  traces.erase(traces.begin() + 6);          // a gap: line 6, trace 22
+  traces.push_back({9, 20, {2.9f, -2.9f}});  // beyond the last line: skipped
+  traces.back().samples.resize(20);
+  traces.push_back({6, 23, std::vector<float>(20, 40000.0f)});  // saturates at the 16-bit end
+  WriteInput("in.sgy", traces);
+  decisions.words = HeaderWordChoice{{48, 4}, {49, 4}, false};
+  LoadOutcome outcome = Load("in.sgy", {0, 0, true});
+  ASSERT_EQ(outcome.result, LoadResult::Done) << prompter.last_text();
+  EXPECT_EQ(outcome.traces_processed, 13);
+  SurveyHeader h = LoadedHeader();
+  EXPECT_EQ(h.first_line, 5);
+  EXPECT_EQ(h.last_line, 9);  // the scan saw the stray line 9
+  EXPECT_EQ(h.num_samples, 20);
+  EXPECT_EQ(h.sample_rate, 4.0);
+  EXPECT_EQ(std::filesystem::file_size(folder.File("proj/proj.amp")), 5u * 4 * 40);
+  EXPECT_EQ(decisions.coverage.rows, 5);
+  EXPECT_EQ(decisions.coverage.cells[0], CoverageGrid::kNoTrace);
+  EXPECT_TRUE(decisions.HasMessage("Project Name " + folder.File("proj/proj.hdr")));
+  EXPECT_TRUE(decisions.HasMessage("Number Samples 20"));
+
+  std::vector<std::int16_t> t = Trace(h, 0, 1);  // line 5, trace 21
+  for (int n = 0; n < 20; ++n) EXPECT_EQ(t[n], static_cast<std::int16_t>(Ramp(5, 21, n))) << n;
+  EXPECT_EQ(Trace(h, 1, 2), std::vector<std::int16_t>(20, 0));      // the gap
+  EXPECT_EQ(Trace(h, 1, 3), std::vector<std::int16_t>(20, 32767));  // saturated
+  EXPECT_EQ(Trace(h, 4, 0)[0], 2);                                  // 2.9 truncates to 2
+  EXPECT_EQ(Trace(h, 4, 0)[1], -2);                                 // -2.9 to -2
+  EXPECT_EQ(prompter.messages().back().text, "Data Load Complete\n13 Traces Processed");
+  EXPECT_EQ(prompter.messages().back().caption, "End of Process");
+}
+
+TEST_F(DiskLoad, ScaledLoadMapsTheScaleValueTo32767AcrossTraces) {
+  std::vector<TestTrace> traces = GridTraces(1, 2, 1, 2, 20, Ramp);
+  traces[3].samples.assign(20, 0.0f);  // an all-zero trace does not count for the mean
+  WriteInput("in.sgy", traces, 20, 2000, 5);
+  LoadOutcome outcome = Load("in.sgy");
+  ASSERT_EQ(outcome.result, LoadResult::Done) << prompter.last_text();
+  float max = 2 * 0.01f * 21;  // line 2, trace 1 (n % 5 == 0 gives -2)
+  EXPECT_FLOAT_EQ(decisions.summary.largest, max);
+  EXPECT_EQ(decisions.summary.largest_trace, 2);
+  EXPECT_NEAR(decisions.summary.mean, (0.22f + 0.24f + 0.42f) / 3, 1e-6);
+  SurveyHeader h = LoadedHeader();
+  EXPECT_EQ(h.sample_rate, 2.0);
+  std::vector<std::int16_t> largest = Trace(h, 1, 0);
+  EXPECT_GE(largest[0], -32767);
+  EXPECT_LE(largest[0], -32766);
+  // A smaller trace keeps its amplitude relative to the largest.
+  std::vector<std::int16_t> smaller = Trace(h, 0, 0);
+  EXPECT_NEAR(smaller[0], -32767.0 * 0.22 / 0.42, 2.0);
+  EXPECT_EQ(Trace(h, 1, 1), std::vector<std::int16_t>(20, 0));
+
+  // A scale value below the largest sample saturates instead of wrapping.
+  decisions.scale = max / 4;
+  ASSERT_EQ(Load("in.sgy").result, LoadResult::Done);
+  std::vector<std::int16_t> clipped = Trace(LoadedHeader(), 1, 0);
+  EXPECT_EQ(clipped[0], -32768);
+  EXPECT_EQ(clipped[3], 32767);
+}
+
+TEST_F(DiskLoad, TimeWindowAndIncrementsSelectSamplesAndTraces) {
+  WriteInput("in.sgy",
+             GridTraces(1, 3, 101, 10, 600,
+                        [](int, int t, int n) { return static_cast<float>(t * 100 + n); }),
+             600);
+  decisions.line_increment = 2.0f;
+  decisions.trace_increment = 2.0f;
+  LoadOutcome outcome = Load("in.sgy", {100, 2100, true});
+  ASSERT_EQ(outcome.result, LoadResult::Done) << prompter.last_text();
+  SurveyHeader h = LoadedHeader();
+  EXPECT_EQ(h.num_samples, 500);
+  EXPECT_EQ(h.start_time, 100);
+  EXPECT_EQ(h.num_lines, 2);
+  EXPECT_EQ(h.traces_per_line, 5);
+  std::vector<std::int16_t> t = Trace(h, 1, 4);  // line 3, trace 109
+  EXPECT_EQ(t[0], 10925);                        // input sample 25 of trace 109
+}
+
+TEST_F(DiskLoad, AppendedFilesContinueTheInput) {
+  WriteInput("a.sgy", GridTraces(1, 1, 1, 3, 20, Ramp));
+  WriteInput("b.sgy", GridTraces(2, 1, 1, 3, 20, Ramp));
+  WriteInput("other.sgy", GridTraces(2, 1, 1, 3, 30, Ramp), 30);
+  decisions.append = {folder.File("b.sgy"), folder.File("other.sgy")};
+  LoadOutcome outcome = Load("a.sgy", {0, 0, true});
+  ASSERT_EQ(outcome.result, LoadResult::Done);
+  EXPECT_EQ(outcome.traces_processed, 6);
+  // The scan saw only the first file: line 2 lies beyond its range.
+  EXPECT_TRUE(decisions.HasMessage("Skip Trace  line 2 trace 1"));
+  // A file of another layout is refused rather than misread.
+  EXPECT_NE(prompter.messages()[0].text.find("not appended"), std::string::npos);
+}
+
+TEST_F(DiskLoad, MalformedInputLeavesNoProjectBehind) {
+  testing::WriteFileBytes(folder.File("short.sgy"), std::string(1000, '\x40'));
+  EXPECT_NE(Load("short.sgy").result, LoadResult::Done);
+  EXPECT_TRUE(NothingLeftBehind());
+
+  WriteInput("fmt4.sgy", GridTraces(1, 1, 1, 2, 20, Ramp), 20, 4000, 4);
+  EXPECT_EQ(Load("fmt4.sgy").result, LoadResult::NotStarted);
+  EXPECT_NE(prompter.last_text().find("format code 4"), std::string::npos);
+
+  WriteInput("fast.sgy", GridTraces(1, 1, 1, 2, 20, Ramp), 20, 500, 1);
+  EXPECT_EQ(Load("fast.sgy").result, LoadResult::NotStarted);
+  EXPECT_NE(prompter.last_text().find("500 microseconds"), std::string::npos);
+
+  WriteInput("ok.sgy", GridTraces(1, 2, 1, 2, 20, Ramp));
+  EXPECT_EQ(Load("ok.sgy", {0, 200, false}).result, LoadResult::NotStarted);  // beyond 80 ms
+
+  decisions.trace_increment = 0.5f;
+  EXPECT_EQ(Load("ok.sgy").result, LoadResult::Abandoned);
+  EXPECT_NE(prompter.last_text().find("Increments below 1"), std::string::npos);
+  EXPECT_TRUE(NothingLeftBehind());
+
+  decisions.trace_increment = 1.0f;
+  decisions.accept_header = false;
+  EXPECT_EQ(Load("ok.sgy").result, LoadResult::Abandoned);
+  EXPECT_TRUE(NothingLeftBehind());
+}
+
+TEST_F(DiskLoad, AFailedReloadKeepsTheExistingProject) {
+  WriteInput("ok.sgy", GridTraces(1, 2, 1, 2, 20, Ramp));
+  ASSERT_EQ(Load("ok.sgy").result, LoadResult::Done);
+  std::string amp = testing::ReadFileBytes(folder.File("proj/proj.amp"));
+  decisions.words.reset();  // the header table is cancelled
+  EXPECT_EQ(Load("ok.sgy").result, LoadResult::Abandoned);
+  EXPECT_EQ(testing::ReadFileBytes(folder.File("proj/proj.amp")), amp);
+  EXPECT_FALSE(std::filesystem::exists(folder.File("proj/proj.amp.loading")));
+}
+
+TEST_F(DiskLoad, TwoDimensionalDataLandsOnLineOne) {
+  WriteInput("2d.sgy", GridTraces(7, 1, 1, 5, 20, Ramp));
+  two_d = true;
+  decisions.words = HeaderWordChoice{{}, {49, 4}, true};
+  ASSERT_EQ(Load("2d.sgy").result, LoadResult::Done);
+  SurveyHeader h = LoadedHeader();
+  EXPECT_EQ(h.first_line, 1);
+  EXPECT_EQ(h.last_line, 1);
+  EXPECT_EQ(h.traces_per_line, 5);
+}
+
+}  // namespace
+}  // namespace quarrix

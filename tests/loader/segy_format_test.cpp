@@ -1,0 +1,129 @@
+#include "loader/segy_format.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+
+#include "loader/ebcdic.h"
+#include "loader/segy_encoding.h"
+#include "loader/trace_header.h"
+
+namespace quarrix {
+namespace {
+
+TEST(IbmFloat, DecodesKnownValues) {
+  EXPECT_EQ(IbmToFloat(0x41100000u), 1.0f);
+  EXPECT_EQ(IbmToFloat(0xC276A000u), -118.625f);
+  EXPECT_EQ(std::bit_cast<std::uint32_t>(IbmToFloat(0x00000000u)), 0u);
+  EXPECT_EQ(std::bit_cast<std::uint32_t>(IbmToFloat(0x80000000u)), 0u);  // +0.0, not -0.0
+  EXPECT_EQ(IbmToFloat(0x42640000u), 100.0f);
+  EXPECT_EQ(IbmToFloat(0x3F800000u), 0.03125f);
+}
+
+TEST(IbmFloat, ExponentsBeyondIeeeWrapInsteadOfSaturating) {
+  // 16^63 is far above the float range: the exponent wraps modulo 256.
+  float wrapped = IbmToFloat(0x7F100000u);
+  EXPECT_TRUE(std::isfinite(wrapped));
+  EXPECT_LT(std::fabs(wrapped), 1e30f);
+}
+
+TEST(IbmFloat, EncodesByTruncatingTheSignificand) {
+  EXPECT_EQ(FloatToIbm(1.0f), 0x41100000u);
+  EXPECT_EQ(FloatToIbm(0.0f), 0u);
+  EXPECT_EQ(FloatToIbm(-118.625f), 0xC276A000u);
+  EXPECT_EQ(FloatToIbm(0.25f), 0x40400000u);
+  // Every 16-bit amplitude survives the round trip exactly.
+  for (int v = -32768; v <= 32767; v += 7)
+    ASSERT_EQ(IbmToFloat(FloatToIbm(static_cast<float>(v))), static_cast<float>(v)) << v;
+}
+
+TEST(SegyFormat, RecordLengthUsesEachFormatsSampleWidth) {
+  EXPECT_EQ(SegyRecordBytes({1000, 4000, 3}), 2240);
+  EXPECT_EQ(SegyRecordBytes({1000, 4000, 5}), 4240);
+  EXPECT_EQ(SegyRecordBytes({1000, 4000, 1}), 4240);
+  EXPECT_EQ(SegyRecordBytes({1000, 4000, 8}), 1240);
+}
+
+TEST(SegyFormat, RefusesWhatCannotBeLoaded) {
+  EXPECT_EQ(SegyLoadProblem({100, 4000, 1}), "");
+  EXPECT_NE(SegyLoadProblem({100, 4000, 4}).find("format code 4"), std::string::npos);
+  EXPECT_NE(SegyLoadProblem({0, 4000, 1}), "");
+  EXPECT_NE(SegyLoadProblem({100, 500, 1}), "");   // below 1 ms
+  EXPECT_NE(SegyLoadProblem({100, 1500, 1}), "");  // not whole milliseconds
+  EXPECT_NE(SegyLoadProblem({-5, 4000, 1}), "");
+}
+
+TEST(SegyFormat, DecodesEveryFormatByItsOwnRule) {
+  const float values[] = {1.0f, -118.625f, 0.0f, 100.0f};
+  for (int format : {1, 2, 3, 5, 8}) {
+    std::vector<unsigned char> record(240 + 4 * 4, 0);
+    std::vector<float> in(values, values + 4);
+    if (format != 1 && format != 5) in[1] = -118.0f;  // integers only
+    EncodeSamples(in.data(), 4, format, record.data() + 240);
+    float out[3];
+    DecodeTrace(record.data(), format, 1, 3, out);
+    EXPECT_EQ(out[0], in[1]) << format;
+    EXPECT_EQ(out[1], in[2]) << format;
+    EXPECT_EQ(out[2], in[3]) << format;
+  }
+}
+
+TEST(SegyFormat, BinaryHeaderFieldsAndMessages) {
+  SegyBinaryInfo info = DecodeBinaryHeader(EncodeBinaryHeader({751, 2000, 3}));
+  EXPECT_EQ(info.samples, 751);
+  EXPECT_EQ(info.interval_us, 2000);
+  EXPECT_EQ(info.format, 3);
+  EXPECT_EQ(DecodeBinaryHeader("short").samples, 0);
+
+  std::string text(3200, ' ');
+  text.replace(0, 6, "C01 AB");
+  std::vector<std::string> lines = SegyHeaderMessages(text, info);
+  ASSERT_EQ(lines.size(), 44u);
+  EXPECT_EQ(lines[0], "3200 Byte Header");
+  EXPECT_EQ(lines[1], "1 C01 AB" + std::string(34, ' '));
+  EXPECT_EQ(lines[41], "Number Samples 751");
+  EXPECT_EQ(lines[42], "Sample Rate 2000");
+  EXPECT_EQ(lines[43], "Format 3");
+}
+
+TEST(Ebcdic, DecodesCodePage500) {
+  std::string decoded = DecodeTextHeader(std::string("\xC3\xF0\xF1\x40\x6A\x4F\xBB\x41\x81", 9));
+  EXPECT_EQ(decoded, std::string("C01 |!|\xFF"
+                                 "a",
+                                 9));
+}
+
+TEST(Ebcdic, ExportTranslationKeepsTheHistoricalExceptions) {
+  EXPECT_EQ(EncodeExportText("C01 AZ09"), "\xC3\xF0\xF1\x40\xC1\xE9\xF0\xF9");
+  EXPECT_EQ(EncodeExportText("!`;?\\"), "\x5A\x7D\x3E\x4A\x7C");
+  EXPECT_EQ(EncodeExportText(std::string("\0", 1)), std::string("\0", 1));
+  // Lower-case letters take their code page 500 values, so readers show them.
+  EXPECT_EQ(DecodeTextHeader(EncodeExportText("north sea")), "north sea");
+}
+
+TEST(TraceHeaderWords, BytePositionsMapToWordsOfBothViews) {
+  EXPECT_EQ(WordAtByte(189, 4), (HeaderWord{48, 4}));
+  EXPECT_EQ(WordAtByte(21, 2), (HeaderWord{11, 2}));
+  EXPECT_FALSE(WordAtByte(190, 4));
+  EXPECT_FALSE(WordAtByte(239, 4));
+  EXPECT_EQ(ParseHeaderWord("193"), (HeaderWord{49, 4}));
+  EXPECT_EQ(ParseHeaderWord("21:2"), (HeaderWord{11, 2}));
+  EXPECT_FALSE(ParseHeaderWord("21:3"));
+  EXPECT_FALSE(ParseHeaderWord("0"));
+  EXPECT_FALSE(ParseHeaderWord("x"));
+
+  unsigned char header[240] = {};
+  PutWord32(header, 189, -70000);
+  PutWord16(header, 21, -3);
+  EXPECT_EQ(Word32(header, 48), -70000);
+  EXPECT_EQ(Word16(header, 11), -3);
+  HeaderWordChoice choice{{48, 4}, {11, 2}, false};
+  EXPECT_EQ(TraceLineTrace(header, choice).line, -70000);
+  EXPECT_EQ(TraceLineTrace(header, choice).trace, -3);
+  choice.two_d = true;
+  EXPECT_EQ(TraceLineTrace(header, choice).line, 1);
+}
+
+}  // namespace
+}  // namespace quarrix
