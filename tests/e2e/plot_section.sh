@@ -37,6 +37,10 @@ plot --mode color --out "$dir/color.BMP" --reverse >/dev/null
 plot --mode color --out "$dir/color.emf" --right-to-left >/dev/null
 plot --out "$dir/var.pdf" >/dev/null
 plot --out "$dir/var.svg" --start-ms 100 --end-ms 500 >/dev/null
+# Conditioned traces, and the title naming the conditioning.
+plot --out "$dir/filtered.wmf" --title --filter 5,10,40,60 --agc 200 >/dev/null
+grep -aq 'Filt 5,10,40,60' "$dir/filtered.wmf"
+! plot --out "$dir/x.png" --filter 5,10 2>/dev/null
 grep -q '<svg' "$dir/var.svg"
 
 python=python3
@@ -47,8 +51,10 @@ import sys
 from PIL import Image
 d = sys.argv[1]
 png = Image.open(d + "/var.png").convert("RGB")
-# Two half-inch margins and 39 trace spacings at 24 per inch, at 60 dpi.
-assert png.size[0] == 158, png.size
+# The title block widens the page to 6.5 inches, at 60 dpi.
+assert png.size[0] == 390, png.size
+# Without it: two half-inch margins and 39 trace spacings at 24 per inch.
+assert Image.open(d + "/color.BMP").size[0] == 158 + 75, "and 1.25 in of legend"
 dark = sum(1 for p in png.getdata() if p == (0, 0, 0))
 blue = sum(1 for p in png.getdata() if p == (0, 0, 255))
 assert dark > 500 and blue > 20, (dark, blue)
