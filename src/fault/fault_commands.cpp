@@ -1,0 +1,256 @@
+#include "fault/fault_commands.h"
+
+#include <ostream>
+
+#include "fault/fault_command_support.h"
+#include "fault/fault_edits.h"
+#include "fault/fault_file.h"
+#include "fault/fault_interpolation.h"
+#include "fault/fault_segment.h"
+#include "platform/json_writer.h"
+#include "platform/terminal_progress.h"
+#include "platform/text_util.h"
+
+namespace quarrix {
+
+// The conversion sub-commands live beside their core functions.
+int RunFaultToHorizon(FaultRun& run);
+int RunFaultFromHorizon(FaultRun& run);
+int RunFaultBlankHorizon(FaultRun& run);
+int RunFaultImportForeign(FaultRun& run);
+
+namespace {
+
+const char kFaultHelp[] =
+    "usage: quarrix-batch fault SUBCOMMAND PROJECT.hdr ...\n"
+    "\n"
+    "  create PROJECT.hdr NAME.ffl                 a new, empty fault file\n"
+    "  info PROJECT.hdr NAME.ffl [--json]          extent, seed count, filled count\n"
+    "  segment PROJECT.hdr NAME.ffl (--line N | --xline N) --from POS:MS --to POS:MS [--erase]\n"
+    "      picks (or erases) a segment on an in-line (POS = trace number) or a\n"
+    "      cross-line (POS = line number)\n"
+    "  shift PROJECT.hdr NAME.ffl (--line N | --xline N) --towards left|right|up|down\n"
+    "      [--right-to-left]   moves a section's fault cells one position or one sample\n"
+    "  from-previous PROJECT.hdr NAME.ffl (--line N | --xline N) --previous M\n"
+    "      copies the cells of section M into section N\n"
+    "  interpolate PROJECT.hdr NAME.ffl --method linear|gridding\n"
+    "  uninterpolate PROJECT.hdr NAME.ffl          keeps only the picked seeds\n"
+    "  erase-range PROJECT.hdr NAME.ffl --lines A:B --traces C:D\n"
+    "  to-horizon PROJECT.hdr NAME.ffl OUT.hor     the fault's times as a horizon\n"
+    "  from-horizon PROJECT.hdr IN.hor OUT.ffl     a horizon's times as a fault\n"
+    "  blank-horizon PROJECT.hdr HORIZON.hor NAME.ffl [MORE.ffl ...]\n"
+    "      nulls the horizon where it crosses each fault\n"
+    "  import-foreign PROJECT.hdr FILE.fal         a Tridex fault file as FILE.ffl\n";
+
+bool Save(FaultRun& run, const std::string& path, const FaultGrid& grid) {
+  if (!SaveFault(path, grid, run.prompter)) return false;
+  FaultCounts counts = CountFaultCells(grid);
+  run.out << FormatText("%zu cells set, %zu seeds\n", counts.filled, counts.seeds);
+  return true;
+}
+
+int RunCreate(FaultRun& run) {
+  if (int status = run.Start(2, "give PROJECT.hdr and NAME.ffl")) return status;
+  return CreateFaultFile(run.line.positionals()[1], run.header, run.prompter) ? 0 : 1;
+}
+
+int RunInfo(FaultRun& run) {
+  if (int status = run.Start(2, "give PROJECT.hdr and NAME.ffl")) return status;
+  FaultGrid grid = SurveyFaultGrid(run.header);
+  FaultExtent stored;
+  if (!ReadFault(run.line.positionals()[1], grid, stored, run.prompter)) return 1;
+  FaultExtent e = ComputeFaultExtent(grid);
+  FaultCounts counts = CountFaultCells(grid);
+  if (run.line.Has("--json")) {
+    JsonWriter w(run.out);
+    w.BeginObject().Key("rows").Int(grid.rows).Key("columns").Int(grid.columns);
+    w.Key("extent").BeginObject().Key("first_row").Int(e.first_row);
+    w.Key("first_column").Int(e.first_column).Key("last_row").Int(e.last_row);
+    w.Key("last_column").Int(e.last_column).EndObject();
+    w.Key("stored_extent").BeginArray().Int(stored.first_row).Int(stored.first_column);
+    w.Int(stored.last_row).Int(stored.last_column).EndArray();
+    w.Key("seeds").Int(static_cast<long long>(counts.seeds));
+    w.Key("filled").Int(static_cast<long long>(counts.filled)).EndObject();
+    run.out << '\n';
+  } else {
+    run.out << FormatText("extent rows %d..%d, columns %d..%d\n", e.first_row, e.last_row,
+                          e.first_column, e.last_column)
+            << FormatText("%zu seeds, %zu cells set\n", counts.seeds, counts.filled);
+  }
+  return 0;
+}
+
+// A section by survey number: an in-line (line number) or a cross-line
+// (trace number); nothing (said) when the number is outside the survey.
+std::optional<FaultSection> SectionAt(FaultRun& run, bool inline_section,
+                                      std::optional<long long> number) {
+  const SurveyHeader& h = run.header;
+  if (number && inline_section && *number >= h.first_line && *number <= h.last_line)
+    return InlineFaultSection(h, h.LineIndex(static_cast<int>(*number)));
+  if (number && !inline_section && *number >= h.first_trace && *number <= h.last_trace)
+    return CrosslineFaultSection(h, h.TraceIndex(static_cast<int>(*number)));
+  run.Fail(FormatText("give --line (a line %d..%d) or --xline (a trace %d..%d)", h.first_line,
+                      h.last_line, h.first_trace, h.last_trace));
+  return std::nullopt;
+}
+
+// The section named by --line or --xline.
+std::optional<FaultSection> SectionOption(FaultRun& run) {
+  auto line = run.line.Value("--line"), xline = run.line.Value("--xline");
+  std::optional<long long> number;
+  if (line.has_value() != xline.has_value()) number = ParseWholeInt(line ? *line : *xline);
+  return SectionAt(run, line.has_value(), number);
+}
+
+int RunSegment(FaultRun& run) {
+  if (int status = run.Start(2, "give PROJECT.hdr and NAME.ffl")) return status;
+  std::optional<FaultSection> section = SectionOption(run);
+  if (!section) return 2;
+  auto from = run.IntPair("--from");
+  auto to = from ? run.IntPair("--to") : std::nullopt;
+  if (!from || !to) return 2;
+  constexpr int kLatest = FAULT_NULL - kFaultSeedFlag - 1;
+  if (from->second < 0 || from->second > kLatest || to->second < 0 || to->second > kLatest)
+    return run.Fail(FormatText("times must lie in 0..%d ms", kLatest));
+  // Section positions from survey numbers along the section.
+  const bool inline_section = run.line.Has("--line");
+  auto position = [&](int number) {
+    return inline_section ? run.header.TraceIndex(number) : run.header.LineIndex(number);
+  };
+  const std::string& path = run.line.positionals()[1];
+  std::optional<FaultGrid> grid = run.ReadFaultFile(path);
+  if (!grid) return 1;
+  if (run.line.Has("--erase"))
+    EraseFaultSegment(*grid, *section, position(from->first), position(to->first));
+  else
+    AddFaultSegment(*grid, *section, position(from->first), from->second, position(to->first),
+                    to->second);
+  return Save(run, path, *grid) ? 0 : 1;
+}
+
+int RunShift(FaultRun& run) {
+  if (int status = run.Start(2, "give PROJECT.hdr and NAME.ffl")) return status;
+  std::optional<FaultSection> section = SectionOption(run);
+  if (!section) return 2;
+  std::string towards = run.line.Value("--towards").value_or("");
+  if (towards != "left" && towards != "right" && towards != "up" && towards != "down")
+    return run.Fail("--towards takes left, right, up or down");
+  const std::string& path = run.line.positionals()[1];
+  std::optional<FaultGrid> grid = run.ReadFaultFile(path);
+  if (!grid) return 1;
+  if (towards == "up" || towards == "down")
+    ShiftFaultInTime(*grid, *section,
+                     towards == "up" ? -run.header.sample_rate : run.header.sample_rate);
+  else
+    ShiftFaultSideways(*grid, *section, towards == "left" ? ScreenSide::Left : ScreenSide::Right,
+                       !run.line.Has("--right-to-left"));
+  return Save(run, path, *grid) ? 0 : 1;
+}
+
+int RunFromPrevious(FaultRun& run) {
+  if (int status = run.Start(2, "give PROJECT.hdr and NAME.ffl")) return status;
+  std::optional<FaultSection> current = SectionOption(run);
+  if (!current) return 2;
+  std::optional<long long> number;
+  if (auto text = run.line.Value("--previous")) number = ParseWholeInt(*text);
+  std::optional<FaultSection> previous = SectionAt(run, run.line.Has("--line"), number);
+  if (!previous) return 2;
+  const std::string& path = run.line.positionals()[1];
+  std::optional<FaultGrid> grid = run.ReadFaultFile(path);
+  if (!grid) return 1;
+  SetFaultFromPrevious(*grid, *current, *previous);
+  return Save(run, path, *grid) ? 0 : 1;
+}
+
+int RunInterpolate(FaultRun& run) {
+  if (int status = run.Start(2, "give PROJECT.hdr and NAME.ffl")) return status;
+  std::string method = run.line.Value("--method").value_or("");
+  if (method != "linear" && method != "gridding")
+    return run.Fail("--method takes linear or gridding");
+  const std::string& path = run.line.positionals()[1];
+  std::optional<FaultGrid> grid = run.ReadFaultFile(path);
+  if (!grid) return 1;
+  if (method == "linear") {
+    InterpolateFaultLinear(*grid);
+  } else {
+    TerminalProgress progress(run.err, StderrIsTerminal());
+    GriddingResult result =
+        InterpolateFaultGridding(*grid, FaultGriddingDefaults(), progress, run.prompter);
+    if (result == GriddingResult::ScaleRatio || result == GriddingResult::OutOfMemory) return 1;
+    if (result == GriddingResult::TooFewPoints)
+      run.err << "fault interpolate: fewer than 4 seeds; nothing changed\n";
+  }
+  return Save(run, path, *grid) ? 0 : 1;
+}
+
+int RunUninterpolate(FaultRun& run) {
+  if (int status = run.Start(2, "give PROJECT.hdr and NAME.ffl")) return status;
+  const std::string& path = run.line.positionals()[1];
+  std::optional<FaultGrid> grid = run.ReadFaultFile(path);
+  if (!grid) return 1;
+  UninterpolateFault(*grid);
+  return Save(run, path, *grid) ? 0 : 1;
+}
+
+int RunEraseRange(FaultRun& run) {
+  if (int status = run.Start(2, "give PROJECT.hdr and NAME.ffl")) return status;
+  auto lines = run.IntPair("--lines");
+  auto traces = lines ? run.IntPair("--traces") : std::nullopt;
+  if (!lines || !traces) return 2;
+  const std::string& path = run.line.positionals()[1];
+  std::optional<FaultGrid> grid = run.ReadFaultFile(path);
+  if (!grid) return 1;
+  EraseFaultRangeByNumbers(*grid, run.header, lines->first, lines->second, traces->first,
+                           traces->second);
+  return Save(run, path, *grid) ? 0 : 1;
+}
+
+struct SubCommand {
+  const char* name;
+  int (*run)(FaultRun&);
+  std::set<std::string> values;
+  std::set<std::string> flags;
+};
+
+const std::vector<SubCommand>& SubCommands() {
+  static const std::vector<SubCommand> table = {
+      {"create", RunCreate, {}, {}},
+      {"info", RunInfo, {}, {"--json"}},
+      {"segment", RunSegment, {"--line", "--xline", "--from", "--to"}, {"--erase"}},
+      {"shift", RunShift, {"--line", "--xline", "--towards"}, {"--right-to-left"}},
+      {"from-previous", RunFromPrevious, {"--line", "--xline", "--previous"}, {}},
+      {"interpolate", RunInterpolate, {"--method"}, {}},
+      {"uninterpolate", RunUninterpolate, {}, {}},
+      {"erase-range", RunEraseRange, {"--lines", "--traces"}, {}},
+      {"to-horizon", RunFaultToHorizon, {}, {}},
+      {"from-horizon", RunFaultFromHorizon, {}, {}},
+      {"blank-horizon", RunFaultBlankHorizon, {}, {}},
+      {"import-foreign", RunFaultImportForeign, {}, {}},
+  };
+  return table;
+}
+
+}  // namespace
+
+int RunFaultCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  for (const std::string& arg : args)
+    if (arg == "--help" || arg == "-h") {
+      out << kFaultHelp;
+      return 0;
+    }
+  if (args.empty()) {
+    err << kFaultHelp;
+    return 2;
+  }
+  for (const SubCommand& sub : SubCommands()) {
+    if (args[0] != sub.name) continue;
+    CommandLine line(std::vector<std::string>(args.begin() + 1, args.end()), sub.values, sub.flags);
+    FaultRun run(args[0], line, out, err);
+    int status = sub.run(run);
+    return status == 0 && run.prompter.failures() > 0 ? 1 : status;
+  }
+  err << "fault: unknown sub-command " << args[0] << '\n' << kFaultHelp;
+  return 2;
+}
+
+}  // namespace quarrix

@@ -1,0 +1,63 @@
+#include "fault/open_faults.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "fault/fault_file.h"
+#include "platform/paths.h"
+#include "platform/prompter.h"
+
+namespace quarrix {
+namespace {
+
+void SayLimitReached(Prompter& prompter) {
+  prompter.Tell("Fault limit reached", "", MessageIcon::Warning);
+}
+
+}  // namespace
+
+std::vector<std::string> FilesWithExtensionIn(const std::string& folder,
+                                              const std::string& extension) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.empty() ? "." : folder, ec)) {
+    std::string name = entry.path().filename().string();
+    if (entry.is_regular_file(ec) && HasExtension(name, extension)) names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+void SelectFaults(OpenFaultList& list, const std::vector<std::string>& chosen, Prompter& prompter) {
+  list.names.assign(chosen.begin(),
+                    chosen.begin() + static_cast<long>(std::min(chosen.size(), kMaxOpenFaults)));
+  if (chosen.size() > kMaxOpenFaults) SayLimitReached(prompter);
+  list.current = list.names.empty() ? -1 : 0;
+}
+
+bool AppendFault(OpenFaultList& list, const std::string& name, Prompter& prompter) {
+  if (list.names.size() >= kMaxOpenFaults) {
+    SayLimitReached(prompter);
+    return false;
+  }
+  list.names.push_back(name);
+  list.current = static_cast<int>(list.names.size()) - 1;
+  return true;
+}
+
+std::optional<std::string> CreateFaultWithDialog(const std::string& project_folder,
+                                                 const SurveyHeader& header, Prompter& prompter) {
+  FileDialogRequest request;
+  request.title = "Create Fault File";
+  request.filter_names[0] = "Fault Files (*.ffl)";
+  request.filter_patterns[0] = "*.ffl";
+  request.default_extension = "ffl";
+  request.initial_directory = project_folder;
+  request.must_exist = false;
+  request.prompt_overwrite = true;
+  std::optional<std::string> path = prompter.SaveFile(request);
+  if (!path || !CreateFaultFile(*path, header, prompter)) return std::nullopt;
+  return path;
+}
+
+}  // namespace quarrix

@@ -1,0 +1,47 @@
+#pragma once
+// The faults open in the pick-edit workspace: at most 199 file names and the
+// current one, and the dialogs that create, list and choose fault files.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quarrix {
+
+class Prompter;
+struct SurveyHeader;
+
+inline constexpr std::size_t kMaxOpenFaults = 199;
+
+struct OpenFaultList {
+  std::vector<std::string> names;
+  int current = -1;  // index into names, -1 for none
+
+  const std::string* Current() const {
+    return current >= 0 && current < static_cast<int>(names.size()) ? &names[current] : nullptr;
+  }
+};
+
+// The files of a folder with an extension (matched without regard to case),
+// sorted by name.
+std::vector<std::string> FilesWithExtensionIn(const std::string& folder,
+                                              const std::string& extension);
+// The ".ffl" files of a folder.
+inline std::vector<std::string> ListFaultFiles(const std::string& folder) {
+  return FilesWithExtensionIn(folder, "ffl");
+}
+
+// "Select Faults": copies the chosen names in list order. When 199 have been
+// taken and more are chosen, says "Fault limit reached" and ignores the rest.
+// The current fault becomes the first one (or none when nothing is chosen).
+void SelectFaults(OpenFaultList& list, const std::vector<std::string>& chosen, Prompter& prompter);
+
+// Appends a newly created fault and makes it current; at the limit says
+// "Fault limit reached" and returns false.
+bool AppendFault(OpenFaultList& list, const std::string& name, Prompter& prompter);
+
+// "Create Fault File": asks for the name in the project folder and writes an
+// empty fault; the path made, or nothing when cancelled or not written.
+std::optional<std::string> CreateFaultWithDialog(const std::string& project_folder,
+                                                 const SurveyHeader& header, Prompter& prompter);
+
+}  // namespace quarrix
