@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "fault/fault_file.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 
@@ -43,21 +42,6 @@ bool AppendFault(OpenFaultList& list, const std::string& name, Prompter& prompte
   list.names.push_back(name);
   list.current = static_cast<int>(list.names.size()) - 1;
   return true;
-}
-
-std::optional<std::string> CreateFaultWithDialog(const std::string& project_folder,
-                                                 const SurveyHeader& header, Prompter& prompter) {
-  FileDialogRequest request;
-  request.title = "Create Fault File";
-  request.filter_names[0] = "Fault Files (*.ffl)";
-  request.filter_patterns[0] = "*.ffl";
-  request.default_extension = "ffl";
-  request.initial_directory = project_folder;
-  request.must_exist = false;
-  request.prompt_overwrite = true;
-  std::optional<std::string> path = prompter.SaveFile(request);
-  if (!path || !CreateFaultFile(*path, header, prompter)) return std::nullopt;
-  return path;
 }
 
 }  // namespace quarrix

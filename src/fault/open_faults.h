@@ -1,14 +1,12 @@
 #pragma once
 // The faults open in the pick-edit workspace: at most 199 file names and the
 // current one, and the dialogs that create, list and choose fault files.
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace quarrix {
 
 class Prompter;
-struct SurveyHeader;
 
 inline constexpr std::size_t kMaxOpenFaults = 199;
 
@@ -38,10 +36,5 @@ void SelectFaults(OpenFaultList& list, const std::vector<std::string>& chosen, P
 // Appends a newly created fault and makes it current; at the limit says
 // "Fault limit reached" and returns false.
 bool AppendFault(OpenFaultList& list, const std::string& name, Prompter& prompter);
-
-// "Create Fault File": asks for the name in the project folder and writes an
-// empty fault; the path made, or nothing when cancelled or not written.
-std::optional<std::string> CreateFaultWithDialog(const std::string& project_folder,
-                                                 const SurveyHeader& header, Prompter& prompter);
 
 }  // namespace quarrix

@@ -171,6 +171,11 @@ bool WriteDemoSegy(const std::string& path, const DemoSurveySize& size) {
 }
 
 int RunDemoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  return RunDemoCommand(args, out, err, {});
+}
+
+int RunDemoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const std::vector<DemoStep>& later_steps) {
   if (WantsCommandHelp(args)) {
     out << kDemoHelp;
     return 0;
@@ -241,6 +246,8 @@ int RunDemoCommand(const std::vector<std::string>& args, std::ostream& out, std:
     err << "demo: cannot write the X/Y file\n";
     return 1;
   }
+  for (const DemoStep& step : later_steps)
+    if (!step(outcome.header_path, out, err)) return 1;
   out << outcome.header_path << '\n';
   return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The demo survey: a synthetic but plausible 3-D survey written as SEG-Y and
 // loaded through the same conversion as "ingestor load".
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -23,5 +24,13 @@ void DemoXy(int line_index, int trace_index, double& x, double& y);
 // "quarrix-batch demo DIR [--lines N --traces N --samples N]": writes
 // DIR/demo.sgy, loads it into DIR/demo/demo.hdr and writes its X/Y file.
 int RunDemoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// A later step of the demo (interpretation made on the loaded survey), given
+// the project header path; false stops the demo with a failure.
+using DemoStep =
+    std::function<bool(const std::string& header_path, std::ostream& out, std::ostream& err)>;
+// The demo command followed by the given steps, in order.
+int RunDemoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const std::vector<DemoStep>& later_steps);
 
 }  // namespace quarrix

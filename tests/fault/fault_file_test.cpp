@@ -9,16 +9,12 @@
 namespace quarrix {
 namespace {
 
+using testing::Le16;
 using testing::ReadFileBytes;
 using testing::Seed;
 using testing::SmallSurvey;
 using testing::TempFolder;
 using testing::WriteFileBytes;
-
-std::string Le16(int value) {
-  auto bits = static_cast<std::uint16_t>(value);
-  return {static_cast<char>(bits & 0xFF), static_cast<char>(bits >> 8)};
-}
 
 TEST(FaultFile, CreationWritesPenColourNewExtentAndNullGrid) {
   TempFolder folder;

@@ -26,6 +26,12 @@ inline void SaveSurvey(const std::string& path, const SurveyHeader& header) {
   SaveHeader(path, header, prompter);
 }
 
+// A 16-bit little-endian field as file bytes.
+inline std::string Le16(int value) {
+  auto bits = static_cast<std::uint16_t>(value);
+  return {static_cast<char>(bits & 0xFF), static_cast<char>(bits >> 8)};
+}
+
 inline std::int16_t Seed(int time_ms) {
   return static_cast<std::int16_t>(time_ms + kFaultSeedFlag);
 }

@@ -10,16 +10,13 @@
 namespace quarrix {
 namespace {
 
+using testing::Le16;
 using testing::ReadFileBytes;
 using testing::Seed;
 using testing::SmallSurvey;
 using testing::TempFolder;
 using testing::WriteFileBytes;
 
-std::string Le16(int value) {
-  auto bits = static_cast<std::uint16_t>(value);
-  return {static_cast<char>(bits & 0xFF), static_cast<char>(bits >> 8)};
-}
 std::string Le32(std::int32_t value) {
   return Le16(value & 0xFFFF) + Le16(static_cast<int>(static_cast<std::uint32_t>(value) >> 16));
 }
