@@ -32,8 +32,10 @@ bool ReadHorizonTimes(const std::string& path, HorizonGrid& time, Prompter& prom
   return false;
 }
 
-bool WriteHorizonTimes(const std::string& path, const HorizonGrid& time, Prompter& prompter) {
-  if (WriteHorizon(path, &time, nullptr)) return true;
+// Writes the grids given; false after telling the user.
+bool WriteHorizonGrids(const std::string& path, const HorizonGrid* time,
+                       const HorizonGrid* amplitude, Prompter& prompter) {
+  if (WriteHorizon(path, time, amplitude)) return true;
   prompter.Tell(FormatText("Cannot write the horizon file %s", path.c_str()), "Warning");
   return false;
 }
@@ -73,7 +75,11 @@ bool ConvertFaultToHorizon(const std::string& fault_path, const std::string& hor
                            const SurveyHeader& header, Prompter& prompter) {
   FaultGrid fault = SurveyFaultGrid(header);
   if (!ReadFault(fault_path, fault, prompter)) return false;
-  return WriteHorizonTimes(horizon_path, FaultToHorizonTimes(fault), prompter);
+  const HorizonGrid time = FaultToHorizonTimes(fault);
+  // A new horizon gets its whole length: the amplitude grid all null.
+  const HorizonGrid no_amplitudes = SurveyFaultGrid(header);
+  return WriteHorizonGrids(horizon_path, &time, FileExists(horizon_path) ? nullptr : &no_amplitudes,
+                           prompter);
 }
 
 bool ConvertHorizonToFault(const std::string& horizon_path, const std::string& fault_path,
@@ -93,7 +99,7 @@ long BlankHorizonAtFaults(const std::string& horizon_path,
     FaultGrid fault = SurveyFaultGrid(header);
     if (ReadFault(path, fault, prompter)) nulled += BlankHorizonAtFault(time, fault);
   }
-  if (!WriteHorizonTimes(horizon_path, time, prompter)) return -1;
+  if (!WriteHorizonGrids(horizon_path, &time, nullptr, prompter)) return -1;
   return static_cast<long>(nulled);
 }
 

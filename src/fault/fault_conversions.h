@@ -24,8 +24,9 @@ int FaultTimeForBlanking(std::int16_t cell);
 // the horizon or the fault is null take no part. Returns the cells nulled.
 std::size_t BlankHorizonAtFault(HorizonGrid& horizon_time, const FaultGrid& fault);
 
-// Reads the fault and writes its times as the horizon file's time grid (a new
-// horizon file when none exists). False after telling the user.
+// Reads the fault and writes its times as the horizon file's time grid. An
+// existing horizon keeps its style word and amplitudes; a new one gets a null
+// amplitude grid. False after telling the user.
 bool ConvertFaultToHorizon(const std::string& fault_path, const std::string& horizon_path,
                            const SurveyHeader& header, Prompter& prompter);
 

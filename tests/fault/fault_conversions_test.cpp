@@ -77,9 +77,17 @@ TEST(FaultConversion, FaultToHorizonDropsTheSeedFlag) {
   fault.At(1, 2) = 640;
   ASSERT_TRUE(WriteNewFaultFile(folder.File("f.ffl"), fault, prompter));
   ASSERT_TRUE(ConvertFaultToHorizon(folder.File("f.ffl"), folder.File("h.hor"), header, prompter));
-  HorizonGrid time(2, 3, 0);
-  ReadHorizon(folder.File("h.hor"), &time, nullptr);
+  HorizonGrid time(2, 3, 0), amplitude(2, 3, 0);
+  EXPECT_EQ(ReadHorizon(folder.File("h.hor"), &time, &amplitude), HorizonReadResult::Ok);
   EXPECT_EQ(time.cells, (std::vector<std::int16_t>{32700, 1500, 32700, 32700, 32700, 640}));
+  EXPECT_EQ(amplitude.cells, HorizonGrid(2, 3).cells);
+
+  // Into an existing horizon only the time grid changes.
+  HorizonGrid amplitudes(2, 3, -9);
+  ASSERT_TRUE(WriteHorizon(folder.File("h.hor"), nullptr, &amplitudes));
+  ASSERT_TRUE(ConvertFaultToHorizon(folder.File("f.ffl"), folder.File("h.hor"), header, prompter));
+  ReadHorizon(folder.File("h.hor"), nullptr, &amplitude);
+  EXPECT_EQ(amplitude.cells, amplitudes.cells);
 }
 
 TEST(FaultConversion, HorizonToFaultCarriesNoSeedsSoUninterpolateEmptiesIt) {
