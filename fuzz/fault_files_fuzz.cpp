@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   quarrix::HorizonGrid horizon = foreign;
   quarrix::BlankHorizonAtFault(horizon, grid);
-  quarrix::FaultSection section = quarrix::InlineFaultSection(header, extent.first_row);
+  quarrix::PickSection section = quarrix::InlineSection(header, extent.first_row);
   quarrix::AddFaultSegment(grid, section, extent.first_column, extent.last_row, extent.last_column,
                            grid.cells.empty() ? 0 : grid.cells[0]);
   quarrix::InterpolateFaultLinear(grid);

@@ -7,7 +7,7 @@
 #include "fault/fault_file.h"
 #include "fault/fault_interpolation.h"
 #include "fault/fault_segment.h"
-#include "fault/open_faults.h"
+#include "horizon/horizon_location.h"
 #include "platform/paths.h"
 #include "platform/terminal_prompter.h"
 #include "project/header_file.h"
@@ -43,13 +43,14 @@ bool AddDemoFault(const std::string& header_path, std::ostream& out, std::ostrea
         0.9 * length, 4000.0 * (0.98 - 0.25 - 0.1 * line / std::max(1, header.num_lines - 1)));
     if (bottom <= top) continue;
     auto position = [&](double t) { return Trunc32(DemoFaultTraceIndex(header, line, t) + 0.5); };
-    AddFaultSegment(grid, InlineFaultSection(header, line), position(top),
+    AddFaultSegment(grid, InlineSection(header, line), position(top),
                     Trunc32(top) + header.start_time, position(bottom),
                     Trunc32(bottom) + header.start_time);
   }
   InterpolateFaultLinear(grid);
   if (!WriteNewFaultFile(fault_path, grid, prompter)) return false;
-  for (const auto& name : FilesWithExtensionIn(folder, "hor"))
+  out << fault_path << '\n';
+  for (const auto& name : ListFilesWithExtension(folder, "hor"))
     if (BlankHorizonAtFaults(JoinPath(folder, name), {fault_path}, header, prompter) < 0)
       return false;
   return true;

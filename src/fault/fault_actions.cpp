@@ -52,7 +52,8 @@ bool ConvertCurrentFaultToHorizon(const FaultWorkspace& workspace, Prompter& pro
   if (fault.empty()) return false;
   auto target = AskTarget(workspace.project_folder, "Select Horizon File Name",
                           "Horizon Files (*.hor)", "hor", prompter);
-  return target && ConvertFaultToHorizon(fault, *target, workspace.header, prompter);
+  return target && ConvertFaultToHorizon(fault, LocateHorizon(workspace.project_folder, *target),
+                                         workspace.header, prompter);
 }
 
 bool ConvertHorizonToFaultWithDialog(const FaultWorkspace& workspace,

@@ -82,20 +82,20 @@ int RunInfo(FaultRun& run) {
 
 // A section by survey number: an in-line (line number) or a cross-line
 // (trace number); nothing (said) when the number is outside the survey.
-std::optional<FaultSection> SectionAt(FaultRun& run, bool inline_section,
-                                      std::optional<long long> number) {
+std::optional<PickSection> SectionAt(FaultRun& run, bool inline_section,
+                                     std::optional<long long> number) {
   const SurveyHeader& h = run.header;
   if (number && inline_section && *number >= h.first_line && *number <= h.last_line)
-    return InlineFaultSection(h, h.LineIndex(static_cast<int>(*number)));
+    return InlineSection(h, h.LineIndex(static_cast<int>(*number)));
   if (number && !inline_section && *number >= h.first_trace && *number <= h.last_trace)
-    return CrosslineFaultSection(h, h.TraceIndex(static_cast<int>(*number)));
+    return CrosslineSection(h, h.TraceIndex(static_cast<int>(*number)));
   run.Fail(FormatText("give --line (a line %d..%d) or --xline (a trace %d..%d)", h.first_line,
                       h.last_line, h.first_trace, h.last_trace));
   return std::nullopt;
 }
 
 // The section named by --line or --xline.
-std::optional<FaultSection> SectionOption(FaultRun& run) {
+std::optional<PickSection> SectionOption(FaultRun& run) {
   auto line = run.line.Value("--line"), xline = run.line.Value("--xline");
   std::optional<long long> number;
   if (line.has_value() != xline.has_value()) number = ParseWholeInt(line ? *line : *xline);
@@ -104,7 +104,7 @@ std::optional<FaultSection> SectionOption(FaultRun& run) {
 
 int RunSegment(FaultRun& run) {
   if (int status = run.Start(2, "give PROJECT.hdr and NAME.ffl")) return status;
-  std::optional<FaultSection> section = SectionOption(run);
+  std::optional<PickSection> section = SectionOption(run);
   if (!section) return 2;
   auto from = run.IntPair("--from");
   auto to = from ? run.IntPair("--to") : std::nullopt;
@@ -113,10 +113,7 @@ int RunSegment(FaultRun& run) {
   if (from->second < 0 || from->second > kLatest || to->second < 0 || to->second > kLatest)
     return run.Fail(FormatText("times must lie in 0..%d ms", kLatest));
   // Section positions from survey numbers along the section.
-  const bool inline_section = run.line.Has("--line");
-  auto position = [&](int number) {
-    return inline_section ? run.header.TraceIndex(number) : run.header.LineIndex(number);
-  };
+  auto position = [&](int number) { return SectionPositionOf(run.header, section->kind, number); };
   const std::string& path = run.line.positionals()[1];
   std::optional<FaultGrid> grid = run.ReadFaultFile(path);
   if (!grid) return 1;
@@ -130,7 +127,7 @@ int RunSegment(FaultRun& run) {
 
 int RunShift(FaultRun& run) {
   if (int status = run.Start(2, "give PROJECT.hdr and NAME.ffl")) return status;
-  std::optional<FaultSection> section = SectionOption(run);
+  std::optional<PickSection> section = SectionOption(run);
   if (!section) return 2;
   std::string towards = run.line.Value("--towards").value_or("");
   if (towards != "left" && towards != "right" && towards != "up" && towards != "down")
@@ -149,11 +146,11 @@ int RunShift(FaultRun& run) {
 
 int RunFromPrevious(FaultRun& run) {
   if (int status = run.Start(2, "give PROJECT.hdr and NAME.ffl")) return status;
-  std::optional<FaultSection> current = SectionOption(run);
+  std::optional<PickSection> current = SectionOption(run);
   if (!current) return 2;
   std::optional<long long> number;
   if (auto text = run.line.Value("--previous")) number = ParseWholeInt(*text);
-  std::optional<FaultSection> previous = SectionAt(run, run.line.Has("--line"), number);
+  std::optional<PickSection> previous = SectionAt(run, run.line.Has("--line"), number);
   if (!previous) return 2;
   const std::string& path = run.line.positionals()[1];
   std::optional<FaultGrid> grid = run.ReadFaultFile(path);

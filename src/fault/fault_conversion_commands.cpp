@@ -6,13 +6,15 @@
 #include "fault/fault_command_support.h"
 #include "fault/fault_conversions.h"
 #include "fault/tridex_import.h"
+#include "platform/paths.h"
 
 namespace quarrix {
 
 int RunFaultToHorizon(FaultRun& run) {
   if (int status = run.Start(3, "give PROJECT.hdr, NAME.ffl and OUT.hor")) return status;
   const auto& p = run.line.positionals();
-  return ConvertFaultToHorizon(p[1], p[2], run.header, run.prompter) ? 0 : 1;
+  HorizonLocation horizon = LocateHorizon(DirectoryOf(p[0]), p[2]);
+  return ConvertFaultToHorizon(p[1], horizon, run.header, run.prompter) ? 0 : 1;
 }
 
 int RunFaultFromHorizon(FaultRun& run) {

@@ -1,6 +1,7 @@
 #include "fault/fault_conversions.h"
 
 #include "fault/fault_file.h"
+#include "horizon/horizon_files.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
@@ -71,15 +72,18 @@ std::size_t BlankHorizonAtFault(HorizonGrid& horizon, const FaultGrid& fault) {
   return nulled;
 }
 
-bool ConvertFaultToHorizon(const std::string& fault_path, const std::string& horizon_path,
+bool ConvertFaultToHorizon(const std::string& fault_path, const HorizonLocation& horizon,
                            const SurveyHeader& header, Prompter& prompter) {
   FaultGrid fault = SurveyFaultGrid(header);
   if (!ReadFault(fault_path, fault, prompter)) return false;
+  // A new horizon is made whole first: null amplitudes, style, registration
+  // and colour files.
+  if (!FileExists(horizon.path) && !CreateHorizonFile(horizon, header)) {
+    prompter.Tell(FormatText("Cannot write the horizon file %s", horizon.path.c_str()), "Warning");
+    return false;
+  }
   const HorizonGrid time = FaultToHorizonTimes(fault);
-  // A new horizon gets its whole length: the amplitude grid all null.
-  const HorizonGrid no_amplitudes = SurveyFaultGrid(header);
-  return WriteHorizonGrids(horizon_path, &time, FileExists(horizon_path) ? nullptr : &no_amplitudes,
-                           prompter);
+  return WriteHorizonGrids(horizon.path, &time, nullptr, prompter);
 }
 
 bool ConvertHorizonToFault(const std::string& horizon_path, const std::string& fault_path,

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "fault/fault_grid.h"
+#include "horizon/horizon_location.h"
 
 namespace quarrix {
 
@@ -24,10 +25,10 @@ int FaultTimeForBlanking(std::int16_t cell);
 // the horizon or the fault is null take no part. Returns the cells nulled.
 std::size_t BlankHorizonAtFault(HorizonGrid& horizon_time, const FaultGrid& fault);
 
-// Reads the fault and writes its times as the horizon file's time grid. An
-// existing horizon keeps its style word and amplitudes; a new one gets a null
-// amplitude grid. False after telling the user.
-bool ConvertFaultToHorizon(const std::string& fault_path, const std::string& horizon_path,
+// Reads the fault and writes its times as the horizon's time grid. An
+// existing horizon keeps its style word and amplitudes; a new one is created
+// as "Create Horizon File" makes it first. False after telling the user.
+bool ConvertFaultToHorizon(const std::string& fault_path, const HorizonLocation& horizon,
                            const SurveyHeader& header, Prompter& prompter);
 
 // Writes the horizon's time grid as a new fault file, times unchanged (no

@@ -7,7 +7,7 @@
 
 namespace quarrix {
 
-std::vector<FaultPolyline> FaultSectionPolylines(const FaultGrid& grid, const FaultSection& section,
+std::vector<FaultPolyline> FaultSectionPolylines(const FaultGrid& grid, const PickSection& section,
                                                  int step) {
   std::vector<FaultPolyline> polylines;
   FaultPolyline current;
@@ -16,7 +16,7 @@ std::vector<FaultPolyline> FaultSectionPolylines(const FaultGrid& grid, const Fa
     current.clear();
   };
   for (int p = 0; p < section.count(); p += std::max(step, 1)) {
-    long index = section.CellIndex(grid, p);
+    long index = FaultCellIndex(grid, section, p);
     std::int16_t cell = index < 0 ? FAULT_NULL : grid.cells[static_cast<std::size_t>(index)];
     if (cell == FAULT_NULL)
       finish();

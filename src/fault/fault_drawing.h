@@ -23,7 +23,7 @@ using FaultPolyline = std::vector<FaultSectionPoint>;
 // The polylines of a fault along the section, visiting positions 0, step,
 // 2 step, ...; seeds stand for their time less 8192; an empty cell (or a bin
 // off the grid) ends the current polyline. Single points are kept.
-std::vector<FaultPolyline> FaultSectionPolylines(const FaultGrid& grid, const FaultSection& section,
+std::vector<FaultPolyline> FaultSectionPolylines(const FaultGrid& grid, const PickSection& section,
                                                  int step);
 
 // The label of a fault: its file name without the four-character extension,

@@ -10,11 +10,11 @@ namespace quarrix {
 namespace {
 
 // The section's cells that lie on the grid, in screen order from the left.
-std::vector<std::int16_t*> CellsLeftToRight(FaultGrid& grid, const FaultSection& section,
+std::vector<std::int16_t*> CellsLeftToRight(FaultGrid& grid, const PickSection& section,
                                             bool left_to_right) {
   std::vector<std::int16_t*> cells;
   for (int p = 0; p < section.count(); ++p)
-    if (std::int16_t* cell = section.Cell(grid, p)) cells.push_back(cell);
+    if (std::int16_t* cell = FaultCell(grid, section, p)) cells.push_back(cell);
   if (!left_to_right) std::reverse(cells.begin(), cells.end());
   return cells;
 }
@@ -37,17 +37,17 @@ void EraseFaultRangeByNumbers(FaultGrid& grid, const SurveyHeader& header, int s
                   header.TraceIndex(start_trace), header.TraceIndex(end_trace));
 }
 
-void SetFaultFromPrevious(FaultGrid& grid, const FaultSection& current,
-                          const FaultSection& previous) {
+void SetFaultFromPrevious(FaultGrid& grid, const PickSection& current,
+                          const PickSection& previous) {
   const FaultGrid source = grid;  // the two sections may share bins
   for (int p = 0; p < std::min(current.count(), previous.count()); ++p) {
-    long from = previous.CellIndex(source, p);
-    std::int16_t* target = current.Cell(grid, p);
+    long from = FaultCellIndex(source, previous, p);
+    std::int16_t* target = FaultCell(grid, current, p);
     if (target && from >= 0) *target = source.cells[static_cast<std::size_t>(from)];
   }
 }
 
-void ShiftFaultSideways(FaultGrid& grid, const FaultSection& section, ScreenSide towards,
+void ShiftFaultSideways(FaultGrid& grid, const PickSection& section, ScreenSide towards,
                         bool left_to_right) {
   std::vector<std::int16_t*> cells = CellsLeftToRight(grid, section, left_to_right);
   if (towards == ScreenSide::Right) std::reverse(cells.begin(), cells.end());
@@ -55,9 +55,9 @@ void ShiftFaultSideways(FaultGrid& grid, const FaultSection& section, ScreenSide
   for (std::size_t k = 0; k + 1 < cells.size(); ++k) *cells[k] = *cells[k + 1];
 }
 
-void ShiftFaultInTime(FaultGrid& grid, const FaultSection& section, double delta_ms) {
+void ShiftFaultInTime(FaultGrid& grid, const PickSection& section, double delta_ms) {
   for (int p = 0; p < section.count(); ++p) {
-    std::int16_t* cell = section.Cell(grid, p);
+    std::int16_t* cell = FaultCell(grid, section, p);
     if (cell && *cell != FAULT_NULL) *cell = Trunc16(*cell + delta_ms);
   }
 }

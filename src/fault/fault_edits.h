@@ -17,8 +17,7 @@ void EraseFaultRangeByNumbers(FaultGrid& grid, const SurveyHeader& header, int s
 
 // Copies the previous section's cells, position by position, into the current
 // section; positions whose bin is off the grid on either side are skipped.
-void SetFaultFromPrevious(FaultGrid& grid, const FaultSection& current,
-                          const FaultSection& previous);
+void SetFaultFromPrevious(FaultGrid& grid, const PickSection& current, const PickSection& previous);
 
 enum class ScreenSide { Left, Right };
 
@@ -26,11 +25,11 @@ enum class ScreenSide { Left, Right };
 // section drawn right to left the screen order of positions is reversed. Each
 // cell takes its neighbour's value from the side the fault moves away from;
 // the cell at the vacated end keeps its value.
-void ShiftFaultSideways(FaultGrid& grid, const FaultSection& section, ScreenSide towards,
+void ShiftFaultSideways(FaultGrid& grid, const PickSection& section, ScreenSide towards,
                         bool left_to_right);
 
 // Adds delta_ms to every set cell of the section (truncated to a whole ms):
 // -sample_rate moves the fault up, +sample_rate down.
-void ShiftFaultInTime(FaultGrid& grid, const FaultSection& section, double delta_ms);
+void ShiftFaultInTime(FaultGrid& grid, const PickSection& section, double delta_ms);
 
 }  // namespace quarrix

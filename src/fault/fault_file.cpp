@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "fault/fault_bytes.h"
+#include "horizon/horizon_files.h"
+#include "horizon/little_endian.h"
 #include "platform/atomic_file.h"
 #include "platform/prompter.h"
 #include "project/survey_header.h"
@@ -11,10 +12,10 @@ namespace quarrix {
 namespace {
 
 void PutExtent(std::string& bytes, const FaultExtent& e) {
-  fault_bytes::Put16(bytes, kFaultExtentOffset, e.first_row);
-  fault_bytes::Put16(bytes, kFaultExtentOffset + 2, e.first_column);
-  fault_bytes::Put16(bytes, kFaultExtentOffset + 4, e.last_row);
-  fault_bytes::Put16(bytes, kFaultExtentOffset + 6, e.last_column);
+  le::Put16(bytes, kFaultExtentOffset, static_cast<std::uint16_t>(e.first_row));
+  le::Put16(bytes, kFaultExtentOffset + 2, static_cast<std::uint16_t>(e.first_column));
+  le::Put16(bytes, kFaultExtentOffset + 4, static_cast<std::uint16_t>(e.last_row));
+  le::Put16(bytes, kFaultExtentOffset + 6, static_cast<std::uint16_t>(e.last_column));
 }
 
 void SayCannotOpen(Prompter& prompter) {
@@ -31,12 +32,12 @@ bool WriteWithExtent(const std::string& path, const FaultGrid& grid, const Fault
 }  // namespace
 
 FaultGrid SurveyFaultGrid(const SurveyHeader& header) {
-  return FaultGrid(std::max(header.num_lines, 0), std::max(header.traces_per_line, 0));
+  return SurveyGrid(header);
 }
 
 std::string EncodeFaultFile(const FaultGrid& grid, const FaultExtent& extent) {
   std::string bytes(kFaultGridOffset, '\0');
-  fault_bytes::Put16(bytes, 0, kFaultPenColour);
+  le::Put16(bytes, 0, static_cast<std::uint16_t>(kFaultPenColour));
   PutExtent(bytes, extent);
   return bytes + EncodeGridCells(grid);
 }
@@ -47,7 +48,7 @@ std::size_t DecodeFaultFile(std::string_view bytes, FaultGrid& grid, FaultExtent
                             &extent.last_column};
   for (std::size_t k = 0; k < 4; ++k) {
     std::size_t at = kFaultExtentOffset + 2 * k;
-    if (at + 2 <= bytes.size()) *fields[k] = fault_bytes::GetSigned16(bytes, at);
+    if (at + 2 <= bytes.size()) *fields[k] = le::GetSigned16(bytes, at);
   }
   if (bytes.size() <= kFaultGridOffset) return 0;
   return DecodeGridCells(bytes.substr(kFaultGridOffset), grid);

@@ -1,39 +1,19 @@
 #pragma once
-// The fault cells a section shows: one bin per section position. In-line
-// sections run along the traces of one line, cross-line sections along the
-// lines of one trace, arbitrary sections along an arbitrary line's bins moved
-// by the window's offset.
-#include <vector>
-
+// The fault cells a section shows: the section's bin at each position (an
+// in-line, a cross-line or a shifted arbitrary line, as the pick windows
+// walk them) addressed in a fault grid.
 #include "fault/fault_grid.h"
+#include "horizon/pick_section.h"
 
 namespace quarrix {
 
-struct SurveyHeader;
+// The index in the grid of the cell at a section position, or -1 when the
+// position is off the section or its bin off the grid.
+long FaultCellIndex(const FaultGrid& grid, const PickSection& section, int position);
 
-struct SectionCell {
-  int row = 0, column = 0;  // line index, trace index; may lie outside the grid
-  bool operator==(const SectionCell&) const = default;
-};
-
-struct FaultSection {
-  std::vector<SectionCell> cells;  // by section position
-
-  int count() const { return static_cast<int>(cells.size()); }
-  // The index in the grid of the cell at a section position, or -1 when the
-  // position is off the section or its bin off the grid.
-  long CellIndex(const FaultGrid& grid, int position) const;
-  std::int16_t* Cell(FaultGrid& grid, int position) const {
-    long index = CellIndex(grid, position);
-    return index < 0 ? nullptr : &grid.cells[static_cast<std::size_t>(index)];
-  }
-};
-
-FaultSection InlineFaultSection(const SurveyHeader& header, int line_index);
-FaultSection CrosslineFaultSection(const SurveyHeader& header, int trace_index);
-// line_bins hold (row = line index, column = trace index) per bin; the offset
-// moves them by traces (by_traces) or by lines.
-FaultSection ArbitraryFaultSection(const std::vector<SectionCell>& line_bins, int offset,
-                                   bool by_traces);
+inline std::int16_t* FaultCell(FaultGrid& grid, const PickSection& section, int position) {
+  long index = FaultCellIndex(grid, section, position);
+  return index < 0 ? nullptr : &grid.cells[static_cast<std::size_t>(index)];
+}
 
 }  // namespace quarrix

@@ -31,10 +31,10 @@ inline std::int16_t FaultCellValue(int time_ms, int flag) {
 
 // Sets the walked cells and the two end cells. Positions off the section and
 // bins off the grid are skipped.
-void AddFaultSegment(FaultGrid& grid, const FaultSection& section, int position1, int time1,
+void AddFaultSegment(FaultGrid& grid, const PickSection& section, int position1, int time1,
                      int position2, int time2);
 
 // The erase gesture: nulls the walked cells between two positions.
-void EraseFaultSegment(FaultGrid& grid, const FaultSection& section, int position1, int position2);
+void EraseFaultSegment(FaultGrid& grid, const PickSection& section, int position1, int position2);
 
 }  // namespace quarrix

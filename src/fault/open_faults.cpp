@@ -1,9 +1,7 @@
 #include "fault/open_faults.h"
 
 #include <algorithm>
-#include <filesystem>
 
-#include "platform/paths.h"
 #include "platform/prompter.h"
 
 namespace quarrix {
@@ -14,18 +12,6 @@ void SayLimitReached(Prompter& prompter) {
 }
 
 }  // namespace
-
-std::vector<std::string> FilesWithExtensionIn(const std::string& folder,
-                                              const std::string& extension) {
-  std::vector<std::string> names;
-  std::error_code ec;
-  for (const auto& entry : std::filesystem::directory_iterator(folder.empty() ? "." : folder, ec)) {
-    std::string name = entry.path().filename().string();
-    if (entry.is_regular_file(ec) && HasExtension(name, extension)) names.push_back(name);
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 void SelectFaults(OpenFaultList& list, const std::vector<std::string>& chosen, Prompter& prompter) {
   list.names.assign(chosen.begin(),

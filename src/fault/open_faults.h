@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "horizon/horizon_location.h"
+
 namespace quarrix {
 
 class Prompter;
@@ -19,13 +21,9 @@ struct OpenFaultList {
   }
 };
 
-// The files of a folder with an extension (matched without regard to case),
-// sorted by name.
-std::vector<std::string> FilesWithExtensionIn(const std::string& folder,
-                                              const std::string& extension);
-// The ".ffl" files of a folder.
+// The ".ffl" files of a folder, names as on disk, sorted.
 inline std::vector<std::string> ListFaultFiles(const std::string& folder) {
-  return FilesWithExtensionIn(folder, "ffl");
+  return ListFilesWithExtension(folder, "ffl");
 }
 
 // "Select Faults": copies the chosen names in list order. When 199 have been

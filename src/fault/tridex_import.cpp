@@ -1,8 +1,8 @@
 #include "fault/tridex_import.h"
 
-#include "fault/fault_bytes.h"
 #include "fault/fault_file.h"
 #include "fault/fault_segment.h"
+#include "horizon/little_endian.h"
 #include "platform/atomic_file.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
@@ -18,10 +18,9 @@ constexpr std::size_t kPointsPerRecord = kTridexRecordBytes / 4;
 template <typename Set, typename ToIndex>
 void WalkRecord(std::string_view record, ToIndex to_index, Set set) {
   for (std::size_t k = 0; k + 1 < kPointsPerRecord; ++k) {
-    int a = fault_bytes::GetSigned16(record, 4 * k),
-        s = fault_bytes::GetSigned16(record, 4 * k + 2);
-    int b = fault_bytes::GetSigned16(record, 4 * k + 4);
-    int t = fault_bytes::GetSigned16(record, 4 * k + 6);
+    int a = le::GetSigned16(record, 4 * k), s = le::GetSigned16(record, 4 * k + 2);
+    int b = le::GetSigned16(record, 4 * k + 4);
+    int t = le::GetSigned16(record, 4 * k + 6);
     if (a == 0 || b == 0) return;
     // Both ends keep their own times, as on a picked segment.
     WalkLine(to_index(a), s, to_index(b), t, set);

@@ -1,7 +1,6 @@
 #pragma once
 // The demo survey: a synthetic but plausible 3-D survey written as SEG-Y and
 // loaded through the same conversion as "ingestor load".
-#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -21,16 +20,17 @@ bool WriteDemoSegy(const std::string& path, const DemoSurveySize& size);
 // World X/Y of a line and trace of the demo (metres, UTM-like, rotated grid).
 void DemoXy(int line_index, int trace_index, double& x, double& y);
 
+// The model's interface times (ms) at a bin, shallowest first: the true
+// times of the reflectors a picked horizon should follow.
+std::vector<double> DemoReflectorTimes(const DemoSurveySize& size, int line_index, int trace_index);
+
 // "quarrix-batch demo DIR [--lines N --traces N --samples N]": writes
 // DIR/demo.sgy, loads it into DIR/demo/demo.hdr and writes its X/Y file.
 int RunDemoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-
-// A later step of the demo (interpretation made on the loaded survey), given
-// the project header path; false stops the demo with a failure.
-using DemoStep =
-    std::function<bool(const std::string& header_path, std::ostream& out, std::ostream& err)>;
-// The demo command followed by the given steps, in order.
+// The same, then a further step on the loaded project (the interpretation the
+// demo gains), whose status becomes the command's.
+using DemoFollowUp = int (*)(const std::string& header_path, std::ostream& out, std::ostream& err);
 int RunDemoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const std::vector<DemoStep>& later_steps);
+                   DemoFollowUp follow_up);
 
 }  // namespace quarrix

@@ -9,7 +9,7 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 "$batch" demo "$work/d" --lines 12 --traces 15 --samples 200 >"$work/demo.out" 2>/dev/null
-hdr=$(cat "$work/demo.out")
+hdr=$(head -n 1 "$work/demo.out")
 dir=$(dirname "$hdr")
 [ -f "$dir/normal_fault.ffl" ] || fail "demo fault"
 "$batch" fault info "$hdr" "$dir/normal_fault.ffl" --json >"$work/info.json"

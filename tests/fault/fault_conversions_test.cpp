@@ -10,6 +10,7 @@
 namespace quarrix {
 namespace {
 
+using testing::ReadFileBytes;
 using testing::Seed;
 using testing::SmallSurvey;
 using testing::TempFolder;
@@ -76,16 +77,18 @@ TEST(FaultConversion, FaultToHorizonDropsTheSeedFlag) {
   fault.At(0, 1) = Seed(1500);
   fault.At(1, 2) = 640;
   ASSERT_TRUE(WriteNewFaultFile(folder.File("f.ffl"), fault, prompter));
-  ASSERT_TRUE(ConvertFaultToHorizon(folder.File("f.ffl"), folder.File("h.hor"), header, prompter));
+  HorizonLocation horizon = LocateHorizon(folder.path(), "h.hor");
+  ASSERT_TRUE(ConvertFaultToHorizon(folder.File("f.ffl"), horizon, header, prompter));
   HorizonGrid time(2, 3, 0), amplitude(2, 3, 0);
   EXPECT_EQ(ReadHorizon(folder.File("h.hor"), &time, &amplitude), HorizonReadResult::Ok);
   EXPECT_EQ(time.cells, (std::vector<std::int16_t>{32700, 1500, 32700, 32700, 32700, 640}));
   EXPECT_EQ(amplitude.cells, HorizonGrid(2, 3).cells);
+  EXPECT_EQ(ReadFileBytes(folder.File("h.hop")), std::string(6, '\0'));
 
   // Into an existing horizon only the time grid changes.
   HorizonGrid amplitudes(2, 3, -9);
   ASSERT_TRUE(WriteHorizon(folder.File("h.hor"), nullptr, &amplitudes));
-  ASSERT_TRUE(ConvertFaultToHorizon(folder.File("f.ffl"), folder.File("h.hor"), header, prompter));
+  ASSERT_TRUE(ConvertFaultToHorizon(folder.File("f.ffl"), horizon, header, prompter));
   ReadHorizon(folder.File("h.hor"), nullptr, &amplitude);
   EXPECT_EQ(amplitude.cells, amplitudes.cells);
 }

@@ -15,13 +15,13 @@ TEST(FaultDrawing, PolylinesBreakAtEmptyCellsAndStepAlongTheSection) {
   SurveyHeader header = SmallSurvey(2, 9);
   FaultGrid grid(2, 9);
   for (int j : {0, 1, 2, 4, 6, 8}) grid.At(1, j) = j % 4 == 0 ? Seed(100 + j) : 100 + j;
-  FaultSection section = InlineFaultSection(header, 1);
+  PickSection section = InlineSection(header, 1);
   EXPECT_EQ(FaultSectionPolylines(grid, section, 1),
             (std::vector<FaultPolyline>{
                 {{0, 100}, {1, 101}, {2, 102}}, {{4, 104}}, {{6, 106}}, {{8, 108}}}));
   EXPECT_EQ(FaultSectionPolylines(grid, section, 2),
             (std::vector<FaultPolyline>{{{0, 100}, {2, 102}, {4, 104}, {6, 106}, {8, 108}}}));
-  EXPECT_TRUE(FaultSectionPolylines(grid, InlineFaultSection(header, 5), 1).empty());
+  EXPECT_TRUE(FaultSectionPolylines(grid, InlineSection(header, 5), 1).empty());
 }
 
 TEST(FaultDrawing, CurrentAndPreviousPassesUseTheirPensAndOneLabel) {

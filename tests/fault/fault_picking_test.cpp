@@ -3,6 +3,7 @@
 #include "fault/fault_edits.h"
 #include "fault/fault_segment.h"
 #include "fault_test_support.h"
+#include "horizon/arbitrary_line.h"
 
 namespace quarrix {
 namespace {
@@ -17,7 +18,7 @@ class FaultPicking : public ::testing::Test {
 };
 
 TEST_F(FaultPicking, ASegmentSetsEveryTraceBetweenItsEndsWithSeeds) {
-  AddFaultSegment(grid, InlineFaultSection(header, 3), 10, 1000, 12, 1100);
+  AddFaultSegment(grid, InlineSection(header, 3), 10, 1000, 12, 1100);
   EXPECT_EQ(grid.At(3, 10), 9192);
   EXPECT_EQ(grid.At(3, 12), 9292);
   // The middle trace keeps the last walked time on it (steps along time,
@@ -27,36 +28,36 @@ TEST_F(FaultPicking, ASegmentSetsEveryTraceBetweenItsEndsWithSeeds) {
 }
 
 TEST_F(FaultPicking, ASegmentWalkedBackwardsEndsOnItsOwnEndCells) {
-  AddFaultSegment(grid, InlineFaultSection(header, 0), 5, 600, 2, 600);
+  AddFaultSegment(grid, InlineSection(header, 0), 5, 600, 2, 600);
   for (int j = 2; j <= 5; ++j) EXPECT_EQ(grid.At(0, j), Seed(600)) << j;
   EXPECT_EQ(CountFaultCells(grid).seeds, 4u);
 }
 
 TEST_F(FaultPicking, CrossLineAndArbitrarySectionsAddressTheirBins) {
-  AddFaultSegment(grid, CrosslineFaultSection(header, 7), 1, 800, 2, 804);
+  AddFaultSegment(grid, CrosslineSection(header, 7), 1, 800, 2, 804);
   EXPECT_EQ(grid.At(1, 7), Seed(800));
   EXPECT_EQ(grid.At(2, 7), Seed(804));
 
-  std::vector<SectionCell> line = {{0, 0}, {1, 1}, {2, 2}, {3, 3}};
-  FaultSection moved = ArbitraryFaultSection(line, 5, true);  // five traces along
+  ArbitraryLine line{"diagonal.arb", {{0, 0}, {1, 1}, {2, 2}, {3, 3}}};
+  PickSection moved = ArbitrarySection(line, 5, true);  // five traces along
   AddFaultSegment(grid, moved, 0, 500, 3, 500);
   for (int k = 0; k < 4; ++k) EXPECT_EQ(grid.At(k, k + 5), Seed(500)) << k;
-  FaultSection by_lines = ArbitraryFaultSection(line, -2, false);  // bins 0, 1 off the grid
+  PickSection by_lines = ArbitrarySection(line, -2, false);  // bins 0, 1 off the grid
   AddFaultSegment(grid, by_lines, 0, 900, 3, 900);
   EXPECT_EQ(grid.At(0, 2), Seed(900));
   EXPECT_EQ(grid.At(1, 3), Seed(900));
 }
 
 TEST_F(FaultPicking, PositionsOffTheSectionAreSkipped) {
-  AddFaultSegment(grid, InlineFaultSection(header, 2), -3, 700, 1, 700);
-  AddFaultSegment(grid, InlineFaultSection(header, 2), 18, 700, 25, 700);
+  AddFaultSegment(grid, InlineSection(header, 2), -3, 700, 1, 700);
+  AddFaultSegment(grid, InlineSection(header, 2), 18, 700, 25, 700);
   EXPECT_EQ(CountFaultCells(grid).filled, 4u);
   EXPECT_EQ(grid.At(2, 0), Seed(700));
   EXPECT_EQ(grid.At(2, 19), Seed(700));
 }
 
 TEST_F(FaultPicking, TheEraseGestureNullsTheWalkedCells) {
-  FaultSection section = InlineFaultSection(header, 4);
+  PickSection section = InlineSection(header, 4);
   AddFaultSegment(grid, section, 0, 1000, 9, 1200);
   EraseFaultSegment(grid, section, 3, 6);
   for (int j = 0; j < 10; ++j) EXPECT_EQ(grid.At(4, j) == FAULT_NULL, j >= 3 && j <= 6) << j;
@@ -73,14 +74,14 @@ TEST_F(FaultPicking, EraseRangeNullsTheInclusiveRangeOfSurveyNumbers) {
 }
 
 TEST_F(FaultPicking, FromPreviousCopiesTheWholeSection) {
-  AddFaultSegment(grid, InlineFaultSection(header, 1), 4, 800, 8, 900);
+  AddFaultSegment(grid, InlineSection(header, 1), 4, 800, 8, 900);
   grid.At(2, 0) = Seed(100);
-  SetFaultFromPrevious(grid, InlineFaultSection(header, 2), InlineFaultSection(header, 1));
+  SetFaultFromPrevious(grid, InlineSection(header, 2), InlineSection(header, 1));
   for (int j = 0; j < 20; ++j) EXPECT_EQ(grid.At(2, j), grid.At(1, j)) << j;
 }
 
 TEST_F(FaultPicking, SidewaysShiftsFollowTheScreenAndKeepTheVacatedEnd) {
-  FaultSection section = InlineFaultSection(header, 0);
+  PickSection section = InlineSection(header, 0);
   for (int j = 0; j < 20; ++j) grid.At(0, j) = static_cast<std::int16_t>(100 + j);
   FaultGrid original = grid;
   ShiftFaultSideways(grid, section, ScreenSide::Left, true);
@@ -100,7 +101,7 @@ TEST_F(FaultPicking, SidewaysShiftsFollowTheScreenAndKeepTheVacatedEnd) {
 }
 
 TEST_F(FaultPicking, TimeShiftsMoveOnlySetCellsOfTheSection) {
-  FaultSection section = CrosslineFaultSection(header, 3);
+  PickSection section = CrosslineSection(header, 3);
   grid.At(0, 3) = Seed(1000);
   grid.At(1, 3) = 500;
   grid.At(0, 4) = Seed(1000);

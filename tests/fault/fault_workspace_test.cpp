@@ -67,7 +67,7 @@ TEST_F(Workspace, CreateAsksForTheNameInTheProjectFolder) {
 
 TEST_F(Workspace, EditsNeedACurrentFaultAndSaveTheExtent) {
   auto pick = [&](FaultGrid& grid) {
-    AddFaultSegment(grid, InlineFaultSection(header, 1), 1, 700, 3, 700);
+    AddFaultSegment(grid, InlineSection(header, 1), 1, 700, 3, 700);
   };
   EXPECT_FALSE(EditCurrentFault(workspace, prompter, pick));
   EXPECT_TRUE(prompter.messages().empty());
