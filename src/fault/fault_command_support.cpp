@@ -37,7 +37,7 @@ std::optional<std::pair<int, int>> FaultRun::IntPair(const char* option) {
 
 int FaultRun::Fail(const std::string& problem, int status) {
   err << "fault " << name << ": " << problem << '\n';
-  return status;
+  return last_failure = status;
 }
 
 }  // namespace quarrix

@@ -25,6 +25,7 @@ struct FaultRun {
   std::ostream& err;
   TerminalPrompter prompter;
   SurveyHeader header;
+  int last_failure = 0;  // the status of the last Fail
 
   // Checks the number of positionals (the project header first) and loads the
   // header: 0, or the exit status after saying what is wrong.
@@ -34,6 +35,7 @@ struct FaultRun {
   // An "A:B" pair of whole numbers from an option; nothing (said) when absent
   // or malformed.
   std::optional<std::pair<int, int>> IntPair(const char* option);
+  // Says what is wrong; returns the exit status (2 bad arguments, 1 files).
   int Fail(const std::string& problem, int status = 2);
 };
 

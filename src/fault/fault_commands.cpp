@@ -7,7 +7,9 @@
 #include "fault/fault_file.h"
 #include "fault/fault_interpolation.h"
 #include "fault/fault_segment.h"
+#include "horizon/arbitrary_line.h"
 #include "platform/json_writer.h"
+#include "platform/numeric.h"
 #include "platform/terminal_progress.h"
 #include "platform/text_util.h"
 
@@ -26,13 +28,13 @@ const char kFaultHelp[] =
     "\n"
     "  create PROJECT.hdr NAME.ffl                 a new, empty fault file\n"
     "  info PROJECT.hdr NAME.ffl [--json]          extent, seed count, filled count\n"
-    "  segment PROJECT.hdr NAME.ffl (--line N | --xline N) --from POS:MS --to POS:MS [--erase]\n"
-    "      picks (or erases) a segment on an in-line (POS = trace number) or a\n"
-    "      cross-line (POS = line number)\n"
-    "  shift PROJECT.hdr NAME.ffl (--line N | --xline N) --towards left|right|up|down\n"
-    "      [--right-to-left]   moves a section's fault cells one position or one sample\n"
-    "  from-previous PROJECT.hdr NAME.ffl (--line N | --xline N) --previous M\n"
-    "      copies the cells of section M into section N\n"
+    "  segment PROJECT.hdr NAME.ffl SECTION --from POS:MS --to POS:MS [--erase]\n"
+    "      picks (or erases) a segment: POS is a trace number on an in-line, a line\n"
+    "      number on a cross-line, a bin of the arbitrary line (from 0)\n"
+    "  shift PROJECT.hdr NAME.ffl SECTION --towards left|right|up|down [--right-to-left]\n"
+    "      moves a section's fault cells one position or one sample\n"
+    "  from-previous PROJECT.hdr NAME.ffl SECTION --previous M\n"
+    "      copies the cells of section M (line, trace or offset) into this one\n"
     "  interpolate PROJECT.hdr NAME.ffl --method linear|gridding\n"
     "  uninterpolate PROJECT.hdr NAME.ffl          keeps only the picked seeds\n"
     "  erase-range PROJECT.hdr NAME.ffl --lines A:B --traces C:D\n"
@@ -40,7 +42,10 @@ const char kFaultHelp[] =
     "  from-horizon PROJECT.hdr IN.hor OUT.ffl     a horizon's times as a fault\n"
     "  blank-horizon PROJECT.hdr HORIZON.hor NAME.ffl [MORE.ffl ...]\n"
     "      nulls the horizon where it crosses each fault\n"
-    "  import-foreign PROJECT.hdr FILE.fal         a Tridex fault file as FILE.ffl\n";
+    "  import-foreign PROJECT.hdr FILE.fal         a Tridex fault file as FILE.ffl\n"
+    "\n"
+    "SECTION is --line N (an in-line), --xline N (a cross-line) or --arb FILE.arb\n"
+    "[--offset N] [--by-lines] (the arbitrary line moved by N traces, or N lines).\n";
 
 bool Save(FaultRun& run, const std::string& path, const FaultGrid& grid) {
   if (!SaveFault(path, grid, run.prompter)) return false;
@@ -80,32 +85,61 @@ int RunInfo(FaultRun& run) {
   return 0;
 }
 
-// A section by survey number: an in-line (line number) or a cross-line
-// (trace number); nothing (said) when the number is outside the survey.
-std::optional<PickSection> SectionAt(FaultRun& run, bool inline_section,
-                                     std::optional<long long> number) {
+// The kind of section the options name: exactly one of --line, --xline, --arb.
+std::optional<SectionKind> SectionKindOption(FaultRun& run) {
+  const bool line = run.line.Has("--line"), xline = run.line.Has("--xline");
+  const bool arb = run.line.Has("--arb");
+  if (line + xline + arb == 1)
+    return line ? SectionKind::Inline : xline ? SectionKind::Crossline : SectionKind::Arbitrary;
   const SurveyHeader& h = run.header;
-  if (number && inline_section && *number >= h.first_line && *number <= h.last_line)
-    return InlineSection(h, h.LineIndex(static_cast<int>(*number)));
-  if (number && !inline_section && *number >= h.first_trace && *number <= h.last_trace)
-    return CrosslineSection(h, h.TraceIndex(static_cast<int>(*number)));
-  run.Fail(FormatText("give --line (a line %d..%d) or --xline (a trace %d..%d)", h.first_line,
-                      h.last_line, h.first_trace, h.last_trace));
+  run.Fail(FormatText("give --line (a line %d..%d), --xline (a trace %d..%d) or --arb FILE.arb",
+                      h.first_line, h.last_line, h.first_trace, h.last_trace));
   return std::nullopt;
 }
 
-// The section named by --line or --xline.
+// A section: an in-line by line number, a cross-line by trace number or the
+// arbitrary line of --arb moved by an offset (traces, or lines with
+// --by-lines); nothing (said) when the number is outside the survey.
+std::optional<PickSection> SectionAt(FaultRun& run, SectionKind kind,
+                                     std::optional<long long> number) {
+  const SurveyHeader& h = run.header;
+  if (!number) {
+    run.Fail("section numbers and offsets are whole numbers");
+    return std::nullopt;
+  }
+  if (kind == SectionKind::Arbitrary) {
+    ArbitraryLine line;
+    const std::string path = run.line.Value("--arb").value_or("");
+    if (!ReadArbitraryLine(path, h, line)) {
+      run.Fail("cannot read the arbitrary line " + path, 1);
+      return std::nullopt;
+    }
+    return ArbitrarySection(line, Trunc32(static_cast<double>(*number)),
+                            !run.line.Has("--by-lines"));
+  }
+  if (kind == SectionKind::Inline && *number >= h.first_line && *number <= h.last_line)
+    return InlineSection(h, h.LineIndex(static_cast<int>(*number)));
+  if (kind == SectionKind::Crossline && *number >= h.first_trace && *number <= h.last_trace)
+    return CrosslineSection(h, h.TraceIndex(static_cast<int>(*number)));
+  run.Fail(FormatText("lines lie in %d..%d and traces in %d..%d", h.first_line, h.last_line,
+                      h.first_trace, h.last_trace));
+  return std::nullopt;
+}
+
+// The section named by --line N, --xline N or --arb FILE [--offset N].
 std::optional<PickSection> SectionOption(FaultRun& run) {
-  auto line = run.line.Value("--line"), xline = run.line.Value("--xline");
-  std::optional<long long> number;
-  if (line.has_value() != xline.has_value()) number = ParseWholeInt(line ? *line : *xline);
-  return SectionAt(run, line.has_value(), number);
+  std::optional<SectionKind> kind = SectionKindOption(run);
+  if (!kind) return std::nullopt;
+  const char* option = *kind == SectionKind::Inline      ? "--line"
+                       : *kind == SectionKind::Crossline ? "--xline"
+                                                         : "--offset";
+  return SectionAt(run, *kind, ParseWholeInt(run.line.Value(option).value_or("0")));
 }
 
 int RunSegment(FaultRun& run) {
   if (int status = run.Start(2, "give PROJECT.hdr and NAME.ffl")) return status;
   std::optional<PickSection> section = SectionOption(run);
-  if (!section) return 2;
+  if (!section) return run.last_failure;
   auto from = run.IntPair("--from");
   auto to = from ? run.IntPair("--to") : std::nullopt;
   if (!from || !to) return 2;
@@ -128,7 +162,7 @@ int RunSegment(FaultRun& run) {
 int RunShift(FaultRun& run) {
   if (int status = run.Start(2, "give PROJECT.hdr and NAME.ffl")) return status;
   std::optional<PickSection> section = SectionOption(run);
-  if (!section) return 2;
+  if (!section) return run.last_failure;
   std::string towards = run.line.Value("--towards").value_or("");
   if (towards != "left" && towards != "right" && towards != "up" && towards != "down")
     return run.Fail("--towards takes left, right, up or down");
@@ -147,11 +181,11 @@ int RunShift(FaultRun& run) {
 int RunFromPrevious(FaultRun& run) {
   if (int status = run.Start(2, "give PROJECT.hdr and NAME.ffl")) return status;
   std::optional<PickSection> current = SectionOption(run);
-  if (!current) return 2;
+  if (!current) return run.last_failure;
   std::optional<long long> number;
   if (auto text = run.line.Value("--previous")) number = ParseWholeInt(*text);
-  std::optional<PickSection> previous = SectionAt(run, run.line.Has("--line"), number);
-  if (!previous) return 2;
+  std::optional<PickSection> previous = SectionAt(run, current->kind, number);
+  if (!previous) return run.last_failure;
   const std::string& path = run.line.positionals()[1];
   std::optional<FaultGrid> grid = run.ReadFaultFile(path);
   if (!grid) return 1;
@@ -213,9 +247,18 @@ const std::vector<SubCommand>& SubCommands() {
   static const std::vector<SubCommand> table = {
       {"create", RunCreate, {}, {}},
       {"info", RunInfo, {}, {"--json"}},
-      {"segment", RunSegment, {"--line", "--xline", "--from", "--to"}, {"--erase"}},
-      {"shift", RunShift, {"--line", "--xline", "--towards"}, {"--right-to-left"}},
-      {"from-previous", RunFromPrevious, {"--line", "--xline", "--previous"}, {}},
+      {"segment",
+       RunSegment,
+       {"--line", "--xline", "--arb", "--offset", "--from", "--to"},
+       {"--erase", "--by-lines"}},
+      {"shift",
+       RunShift,
+       {"--line", "--xline", "--arb", "--offset", "--towards"},
+       {"--right-to-left", "--by-lines"}},
+      {"from-previous",
+       RunFromPrevious,
+       {"--line", "--xline", "--arb", "--offset", "--previous"},
+       {"--by-lines"}},
       {"interpolate", RunInterpolate, {"--method"}, {}},
       {"uninterpolate", RunUninterpolate, {}, {}},
       {"erase-range", RunEraseRange, {"--lines", "--traces"}, {}},

@@ -55,7 +55,7 @@ PY
 if "$batch" fault segment "$hdr" "$f" --line 999 --from 1:1 --to 2:2 2>"$work/err"; then
   fail "bad line accepted"
 fi
-grep -q 'give --line' "$work/err" || fail "bad line message"
+grep -q 'lines lie in 1001..1012' "$work/err" || fail "bad line message"
 if "$batch" fault info "$hdr" "$dir/missing.ffl" 2>"$work/err"; then fail "missing accepted"; fi
 grep -q 'Cannot Open FAULT File' "$work/err" || fail "missing message"
 echo ok

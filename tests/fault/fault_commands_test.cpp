@@ -6,6 +6,7 @@
 
 #include "fault/fault_file.h"
 #include "fault_test_support.h"
+#include "horizon/arbitrary_line.h"
 #include "support/test_support.h"
 
 namespace quarrix {
@@ -78,6 +79,27 @@ TEST_F(FaultCommands, ShiftsAndCopiesSections) {
   EXPECT_EQ(grid.At(3, 3), Seed(1004));
   EXPECT_EQ(grid.At(3, 4), FAULT_NULL);
   EXPECT_EQ(grid.At(4, 3), Seed(1004));
+}
+
+TEST_F(FaultCommands, PicksAlongAnArbitraryLineMovedByItsOffset) {
+  ASSERT_EQ(Run({"create", hdr, ffl}), 0);
+  ScriptedPrompter prompter;
+  std::string arb = folder.File("diag.arb");
+  ASSERT_TRUE(SaveArbitraryLine(arb, {{0, 0}, {4, 4}}, testing::SmallSurvey(8, 12), prompter));
+  ASSERT_EQ(
+      Run({"segment", hdr, ffl, "--arb", arb, "--offset", "2", "--from", "1:600", "--to", "3:600"}),
+      0)
+      << err.str();
+  ASSERT_EQ(Run({"from-previous", hdr, ffl, "--arb", arb, "--by-lines", "--offset", "1",
+                 "--previous", "0"}),
+            0)
+      << err.str();
+  FaultGrid grid = Grid(ffl);
+  for (int k = 1; k <= 3; ++k) EXPECT_EQ(grid.At(k, k + 2), Seed(600)) << k;
+  EXPECT_EQ(CountFaultCells(grid).filled, 3u);  // bins (k + 1, k) held nothing on (k, k)
+  EXPECT_EQ(
+      Run({"segment", hdr, ffl, "--arb", folder.File("none.arb"), "--from", "1:1", "--to", "2:2"}),
+      1);
 }
 
 TEST_F(FaultCommands, ConvertsBlanksAndImports) {
