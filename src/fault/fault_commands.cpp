@@ -47,10 +47,13 @@ const char kFaultHelp[] =
     "SECTION is --line N (an in-line), --xline N (a cross-line) or --arb FILE.arb\n"
     "[--offset N] [--by-lines] (the arbitrary line moved by N traces, or N lines).\n";
 
+std::string CountsLine(const FaultCounts& counts) {
+  return FormatText("%zu seeds, %zu cells set\n", counts.seeds, counts.filled);
+}
+
 bool Save(FaultRun& run, const std::string& path, const FaultGrid& grid) {
   if (!SaveFault(path, grid, run.prompter)) return false;
-  FaultCounts counts = CountFaultCells(grid);
-  run.out << FormatText("%zu cells set, %zu seeds\n", counts.filled, counts.seeds);
+  run.out << CountsLine(CountFaultCells(grid));
   return true;
 }
 
@@ -80,7 +83,7 @@ int RunInfo(FaultRun& run) {
   } else {
     run.out << FormatText("extent rows %d..%d, columns %d..%d\n", e.first_row, e.last_row,
                           e.first_column, e.last_column)
-            << FormatText("%zu seeds, %zu cells set\n", counts.seeds, counts.filled);
+            << CountsLine(counts);
   }
   return 0;
 }
