@@ -1,5 +1,6 @@
 #include "batch_commands.h"
 
+#include "dxf/dxf_commands.h"
 #include "loader/demo_survey.h"
 #include "project/project_commands.h"
 #include "section/conditioning_commands.h"
@@ -13,6 +14,7 @@ const std::vector<BatchCommandEntry>& BatchCommands() {
       {"condition", "print one conditioned trace", RunConditionCommand},
       {"process", "condition every trace into a trace file", RunProcessCommand},
       {"demo", "write and load the synthetic demo survey", RunDemoCommand},
+      {"dxf", "read a DXF drawing as the map overlay does", RunDxfCommand},
   };
   return commands;
 }
