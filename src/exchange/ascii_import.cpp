@@ -1,9 +1,8 @@
 #include "exchange/ascii_import.h"
 
-#include <cfloat>
-#include <cmath>
 #include <memory>
 
+#include "exchange/single_float.h"
 #include "exchange/text_lines.h"
 #include "platform/paths.h"
 #include "platform/progress.h"
@@ -25,11 +24,6 @@ void TellLongLine(Prompter& prompter, std::int64_t line, std::size_t limit) {
   prompter.Tell(FormatText("Line %lld is longer than %zu characters; the import stopped there.",
                            static_cast<long long>(line), limit - 1),
                 "Warning");
-}
-
-float ToFloat(double value) {
-  if (std::isnan(value) || std::fabs(value) <= FLT_MAX) return static_cast<float>(value);
-  return value > 0 ? INFINITY : -INFINITY;
 }
 
 }  // namespace
@@ -103,7 +97,7 @@ ImportOutcome ImportAsciiHorizon(SheetTable& table, const std::string& path, Pro
     int fields = 0;
     ForEachToken(line, kImportSeparators, [&](std::string_view token) {
       if (fields < kVirtualFields)
-        record[static_cast<std::size_t>(fields)] = ToFloat(ParseCDouble(token));
+        record[static_cast<std::size_t>(fields)] = ToSingle(ParseCDouble(token));
       ++fields;
     });
     if (fields == 0) continue;

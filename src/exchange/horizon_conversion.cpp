@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "exchange/sheet_rows.h"
+#include "exchange/single_float.h"
 #include "map/gridding.h"
 #include "platform/atomic_file.h"
 #include "platform/numeric.h"
@@ -50,12 +51,12 @@ bool RefuseVirtual(const SheetTable& table, Prompter& prompter) {
 }  // namespace
 
 std::int16_t ZCell(double z) {
-  if (static_cast<float>(std::clamp(z, -3.0e38, 3.0e38)) == kImportNull) return HORIZON_NULL;
+  if (ToSingle(z) == kImportNull) return HORIZON_NULL;
   return Trunc16(std::min(z, 32767.0));
 }
 
 std::int16_t AmpCell(double amp) {
-  if (static_cast<float>(std::clamp(amp, -3.0e38, 3.0e38)) == kImportNull) return HORIZON_NULL;
+  if (ToSingle(amp) == kImportNull) return HORIZON_NULL;
   return Trunc16(std::clamp(amp, -32767.0, 32767.0));
 }
 
@@ -94,11 +95,15 @@ void GridConvertedHorizon(ConvertedHorizon& horizon, Progress& progress, Prompte
   GridHorizonArea(horizon.time, whole, GridRegion(), GriddingOptions(), progress, prompter);
 }
 
+bool WriteGridFile(const std::string& path, const HorizonGrid& time, const HorizonGrid* amplitude) {
+  const bool new_horizon = !FileExists(path) && HasExtension(path, "hor");
+  if (!WriteHorizon(path, &time, amplitude)) return false;
+  return !new_horizon || WriteStyleWord(path, kNewHorizonStyle);
+}
+
 bool WriteConvertedHorizon(const std::string& path, const ProjectState& project,
                            const ConvertedHorizon& horizon) {
-  const bool is_new = !FileExists(path);
-  if (!WriteHorizon(path, &horizon.time, &horizon.amplitude)) return false;
-  if (is_new && !WriteStyleWord(path, kNewHorizonStyle)) return false;
+  if (!WriteGridFile(path, horizon.time, &horizon.amplitude)) return false;
   std::string name = FileNameOf(path);
   name = name.substr(0, name.rfind('.'));
   std::string registration(horizon.registration.begin(), horizon.registration.end());

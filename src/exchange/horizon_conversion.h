@@ -41,6 +41,12 @@ std::optional<ConvertedHorizon> SheetToHorizon(const SheetTable& table, const Su
 // whole survey (progress "Gridding Data").
 void GridConvertedHorizon(ConvertedHorizon& horizon, Progress& progress, Prompter& prompter);
 
+// Writes grids into a horizon-format file in place (the amplitude grid only
+// when given). A new ".hor" file gets the style word of a new horizon; other
+// kinds keep a zero header. The one place that writes the grids this
+// folder makes.
+bool WriteGridFile(const std::string& path, const HorizonGrid& time, const HorizonGrid* amplitude);
+
 // Writes a converted horizon: both grids into the file (a new file gets the
 // style word of a new horizon) and the registration as the ".hop" file of the
 // same base name in the project folder. False when a file cannot be written.
