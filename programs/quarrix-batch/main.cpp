@@ -1,4 +1,5 @@
 // quarrix-batch: the interpretation program's jobs without windows.
+#include <algorithm>
 #include <cstring>
 #include <iostream>
 
@@ -9,7 +10,8 @@ namespace {
 void PrintUsage(std::ostream& out) {
   out << "usage: quarrix-batch COMMAND [ARGS...]   (COMMAND --help for its options)\n\n";
   for (const auto& command : quarrix::BatchCommands())
-    out << "  " << command.name << std::string(12 - std::strlen(command.name), ' ')
+    out << "  " << command.name
+        << std::string(16 - std::min<std::size_t>(std::strlen(command.name), 15), ' ')
         << command.summary << '\n';
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <optional>
 
 #include "exchange/little_endian.h"
 #include "exchange/sheet_rows.h"
@@ -148,24 +149,51 @@ void WriteHorizonExport(std::ostream& out, const HorizonExportOptions& options,
   }
 }
 
+namespace {
+
+struct ExportInputs {
+  HorizonGrid time, amplitude;
+  std::string xy_bytes;
+};
+
+std::optional<ExportInputs> ReadExportInputs(const ProjectState& project,
+                                             const std::string& horizon_path, Prompter& prompter) {
+  const SurveyHeader& header = project.header;
+  ExportInputs inputs{HorizonGrid(header.num_lines, header.traces_per_line),
+                      HorizonGrid(header.num_lines, header.traces_per_line),
+                      {}};
+  if (ReadHorizon(horizon_path, &inputs.time, &inputs.amplitude) == HorizonReadResult::CannotOpen) {
+    prompter.Tell("Select Horizon File", "Warning");
+    return std::nullopt;
+  }
+  if (!ReadWholeFile(project.XyPath(), inputs.xy_bytes)) inputs.xy_bytes.clear();
+  return inputs;
+}
+
+}  // namespace
+
+bool ExportAsciiHorizon(const ProjectState& project, const std::string& horizon_path,
+                        std::ostream& out, const HorizonExportOptions& options,
+                        Prompter& prompter) {
+  auto inputs = ReadExportInputs(project, horizon_path, prompter);
+  if (!inputs) return false;
+  WriteHorizonExport(out, options, project.header, inputs->time, inputs->amplitude,
+                     inputs->xy_bytes);
+  return static_cast<bool>(out);
+}
+
 bool ExportAsciiHorizon(const ProjectState& project, const std::string& horizon_path,
                         const std::string& output_path, const HorizonExportOptions& options,
                         Prompter& prompter) {
-  const SurveyHeader& header = project.header;
-  HorizonGrid time(header.num_lines, header.traces_per_line);
-  HorizonGrid amplitude(header.num_lines, header.traces_per_line);
-  if (ReadHorizon(horizon_path, &time, &amplitude) == HorizonReadResult::CannotOpen) {
-    prompter.Tell("Select Horizon File", "Warning");
-    return false;
-  }
+  auto inputs = ReadExportInputs(project, horizon_path, prompter);
+  if (!inputs) return false;
   std::ofstream out(output_path, std::ios::binary | std::ios::trunc);
   if (!out) {
     prompter.Tell("Select Output File", "Warning");
     return false;
   }
-  std::string xy_bytes;
-  if (!ReadWholeFile(project.XyPath(), xy_bytes)) xy_bytes.clear();
-  WriteHorizonExport(out, options, header, time, amplitude, xy_bytes);
+  WriteHorizonExport(out, options, project.header, inputs->time, inputs->amplitude,
+                     inputs->xy_bytes);
   out.flush();
   if (!out) {
     prompter.Tell("Cannot write " + output_path, "Error");

@@ -51,6 +51,10 @@ void WriteHorizonExport(std::ostream& out, const HorizonExportOptions& options,
                         const SurveyHeader& header, const HorizonGrid& time,
                         const HorizonGrid& amplitude, const std::string& xy_bytes);
 
+// "Export Ascii Horizon" of a horizon file to a stream ("Select Horizon File"
+// when the horizon cannot be read).
+bool ExportAsciiHorizon(const ProjectState& project, const std::string& horizon_path,
+                        std::ostream& out, const HorizonExportOptions& options, Prompter& prompter);
 // "Export Ascii Horizon" from files: "Select Horizon File" when the horizon
 // cannot be read, "Select Output File" when the output cannot be made.
 bool ExportAsciiHorizon(const ProjectState& project, const std::string& horizon_path,
