@@ -11,7 +11,7 @@ void PrintUsage(std::ostream& out) {
   out << "usage: quarrix-batch COMMAND [ARGS...]   (COMMAND --help for its options)\n\n";
   for (const auto& command : quarrix::BatchCommands())
     out << "  " << command.name
-        << std::string(16 - std::min<std::size_t>(std::strlen(command.name), 15), ' ')
+        << std::string(std::max(2, 15 - static_cast<int>(std::strlen(command.name))), ' ')
         << command.summary << '\n';
 }
 

@@ -1,6 +1,7 @@
 #include "loader/batch_decisions.h"
 
 #include <ostream>
+#include <tuple>
 
 #include "platform/command_line.h"
 #include "platform/paths.h"
@@ -63,7 +64,7 @@ std::string ParseWord(const CommandLine& line, const char* name, std::optional<H
 
 }  // namespace
 
-std::string ParseLoadOptions(const CommandLine& line, BatchLoadOptions& o) {
+std::string ParseLoadOptions(const CommandLine& line, BatchLoadOptions& o, bool words_required) {
   o.project = line.Value("--project").value_or("");
   if (o.project.empty()) return "--project DIR/NAME is required";
   if (FileNameOf(o.project).empty()) return "--project must end with the project name";
@@ -82,8 +83,9 @@ std::string ParseLoadOptions(const CommandLine& line, BatchLoadOptions& o) {
         ParseNumber(line, "--trace-spacing", trace_spacing), ParseNumber(line, "--scale", scale)})
     if (problem.empty()) problem = p;
   if (!problem.empty()) return problem;
-  if (!o.trace_word) return "--trace-word BYTE[:SIZE] is required";
-  if (!o.two_d && !o.line_word) return "--line-word BYTE[:SIZE] is required (or --2d)";
+  if (words_required && !o.trace_word) return "--trace-word BYTE[:SIZE] is required";
+  if (words_required && !o.two_d && !o.line_word)
+    return "--line-word BYTE[:SIZE] is required (or --2d)";
   if (line.Has("--corner")) {
     if (corner < 1 || corner > 8) return "--corner must be 1 to 8";
     o.corner = corner;
@@ -145,6 +147,8 @@ bool BatchDecisions::EditHeaderValues(SurveyHeader& header) {
   header.line_increment = v.line_increment;
   header.trace_increment = v.trace_increment;
   if (options_.corner) header.corner_index = *options_.corner;
+  if (options_.lines) std::tie(header.first_line, header.last_line) = *options_.lines;
+  if (options_.traces) std::tie(header.first_trace, header.last_trace) = *options_.traces;
   return true;
 }
 

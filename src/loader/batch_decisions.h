@@ -2,6 +2,7 @@
 // The decisions of a load taken from the command line: the answers the
 // windowed loader gets from its dialogs are given as options up front.
 #include <deque>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <set>
@@ -24,6 +25,10 @@ struct BatchLoadOptions {
   std::optional<double> scale;     // without it the calculated value is used
   SurveyHeader values;             // labels, spacings and increments to store
   std::deque<std::string> append;  // files appended at the end of the input
+  // Ranges typed by hand (the manual tape conversion); otherwise the scan's.
+  std::optional<std::pair<int, int>> lines, traces;
+  // Loads the next reel of a tape set; false when there is none.
+  std::function<bool()> next_reel;
 };
 
 // The option names shared by the load commands.
@@ -32,7 +37,9 @@ extern const char* const kLoadFlagOptions[];
 // The set of a nullptr-terminated list of option names.
 std::set<std::string> OptionSet(const char* const* names);
 // Reads the load options; "" or what is wrong with them.
-std::string ParseLoadOptions(const CommandLine& line, BatchLoadOptions& options);
+// words_required: the line and trace words must be given (not for a copy).
+std::string ParseLoadOptions(const CommandLine& line, BatchLoadOptions& options,
+                             bool words_required = true);
 // The help text of the load options.
 extern const char kLoadOptionsHelp[];
 
@@ -50,7 +57,10 @@ class BatchDecisions : public LoadDecisions {
   std::optional<std::string> AppendFile() override;
   std::optional<double> ScaleValue(const ScaleSummary& summary) override;
   // A tape image or drive has no one to change reels: the data end there.
-  bool ContinueWithNewReel(const std::string&) override { return false; }
+  // A reel change loads the next tape image given, if any.
+  bool ContinueWithNewReel(const std::string&) override {
+    return options_.next_reel && options_.next_reel();
+  }
   bool RetryTapeNotReady() override { return false; }
   bool RetryAfterBadBlocks(const std::string&) override { return false; }
 

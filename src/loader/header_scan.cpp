@@ -74,6 +74,18 @@ std::optional<HeaderScanTables> ScanHeaders(const std::string& path, std::int64_
   return tables;
 }
 
+HeaderScanTables ScanHeaderBytes(std::string_view file, std::int64_t record_bytes) {
+  HeaderScanTables tables;
+  if (record_bytes < static_cast<std::int64_t>(kSegyTraceHeaderBytes)) return tables;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(file.data());
+  for (std::size_t at = kSegyFileHeaderBytes; at + kSegyTraceHeaderBytes <= file.size();
+       at += static_cast<std::size_t>(record_bytes)) {
+    tables.Fold(bytes + at);
+    ++tables.traces;
+  }
+  return tables;
+}
+
 void HeaderScanMarks::Mark(WordMark kind, int row, int column) {
   for (WordMark& m : marks32_)
     if (m == kind) m = WordMark::None;

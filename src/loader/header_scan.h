@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "loader/trace_header.h"
 
@@ -31,6 +32,9 @@ struct HeaderScanTables {
 // or the user cancels.
 std::optional<HeaderScanTables> ScanHeaders(const std::string& path, std::int64_t record_bytes,
                                             Progress& progress);
+
+// The same scan over the bytes of a whole file held in memory.
+HeaderScanTables ScanHeaderBytes(std::string_view file, std::int64_t record_bytes);
 
 // The "Header Information" table as data: 6 columns ("32-bit min",
 // "32-bit max", "Select", "16-bit min", "16-bit max", "Select") and 120 rows.

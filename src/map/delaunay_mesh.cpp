@@ -65,24 +65,29 @@ int DelaunayMesh::FindConflict(double x, double y, int hint) const {
   return -1;
 }
 
-void DelaunayMesh::CollectConflicts(double x, double y, int seed, std::vector<int>& conflicts) {
+template <typename Accept, typename Visit>
+void DelaunayMesh::Spread(int seed, Accept accept, Visit visit) {
   ++mark_;
-  conflicts.clear();
   stack_.clear();
   triangles_[seed].mark = mark_;
   stack_.push_back(seed);
   while (!stack_.empty()) {
     int t = stack_.back();
     stack_.pop_back();
-    conflicts.push_back(t);
+    visit(t);
     for (int n : triangles_[t].nb) {
-      if (n < 0 || triangles_[n].mark == mark_) continue;
-      if (InCircle(triangles_[n], x, y)) {
-        triangles_[n].mark = mark_;
-        stack_.push_back(n);
-      }
+      if (n < 0 || triangles_[n].mark == mark_ || !accept(triangles_[n])) continue;
+      triangles_[n].mark = mark_;
+      stack_.push_back(n);
     }
   }
+}
+
+void DelaunayMesh::CollectConflicts(double x, double y, int seed, std::vector<int>& conflicts) {
+  conflicts.clear();
+  Spread(
+      seed, [&](const Triangle& t) { return InCircle(t, x, y); },
+      [&](int t) { conflicts.push_back(t); });
 }
 
 int DelaunayMesh::NewTriangle() {
@@ -202,23 +207,10 @@ void DelaunayMesh::Star(int point, std::vector<std::array<int, 3>>& triangles) {
   triangles.clear();
   int seed = vertex_triangle_[point];
   if (seed < 0) return;
-  ++mark_;
-  stack_.clear();
-  triangles_[seed].mark = mark_;
-  stack_.push_back(seed);
-  while (!stack_.empty()) {
-    int t = stack_.back();
-    stack_.pop_back();
-    triangles.push_back(triangles_[t].v);
-    for (int n : triangles_[t].nb) {
-      if (n < 0 || triangles_[n].mark == mark_) continue;
-      const auto& v = triangles_[n].v;
-      if (v[0] == point || v[1] == point || v[2] == point) {
-        triangles_[n].mark = mark_;
-        stack_.push_back(n);
-      }
-    }
-  }
+  Spread(
+      seed,
+      [&](const Triangle& t) { return t.v[0] == point || t.v[1] == point || t.v[2] == point; },
+      [&](int t) { triangles.push_back(triangles_[t].v); });
 }
 
 std::vector<std::array<int, 3>> DelaunayMesh::Triangles() const {

@@ -75,6 +75,9 @@ class DelaunayMesh {
   // The triangle to start a circumcircle search from: the one holding (x, y), or
   // failing that any triangle whose circumcircle holds it; -1 when none does.
   int FindConflict(double x, double y, int hint) const;
+  // Visits the seed and every triangle reached from it through accepted neighbours.
+  template <typename Accept, typename Visit>
+  void Spread(int seed, Accept accept, Visit visit);
   // Marks the connected triangles whose circumcircles hold (x, y), starting at `seed`.
   void CollectConflicts(double x, double y, int seed, std::vector<int>& conflicts);
   int NewTriangle();

@@ -1,7 +1,6 @@
 #include "platform/tape_image.h"
 
 #include <filesystem>
-#include <vector>
 
 namespace quarrix {
 namespace {
@@ -13,8 +12,11 @@ constexpr std::uint32_t kLengthMask = 0x00FFFFFFu;
 }  // namespace
 
 bool TapeImage::Open(const std::string& path, bool writable) {
+  if (file_.is_open()) file_.close();
+  stream_ = nullptr;
   path_ = path;
   writable_ = writable;
+  appending_ = false;
   std::ios::openmode mode = std::ios::binary | std::ios::in;
   if (writable) {
     mode |= std::ios::out;
@@ -23,7 +25,16 @@ bool TapeImage::Open(const std::string& path, bool writable) {
   }
   file_.open(path, mode);
   position_ = 0;
-  return file_.is_open();
+  stream_ = file_.is_open() ? &file_ : nullptr;
+  return stream_ != nullptr;
+}
+
+void TapeImage::OpenBytes(std::string bytes) {
+  if (file_.is_open()) file_.close();
+  memory_.str(std::move(bytes));
+  stream_ = &memory_;
+  writable_ = appending_ = false;
+  position_ = 0;
 }
 
 bool TapeImage::VendorId(std::string& vendor) {
@@ -37,7 +48,7 @@ bool TapeImage::ProductId(std::string& product) {
 }
 
 std::uint32_t TapeImage::TestUnitReady() {
-  return file_.is_open() ? kTapeOk : kTapeNotReady;
+  return stream_ ? kTapeOk : kTapeNotReady;
 }
 
 std::uint32_t TapeImage::Rewind() {
@@ -49,9 +60,9 @@ std::uint32_t TapeImage::Rewind() {
 bool TapeImage::ReadWord(std::uint32_t& word) {
   appending_ = false;
   unsigned char b[4];
-  file_.clear();
-  file_.seekg(position_);
-  if (!file_.read(reinterpret_cast<char*>(b), 4)) return false;
+  stream_->clear();
+  stream_->seekg(position_);
+  if (!stream_->read(reinterpret_cast<char*>(b), 4)) return false;
   word = b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
   position_ += 4;
   return true;
@@ -59,7 +70,7 @@ bool TapeImage::ReadWord(std::uint32_t& word) {
 
 std::uint32_t TapeImage::ReadVariableBlock(void* buffer, std::size_t length, std::size_t& got) {
   got = 0;
-  if (!file_.is_open()) return kTapeNotReady;
+  if (!stream_) return kTapeNotReady;
   std::uint32_t word;
   if (!ReadWord(word)) return kTapeEndOfData;
   if (word == kEndOfMedium) {
@@ -70,9 +81,9 @@ std::uint32_t TapeImage::ReadVariableBlock(void* buffer, std::size_t length, std
   std::uint32_t record = word & kLengthMask;
   std::int64_t start = position_;
   std::size_t take = std::min<std::size_t>(record, length);
-  file_.clear();
-  file_.seekg(start);
-  if (!file_.read(static_cast<char*>(buffer), static_cast<std::streamsize>(take)))
+  stream_->clear();
+  stream_->seekg(start);
+  if (!stream_->read(static_cast<char*>(buffer), static_cast<std::streamsize>(take)))
     return kTapeEndOfData;  // a record cut off by the end of the image
   got = take;
   position_ = start + record + (record & 1) + 4;
@@ -81,8 +92,6 @@ std::uint32_t TapeImage::ReadVariableBlock(void* buffer, std::size_t length, std
 }
 
 std::uint32_t TapeImage::SpaceFileMarks(int count) {
-  std::vector<char> scratch;
-  std::size_t got;
   for (int marks = 0; marks < count;) {
     std::uint32_t word;
     std::int64_t at = position_;
@@ -94,10 +103,9 @@ std::uint32_t TapeImage::SpaceFileMarks(int count) {
       ++marks;
       continue;
     }
-    position_ = at;
-    scratch.resize(word & kLengthMask);
-    std::uint32_t status = ReadVariableBlock(scratch.data(), scratch.size(), got);
-    if (status == kTapeEndOfData) return status;
+    // Step over the record and its trailing length word without reading it.
+    std::uint32_t record = word & kLengthMask;
+    position_ += record + (record & 1) + 4;
   }
   return kTapeOk;
 }
@@ -111,7 +119,8 @@ std::uint32_t TapeImage::WriteRecord(std::uint32_t length_word, const void* buff
     std::error_code ec;
     std::filesystem::resize_file(path_, static_cast<std::uintmax_t>(position_), ec);
     file_.open(path_, std::ios::binary | std::ios::in | std::ios::out);
-    if (ec || !file_.is_open()) return kTapeIoError;
+    stream_ = file_.is_open() ? &file_ : nullptr;
+    if (ec || !stream_) return kTapeIoError;
     appending_ = true;
   }
   unsigned char word[4] = {

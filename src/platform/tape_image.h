@@ -4,6 +4,7 @@
 // length word is a file mark and 0xFFFFFFFF the end of the medium. A length
 // with the top bit set marks a record that was read with errors.
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "platform/tape_device.h"
@@ -14,6 +15,8 @@ class TapeImage : public TapeDevice {
  public:
   // Opens an existing image; with writable it may also be created.
   bool Open(const std::string& path, bool writable);
+  // Reads an image held in memory (read-only).
+  void OpenBytes(std::string bytes);
 
   int DeviceType() override { return kSequentialAccessDevice; }
   bool VendorId(std::string& vendor) override;
@@ -33,6 +36,8 @@ class TapeImage : public TapeDevice {
   bool ReadWord(std::uint32_t& word);
 
   std::fstream file_;
+  std::stringstream memory_;
+  std::iostream* stream_ = nullptr;  // the file or the memory image
   std::string path_;
   std::int64_t position_ = 0;
   bool writable_ = false;

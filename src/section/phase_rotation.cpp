@@ -28,7 +28,8 @@ int PhaseAndPower(std::span<std::int16_t> samples, double sample_rate_ms, float 
     // omega^power at 0 is infinite for a negative power; the largest float
     // stands in for 0 there and gives a vanishing factor.
     if (k == 0 && power < 0.0f) w = std::numeric_limits<float>::max();
-    factors[k] = Scale(rotation, std::pow(w, power) * onfft);
+    float magnitude = power == 0.0f ? 1.0f : std::pow(w, power);  // pow(w, 0) is 1 for every w
+    factors[k] = Scale(rotation, magnitude * onfft);
   }
   ApplySpectralFactors(samples, nfft, factors.data());
   return 0;

@@ -1,0 +1,367 @@
+#include "loader/tape_conversion.h"
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "loader/header_scan.h"
+#include "loader/load_decisions.h"
+#include "loader/project_output.h"
+#include "loader/trace_placement.h"
+#include "loader/trace_scaling.h"
+#include "platform/numeric.h"
+#include "platform/paths.h"
+#include "platform/progress.h"
+#include "platform/prompter.h"
+#include "platform/tape_device.h"
+#include "platform/text_util.h"
+
+namespace quarrix {
+namespace {
+
+constexpr std::size_t kKeptHeaderBytes = 244;  // trace header + its maximum as a float
+
+// A work file of the automatic conversion, removed when the load ends.
+class TemporaryFile {
+ public:
+  bool Create(const std::string& path) {
+    path_ = path;
+    file_.open(path, std::ios::binary | std::ios::in | std::ios::out | std::ios::trunc);
+    return file_.is_open();
+  }
+  ~TemporaryFile() {
+    file_.close();
+    std::error_code ec;
+    if (!path_.empty()) std::filesystem::remove(path_, ec);
+  }
+  bool Append(const void* data, std::size_t bytes) {
+    file_.write(static_cast<const char*>(data), static_cast<std::streamsize>(bytes));
+    return static_cast<bool>(file_);
+  }
+  void RewindForReading() {
+    file_.flush();
+    file_.clear();
+    file_.seekg(0);
+  }
+  bool ReadNext(void* data, std::size_t bytes) {
+    return static_cast<bool>(
+        file_.read(static_cast<char*>(data), static_cast<std::streamsize>(bytes)));
+  }
+
+ private:
+  std::string path_;
+  std::fstream file_;
+};
+
+// Shared start of the conversions: the window, the header and the project.
+struct TapeLoadStart {
+  TimeWindow window;
+  SurveyHeader header;
+  std::optional<std::string> header_path;
+};
+
+bool StartTapeLoad(const TapeLoadRequest& request, LoadDecisions& decisions, Prompter& prompter,
+                   TapeLoadStart& start) {
+  const SegyBinaryInfo& info = request.headers.info;
+  if (std::string problem = DeriveTimeWindow(info, request.window, start.window);
+      !problem.empty()) {
+    prompter.Tell(problem, "Error", MessageIcon::Error);
+    return false;
+  }
+  start.header = InitialLoadHeader(info, request.window, start.window, request.defaults);
+  start.header_path = decisions.ProjectHeaderPath();
+  return start.header_path.has_value();
+}
+
+float StoredMaximum(const unsigned char* kept) {
+  float m;
+  std::memcpy(&m, kept + kSegyTraceHeaderBytes, sizeof m);
+  return m;
+}
+
+void Finish(LoadOutcome& outcome, Prompter& prompter, TapeDevice& tape, Progress& progress) {
+  outcome.result = LoadResult::Done;
+  prompter.Message(
+      FormatText("Data Load Complete\n%lld Traces Processed", outcome.traces_processed),
+      "End of Process", MessageIcon::Information, MessageButtons::Ok);
+  RewindTape(tape, progress);
+}
+
+// The scale value of a finished reading; nothing ends the load (the user
+// skipped scaling, or the value cannot scale non-zero data).
+bool UsableScale(std::optional<double> used, const ScaleStats& stats, Prompter& prompter) {
+  if (!used) return false;
+  if (!(*used > 0.0) && stats.overall_max != 0.0) {
+    prompter.Tell(FormatText("Scale value %f is not above 0", *used), "Error", MessageIcon::Error);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+LoadOutcome ConvertTapeAuto(TapeDevice& tape, const TapeLoadRequest& request,
+                            LoadDecisions& decisions, Prompter& prompter, Progress& progress) {
+  LoadOutcome outcome;
+  TapeLoadStart start;
+  if (!StartTapeLoad(request, decisions, prompter, start)) return outcome;
+  outcome.result = LoadResult::Abandoned;
+  outcome.header_path = *start.header_path;
+  const SegyBinaryInfo& info = request.headers.info;
+  TimeWindow& window = start.window;
+  const bool no_scaling = request.window.no_scaling;
+
+  ProjectOutput output;
+  TemporaryFile data, headers;
+  if (!output.Prepare(outcome.header_path) ||
+      !data.Create(BaseWithDot(outcome.header_path) + "amp_data")) {
+    prompter.Tell("CreateFile Failed ", "", MessageIcon::Warning);
+    return outcome;
+  }
+  if (!headers.Create(outcome.header_path + ".hdr_tmp")) {
+    prompter.Tell("CreateFile Failed (Create .hdr_tmp)", "", MessageIcon::Warning);
+    return outcome;
+  }
+
+  // Read every trace: normalised samples to one file, headers and maxima to the other.
+  progress.SetRange(0, 100);
+  progress.SetLabel("Reading Traces");
+  decisions.AddMessage("Reading Traces");
+  std::vector<unsigned char> record(static_cast<std::size_t>(SegyRecordBytes(info)));
+  std::vector<float> samples(static_cast<std::size_t>(window.num_samples));
+  std::vector<std::int16_t> scaled(samples.size());
+  unsigned char kept[kKeptHeaderBytes];
+  ScaleStats stats;
+  TapeTraceReader reader(tape, request.settings, record.size(), TapeOperation::AutoConvert,
+                         decisions, progress);
+  for (;;) {
+    TapeTraceReader::Result result = reader.Next(record.data());
+    if (result == TapeTraceReader::Result::Abandon) return outcome;
+    if (result == TapeTraceReader::Result::End) break;
+    DecodeTrace(record.data(), info.format, window.first_sample, window.num_samples,
+                samples.data());
+    float m = NormaliseTrace(samples.data(), window.num_samples, no_scaling,
+                             outcome.traces_processed, stats, scaled.data());
+    if (no_scaling) m = 1.0f;
+    std::memcpy(kept, record.data(), kSegyTraceHeaderBytes);
+    std::memcpy(kept + kSegyTraceHeaderBytes, &m, sizeof m);
+    if (!headers.Append(kept, sizeof kept) ||
+        !data.Append(scaled.data(), scaled.size() * sizeof(std::int16_t))) {
+      prompter.Tell("Disk Full", "", MessageIcon::Error);
+      break;
+    }
+    ++outcome.traces_processed;
+  }
+  const long long n = outcome.traces_processed;
+
+  ScaleSummary summary = stats.Summary();
+  std::optional<double> used = decisions.ScaleValue(summary);
+  if (!UsableScale(used, stats, prompter)) return outcome;
+  decisions.AddMessage(
+      FormatText("Scale value MAX %f  MEAN %f  USED %f", summary.largest, summary.mean, *used));
+
+  // The header scan over the kept headers, and the coverage of the traces.
+  progress.SetRange(0, static_cast<int>(n / 100));
+  progress.SetLabel("Scanning Headers");
+  HeaderScanTables tables;
+  headers.RewindForReading();
+  for (long long k = 0; k < n && headers.ReadNext(kept, sizeof kept); ++k) {
+    tables.Fold(kept);
+    tables.traces = k + 1;
+  }
+  auto mark_coverage = [&](CoverageGrid& grid, const HeaderWordChoice& choice) {
+    progress.SetLabel("Converting Headers");
+    headers.RewindForReading();
+    for (long long k = 0; k < n && headers.ReadNext(kept, sizeof kept); ++k) {
+      LineTrace p = TraceLineTrace(kept, choice);
+      long long row = static_cast<long long>(p.line) - grid.first_line;
+      long long column = static_cast<long long>(p.trace) - grid.first_trace;
+      if (row >= 0 && row < grid.rows && column >= 0 && column < grid.columns)
+        grid.cells[row * grid.columns + column] = StoredMaximum(kept) != 0.0f ? 1 : 0;
+    }
+  };
+  SurveyHeader& header = start.header;
+  HeaderWordChoice choice;
+  if (!ConfirmSurveyGeometry(tables, request.two_d, true, info, header, window, choice, decisions,
+                             prompter, mark_coverage))
+    return outcome;
+  if (window.num_samples != static_cast<int>(samples.size()) ||
+      window.first_sample != request.window.start_time / window.interval_ms) {
+    prompter.Tell(
+        "The traces were read with another time window than the one confirmed: load "
+        "them again with that window",
+        "Error", MessageIcon::Error);
+    return outcome;
+  }
+
+  if (!output.CreateAmp()) {
+    prompter.Tell("CreateFile Failed (Create amp)", "", MessageIcon::Warning);
+    return outcome;
+  }
+  progress.SetLabel("Creating Trace Data File");
+  if (!output.PreFill(header)) {
+    prompter.Tell("Disk Full", "", MessageIcon::Error);
+    return outcome;
+  }
+  progress.SetRange(0, 100);
+  progress.SetLabel("Scaling Data");
+  headers.RewindForReading();
+  data.RewindForReading();
+  const long long bar_step = n / 100 + 1;
+  for (long long k = 0; k < n; ++k) {
+    if (!headers.ReadNext(kept, sizeof kept) ||
+        !data.ReadNext(scaled.data(), scaled.size() * sizeof(std::int16_t)))
+      break;
+    if (k % bar_step == 0) progress.SetPosition(static_cast<int>(k / bar_step));
+    float m = StoredMaximum(kept);
+    std::optional<GridCell> cell = PlaceTrace(header, TraceLineTrace(kept, choice));
+    if (!cell || m == 0.0f) continue;
+    double factor = no_scaling ? 1.0 : m / *used;
+    for (std::int16_t& s : scaled) s = Trunc16(s * factor);
+    if (WriteTrace(output.amp(), header, scaled.data(), cell->line_index, cell->trace_index,
+                   header.trace_bytes) != 0) {
+      prompter.Tell("Disk Full: the trace file " + output.amp_path() + " could not be written", "",
+                    MessageIcon::Error);
+      return outcome;
+    }
+  }
+  if (!output.Commit(header, prompter)) return outcome;
+  Finish(outcome, prompter, tape, progress);
+  return outcome;
+}
+
+LoadOutcome ConvertTapeManual(TapeDevice& tape, const TapeLoadRequest& request,
+                              LoadDecisions& decisions, Prompter& prompter, Progress& progress) {
+  LoadOutcome outcome;
+  TapeLoadStart start;
+  if (!StartTapeLoad(request, decisions, prompter, start)) return outcome;
+  outcome.result = LoadResult::Abandoned;
+  outcome.header_path = *start.header_path;
+  const SegyBinaryInfo& info = request.headers.info;
+  TimeWindow& window = start.window;
+  const bool no_scaling = request.window.no_scaling;
+  ProjectOutput output;
+  if (!output.Prepare(outcome.header_path) || !output.CreateAmp()) {
+    prompter.Tell("CreateFile Failed (Create .amp)", "", MessageIcon::Warning);
+    return outcome;
+  }
+  decisions.AddMessage(FormatText("Number Samples %d", window.num_samples));
+  decisions.AddMessage(FormatText("Sample Rate %d", info.interval_us / 1000));
+
+  // One sample trace, read outside the loop: its header gives the word table.
+  std::vector<unsigned char> record(static_cast<std::size_t>(SegyRecordBytes(info)));
+  std::size_t got = 0;
+  if (std::uint32_t status = tape.ReadVariableBlock(record.data(), record.size(), got);
+      status != kTapeOk)
+    decisions.AddMessage(FormatText("Bad Status %X  Length %zu", status, record.size()));
+  HeaderScanTables tables;
+  tables.Fold(record.data());
+  tables.traces = 1;
+  SurveyHeader& header = start.header;
+  HeaderWordChoice choice;
+  if (!ConfirmSurveyGeometry(tables, request.two_d, false, info, header, window, choice, decisions,
+                             prompter))
+    return outcome;
+  TraceMaxGrid maxima;
+  if (!maxima.Allocate(header.num_lines, header.traces_per_line)) {
+    prompter.Tell("Unable to allocate storage for **2dmatrix", "", MessageIcon::Error);
+    return outcome;
+  }
+  progress.SetLabel("Creating Trace File");
+  if (!output.PreFill(header)) {
+    prompter.Tell("Disk Full", "", MessageIcon::Error);
+    return outcome;
+  }
+
+  progress.SetRange(0, 100);
+  progress.SetLabel("Reading Traces");
+  std::vector<float> samples(static_cast<std::size_t>(window.num_samples));
+  std::vector<std::int16_t> scaled(samples.size());
+  ScaleStats stats;
+  TapeTraceReader reader(tape, request.settings, record.size(), TapeOperation::ManualConvert,
+                         decisions, progress);
+  for (bool sample_trace = true;; sample_trace = false) {
+    if (!sample_trace) {
+      TapeTraceReader::Result result = reader.Next(record.data());
+      if (result == TapeTraceReader::Result::Abandon) return outcome;
+      if (result == TapeTraceReader::Result::End) break;
+    }
+    DecodeTrace(record.data(), info.format, window.first_sample, window.num_samples,
+                samples.data());
+    float m = NormaliseTrace(samples.data(), window.num_samples, no_scaling,
+                             outcome.traces_processed, stats, scaled.data());
+    ++outcome.traces_processed;
+    LineTrace p = TraceLineTrace(record.data(), choice);
+    std::optional<GridCell> cell = PlaceTrace(header, p);
+    if (!cell) {
+      ++outcome.traces_skipped;
+      decisions.AddMessage(FormatText("Trace out of range line-%d trace%d", p.line, p.trace));
+      continue;
+    }
+    maxima.At(cell->line_index, cell->trace_index) = m;
+    if (WriteTrace(output.amp(), header, scaled.data(), cell->line_index, cell->trace_index,
+                   header.trace_bytes) != 0) {
+      prompter.Tell("Disk Full: the trace file " + output.amp_path() + " could not be written", "",
+                    MessageIcon::Error);
+      return outcome;
+    }
+  }
+  if (!no_scaling) {
+    std::optional<double> used = AskScaleValue(stats, decisions);
+    if (used && !UsableScale(used, stats, prompter)) return outcome;
+    if (used && stats.overall_max != 0.0 &&
+        !RescaleTraces(output.amp(), header, maxima, *used, "Scaling Traces ", progress)) {
+      prompter.Tell("The trace file " + output.amp_path() + " could not be rescaled", "",
+                    MessageIcon::Error);
+      return outcome;
+    }
+  }
+  if (!output.Commit(header, prompter)) return outcome;
+  Finish(outcome, prompter, tape, progress);
+  return outcome;
+}
+
+LoadOutcome CopyTape(TapeDevice& tape, const TapeLoadRequest& request, LoadDecisions& decisions,
+                     Prompter& prompter, Progress& progress) {
+  LoadOutcome outcome;
+  const SegyBinaryInfo& info = request.headers.info;
+  if (SampleWidth(info.format) == 0 || info.samples <= 0) {
+    prompter.Tell(SegyLoadProblem(info) + ": the trace blocks cannot be read", "Error",
+                  MessageIcon::Error);
+    return outcome;
+  }
+  std::optional<std::string> header_path = decisions.ProjectHeaderPath();
+  if (!header_path) return outcome;
+  outcome.result = LoadResult::Abandoned;
+  outcome.header_path = BaseWithDot(*header_path) + "sgy";
+  std::error_code ec;
+  std::filesystem::create_directories(DirectoryOf(outcome.header_path), ec);
+  std::ofstream copy(outcome.header_path, std::ios::binary | std::ios::trunc);
+  if (!copy) {
+    prompter.Tell("CreateFile Failed ", "", MessageIcon::Warning);
+    return outcome;
+  }
+  copy << request.headers.raw_text << request.headers.raw_binary;
+  std::vector<unsigned char> record(static_cast<std::size_t>(SegyRecordBytes(info)));
+  progress.SetRange(0, 100);
+  TapeTraceReader reader(tape, request.settings, record.size(), TapeOperation::Copy, decisions,
+                         progress);
+  for (;;) {
+    TapeTraceReader::Result result = reader.Next(record.data());
+    if (result == TapeTraceReader::Result::Abandon) return outcome;
+    if (result == TapeTraceReader::Result::End) break;
+    copy.write(reinterpret_cast<const char*>(record.data()),
+               static_cast<std::streamsize>(record.size()));
+    if (!copy) {
+      prompter.Tell("Disk Full", "", MessageIcon::Error);
+      break;
+    }
+    ++outcome.traces_processed;
+  }
+  copy.close();
+  Finish(outcome, prompter, tape, progress);
+  return outcome;
+}
+
+}  // namespace quarrix

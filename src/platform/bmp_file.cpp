@@ -1,0 +1,276 @@
+#include "platform/bmp_file.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "platform/atomic_file.h"
+
+namespace quarrix {
+namespace {
+
+constexpr std::uint32_t kRgb = 0, kRle8 = 1, kBitfields = 3;
+// Refuse pictures whose pixel count would exhaust memory.
+constexpr std::int64_t kMaxPixels = std::int64_t{1} << 28;
+// Run-length data claiming more pixels per byte than this is taken as damaged
+// (runs give at most 127 per byte; only long skips give more).
+constexpr std::int64_t kMaxRle8Ratio = 1024;
+
+std::uint32_t U16(std::string_view b, std::size_t at) {
+  return static_cast<std::uint8_t>(b[at]) | (static_cast<std::uint8_t>(b[at + 1]) << 8);
+}
+std::uint32_t U32(std::string_view b, std::size_t at) {
+  return U16(b, at) | (U16(b, at + 2) << 16);
+}
+
+void Put16(std::string& out, std::uint32_t v) {
+  out.push_back(static_cast<char>(v & 0xFF));
+  out.push_back(static_cast<char>((v >> 8) & 0xFF));
+}
+void Put32(std::string& out, std::uint32_t v) {
+  Put16(out, v & 0xFFFF);
+  Put16(out, v >> 16);
+}
+
+// RLE8 pixel data into a bottom-up index buffer; runs past a row or the
+// picture are cut off.
+bool DecodeRle8(std::string_view data, int width, int height, std::vector<std::uint8_t>& out) {
+  std::size_t at = 0;
+  int x = 0, y = 0;
+  auto put = [&](std::uint8_t v) {
+    if (x < width && y < height) out[static_cast<std::size_t>(y) * width + x] = v;
+    ++x;
+  };
+  while (at + 1 < data.size()) {
+    auto count = static_cast<std::uint8_t>(data[at]),
+         value = static_cast<std::uint8_t>(data[at + 1]);
+    at += 2;
+    if (count > 0) {
+      for (int i = 0; i < count; ++i) put(value);
+    } else if (value == 0) {
+      x = 0;
+      ++y;
+    } else if (value == 1) {
+      return true;
+    } else if (value == 2) {
+      if (at + 1 >= data.size()) return false;
+      x += static_cast<std::uint8_t>(data[at]);
+      y += static_cast<std::uint8_t>(data[at + 1]);
+      at += 2;
+    } else {
+      if (at + value > data.size()) return false;
+      for (int i = 0; i < value; ++i) put(static_cast<std::uint8_t>(data[at + i]));
+      at += value + (value & 1);
+    }
+    if (y >= height) return true;
+  }
+  return true;  // a missing end-of-bitmap mark is tolerated
+}
+
+}  // namespace
+
+bool DecodeBmp(std::string_view bytes, Bitmap& bitmap, std::string& error) {
+  if (bytes.size() < 26 || bytes[0] != 'B' || bytes[1] != 'M') {
+    error = "not a bitmap file";
+    return false;
+  }
+  const std::uint32_t pixel_offset = U32(bytes, 10), info_size = U32(bytes, 14);
+  std::int64_t width, height;
+  std::uint32_t bits, compression = kRgb, colours_used = 0;
+  if (info_size == 12) {  // the old core header
+    width = U16(bytes, 18);
+    height = static_cast<std::int16_t>(U16(bytes, 20));
+    bits = U16(bytes, 24);
+  } else if (info_size >= 40 && bytes.size() >= 54) {
+    width = static_cast<std::int32_t>(U32(bytes, 18));
+    height = static_cast<std::int32_t>(U32(bytes, 22));
+    bits = U16(bytes, 28);
+    compression = U32(bytes, 30);
+    colours_used = U32(bytes, 46);
+  } else {
+    error = "unsupported bitmap header";
+    return false;
+  }
+  const bool top_down = height < 0;
+  height = std::abs(height);
+  if (width <= 0 || height <= 0 || width * height > kMaxPixels) {
+    error = "bitmap size out of range";
+    return false;
+  }
+  const bool palette_bits = bits == 1 || bits == 4 || bits == 8;
+  const bool supported = (palette_bits && compression == kRgb) ||
+                         (bits == 8 && compression == kRle8) ||
+                         ((bits == 24 || bits == 32) && compression == kRgb) ||
+                         (bits == 32 && compression == kBitfields);
+  if (!supported) {
+    error = "unsupported bitmap format";
+    return false;
+  }
+  const int w = static_cast<int>(width), h = static_cast<int>(height);
+  // Colour table.
+  std::vector<Rgb> palette;
+  if (palette_bits) {
+    std::size_t entries = colours_used ? colours_used : (std::size_t{1} << bits);
+    entries = std::min<std::size_t>(entries, std::size_t{1} << bits);
+    const std::size_t table = 14 + static_cast<std::size_t>(info_size);
+    const std::size_t entry_bytes = info_size == 12 ? 3 : 4;
+    for (std::size_t i = 0; i < entries; ++i) {
+      std::size_t at = table + i * entry_bytes;
+      if (at + 3 > bytes.size()) break;
+      palette.push_back({static_cast<std::uint8_t>(bytes[at + 2]),
+                         static_cast<std::uint8_t>(bytes[at + 1]),
+                         static_cast<std::uint8_t>(bytes[at])});
+    }
+    if (palette.empty()) {
+      error = "bitmap colour table missing";
+      return false;
+    }
+  }
+  if (pixel_offset >= bytes.size()) {
+    error = "bitmap pixel data missing";
+    return false;
+  }
+  std::string_view data = bytes.substr(pixel_offset);
+  // Check that the data can hold the picture before allocating it.
+  const std::size_t row_bytes = (static_cast<std::size_t>(w) * bits + 31) / 32 * 4;
+  const bool short_data =
+      compression == kRle8 ? static_cast<std::int64_t>(data.size()) * kMaxRle8Ratio < width * height
+                           : data.size() < row_bytes * h;
+  if (short_data) {
+    error = "bitmap pixel data truncated";
+    return false;
+  }
+  bitmap = Bitmap{};
+  bitmap.width = w;
+  bitmap.height = h;
+  bitmap.pixels.assign(static_cast<std::size_t>(w) * h, Rgb{});
+  auto file_row = [&](int y) { return top_down ? y : h - 1 - y; };  // y counted top-down
+
+  if (palette_bits) {
+    IndexedImage& image = bitmap.indexed;
+    image = IndexedImage(w, h);
+    image.palette = palette;
+    if (compression == kRle8) {
+      std::vector<std::uint8_t> bottom_up(static_cast<std::size_t>(w) * h, 0);
+      if (!DecodeRle8(data, w, h, bottom_up)) {
+        error = "bitmap run-length data truncated";
+        return false;
+      }
+      for (int y = 0; y < h; ++y)
+        std::copy_n(bottom_up.data() + static_cast<std::size_t>(h - 1 - y) * w, w, image.Row(y));
+    } else {
+      for (int y = 0; y < h; ++y) {
+        const char* row = data.data() + row_bytes * file_row(y);
+        for (int x = 0; x < w; ++x) {
+          std::size_t bit = static_cast<std::size_t>(x) * bits;
+          auto byte = static_cast<std::uint8_t>(row[bit / 8]);
+          image.Row(y)[x] =
+              static_cast<std::uint8_t>((byte >> (8 - bits - bit % 8)) & ((1 << bits) - 1));
+        }
+      }
+    }
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        std::uint8_t index = image.At(x, y);
+        bitmap.pixels[static_cast<std::size_t>(y) * w + x] =
+            index < palette.size() ? palette[index] : Rgb{};
+      }
+    return true;
+  }
+  const std::size_t step = bits / 8;
+  for (int y = 0; y < h; ++y) {
+    const char* row = data.data() + row_bytes * file_row(y);
+    for (int x = 0; x < w; ++x) {
+      const char* p = row + x * step;
+      bitmap.pixels[static_cast<std::size_t>(y) * w + x] = {static_cast<std::uint8_t>(p[2]),
+                                                            static_cast<std::uint8_t>(p[1]),
+                                                            static_cast<std::uint8_t>(p[0])};
+    }
+  }
+  return true;
+}
+
+std::string EncodeRle8(const IndexedImage& image) {
+  std::string out;
+  for (int y = image.height - 1; y >= 0; --y) {
+    const std::uint8_t* row = image.Row(y);
+    int x = 0;
+    while (x < image.width) {
+      int run = 1;
+      while (x + run < image.width && run < 255 && row[x + run] == row[x]) ++run;
+      if (run >= 2) {
+        out.push_back(static_cast<char>(run));
+        out.push_back(static_cast<char>(row[x]));
+        x += run;
+        continue;
+      }
+      // A stretch of differing pixels: absolute mode when three or more.
+      int literal = 1;
+      while (x + literal < image.width && literal < 255 &&
+             !(x + literal + 1 < image.width && row[x + literal] == row[x + literal + 1]))
+        ++literal;
+      if (literal < 3) {
+        for (int i = 0; i < literal; ++i) {
+          out.push_back('\1');
+          out.push_back(static_cast<char>(row[x + i]));
+        }
+      } else {
+        out.push_back('\0');
+        out.push_back(static_cast<char>(literal));
+        out.append(reinterpret_cast<const char*>(row + x), literal);
+        if (literal & 1) out.push_back('\0');
+      }
+      x += literal;
+    }
+    out.push_back('\0');
+    out.push_back(y == 0 ? '\1' : '\0');  // end of line, or of the bitmap
+  }
+  if (image.height == 0) out.append("\0\1", 2);
+  return out;
+}
+
+std::string EncodeBmpRle8(const IndexedImage& image, int pixels_per_inch) {
+  const std::size_t colours =
+      std::min<std::size_t>(std::max<std::size_t>(image.palette.size(), 1), 256);
+  const std::string data = EncodeRle8(image);
+  const auto pixel_offset = static_cast<std::uint32_t>(14 + 40 + 4 * colours);
+  const auto pixels_per_metre = static_cast<std::uint32_t>(std::lround(pixels_per_inch / 0.0254));
+  std::string out = "BM";
+  Put32(out, pixel_offset + static_cast<std::uint32_t>(data.size()));
+  Put32(out, 0);
+  Put32(out, pixel_offset);
+  Put32(out, 40);
+  Put32(out, static_cast<std::uint32_t>(image.width));
+  Put32(out, static_cast<std::uint32_t>(image.height));
+  Put16(out, 1);
+  Put16(out, 8);
+  Put32(out, kRle8);
+  Put32(out, static_cast<std::uint32_t>(data.size()));
+  Put32(out, pixels_per_metre);
+  Put32(out, pixels_per_metre);
+  Put32(out, static_cast<std::uint32_t>(colours));
+  Put32(out, 0);
+  for (std::size_t i = 0; i < colours; ++i) {
+    Rgb c = i < image.palette.size() ? image.palette[i] : Rgb{};
+    out.push_back(static_cast<char>(c.b));
+    out.push_back(static_cast<char>(c.g));
+    out.push_back(static_cast<char>(c.r));
+    out.push_back('\0');
+  }
+  return out + data;
+}
+
+bool ReadBitmapFile(const std::string& path, Bitmap& bitmap, std::string& error) {
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) {
+    error = "cannot open " + path;
+    return false;
+  }
+  return DecodeBmp(bytes, bitmap, error);
+}
+
+bool WriteBitmapFile(const std::string& path, const IndexedImage& image, int pixels_per_inch) {
+  return WriteFileAtomically(path, EncodeBmpRle8(image, pixels_per_inch));
+}
+
+}  // namespace quarrix

@@ -1,0 +1,88 @@
+#include "section/colour_bar.h"
+
+#include <algorithm>
+
+#include "platform/numeric.h"
+#include "platform/text_util.h"
+
+namespace quarrix {
+
+void SetDefaultColourBar(ColourBar& bar) {
+  bar.count = 32;
+  bar.max_value = 32000;
+  bar.min_value = -32000;
+  bar.increment = 2000;
+  for (int k = 0; k < 16; ++k) {
+    auto v = static_cast<std::uint8_t>(17 * k);
+    bar.colours[k] = {v, v, 255};
+  }
+  for (int k = 16; k < 32; ++k) {
+    auto v = static_cast<std::uint8_t>(255 - 17 * (k - 16));
+    bar.colours[k] = {255, v, v};
+  }
+  for (int k = 0; k <= 32; ++k) bar.thresholds[k] = static_cast<std::int16_t>(30000 - 2000 * k);
+}
+
+int UsableBandCount(ColourBar& bar) {
+  if (bar.count == 0) SetDefaultColourBar(bar);
+  return std::clamp<int>(bar.count, 1, kColourBarSlots - 1);
+}
+
+std::vector<Rgb> CreateBarPalette(ColourBar& bar) {
+  const int count = UsableBandCount(bar);
+  std::vector<Rgb> palette(bar.colours.begin(), bar.colours.begin() + count + 1);
+  palette.push_back(kBlack);
+  return palette;
+}
+
+int ColourMapper::IndexOfAmplitude(const ColourBar& bar, int band_count, std::int32_t a) {
+  for (int k = 0; k < band_count; ++k)
+    if (bar.thresholds[k] <= a) return k;
+  return band_count;
+}
+
+ColourMapper::ColourMapper(ColourBar& bar, int colour_gain, int polarity) : table_(65536) {
+  const int count = UsableBandCount(bar);
+  const double factor = colour_gain / 10.0 + 1.0;
+  // The first k with threshold <= a is the first k whose running minimum of
+  // the thresholds is <= a; the running minimum descends, so it can be
+  // searched by halves even when a file's thresholds are not in order.
+  std::vector<std::int32_t> running_min(count);
+  std::int32_t lowest = INT32_MAX;
+  for (int k = 0; k < count; ++k)
+    running_min[k] = lowest = std::min<std::int32_t>(lowest, bar.thresholds[k]);
+  for (int v = -32768; v <= 32767; ++v) {
+    std::int32_t a = Trunc32(v * factor) * (polarity < 0 ? -1 : 1);
+    auto first = std::lower_bound(running_min.begin(), running_min.end(), a,
+                                  [](std::int32_t m, std::int32_t value) { return m > value; });
+    table_[v + 32768] = static_cast<std::uint8_t>(first - running_min.begin());
+  }
+}
+
+void DrawColourLegend(Canvas& canvas, ColourBar& bar, Rect legend, bool right_to_left,
+                      int label_height) {
+  const int count = UsableBandCount(bar);
+  canvas.SetFont({"Arial", label_height, 400, 0});
+  canvas.SetTextColour(kBlack);
+  const double label_width =
+      canvas.TextWidth(FormatText(" %d ", bar.min_value < 0 ? bar.min_value : bar.max_value));
+  const double box_width = std::max(1.0, legend.Width() - label_width);
+  const double box_height = legend.Height() / count;
+  const double box_left = right_to_left ? legend.right - box_width : legend.left;
+  canvas.SetPen({PenStyle::Solid, 1, kBlack});
+  for (int k = 0; k < count; ++k) {
+    const double top = legend.top + k * box_height;
+    canvas.SetBrush({BrushStyle::Solid, bar.colours[k]});
+    canvas.Rectangle({box_left, top, box_left + box_width, top + box_height});
+    // The threshold is the lower edge of its band.
+    const double y = top + box_height + label_height / 3.0;
+    std::string label = FormatText(" %ld ", static_cast<long>(bar.thresholds[k]));
+    if (right_to_left)
+      canvas.Text({box_left, y}, label, kAlignRight | kAlignBaseline);
+    else
+      canvas.Text({box_left + box_width, y}, label, kAlignLeft | kAlignBaseline);
+  }
+  canvas.SetBrush(kNullBrush);
+}
+
+}  // namespace quarrix

@@ -1,0 +1,284 @@
+#include "section/plot_section_command.h"
+
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+#include <ostream>
+
+#include "platform/atomic_file.h"
+#include "platform/command_line.h"
+#include "platform/plot_output.h"
+#include "platform/terminal_prompter.h"
+#include "platform/text_util.h"
+#include "project/project_state.h"
+#include "section/section_inputs.h"
+#include "section/section_render.h"
+
+namespace quarrix {
+namespace {
+
+const char kHelp[] =
+    "usage: quarrix-batch plot-section PROJECT.hdr (--line N | --xline N | --arb FILE.arb)\n"
+    "         [--mode var|color] [--start-ms MS] [--end-ms MS]\n"
+    "         [--first-trace N] [--last-trace N] [--first-line N] [--last-line N]\n"
+    "         [--tpi F] [--ips F] [--gain N] [--reverse] [--right-to-left]\n"
+    "         [--horizons A.hor,B.hor] [--datum D.hor] [--wells W1.wll,...]\n"
+    "         [--colour-file FILE.aco] [--colour-gain N] [--smooth] [--title]\n"
+    "         [--comment1 TEXT] [--comment2 TEXT] [--dpi N] --out FILE\n"
+    "\n"
+    "Draws a wiggle/variable-area (var, the default) or colour-density (color)\n"
+    "section of raw traces. The page size follows from the plot scale (traces\n"
+    "per inch, inches per second). FILE ends in .png, .bmp, .pdf, .svg, .wmf or\n"
+    ".emf (.wmf and .emf are both placeable Windows metafiles at 96 units per\n"
+    "inch; .bmp is 8-bit RLE8 with the plot palette). --first-trace/--last-trace\n"
+    "limit an in-line (for an arbitrary line --first-trace is the first list\n"
+    "entry, from 0), --first-line/--last-line a cross-line. --datum flattens on\n"
+    "a horizon: it runs along the top of the window. --dpi (default 150) sets\n"
+    "the resolution of raster and PDF output.\n";
+
+// The largest raster page drawn, in pixels.
+constexpr double kMaxRasterPixels = 200e6;
+
+bool ReadNumber(const CommandLine& line, const std::string& option, long long low, long long high,
+                int& value, std::ostream& err) {
+  auto text = line.Value(option);
+  if (!text) return true;
+  auto number = ParseWholeInt(*text);
+  if (!number || *number < low || *number > high) {
+    err << "plot-section: " << option << " must be a whole number from " << low << " to " << high
+        << '\n';
+    return false;
+  }
+  value = static_cast<int>(*number);
+  return true;
+}
+
+bool ReadDecimal(const CommandLine& line, const std::string& option, double low, double high,
+                 double& value, std::ostream& err) {
+  auto text = line.Value(option);
+  if (!text) return true;
+  auto number = ParseWholeDouble(*text);
+  if (!number || *number < low || *number > high) {
+    err << "plot-section: " << option << " must be a number from " << low << " to " << high << '\n';
+    return false;
+  }
+  value = *number;
+  return true;
+}
+
+std::vector<std::string> ListOption(const CommandLine& line, const std::string& option) {
+  std::vector<std::string> items;
+  for (const std::string& value : line.Values(option))
+    for (const std::string& item : SplitText(value, ','))
+      if (!item.empty()) items.push_back(item);
+  return items;
+}
+
+std::string NowText(const char* format) {
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[64];
+  std::strftime(text, sizeof text, format, &local);
+  return text;
+}
+
+bool ReadInputFile(const std::string& path, std::string& bytes, std::ostream& err) {
+  if (ReadWholeFile(path, bytes)) return true;
+  err << "plot-section: cannot open " << path << '\n';
+  return false;
+}
+
+}  // namespace
+
+int RunPlotSection(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   RasterPlotWriter* raster) {
+  for (const std::string& a : args)
+    if (a == "--help" || a == "-h") {
+      out << kHelp;
+      return 0;
+    }
+  CommandLine line(args,
+                   {"--line",   "--xline",       "--arb",         "--mode",       "--start-ms",
+                    "--end-ms", "--first-trace", "--last-trace",  "--first-line", "--last-line",
+                    "--tpi",    "--ips",         "--gain",        "--horizons",   "--datum",
+                    "--wells",  "--colour-file", "--colour-gain", "--comment1",   "--comment2",
+                    "--dpi",    "--out"},
+                   {"--reverse", "--right-to-left", "--smooth", "--title"});
+  if (!line.error().empty() || line.positionals().size() != 1 || !line.Value("--out")) {
+    err << (line.error().empty() ? "plot-section: give one PROJECT.hdr and --out FILE"
+                                 : "plot-section: " + line.error())
+        << '\n'
+        << kHelp;
+    return 2;
+  }
+  const int kinds = line.Has("--line") + line.Has("--xline") + line.Has("--arb");
+  if (kinds != 1) {
+    err << "plot-section: give exactly one of --line, --xline and --arb\n";
+    return 2;
+  }
+  const std::string mode_text = line.Value("--mode").value_or("var");
+  if (mode_text != "var" && mode_text != "color" && mode_text != "colour") {
+    err << "plot-section: --mode is var or color\n";
+    return 2;
+  }
+  const SectionMode mode = mode_text == "var" ? SectionMode::Wiggle : SectionMode::Colour;
+  const std::string out_path = *line.Value("--out");
+  const PlotFormat format = PlotFormatOf(out_path);
+  if (format == PlotFormat::Unknown) {
+    err << "plot-section: --out must end in .png, .bmp, .pdf, .svg, .wmf or .emf\n";
+    return 2;
+  }
+
+  TerminalPrompter prompter(err);
+  ProjectState project;
+  if (!OpenProject(project, line.positionals()[0], prompter)) return 1;
+  const SurveyHeader& header = project.header;
+  if (std::string problem = HeaderProblem(header); !problem.empty()) {
+    err << "plot-section: " << problem << '\n';
+    return 1;
+  }
+  if (!project.amp.IsOpen()) {
+    err << "plot-section: cannot open the trace file " << project.AmpPath() << '\n';
+    return 1;
+  }
+
+  SectionPlot plot;
+  SectionDescription& section = plot.section;
+  SectionDisplay& display = plot.display;
+  int dpi = 150;
+  constexpr long long kBig = 1000000000;
+  section.start_ms = header.start_time;
+  section.end_ms = header.end_time;
+  if (!ReadNumber(line, "--start-ms", header.start_time, header.end_time, section.start_ms, err) ||
+      !ReadNumber(line, "--end-ms", header.start_time, header.end_time, section.end_ms, err) ||
+      !ReadDecimal(line, "--tpi", 0.5, 500, display.tpi, err) ||
+      !ReadDecimal(line, "--ips", 0.1, 100, display.ips, err) ||
+      !ReadNumber(line, "--gain", 0, 1000, display.gain, err) ||
+      !ReadNumber(line, "--colour-gain", 1, 15, display.colour_gain, err) ||
+      !ReadNumber(line, "--dpi", 10, 2400, dpi, err))
+    return 2;
+  if (section.end_ms <= section.start_ms) {
+    err << "plot-section: --end-ms must be after --start-ms\n";
+    return 2;
+  }
+  if (line.Has("--line")) {
+    section.kind = SectionKind::InLine;
+    if (!ReadNumber(line, "--line", -kBig, kBig, section.line_number, err) ||
+        !ReadNumber(line, "--first-trace", -kBig, kBig, section.first, err) ||
+        !ReadNumber(line, "--last-trace", -kBig, kBig, section.last, err))
+      return 2;
+  } else if (line.Has("--xline")) {
+    section.kind = SectionKind::CrossLine;
+    if (!ReadNumber(line, "--xline", -kBig, kBig, section.trace_number, err) ||
+        !ReadNumber(line, "--first-line", -kBig, kBig, section.first, err) ||
+        !ReadNumber(line, "--last-line", -kBig, kBig, section.last, err))
+      return 2;
+  } else {
+    section.kind = SectionKind::Arbitrary;
+    const std::string arb = *line.Value("--arb");
+    std::string bytes;
+    if (!ReadInputFile(arb, bytes, err) ||
+        !ReadNumber(line, "--first-trace", 0, kBig, section.first, err))
+      return 1;
+    section.arb_name = std::filesystem::path(arb).filename().string();
+    section.arb_entries = DecodeArbitraryLine(bytes);
+  }
+  display.polarity = line.Has("--reverse") ? -1 : 1;
+  display.left_to_right = !line.Has("--right-to-left");
+  display.smooth_colours = line.Has("--smooth");
+  display.title_scale = line.Has("--title") ? 1.0 : 0.4;
+  display.comment1 = line.Value("--comment1").value_or("").substr(0, 39);
+  display.comment2 = line.Value("--comment2").value_or("").substr(0, 39);
+
+  // Horizons, datum, wells and the colour file.
+  std::vector<std::vector<std::int16_t>> grids;
+  std::vector<std::string> horizon_paths = ListOption(line, "--horizons");
+  if (auto datum = line.Value("--datum")) horizon_paths.push_back(*datum);
+  for (const std::string& path : horizon_paths) {
+    std::string bytes;
+    if (!ReadInputFile(path, bytes, err)) return 1;
+    int colour = 12;
+    DecodeHorizonTimes(bytes, header, grids.emplace_back(), colour);
+    plot.horizons.push_back({std::filesystem::path(path).filename().string(), nullptr, colour});
+  }
+  for (std::size_t i = 0; i < grids.size(); ++i) plot.horizons[i].times = grids[i].data();
+  if (line.Value("--datum")) {
+    plot.datum = grids.back().data();
+    plot.horizons.pop_back();
+  }
+  for (const std::string& path : ListOption(line, "--wells")) {
+    std::string bytes;
+    SectionWell well;
+    if (!ReadInputFile(path, bytes, err)) return 1;
+    if (!DecodeWellMarker(bytes, well)) {
+      err << "plot-section: " << path << " is not a well file\n";
+      return 1;
+    }
+    well.name = std::filesystem::path(path).stem().string();
+    plot.wells.push_back(well);
+  }
+  if (auto colour_file = line.Value("--colour-file")) {
+    std::string bytes;
+    if (!ReadInputFile(*colour_file, bytes, err)) return 1;
+    if (!DecodeColourBar(bytes, plot.colour_bar)) {
+      err << "plot-section: " << *colour_file << " is empty\n";
+      return 1;
+    }
+  }
+  plot.project_title = std::filesystem::path(project.header_path).filename().string();
+  plot.date = NowText("%d-%b-%Y");
+  plot.time = NowText("%H:%M:%S");
+
+  // The page follows from the plot scale on the output device.
+  DeviceInfo device;
+  if (format == PlotFormat::Metafile) {
+    device.ppi_x = device.ppi_y = 96;
+    device.metafile = true;
+  } else {
+    device.ppi_x = device.ppi_y = dpi;
+    device.printing = true;
+  }
+  const SectionLayout layout = PlanSection(header, plot, device, mode);
+  if (layout.columns == 0) {
+    err << "plot-section: the section has no traces in this survey\n";
+    return 1;
+  }
+  PlotPage page;
+  page.width_in = layout.width / layout.ppi_x;
+  page.height_in = layout.height / layout.ppi_y;
+  page.dpi = dpi;
+  page.palette = SectionPlotPalette(plot.colour_bar);
+  if (format != PlotFormat::Metafile && layout.width * layout.height > kMaxRasterPixels) {
+    err << FormatText("plot-section: the page would be %.0f x %.0f pixels; lower --dpi or --tpi\n",
+                      layout.width, layout.height);
+    return 2;
+  }
+
+  SectionSource source{project.amp, header, nullptr};
+  SectionDrawResult result;
+  auto draw = [&](Canvas& canvas) {
+    result = mode == SectionMode::Colour ? DrawColourSection(canvas, source, plot)
+                                         : DrawWiggleSection(canvas, source, plot);
+  };
+  std::string error;
+  if (!SavePlot(out_path, page, draw, raster, error)) {
+    err << "plot-section: " << error << '\n';
+    return 1;
+  }
+  out << FormatText("%s: %d traces, %.2f x %.2f in\n", out_path.c_str(), result.drawn,
+                    page.width_in, page.height_in);
+  if (result.read_failed) {
+    err << FormatText("plot-section: trace %d of %d could not be read; the plot stops there\n",
+                      result.drawn + 1, result.columns);
+    return 1;
+  }
+  return 0;
+}
+
+int RunPlotSectionCommand(const std::vector<std::string>& args, std::ostream& out,
+                          std::ostream& err) {
+  return RunPlotSection(args, out, err, nullptr);
+}
+
+}  // namespace quarrix
