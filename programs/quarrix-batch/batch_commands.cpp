@@ -1,6 +1,7 @@
 #include "batch_commands.h"
 
 #include "dxf/dxf_commands.h"
+#include "exchange/demo_culture.h"
 #include "exchange/exchange_commands.h"
 #include "loader/demo_survey.h"
 #include "map/map_commands.h"
@@ -20,7 +21,8 @@ const std::vector<BatchCommandEntry>& BatchCommands() {
       {"xy", "write the X/Y file or convert positions", RunXyCommand},
       {"condition", "print one conditioned trace", RunConditionCommand},
       {"process", "condition every trace into a trace file", RunProcessCommand},
-      {"demo", "write and load the synthetic demo survey", RunDemoCommand},
+      {"demo", "write and load the synthetic demo survey with its culture",
+       RunDemoWithCultureCommand},
       {"grid", "fill the holes of a grid file by natural-neighbour gridding", RunGridCommand},
       {"contour", "trace the contours of a grid file", RunContourCommand},
 #ifdef QUARRIX_BATCH_QT

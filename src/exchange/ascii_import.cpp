@@ -26,16 +26,21 @@ void TellLongLine(Prompter& prompter, std::int64_t line, std::size_t limit) {
                 "Warning");
 }
 
+File OpenImportFile(const std::string& path, Prompter& prompter, ImportOutcome& outcome) {
+  File file(std::fopen(path.c_str(), "rb"));
+  if (file)
+    outcome.opened = true;
+  else
+    prompter.Tell(kOpenFailed, "Error");
+  return file;
+}
+
 }  // namespace
 
 ImportOutcome ImportAsciiText(SheetTable& table, const std::string& path, Prompter& prompter) {
   ImportOutcome outcome;
-  File file(std::fopen(path.c_str(), "rb"));
-  if (!file) {
-    prompter.Tell(kOpenFailed, "Error");
-    return outcome;
-  }
-  outcome.opened = true;
+  File file = OpenImportFile(path, prompter, outcome);
+  if (!file) return outcome;
   table.LeaveVirtualMode();
   TextLineReader reader(file.get(), kTextImportLineBytes, false);
   std::string batch;
@@ -72,12 +77,8 @@ ImportOutcome ImportAsciiText(SheetTable& table, const std::string& path, Prompt
 ImportOutcome ImportAsciiHorizon(SheetTable& table, const std::string& path, Progress& progress,
                                  Prompter& prompter) {
   ImportOutcome outcome;
-  File file(std::fopen(path.c_str(), "rb"));
-  if (!file) {
-    prompter.Tell(kOpenFailed, "Error");
-    return outcome;
-  }
-  outcome.opened = true;
+  File file = OpenImportFile(path, prompter, outcome);
+  if (!file) return outcome;
   std::unique_ptr<VirtualRecords> records = VirtualRecords::Create();
   if (!records) {
     prompter.Tell("CreateFile Failed (Create Temp)", "Error");
