@@ -9,13 +9,14 @@
 #include <string_view>
 #include <vector>
 
+#include "section/well_symbols.h"  // kWellSymbolCount
+
 namespace quarrix {
 
 inline constexpr std::size_t kWellRecordBytes = 80;
 inline constexpr std::size_t kWellTitleBuffer = 32;
 // The well dialog accepts titles of up to 30 characters.
 inline constexpr std::size_t kWellDialogTitleChars = 30;
-inline constexpr int kWellSymbolCount = 12;
 
 struct WellRecord {
   std::int16_t line = 0;
