@@ -21,9 +21,12 @@ namespace {
 // colour 13, time colour scheme 1, amplitude scheme 0.
 constexpr std::uint32_t kNewHorizonStyle = 12u | (1u << 16) | (13u << 20) | (1u << 24);
 
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
 bool WriteStyleWord(const std::string& path, std::uint32_t word) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "r+b"),
-                                                       &std::fclose);
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "r+b"));
   if (!file) return false;
   unsigned char bytes[4] = {static_cast<unsigned char>(word), static_cast<unsigned char>(word >> 8),
                             static_cast<unsigned char>(word >> 16),
