@@ -1,5 +1,8 @@
 #include "batch_commands.h"
 
+#include "dxf/dxf_commands.h"
+#include "exchange/demo_culture.h"
+#include "exchange/exchange_commands.h"
 #include "fault/demo_fault.h"
 #include "fault/fault_commands.h"
 #include "horizon/demo_interpretation.h"
@@ -33,10 +36,11 @@ int RunAutopickWithGridding(const std::vector<std::string>& args, std::ostream& 
 }
 
 // The demo survey comes with a picked horizon and a time slice, then the
-// fault, at which the horizon is blanked.
+// fault, at which the horizon is blanked, then wells, a well group and culture.
 int AddDemoHorizonAndFault(const std::string& header_path, std::ostream& out, std::ostream& err) {
   if (int status = AddDemoInterpretation(header_path, out, err)) return status;
-  return AddDemoFault(header_path, out, err) ? 0 : 1;
+  if (!AddDemoFault(header_path, out, err)) return 1;
+  return WriteDemoCulture(header_path, err) ? 0 : 1;
 }
 
 int RunDemoWithInterpretation(const std::vector<std::string>& args, std::ostream& out,
@@ -71,6 +75,11 @@ const std::vector<BatchCommandEntry>& BatchCommands() {
 #else
       {"plot-section", "draw a seismic section to a metafile", RunPlotSectionCommand},
 #endif
+      {"dxf", "read a DXF drawing as the map overlay does", RunDxfCommand},
+      {"import-horizon", "convert a text file of picks into a horizon", RunImportHorizonCommand},
+      {"export-horizon", "write a horizon as text in a vendor's layout", RunExportHorizonCommand},
+      {"well", "create or show a well file", RunWellCommand},
+      {"math", "horizon math: expressions and grid functions", RunMathCommand},
   };
   return commands;
 }
