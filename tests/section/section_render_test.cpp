@@ -347,5 +347,36 @@ TEST(WellMarkers, WellsOnTheSectionGetTheirSymbolAndOverlay) {
   EXPECT_TRUE(stick) << "well stick in the overlay colour (3, green)";
 }
 
+TEST(ArbitrarySection, LabelsLineAboveTraceUnderTheirRowHeadings) {
+  TestSurvey survey(4, 30);
+  ProjectState project;
+  ScriptedPrompter prompter;
+  ASSERT_TRUE(OpenProject(project, survey.header_path, prompter));
+  SectionPlot plot = InLinePlot();
+  plot.section.kind = SectionKind::Arbitrary;
+  plot.section.arb_name = "diagonal.arb";
+  for (int k = 0; k < 4; ++k)
+    plot.section.arb_entries.push_back((k * 30 + 5 * k) * survey.header.trace_bytes);
+  plot.display.lbl_inc = 2;
+  RecordingCanvas canvas(Screen());
+  SectionSource source{project.amp, project.header, nullptr};
+  EXPECT_EQ(DrawWiggleSection(canvas, source, plot).drawn, 4);
+  std::vector<std::pair<std::string, double>> labels;
+  for (const auto& t : canvas.OfKind(PrimitiveKind::Text))
+    labels.push_back({t.text, t.points[0].y});
+  auto y_of = [&](const std::string& text) {
+    for (const auto& [label, y] : labels)
+      if (label == text) return y;
+    return -1.0;
+  };
+  // List positions 0 and 2: (line 10, trace 100) and (line 12, trace 110).
+  EXPECT_GT(y_of("110"), y_of("12"));
+  EXPECT_EQ(y_of("105"), -1.0) << "position 1 carries no label";
+  EXPECT_EQ(y_of("Trace"), y_of("110"));
+  EXPECT_EQ(y_of("Line"), y_of("12"));
+  EXPECT_EQ(PrintDocumentName(plot.section, true), "Arb-Line Plot diagonal.arb");
+  EXPECT_EQ(PrintDocumentName(plot.section, false), "Trace Plot");
+}
+
 }  // namespace
 }  // namespace quarrix
