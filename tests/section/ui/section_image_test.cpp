@@ -18,10 +18,7 @@ struct Rendered {
 };
 
 Rendered Render(SectionMode mode, int polarity) {
-  TestSurvey survey(3, 20);
-  ProjectState project;
-  ScriptedPrompter prompter;
-  EXPECT_TRUE(OpenProject(project, survey.header_path, prompter));
+  testing::OpenTestSurvey survey(3, 20);
   SectionPlot plot;
   plot.section.line_number = 11;
   plot.section.end_ms = 400;
@@ -34,10 +31,10 @@ Rendered Render(SectionMode mode, int polarity) {
   page.dpi = 96;
   const DeviceInfo device{96, 96, true, false};
   Rendered r;
-  r.layout = PlanSection(project.header, plot, device, mode);
+  r.layout = PlanSection(survey.project.header, plot, device, mode);
   page.width_in = r.layout.width / 96;
   page.height_in = r.layout.height / 96;
-  SectionSource source{project.amp, project.header, nullptr};
+  SectionSource source = survey.Source();
   r.image = RenderPlotImage(page, [&](Canvas& canvas) {
     if (mode == SectionMode::Colour)
       DrawColourSection(canvas, source, plot);
