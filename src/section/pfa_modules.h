@@ -52,6 +52,19 @@ struct Lanes {
   std::memcpy(p, a.v, sizeof a.v);
 }
 
+// The lanes from two runs of kLanes / 2 neighbouring floats.
+[[gnu::always_inline]] inline Lanes LoadHalves(const float* first, const float* second) {
+  Lanes r;
+  std::memcpy(r.v, first, sizeof r.v / 2);
+  std::memcpy(r.v + kLanes / 2, second, sizeof r.v / 2);
+  return r;
+}
+
+[[gnu::always_inline]] inline void StoreHalves(float* first, float* second, const Lanes& a) {
+  std::memcpy(first, a.v, sizeof a.v / 2);
+  std::memcpy(second, a.v + kLanes / 2, sizeof a.v / 2);
+}
+
 // One complex point of every lane.
 struct Point {
   Lanes re, im;

@@ -29,16 +29,32 @@ void WithFactor(int f, Body&& body) {
   }
 }
 
-// The interleaved complex values data[index[l]] of the lanes.
-[[gnu::always_inline]] inline Point LoadPairs(const float* data, const int* index) {
+// The interleaved complex values at data + offset[l] of the lanes.
+[[gnu::always_inline]] inline Point LoadPairs(const float* data, const int* offset) {
   float pairs[2 * kLanes];
-  for (int l = 0; l < kLanes; ++l) std::memcpy(pairs + 2 * l, data + 2 * index[l], 8);
+  for (int l = 0; l < kLanes; ++l) std::memcpy(pairs + 2 * l, data + offset[l], 8);
   Point x;
   for (int l = 0; l < kLanes; ++l) {
     x.re.v[l] = pairs[2 * l];
     x.im.v[l] = pairs[2 * l + 1];
   }
   return x;
+}
+
+// Stores the complex values of the first `used` lanes at out + offset[l].
+[[gnu::always_inline]] inline void StorePairs(const Point& x, float* out, const int* offset,
+                                              int used) {
+  if (used == kLanes) {
+    for (int l = 0; l < kLanes; ++l) {
+      out[offset[l]] = x.re.v[l];
+      out[offset[l] + 1] = x.im.v[l];
+    }
+  } else {
+    for (int l = 0; l < used; ++l) {
+      out[offset[l]] = x.re.v[l];
+      out[offset[l] + 1] = x.im.v[l];
+    }
+  }
 }
 
 // Stores the module outputs of `used` lanes at re/im + offset[m] + lane.
@@ -65,10 +81,10 @@ template <int F>
 void FirstPass(Plan& plan, const Dimension& dim, int sign, const float* in) {
   const int modules = dim.stride;
   const int* offset = dim.offset[sign < 0].data();
-  const int* point = plan.point.data();
+  const int* gather = plan.gather.data();
   for (int o = 0; o < modules; o += kLanes) {
     Point x[F];
-    for (int a = 0; a < F; ++a) x[a] = LoadPairs(in, point + a * modules + o);
+    for (int a = 0; a < F; ++a, gather += kLanes) x[a] = LoadPairs(in, gather);
     Dft<F>(x);
     StoreRows<F>(x, plan.re.data() + o, plan.im.data() + o, offset, std::min(kLanes, modules - o));
   }
@@ -81,6 +97,23 @@ void MiddlePass(Plan& plan, const Dimension& dim, int sign) {
   const int* offset = dim.offset[sign < 0].data();
   float* re = plan.re.data();
   float* im = plan.im.data();
+  if (!dim.runs.empty()) {
+    static_assert(kLanes == 8);
+    for (size_t r = 0; r < dim.runs.size(); r += 2) {
+      const int first = dim.runs[r], second = dim.runs[r + 1];
+      Point x[F];
+      for (int a = 0; a < F; ++a) {
+        x[a].re = LoadHalves(re + first + a * stride, re + second + a * stride);
+        x[a].im = LoadHalves(im + first + a * stride, im + second + a * stride);
+      }
+      Dft<F>(x);
+      for (int m = 0; m < F; ++m) {
+        StoreHalves(re + first + offset[m], re + second + offset[m], x[m].re);
+        StoreHalves(im + first + offset[m], im + second + offset[m], x[m].im);
+      }
+    }
+    return;
+  }
   for (int base = 0; base < plan.length; base += block)
     for (int s = 0; s < stride; s += kLanes) {
       Point x[F];
@@ -93,17 +126,18 @@ void MiddlePass(Plan& plan, const Dimension& dim, int sign) {
     }
 }
 
-// The points a of the lanes' modules, which lie at row[l * F + a]: whole
-// vectors along each module, turned into vectors across the lanes.
+// The points a of the lanes' modules, which lie at row[l * F + a]: runs of
+// four along each module, turned into vectors across the lanes.
 template <int F>
 [[gnu::always_inline]] inline void LoadColumns(const float* row, Lanes* x) {
-  if constexpr (F % kLanes == 0) {
-    for (int a = 0; a < F; a += kLanes) {
-      Lanes block[kLanes];
-      for (int l = 0; l < kLanes; ++l) block[l] = LoadLanes(row + l * F + a);
-      for (int i = 0; i < kLanes; ++i)
-        for (int l = 0; l < kLanes; ++l) x[a + i].v[l] = block[l].v[i];
-    }
+  if constexpr (F % 4 == 0) {
+    for (int a = 0; a < F; a += 4)
+      for (int l0 = 0; l0 < kLanes; l0 += 4) {
+        float block[4][4];
+        for (int l = 0; l < 4; ++l) std::memcpy(block[l], row + (l0 + l) * F + a, sizeof block[l]);
+        for (int i = 0; i < 4; ++i)
+          for (int l = 0; l < 4; ++l) x[a + i].v[l0 + l] = block[l][i];
+      }
   } else {
     for (int a = 0; a < F; ++a)
       for (int l = 0; l < kLanes; ++l) x[a].v[l] = row[l * F + a];
@@ -115,8 +149,7 @@ template <int F>
 template <int F>
 void LastPass(Plan& plan, const Dimension& dim, int sign, float* out) {
   const int modules = plan.length / F;
-  const int* offset = dim.offset[sign < 0].data();
-  const int* point = plan.point.data();
+  const int* scatter = plan.scatter[sign < 0].data();
   const float* re = plan.re.data();
   const float* im = plan.im.data();
   for (int o = 0; o < modules; o += kLanes) {
@@ -127,11 +160,7 @@ void LastPass(Plan& plan, const Dimension& dim, int sign, float* out) {
     for (int a = 0; a < F; ++a) x[a] = {xr[a], xi[a]};
     Dft<F>(x);
     const int used = std::min(kLanes, modules - o);
-    for (int m = 0; m < F; ++m)
-      for (int l = 0; l < used; ++l) {
-        const float pair[2] = {x[m].re.v[l], x[m].im.v[l]};
-        std::memcpy(out + 2 * point[(o + l) * F + offset[m]], pair, 8);
-      }
+    for (int m = 0; m < F; ++m, scatter += kLanes) StorePairs(x[m], out, scatter, used);
   }
 }
 

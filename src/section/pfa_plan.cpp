@@ -24,7 +24,7 @@ std::vector<int> DimensionOrder(int n) {
       factors.push_back(f);
     }
   if (factors.empty()) return factors;
-  auto inner = std::find_if(factors.begin(), factors.end(), [](int f) { return f % kLanes == 0; });
+  auto inner = std::find_if(factors.begin(), factors.end(), [](int f) { return f % 4 == 0; });
   if (inner == factors.end()) inner = factors.begin();
   std::rotate(inner, inner + 1, factors.end());
   return factors;
@@ -49,13 +49,14 @@ Plan::Plan(int n) : length(n) {
       for (int k = 0; k < f; ++k) dim.offset[s][(r * k) % f] = k * dim.stride;
     }
   }
-  const int padding = 16 * kLanes;
-  point.assign(n + padding, 0);
-  for (int j = 0; j < n; ++j) {
-    int p = 0;
-    for (const Dimension& dim : dims) p += (j % dim.factor) * dim.stride;
-    point[p] = j;
+  for (size_t d = 1; d + 1 < dims.size(); ++d) {
+    Dimension& dim = dims[d];
+    if (dim.stride % 4 != 0) continue;
+    for (int base = 0; base < n; base += dim.factor * dim.stride)
+      for (int s = 0; s < dim.stride; s += 4) dim.runs.push_back(base + s);
+    if (dim.runs.size() % 2 != 0) dim.runs.push_back(dim.runs.back());
   }
+  const int padding = 16 * kLanes;
   re.assign(n + padding, 0.0f);
   im.assign(n + padding, 0.0f);
   natural.assign(2 * n, 0.0f);
@@ -66,6 +67,25 @@ Plan::Plan(int n) : length(n) {
     half_cos[k] = static_cast<float>(std::cos(angle));
     half_sin[k] = static_cast<float>(std::sin(angle));
   }
+  point.assign(n + padding, 0);
+  for (int j = 0; j < n; ++j) {
+    int p = 0;
+    for (const Dimension& dim : dims) p += (j % dim.factor) * dim.stride;
+    point[p] = j;
+  }
+  if (dims.empty()) return;
+  const Dimension& outer = dims.front();
+  for (int o = 0; o < outer.stride; o += kLanes)
+    for (int a = 0; a < outer.factor; ++a)
+      for (int l = 0; l < kLanes; ++l) gather.push_back(2 * point[a * outer.stride + o + l]);
+  const Dimension& inner = dims.back();
+  const int inner_modules = n / inner.factor;
+  for (int s = 0; dims.size() > 1 && s < 2; ++s)
+    for (int o = 0; o < inner_modules; o += kLanes)
+      for (int m = 0; m < inner.factor; ++m)
+        for (int l = 0; l < kLanes; ++l)
+          scatter[s].push_back(
+              o + l < inner_modules ? 2 * point[(o + l) * inner.factor + inner.offset[s][m]] : 0);
 }
 
 Plan& PlanFor(int n) {

@@ -21,6 +21,11 @@ struct Dimension {
   // rotated module's output k with r k = m (mod f), stored at offset[m] = k *
   // stride. One table per sign of the exponent.
   std::array<std::array<int, 16>, 2> offset{};
+  // For a middle dimension whose stride is a multiple of four: the first
+  // positions of its modules in runs of four neighbours, an even number of them
+  // (the last repeated if need be, which stores the same values twice). Two runs
+  // fill the lanes even when the stride is shorter than the lane count.
+  std::vector<int> runs;
 };
 
 struct Plan {
@@ -32,6 +37,12 @@ struct Plan {
   // point[p]: the index of the point at array position p (padded with zeros
   // for the partial groups of lanes at the end).
   std::vector<int> point;
+  // The float offsets of the input values the first pass reads, in the order
+  // it reads them (groups of lanes, each point of the module, each lane).
+  std::vector<int> gather;
+  // The float offsets of the outputs the last pass writes, in the order it
+  // writes them, for each sign of the exponent (empty with one dimension).
+  std::array<std::vector<int>, 2> scatter;
   // The array, as real and imaginary parts, padded past the end for partial
   // groups of lanes.
   std::vector<float> re, im;
