@@ -52,17 +52,17 @@ struct Lanes {
   std::memcpy(p, a.v, sizeof a.v);
 }
 
-// The lanes from two runs of kLanes / 2 neighbouring floats.
-[[gnu::always_inline]] inline Lanes LoadHalves(const float* first, const float* second) {
+// The lanes from runs of four neighbouring floats at data + run[q].
+constexpr int kRunsPerVector = kLanes / 4;
+
+[[gnu::always_inline]] inline Lanes LoadRuns(const float* data, const int* run) {
   Lanes r;
-  std::memcpy(r.v, first, sizeof r.v / 2);
-  std::memcpy(r.v + kLanes / 2, second, sizeof r.v / 2);
+  for (int q = 0; q < kRunsPerVector; ++q) std::memcpy(r.v + 4 * q, data + run[q], 16);
   return r;
 }
 
-[[gnu::always_inline]] inline void StoreHalves(float* first, float* second, const Lanes& a) {
-  std::memcpy(first, a.v, sizeof a.v / 2);
-  std::memcpy(second, a.v + kLanes / 2, sizeof a.v / 2);
+[[gnu::always_inline]] inline void StoreRuns(float* data, const int* run, const Lanes& a) {
+  for (int q = 0; q < kRunsPerVector; ++q) std::memcpy(data + run[q], a.v + 4 * q, 16);
 }
 
 // One complex point of every lane.

@@ -98,18 +98,17 @@ void MiddlePass(Plan& plan, const Dimension& dim, int sign) {
   float* re = plan.re.data();
   float* im = plan.im.data();
   if (!dim.runs.empty()) {
-    static_assert(kLanes == 8);
-    for (size_t r = 0; r < dim.runs.size(); r += 2) {
-      const int first = dim.runs[r], second = dim.runs[r + 1];
+    for (size_t r = 0; r < dim.runs.size(); r += kRunsPerVector) {
+      const int* run = dim.runs.data() + r;
       Point x[F];
       for (int a = 0; a < F; ++a) {
-        x[a].re = LoadHalves(re + first + a * stride, re + second + a * stride);
-        x[a].im = LoadHalves(im + first + a * stride, im + second + a * stride);
+        x[a].re = LoadRuns(re + a * stride, run);
+        x[a].im = LoadRuns(im + a * stride, run);
       }
       Dft<F>(x);
       for (int m = 0; m < F; ++m) {
-        StoreHalves(re + first + offset[m], re + second + offset[m], x[m].re);
-        StoreHalves(im + first + offset[m], im + second + offset[m], x[m].im);
+        StoreRuns(re + offset[m], run, x[m].re);
+        StoreRuns(im + offset[m], run, x[m].im);
       }
     }
     return;
@@ -145,9 +144,10 @@ template <int F>
 }
 
 // Along the innermost dimension, writing the output: module o has its points
-// at positions o F .. o F + F - 1.
+// at positions o F .. o F + F - 1, and the plan's scatter offsets say where
+// its outputs go.
 template <int F>
-void LastPass(Plan& plan, const Dimension& dim, int sign, float* out) {
+void LastPass(Plan& plan, int sign, float* out) {
   const int modules = plan.length / F;
   const int* scatter = plan.scatter[sign < 0].data();
   const float* re = plan.re.data();
@@ -186,9 +186,8 @@ void Transform(Plan& plan, int sign, const float* in, float* out) {
   for (size_t d = 1; d + 1 < plan.dims.size(); ++d)
     WithFactor(plan.dims[d].factor,
                [&](auto factor) { MiddlePass<decltype(factor)::value>(plan, plan.dims[d], sign); });
-  WithFactor(plan.dims.back().factor, [&](auto factor) {
-    LastPass<decltype(factor)::value>(plan, plan.dims.back(), sign, out);
-  });
+  WithFactor(plan.dims.back().factor,
+             [&](auto factor) { LastPass<decltype(factor)::value>(plan, sign, out); });
 }
 
 }  // namespace quarrix::pfa

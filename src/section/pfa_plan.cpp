@@ -54,7 +54,7 @@ Plan::Plan(int n) : length(n) {
     if (dim.stride % 4 != 0) continue;
     for (int base = 0; base < n; base += dim.factor * dim.stride)
       for (int s = 0; s < dim.stride; s += 4) dim.runs.push_back(base + s);
-    if (dim.runs.size() % 2 != 0) dim.runs.push_back(dim.runs.back());
+    while (dim.runs.size() % kRunsPerVector != 0) dim.runs.push_back(dim.runs.back());
   }
   const int padding = 16 * kLanes;
   re.assign(n + padding, 0.0f);

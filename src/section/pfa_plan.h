@@ -22,9 +22,10 @@ struct Dimension {
   // stride. One table per sign of the exponent.
   std::array<std::array<int, 16>, 2> offset{};
   // For a middle dimension whose stride is a multiple of four: the first
-  // positions of its modules in runs of four neighbours, an even number of them
-  // (the last repeated if need be, which stores the same values twice). Two runs
-  // fill the lanes even when the stride is shorter than the lane count.
+  // positions of its modules in runs of four neighbours, enough of them to fill
+  // whole vectors of lanes (the last repeated if need be, which stores the same
+  // values twice). Runs fill the lanes even when the stride is shorter than the
+  // lane count.
   std::vector<int> runs;
 };
 
