@@ -17,20 +17,6 @@
 #include "project/header_file.h"
 
 namespace quarrix {
-namespace {
-
-// The list line of a tape unit: its vendor and product, or "No Device".
-std::string DescribeUnit(int unit) {
-  std::string error;
-  std::unique_ptr<TapeDevice> tape = OpenTape(std::to_string(unit), false, error);
-  if (!tape || tape->DeviceType() != kSequentialAccessDevice) return "No Device";
-  std::string vendor, product;
-  if (!tape->VendorId(vendor)) vendor = "????????";
-  if (!tape->ProductId(product)) product = "????????????????";
-  return vendor + " " + product;
-}
-
-}  // namespace
 
 LoaderWindow::LoaderWindow(Prompter* prompter, QWidget* parent)
     : QMainWindow(parent),
@@ -46,7 +32,7 @@ LoaderWindow::LoaderWindow(Prompter* prompter, QWidget* parent)
     CentreWindow(&dialog, this);
     return dialog.exec() == QDialog::Accepted;
   };
-  describe_tape_unit = DescribeUnit;
+  describe_tape_unit = DescribeTapeUnit;
   setWindowTitle("Ingestor");
   auto* label = new QLabel(tr("Load SEG-Y data from disk or tape into a Quarrix project."), this);
   label->setAlignment(Qt::AlignCenter);

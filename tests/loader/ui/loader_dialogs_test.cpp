@@ -25,6 +25,19 @@
 namespace quarrix {
 namespace {
 
+// Lines first..last, traces 1..traces, 4 ms samples.
+SurveyHeader Survey(int first_line, int last_line, int traces, int samples) {
+  SurveyHeader h;
+  h.first_line = first_line;
+  h.last_line = last_line;
+  h.first_trace = 1;
+  h.last_trace = traces;
+  h.trace_bytes = 2 * samples;
+  h.sample_rate = 4;
+  h.ComputeDerived();
+  return h;
+}
+
 TEST(LoaderWindow, MenuAndHiddenWindowsAtStart) {
   ScriptedPrompter prompter;
   LoaderWindow window(&prompter);
@@ -54,14 +67,7 @@ TEST(LoaderWindow, ProjectHeaderCommands) {
   window.Dispatch(loader_command::kSaveProjectHdr);
   EXPECT_EQ(prompter.last_text(), "No project has been assigned yet");
 
-  SurveyHeader h;
-  h.first_line = 10;
-  h.last_line = 20;
-  h.first_trace = 1;
-  h.last_trace = 30;
-  h.trace_bytes = 100;
-  h.sample_rate = 4;
-  h.ComputeDerived();
+  SurveyHeader h = Survey(10, 20, 30, 50);
   std::string path = folder.File("p.hdr");
   ASSERT_TRUE(SaveHeader(path, h, prompter));
   window.state().header_path = path;
@@ -86,14 +92,7 @@ TEST(LoaderWindow, ProjectHeaderCommands) {
 
 TEST(HeaderValuesDialog, ReadsBackTheFields) {
   ScriptedPrompter prompter;
-  SurveyHeader h;
-  h.first_line = 1;
-  h.last_line = 5;
-  h.first_trace = 1;
-  h.last_trace = 5;
-  h.trace_bytes = 500;
-  h.sample_rate = 4;
-  h.ComputeDerived();
+  SurveyHeader h = Survey(1, 5, 5, 250);
   HeaderValuesDialog dialog(h, true, prompter);
   EXPECT_EQ(dialog.field("Line Inc.")->text(), "1.000000");
   EXPECT_TRUE(dialog.field("Sample Rate")->isReadOnly());
