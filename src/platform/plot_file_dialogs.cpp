@@ -10,9 +10,8 @@ FileDialogRequest BitmapRequest(const char* title, const std::string& project_di
   request.title = title;
   request.filter_names[0] = "Bitmap Files (*.bmp)";
   request.filter_patterns[0] = "*.bmp";
-  request.initial_file = "*.bmp";
-  request.default_extension = "bmp";
   request.initial_directory = project_dir;
+  request.default_extension = "bmp";
   return request;
 }
 
@@ -25,8 +24,8 @@ std::optional<std::string> ChooseMetafileName(Prompter& prompter, const std::str
   request.filter_patterns[0] = "*.wmf";
   request.filter_names[1] = "EMF Files (*.emf)";
   request.filter_patterns[1] = "*.emf";
-  request.default_extension = "wmf";
   request.initial_directory = project_dir;
+  request.default_extension = "emf";
   request.must_exist = false;
   request.prompt_overwrite = true;
   return prompter.SaveFile(request);
@@ -39,8 +38,19 @@ std::optional<std::string> ChooseBitmapToOpen(Prompter& prompter, const std::str
 std::optional<std::string> ChooseBitmapToSave(Prompter& prompter, const std::string& project_dir) {
   FileDialogRequest request = BitmapRequest("Save Bitmap File", project_dir);
   request.must_exist = false;
-  request.prompt_overwrite = true;
+  request.prompt_overwrite = true;  // a saved plot never replaces a file unasked
   return prompter.SaveFile(request);
+}
+
+bool SavePlotTellingUser(const std::string& path, const PlotPage& page, const DrawPlot& draw,
+                         RasterPlotWriter* raster, Prompter& prompter) {
+  std::string error;
+  if (SavePlot(path, page, draw, raster, error)) return true;
+  if (PlotFormatOf(path) == PlotFormat::Bitmap)
+    prompter.Tell("Error Generating BMP File", "Error", MessageIcon::Warning);
+  else
+    prompter.Tell(error, "Error", MessageIcon::Warning);
+  return false;
 }
 
 }  // namespace quarrix

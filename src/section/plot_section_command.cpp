@@ -189,9 +189,8 @@ int RunPlotSection(const std::vector<std::string>& args, std::ostream& out, std:
     section.kind = SectionKind::Arbitrary;
     const std::string arb = *line.Value("--arb");
     std::string bytes;
-    if (!ReadInputFile(arb, bytes, err) ||
-        !ReadNumber(line, "--first-trace", 0, kBig, section.first, err))
-      return 1;
+    if (!ReadNumber(line, "--first-trace", 0, kBig, section.first, err)) return 2;
+    if (!ReadInputFile(arb, bytes, err)) return 1;
     section.arb_name = std::filesystem::path(arb).filename().string();
     section.arb_entries = DecodeArbitraryLine(bytes);
   }

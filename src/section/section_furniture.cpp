@@ -141,6 +141,16 @@ TitleBlockText SectionTitle(const SectionDescription& section, const SectionDisp
   return t;
 }
 
+std::string PrintDocumentName(const SectionDescription& section, bool series) {
+  if (!series) return "Trace Plot";
+  switch (section.kind) {
+    case SectionKind::InLine: return FormatText("In-Line Plot %d", section.line_number);
+    case SectionKind::CrossLine: return FormatText("X-Line Plot %d", section.trace_number);
+    case SectionKind::Arbitrary: return FormatText("Arb-Line Plot %s", section.arb_name.c_str());
+  }
+  return "Trace Plot";
+}
+
 void DrawTitleBlock(Canvas& canvas, Rect band, const TitleBlockText& text) {
   const double h = band.Height();
   canvas.SetFont({"Arial", std::max(6, Trunc32(h / 7)), 400, 0});

@@ -73,6 +73,10 @@ TitleBlockText SectionTitle(const SectionDescription& section, const SectionDisp
                             const std::string& date, const std::string& time,
                             const std::optional<ConditioningNote>& conditioning);
 
+// The name of a print job: "Trace Plot" for a single plot; in an automatic
+// series "In-Line Plot %d", "X-Line Plot %d" or "Arb-Line Plot %s".
+std::string PrintDocumentName(const SectionDescription& section, bool series);
+
 // The title lines at 1/5 .. 4/5 of the band's height, in Arial.
 void DrawTitleBlock(Canvas& canvas, Rect band, const TitleBlockText& text);
 

@@ -12,6 +12,7 @@
 namespace quarrix {
 namespace {
 
+using testing::OpenTestSurvey;
 using testing::TestSurvey;
 
 DeviceInfo Screen() {
@@ -130,13 +131,11 @@ TEST(SectionLayout, ScreenScalesAndRightToLeftStart) {
 }
 
 TEST(WiggleSection, DrawsEveryTraceAndFillsTheEventPeaks) {
-  TestSurvey survey(4, 30);
-  ProjectState project;
-  ScriptedPrompter prompter;
-  ASSERT_TRUE(OpenProject(project, survey.header_path, prompter));
+  OpenTestSurvey survey(4, 30);
+  ASSERT_TRUE(survey.project.amp.IsOpen());
   SectionPlot plot = InLinePlot(11);
   RecordingCanvas canvas(Screen());
-  SectionSource source{project.amp, project.header, nullptr};
+  SectionSource source = survey.Source();
   SectionDrawResult result = DrawWiggleSection(canvas, source, plot);
   EXPECT_EQ(result.drawn, 30);
   EXPECT_FALSE(result.read_failed);
@@ -157,16 +156,14 @@ TEST(WiggleSection, DrawsEveryTraceAndFillsTheEventPeaks) {
 }
 
 TEST(WiggleSection, TimingLinesAndSideLabelsFollowTheTimes) {
-  TestSurvey survey;
-  ProjectState project;
-  ScriptedPrompter prompter;
-  ASSERT_TRUE(OpenProject(project, survey.header_path, prompter));
+  OpenTestSurvey survey;
+  ASSERT_TRUE(survey.project.amp.IsOpen());
   SectionPlot plot = InLinePlot();
   plot.section.start_ms = 400;
   plot.section.end_ms = 600;
   plot.display.timing_interval_ms = 50;
   RecordingCanvas canvas(Screen());
-  SectionSource source{project.amp, project.header, nullptr};
+  SectionSource source = survey.Source();
   DrawWiggleSection(canvas, source, plot);
   std::map<PenStyle, int> styles;
   for (const auto& line : canvas.OfKind(PrimitiveKind::Line))
@@ -180,11 +177,9 @@ TEST(WiggleSection, TimingLinesAndSideLabelsFollowTheTimes) {
 }
 
 TEST(WiggleSection, StopsAtAReadFailureOrWhenCancelled) {
-  TestSurvey survey(4, 30);
-  ProjectState project;
-  ScriptedPrompter prompter;
-  ASSERT_TRUE(OpenProject(project, survey.header_path, prompter));
-  SectionSource source{project.amp, project.header, nullptr};
+  OpenTestSurvey survey(4, 30);
+  ASSERT_TRUE(survey.project.amp.IsOpen());
+  SectionSource source = survey.Source();
   SectionPlot plot = InLinePlot(10);
   RecordingProgress progress(3);
   RecordingCanvas canvas(Screen());
@@ -195,10 +190,10 @@ TEST(WiggleSection, StopsAtAReadFailureOrWhenCancelled) {
   EXPECT_EQ(progress.positions, (std::vector<int>{0, 10, 20}));
   EXPECT_EQ(result.drawn, 7);
 
-  project.amp.Close();
+  survey.project.amp.Close();
   std::filesystem::resize_file(survey.folder.File("demo.amp"),
                                survey.header.AmpFileBytes() - 5 * survey.header.trace_bytes);
-  ASSERT_TRUE(project.amp.Open(survey.folder.File("demo.amp"), AmpOpenMode::Read));
+  ASSERT_TRUE(survey.project.amp.Open(survey.folder.File("demo.amp"), AmpOpenMode::Read));
   plot = InLinePlot(13);
   RecordingCanvas partial(Screen());
   result = DrawWiggleSection(partial, source, plot);
@@ -208,15 +203,13 @@ TEST(WiggleSection, StopsAtAReadFailureOrWhenCancelled) {
 }
 
 TEST(HorizonOverlay, NullTimesBreakTheLineIntoSegments) {
-  TestSurvey survey(4, 30);
-  ProjectState project;
-  ScriptedPrompter prompter;
-  ASSERT_TRUE(OpenProject(project, survey.header_path, prompter));
+  OpenTestSurvey survey(4, 30);
+  ASSERT_TRUE(survey.project.amp.IsOpen());
   auto grid = survey.EventHorizon(10, 14);
   SectionPlot plot = InLinePlot(11);
   plot.horizons.push_back({"top_chalk.hor", grid.data(), 20});
   RecordingCanvas canvas(Screen());
-  SectionSource source{project.amp, project.header, nullptr};
+  SectionSource source = survey.Source();
   SectionDrawResult result = DrawWiggleSection(canvas, source, plot);
   std::vector<DrawnPrimitive> segments;
   for (const auto& p : canvas.OfKind(PrimitiveKind::Polyline))
@@ -230,10 +223,8 @@ TEST(HorizonOverlay, NullTimesBreakTheLineIntoSegments) {
 }
 
 TEST(Flattening, TheDatumHorizonRunsAlongTheWindowStart) {
-  TestSurvey survey(4, 30);
-  ProjectState project;
-  ScriptedPrompter prompter;
-  ASSERT_TRUE(OpenProject(project, survey.header_path, prompter));
+  OpenTestSurvey survey(4, 30);
+  ASSERT_TRUE(survey.project.amp.IsOpen());
   auto datum = survey.EventHorizon(5, 5);
   SectionPlot plot = InLinePlot(12);
   plot.section.start_ms = 100;
@@ -241,7 +232,7 @@ TEST(Flattening, TheDatumHorizonRunsAlongTheWindowStart) {
   plot.datum = datum.data();
   plot.horizons.push_back({"datum.hor", datum.data(), 12});
   RecordingCanvas canvas(Screen());
-  SectionSource source{project.amp, project.header, nullptr};
+  SectionSource source = survey.Source();
   SectionDrawResult result = DrawColourSection(canvas, source, plot);
   auto images = canvas.OfKind(PrimitiveKind::Image);
   ASSERT_EQ(images.size(), 1u);
@@ -260,17 +251,15 @@ TEST(Flattening, TheDatumHorizonRunsAlongTheWindowStart) {
 }
 
 TEST(ColourSection, MapsSamplesThroughTheBarIntoOneImage) {
-  TestSurvey survey(4, 30);
-  ProjectState project;
-  ScriptedPrompter prompter;
-  ASSERT_TRUE(OpenProject(project, survey.header_path, prompter));
+  OpenTestSurvey survey(4, 30);
+  ASSERT_TRUE(survey.project.amp.IsOpen());
   SectionPlot plot = InLinePlot(10);
   plot.display.title_scale = 1.0;
   plot.project_title = "demo.hdr";
   plot.date = "07-Dec-2026";
   plot.time = "10:00:00";
   RecordingCanvas canvas(Screen());
-  SectionSource source{project.amp, project.header, nullptr};
+  SectionSource source = survey.Source();
   SectionDrawResult result = DrawColourSection(canvas, source, plot);
   auto images = canvas.OfKind(PrimitiveKind::Image);
   ASSERT_EQ(images.size(), 1u);
@@ -301,14 +290,12 @@ TEST(ColourSection, MapsSamplesThroughTheBarIntoOneImage) {
 }
 
 TEST(ColourSection, SmoothingAveragesTheLastThreeTraces) {
-  TestSurvey survey(4, 30);
-  ProjectState project;
-  ScriptedPrompter prompter;
-  ASSERT_TRUE(OpenProject(project, survey.header_path, prompter));
+  OpenTestSurvey survey(4, 30);
+  ASSERT_TRUE(survey.project.amp.IsOpen());
   SectionPlot plot = InLinePlot(10);
   plot.display.smooth_colours = true;
   RecordingCanvas canvas(Screen());
-  SectionSource source{project.amp, project.header, nullptr};
+  SectionSource source = survey.Source();
   DrawColourSection(canvas, source, plot);
   const IndexedImage image = canvas.OfKind(PrimitiveKind::Image)[0].image;
   ColourBar bar;
@@ -322,15 +309,13 @@ TEST(ColourSection, SmoothingAveragesTheLastThreeTraces) {
 }
 
 TEST(WellMarkers, WellsOnTheSectionGetTheirSymbolAndOverlay) {
-  TestSurvey survey(4, 30);
-  ProjectState project;
-  ScriptedPrompter prompter;
-  ASSERT_TRUE(OpenProject(project, survey.header_path, prompter));
+  OpenTestSurvey survey(4, 30);
+  ASSERT_TRUE(survey.project.amp.IsOpen());
   SectionPlot plot = InLinePlot(11);
   plot.wells = {{11, 110, 9, "W-1"}, {13, 110, 1, "far"}};
   plot.display.ovwellstick = true;
   RecordingCanvas canvas(Screen());
-  SectionSource source{project.amp, project.header, nullptr};
+  SectionSource source = survey.Source();
   SectionDrawResult result = DrawColourSection(canvas, source, plot);
   auto squares = canvas.OfKind(PrimitiveKind::Rectangle);
   bool symbol = false;
@@ -345,6 +330,35 @@ TEST(WellMarkers, WellsOnTheSectionGetTheirSymbolAndOverlay) {
     stick |= line.points[0].x == 88 && line.points[1].x == 88 &&
              line.points[0].y == result.layout.data.top && line.pen.colour == Rgb{0, 255, 0};
   EXPECT_TRUE(stick) << "well stick in the overlay colour (3, green)";
+}
+
+TEST(ArbitrarySection, LabelsLineAboveTraceUnderTheirRowHeadings) {
+  OpenTestSurvey survey(4, 30);
+  ASSERT_TRUE(survey.project.amp.IsOpen());
+  SectionPlot plot = InLinePlot();
+  plot.section.kind = SectionKind::Arbitrary;
+  plot.section.arb_name = "diagonal.arb";
+  for (int k = 0; k < 4; ++k)
+    plot.section.arb_entries.push_back((k * 30 + 5 * k) * survey.header.trace_bytes);
+  plot.display.lbl_inc = 2;
+  RecordingCanvas canvas(Screen());
+  SectionSource source = survey.Source();
+  EXPECT_EQ(DrawWiggleSection(canvas, source, plot).drawn, 4);
+  std::vector<std::pair<std::string, double>> labels;
+  for (const auto& t : canvas.OfKind(PrimitiveKind::Text))
+    labels.push_back({t.text, t.points[0].y});
+  auto y_of = [&](const std::string& text) {
+    for (const auto& [label, y] : labels)
+      if (label == text) return y;
+    return -1.0;
+  };
+  // List positions 0 and 2: (line 10, trace 100) and (line 12, trace 110).
+  EXPECT_GT(y_of("110"), y_of("12"));
+  EXPECT_EQ(y_of("105"), -1.0) << "position 1 carries no label";
+  EXPECT_EQ(y_of("Trace"), y_of("110"));
+  EXPECT_EQ(y_of("Line"), y_of("12"));
+  EXPECT_EQ(PrintDocumentName(plot.section, true), "Arb-Line Plot diagonal.arb");
+  EXPECT_EQ(PrintDocumentName(plot.section, false), "Trace Plot");
 }
 
 }  // namespace

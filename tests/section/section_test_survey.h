@@ -10,6 +10,7 @@
 #include "project/amp_file.h"
 #include "project/header_file.h"
 #include "project/project_state.h"
+#include "section/section_render.h"
 #include "support/test_support.h"
 
 namespace quarrix::testing {
@@ -62,6 +63,17 @@ struct TestSurvey {
             t >= null_from && t <= null_to ? 32700 : static_cast<std::int16_t>(EventTimeMs(l, t)));
     return grid;
   }
+};
+
+// The survey opened as a project, ready to draw from.
+struct OpenTestSurvey : TestSurvey {
+  ProjectState project;
+
+  explicit OpenTestSurvey(int lines = 4, int traces = 30) : TestSurvey(lines, traces) {
+    ScriptedPrompter prompter;
+    OpenProject(project, header_path, prompter);
+  }
+  SectionSource Source() { return {project.amp, project.header, nullptr}; }
 };
 
 }  // namespace quarrix::testing

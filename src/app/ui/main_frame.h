@@ -60,6 +60,7 @@ class MainFrame : public QMainWindow {
   void CommandSetupHeader();
   void CommandMonitor();
   void CommandDataLoading();
+  void CommandWell(bool open_existing);
   void CommandHelp();
   void CommandAbout();
 
