@@ -12,7 +12,6 @@
 #include <cerrno>
 
 #include "app/main_commands.h"
-#include "app/ui/centre_window.h"
 #include "app/ui/header_dialog.h"
 #include "app/ui/help_browser.h"
 #include "app/ui/monitor_dialog.h"
@@ -23,6 +22,7 @@
 #include "platform/paths.h"
 #include "platform/profile_file.h"
 #include "platform/text_util.h"
+#include "platform/ui/centre_window.h"
 #include "platform/ui/qt_progress.h"
 #include "platform/ui/qt_prompter.h"
 #include "project/header_file.h"

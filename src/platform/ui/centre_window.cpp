@@ -1,4 +1,4 @@
-#include "app/ui/centre_window.h"
+#include "platform/ui/centre_window.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,0 +1,76 @@
+#include "platform/ui/spreadsheet_grid.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+
+namespace quarrix {
+
+QString ColumnLetters(int column) {
+  QString letters;
+  for (int n = column; n > 0; n = (n - 1) / 26) letters.prepend(QChar('A' + (n - 1) % 26));
+  return letters;
+}
+
+int CellTextModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : source_.Rows();
+}
+
+int CellTextModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : source_.Columns();
+}
+
+QVariant CellTextModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
+  return QString::fromStdString(source_.CellText(index.row() + 1, index.column() + 1));
+}
+
+QVariant CellTextModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole) return {};
+  if (orientation == Qt::Vertical) return section + 1;
+  QString heading = QString::fromStdString(source_.Heading(section + 1));
+  return heading.isEmpty() ? ColumnLetters(section + 1) : heading;
+}
+
+void CellTextModel::Refresh() {
+  if (rowCount() > 0 && columnCount() > 0)
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+SpreadsheetGrid::SpreadsheetGrid(QWidget* parent) : QTableView(parent) {
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionBehavior(QAbstractItemView::SelectItems);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+}
+
+void SpreadsheetGrid::SetSource(const CellTextSource& source) {
+  CellTextModel* old = model_;
+  model_ = new CellTextModel(source, this);
+  setModel(model_);
+  delete old;
+}
+
+void SpreadsheetGrid::SetColumnWidthChars(int column, int characters) {
+  setColumnWidth(column - 1, fontMetrics().horizontalAdvance(QString(characters, '0')) + 8);
+}
+
+SheetCell SpreadsheetGrid::ActiveCell() const {
+  QModelIndex index = currentIndex();
+  if (!index.isValid()) return {};
+  return {index.row() + 1, index.column() + 1};
+}
+
+void SpreadsheetGrid::SetActiveCell(SheetCell cell) {
+  if (model_) setCurrentIndex(model_->index(cell.row - 1, cell.column - 1));
+}
+
+QString SpreadsheetGrid::CellText(int row, int column) const {
+  if (!model_) return {};
+  return model_->data(model_->index(row - 1, column - 1), Qt::DisplayRole).toString();
+}
+
+void SpreadsheetGrid::Refresh() {
+  if (model_) model_->Refresh();
+}
+
+}  // namespace quarrix

@@ -1,0 +1,68 @@
+#pragma once
+// The spreadsheet grid component: a table of text cells under column
+// headings, with an active cell, on Qt model/view. Any table whose cells read
+// as text sits under it through a CellTextSource; rows and columns are
+// numbered from 1 as the grid's users count them.
+#include <QAbstractTableModel>
+#include <QTableView>
+#include <string>
+
+namespace quarrix {
+
+class CellTextSource {
+ public:
+  virtual ~CellTextSource() = default;
+  virtual int Rows() const = 0;
+  virtual int Columns() const = 0;
+  // The heading above a column; "" shows the column's letters (A, B, ...).
+  virtual std::string Heading(int column) const { return ""; }
+  virtual std::string CellText(int row, int column) const = 0;
+};
+
+// "A" for column 1, ..., "Z", "AA", ...
+QString ColumnLetters(int column);
+
+// A Qt table model over a CellTextSource (read-only; the source tells it
+// when cells change through Refresh).
+class CellTextModel : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  explicit CellTextModel(const CellTextSource& source, QObject* parent = nullptr)
+      : QAbstractTableModel(parent), source_(source) {}
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  // Every cell may have changed.
+  void Refresh();
+
+ private:
+  const CellTextSource& source_;
+};
+
+struct SheetCell {
+  int row = 0, column = 0;  // 1-based; 0 when there is none
+  bool operator==(const SheetCell&) const = default;
+};
+
+class SpreadsheetGrid : public QTableView {
+  Q_OBJECT
+ public:
+  explicit SpreadsheetGrid(QWidget* parent = nullptr);
+
+  // Shows a source (which must outlive the grid or the next SetSource).
+  void SetSource(const CellTextSource& source);
+  // Width of a 1-based column in characters of the grid's font.
+  void SetColumnWidthChars(int column, int characters);
+  SheetCell ActiveCell() const;
+  void SetActiveCell(SheetCell cell);
+  QString CellText(int row, int column) const;
+  // Redraws after the source's cells changed.
+  void Refresh();
+
+ private:
+  CellTextModel* model_ = nullptr;
+};
+
+}  // namespace quarrix
