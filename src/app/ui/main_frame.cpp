@@ -45,6 +45,7 @@ MainFrame::MainFrame(Session& session, Prompter* prompter, QWidget* parent)
   std::string settings_path = SettingsFilePath();
   bool first_run = !FileExists(settings_path);
   ReadSetupSection(ProfileFile(settings_path), session_.settings);
+  session_.colour_sets = LoadColourSets(ColourSetsFilePath());
   if (first_run) {
     // On a first start the monitor settings follow the real screen.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -164,6 +165,7 @@ void MainFrame::Dispatch(int id) {
     case kClose: CommandClose(); break;
     case kSaveHeader: CommandSaveHeader(); break;
     case kExit: close(); break;
+    case kPrintSetup: PrinterSetup(this, printer_settings_); break;
     case kCreateAmpFile: CommandCreateAmpFile(); break;
     case kSetupHeader: CommandSetupHeader(); break;
     case kMonitor: CommandMonitor(); break;
@@ -336,6 +338,7 @@ void MainFrame::closeEvent(QCloseEvent* event) {
   ProfileFile profile(SettingsFilePath());
   WriteSetupSection(profile, session_.settings);
   profile.Save();
+  SaveColourSets(ColourSetsFilePath(), session_.colour_sets);
   event->accept();
 }
 

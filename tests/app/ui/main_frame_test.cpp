@@ -106,9 +106,15 @@ TEST_F(MainFrameTest, AnsweringNoToEndKeepsRunningAndWritesNothing) {
   EXPECT_EQ(prompter.last_text(), "End Quarrix3D?");
   EXPECT_EQ(prompter.messages().back().caption, "WARNING");
   EXPECT_FALSE(std::filesystem::exists(settings_file()));
+  EXPECT_FALSE(std::filesystem::exists(folder.File("quarrix/colorset.ini")));
   prompter.QueueAnswer(MessageAnswer::Yes);
+  session.colour_sets[3].SetName("Edited");
   EXPECT_TRUE(frame->close());
   EXPECT_TRUE(std::filesystem::exists(settings_file()));
+  EXPECT_EQ(std::filesystem::file_size(folder.File("quarrix/colorset.ini")), 2432u);
+  Session restarted;
+  MainFrame again(restarted, &prompter);
+  EXPECT_EQ(restarted.colour_sets[3].Name(), "Edited");
 }
 
 TEST_F(MainFrameTest, MissingLoaderGivesErrorTwo) {
