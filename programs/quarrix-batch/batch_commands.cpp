@@ -3,6 +3,8 @@
 #include "dxf/dxf_commands.h"
 #include "exchange/demo_culture.h"
 #include "exchange/exchange_commands.h"
+#include "fault/demo_fault.h"
+#include "fault/fault_commands.h"
 #include "horizon/demo_interpretation.h"
 #include "horizon/horizon_commands.h"
 #include "loader/demo_survey.h"
@@ -33,17 +35,17 @@ int RunAutopickWithGridding(const std::vector<std::string>& args, std::ostream& 
   return RunAutopickCommand(args, out, err, GridWithNaturalNeighbours);
 }
 
-// The demo survey's picked horizon and time slice, then its wells, well group
-// and DXF culture.
-int AddDemoExtras(const std::string& header_path, std::ostream& out, std::ostream& err) {
-  int status = AddDemoInterpretation(header_path, out, err);
-  return status != 0 ? status : AddDemoCulture(header_path, out, err);
+// The demo survey comes with a picked horizon and a time slice, then the
+// fault, at which the horizon is blanked, then wells, a well group and culture.
+int AddDemoHorizonAndFault(const std::string& header_path, std::ostream& out, std::ostream& err) {
+  if (int status = AddDemoInterpretation(header_path, out, err)) return status;
+  if (!AddDemoFault(header_path, out, err)) return 1;
+  return AddDemoCulture(header_path, out, err);
 }
 
-// The demo survey comes with a picked horizon, a time slice and culture.
 int RunDemoWithInterpretation(const std::vector<std::string>& args, std::ostream& out,
                               std::ostream& err) {
-  return RunDemoCommand(args, out, err, AddDemoExtras);
+  return RunDemoCommand(args, out, err, AddDemoHorizonAndFault);
 }
 
 }  // namespace
@@ -66,6 +68,7 @@ const std::vector<BatchCommandEntry>& BatchCommands() {
       {"arb", "write an arbitrary line", RunArbCommand},
       {"grid", "fill the holes of a grid file by natural-neighbour gridding", RunGridCommand},
       {"contour", "trace the contours of a grid file", RunContourCommand},
+      {"fault", "pick, interpolate, convert and import faults", RunFaultCommand},
 #ifdef QUARRIX_BATCH_QT
       {"plot-section", "draw a seismic section to an image, PDF, SVG or metafile",
        RunPlotSectionWithQt},

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "platform/paths.h"
+#include "platform/text_util.h"
 
 namespace quarrix {
 
@@ -14,7 +15,14 @@ std::string HorizonLocation::BaseName() const {
 }
 
 std::string HorizonLocation::Companion(const std::string& extension) const {
-  return JoinPath(project_folder, BaseName() + extension);
+  const std::string wanted = BaseName() + extension;
+  const std::string exact = JoinPath(project_folder, wanted);
+  if (FileExists(exact)) return exact;
+  // Projects made on Windows may hold "TOP.HOP" beside "Top.hor".
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(project_folder, ec))
+    if (EqualsIgnoreCase(entry.path().filename().string(), wanted)) return entry.path().string();
+  return exact;
 }
 
 HorizonLocation LocateHorizon(const std::string& project_folder, const std::string& name) {

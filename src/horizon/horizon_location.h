@@ -16,7 +16,9 @@ struct HorizonLocation {
 
   // The horizon's base name (file name without its extension).
   std::string BaseName() const;
-  // A file beside the project with the horizon's base name and an extension: ".hop", ".col"...
+  // A file in the project folder with the horizon's base name and an
+  // extension: ".hop", ".col"... An existing file whose name differs only in
+  // case is taken as it is on disk.
   std::string Companion(const std::string& extension) const;
 };
 

@@ -109,6 +109,10 @@ TEST(HorizonStore, RegistrationFileSitsInTheProjectFolderWhateverTheNameCarries)
   HorizonLocation location = LocateHorizon("/p/north", "sub/Top.HOR");
   EXPECT_EQ(location.path, "/p/north/sub/Top.HOR");
   EXPECT_EQ(location.Companion(".hop"), "/p/north/Top.hop");
+  // A registration written on Windows in upper case is found as it is.
+  TempFolder folder;
+  WriteFileBytes(folder.File("TOP.HOP"), "x");
+  EXPECT_EQ(LocateHorizon(folder.path(), "Top.hor").Companion(".hop"), folder.File("TOP.HOP"));
 }
 
 TEST(HorizonStore, OpenListKeepsTheFirst49Selected) {

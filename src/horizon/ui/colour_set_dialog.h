@@ -15,7 +15,7 @@ class Prompter;
 
 class ColourSetDialog : public QDialog {
   Q_OBJECT
-public:
+ public:
   ColourSetDialog(ColourSetRecord& set, bool amplitude_set, Prompter& prompter,
                   QWidget* parent = nullptr);
 
@@ -27,7 +27,7 @@ public:
   QLineEdit* name_edit() const { return name_; }
   void accept() override;
 
-private:
+ private:
   void ShowSlot(int slot);
 
   ColourSetRecord& set_;
