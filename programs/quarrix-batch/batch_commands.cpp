@@ -40,7 +40,7 @@ int RunAutopickWithGridding(const std::vector<std::string>& args, std::ostream& 
 int AddDemoHorizonAndFault(const std::string& header_path, std::ostream& out, std::ostream& err) {
   if (int status = AddDemoInterpretation(header_path, out, err)) return status;
   if (!AddDemoFault(header_path, out, err)) return 1;
-  return WriteDemoCulture(header_path, err) ? 0 : 1;
+  return AddDemoCulture(header_path, out, err);
 }
 
 int RunDemoWithInterpretation(const std::vector<std::string>& args, std::ostream& out,

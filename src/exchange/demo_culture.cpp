@@ -1,10 +1,7 @@
 #include "exchange/demo_culture.h"
 
-#include <sstream>
-
 #include "exchange/well_exchange.h"
 #include "exchange/well_file.h"
-#include "loader/demo_survey.h"
 #include "platform/atomic_file.h"
 #include "platform/paths.h"
 #include "platform/scripted_prompter.h"
@@ -107,12 +104,12 @@ std::string CultureDxf(const ProjectState& project) {
 
 }  // namespace
 
-bool WriteDemoCulture(const std::string& header_path, std::ostream& err) {
+int AddDemoCulture(const std::string& header_path, std::ostream& out, std::ostream& err) {
   ScriptedPrompter prompter;
   ProjectState project;
   if (!OpenProject(project, header_path, prompter) || !project.placement.HasXy()) {
     err << "demo: cannot open " << header_path << " with its X/Y file for the culture\n";
-    return false;
+    return 1;
   }
   const SurveyHeader& h = project.header;
   const std::string folder = DirectoryOf(header_path);
@@ -130,7 +127,7 @@ bool WriteDemoCulture(const std::string& header_path, std::ostream& err) {
     CalculateWellPosition(record, project, prompter);
     if (!WriteWellFile(JoinPath(folder, std::string(well.name) + ".wll"), record)) {
       err << "demo: cannot write the well " << well.name << '\n';
-      return false;
+      return 1;
     }
     group.push_back({well.name, "DEMO"});
   }
@@ -144,19 +141,12 @@ bool WriteDemoCulture(const std::string& header_path, std::ostream& err) {
       !WriteWellAttributesFile(JoinPath(folder, "demowells.wga"), attributes) ||
       !WriteFileAtomically(JoinPath(folder, "culture.dxf"), CultureDxf(project))) {
     err << "demo: cannot write the well group or the DXF culture\n";
-    return false;
+    return 1;
   }
-  return true;
-}
-
-int RunDemoWithCultureCommand(const std::vector<std::string>& args, std::ostream& out,
-                              std::ostream& err) {
-  std::ostringstream survey_out;
-  int status = RunDemoCommand(args, survey_out, err);
-  out << survey_out.str();
-  std::string header_path = Trim(survey_out.str());
-  if (status != 0 || !HasExtension(header_path, "hdr")) return status;
-  return WriteDemoCulture(header_path, err) ? 0 : 1;
+  for (const DemoWell& well : kWells)
+    out << JoinPath(folder, std::string(well.name) + ".wll") << '\n';
+  out << JoinPath(folder, "demowells.lgv") << '\n' << JoinPath(folder, "culture.dxf") << '\n';
+  return 0;
 }
 
 }  // namespace quarrix

@@ -119,9 +119,8 @@ int RunImportHorizonCommand(const std::vector<std::string>& args, std::ostream& 
   table.AssignRole(ColumnRole::Trace, columns[1]);
   table.AssignRole(ColumnRole::Z, columns[2]);
   if (columns[3] != 0) table.AssignRole(ColumnRole::Amp, columns[3]);
-  auto horizon =
-      SheetToHorizon(table, project.header,
-                     line.Has("--protect") ? kConvertedProtected : kConvertedSeed, prompter);
+  auto horizon = SheetToHorizon(table, project.header,
+                                line.Has("--protect") ? kRegProtected : kRegSeed, prompter);
   if (!horizon) return 1;
   if (line.Has("--grid")) GridConvertedHorizon(*horizon, progress, prompter);
   const std::string path = ProjectFileArgument(project, *line.Value("--out"));

@@ -1,13 +1,11 @@
 #include "exchange/horizon_conversion.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <memory>
 
 #include "exchange/sheet_rows.h"
 #include "exchange/single_float.h"
+#include "horizon/horizon_files.h"
 #include "map/gridding.h"
-#include "platform/atomic_file.h"
 #include "platform/numeric.h"
 #include "platform/paths.h"
 #include "platform/progress.h"
@@ -16,23 +14,6 @@
 
 namespace quarrix {
 namespace {
-
-// The style word of a new horizon: colour 12, pick type 1 (peak), previous-picks
-// colour 13, time colour scheme 1, amplitude scheme 0.
-constexpr std::uint32_t kNewHorizonStyle = 12u | (1u << 16) | (13u << 20) | (1u << 24);
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-bool WriteStyleWord(const std::string& path, std::uint32_t word) {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "r+b"));
-  if (!file) return false;
-  unsigned char bytes[4] = {static_cast<unsigned char>(word), static_cast<unsigned char>(word >> 8),
-                            static_cast<unsigned char>(word >> 16),
-                            static_cast<unsigned char>(word >> 24)};
-  return std::fwrite(bytes, 1, 4, file.get()) == 4;
-}
 
 bool NeedsRoles(const SheetTable& table, std::initializer_list<ColumnRole> roles,
                 const char* message, Prompter& prompter) {
@@ -76,7 +57,7 @@ std::optional<ConvertedHorizon> SheetToHorizon(const SheetTable& table, const Su
   ConvertedHorizon out;
   out.time = HorizonGrid(header.num_lines, header.traces_per_line);
   out.amplitude = HorizonGrid(header.num_lines, header.traces_per_line);
-  out.registration.assign(out.time.CellCount(), 0);
+  out.registration = PickRegistration(header.num_lines, header.traces_per_line);
   const int rows = table.UsedRows();
   for (int row = 1; row <= rows; ++row) {
     auto cell = SurveyCellOf(header, RowInteger(table, row, line_column),
@@ -85,8 +66,7 @@ std::optional<ConvertedHorizon> SheetToHorizon(const SheetTable& table, const Su
     out.time.At(cell->row, cell->column) = ZCell(table.Number(row, z_column));
     if (amp_column != 0)
       out.amplitude.At(cell->row, cell->column) = AmpCell(table.Number(row, amp_column));
-    out.registration[static_cast<std::size_t>(cell->row) * out.time.columns + cell->column] =
-        registration_value;
+    out.registration.At(cell->row, cell->column) = registration_value;
     ++out.cells;
   }
   return out;
@@ -98,20 +78,19 @@ void GridConvertedHorizon(ConvertedHorizon& horizon, Progress& progress, Prompte
   GridHorizonArea(horizon.time, whole, GridRegion(), GriddingOptions(), progress, prompter);
 }
 
-bool WriteGridFile(const std::string& path, const HorizonGrid& time, const HorizonGrid* amplitude) {
-  const bool new_horizon = !FileExists(path) && HasExtension(path, "hor");
-  if (!WriteHorizon(path, &time, amplitude)) return false;
-  return !new_horizon || WriteStyleWord(path, kNewHorizonStyle);
+bool WriteGridFile(const ProjectState& project, const std::string& path, const HorizonGrid& time,
+                   const HorizonGrid* amplitude) {
+  if (!FileExists(path) && HasExtension(path, "hor") &&
+      !CreateHorizonFile(LocateHorizon(DirectoryOf(project.header_path), path), project.header))
+    return false;
+  return WriteHorizon(path, &time, amplitude);
 }
 
 bool WriteConvertedHorizon(const std::string& path, const ProjectState& project,
                            const ConvertedHorizon& horizon) {
-  if (!WriteGridFile(path, horizon.time, &horizon.amplitude)) return false;
-  std::string name = FileNameOf(path);
-  name = name.substr(0, name.rfind('.'));
-  std::string registration(horizon.registration.begin(), horizon.registration.end());
-  return WriteFileAtomically(JoinPath(DirectoryOf(project.header_path), name + ".hop"),
-                             registration);
+  return WriteGridFile(project, path, horizon.time, &horizon.amplitude) &&
+         SavePickRegistration(LocateHorizon(DirectoryOf(project.header_path), path),
+                              horizon.registration);
 }
 
 bool ConvertSheetToHorizonFile(const SheetTable& table, const ProjectState& project, bool grid,
@@ -136,8 +115,8 @@ bool ConvertSheetToHorizonFile(const SheetTable& table, const ProjectState& proj
   if (!path) return false;
   bool protect = prompter.Message("Make Values non-editable", "Warning", MessageIcon::Question,
                                   MessageButtons::YesNo) == MessageAnswer::Yes;
-  auto horizon = SheetToHorizon(table, project.header,
-                                protect ? kConvertedProtected : kConvertedSeed, prompter);
+  auto horizon =
+      SheetToHorizon(table, project.header, protect ? kRegProtected : kRegSeed, prompter);
   if (!horizon) return false;
   if (grid) GridConvertedHorizon(*horizon, progress, prompter);
   if (!WriteConvertedHorizon(*path, project, *horizon)) {

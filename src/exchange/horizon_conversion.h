@@ -9,6 +9,7 @@
 
 #include "exchange/sheet_table.h"
 #include "horizon/horizon_grid.h"
+#include "horizon/pick_registration.h"
 #include "project/project_state.h"
 
 namespace quarrix {
@@ -16,14 +17,12 @@ namespace quarrix {
 class Progress;
 class Prompter;
 
-// Registration bytes of converted cells: 8 ("Make Values non-editable") or 1.
-inline constexpr std::uint8_t kConvertedProtected = 8;
-inline constexpr std::uint8_t kConvertedSeed = 1;
-
+// Converted cells are registered as protected seeds (kRegProtected, "Make
+// Values non-editable") or as seeds (kRegSeed).
 struct ConvertedHorizon {
   HorizonGrid time, amplitude;
-  std::vector<std::uint8_t> registration;  // one byte per cell, same order
-  std::int64_t cells = 0;                  // rows that landed on the grid
+  PickRegistration registration;
+  std::int64_t cells = 0;  // rows that landed on the grid
 };
 
 // Z or amplitude values as horizon cells: the import null becomes 32700, Z is
@@ -42,14 +41,16 @@ std::optional<ConvertedHorizon> SheetToHorizon(const SheetTable& table, const Su
 void GridConvertedHorizon(ConvertedHorizon& horizon, Progress& progress, Prompter& prompter);
 
 // Writes grids into a horizon-format file in place (the amplitude grid only
-// when given). A new ".hor" file gets the style word of a new horizon; other
-// kinds keep a zero header. The one place that writes the grids this
-// folder makes.
-bool WriteGridFile(const std::string& path, const HorizonGrid& time, const HorizonGrid* amplitude);
+// when given). A ".hor" file that does not exist yet is first created as a new
+// horizon (style word, null grids, registration and colour files); other
+// kinds keep a zero header. The one place that writes the grids this folder
+// makes.
+bool WriteGridFile(const ProjectState& project, const std::string& path, const HorizonGrid& time,
+                   const HorizonGrid* amplitude);
 
-// Writes a converted horizon: both grids into the file (a new file gets the
-// style word of a new horizon) and the registration as the ".hop" file of the
-// same base name in the project folder. False when a file cannot be written.
+// Writes a converted horizon: both grids through WriteGridFile and the
+// registration as the ".hop" file of the same base name in the project
+// folder. False when a file cannot be written.
 bool WriteConvertedHorizon(const std::string& path, const ProjectState& project,
                            const ConvertedHorizon& horizon);
 

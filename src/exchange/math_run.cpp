@@ -117,7 +117,7 @@ std::optional<std::string> RunMath(const MathRequest& request, ProjectState& pro
       break;
     case MathFunction::DepthFunction: result = GridTimeToDepth(h[0], *depth_function); break;
   }
-  if (!WriteGridFile(output, result, amplitude)) {
+  if (!WriteGridFile(project, output, result, amplitude)) {
     prompter.Tell("Cannot write the output file " + output, "Math");
     return std::nullopt;
   }

@@ -5,8 +5,7 @@ set -euo pipefail
 batch="$QUARRIX_BIN/quarrix-batch/quarrix-batch"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-"$batch" demo "$work" --lines 30 --traces 40 --samples 120 >"$work/demo.out" 2>/dev/null
-hdr=$(head -n 1 "$work/demo.out")
+hdr=$("$batch" demo "$work" --lines 30 --traces 40 --samples 400 2>/dev/null | sed -n 1p)
 folder=$(dirname "$hdr")
 for well in DEMO-1 DEMO-2 DEMO-3 DEMO-4; do
   "$batch" well show "$hdr" "$well.wll" --json | grep -q "\"name\":\"$well\"" || {

@@ -36,7 +36,7 @@ TEST(ConvertToHorizon, RowsLandOnTheirCellsWithCapsAndNulls) {
                                       {"1003", "2004", "", "9"},   // no Z
                                       {"1004", "2005", "-12.7", "40000"}});
   table.AssignRole(ColumnRole::Amp, 4);
-  auto h = SheetToHorizon(table, p.project.header, kConvertedProtected, p.prompter);
+  auto h = SheetToHorizon(table, p.project.header, kRegProtected, p.prompter);
   ASSERT_TRUE(h);
   EXPECT_EQ(h->cells, 4);
   EXPECT_EQ(h->time.At(0, 0), 1500);
@@ -47,8 +47,8 @@ TEST(ConvertToHorizon, RowsLandOnTheirCellsWithCapsAndNulls) {
   EXPECT_EQ(h->time.At(3, 4), -12);
   EXPECT_EQ(h->amplitude.At(3, 4), 32767);
   EXPECT_EQ(h->time.At(2, 3), HORIZON_NULL);
-  EXPECT_EQ(h->registration[0], 8);
-  EXPECT_EQ(h->registration[2 * 12 + 3], 0);
+  EXPECT_EQ(h->registration.bytes[0], 8);
+  EXPECT_EQ(h->registration.At(2, 3), 0);
 
   table.ClearRoles(3);
   EXPECT_FALSE(SheetToHorizon(table, p.project.header, 1, p.prompter));
