@@ -2,6 +2,7 @@
 
 #include "loader/demo_survey.h"
 #include "map/map_commands.h"
+#include "map/plot_map_command.h"
 #include "project/project_commands.h"
 #include "section/conditioning_commands.h"
 #include "section/plot_section_command.h"
@@ -24,8 +25,10 @@ const std::vector<BatchCommandEntry>& BatchCommands() {
 #ifdef QUARRIX_BATCH_QT
       {"plot-section", "draw a seismic section to an image, PDF, SVG or metafile",
        RunPlotSectionWithQt},
+      {"plot-map", "draw a horizon plot to an image, PDF, SVG or metafile", RunPlotMapWithQt},
 #else
       {"plot-section", "draw a seismic section to a metafile", RunPlotSectionCommand},
+      {"plot-map", "draw a horizon plot to a metafile", RunPlotMapCommand},
 #endif
   };
   return commands;
