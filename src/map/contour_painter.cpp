@@ -54,7 +54,9 @@ ContourPainter::ContourPainter(Canvas& canvas, std::vector<Rgb> level_colours,
 DrawOutcome ContourPainter::Polygon(const ContourPolygon& polygon) {
   std::vector<std::vector<Point>> paths;
   for (const ContourPath& path : polygon.paths) paths.push_back(ToPoints(path.points));
-  if (polygon.label_clip && !paths.empty()) label_clip_ = paths.front();
+  // Only a closed line can be an outline; one cut by the grid's edge is not.
+  if (polygon.label_clip && !paths.empty() && polygon.paths.front().closed)
+    label_clip_ = paths.front();
   if (polygon.fill) {
     std::vector<Point> all;
     std::vector<int> counts;

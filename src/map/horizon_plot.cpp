@@ -56,13 +56,51 @@ void DrawCellRaster(Canvas& canvas, const PlotTransform& transform, const Horizo
   }
 }
 
-// A grid bordered by one ring of the lowest value, so that every level's area
-// closes inside it and fills stop at the data's edge.
-HorizonGrid LowBordered(const HorizonGrid& grid) {
-  HorizonGrid out(grid.rows + 2, grid.columns + 2, -32768);
-  for (int r = 0; r < grid.rows; ++r)
-    std::copy(grid.Row(r), grid.Row(r) + grid.columns, out.Row(r + 1) + 1);
+// Every null cell given the value of a nearest picked cell (breadth first),
+// so that fills run whole up to the holes, which are cleared afterwards.
+HorizonGrid HolesFilledFromEdges(const HorizonGrid& grid) {
+  HorizonGrid out = grid;
+  std::vector<int> queue;
+  for (int i = 0; i < static_cast<int>(out.cells.size()); ++i)
+    if (out.cells[i] != HORIZON_NULL) queue.push_back(i);
+  for (std::size_t head = 0; head < queue.size(); ++head) {
+    const int i = queue[head], r = i / out.columns, c = i % out.columns;
+    const int neighbours[4][2] = {{r - 1, c}, {r + 1, c}, {r, c - 1}, {r, c + 1}};
+    for (const auto& [nr, nc] : neighbours) {
+      if (nr < 0 || nr >= out.rows || nc < 0 || nc >= out.columns) continue;
+      std::int16_t& cell = out.At(nr, nc);
+      if (cell != HORIZON_NULL) continue;
+      cell = out.cells[i];
+      queue.push_back(nr * out.columns + nc);
+    }
+  }
   return out;
+}
+
+// The same, extended by one ring that repeats the edge values and bordered by
+// a ring of the lowest value, so that every level's area closes outside the
+// data and fills cover the edge cells whole.
+HorizonGrid LowBordered(const HorizonGrid& grid) {
+  const HorizonGrid low = HolesFilledFromEdges(grid);
+  HorizonGrid out(grid.rows + 4, grid.columns + 4, -32768);
+  for (int r = -1; r <= grid.rows; ++r)
+    for (int c = -1; c <= grid.columns; ++c)
+      out.At(r + 2, c + 2) =
+          low.At(std::clamp(r, 0, grid.rows - 1), std::clamp(c, 0, grid.columns - 1));
+  return out;
+}
+
+// Quadrilaterals over cells (row and column ranges inclusive, relative to the
+// zoom window) in one colour.
+void FillCells(Canvas& canvas, const PlotTransform& transform, const MapZoom& zoom, double r0,
+               double r1, double c0, double c1, Rgb colour) {
+  canvas.SetPen({PenStyle::Null, 0, kBlack});
+  canvas.SetBrush({BrushStyle::Solid, colour});
+  r0 += zoom.first_row, r1 += zoom.first_row, c0 += zoom.first_column, c1 += zoom.first_column;
+  const Point quad[4] = {
+      transform.ToDevice(r0 - 0.5, c0 - 0.5), transform.ToDevice(r0 - 0.5, c1 + 0.5),
+      transform.ToDevice(r1 + 0.5, c1 + 0.5), transform.ToDevice(r1 + 0.5, c0 - 0.5)};
+  canvas.Polygon(quad, 4);
 }
 
 ContourOptions FrameOptions(const PlotTransform& transform, const MapZoom& zoom,
@@ -86,6 +124,7 @@ bool DrawContourPlot(Canvas& canvas, const PlotTransform& transform, const Horiz
                      const MapZoom& zoom, ColourBar& bar, const HorizonPlotSettings& settings,
                      Progress& progress, Prompter& prompter) {
   const std::vector<int> thresholds = Thresholds(bar);
+  const std::vector<int> ascending(thresholds.rbegin(), thresholds.rend());
   const int count = static_cast<int>(thresholds.size());
   const DeviceInfo device = canvas.Device();
   const int step = settings.decimate + 1;
@@ -97,30 +136,36 @@ bool DrawContourPlot(Canvas& canvas, const PlotTransform& transform, const Horiz
                          kLabelSpacingInches * device.ppi_x);
   if (settings.type == HorizonPlotType::Contour) {
     // Lowest level first, so that each higher area is painted over the lower.
-    std::vector<int> ascending(thresholds.rbegin(), thresholds.rend());
     std::vector<Rgb> level_colours;
     for (int i = 0; i < count; ++i) level_colours.push_back(bar.colours[count - 1 - i]);
     ContourPainter filler(canvas, level_colours, {}, {}, 1, 0);
+    // Values below the lowest level take the bar's last colour.
+    FillCells(canvas, transform, zoom, 0, grid.rows - 1, 0, grid.columns - 1, bar.colours[count]);
     const HorizonGrid bordered = LowBordered(thinned);
-    ContourOptions options = FrameOptions(transform, zoom, bordered, step, 1);
+    ContourOptions options = FrameOptions(transform, zoom, bordered, step, 2);
     if (DrawFilledContours(bordered, ascending, options, filler, progress, prompter) !=
         ContourError::None)
       return false;
-    // Holes count as high ground when tracing; on the plot they stay empty.
-    canvas.SetPen({PenStyle::Null, 0, kBlack});
-    canvas.SetBrush({BrushStyle::Solid, kWhite});
+    // The fills reach into the border and the holes: clear them.
     for (int r = 0; r < grid.rows; ++r)
-      for (int c = 0; c < grid.columns; ++c)
-        if (grid.At(r, c) == HORIZON_NULL) {
-          const double rr = zoom.first_row + r, cc = zoom.first_column + c;
-          const Point quad[4] = {
-              transform.ToDevice(rr - 0.5, cc - 0.5), transform.ToDevice(rr - 0.5, cc + 0.5),
-              transform.ToDevice(rr + 0.5, cc + 0.5), transform.ToDevice(rr + 0.5, cc - 0.5)};
-          canvas.Polygon(quad, 4);
-        }
+      for (int c = 0; c < grid.columns; ++c) {
+        if (grid.At(r, c) != HORIZON_NULL) continue;
+        int end = c;
+        while (end + 1 < grid.columns && grid.At(r, end + 1) == HORIZON_NULL) ++end;
+        FillCells(canvas, transform, zoom, r, r, c, end, kWhite);
+        c = end;
+      }
+    const double rows = grid.rows, columns = grid.columns, b = 2.0 * step;
+    FillCells(canvas, transform, zoom, -b, -1, -b, columns - 1 + b, kWhite);
+    FillCells(canvas, transform, zoom, rows, rows - 1 + b, -b, columns - 1 + b, kWhite);
+    FillCells(canvas, transform, zoom, 0, rows - 1, -b, -1, kWhite);
+    FillCells(canvas, transform, zoom, 0, rows - 1, columns, columns - 1 + b, kWhite);
   } else {
     ContourOptions options = FrameOptions(transform, zoom, thinned, step, 0);
-    DrawCellContours(thinned, thresholds, options, painter, progress);
+    // Cells with null corners are left out.
+    HorizonGrid low = thinned;
+    std::replace(low.cells.begin(), low.cells.end(), HORIZON_NULL, std::int16_t{-32768});
+    DrawCellContours(low, thresholds, options, painter, progress);
   }
   const bool any_class = std::any_of(settings.classes.begin(), settings.classes.end(),
                                      [](const ContourLineClass& k) { return k.every != 0; });
@@ -129,7 +174,9 @@ bool DrawContourPlot(Canvas& canvas, const PlotTransform& transform, const Horiz
   options.fill = false;
   options.classes = settings.classes;
   options.smoothing = settings.contour_curve;
-  return DrawFilledContours(thinned, thresholds, options, painter, progress, prompter) ==
+  // Lowest level first here too: its line, round nearly all the data, becomes
+  // the outline that labels must lie in.
+  return DrawFilledContours(thinned, ascending, options, painter, progress, prompter) ==
          ContourError::None;
 }
 

@@ -38,9 +38,14 @@ bool GridRange(const HorizonGrid& grid, int& low, int& high) {
 ColourBar StretchColourSet(const std::vector<Rgb>& anchors, int min_increment, int low, int high) {
   ColourBar bar;
   const int step = std::max(min_increment, 1);
-  int top = high / step * step, bottom = low / step * step;
-  if (top <= bottom) top = bottom + step;
-  int increment = std::max((top - bottom) / 120, step);
+  // An increment of about a 120th of the range in whole steps, and ends on
+  // whole increments inside the range (the bottom below it) so that every
+  // threshold is a multiple of the increment.
+  const int range = std::max(high / step * step - low / step * step, step);
+  const int increment = std::max((range / 120 + step - 1) / step * step, step);
+  int top = high / increment * increment, bottom = low / increment * increment;
+  if (top > high) top -= increment;
+  if (bottom > low) bottom -= increment;
   int count = std::clamp((top - bottom) / increment, 1, kColourBarSlots - 1);
   bar.count = static_cast<std::int16_t>(count);
   bar.max_value = static_cast<std::int16_t>(std::clamp(top, -32768, 32767));

@@ -38,10 +38,11 @@ class MapColourIndex {
 bool GridRange(const HorizonGrid& grid, int& low, int& high);
 
 // A colour bar from a colour set's anchor colours (empty slots left out)
-// stretched over low..high: the ends truncated to multiples of the set's
-// minimum increment, an increment of about range/120 but never below the
-// minimum increment, count = range / increment bands (1..127), and colours
-// interpolated linearly between consecutive anchors.
+// stretched over low..high: an increment of about range/120 in whole minimum
+// increments (at least one), the ends widened to whole increments so that
+// every threshold is a multiple of the increment, count = range / increment
+// bands (1..127), and colours interpolated linearly between consecutive
+// anchors.
 ColourBar StretchColourSet(const std::vector<Rgb>& anchors, int min_increment, int low, int high);
 
 }  // namespace quarrix

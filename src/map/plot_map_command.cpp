@@ -140,11 +140,11 @@ std::string ReadSettings(const CommandLine& line, HorizonPlotSettings& s, double
   return "";
 }
 
-// Contour line classes of a bar: thin lines at every band, heavier labelled
-// lines at every fifth.
+// Contour line classes of a bar: thin lines every fifth band, heavier
+// labelled lines every twenty-fifth.
 void DefaultLineClasses(const ColourBar& bar, HorizonPlotSettings& s) {
-  int every = bar.increment > 0 ? bar.increment : 0;
-  if (every == 0 || every > 32767 / 5) return;
+  const int every = bar.increment * (bar.count > 30 ? 5 : 1);
+  if (every <= 0 || every > 32767 / 5) return;
   s.classes[0] = {static_cast<std::int16_t>(every), false, 1, false, 0x404040};
   s.classes[2] = {static_cast<std::int16_t>(every * 5), true, 2, false, 0};
 }

@@ -42,15 +42,18 @@ TEST(MapColours, ValuesTakeTheirBandAndNullsAndBlanksTheirFixedColours) {
 
 TEST(MapColours, ColourSetsStretchOverTheGridRange) {
   ColourBar bar = StretchColourSet({{0, 0, 255}, {255, 0, 0}}, 4, 1001, 2203);
-  EXPECT_EQ(bar.max_value, 2200);
-  EXPECT_EQ(bar.min_value, 1000);
-  EXPECT_EQ(bar.increment, 10);
-  EXPECT_EQ(bar.count, 120);
-  EXPECT_EQ(bar.thresholds[0], 2200);
-  EXPECT_EQ(bar.thresholds[119], 1010);
+  // Increments in whole steps of 4 near a 120th of the range; ends on whole
+  // increments, so every threshold is a multiple of 12.
+  EXPECT_EQ(bar.increment, 12);
+  EXPECT_EQ(bar.max_value, 2196);
+  EXPECT_EQ(bar.min_value, 996);
+  EXPECT_EQ(bar.count, 100);
+  EXPECT_EQ(bar.thresholds[0], 2196);
+  EXPECT_EQ(bar.thresholds[99], 1008);
   EXPECT_EQ(bar.colours[0], (Rgb{0, 0, 255}));
-  EXPECT_EQ(bar.colours[120], (Rgb{255, 0, 0}));
-  EXPECT_EQ(bar.colours[60], (Rgb{128, 0, 128}));
+  EXPECT_EQ(bar.colours[100], (Rgb{255, 0, 0}));
+  EXPECT_EQ(bar.colours[50], (Rgb{128, 0, 128}));
+  EXPECT_EQ(StretchColourSet({{0, 0, 255}}, 10, -1001, -500).min_value, -1010);
   // A flat grid still gets one band.
   EXPECT_EQ(StretchColourSet({{1, 2, 3}}, 2000, 500, 500).count, 1);
 }
