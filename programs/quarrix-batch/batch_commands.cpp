@@ -1,6 +1,9 @@
 #include "batch_commands.h"
 
+#include "horizon/demo_interpretation.h"
+#include "horizon/horizon_commands.h"
 #include "loader/demo_survey.h"
+#include "map/gridding.h"
 #include "map/map_commands.h"
 #include "map/plot_map_command.h"
 #include "project/project_commands.h"
@@ -12,6 +15,29 @@
 #endif
 
 namespace quarrix {
+namespace {
+
+// Autopicking by gridding uses the map layer's natural-neighbour gridding.
+void GridWithNaturalNeighbours(HorizonGrid& time, const IndexArea& area, const GridRegion& region,
+                               Progress& progress, Prompter& prompter) {
+  GridRectangle rectangle{area.first_column, area.first_row,
+                          area.last_column - area.first_column + 1,
+                          area.last_row - area.first_row + 1};
+  GridHorizonArea(time, rectangle, region, GriddingOptions{}, progress, prompter);
+}
+
+int RunAutopickWithGridding(const std::vector<std::string>& args, std::ostream& out,
+                            std::ostream& err) {
+  return RunAutopickCommand(args, out, err, GridWithNaturalNeighbours);
+}
+
+// The demo survey comes with a picked horizon and a time slice.
+int RunDemoWithInterpretation(const std::vector<std::string>& args, std::ostream& out,
+                              std::ostream& err) {
+  return RunDemoCommand(args, out, err, AddDemoInterpretation);
+}
+
+}  // namespace
 
 const std::vector<BatchCommandEntry>& BatchCommands() {
   static const std::vector<BatchCommandEntry> commands = {
@@ -19,7 +45,16 @@ const std::vector<BatchCommandEntry>& BatchCommands() {
       {"xy", "write the X/Y file or convert positions", RunXyCommand},
       {"condition", "print one conditioned trace", RunConditionCommand},
       {"process", "condition every trace into a trace file", RunProcessCommand},
-      {"demo", "write and load the synthetic demo survey", RunDemoCommand},
+      {"demo", "write and load the synthetic demo survey", RunDemoWithInterpretation},
+      {"horizon", "create a horizon or describe one", RunHorizonCommand},
+      {"pick", "one picking gesture on a section", RunPickCommand},
+      {"snap", "move every pick to its event", RunSnapCommand},
+      {"autopick", "complete a horizon from its seeds", RunAutopickWithGridding},
+      {"clear-auto", "delete the autopicked cells of a horizon", RunClearAutoCommand},
+      {"erase", "delete the picks of a zoom window", RunEraseCommand},
+      {"slice", "write time slices", RunSliceCommand},
+      {"flatten", "write the flatten file of a horizon", RunFlattenCommand},
+      {"arb", "write an arbitrary line", RunArbCommand},
       {"grid", "fill the holes of a grid file by natural-neighbour gridding", RunGridCommand},
       {"contour", "trace the contours of a grid file", RunContourCommand},
 #ifdef QUARRIX_BATCH_QT

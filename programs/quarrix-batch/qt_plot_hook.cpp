@@ -9,28 +9,30 @@
 namespace quarrix {
 namespace {
 
-// Fonts need a GUI application; a batch run has no display to show on.
-void StartGuiApplication() {
+// Fonts need a GUI application, alive while the plot is drawn; a batch run
+// has no display to show on.
+template <typename Run>
+int WithGuiApplication(Run run) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "quarrix-batch";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication app(argc, argv);
+  int argc = 1;
+  char name[] = "quarrix-batch";
+  char* argv[] = {name, nullptr};
+  QGuiApplication app(argc, argv);
+  QtPlotWriter writer;
+  return run(writer);
 }
 
 }  // namespace
 
 int RunPlotSectionWithQt(const std::vector<std::string>& args, std::ostream& out,
                          std::ostream& err) {
-  StartGuiApplication();
-  QtPlotWriter writer;
-  return RunPlotSection(args, out, err, &writer);
+  return WithGuiApplication(
+      [&](QtPlotWriter& writer) { return RunPlotSection(args, out, err, &writer); });
 }
 
 int RunPlotMapWithQt(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  StartGuiApplication();
-  QtPlotWriter writer;
-  return RunPlotMap(args, out, err, &writer);
+  return WithGuiApplication(
+      [&](QtPlotWriter& writer) { return RunPlotMap(args, out, err, &writer); });
 }
 
 }  // namespace quarrix

@@ -37,7 +37,9 @@ const char kDemoHelp[] =
     "Writes a synthetic 3-D survey (layered reflectivity with a dome, a dipping\n"
     "normal fault, a channel and mild noise; 25 Hz zero-phase wavelet, 4 ms)\n"
     "as DIR/demo.sgy, loads it into the project DIR/demo/demo.hdr with its X/Y\n"
-    "file, and prints the header path. Default size: 240 x 260 traces, 3 s.\n";
+    "file, and prints the header path. Default size: 240 x 260 traces, 3 s.\n"
+    "The project also gains the horizon demo_top.hor (a trough picked on a few\n"
+    "lines, then autopicked over the survey) and the time slice 1000.slc.\n";
 
 // One reflecting interface of the layered model.
 struct Layer {
@@ -73,28 +75,44 @@ class DemoModel {
   DemoModel(const DemoSurveySize& size) : size_(size), layers_(MakeLayers(size.samples)) {}
 
   void Trace(int line_index, int trace_index, std::mt19937& random, std::vector<float>& out) {
-    double u = size_.traces > 1 ? trace_index / double(size_.traces - 1) : 0.0;
-    double v = size_.lines > 1 ? line_index / double(size_.lines - 1) : 0.0;
+    double u = U(trace_index), v = V(line_index);
     std::fill(out.begin(), out.end(), 0.0f);
+    std::vector<double> times = LayerTimes(line_index, trace_index);
+    for (std::size_t k = 0; k < layers_.size(); ++k) {
+      AddWavelet(times[k], layers_[k].coefficient, out);
+      if (k == 3) AddChannel(u, v, times[k], out);
+    }
+    std::normal_distribution<float> noise(0.0f, 0.04f);
+    for (float& s : out) s += noise(random);
+  }
+
+  // The time of every interface at a bin, shallowest first.
+  std::vector<double> LayerTimes(int line_index, int trace_index) const {
+    double u = U(trace_index), v = V(line_index);
     double du = u - 0.58, dv = v - 0.45;
     double dome = 160.0 * std::exp(-(du * du + dv * dv) / (2 * 0.16 * 0.16));
     double regional = 60.0 * u + 25.0 * v;  // gentle dip
     // A normal fault striking across the lines, dipping so that it moves
     // along u with depth; the hanging wall (beyond it) is thrown down.
     double fault_at_surface = 0.25 + 0.1 * v;
-    for (std::size_t k = 0; k < layers_.size(); ++k) {
-      const Layer& layer = layers_[k];
+    std::vector<double> times;
+    for (const Layer& layer : layers_) {
       double t = layer.time_ms + regional - dome * layer.dome_share;
       double fault_position = fault_at_surface + t / 4000.0;
       if (u > fault_position) t += 35.0 + 0.02 * t;
-      AddWavelet(t, layer.coefficient, out);
-      if (k == 3) AddChannel(u, v, t, out);
+      times.push_back(t);
     }
-    std::normal_distribution<float> noise(0.0f, 0.04f);
-    for (float& s : out) s += noise(random);
+    return times;
   }
 
  private:
+  double U(int trace_index) const {
+    return size_.traces > 1 ? trace_index / double(size_.traces - 1) : 0.0;
+  }
+  double V(int line_index) const {
+    return size_.lines > 1 ? line_index / double(size_.lines - 1) : 0.0;
+  }
+
   void AddWavelet(double t_ms, double amplitude, std::vector<float>& out) const {
     double centre = t_ms / kIntervalMs;
     int first = static_cast<int>(std::floor(centre)) - 12;
@@ -118,6 +136,11 @@ class DemoModel {
 };
 
 }  // namespace
+
+std::vector<double> DemoReflectorTimes(const DemoSurveySize& size, int line_index,
+                                       int trace_index) {
+  return DemoModel(size).LayerTimes(line_index, trace_index);
+}
 
 void DemoXy(int line_index, int trace_index, double& x, double& y) {
   double c = std::cos(kAzimuth), s = std::sin(kAzimuth);
@@ -171,6 +194,11 @@ bool WriteDemoSegy(const std::string& path, const DemoSurveySize& size) {
 }
 
 int RunDemoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  return RunDemoCommand(args, out, err, nullptr);
+}
+
+int RunDemoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   DemoFollowUp follow_up) {
   if (WantsCommandHelp(args)) {
     out << kDemoHelp;
     return 0;
@@ -242,7 +270,7 @@ int RunDemoCommand(const std::vector<std::string>& args, std::ostream& out, std:
     return 1;
   }
   out << outcome.header_path << '\n';
-  return 0;
+  return follow_up ? follow_up(outcome.header_path, out, err) : 0;
 }
 
 }  // namespace quarrix

@@ -20,8 +20,17 @@ bool WriteDemoSegy(const std::string& path, const DemoSurveySize& size);
 // World X/Y of a line and trace of the demo (metres, UTM-like, rotated grid).
 void DemoXy(int line_index, int trace_index, double& x, double& y);
 
+// The model's interface times (ms) at a bin, shallowest first: the true
+// times of the reflectors a picked horizon should follow.
+std::vector<double> DemoReflectorTimes(const DemoSurveySize& size, int line_index, int trace_index);
+
 // "quarrix-batch demo DIR [--lines N --traces N --samples N]": writes
 // DIR/demo.sgy, loads it into DIR/demo/demo.hdr and writes its X/Y file.
 int RunDemoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The same, then a further step on the loaded project (the interpretation the
+// demo gains), whose status becomes the command's.
+using DemoFollowUp = int (*)(const std::string& header_path, std::ostream& out, std::ostream& err);
+int RunDemoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   DemoFollowUp follow_up);
 
 }  // namespace quarrix

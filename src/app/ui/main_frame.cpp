@@ -164,6 +164,7 @@ void MainFrame::Dispatch(int id) {
     case kClose: CommandClose(); break;
     case kSaveHeader: CommandSaveHeader(); break;
     case kExit: close(); break;
+    case kPrintSetup: PrinterSetup(this, printer_settings_); break;
     case kCreateAmpFile: CommandCreateAmpFile(); break;
     case kSetupHeader: CommandSetupHeader(); break;
     case kMonitor: CommandMonitor(); break;

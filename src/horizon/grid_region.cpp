@@ -1,4 +1,4 @@
-#include "map/grid_region.h"
+#include "horizon/grid_region.h"
 
 namespace quarrix {
 

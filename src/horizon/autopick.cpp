@@ -1,0 +1,111 @@
+#include "horizon/autopick.h"
+
+#include "horizon/horizon_style.h"
+#include "platform/numeric.h"
+#include "platform/progress.h"
+#include "platform/prompter.h"
+
+namespace quarrix {
+namespace {
+
+// The snap pass ("Data Analysis"): every non-seed cell of the area moves to
+// its event or becomes a blank; each such trace is read once.
+void SnapPass(const PickEnvironment& env, HorizonWork& work, const IndexArea& area, int pick_type,
+              Progress& progress) {
+  const SurveyHeader& h = env.header;
+  TraceReader trace(env.amp, h, env.conditioner);
+  const PickSearchParams params = env.SearchParams(pick_type);
+  progress.SetLabel("Data Analysis");
+  progress.SetRange(0, area.last_row - area.first_row + 1);
+  for (int i = area.first_row; i <= area.last_row; ++i) {
+    progress.SetPosition(i - area.first_row + 1);
+    for (int j = area.first_column; j <= area.last_column; ++j) {
+      if (work.registration.IsSeed(i, j) || !env.InRegion(i, j)) continue;
+      if (!trace.Read(i, j)) break;
+      std::int16_t t = work.time.At(i, j);
+      int r = t == HORIZON_NULL ? 0 : PickSearch(trace.samples(), t - h.start_time, params);
+      if (r >= 0) StorePick(work, i, j, r, trace, h, RegistrationRule::Analysed, false);
+    }
+    if (progress.Cancelled()) break;
+  }
+}
+
+}  // namespace
+
+void InterpolateRun(int first, int last, const std::function<std::int16_t&(int)>& cell,
+                    const std::function<bool(int)>& is_seed) {
+  auto fill = [&](int from, int to, double start, double slope) {
+    for (int k = from; k <= to; ++k)
+      if (!is_seed(k)) cell(k) = Trunc16(start + (k - from) * slope);
+  };
+  int prev_value = 0, prev_index = first;
+  for (int k = first; k <= last; ++k) {
+    if (!is_seed(k)) continue;
+    const int v = cell(k);
+    if (prev_value == 0) {
+      fill(first, k - 1, v, 0.0);
+    } else {
+      double slope = 0.0;
+      if (prev_value == HORIZON_NULL)
+        prev_value = v;
+      else if (v != HORIZON_NULL)
+        slope = static_cast<double>(v - prev_value) / static_cast<double>(k - prev_index);
+      fill(prev_index, k - 1, prev_value, slope);
+    }
+    prev_value = v;
+    prev_index = k;
+  }
+  if (prev_value != 0) fill(prev_index, last, prev_value, 0.0);
+}
+
+AutopickOutcome Autopick(const PickEnvironment& env, const AutopickRequest& request,
+                         Progress& progress) {
+  HorizonStyle style;
+  if (!UpdateHorizonStyle(env.horizon.path, [&](HorizonStyle& s) {
+        s.pick_type &= 7;
+        style = s;
+      }))
+    return AutopickOutcome::Failed;
+  HorizonWork work;
+  switch (LoadHorizonWork(env, work)) {
+    case WorkLoad::NoRegistration: return AutopickOutcome::NoRegistration;
+    case WorkLoad::CannotRead: return AutopickOutcome::Failed;
+    case WorkLoad::Loaded: break;
+  }
+  const IndexArea area = ZoomIndexArea(env.header, env.zoom);
+  AutopickMode mode = env.region.Empty() ? request.mode : AutopickMode::FromGridding;
+  if (area.Empty()) {
+    // Nothing to fill.
+  } else if (mode == AutopickMode::FromGridding) {
+    progress.SetLabel("Start Gridding");
+    if (request.gridder) request.gridder(work.time, area, env.region, progress, env.prompter);
+  } else {
+    const bool across_lines = mode == AutopickMode::FromInlineSeeds;
+    progress.SetLabel("Start Data Interpolation");
+    const int runs = across_lines ? area.last_column - area.first_column + 1
+                                  : area.last_row - area.first_row + 1;
+    progress.SetRange(0, runs);
+    for (int n = 0; n < runs; ++n) {
+      progress.SetPosition(n + 1);
+      if (across_lines) {
+        const int j = area.first_column + n;
+        InterpolateRun(
+            area.first_row, area.last_row,
+            [&](int i) -> std::int16_t& { return work.time.At(i, j); },
+            [&](int i) { return work.registration.IsSeed(i, j); });
+      } else {
+        const int i = area.first_row + n;
+        InterpolateRun(
+            area.first_column, area.last_column,
+            [&](int j) -> std::int16_t& { return work.time.At(i, j); },
+            [&](int j) { return work.registration.IsSeed(i, j); });
+      }
+    }
+  }
+  if (request.snap && !area.Empty()) SnapPass(env, work, area, style.pick_type, progress);
+  if (!SaveHorizonWork(env, work)) return AutopickOutcome::Failed;
+  progress.SetLabel("Autopick Finished");
+  return AutopickOutcome::Finished;
+}
+
+}  // namespace quarrix

@@ -1,0 +1,213 @@
+#include "horizon/horizon_commands.h"
+
+#include <map>
+#include <ostream>
+
+#include "horizon/batch_setup.h"
+#include "horizon/horizon_files.h"
+#include "horizon/horizon_style.h"
+#include "horizon/pick_line.h"
+#include "horizon/pick_settings.h"
+#include "platform/atomic_file.h"
+#include "platform/json_writer.h"
+#include "platform/paths.h"
+#include "platform/text_util.h"
+
+namespace quarrix {
+namespace {
+
+const char kHorizonHelp[] =
+    "usage: quarrix-batch horizon create PROJECT.hdr NAME.hor\n"
+    "       quarrix-batch horizon info PROJECT.hdr NAME.hor [--json]\n"
+    "\n"
+    "create  makes an empty horizon (both grids null, peak picking) with its\n"
+    "        pick registration (.hop) and colour files (.col, .aco).\n"
+    "info    prints the style fields, the number of picked cells, their time\n"
+    "        range and the registration counts by value.\n"
+    "Horizon names are relative to the project folder.\n";
+
+const char kPickHelp[] =
+    "usage: quarrix-batch pick PROJECT.hdr NAME.hor (--line N | --xline N)\n"
+    "         --from POS:MS [--to POS:MS] [--style entire|rubber]\n"
+    "         [--direction both|right|left] [--type TYPE] [--erase] [--window MS]\n"
+    "\n"
+    "One gesture on a section: a click (no --to, or --to at the same position)\n"
+    "tracks the event along the whole line in entire style; a drag picks the\n"
+    "positions between its ends. POS is a trace number on an in-line (--line)\n"
+    "and a line number on a cross-line (--xline); MS is the time in ms.\n"
+    "TYPE: peak trough cursor zero-peak-up zero-peak-down zero-trough-up\n"
+    "zero-trough-down. --type and --erase rewrite the horizon's pick type and\n"
+    "--window the pick window of pickedit.ini before the gesture.\n";
+
+const std::map<std::string, int> kPickTypes = {{"peak", kPickPeak},
+                                               {"trough", kPickTrough},
+                                               {"cursor", kPickAtCursor},
+                                               {"zero-peak-up", kPickZeroAbovePeak},
+                                               {"zero-peak-down", kPickZeroBelowPeak},
+                                               {"zero-trough-up", kPickZeroAboveTrough},
+                                               {"zero-trough-down", kPickZeroBelowTrough}};
+
+void PrintInfo(const HorizonLocation& horizon, const SurveyHeader& header, bool json,
+               std::ostream& out) {
+  HorizonStyle style = ReadHorizonStyle(horizon.path).value_or(HorizonStyle{});
+  HorizonGrid time(header.num_lines, header.traces_per_line);
+  ReadHorizon(horizon.path, &time, nullptr);
+  long long picked = 0;
+  int low = HORIZON_NULL, high = -32768;
+  for (std::int16_t t : time.cells)
+    if (t != HORIZON_NULL) {
+      ++picked;
+      low = std::min<int>(low, t);
+      high = std::max<int>(high, t);
+    }
+  std::map<int, long long> registration;
+  std::string bytes;
+  if (ReadWholeFile(horizon.Companion(".hop"), bytes))
+    for (char b : bytes) ++registration[static_cast<std::uint8_t>(b)];
+  const std::pair<const char*, int> fields[] = {
+      {"colour_index", style.colour_index},
+      {"pick_type", style.pick_type},
+      {"previous_colour_index", style.previous_colour_index},
+      {"time_colour_scheme", style.time_colour_scheme},
+      {"amplitude_colour_scheme", style.amplitude_colour_scheme}};
+  if (json) {
+    JsonWriter w(out);
+    w.BeginObject();
+    for (const auto& [name, value] : fields) w.Key(name).Int(value);
+    w.Key("picked_cells").Int(picked);
+    w.Key("min_time");
+    picked ? w.Int(low) : w.Null();
+    w.Key("max_time");
+    picked ? w.Int(high) : w.Null();
+    w.Key("registration").BeginObject();
+    for (const auto& [value, count] : registration) w.Key(std::to_string(value)).Int(count);
+    w.EndObject().EndObject();
+    out << '\n';
+    return;
+  }
+  for (const auto& [name, value] : fields) out << name << ' ' << value << '\n';
+  out << "picked_cells " << picked << '\n';
+  if (picked) out << "time_range " << low << ' ' << high << '\n';
+  for (const auto& [value, count] : registration)
+    out << "registration " << value << ' ' << count << '\n';
+}
+
+}  // namespace
+
+int RunHorizonCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty() || WantsHorizonHelp(args)) {
+    (args.empty() ? err : out) << kHorizonHelp;
+    return args.empty() ? 2 : 0;
+  }
+  CommandLine line(args, {}, {"--json"});
+  const auto& pos = line.positionals();
+  if (!line.error().empty()) return Usage(err, "horizon", line.error(), kHorizonHelp);
+  if (pos.size() != 3 || (pos[0] != "create" && pos[0] != "info"))
+    return Usage(err, "horizon", "give create or info, PROJECT.hdr and NAME.hor", kHorizonHelp);
+  auto batch = OpenBatchProject(pos[1], false, "horizon", err);
+  if (!batch) return 1;
+  HorizonLocation horizon = LocateHorizon(batch->folder, pos[2]);
+  if (pos[0] == "create") {
+    if (!CreateHorizonFile(horizon, batch->project.header)) {
+      err << "horizon: cannot create " << horizon.path << '\n';
+      return 1;
+    }
+    out << horizon.path << '\n';
+    return 0;
+  }
+  if (!FileExists(horizon.path)) {
+    err << "horizon: no horizon file " << horizon.path << '\n';
+    return 1;
+  }
+  PrintInfo(horizon, batch->project.header, line.Has("--json"), out);
+  return 0;
+}
+
+int RunPickCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty() || WantsHorizonHelp(args)) {
+    (args.empty() ? err : out) << kPickHelp;
+    return args.empty() ? 2 : 0;
+  }
+  CommandLine line(
+      args, {"--line", "--xline", "--from", "--to", "--style", "--direction", "--type", "--window"},
+      {"--erase"});
+  if (!line.error().empty()) return Usage(err, "pick", line.error(), kPickHelp);
+  if (line.positionals().size() != 2)
+    return Usage(err, "pick", "give PROJECT.hdr and NAME.hor", kPickHelp);
+  if (line.Has("--line") == line.Has("--xline"))
+    return Usage(err, "pick", "give one of --line and --xline", kPickHelp);
+  auto from = line.Value("--from") ? ParseWholePair(*line.Value("--from"), ':') : std::nullopt;
+  auto to = line.Value("--to") ? ParseWholePair(*line.Value("--to"), ':') : from;
+  if (!from || !to) return Usage(err, "pick", "--from and --to take POS:MS", kPickHelp);
+  std::optional<int> type;
+  if (auto text = line.Value("--type")) {
+    auto found = kPickTypes.find(*text);
+    if (found == kPickTypes.end()) return Usage(err, "pick", "unknown --type " + *text, kPickHelp);
+    type = found->second;
+  }
+  int window = -1;
+  if (auto problem = ReadIntOption(line, "--window", 0, 100, window); !problem.empty())
+    return Usage(err, "pick", problem, kPickHelp);
+  std::string style = line.Value("--style").value_or("");
+  std::string direction = line.Value("--direction").value_or("both");
+  if (!style.empty() && style != "entire" && style != "rubber")
+    return Usage(err, "pick", "--style is entire or rubber", kPickHelp);
+  if (direction != "both" && direction != "right" && direction != "left")
+    return Usage(err, "pick", "--direction is both, right or left", kPickHelp);
+
+  auto batch = OpenBatchProject(line.positionals()[0], true, "pick", err);
+  if (!batch) return 1;
+  const SurveyHeader& h = batch->project.header;
+  const bool inline_section = line.Has("--line");
+  auto number = ParseWholeInt(*line.Value(inline_section ? "--line" : "--xline"));
+  int index = number ? (inline_section ? h.LineIndex(static_cast<int>(*number))
+                                       : h.TraceIndex(static_cast<int>(*number)))
+                     : -1;
+  if (index < 0 || index >= (inline_section ? h.num_lines : h.traces_per_line))
+    return Usage(err, "pick", "the line or cross-line is not in the survey", kPickHelp);
+
+  PickSettings settings = LoadPickSettings(batch->folder, h);
+  if (window >= 0) {
+    settings.pick_window_ms = window;
+    if (!SavePickSettings(batch->folder, settings)) err << "pick: cannot save pickedit.ini\n";
+  }
+  PickEnvironment env = batch->Environment(line.positionals()[1], settings.pick_window_ms);
+  if (!FileExists(env.horizon.path)) {
+    err << "pick: no horizon file " << env.horizon.path << '\n';
+    return 1;
+  }
+  if (type || line.Has("--erase"))
+    UpdateHorizonStyle(env.horizon.path, [&](HorizonStyle& s) {
+      if (type) s.pick_type = *type;  // choosing a type clears the erase flag
+      if (line.Has("--erase")) s.pick_type |= kPickErase;
+    });
+
+  PickGesture gesture;
+  gesture.start_position = from->first;
+  gesture.start_time = from->second;
+  gesture.end_position = to->first;
+  gesture.end_time = to->second;
+  gesture.pick_style = style.empty()       ? settings.pick_style
+                       : style == "rubber" ? kPickStyleRubberBand
+                                           : kPickStyleEntireLine;
+  gesture.direction = direction == "right"  ? TrackDirection::Right
+                      : direction == "left" ? TrackDirection::Left
+                                            : TrackDirection::Both;
+  gesture.left_to_right = settings.plot_direction != 0;
+  PickSection section = inline_section ? InlineSection(h, index) : CrosslineSection(h, index);
+  switch (PickLine(env, section, gesture)) {
+    case PickOutcome::Picked: break;
+    case PickOutcome::OutsideZoom:
+      err << "pick: the section is outside the zoom window\n";
+      return 1;
+    default: return 1;
+  }
+  HorizonGrid time(h.num_lines, h.traces_per_line);
+  ReadHorizon(env.horizon.path, &time, nullptr);
+  int picked = 0;
+  for (const GridBin& bin : section.bins) picked += time.At(bin.row, bin.column) != HORIZON_NULL;
+  out << FormatText("%d of %d cells of the section picked\n", picked, section.count());
+  return 0;
+}
+
+}  // namespace quarrix

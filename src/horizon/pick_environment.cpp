@@ -1,0 +1,89 @@
+#include "horizon/pick_environment.h"
+
+#include "horizon/horizon_files.h"
+#include "platform/numeric.h"
+#include "platform/prompter.h"
+
+namespace quarrix {
+
+TraceReader::TraceReader(AmpFile& amp, const SurveyHeader& header, TraceConditioner* conditioner)
+    : amp_(amp),
+      header_(header),
+      conditioner_(conditioner),
+      samples_(static_cast<std::size_t>(std::max(header.num_samples, 0)), 0) {}
+
+bool TraceReader::Read(int row, int column) {
+  return ReadTrace(amp_, header_, samples_.data(), row, column,
+                   static_cast<int>(samples_.size() * 2), conditioner_) == 0;
+}
+
+std::int16_t TraceReader::SampleAtMs(int relative_ms) const {
+  if (!(header_.sample_rate > 0.0)) return HORIZON_NULL;
+  int k = Trunc32(relative_ms / header_.sample_rate);
+  if (k < 0 || k >= static_cast<int>(samples_.size())) return HORIZON_NULL;
+  return samples_[static_cast<std::size_t>(k)];
+}
+
+namespace {
+
+bool TellWriteFailure(const PickEnvironment& env) {
+  env.prompter.Tell("Cannot write the horizon file " + env.horizon.path, "Error",
+                    MessageIcon::Error);
+  return false;
+}
+
+}  // namespace
+
+WorkLoad LoadHorizonWork(const PickEnvironment& env, HorizonWork& work) {
+  auto registration = LoadPickRegistration(env.horizon, env.header, env.prompter);
+  if (!registration) {
+    env.prompter.Tell(kPickRegistrationFailed, "", MessageIcon::Warning);
+    return WorkLoad::NoRegistration;
+  }
+  work.registration = std::move(*registration);
+  work.time = HorizonGrid(env.header.num_lines, env.header.traces_per_line);
+  work.amplitude = HorizonGrid(env.header.num_lines, env.header.traces_per_line);
+  if (ReadHorizon(env.horizon.path, &work.time, &work.amplitude) == HorizonReadResult::CannotOpen) {
+    env.prompter.Tell("Cannot open the horizon file " + env.horizon.path, "Error",
+                      MessageIcon::Error);
+    return WorkLoad::CannotRead;
+  }
+  return WorkLoad::Loaded;
+}
+
+bool SaveHorizonWork(const PickEnvironment& env, const HorizonWork& work) {
+  if (!WriteHorizon(env.horizon.path, &work.time, &work.amplitude) ||
+      !SavePickRegistration(env.horizon, work.registration))
+    return TellWriteFailure(env);
+  return true;
+}
+
+bool SaveHorizonCells(const PickEnvironment& env, const HorizonWork& work,
+                      const std::vector<HorizonCell>& cells) {
+  if (!WriteHorizonCells(env.horizon.path, env.header, cells) ||
+      !SavePickRegistration(env.horizon, work.registration))
+    return TellWriteFailure(env);
+  return true;
+}
+
+void StorePick(HorizonWork& work, int row, int column, int r, const TraceReader& trace,
+               const SurveyHeader& header, RegistrationRule rule, bool erase) {
+  std::int16_t& time = work.time.At(row, column);
+  std::int16_t& amplitude = work.amplitude.At(row, column);
+  std::uint8_t& reg = work.registration.At(row, column);
+  if (r > 0) {
+    time = Trunc16(static_cast<double>(r) + header.start_time);
+    amplitude = trace.SampleAtMs(r);
+    if (rule == RegistrationRule::Seed) reg = kRegSeed;
+    if (rule == RegistrationRule::Analysed) reg = kRegNone;
+  } else {
+    time = amplitude = HORIZON_NULL;
+    if (rule != RegistrationRule::Unchanged) reg = kRegBlanked;
+  }
+  if (erase && rule == RegistrationRule::Seed) {
+    time = amplitude = HORIZON_NULL;
+    reg = kRegNone;
+  }
+}
+
+}  // namespace quarrix

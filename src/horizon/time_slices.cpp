@@ -1,0 +1,91 @@
+#include "horizon/time_slices.h"
+
+#include <algorithm>
+
+#include "platform/numeric.h"
+#include "platform/paths.h"
+#include "platform/progress.h"
+#include "platform/prompter.h"
+#include "platform/text_util.h"
+
+namespace quarrix {
+namespace {
+
+// Slice grids held at once: at most this many cells in all (256 MiB).
+constexpr std::size_t kMaxGroupCells = std::size_t{128} << 20;
+
+// Fills one group of slices, line by line; false when cancelled.
+bool FillGroup(const SurveyHeader& h, AmpFile& amp, TraceConditioner* conditioner,
+               const std::vector<int>& sample_of_slice, const HorizonGrid* shift,
+               std::vector<HorizonGrid>& grids, Progress& progress) {
+  std::vector<std::int16_t> trace(static_cast<std::size_t>(h.num_samples), 0);
+  progress.SetRange(0, h.num_lines);
+  for (int i = 0; i < h.num_lines; ++i) {
+    progress.SetPosition(i + 1);
+    for (int j = 0; j < h.traces_per_line; ++j) {
+      ReadTrace(amp, h, trace.data(), i, j, h.num_samples * 2, conditioner);
+      const int s = shift ? Trunc32(shift->At(i, j) / h.sample_rate) : 0;
+      for (std::size_t n = 0; n < grids.size(); ++n) {
+        const long long k = static_cast<long long>(sample_of_slice[n]) - s;
+        grids[n].At(i, j) =
+            k >= 0 && k < h.num_samples ? trace[static_cast<std::size_t>(k)] : HORIZON_NULL;
+      }
+    }
+    if (progress.Cancelled()) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string SliceFileName(int time_ms, bool flattened) {
+  return FormatText(flattened ? "%04dflt.slc" : "%04d.slc", time_ms);
+}
+
+std::vector<int> SliceTimes(const SliceRequest& r) {
+  std::vector<int> times;
+  if (r.increment_ms <= 0) return {r.start_ms};
+  for (long long t = r.start_ms; t <= r.end_ms; t += r.increment_ms)
+    times.push_back(static_cast<int>(t));
+  return times;
+}
+
+SliceRun GenerateTimeSlices(const SurveyHeader& h, AmpFile& amp, TraceConditioner* conditioner,
+                            const std::string& project_folder, const SliceRequest& request,
+                            Progress& progress, Prompter& prompter) {
+  SliceRun run;
+  const bool flattened = request.flatten && request.flatten->on &&
+                         request.flatten->shift.rows == h.num_lines &&
+                         request.flatten->shift.columns == h.traces_per_line;
+  const HorizonGrid* shift = flattened ? &request.flatten->shift : nullptr;
+  const std::vector<int> times = SliceTimes(request);
+  const std::size_t cells =
+      std::max<std::size_t>(static_cast<std::size_t>(h.num_lines) * h.traces_per_line, 1);
+  const std::size_t group_size = std::max<std::size_t>(kMaxGroupCells / cells, 1);
+  for (std::size_t first = 0; first < times.size() && !run.cancelled; first += group_size) {
+    const std::size_t count = std::min(group_size, times.size() - first);
+    std::vector<int> sample_of_slice;
+    std::vector<HorizonGrid> grids;
+    for (std::size_t n = 0; n < count; ++n) {
+      sample_of_slice.push_back(Trunc32((times[first + n] - h.start_time) / h.sample_rate));
+      grids.emplace_back(h.num_lines, h.traces_per_line);
+    }
+    progress.SetLabel(SliceFileName(times[first], false));
+    if (!FillGroup(h, amp, conditioner, sample_of_slice, shift, grids, progress)) {
+      run.cancelled = true;
+      break;
+    }
+    for (std::size_t n = 0; n < count; ++n) {
+      std::string path = JoinPath(project_folder, SliceFileName(times[first + n], flattened));
+      if (!WriteHorizon(path, &grids[n], nullptr)) {
+        prompter.Tell("Cannot write the time slice " + path, "Time Slice", MessageIcon::Error);
+        return run;
+      }
+      run.written.push_back(path);
+    }
+  }
+  prompter.Tell("Generate Time Slice Finished", "Time Slice", MessageIcon::Information);
+  return run;
+}
+
+}  // namespace quarrix
