@@ -264,19 +264,8 @@ void DrawOverlays(Canvas& canvas, const PlotTransform& transform,
   for (const WellGroupPost& group : data.wells)
     DrawWells(canvas, place, group, settings.well_options);
   if (!settings.plot_dxf || data.culture.empty() || !place.world) return;
-  // The world window: the zoom window's corners widened by the margin.
-  WorldWindow window{1e300, 1e300, -1e300, -1e300};
-  const SurveyHeader& h = *data.header;
-  for (int row : {data.zoom.first_row, data.zoom.last_row})
-    for (int column : {data.zoom.first_column, data.zoom.last_column}) {
-      double x, y;
-      WorldOfOffsets(h, *data.placement, row * h.line_increment, column * h.trace_increment, x, y);
-      window = {std::min(window.min_x, x), std::min(window.min_y, y), std::max(window.max_x, x),
-                std::max(window.max_y, y)};
-    }
-  const double margin = settings.dxf_margin_feet;
-  window = {window.min_x - margin, window.min_y - margin, window.max_x + margin,
-            window.max_y + margin};
+  const WorldWindow window =
+      ZoomWorldWindow(*data.header, *data.placement, data.zoom, settings.dxf_margin_feet);
   for (const CultureDrawing& culture : data.culture)
     DrawCulture(canvas, place, culture, settings.culture, window, transform.DataRect(),
                 transform.UnitsPerFootX());

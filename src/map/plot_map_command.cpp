@@ -10,12 +10,12 @@
 #include "map/plot_map_inputs.h"
 #include "platform/atomic_file.h"
 #include "platform/command_line.h"
+#include "platform/paths.h"
 #include "platform/plot_output.h"
 #include "platform/progress.h"
 #include "platform/terminal_prompter.h"
 #include "platform/text_util.h"
 #include "project/xy_geometry.h"
-#include "section/section_inputs.h"
 
 namespace quarrix {
 namespace {
@@ -69,13 +69,6 @@ std::string Now(const char* format) {
   char text[64];
   std::strftime(text, sizeof text, format, &local);
   return text;
-}
-
-bool HasExtension(const std::string& path, const char* extension) {
-  std::string ext = std::filesystem::path(path).extension().string();
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return std::tolower(c); });
-  return ext == extension;
 }
 
 // Options that shape the plot, checked; "" when all are sound.
@@ -157,7 +150,7 @@ std::string ReadOverlays(const CommandLine& line, const SurveyHeader& header,
   WellGroupPost single;
   single.style = map_style;
   for (const std::string& path : ListOption(line, "--wells")) {
-    if (HasExtension(path, ".lgv")) {
+    if (HasExtension(path, "lgv")) {
       if (!readers.well_group) return "well groups (.lgv) cannot be read by this program";
       WellGroupPost group;
       group.style = map_style;
@@ -253,21 +246,19 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     DecodeGridCells(std::string_view(loaded.bytes).substr(offset), grid);
   }
-  std::string base = header_path;
-  base = base.substr(0, base.size() - std::filesystem::path(base).extension().string().size());
-  const SurveyPlacement placement = LoadXyGeometry(base + ".x_y", header);
+  const SurveyPlacement placement = LoadXyGeometry(BaseWithDot(header_path) + "x_y", header);
   if (settings.in_xy && !placement.HasXy())
     err << "plot-map: the project has no X/Y file; --in-xy is ignored\n";
 
   if (auto colour_file = line.Value("--colour-file")) {
-    std::string bytes;
-    if (!ReadWholeFile(*colour_file, bytes) || !DecodeColourBar(bytes, data.bar)) {
+    if (!ReadColourFile(*colour_file, data.bar)) {
       err << "plot-map: cannot read the colour file " << *colour_file << '\n';
       return 1;
     }
     data.colour_name = std::filesystem::path(*colour_file).filename().string();
   } else {
-    data.bar = PlotColourBar(grid_path, grid, data.amplitude, data.colour_name);
+    data.bar = PlotColourBar(grid_path, grid, data.amplitude,
+                             LoadColourSets(ConfigFile("colorset.ini")), data.colour_name);
   }
   DefaultLineClasses(data.bar, settings);
   data.grid = &grid;

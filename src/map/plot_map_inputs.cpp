@@ -1,21 +1,38 @@
 #include "map/plot_map_inputs.h"
 
+#include <algorithm>
 #include <filesystem>
 
+#include "horizon/arbitrary_line.h"
+#include "horizon/horizon_style.h"
 #include "map/map_colours.h"
-#include "platform/atomic_file.h"
+#include "platform/paths.h"
+#include "platform/text_util.h"
 #include "section/section_inputs.h"
-#include "section/section_view.h"
 
 namespace quarrix {
 
+std::vector<Rgb> ColourSetAnchors(const ColourSetRecord& set) {
+  std::vector<Rgb> anchors;
+  for (std::uint32_t colour : set.colours)
+    if (colour != 0)
+      anchors.push_back({static_cast<std::uint8_t>(colour & 0xFF),
+                         static_cast<std::uint8_t>(colour >> 8 & 0xFF),
+                         static_cast<std::uint8_t>(colour >> 16 & 0xFF)});
+  return anchors;
+}
+
 ColourBar PlotColourBar(const std::string& grid_path, const HorizonGrid& grid, bool amplitude,
-                        std::string& name) {
+                        const ColourSets& sets, std::string& name) {
+  // A horizon names its scheme in its style word; other grids use their own
+  // colour file when there is one, else the first set of their kind.
+  int scheme = 1;
   std::filesystem::path own(grid_path);
+  if (auto style = ReadHorizonStyle(grid_path); style && HasExtension(grid_path, "hor"))
+    scheme = amplitude ? style->amplitude_colour_scheme : style->time_colour_scheme;
   own.replace_extension(amplitude ? ".aco" : ".col");
-  std::string bytes;
   ColourBar bar;
-  if (ReadWholeFile(own.string(), bytes) && DecodeColourBar(bytes, bar)) {
+  if ((scheme == 0 || !HasExtension(grid_path, "hor")) && ReadColourFile(own.string(), bar)) {
     name = own.filename().string();
     return bar;
   }
@@ -25,19 +42,10 @@ ColourBar PlotColourBar(const std::string& grid_path, const HorizonGrid& grid, b
     name = kDefaultColourBarName;
     return bar;
   }
-  if (amplitude) {
-    name = "Blue - Red";
-    return StretchColourSet({{0, 0, 255}, {255, 255, 255}, {255, 0, 0}}, 2000 / 120 + 1, low, high);
-  }
-  name = "Rainbow";
-  return StretchColourSet({{255, 0, 255},
-                           {128, 0, 255},
-                           {0, 0, 255},
-                           {0, 255, 0},
-                           {255, 255, 0},
-                           {255, 128, 0},
-                           {255, 0, 0}},
-                          2, low, high);
+  const ColourSetRecord& set =
+      sets[std::clamp(scheme, 1, 8) - 1 + (amplitude ? kColourSetCount / 2 : 0)];
+  name = set.Name();
+  return StretchColourSet(ColourSetAnchors(set), set.min_increment, low, high);
 }
 
 bool DecodePostedWell(std::string_view bytes, const SurveyHeader& header, PostedWell& well) {
@@ -75,14 +83,9 @@ bool DecodeFaultGrid(std::string_view bytes, const SurveyHeader& header, Horizon
 
 GridPolyline DecodeArbitraryPolyline(std::string_view bytes, const SurveyHeader& header) {
   GridPolyline line;
-  const std::int64_t record = header.trace_bytes, per_line = header.traces_per_line;
-  if (record <= 0 || per_line <= 0) return line;
-  for (std::int32_t entry : DecodeArbitraryLine(bytes)) {
-    if (entry < 0) continue;
-    const std::int64_t ordinal = entry / record, row = ordinal / per_line;
-    if (row >= header.num_lines) continue;
-    line.points.push_back({static_cast<double>(row), static_cast<double>(ordinal % per_line)});
-  }
+  for (const ArbitraryBin& bin : DecodeArbitraryLine(bytes, header))
+    line.points.push_back(
+        {static_cast<double>(bin.line_index), static_cast<double>(bin.trace_index)});
   return line;
 }
 

@@ -3,7 +3,9 @@
 // grids and arbitrary lines, each decoded for the project's survey.
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "horizon/colour_files.h"
 #include "horizon/horizon_grid.h"
 #include "map/map_overlays.h"
 #include "project/survey_header.h"
@@ -11,13 +13,17 @@
 
 namespace quarrix {
 
-// The bar a grid is plotted with when no colour file is given: the horizon's
-// own colour file beside it (".col" for times, ".aco" for amplitudes) when
-// there is one, else the first time colour set ("Rainbow") or the first
-// amplitude set ("Blue - Red") stretched over the grid's values. The name
-// shown in the title comes back in `name`.
+// The anchor colours of a colour set, empty slots left out.
+std::vector<Rgb> ColourSetAnchors(const ColourSetRecord& set);
+
+// The bar a grid is plotted with when no colour file is given. A horizon's
+// style word chooses: scheme 0 its own colour file beside it (".col" for
+// times, ".aco" for amplitudes), schemes 1..8 that time or amplitude colour
+// set stretched over the grid's values. Other grids take their own colour
+// file when there is one, else the first set of their kind. The name shown
+// in the title comes back in `name`.
 ColourBar PlotColourBar(const std::string& grid_path, const HorizonGrid& grid, bool amplitude,
-                        std::string& name);
+                        const ColourSets& sets, std::string& name);
 
 // A well file (".wll") as a posted well: line and trace made indexes.
 bool DecodePostedWell(std::string_view bytes, const SurveyHeader& header, PostedWell& well);

@@ -37,6 +37,21 @@ void WorldOfOffsets(const SurveyHeader& header, const SurveyPlacement& p, double
   y = p.xy_origin_y + kSignY[k] * b;
 }
 
+WorldWindow ZoomWorldWindow(const SurveyHeader& header, const SurveyPlacement& placement,
+                            const MapZoom& zoom, double margin) {
+  WorldWindow window{1e300, 1e300, -1e300, -1e300};
+  for (int row : {zoom.first_row, zoom.last_row})
+    for (int column : {zoom.first_column, zoom.last_column}) {
+      double x, y;
+      WorldOfOffsets(header, placement, row * header.line_increment,
+                     column * header.trace_increment, x, y);
+      window = {std::min(window.min_x, x), std::min(window.min_y, y), std::max(window.max_x, x),
+                std::max(window.max_y, y)};
+    }
+  return {window.min_x - margin, window.min_y - margin, window.max_x + margin,
+          window.max_y + margin};
+}
+
 PlotTransform::PlotTransform(const SurveyHeader& header, const SurveyPlacement& placement,
                              const MapZoom& zoom, bool in_xy)
     : header_(header),

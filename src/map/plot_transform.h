@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "map/horizon_map.h"
+#include "map/map_overlays.h"
 #include "platform/canvas.h"
 #include "project/survey_header.h"
 #include "project/xy_geometry.h"
@@ -54,5 +55,9 @@ class PlotTransform {
 // truncation of the X/Y file's conversion.
 void WorldOfOffsets(const SurveyHeader& header, const SurveyPlacement& placement, double dl,
                     double dt, double& x, double& y);
+
+// The world box of the zoom window's corner cells, widened by a margin.
+WorldWindow ZoomWorldWindow(const SurveyHeader& header, const SurveyPlacement& placement,
+                            const MapZoom& zoom, double margin);
 
 }  // namespace quarrix

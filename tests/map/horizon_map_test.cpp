@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "map/map_colours.h"
+#include "map/map_window_overlays.h"
 #include "platform/recording_canvas.h"
 #include "platform/scripted_prompter.h"
 
@@ -143,6 +144,68 @@ TEST_F(HorizonMapPixels, AHorizonWithoutRegistrationDrawsNothing) {
   EXPECT_TRUE(canvas.primitives().empty());
   ASSERT_EQ(prompter.messages().size(), 1u);
   EXPECT_EQ(prompter.messages()[0].text, "Pick Registration Failed");
+}
+
+}  // namespace
+}  // namespace quarrix
+
+namespace quarrix {
+namespace {
+
+TEST(MapOverlays, WellsByLineTraceAndByXyLandInTheSameCellOfEveryOrientation) {
+  for (int corner = 1; corner <= 8; ++corner) {
+    SurveyHeader header = SmallSurvey(corner);
+    header.last_line = 40, header.last_trace = 50;
+    header.ComputeDerived();
+    const SurveyPlacement placement = PlacementFromXyBytes(
+        BuildXyFile(header, {{5000, 7000}, {5000 + 30 * 25, 7000 + 40 * 25}, {4200, 7600}}),
+        header);
+    HorizonGrid grid(header.num_lines, header.traces_per_line, 1000);
+    std::vector<std::uint8_t> registration(grid.CellCount(), 1);
+    ColourBar bar = DefaultBar();
+    RecordingCanvas canvas;
+    ScriptedPrompter prompter;
+    MapGeometry g = DrawHorizonMap(canvas, {0, 0, 700, 600}, {&grid, &registration, false}, bar,
+                                   header, FullMapZoom(header), prompter);
+    XyPoint w = LineTraceToXy(header, placement, 17, 23);
+    MapWindowOverlays overlays;
+    overlays.wells.push_back({{PostedWell{"A", "", 17, 23, w.x, w.y, 2, 0, 0}}, {}});
+    RecordingCanvas by_grid, by_xy;
+    DrawMapOverlays(by_grid, g, header, placement, overlays);
+    overlays.well_options.use_xy = true;
+    DrawMapOverlays(by_xy, g, header, placement, overlays);
+    auto a = by_grid.OfKind(PrimitiveKind::Ellipse), b = by_xy.OfKind(PrimitiveKind::Ellipse);
+    ASSERT_EQ(a.size(), 1u);
+    ASSERT_EQ(b.size(), 1u);
+    auto centre = [](const DrawnPrimitive& p) {
+      return Point{(p.points[0].x + p.points[1].x) / 2, (p.points[0].y + p.points[1].y) / 2};
+    };
+    EXPECT_EQ(g.CellAt(centre(a[0])), (GridCell{17, 23})) << corner;
+    EXPECT_EQ(g.CellAt(centre(b[0])), (GridCell{17, 23})) << corner;
+  }
+}
+
+TEST(MapOverlays, ArbitraryLinesAndTheRegionGiveWayToDigitising) {
+  SurveyHeader header = SmallSurvey(1);
+  HorizonGrid grid(3, 4, 1000);
+  ColourBar bar = DefaultBar();
+  RecordingCanvas canvas;
+  ScriptedPrompter prompter;
+  MapGeometry g = DrawHorizonMap(canvas, {0, 0, 448, 348}, {&grid, nullptr, true}, bar, header,
+                                 FullMapZoom(header), prompter);
+  MapWindowOverlays overlays;
+  overlays.arbitrary_lines.push_back({{{0, 0}, {2, 3}}});
+  overlays.region.points = {{0, 0}, {0, 3}, {2, 3}};
+  RecordingCanvas shown;
+  DrawMapOverlays(shown, g, header, {}, overlays);
+  auto lines = shown.OfKind(PrimitiveKind::Polyline);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[1].points.size(), 4u);  // the region closed on itself
+  EXPECT_EQ(lines[1].points.front(), lines[1].points.back());
+  overlays.digitising_arbitrary_line = overlays.editing_region = true;
+  RecordingCanvas hidden;
+  DrawMapOverlays(hidden, g, header, {}, overlays);
+  EXPECT_TRUE(hidden.OfKind(PrimitiveKind::Polyline).empty());
 }
 
 }  // namespace
