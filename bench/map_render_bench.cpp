@@ -9,9 +9,9 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 
+#include "bench_surface.h"
 #include "map/horizon_map.h"
 #include "map/horizon_plot.h"
 #include "map/map_colours.h"
@@ -52,15 +52,9 @@ SurveyHeader Survey(int size) {
   return h;
 }
 
-// Rolling structure with a few holes, times 1000..2000 ms.
+// The benchmarks' folded surface with a hole.
 HorizonGrid Structure(int size) {
-  HorizonGrid grid(size, size);
-  for (int r = 0; r < size; ++r)
-    for (int c = 0; c < size; ++c) {
-      const double u = 6.0 * c / size, v = 6.0 * r / size;
-      grid.At(r, c) = static_cast<std::int16_t>(1500 + 300 * std::sin(u) * std::cos(v) +
-                                                150 * std::sin(2.3 * u + v));
-    }
+  HorizonGrid grid = bench::FullSurface(size, size);
   for (int r = size / 3; r < size / 3 + size / 20; ++r)
     for (int c = size / 2; c < size / 2 + size / 20; ++c) grid.At(r, c) = HORIZON_NULL;
   return grid;

@@ -29,45 +29,28 @@ int LabelInterval(double cell_pixels, double label_pixels) {
   return interval;
 }
 
-// Trace labels along one axis and line labels along the other, on both sides.
-void DrawAxisAnnotation(Canvas& canvas, const MapGeometry& g, const SurveyHeader& header) {
-  const int font_height = 12;
-  canvas.SetTextColour(kBlack);
-  const bool lines_across = LinesAcross(g.corner);
-  // Along x.
-  {
-    canvas.SetFont({"Arial", font_height, 400, 0});
-    const int first = lines_across ? g.zoom.first_row : g.zoom.first_column;
-    const int last = lines_across ? g.zoom.last_row : g.zoom.last_column;
-    const double width =
-        canvas.TextWidth(FormatText("T%d", std::max(header.last_trace, header.last_line)));
-    const int interval = LabelInterval(g.cell_width, width * 1.5);
-    for (int k = first; k <= last; ++k) {
-      if (k % interval != 0) continue;
-      std::string text = lines_across ? FormatText("L%d", header.LineNumber(k))
-                                      : FormatText("T%d", header.TraceNumber(k));
-      double x =
-          lines_across ? g.PixelOf(k, g.zoom.first_column).x : g.PixelOf(g.zoom.first_row, k).x;
-      canvas.Text({x, g.area.top - 2}, text, kAlignCentre | kAlignBottom);
-      canvas.Text({x, g.area.bottom + 2}, text, kAlignCentre | kAlignTop);
-    }
-  }
-  // Along y, written upwards in the side margins.
-  {
-    canvas.SetFont({"Arial", font_height, 400, 900});
-    const int first = lines_across ? g.zoom.first_column : g.zoom.first_row;
-    const int last = lines_across ? g.zoom.last_column : g.zoom.last_row;
-    const double width =
-        canvas.TextWidth(FormatText("T%d", std::max(header.last_trace, header.last_line)));
-    const int interval = LabelInterval(g.cell_height, width * 1.5);
-    for (int k = first; k <= last; ++k) {
-      if (k % interval != 0) continue;
-      std::string text = lines_across ? FormatText("T%d", header.TraceNumber(k))
-                                      : FormatText("L%d", header.LineNumber(k));
-      double y =
-          lines_across ? g.PixelOf(g.zoom.first_row, k).y : g.PixelOf(k, g.zoom.first_column).y;
-      canvas.Text({g.area.left - 2, y}, text, kAlignCentre | kAlignBottom);
-      canvas.Text({g.area.right + 2, y}, text, kAlignCentre | kAlignTop);
+// Labels of one grid axis (rows when `rows`, else columns) on both sides of
+// the map: across the top and bottom when the axis runs across, else written
+// upwards in the side margins.
+void DrawAxisLabels(Canvas& canvas, const MapGeometry& g, const SurveyHeader& header, bool rows) {
+  const bool across = rows == LinesAcross(g.corner);
+  canvas.SetFont({"Arial", 12, 400, across ? 0 : 900});
+  const double width =
+      canvas.TextWidth(FormatText("T%d", std::max(header.last_trace, header.last_line)));
+  const int interval = LabelInterval(across ? g.cell_width : g.cell_height, width * 1.5);
+  const int first = rows ? g.zoom.first_row : g.zoom.first_column;
+  const int last = rows ? g.zoom.last_row : g.zoom.last_column;
+  for (int k = first; k <= last; ++k) {
+    if (k % interval != 0) continue;
+    const std::string text =
+        rows ? FormatText("L%d", header.LineNumber(k)) : FormatText("T%d", header.TraceNumber(k));
+    const Point p = rows ? g.PixelOf(k, g.zoom.first_column) : g.PixelOf(g.zoom.first_row, k);
+    if (across) {
+      canvas.Text({p.x, g.area.top - 2}, text, kAlignCentre | kAlignBottom);
+      canvas.Text({p.x, g.area.bottom + 2}, text, kAlignCentre | kAlignTop);
+    } else {
+      canvas.Text({g.area.left - 2, p.y}, text, kAlignCentre | kAlignBottom);
+      canvas.Text({g.area.right + 2, p.y}, text, kAlignCentre | kAlignTop);
     }
   }
 }
@@ -153,7 +136,9 @@ MapGeometry DrawHorizonMap(Canvas& canvas, Rect client, const HorizonMapSource& 
   geometry.cell_width = geometry.area.Width() / image.width;
   geometry.cell_height = geometry.area.Height() / image.height;
   canvas.StretchImage(image, geometry.area);
-  DrawAxisAnnotation(canvas, geometry, header);
+  canvas.SetTextColour(kBlack);
+  DrawAxisLabels(canvas, geometry, header, true);
+  DrawAxisLabels(canvas, geometry, header, false);
   return geometry;
 }
 
