@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "map/contour_cell_fill.h"
 #include "map/contour_grid.h"
@@ -176,7 +177,11 @@ bool DrawContourPlot(Canvas& canvas, const PlotTransform& transform, const Horiz
   options.smoothing = settings.contour_curve;
   // Lowest level first here too: its line, round nearly all the data, becomes
   // the outline that labels must lie in.
-  return DrawFilledContours(thinned, ascending, options, painter, progress, prompter) ==
+  // Levels of no class draw nothing in the line pass: leave them out.
+  std::vector<int> lined;
+  std::copy_if(ascending.begin(), ascending.end(), std::back_inserter(lined),
+               [&](int level) { return LineClassOf(level, settings.classes) != 0; });
+  return DrawFilledContours(thinned, lined, options, painter, progress, prompter) ==
          ContourError::None;
 }
 
