@@ -16,4 +16,8 @@ if [ $# -eq 0 ]; then
   fi
   set -- "$demo"
 fi
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  scripts/render-demo-plots "$build"
+  exit
+fi
 exec "$build/programs/quarrix/quarrix" "$@"

@@ -10,6 +10,7 @@
 #include "loader/demo_survey.h"
 #include "map/gridding.h"
 #include "map/map_commands.h"
+#include "map/plot_map_command.h"
 #include "project/project_commands.h"
 #include "section/conditioning_commands.h"
 #include "section/plot_section_command.h"
@@ -72,8 +73,10 @@ const std::vector<BatchCommandEntry>& BatchCommands() {
 #ifdef QUARRIX_BATCH_QT
       {"plot-section", "draw a seismic section to an image, PDF, SVG or metafile",
        RunPlotSectionWithQt},
+      {"plot-map", "draw a horizon plot to an image, PDF, SVG or metafile", RunPlotMapWithQt},
 #else
       {"plot-section", "draw a seismic section to a metafile", RunPlotSectionCommand},
+      {"plot-map", "draw a horizon plot to a metafile", RunPlotMapCommand},
 #endif
       {"dxf", "read a DXF drawing as the map overlay does", RunDxfCommand},
       {"import-horizon", "convert a text file of picks into a horizon", RunImportHorizonCommand},

@@ -1,5 +1,5 @@
 #pragma once
-// plot-section with the Qt devices (PNG, PDF, SVG and bitmaps) added.
+// plot-section and plot-map with the Qt devices (PNG, PDF, SVG and bitmaps) added.
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -8,5 +8,6 @@ namespace quarrix {
 
 int RunPlotSectionWithQt(const std::vector<std::string>& args, std::ostream& out,
                          std::ostream& err);
+int RunPlotMapWithQt(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace quarrix

@@ -1,0 +1,128 @@
+// Map rendering speed into a 1920 x 1080 QImage at 96 pixels per inch: the
+// horizon map of a 1000 x 1000 grid, the filled contour plot of the same grid
+// with 32 levels, and the surface view of a 500 x 500 grid. Beside the map,
+// the device's bare cost of the same picture (the stretched image alone).
+// Times are process CPU time, the best of several runs.
+#include <time.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <cstdio>
+
+#include "bench_surface.h"
+#include "map/horizon_map.h"
+#include "map/horizon_plot.h"
+#include "map/map_colours.h"
+#include "platform/progress.h"
+#include "platform/scripted_prompter.h"
+#include "platform/ui/qt_canvas.h"
+
+namespace {
+
+using namespace quarrix;
+
+double CpuMilliseconds() {
+  timespec now;
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) * 1e3 + now.tv_nsec * 1e-6;
+}
+
+template <typename Work>
+double BestMilliseconds(Work work, int runs = 5) {
+  double best = 1e30;
+  for (int run = 0; run < runs; ++run) {
+    const double start = CpuMilliseconds();
+    work();
+    best = std::min(best, CpuMilliseconds() - start);
+  }
+  return best;
+}
+
+SurveyHeader Survey(int size) {
+  SurveyHeader h;
+  h.first_line = h.first_trace = 1;
+  h.last_line = h.last_trace = size;
+  h.trace_spacing = h.line_spacing = 25;
+  h.trace_bytes = 400;
+  h.sample_rate = 4;
+  h.corner_index = 1;
+  h.ComputeDerived();
+  return h;
+}
+
+// The benchmarks' folded surface with a hole.
+HorizonGrid Structure(int size) {
+  HorizonGrid grid = bench::FullSurface(size, size);
+  for (int r = size / 3; r < size / 3 + size / 20; ++r)
+    for (int c = size / 2; c < size / 2 + size / 20; ++c) grid.At(r, c) = HORIZON_NULL;
+  return grid;
+}
+
+template <typename Draw>
+double TimeDrawing(QImage& image, Draw draw) {
+  const DeviceInfo screen{96, 96, false, false};
+  return BestMilliseconds([&] {
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QtCanvas canvas(painter, screen);
+    draw(canvas);
+  });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  QImage image(1920, 1080, QImage::Format_RGB32);
+  const Rect client{0, 0, 1920, 1080};
+  ScriptedPrompter prompter;
+  NullProgress progress;
+
+  const SurveyHeader big = Survey(1000);
+  const HorizonGrid grid = Structure(1000);
+  const std::vector<std::uint8_t> registration(grid.CellCount(), 1);
+  ColourBar bar = StretchColourSet({{0, 0, 255}, {255, 255, 255}, {255, 0, 0}}, 32, 1000, 2000);
+  HorizonMapSource source{&grid, &registration, false};
+  const double map = TimeDrawing(image, [&](Canvas& canvas) {
+    DrawHorizonMap(canvas, client, source, bar, big, FullMapZoom(big), prompter);
+  });
+  const IndexedImage bare_image = BuildMapImage(source, bar, FullMapZoom(big), 1);
+  const double bare = TimeDrawing(image, [&](Canvas& canvas) {
+    canvas.StretchImage(bare_image, {24, 24, 1896, 1056});
+  });
+
+  const SurveyPlacement placement;
+  HorizonPlotData data;
+  data.grid = &grid;
+  data.header = &big;
+  data.placement = &placement;
+  data.zoom = FullMapZoom(big);
+  data.bar = bar;  // 32 levels
+  HorizonPlotSettings settings;
+  settings.type = HorizonPlotType::Contour;
+  settings.classes[0] = {160, true, 1, false, 0};
+  const double contours = TimeDrawing(image, [&](Canvas& canvas) {
+    DrawHorizonPlot(canvas, client, settings, data, progress, prompter);
+  });
+
+  const SurveyHeader small = Survey(500);
+  const HorizonGrid surface_grid = Structure(500);
+  data.grid = &surface_grid;
+  data.header = &small;
+  data.zoom = FullMapZoom(small);
+  settings.type = HorizonPlotType::Surface;
+  const double surface = TimeDrawing(image, [&](Canvas& canvas) {
+    DrawHorizonPlot(canvas, client, settings, data, progress, prompter);
+  });
+
+  std::printf("map rendering into a 1920 x 1080 QImage at 96 ppi (best of 5, CPU ms)\n");
+  std::printf("%-40s %8s %8s %8s\n", "plot", "quarrix", "bare", "target");
+  std::printf("%-40s %8.1f %8.1f %8s\n", "horizon map 1000 x 1000", map, bare, "50");
+  std::printf("%-40s %8.1f %8s %8s\n", "filled contours 1000 x 1000, 32 levels", contours, "-",
+              "1000");
+  std::printf("%-40s %8.1f %8s %8s\n", "surface view 500 x 500", surface, "-", "1000");
+  return 0;
+}

@@ -1,0 +1,388 @@
+#include "map/horizon_plot.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+#include "map/contour_cell_fill.h"
+#include "map/contour_grid.h"
+#include "map/contour_painter.h"
+#include "map/contour_tracer.h"
+#include "map/grid_smoothing.h"
+#include "map/map_colours.h"
+#include "map/plot_transform.h"
+#include "platform/numeric.h"
+#include "platform/progress.h"
+#include "platform/text_util.h"
+
+namespace quarrix {
+namespace {
+
+// Page layout, in inches.
+constexpr double kMargin = 0.6;
+constexpr double kPaletteWidth = 1.4;
+constexpr double kTitleLineHeight = 0.3;
+constexpr double kLabelSpacingInches = 3.0;
+
+std::vector<int> Thresholds(ColourBar& bar) {
+  const int count = UsableBandCount(bar);
+  return std::vector<int>(bar.thresholds.begin(), bar.thresholds.begin() + count);
+}
+
+// One quadrilateral per run of equal colour along a row.
+void DrawCellRaster(Canvas& canvas, const PlotTransform& transform, const HorizonGrid& grid,
+                    const MapZoom& zoom, ColourBar& bar, int decimate) {
+  MapColourIndex colours(bar);
+  const int step = decimate + 1;
+  canvas.SetPen({PenStyle::Null, 0, kBlack});
+  auto cell_edge = [&](int k, int count) { return std::min(k, count) - 0.5; };
+  for (int r = 0; r < grid.rows; r += step) {
+    int c = 0;
+    while (c < grid.columns) {
+      const std::uint8_t index = colours.Of(grid.At(r, c));
+      int end = c + step;
+      while (end < grid.columns && colours.Of(grid.At(r, end)) == index) end += step;
+      if (index != colours.Unpicked()) {
+        const double r0 = zoom.first_row + cell_edge(r, grid.rows);
+        const double r1 = zoom.first_row + cell_edge(r + step, grid.rows);
+        const double c0 = zoom.first_column + cell_edge(c, grid.columns);
+        const double c1 = zoom.first_column + cell_edge(end, grid.columns);
+        const Point quad[4] = {transform.ToDevice(r0, c0), transform.ToDevice(r0, c1),
+                               transform.ToDevice(r1, c1), transform.ToDevice(r1, c0)};
+        canvas.SetBrush({BrushStyle::Solid, colours.palette()[index]});
+        canvas.Polygon(quad, 4);
+      }
+      c = end;
+    }
+  }
+}
+
+// Every null cell given the value of a nearest picked cell (breadth first),
+// so that fills run whole up to the holes, which are cleared afterwards.
+HorizonGrid HolesFilledFromEdges(const HorizonGrid& grid) {
+  HorizonGrid out = grid;
+  std::vector<int> queue;
+  for (int i = 0; i < static_cast<int>(out.cells.size()); ++i)
+    if (out.cells[i] != HORIZON_NULL) queue.push_back(i);
+  for (std::size_t head = 0; head < queue.size(); ++head) {
+    const int i = queue[head], r = i / out.columns, c = i % out.columns;
+    const int neighbours[4][2] = {{r - 1, c}, {r + 1, c}, {r, c - 1}, {r, c + 1}};
+    for (const auto& [nr, nc] : neighbours) {
+      if (nr < 0 || nr >= out.rows || nc < 0 || nc >= out.columns) continue;
+      std::int16_t& cell = out.At(nr, nc);
+      if (cell != HORIZON_NULL) continue;
+      cell = out.cells[i];
+      queue.push_back(nr * out.columns + nc);
+    }
+  }
+  return out;
+}
+
+// The same, extended by one ring that repeats the edge values and bordered by
+// a ring of the lowest value, so that every level's area closes outside the
+// data and fills cover the edge cells whole.
+HorizonGrid LowBordered(const HorizonGrid& grid) {
+  const HorizonGrid low = HolesFilledFromEdges(grid);
+  HorizonGrid out(grid.rows + 4, grid.columns + 4, -32768);
+  for (int r = -1; r <= grid.rows; ++r)
+    for (int c = -1; c <= grid.columns; ++c)
+      out.At(r + 2, c + 2) =
+          low.At(std::clamp(r, 0, grid.rows - 1), std::clamp(c, 0, grid.columns - 1));
+  return out;
+}
+
+// Quadrilaterals over cells (row and column ranges inclusive, relative to the
+// zoom window) in one colour.
+void FillCells(Canvas& canvas, const PlotTransform& transform, const MapZoom& zoom, double r0,
+               double r1, double c0, double c1, Rgb colour) {
+  canvas.SetPen({PenStyle::Null, 0, kBlack});
+  canvas.SetBrush({BrushStyle::Solid, colour});
+  r0 += zoom.first_row, r1 += zoom.first_row, c0 += zoom.first_column, c1 += zoom.first_column;
+  const Point quad[4] = {
+      transform.ToDevice(r0 - 0.5, c0 - 0.5), transform.ToDevice(r0 - 0.5, c1 + 0.5),
+      transform.ToDevice(r1 + 0.5, c1 + 0.5), transform.ToDevice(r1 + 0.5, c0 - 0.5)};
+  canvas.Polygon(quad, 4);
+}
+
+ContourOptions FrameOptions(const PlotTransform& transform, const MapZoom& zoom,
+                            const HorizonGrid& grid, int step, int border) {
+  ContourOptions options;
+  options.frame.left = -border * step;
+  options.frame.top = -border * step;
+  options.frame.width = (grid.columns - 1) * step;
+  options.frame.height = (grid.rows - 1) * step;
+  options.frame.orient = [&transform, zoom](double& x, double& y) {
+    Point p = transform.ToDevice(zoom.first_row + y, zoom.first_column + x);
+    x = p.x;
+    y = p.y;
+  };
+  return options;
+}
+
+// "Contour" fills each level's area with its colour; "L Contour" fills cell
+// by cell. Both then trace the lines of the enabled classes.
+bool DrawContourPlot(Canvas& canvas, const PlotTransform& transform, const HorizonGrid& grid,
+                     const MapZoom& zoom, ColourBar& bar, const HorizonPlotSettings& settings,
+                     Progress& progress, Prompter& prompter) {
+  const std::vector<int> thresholds = Thresholds(bar);
+  const std::vector<int> ascending(thresholds.rbegin(), thresholds.rend());
+  const int count = static_cast<int>(thresholds.size());
+  const DeviceInfo device = canvas.Device();
+  const int step = settings.decimate + 1;
+  const HorizonGrid thinned = DecimateGrid(grid, settings.decimate);
+  if (thinned.rows < 2 || thinned.columns < 2) return true;
+  std::vector<Rgb> band_colours(bar.colours.begin(), bar.colours.begin() + count + 1);
+  ContourPainter painter(canvas, {}, band_colours, settings.classes,
+                         Trunc32(settings.label_inches * device.ppi_y),
+                         kLabelSpacingInches * device.ppi_x);
+  if (settings.type == HorizonPlotType::Contour) {
+    // Lowest level first, so that each higher area is painted over the lower.
+    std::vector<Rgb> level_colours;
+    for (int i = 0; i < count; ++i) level_colours.push_back(bar.colours[count - 1 - i]);
+    ContourPainter filler(canvas, level_colours, {}, {}, 1, 0);
+    // Values below the lowest level take the bar's last colour.
+    FillCells(canvas, transform, zoom, 0, grid.rows - 1, 0, grid.columns - 1, bar.colours[count]);
+    const HorizonGrid bordered = LowBordered(thinned);
+    ContourOptions options = FrameOptions(transform, zoom, bordered, step, 2);
+    if (DrawFilledContours(bordered, ascending, options, filler, progress, prompter) !=
+        ContourError::None)
+      return false;
+    // The fills reach into the border and the holes: clear them.
+    for (int r = 0; r < grid.rows; ++r)
+      for (int c = 0; c < grid.columns; ++c) {
+        if (grid.At(r, c) != HORIZON_NULL) continue;
+        int end = c;
+        while (end + 1 < grid.columns && grid.At(r, end + 1) == HORIZON_NULL) ++end;
+        FillCells(canvas, transform, zoom, r, r, c, end, kWhite);
+        c = end;
+      }
+    const double rows = grid.rows, columns = grid.columns, b = 2.0 * step;
+    FillCells(canvas, transform, zoom, -b, -1, -b, columns - 1 + b, kWhite);
+    FillCells(canvas, transform, zoom, rows, rows - 1 + b, -b, columns - 1 + b, kWhite);
+    FillCells(canvas, transform, zoom, 0, rows - 1, -b, -1, kWhite);
+    FillCells(canvas, transform, zoom, 0, rows - 1, columns, columns - 1 + b, kWhite);
+  } else {
+    ContourOptions options = FrameOptions(transform, zoom, thinned, step, 0);
+    // Cells with null corners are left out.
+    HorizonGrid low = thinned;
+    std::replace(low.cells.begin(), low.cells.end(), HORIZON_NULL, std::int16_t{-32768});
+    DrawCellContours(low, thresholds, options, painter, progress);
+  }
+  const bool any_class = std::any_of(settings.classes.begin(), settings.classes.end(),
+                                     [](const ContourLineClass& k) { return k.every != 0; });
+  if (!any_class) return true;
+  ContourOptions options = FrameOptions(transform, zoom, thinned, step, 0);
+  options.fill = false;
+  options.classes = settings.classes;
+  options.smoothing = settings.contour_curve;
+  // Lowest level first here too: its line, round nearly all the data, becomes
+  // the outline that labels must lie in.
+  // Levels of no class draw nothing in the line pass: leave them out.
+  std::vector<int> lined;
+  std::copy_if(ascending.begin(), ascending.end(), std::back_inserter(lined),
+               [&](int level) { return LineClassOf(level, settings.classes) != 0; });
+  return DrawFilledContours(thinned, lined, options, painter, progress, prompter) ==
+         ContourError::None;
+}
+
+Pen PenOf(const LineStyle& style) {
+  return {style.style, style.width, style.colour};
+}
+
+// A unit vector on the page along increasing rows or columns.
+Point PageDirection(const PlotTransform& transform, bool along_rows) {
+  Point a = transform.ToDevice(0, 0);
+  Point b = along_rows ? transform.ToDevice(1, 0) : transform.ToDevice(0, 1);
+  double length = std::hypot(b.x - a.x, b.y - a.y);
+  return length > 0 ? Point{(b.x - a.x) / length, (b.y - a.y) / length} : Point{0, 1};
+}
+
+void DrawGridAndLabels(Canvas& canvas, const PlotTransform& transform, const SurveyHeader& header,
+                       const MapZoom& zoom, const HorizonPlotSettings& settings) {
+  const DeviceInfo device = canvas.Device();
+  const double r0 = zoom.first_row - 0.5, r1 = zoom.last_row + 0.5;
+  const double c0 = zoom.first_column - 0.5, c1 = zoom.last_column + 0.5;
+  auto multiple = [](int number, int every) { return every > 0 && number % every == 0; };
+  if (settings.grid_lines || settings.grid_circles) {
+    canvas.SetPen(PenOf(settings.grid_style));
+    canvas.SetBrush(kNullBrush);
+    const double radius = 0.04 * device.ppi_x;
+    for (int r = zoom.first_row; r <= zoom.last_row; ++r) {
+      if (!multiple(header.LineNumber(r), settings.grid_line_increment)) continue;
+      if (settings.grid_lines) canvas.Line(transform.ToDevice(r, c0), transform.ToDevice(r, c1));
+      if (!settings.grid_circles) continue;
+      for (int c = zoom.first_column; c <= zoom.last_column; ++c)
+        if (multiple(header.TraceNumber(c), settings.grid_trace_increment)) {
+          Point p = transform.ToDevice(r, c);
+          canvas.Ellipse({p.x - radius, p.y - radius, p.x + radius, p.y + radius});
+        }
+    }
+    if (settings.grid_lines)
+      for (int c = zoom.first_column; c <= zoom.last_column; ++c)
+        if (multiple(header.TraceNumber(c), settings.grid_trace_increment))
+          canvas.Line(transform.ToDevice(r0, c), transform.ToDevice(r1, c));
+  }
+  if (!settings.label_traces_lines) return;
+  const int height = std::max(6, Trunc32(settings.label_inches * device.ppi_y));
+  canvas.SetFont({"Arial", height, 400, 0});
+  canvas.SetTextColour(kBlack);
+  const double gap = 0.25 * device.ppi_x;
+  const Point down_rows = PageDirection(transform, true);
+  const Point along_columns = PageDirection(transform, false);
+  auto label = [&](Point edge, Point outward, const std::string& text) {
+    canvas.Text({edge.x + outward.x * gap, edge.y + outward.y * gap + height / 3.0}, text,
+                kAlignCentre | kAlignBaseline);
+  };
+  for (int r = zoom.first_row; r <= zoom.last_row; ++r) {
+    const int number = header.LineNumber(r);
+    if (!multiple(number, settings.label_line_increment)) continue;
+    const std::string text = FormatText("%d", number);
+    label(transform.ToDevice(r, c0), {-along_columns.x, -along_columns.y}, text);
+    label(transform.ToDevice(r, c1), along_columns, text);
+  }
+  for (int c = zoom.first_column; c <= zoom.last_column; ++c) {
+    const int number = header.TraceNumber(c);
+    if (!multiple(number, settings.label_trace_increment)) continue;
+    const std::string text = FormatText("%d", number);
+    label(transform.ToDevice(r0, c), {-down_rows.x, -down_rows.y}, text);
+    label(transform.ToDevice(r1, c), down_rows, text);
+  }
+}
+
+void DrawOverlays(Canvas& canvas, const PlotTransform& transform,
+                  const HorizonPlotSettings& settings, const HorizonPlotData& data) {
+  OverlayPlacer place;
+  place.grid = [&transform](double row, double column) { return transform.ToDevice(row, column); };
+  if (data.placement->HasXy())
+    place.world = [&transform](double x, double y) { return transform.WorldToDevice(x, y); };
+  const int other_smooth = static_cast<int>(settings.other_curve);
+  for (const HorizonGrid& fault : data.faults)
+    if (fault.rows == data.grid->rows && fault.columns == data.grid->columns)
+      DrawGridPolylines(canvas, place, FaultTraces(fault), settings.fault_style, 1);
+  if (settings.plot_polyfaults) {
+    canvas.SetPen(PenOf(settings.fault_style));
+    canvas.SetBrush(kNullBrush);
+    for (const std::vector<Point>& polygon : data.poly_faults)
+      if (polygon.size() >= 3) canvas.Polygon(polygon);
+  }
+  DrawGridPolylines(canvas, place, data.arbitrary_lines, settings.arbitrary_style, other_smooth);
+  for (const WellGroupPost& group : data.wells)
+    DrawWells(canvas, place, group, settings.well_options);
+  if (!settings.plot_dxf || data.culture.empty() || !place.world) return;
+  const WorldWindow window =
+      ZoomWorldWindow(*data.header, *data.placement, data.zoom, settings.dxf_margin_feet);
+  for (const CultureDrawing& culture : data.culture)
+    DrawCulture(canvas, place, culture, settings.culture, window, transform.DataRect(),
+                transform.UnitsPerFootX());
+}
+
+void DrawTitleLines(Canvas& canvas, Rect band, const std::vector<std::string>& lines) {
+  const DeviceInfo device = canvas.Device();
+  const double line_height = kTitleLineHeight * device.ppi_y;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    canvas.SetFont({"Arial", Trunc32(line_height * (i == 0 ? 0.6 : 0.5)), i == 0 ? 700 : 400, 0});
+    canvas.SetTextColour(kBlack);
+    canvas.Text({band.left, band.top + line_height * (static_cast<double>(i) + 0.8)}, lines[i],
+                kAlignLeft | kAlignBaseline);
+  }
+}
+
+}  // namespace
+
+HorizonGrid PreparePlotGrid(const HorizonGrid& grid, const MapZoom& zoom, bool fill_holes,
+                            DataSmoothing smoothing) {
+  HorizonGrid out(zoom.Rows(), zoom.Columns());
+  for (int r = 0; r < out.rows; ++r)
+    std::copy(grid.Row(zoom.first_row + r) + zoom.first_column,
+              grid.Row(zoom.first_row + r) + zoom.last_column + 1, out.Row(r));
+  if (fill_holes) out = FillHoles(out);
+  if (smoothing == DataSmoothing::Light) out = LightSmooth(out);
+  if (smoothing == DataSmoothing::Heavy) out = HeavySmooth(out);
+  return out;
+}
+
+std::vector<std::string> HorizonPlotTitle(const HorizonPlotData& data,
+                                          const HorizonPlotSettings& settings, int scale) {
+  const char* first = data.amplitude
+                          ? "Amplitude Plot   %s   File %s   %s   %s   Scale 1 in = %d ft"
+                          : "Horizon Plot   %s   File %s   %s   %s   Scale 1 in = %d ft";
+  const SurveyHeader& h = *data.header;
+  const std::string area =
+      FormatText("Lines %d-%d  Traces %d-%d", h.LineNumber(data.zoom.first_row),
+                 h.LineNumber(data.zoom.last_row), h.TraceNumber(data.zoom.first_column),
+                 h.TraceNumber(data.zoom.last_column));
+  return {FormatText(first, data.plot_name.c_str(), data.file_name.c_str(), data.date.c_str(),
+                     data.time.c_str(), scale),
+          FormatText("%s   %s   %s", settings.comment1.c_str(), settings.comment2.c_str(),
+                     area.c_str()),
+          FormatText("Color %s    %s    %s", data.colour_name.c_str(),
+                     FormatText("Min %d", data.bar.min_value).c_str(),
+                     FormatText("Max %d", data.bar.max_value).c_str())};
+}
+
+HorizonPlotResult DrawHorizonPlot(Canvas& canvas, Rect page, const HorizonPlotSettings& settings,
+                                  HorizonPlotData& data, Progress& progress, Prompter& prompter) {
+  HorizonPlotResult result;
+  const SurveyHeader& header = *data.header;
+  const MapZoom& zoom = data.zoom;
+  if (!data.grid || zoom.Empty() || zoom.first_row < 0 || zoom.first_column < 0 ||
+      zoom.last_row >= data.grid->rows || zoom.last_column >= data.grid->columns)
+    return result;
+  const DeviceInfo device = canvas.Device();
+  const double px = device.ppi_x, py = device.ppi_y;
+  Rect area{page.left + kMargin * px, page.top + kMargin * py, page.right - kMargin * px,
+            page.bottom - kMargin * py};
+  const int title_lines = settings.title ? 3 : 0;
+  Rect title_band{area.left, area.bottom - title_lines * kTitleLineHeight * py, area.right,
+                  area.bottom};
+  area.bottom = title_band.top - (settings.title ? 0.2 * py : 0);
+  Rect palette_band{area.right - kPaletteWidth * px, area.top, area.right, area.bottom};
+  if (settings.palette) area.right = palette_band.left - 0.2 * px;
+  if (area.Width() <= 0 || area.Height() <= 0) return result;
+
+  HorizonGrid grid = PreparePlotGrid(*data.grid, zoom, settings.fill_holes, settings.smoothing);
+  PlotTransform transform(header, *data.placement, zoom, settings.in_xy);
+  result.scale_feet_per_inch = settings.scale_feet_per_inch > 0 ? settings.scale_feet_per_inch
+                                                                : transform.FitScale(area, px, py);
+  transform.Place(area, result.scale_feet_per_inch, px, py);
+  result.data_rect = settings.type == HorizonPlotType::Surface ? area : transform.DataRect();
+
+  bool complete = true;
+  if (settings.type == HorizonPlotType::Surface) {
+    SurfaceGeometry geometry;
+    geometry.column_feet = std::fabs(header.trace_spacing * header.trace_increment);
+    geometry.row_feet = std::fabs(header.line_spacing * header.line_increment);
+    if (geometry.column_feet <= 0) geometry.column_feet = 1;
+    if (geometry.row_feet <= 0) geometry.row_feet = 1;
+    geometry.values_up = data.amplitude;
+    geometry.first_line = header.LineNumber(zoom.first_row);
+    geometry.first_trace = header.TraceNumber(zoom.first_column);
+    geometry.line_step = header.LineNumber(1) - header.LineNumber(0);
+    geometry.trace_step = header.TraceNumber(1) - header.TraceNumber(0);
+    DrawSurfaceView(canvas, area, DecimateGrid(grid, settings.decimate), data.bar, geometry,
+                    settings.camera);
+  } else {
+    if (settings.type == HorizonPlotType::Horizon)
+      DrawCellRaster(canvas, transform, grid, zoom, data.bar, settings.decimate);
+    else
+      complete =
+          DrawContourPlot(canvas, transform, grid, zoom, data.bar, settings, progress, prompter);
+    if (complete) {
+      DrawGridAndLabels(canvas, transform, header, zoom, settings);
+      DrawOverlays(canvas, transform, settings, data);
+    }
+  }
+  if (settings.palette) {
+    const int count = UsableBandCount(data.bar);
+    Rect legend = palette_band;
+    legend.bottom = std::min(legend.bottom, legend.top + count * 0.25 * py);
+    DrawColourLegend(canvas, data.bar, legend, false, std::max(6, Trunc32(0.1 * py)));
+  }
+  if (settings.title)
+    DrawTitleLines(canvas, title_band,
+                   HorizonPlotTitle(data, settings, result.scale_feet_per_inch));
+  result.drawn = complete;
+  return result;
+}
+
+}  // namespace quarrix

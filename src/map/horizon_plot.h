@@ -1,0 +1,96 @@
+#pragma once
+// The presentation horizon plot: one grid laid out on a page at a scale in
+// feet per inch, drawn as a colour raster, filled or line contours or a 3-D
+// surface, with grid lines and circles, trace and line labels, faults, poly
+// faults, arbitrary lines, wells, DXF culture, the colour bar and title lines.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "horizon/horizon_grid.h"
+#include "map/contour_types.h"
+#include "map/horizon_map.h"
+#include "map/map_overlays.h"
+#include "map/surface_view.h"
+#include "platform/canvas.h"
+#include "project/survey_header.h"
+#include "project/xy_geometry.h"
+#include "section/colour_bar.h"
+
+namespace quarrix {
+
+class Progress;
+class Prompter;
+
+enum class HorizonPlotType { Horizon, Contour, Surface, LineContour };
+enum class DataSmoothing { None, Light, Heavy };
+
+struct HorizonPlotSettings {
+  int scale_feet_per_inch = 0;  // 0 fits the page
+  bool label_traces_lines = true;
+  bool grid_lines = false, grid_circles = false;
+  bool palette = true;
+  bool in_xy = false;
+  bool title = true;
+  bool fill_holes = false;
+  bool plot_dxf = true;
+  bool plot_polyfaults = true;
+  int decimate = 0;
+  int grid_line_increment = 10, grid_trace_increment = 10;
+  int label_line_increment = 10, label_trace_increment = 10;
+  DataSmoothing smoothing = DataSmoothing::None;
+  HorizonPlotType type = HorizonPlotType::Horizon;
+  CurveSmoothing contour_curve = CurveSmoothing::None;
+  CurveSmoothing other_curve = CurveSmoothing::None;
+  std::array<ContourLineClass, 3> classes{};
+  LineStyle grid_style{PenStyle::Solid, 1, {96, 96, 96}};
+  LineStyle arbitrary_style{PenStyle::Solid, 2, {0, 0, 200}};
+  LineStyle fault_style{PenStyle::Solid, 2, {200, 0, 0}};
+  double label_inches = 0.12;
+  WellStyle well_style;
+  WellPostingOptions well_options;
+  CultureOptions culture;
+  double dxf_margin_feet = 0;
+  std::string comment1, comment2;
+  SurfaceCamera camera;
+};
+
+// Everything the plot shows besides its settings.
+struct HorizonPlotData {
+  const HorizonGrid* grid = nullptr;  // the survey's shape
+  bool amplitude = false;             // values are amplitudes, not times
+  ColourBar bar;
+  std::string colour_name = kDefaultColourBarName;
+  const SurveyHeader* header = nullptr;
+  const SurveyPlacement* placement = nullptr;
+  MapZoom zoom;
+  std::string plot_name, file_name, date, time;
+  std::vector<WellGroupPost> wells;
+  std::vector<HorizonGrid> faults;              // fault grids of the survey's shape
+  std::vector<std::vector<Point>> poly_faults;  // in plot device units
+  std::vector<GridPolyline> arbitrary_lines;
+  std::vector<CultureDrawing> culture;
+};
+
+struct HorizonPlotResult {
+  bool drawn = false;
+  int scale_feet_per_inch = 0;
+  Rect data_rect;
+};
+
+// The grid as the plot draws it: the zoom window, holes filled when asked,
+// smoothed by the light or heavy kernel.
+HorizonGrid PreparePlotGrid(const HorizonGrid& grid, const MapZoom& zoom, bool fill_holes,
+                            DataSmoothing smoothing);
+
+// The title lines: "Horizon Plot ..." (or "Amplitude Plot ..."), the comments,
+// the colour information.
+std::vector<std::string> HorizonPlotTitle(const HorizonPlotData& data,
+                                          const HorizonPlotSettings& settings, int scale);
+
+// Draws the plot on the page. Contouring errors are told through the prompter
+// and end the plot after what was drawn.
+HorizonPlotResult DrawHorizonPlot(Canvas& canvas, Rect page, const HorizonPlotSettings& settings,
+                                  HorizonPlotData& data, Progress& progress, Prompter& prompter);
+
+}  // namespace quarrix

@@ -1,0 +1,122 @@
+#pragma once
+// What maps and horizon plots draw over the grid: wells (singly or by group),
+// fault traces, poly faults, arbitrary lines, a region outline and DXF culture.
+// The overlays are plain data; the readers of their files hand them over.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "horizon/horizon_grid.h"
+#include "platform/canvas.h"
+
+namespace quarrix {
+
+// Grid positions (row = line index, column = trace index, fractional) and
+// world X/Y to device points. `world` is empty when the project has no X/Y.
+struct OverlayPlacer {
+  std::function<Point(double row, double column)> grid;
+  std::function<std::optional<Point>(double x, double y)> world;
+};
+
+struct LineStyle {
+  PenStyle style = PenStyle::Solid;
+  int width = 1;
+  Rgb colour = kBlack;
+};
+
+// How wells are posted: the map's own settings, or a group's attributes.
+struct WellStyle {
+  Rgb symbol_colour = kBlack, label_colour = kBlack;
+  double symbol_inches = 0.12, character_inches = 0.1;
+  bool erase_symbol_background = false, erase_label_background = false;
+  int thickness = 1;
+  // 0 right, 1 above right, 2 above, 3 above left, 4 left, 5 below left,
+  // 6 below, 7 below right.
+  int label_position = 0;
+};
+
+struct PostedWell {
+  std::string name, title;
+  double line_row = 0, trace_column = 0;  // line and trace indexes
+  std::int32_t x = 0, y = 0;
+  int symbol = 1;
+  int depth = 0, time = 0;
+};
+
+struct WellGroupPost {
+  std::vector<PostedWell> wells;
+  WellStyle style;
+};
+
+struct WellPostingOptions {
+  bool label = true, title = false, depth = false;
+  bool use_xy = false;  // place by X/Y instead of line/trace
+  bool trap = false;    // round X/Y positions to the nearest line and trace
+};
+
+// A polyline in grid positions (row, column) pairs.
+struct GridPolyline {
+  std::vector<std::pair<double, double>> points;
+};
+
+// DXF culture of one file in world coordinates.
+struct CultureDrawing {
+  struct Polyline {
+    std::vector<std::pair<std::int32_t, std::int32_t>> points;
+    std::int32_t width = 0;  // map units; 0 = the options' pen
+  };
+  struct Segment {
+    std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  };
+  struct Circle {
+    std::int32_t x = 0, y = 0, radius = 0;
+  };
+  struct Label {
+    std::int32_t x = 0, y = 0;
+    float height = 0;
+    int rotation = 0;                  // tenths of a degree
+    int horizontal = 0, vertical = 0;  // DXF justification codes 72 and 73
+    std::string text;
+  };
+  std::vector<Polyline> polylines;
+  std::vector<Segment> lines;
+  std::vector<Circle> circles;
+  std::vector<Label> texts;
+};
+
+struct CultureOptions {
+  bool plot_text = true, plot_lines = true;
+  LineStyle line;
+  Rgb text_colour = kBlack;
+  double text_scale = 1.0;
+};
+
+// A world window; anchors outside it are skipped.
+struct WorldWindow {
+  double min_x = 0, min_y = 0, max_x = 0, max_y = 0;
+  bool Contains(double x, double y) const {
+    return x >= min_x && x <= max_x && y >= min_y && y <= max_y;
+  }
+};
+
+void DrawWells(Canvas& canvas, const OverlayPlacer& place, const WellGroupPost& group,
+               const WellPostingOptions& options);
+
+// Polylines through grid positions, smoothed as open B-splines with `smooth`
+// points per span when it is 2 or more.
+void DrawGridPolylines(Canvas& canvas, const OverlayPlacer& place,
+                       const std::vector<GridPolyline>& lines, const LineStyle& style,
+                       int smooth = 1);
+
+// The traces of a fault grid: every picked cell joined to its picked neighbours.
+std::vector<GridPolyline> FaultTraces(const HorizonGrid& fault);
+
+// Draws the culture clipped to `clip`; world units per device unit convert
+// polyline widths.
+void DrawCulture(Canvas& canvas, const OverlayPlacer& place, const CultureDrawing& culture,
+                 const CultureOptions& options, const WorldWindow& window, Rect clip,
+                 double device_units_per_foot);
+
+}  // namespace quarrix
