@@ -1,6 +1,7 @@
 // Grid-file and colour-file bytes from outside: decoding the cells and the
 // contour levels must stay inside the buffers, and tracing whatever the cells
-// hold must end within the point limit, and cell filling must cope with any levels.
+// hold must end within the point limit, cell filling must cope with any levels,
+// and gridding with any cells.
 #include <cstdint>
 #include <string>
 
@@ -8,6 +9,7 @@
 #include "map/colour_bar_levels.h"
 #include "map/contour_cell_fill.h"
 #include "map/contour_tracer.h"
+#include "map/gridding.h"
 #include "platform/progress.h"
 #include "platform/scripted_prompter.h"
 
@@ -37,5 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   quarrix::ScriptedPrompter prompter;
   quarrix::DrawFilledContours(grid, levels, options, sink, progress, prompter);
   quarrix::DrawCellContours(grid, levels, options, sink, progress);
+  // Gridding whatever cells the file holds, with and without gradients.
+  quarrix::GriddingOptions gridding;
+  gridding.apply_gradient = size % 2 == 1;
+  gridding.extrapolate = size % 3 != 0;
+  quarrix::GridHorizonArea(grid, {0, 0, grid.columns, grid.rows}, {}, gridding, progress, prompter);
   return 0;
 }

@@ -1,5 +1,10 @@
 #include "batch_commands.h"
 
+#include "dxf/dxf_commands.h"
+#include "exchange/demo_culture.h"
+#include "exchange/exchange_commands.h"
+#include "fault/demo_fault.h"
+#include "fault/fault_commands.h"
 #include "horizon/demo_interpretation.h"
 #include "horizon/horizon_commands.h"
 #include "loader/demo_survey.h"
@@ -30,10 +35,17 @@ int RunAutopickWithGridding(const std::vector<std::string>& args, std::ostream& 
   return RunAutopickCommand(args, out, err, GridWithNaturalNeighbours);
 }
 
-// The demo survey comes with a picked horizon and a time slice.
+// The demo survey comes with a picked horizon and a time slice, then the
+// fault, at which the horizon is blanked, then wells, a well group and culture.
+int AddDemoHorizonAndFault(const std::string& header_path, std::ostream& out, std::ostream& err) {
+  if (int status = AddDemoInterpretation(header_path, out, err)) return status;
+  if (!AddDemoFault(header_path, out, err)) return 1;
+  return WriteDemoCulture(header_path, err) ? 0 : 1;
+}
+
 int RunDemoWithInterpretation(const std::vector<std::string>& args, std::ostream& out,
                               std::ostream& err) {
-  return RunDemoCommand(args, out, err, AddDemoInterpretation);
+  return RunDemoCommand(args, out, err, AddDemoHorizonAndFault);
 }
 
 }  // namespace
@@ -56,12 +68,18 @@ const std::vector<BatchCommandEntry>& BatchCommands() {
       {"arb", "write an arbitrary line", RunArbCommand},
       {"grid", "fill the holes of a grid file by natural-neighbour gridding", RunGridCommand},
       {"contour", "trace the contours of a grid file", RunContourCommand},
+      {"fault", "pick, interpolate, convert and import faults", RunFaultCommand},
 #ifdef QUARRIX_BATCH_QT
       {"plot-section", "draw a seismic section to an image, PDF, SVG or metafile",
        RunPlotSectionWithQt},
 #else
       {"plot-section", "draw a seismic section to a metafile", RunPlotSectionCommand},
 #endif
+      {"dxf", "read a DXF drawing as the map overlay does", RunDxfCommand},
+      {"import-horizon", "convert a text file of picks into a horizon", RunImportHorizonCommand},
+      {"export-horizon", "write a horizon as text in a vendor's layout", RunExportHorizonCommand},
+      {"well", "create or show a well file", RunWellCommand},
+      {"math", "horizon math: expressions and grid functions", RunMathCommand},
   };
   return commands;
 }

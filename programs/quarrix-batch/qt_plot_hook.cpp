@@ -11,10 +11,10 @@ int RunPlotSectionWithQt(const std::vector<std::string>& args, std::ostream& out
                          std::ostream& err) {
   // Fonts need a GUI application; a batch run has no display to show on.
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "quarrix-batch";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication app(argc, argv);
+  int argc = 1;
+  char name[] = "quarrix-batch";
+  char* argv[] = {name, nullptr};
+  QGuiApplication app(argc, argv);
   QtPlotWriter writer;
   return RunPlotSection(args, out, err, &writer);
 }

@@ -200,4 +200,8 @@ std::string SettingsFilePath() {
   return ConfigFile("quarrix.ini");
 }
 
+std::string ColourSetsFilePath() {
+  return ConfigFile("colorset.ini");
+}
+
 }  // namespace quarrix

@@ -111,5 +111,7 @@ std::vector<std::string> SetupKeysInWriteOrder();
 
 // The settings file: quarrix.ini in the per-user configuration folder.
 std::string SettingsFilePath();
+// The colour sets file: colorset.ini beside it.
+std::string ColourSetsFilePath();
 
 }  // namespace quarrix

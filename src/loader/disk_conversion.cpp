@@ -3,12 +3,11 @@
 #include <vector>
 
 #include "loader/ebcdic.h"
+#include "loader/grid_writer.h"
 #include "loader/header_scan.h"
 #include "loader/load_decisions.h"
 #include "loader/project_output.h"
 #include "loader/segy_input.h"
-#include "loader/trace_placement.h"
-#include "loader/trace_scaling.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
@@ -119,16 +118,8 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
                              prompter))
     return outcome;
 
-  TraceMaxGrid maxima;
-  if (!maxima.Allocate(header.num_lines, header.traces_per_line)) {
-    prompter.Tell("Unable to allocate storage for **2dmatrix", "", MessageIcon::Error);
-    return outcome;
-  }
-  progress.SetLabel("Creating Trace Data File");
-  if (!output.PreFill(header)) {
-    prompter.Tell("Disk Full", "", MessageIcon::Error);
-    return outcome;
-  }
+  GridWriter grid(output, header, prompter);
+  if (!grid.Prepare("Creating Trace Data File", progress)) return outcome;
 
   AppendingInput input(info, decisions, prompter);
   if (!input.Open(request.input_path)) {
@@ -158,42 +149,16 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
       progress.SetLabel(text);
       progress.SetPosition(bar = 0);
     }
-    std::optional<GridCell> cell = PlaceTrace(header, position);
-    if (!cell) {
+    GridWriter::Placed placed = grid.Put(position, m, scaled.data());
+    if (placed == GridWriter::Placed::Failed) return outcome;
+    if (placed == GridWriter::Placed::Skipped) {
       ++outcome.traces_skipped;
       decisions.AddMessage(
           FormatText("Skip Trace  line %d trace %d", position.line, position.trace));
-      continue;
-    }
-    maxima.At(cell->line_index, cell->trace_index) = m;
-    if (WriteTrace(output.amp(), header, scaled.data(), cell->line_index, cell->trace_index,
-                   header.trace_bytes) != 0) {
-      prompter.Tell("Disk Full: the trace file " + output.amp_path() + " could not be written", "",
-                    MessageIcon::Error);
-      return outcome;
     }
   }
-
-  if (!request.window.no_scaling) {
-    if (std::optional<double> used = AskScaleValue(stats, decisions)) {
-      if (!(*used > 0.0) && stats.overall_max != 0.0) {
-        prompter.Tell(FormatText("Scale value %f is not above 0", *used), "Error",
-                      MessageIcon::Error);
-        return outcome;
-      }
-      // With nothing but zero traces there is nothing to scale.
-      if (stats.overall_max != 0.0 &&
-          !RescaleTraces(output.amp(), header, maxima, *used, "Scaling Traces", progress)) {
-        prompter.Tell("The trace file " + output.amp_path() + " could not be rescaled", "",
-                      MessageIcon::Error);
-        return outcome;
-      }
-    }
-  }
-  if (!output.Commit(header, prompter)) {
-    prompter.Tell("The project " + *header_path + " could not be written", "", MessageIcon::Error);
+  if (!grid.ScaleAndCommit(stats, request.window.no_scaling, decisions, "Scaling Traces", progress))
     return outcome;
-  }
   outcome.result = LoadResult::Done;
   prompter.Message(FormatText("Data Load Complete\n%lld Traces Processed", count), "End of Process",
                    MessageIcon::Information, MessageButtons::Ok);

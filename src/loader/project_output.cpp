@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/paths.h"
+#include "platform/prompter.h"
 #include "project/header_file.h"
 #include "project/survey_header.h"
 
@@ -43,9 +44,11 @@ bool ProjectOutput::Commit(const SurveyHeader& header, Prompter& prompter) {
   bool flushed = amp_.Flush();
   amp_.Close();
   std::error_code ec;
-  if (!flushed) return false;
-  fs::rename(temporary_amp_, amp_path_, ec);
-  if (ec) return false;
+  if (flushed) fs::rename(temporary_amp_, amp_path_, ec);
+  if (!flushed || ec) {
+    prompter.Tell("The trace file " + amp_path_ + " could not be written", "", MessageIcon::Error);
+    return false;
+  }
   if (!SaveHeader(header_path_, header, prompter)) return false;
   committed_ = true;
   return true;

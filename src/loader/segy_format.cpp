@@ -51,11 +51,10 @@ float IbmToFloat(std::uint32_t ibm) {
   if (fraction == 0) return 0.0f;
   std::uint32_t sign = ibm & 0x80000000u;
   int exponent = static_cast<int>((ibm >> 24) & 0x7F);
-  int k = 1;
-  while ((fraction & 0x00800000u) == 0) {
-    fraction <<= 1;
-    ++k;
-  }
+  // Shift the fraction until bit 23 is set; k counts the shifts plus one.
+  int shifts = std::countl_zero(fraction) - 8;
+  fraction <<= shifts;
+  int k = 1 + shifts;
   std::uint32_t ieee_exponent = static_cast<std::uint32_t>(4 * exponent + 127 - k) & 0xFFu;
   return std::bit_cast<float>(sign | (ieee_exponent << 23) | (fraction & 0x007FFFFFu));
 }

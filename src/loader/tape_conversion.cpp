@@ -5,6 +5,7 @@
 #include <fstream>
 #include <vector>
 
+#include "loader/grid_writer.h"
 #include "loader/header_scan.h"
 #include "loader/load_decisions.h"
 #include "loader/project_output.h"
@@ -61,8 +62,10 @@ struct TapeLoadStart {
   std::optional<std::string> header_path;
 };
 
+// From here on the outcome is an abandoned load of the chosen project until
+// the conversion finishes.
 bool StartTapeLoad(const TapeLoadRequest& request, LoadDecisions& decisions, Prompter& prompter,
-                   TapeLoadStart& start) {
+                   TapeLoadStart& start, LoadOutcome& outcome) {
   const SegyBinaryInfo& info = request.headers.info;
   if (std::string problem = DeriveTimeWindow(info, request.window, start.window);
       !problem.empty()) {
@@ -71,7 +74,10 @@ bool StartTapeLoad(const TapeLoadRequest& request, LoadDecisions& decisions, Pro
   }
   start.header = InitialLoadHeader(info, request.window, start.window, request.defaults);
   start.header_path = decisions.ProjectHeaderPath();
-  return start.header_path.has_value();
+  if (!start.header_path) return false;
+  outcome.result = LoadResult::Abandoned;
+  outcome.header_path = *start.header_path;
+  return true;
 }
 
 float StoredMaximum(const unsigned char* kept) {
@@ -88,26 +94,13 @@ void Finish(LoadOutcome& outcome, Prompter& prompter, TapeDevice& tape, Progress
   RewindTape(tape, progress);
 }
 
-// The scale value of a finished reading; nothing ends the load (the user
-// skipped scaling, or the value cannot scale non-zero data).
-bool UsableScale(std::optional<double> used, const ScaleStats& stats, Prompter& prompter) {
-  if (!used) return false;
-  if (!(*used > 0.0) && stats.overall_max != 0.0) {
-    prompter.Tell(FormatText("Scale value %f is not above 0", *used), "Error", MessageIcon::Error);
-    return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 LoadOutcome ConvertTapeAuto(TapeDevice& tape, const TapeLoadRequest& request,
                             LoadDecisions& decisions, Prompter& prompter, Progress& progress) {
   LoadOutcome outcome;
   TapeLoadStart start;
-  if (!StartTapeLoad(request, decisions, prompter, start)) return outcome;
-  outcome.result = LoadResult::Abandoned;
-  outcome.header_path = *start.header_path;
+  if (!StartTapeLoad(request, decisions, prompter, start, outcome)) return outcome;
   const SegyBinaryInfo& info = request.headers.info;
   TimeWindow& window = start.window;
   const bool no_scaling = request.window.no_scaling;
@@ -235,9 +228,7 @@ LoadOutcome ConvertTapeManual(TapeDevice& tape, const TapeLoadRequest& request,
                               LoadDecisions& decisions, Prompter& prompter, Progress& progress) {
   LoadOutcome outcome;
   TapeLoadStart start;
-  if (!StartTapeLoad(request, decisions, prompter, start)) return outcome;
-  outcome.result = LoadResult::Abandoned;
-  outcome.header_path = *start.header_path;
+  if (!StartTapeLoad(request, decisions, prompter, start, outcome)) return outcome;
   const SegyBinaryInfo& info = request.headers.info;
   TimeWindow& window = start.window;
   const bool no_scaling = request.window.no_scaling;
@@ -263,16 +254,8 @@ LoadOutcome ConvertTapeManual(TapeDevice& tape, const TapeLoadRequest& request,
   if (!ConfirmSurveyGeometry(tables, request.two_d, false, info, header, window, choice, decisions,
                              prompter))
     return outcome;
-  TraceMaxGrid maxima;
-  if (!maxima.Allocate(header.num_lines, header.traces_per_line)) {
-    prompter.Tell("Unable to allocate storage for **2dmatrix", "", MessageIcon::Error);
-    return outcome;
-  }
-  progress.SetLabel("Creating Trace File");
-  if (!output.PreFill(header)) {
-    prompter.Tell("Disk Full", "", MessageIcon::Error);
-    return outcome;
-  }
+  GridWriter grid(output, header, prompter);
+  if (!grid.Prepare("Creating Trace File", progress)) return outcome;
 
   progress.SetRange(0, 100);
   progress.SetLabel("Reading Traces");
@@ -293,31 +276,15 @@ LoadOutcome ConvertTapeManual(TapeDevice& tape, const TapeLoadRequest& request,
                              outcome.traces_processed, stats, scaled.data());
     ++outcome.traces_processed;
     LineTrace p = TraceLineTrace(record.data(), choice);
-    std::optional<GridCell> cell = PlaceTrace(header, p);
-    if (!cell) {
+    GridWriter::Placed placed = grid.Put(p, m, scaled.data());
+    if (placed == GridWriter::Placed::Failed) return outcome;
+    if (placed == GridWriter::Placed::Skipped) {
       ++outcome.traces_skipped;
       decisions.AddMessage(FormatText("Trace out of range line-%d trace%d", p.line, p.trace));
-      continue;
-    }
-    maxima.At(cell->line_index, cell->trace_index) = m;
-    if (WriteTrace(output.amp(), header, scaled.data(), cell->line_index, cell->trace_index,
-                   header.trace_bytes) != 0) {
-      prompter.Tell("Disk Full: the trace file " + output.amp_path() + " could not be written", "",
-                    MessageIcon::Error);
-      return outcome;
     }
   }
-  if (!no_scaling) {
-    std::optional<double> used = AskScaleValue(stats, decisions);
-    if (used && !UsableScale(used, stats, prompter)) return outcome;
-    if (used && stats.overall_max != 0.0 &&
-        !RescaleTraces(output.amp(), header, maxima, *used, "Scaling Traces ", progress)) {
-      prompter.Tell("The trace file " + output.amp_path() + " could not be rescaled", "",
-                    MessageIcon::Error);
-      return outcome;
-    }
-  }
-  if (!output.Commit(header, prompter)) return outcome;
+  if (!grid.ScaleAndCommit(stats, no_scaling, decisions, "Scaling Traces ", progress))
+    return outcome;
   Finish(outcome, prompter, tape, progress);
   return outcome;
 }

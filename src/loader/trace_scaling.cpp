@@ -1,5 +1,6 @@
 #include "loader/trace_scaling.h"
 
+#include <algorithm>
 #include <cmath>
 #include <new>
 
@@ -60,17 +61,31 @@ bool TraceMaxGrid::Allocate(int lines, int traces_per_line) {
 
 bool RescaleTraces(AmpFile& amp, const SurveyHeader& header, TraceMaxGrid& maxima, double used,
                    const char* label, Progress& progress) {
-  std::vector<std::int16_t> samples(static_cast<std::size_t>(header.num_samples));
+  // Records lie in grid order, so runs of them are read and written in one go.
+  const std::size_t record = static_cast<std::size_t>(header.num_samples);
+  const int run = std::max<int>(1, static_cast<int>(kRescaleChunkBytes / header.trace_bytes));
+  std::vector<std::int16_t> samples(record * static_cast<std::size_t>(run));
   progress.SetLabel(label);
   progress.SetRange(0, header.num_lines);
   for (int i = 0; i < header.num_lines; ++i) {
-    for (int j = 0; j < header.traces_per_line; ++j) {
-      double m = maxima.At(i, j);
-      // A trace that never arrived, or an all-zero one, stays as it is.
-      if (m == 0.0) continue;
-      if (ReadTrace(amp, header, samples.data(), i, j, header.trace_bytes) != 0) return false;
-      for (std::int16_t& s : samples) s = Trunc16(s * m / used);
-      if (WriteTrace(amp, header, samples.data(), i, j, header.trace_bytes) != 0) return false;
+    for (int j0 = 0; j0 < header.traces_per_line; j0 += run) {
+      int count = std::min(run, header.traces_per_line - j0);
+      std::size_t bytes = static_cast<std::size_t>(count) * header.trace_bytes;
+      std::int64_t offset = TraceOffset(header, i, j0);
+      if (amp.ReadAt(offset, samples.data(), bytes) != bytes) return false;
+      SamplesFromFileOrder(samples.data(), record * count);
+      bool changed = false;
+      for (int j = 0; j < count; ++j) {
+        double m = maxima.At(i, j0 + j);
+        // A trace that never arrived, or an all-zero one, stays as it is.
+        if (m == 0.0) continue;
+        changed = true;
+        for (std::size_t n = record * j; n < record * (j + 1); ++n)
+          samples[n] = Trunc16(samples[n] * m / used);
+      }
+      if (!changed) continue;
+      SamplesFromFileOrder(samples.data(), record * count);
+      if (amp.WriteAt(offset, samples.data(), bytes) != bytes) return false;
     }
     progress.SetPosition(i + 1);
   }

@@ -44,6 +44,9 @@ class TraceMaxGrid {
   int traces_per_line_ = 0;
 };
 
+// The most bytes of trace records the scaling pass holds at once.
+constexpr std::size_t kRescaleChunkBytes = 256 * 1024;
+
 // The scaling pass: every record with a non-zero maximum becomes
 // trunc(sample x max / used). Stops at the first short read; false when a
 // record could not be read or written back.

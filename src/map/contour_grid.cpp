@@ -16,7 +16,10 @@ HorizonGrid DecimateGrid(const HorizonGrid& grid, int k) {
 }
 
 ContourGrid::ContourGrid(const HorizonGrid& grid, const ContourFrame& frame)
-    : grid_(grid), frame_(frame), rows_(grid.rows), columns_(grid.columns) {}
+    : grid_(grid), frame_(frame), rows_(grid.rows), columns_(grid.columns) {
+  trace_values_.reserve(grid.CellCount());
+  for (std::int16_t v : grid.cells) trace_values_.push_back(v == HORIZON_NULL ? 130800 : v);
+}
 
 void ContourGrid::ToDevice(double column, double row, double& x, double& y) const {
   x = column * frame_.width / (columns_ - 1) + frame_.left;

@@ -21,9 +21,9 @@ class ContourGrid {
   bool Usable() const { return rows_ >= 2 && columns_ >= 2; }
   std::int16_t Cell(int row, int column) const { return grid_.At(row, column); }
   // Node value for tracing: holes count as high ground (four times the null value).
-  double TraceValue(int row, int column) const {
-    std::int16_t v = grid_.At(row, column);
-    return v == HORIZON_NULL ? 130800.0 : v;
+  double TraceValue(int row, int column) const { return TraceInt(row, column); }
+  std::int32_t TraceInt(int row, int column) const {
+    return trace_values_[static_cast<std::size_t>(row) * columns_ + column];
   }
   // The device position of a fractional grid position.
   void ToDevice(double column, double row, double& x, double& y) const;
@@ -33,6 +33,7 @@ class ContourGrid {
   const HorizonGrid& grid_;
   const ContourFrame& frame_;
   int rows_, columns_;
+  std::vector<std::int32_t> trace_values_;
 };
 
 }  // namespace quarrix

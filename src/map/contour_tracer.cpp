@@ -28,7 +28,7 @@ class LevelTracer {
   bool Inside(int row, int column) const {
     return row >= 0 && row < grid_.rows() && column >= 0 && column < grid_.columns();
   }
-  bool High(int row, int column) const { return grid_.TraceValue(row, column) - level_ >= 0; }
+  bool High(int row, int column) const { return grid_.TraceInt(row, column) >= level_; }
   // The flag of the edge from a node in a direction (the neighbour must be inside).
   std::uint8_t& Flag(int row, int column, int direction);
   DevicePoint Crossing(int high_row, int high_column, int low_row, int low_column) const;
@@ -40,7 +40,7 @@ class LevelTracer {
   const ContourOptions& options_;
   ContourSink& sink_;
   std::vector<std::uint8_t> row_edges_, column_edges_;
-  double level_ = 0;
+  int level_ = 0;
   ContourPolygon polygon_;
   int point_count_ = 0;  // points and separators of the polygon being built
 
@@ -156,8 +156,11 @@ ContourError LevelTracer::Trace(int level, int level_index) {
   point_count_ = 0;
   const int rows = grid_.rows(), columns = grid_.columns();
   ContourError error = ContourError::None;
+  // The cheap part of the start test first: most nodes start nothing.
   auto attempt = [&](int r, int c, int d) {
-    if (error == ContourError::None) error = TryTrace(r, c, d);
+    int nr = r + kRowStep[d], nc = c + kColumnStep[d];
+    if (error != ContourError::None || !Inside(nr, nc) || High(nr, nc) || !High(r, c)) return;
+    error = TryTrace(r, c, d);
   };
   // Rings of nodes from the outside in: down the left column, along the bottom
   // row, up the right column and back along the top row.
@@ -173,7 +176,8 @@ ContourError LevelTracer::Trace(int level, int level_index) {
   // inner rings would be missed; any crossing not yet traced starts one more trace.
   for (int r = 0; r < rows && error == ContourError::None; ++r)
     for (int c = 0; c < columns; ++c)
-      for (int d = 0; d < 4; ++d) attempt(r, c, d);
+      if (High(r, c))
+        for (int d = 0; d < 4; ++d) attempt(r, c, d);
   if (error == ContourError::None) error = Finish();  // traces that ran off the grid
   return error;
 }

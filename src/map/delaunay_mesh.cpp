@@ -15,7 +15,9 @@ DelaunayMesh::DelaunayMesh(const std::vector<GridPoint>& points, int first_pseud
       first_pseudo_(first_pseudo),
       vertex_triangle_(points.size(), -1),
       by_start_(points.size(), -1),
-      by_end_(points.size(), -1) {
+      by_end_(points.size(), -1),
+      weight_slot_(points.size(), 0),
+      weight_query_(points.size(), 0) {
   Triangle start;
   start.v = {first_pseudo, first_pseudo + 1, first_pseudo + 2};
   if (Orient(start.v[0], start.v[1], points[start.v[2]].x, points[start.v[2]].y) < 0)
@@ -165,13 +167,8 @@ void DelaunayMesh::Insert(int point) {
   if (!made.empty()) last_ = made.front();
 }
 
-void DelaunayMesh::AddWatsonAreas(const Triangle& t, double x, double y,
-                                  std::vector<NeighbourWeight>& weights, bool& inside) const {
-  const GridPoint& p0 = points_[t.v[0]];
-  const GridPoint& p1 = points_[t.v[1]];
-  const GridPoint& p2 = points_[t.v[2]];
-  const Circumcentre c[3] = {CircumcentreFrom(x, y, p1, p2), CircumcentreFrom(x, y, p2, p0),
-                             CircumcentreFrom(x, y, p0, p1)};
+void DelaunayMesh::AddWatsonAreas(const Triangle& t, const Circumcentre* c,
+                                  std::vector<NeighbourWeight>& weights, bool& inside) {
   bool all_positive = true;
   for (int j = 0; j < 3; ++j) {
     const Circumcentre& ca = c[(j + 1) % 3];
@@ -179,27 +176,47 @@ void DelaunayMesh::AddWatsonAreas(const Triangle& t, double x, double y,
     double area = ((cb.y - t.cy) * (ca.x - t.cx) - (ca.y - t.cy) * (cb.x - t.cx)) / 2;
     if (!(area > 0)) all_positive = false;
     int v = t.v[j];
-    bool found = false;
-    for (NeighbourWeight& w : weights) {
-      if (w.point == v) {
-        w.weight += area;
-        found = true;
-        break;
-      }
+    if (weight_query_[v] == query_) {
+      weights[weight_slot_[v]].weight += area;
+    } else {
+      weight_query_[v] = query_;
+      weight_slot_[v] = static_cast<int>(weights.size());
+      weights.push_back({v, area});
     }
-    if (!found) weights.push_back({v, area});
   }
   if (all_positive && !IsPseudo(t.v[0]) && !IsPseudo(t.v[1]) && !IsPseudo(t.v[2])) inside = true;
 }
 
 bool DelaunayMesh::NeighbourWeights(double x, double y, std::vector<NeighbourWeight>& weights) {
   weights.clear();
+  ++query_;
   int seed = FindConflict(x, y, node_hint_);
   if (seed < 0) return false;
   node_hint_ = seed;
   CollectConflicts(x, y, seed, conflicts_);
+  // An edge inside the cavity belongs to two of its triangles: its circumcentre
+  // with the node is computed once (the result does not depend on the edge's
+  // direction) and taken over by the second.
+  const std::size_t count = conflicts_.size();
+  centres_.resize(3 * count);
+  for (std::size_t i = 0; i < count; ++i) triangles_[conflicts_[i]].slot = static_cast<int>(i);
   bool inside = false;
-  for (int t : conflicts_) AddWatsonAreas(triangles_[t], x, y, weights, inside);
+  for (std::size_t i = 0; i < count; ++i) {
+    const int t = conflicts_[i];
+    const Triangle& tri = triangles_[t];
+    Circumcentre* c = &centres_[3 * i];
+    for (int k = 0; k < 3; ++k) {
+      int n = tri.nb[k];
+      if (n >= 0 && triangles_[n].mark == mark_ && triangles_[n].slot < static_cast<int>(i)) {
+        const Triangle& other = triangles_[n];
+        int kk = other.nb[0] == t ? 0 : other.nb[1] == t ? 1 : 2;
+        c[k] = centres_[3 * other.slot + kk];
+      } else {
+        c[k] = CircumcentreFrom(x, y, points_[tri.v[(k + 1) % 3]], points_[tri.v[(k + 2) % 3]]);
+      }
+    }
+    AddWatsonAreas(tri, c, weights, inside);
+  }
   return inside;
 }
 

@@ -60,6 +60,7 @@ class DelaunayMesh {
     std::array<int, 3> nb{};  // neighbour across the edge opposite v[k], or -1
     double cx = 0, cy = 0, r2 = 0;
     std::uint32_t mark = 0;
+    int slot = 0;  // position in the current conflict list
     bool alive = false;
   };
   struct BoundaryEdge {
@@ -81,8 +82,9 @@ class DelaunayMesh {
   // Marks the connected triangles whose circumcircles hold (x, y), starting at `seed`.
   void CollectConflicts(double x, double y, int seed, std::vector<int>& conflicts);
   int NewTriangle();
-  void AddWatsonAreas(const Triangle& t, double x, double y, std::vector<NeighbourWeight>& weights,
-                      bool& inside) const;
+  // centres[k]: the circumcentre of (x, y) with the edge opposite vertex k.
+  void AddWatsonAreas(const Triangle& t, const Circumcentre* centres,
+                      std::vector<NeighbourWeight>& weights, bool& inside);
 
   const std::vector<GridPoint>& points_;
   int first_pseudo_;
@@ -91,6 +93,11 @@ class DelaunayMesh {
   std::vector<int> vertex_triangle_;
   std::vector<int> by_start_, by_end_;
   std::vector<int> conflicts_, stack_;
+  std::vector<Circumcentre> centres_;
+  // Where each point's entry sits in the weights of the current node.
+  std::vector<int> weight_slot_;
+  std::vector<std::uint32_t> weight_query_;
+  std::uint32_t query_ = 0;
   std::vector<BoundaryEdge> boundary_;
   std::uint32_t mark_ = 0;
   int last_ = 0;

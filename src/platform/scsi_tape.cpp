@@ -126,4 +126,14 @@ std::unique_ptr<TapeDevice> OpenTape(const std::string& name, bool writable, std
   return nullptr;
 }
 
+std::string DescribeTapeUnit(int unit) {
+  std::string error;
+  std::unique_ptr<TapeDevice> tape = OpenTape(std::to_string(unit), false, error);
+  if (!tape || tape->DeviceType() != kSequentialAccessDevice) return "No Device";
+  std::string vendor, product;
+  if (!tape->VendorId(vendor)) vendor = "????????";
+  if (!tape->ProductId(product)) product = "????????????????";
+  return vendor + " " + product;
+}
+
 }  // namespace quarrix

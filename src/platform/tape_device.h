@@ -46,4 +46,9 @@ class TapeDevice {
 // it does not exist). Nothing when it cannot be opened; error says why.
 std::unique_ptr<TapeDevice> OpenTape(const std::string& name, bool writable, std::string& error);
 
+// The line of a unit in the "Select Tape Unit" list: "VENDOR PRODUCT" (with
+// "????????" / "????????????????" for what cannot be read), or "No Device"
+// when the unit is not a tape.
+std::string DescribeTapeUnit(int unit);
+
 }  // namespace quarrix

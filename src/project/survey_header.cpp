@@ -34,6 +34,9 @@ std::int32_t CountOf(std::int32_t first, std::int32_t last, float increment) {
 
 void SurveyHeader::ComputeDerived() {
   num_samples = trace_bytes / 2;
+  // Records hold whole samples: an odd byte count from a hand-edited header
+  // would make every buffer sized by the sample count one byte short.
+  trace_bytes = 2 * num_samples;
   end_time = Trunc32(static_cast<double>(start_time) + Trunc32(num_samples * sample_rate));
   num_lines = CountOf(first_line, last_line, line_increment);
   traces_per_line = CountOf(first_trace, last_trace, trace_increment);

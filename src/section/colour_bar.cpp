@@ -1,8 +1,8 @@
 #include "section/colour_bar.h"
 
 #include <algorithm>
+#include <cmath>
 
-#include "platform/numeric.h"
 #include "platform/text_util.h"
 
 namespace quarrix {
@@ -43,19 +43,23 @@ int ColourMapper::IndexOfAmplitude(const ColourBar& bar, int band_count, std::in
 
 ColourMapper::ColourMapper(ColourBar& bar, int colour_gain, int polarity) : table_(65536) {
   const int count = UsableBandCount(bar);
-  const double factor = colour_gain / 10.0 + 1.0;
+  const double factor = std::clamp(colour_gain, 0, 1000) / 10.0 + 1.0;
+  const int sign = polarity < 0 ? -1 : 1;
   // The first k with threshold <= a is the first k whose running minimum of
-  // the thresholds is <= a; the running minimum descends, so it can be
-  // searched by halves even when a file's thresholds are not in order.
+  // the thresholds is <= a. The running minimum descends, so as a grows that
+  // k only moves down: one sweep over the samples in the order of growing a
+  // fills the table, even when a file's thresholds are out of order.
   std::vector<std::int32_t> running_min(count);
   std::int32_t lowest = INT32_MAX;
   for (int k = 0; k < count; ++k)
     running_min[k] = lowest = std::min<std::int32_t>(lowest, bar.thresholds[k]);
-  for (int v = -32768; v <= 32767; ++v) {
-    std::int32_t a = Trunc32(v * factor) * (polarity < 0 ? -1 : 1);
-    auto first = std::lower_bound(running_min.begin(), running_min.end(), a,
-                                  [](std::int32_t m, std::int32_t value) { return m > value; });
-    table_[v + 32768] = static_cast<std::uint8_t>(first - running_min.begin());
+  int index = count;
+  for (int step = 0; step < 65536; ++step) {
+    const int v = sign > 0 ? step - 32768 : 32767 - step;
+    // |v x factor| stays far inside the 32-bit range.
+    const auto a = static_cast<std::int32_t>(v * factor) * sign;
+    while (index > 0 && running_min[index - 1] <= a) --index;
+    table_[v + 32768] = static_cast<std::uint8_t>(index);
   }
 }
 
@@ -69,11 +73,14 @@ void DrawColourLegend(Canvas& canvas, ColourBar& bar, Rect legend, bool right_to
   const double box_width = std::max(1.0, legend.Width() - label_width);
   const double box_height = legend.Height() / count;
   const double box_left = right_to_left ? legend.right - box_width : legend.left;
+  // Boxes lower than a label are labelled every so many, so labels never overlap.
+  const int label_every = std::max(1, static_cast<int>(std::ceil(label_height / box_height)));
   canvas.SetPen({PenStyle::Solid, 1, kBlack});
   for (int k = 0; k < count; ++k) {
     const double top = legend.top + k * box_height;
     canvas.SetBrush({BrushStyle::Solid, bar.colours[k]});
     canvas.Rectangle({box_left, top, box_left + box_width, top + box_height});
+    if (k % label_every != 0) continue;
     // The threshold is the lower edge of its band.
     const double y = top + box_height + label_height / 3.0;
     std::string label = FormatText(" %ld ", static_cast<long>(bar.thresholds[k]));

@@ -60,8 +60,9 @@ class ColourMapper {
 };
 
 // The colour scale beside a colour section: one box per band filled with its
-// colour (black outline) and labelled with its threshold; labels to the right
-// of the boxes, or to their left for right-to-left plots.
+// colour (black outline) and labelled with its threshold (every few boxes
+// when boxes are lower than a label); labels to the right of the boxes, or to
+// their left for right-to-left plots.
 void DrawColourLegend(Canvas& canvas, ColourBar& bar, Rect legend, bool right_to_left,
                       int label_height);
 

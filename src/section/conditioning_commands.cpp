@@ -13,7 +13,6 @@
 #include "section/trace_conditioning.h"
 
 namespace quarrix {
-namespace {
 
 const char kProcessingOptionsHelp[] =
     "Processing options (each turns its step on; steps run in this order):\n"
@@ -24,34 +23,8 @@ const char kProcessingOptionsHelp[] =
     "  --attribute amplitude|phase|frequency\n"
     "                           an instantaneous attribute instead of the steps above\n";
 
-const char kConditionUsage[] =
-    "usage: quarrix-batch condition PROJECT.hdr --line-index I --trace-index J\n"
-    "                               [processing options] [--json]\n"
-    "\n"
-    "Prints the samples of one trace after conditioning, one per line; with\n"
-    "--json an object with \"samples\" and \"result\" (0 when the trace was read\n"
-    "and conditioned whole, else 1). Indexes count from 0.\n\n";
-
-const char kProcessUsage[] =
-    "usage: quarrix-batch process PROJECT.hdr [processing options] (--in-place | --out FILE.amp)\n"
-    "\n"
-    "Conditions every trace of the project's trace file and writes the result\n"
-    "over it (--in-place) or into a new trace file (--out), which is replaced\n"
-    "if it exists.\n\n";
-
 const std::set<std::string> kProcessingValueOptions = {"--phase", "--filter", "--shift", "--agc",
                                                        "--attribute"};
-
-bool WantsHelp(const std::vector<std::string>& args) {
-  for (const std::string& a : args)
-    if (a == "--help" || a == "-h") return true;
-  return false;
-}
-
-std::set<std::string> With(std::set<std::string> options, std::initializer_list<const char*> more) {
-  for (const char* option : more) options.insert(option);
-  return options;
-}
 
 // Reads the processing options into params; "" when they are sound, else what
 // is wrong.
@@ -109,6 +82,34 @@ std::string ReadProcessingOptions(const CommandLine& line, ProcessingParams& par
       return "--attribute cannot be combined with --phase, --filter, --shift or --agc";
   }
   return "";
+}
+
+namespace {
+
+const char kConditionUsage[] =
+    "usage: quarrix-batch condition PROJECT.hdr --line-index I --trace-index J\n"
+    "                               [processing options] [--json]\n"
+    "\n"
+    "Prints the samples of one trace after conditioning, one per line; with\n"
+    "--json an object with \"samples\" and \"result\" (0 when the trace was read\n"
+    "and conditioned whole, else 1). Indexes count from 0.\n\n";
+
+const char kProcessUsage[] =
+    "usage: quarrix-batch process PROJECT.hdr [processing options] (--in-place | --out FILE.amp)\n"
+    "\n"
+    "Conditions every trace of the project's trace file and writes the result\n"
+    "over it (--in-place) or into a new trace file (--out), which is replaced\n"
+    "if it exists.\n\n";
+
+bool WantsHelp(const std::vector<std::string>& args) {
+  for (const std::string& a : args)
+    if (a == "--help" || a == "-h") return true;
+  return false;
+}
+
+std::set<std::string> With(std::set<std::string> options, std::initializer_list<const char*> more) {
+  for (const char* option : more) options.insert(option);
+  return options;
 }
 
 // Parses the command line and opens the project; on failure prints why and
@@ -173,7 +174,8 @@ int RunConditionCommand(const std::vector<std::string>& args, std::ostream& out,
   }
   TerminalPrompter prompter(err);
   ProcessingConditioner conditioner(setup.params, header.sample_rate, prompter);
-  std::vector<std::int16_t> trace(static_cast<std::size_t>(header.trace_bytes / 2), 0);
+  // Room for every byte read, even when a header gives an odd record length.
+  std::vector<std::int16_t> trace(static_cast<std::size_t>(header.trace_bytes + 1) / 2, 0);
   int result = ReadTrace(setup.project.amp, header, trace.data(), *line_index, *trace_index,
                          header.trace_bytes, &conditioner);
   if (line.Has("--json")) {

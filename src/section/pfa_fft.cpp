@@ -15,7 +15,7 @@ constexpr std::array<int, 10> kFactors = {16, 13, 11, 9, 8, 7, 5, 4, 3, 2};
 
 // Powers of a module's root exp(2 pi i r / f): roots[f][r][k] for k < f.
 struct ModuleRoots {
-  std::array<std::array<std::array<float, 32>, 16>, 17> re{}, im{};
+  std::array<std::array<std::array<float, 16>, 16>, 17> re{}, im{};
 };
 
 const ModuleRoots& Roots() {

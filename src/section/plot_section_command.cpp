@@ -11,8 +11,11 @@
 #include "platform/terminal_prompter.h"
 #include "platform/text_util.h"
 #include "project/project_state.h"
+#include "section/conditioning_commands.h"
+#include "section/processing_params.h"
 #include "section/section_inputs.h"
 #include "section/section_render.h"
+#include "section/trace_conditioning.h"
 
 namespace quarrix {
 namespace {
@@ -24,17 +27,19 @@ const char kHelp[] =
     "         [--tpi F] [--ips F] [--gain N] [--reverse] [--right-to-left]\n"
     "         [--horizons A.hor,B.hor] [--datum D.hor] [--wells W1.wll,...]\n"
     "         [--colour-file FILE.aco] [--colour-gain N] [--smooth] [--title]\n"
-    "         [--comment1 TEXT] [--comment2 TEXT] [--dpi N] --out FILE\n"
+    "         [--comment1 TEXT] [--comment2 TEXT] [--dpi N] [processing options]\n"
+    "         --out FILE\n"
     "\n"
     "Draws a wiggle/variable-area (var, the default) or colour-density (color)\n"
-    "section of raw traces. The page size follows from the plot scale (traces\n"
-    "per inch, inches per second). FILE ends in .png, .bmp, .pdf, .svg, .wmf or\n"
-    ".emf (.wmf and .emf are both placeable Windows metafiles at 96 units per\n"
+    "section of the traces, conditioned by the processing options. The page\n"
+    "size follows from the plot scale (traces per inch, inches per second).\n"
+    "FILE ends in .png, .bmp, .pdf, .svg, .wmf or .emf (.wmf and .emf are both placeable Windows "
+    "metafiles at 96 units per\n"
     "inch; .bmp is 8-bit RLE8 with the plot palette). --first-trace/--last-trace\n"
     "limit an in-line (for an arbitrary line --first-trace is the first list\n"
     "entry, from 0), --first-line/--last-line a cross-line. --datum flattens on\n"
     "a horizon: it runs along the top of the window. --dpi (default 150) sets\n"
-    "the resolution of raster and PDF output.\n";
+    "the resolution of raster and PDF output.\n\n";
 
 // The largest raster page drawn, in pixels.
 constexpr double kMaxRasterPixels = 200e6;
@@ -95,16 +100,17 @@ int RunPlotSection(const std::vector<std::string>& args, std::ostream& out, std:
                    RasterPlotWriter* raster) {
   for (const std::string& a : args)
     if (a == "--help" || a == "-h") {
-      out << kHelp;
+      out << kHelp << kProcessingOptionsHelp;
       return 0;
     }
-  CommandLine line(args,
-                   {"--line",   "--xline",       "--arb",         "--mode",       "--start-ms",
-                    "--end-ms", "--first-trace", "--last-trace",  "--first-line", "--last-line",
-                    "--tpi",    "--ips",         "--gain",        "--horizons",   "--datum",
-                    "--wells",  "--colour-file", "--colour-gain", "--comment1",   "--comment2",
-                    "--dpi",    "--out"},
-                   {"--reverse", "--right-to-left", "--smooth", "--title"});
+  std::set<std::string> value_options = {
+      "--line",   "--xline",       "--arb",         "--mode",       "--start-ms",
+      "--end-ms", "--first-trace", "--last-trace",  "--first-line", "--last-line",
+      "--tpi",    "--ips",         "--gain",        "--horizons",   "--datum",
+      "--wells",  "--colour-file", "--colour-gain", "--comment1",   "--comment2",
+      "--dpi",    "--out"};
+  value_options.insert(kProcessingValueOptions.begin(), kProcessingValueOptions.end());
+  CommandLine line(args, value_options, {"--reverse", "--right-to-left", "--smooth", "--title"});
   if (!line.error().empty() || line.positionals().size() != 1 || !line.Value("--out")) {
     err << (line.error().empty() ? "plot-section: give one PROJECT.hdr and --out FILE"
                                  : "plot-section: " + line.error())
@@ -123,6 +129,11 @@ int RunPlotSection(const std::vector<std::string>& args, std::ostream& out, std:
     return 2;
   }
   const SectionMode mode = mode_text == "var" ? SectionMode::Wiggle : SectionMode::Colour;
+  ProcessingParams params;
+  if (std::string problem = ReadProcessingOptions(line, params); !problem.empty()) {
+    err << "plot-section: " << problem << '\n';
+    return 2;
+  }
   const std::string out_path = *line.Value("--out");
   const PlotFormat format = PlotFormatOf(out_path);
   if (format == PlotFormat::Unknown) {
@@ -255,7 +266,16 @@ int RunPlotSection(const std::vector<std::string>& args, std::ostream& out, std:
     return 2;
   }
 
-  SectionSource source{project.amp, header, nullptr};
+  if (params.phase_on || params.filter_on || params.shift_on)
+    plot.conditioning = ConditioningNote{
+        static_cast<int>(params.phase_deg),
+        {static_cast<int>(params.filter_hz[0]), static_cast<int>(params.filter_hz[1]),
+         static_cast<int>(params.filter_hz[2]), static_cast<int>(params.filter_hz[3])},
+        params.shift_ms};
+  const bool conditioned = params.phase_on || params.filter_on || params.shift_on ||
+                           params.agc_on || params.attribute != kAttributeNone;
+  ProcessingConditioner conditioner(params, header.sample_rate, prompter);
+  SectionSource source{project.amp, header, conditioned ? &conditioner : nullptr};
   SectionDrawResult result;
   auto draw = [&](Canvas& canvas) {
     result = mode == SectionMode::Colour ? DrawColourSection(canvas, source, plot)

@@ -115,8 +115,11 @@ SectionDrawResult DrawColourSection(Canvas& canvas, const SectionSource& source,
   const int rows = layout.window_samples;
   const ColourMapper mapper(plot.colour_bar, display.colour_gain, display.polarity);
 
-  // Column-major colour indexes and the windows for the overlays.
+  // Column-major colour indexes and, when overlays are drawn, the windows.
+  const bool overlays = display.ovtrwidth > 0 || display.ovlabwidth > 0 ||
+                        (!plot.wells.empty() && display.ovwellwidth > 0);
   std::vector<std::uint8_t> indexes;
+  indexes.reserve(columns.size() * static_cast<std::size_t>(rows));
   std::vector<std::vector<std::int16_t>> windows;
   std::vector<std::int16_t> previous, before_previous, shown(static_cast<std::size_t>(rows));
   WalkSection(source, plot, columns, layout, progress, result,
@@ -130,20 +133,27 @@ SectionDrawResult DrawColourSection(Canvas& canvas, const SectionSource& source,
                   column = &shown;
                 }
                 for (int r = 0; r < rows; ++r) indexes.push_back(mapper.Index((*column)[r]));
-                before_previous.swap(previous);
-                previous = window;
-                windows.push_back(window);
+                if (display.smooth_colours) {
+                  before_previous.swap(previous);
+                  previous = window;
+                }
+                if (overlays) windows.push_back(window);
               });
 
   const int n = result.drawn;
   if (n > 0) {
     IndexedImage image(n, rows);
     image.palette = CreateBarPalette(plot.colour_bar);
-    for (int k = 0; k < n; ++k) {
-      const int x = layout.left_to_right ? k : n - 1 - k;
-      const std::uint8_t* column = indexes.data() + static_cast<std::size_t>(k) * rows;
-      for (int r = 0; r < rows; ++r) image.Row(r)[x] = column[r];
-    }
+    // Columns into rows, in tiles that stay in the cache.
+    constexpr int kTile = 64;
+    for (int r0 = 0; r0 < rows; r0 += kTile)
+      for (int k0 = 0; k0 < n; k0 += kTile)
+        for (int r = r0; r < std::min(rows, r0 + kTile); ++r) {
+          std::uint8_t* row = image.Row(r);
+          for (int k = k0; k < std::min(n, k0 + kTile); ++k)
+            row[layout.left_to_right ? k : n - 1 - k] =
+                indexes[static_cast<std::size_t>(k) * rows + r];
+        }
     const double a = layout.ColumnX(0), b = layout.ColumnX(n - 1);
     canvas.StretchImage(image, {std::min(a, b) - layout.dx / 2, layout.data.top,
                                 std::max(a, b) + layout.dx / 2, layout.data.bottom});
@@ -156,7 +166,7 @@ SectionDrawResult DrawColourSection(Canvas& canvas, const SectionSource& source,
   std::vector<bool> well_columns(static_cast<std::size_t>(n), false);
   for (const SectionWell& well : plot.wells)
     if (int k = WellColumn(source.header, drawn, well, step); k >= 0) well_columns[k] = true;
-  for (int k = 0; k < n; ++k) {
+  for (int k = 0; overlays && k < n; ++k) {
     const double x = layout.ColumnX(k);
     const auto& window = windows[k];
     auto overlay = [&](int width_setting, Rgb colour) {

@@ -8,6 +8,8 @@
 namespace quarrix {
 namespace {
 
+constexpr double kTitlePageInches = 6.5;
+
 // Columns of an in-line or cross-line section: from the start index to the
 // survey's end in steps of `step`, stopping after the last number asked for.
 // The count is taken in indexes (equal to the numbers' rule when the survey's
@@ -107,6 +109,8 @@ SectionLayout ComputeSectionLayout(const SurveyHeader& header, const SectionDesc
   l.window_samples = std::max(1, Trunc32((section.end_ms - start_ms) / rate) + 1);
   l.side_width = colour_legend ? 1.25 * l.ppi_x : 0;
   l.width = std::ceil(2 * l.margin + std::max(0, columns - 1) * l.dx + l.side_width);
+  // A page wide enough for the title block's lines.
+  if (display.title_scale > 0.5) l.width = std::max(l.width, std::ceil(kTitlePageInches * l.ppi_x));
 
   const double band = std::max(0.0, display.title_scale) * l.ppi_y;
   const int rows = section.kind == SectionKind::Arbitrary ? 2 : 1;

@@ -61,13 +61,15 @@ void DrawWiggleTrace(Canvas& canvas, double x, double top_y, const std::int16_t*
       in_lobe = false;
     }
   }
-  canvas.SetPen({PenStyle::Solid, 1, kBlack});
   if (!counts.empty()) {
+    // Filled without an outline: the wiggle line drawn next is their edge.
+    canvas.SetPen({PenStyle::Null, 0, kBlack});
     canvas.SetBrush(kStockBlackBrush);
     canvas.SetFillMode(FillMode::Alternate);
     canvas.PolyPolygon(lobes.data(), counts.data(), counts.size());
     canvas.SetBrush(kNullBrush);
   }
+  canvas.SetPen({PenStyle::Solid, 1, kBlack});
   canvas.Polyline(line);
 }
 

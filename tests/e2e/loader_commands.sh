@@ -9,7 +9,7 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 "$batch" demo "$work/d" --lines 12 --traces 15 --samples 200 >"$work/demo.out" 2>/dev/null
-hdr=$(cat "$work/demo.out")
+hdr=$(head -n 1 "$work/demo.out")
 [ -f "$hdr" ] && [ -f "${hdr%.hdr}.amp" ] && [ -f "${hdr%.hdr}.x_y" ] || fail "demo files"
 "$ingestor" scan "$work/d/demo.sgy" --json | grep -q '"traces":180' || fail "scan count"
 

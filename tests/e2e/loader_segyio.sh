@@ -23,16 +23,16 @@ ingestor, work, shared, batch = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[
 rng = np.random.default_rng(3)
 
 def write(path, lines, traces, samples, fmt, interval_us=4000, xline_sorted=False, drop=()):
-    spec = segyio.spec()
-    spec.format = fmt
-    spec.samples = np.arange(samples) * interval_us / 1000.0
+    layout = segyio.spec()
+    layout.format = fmt
+    layout.samples = np.arange(samples) * interval_us / 1000.0
     cells = [(l, t) for l in lines for t in traces]
     if xline_sorted:
         cells = [(l, t) for t in traces for l in lines]
     cells = [c for c in cells if c not in drop]
-    spec.tracecount = len(cells)
+    layout.tracecount = len(cells)
     data = {}
-    with segyio.create(path, spec) as f:
+    with segyio.create(path, layout) as f:
         f.bin.update(hdt=interval_us, hns=samples, format=fmt)
         for k, (l, t) in enumerate(cells):
             if fmt in (1, 5):

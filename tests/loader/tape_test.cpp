@@ -53,6 +53,11 @@ TEST(TapeImageFile, RecordsMarksAndTheEndOfData) {
   EXPECT_EQ(std::string(buffer, got), "xy");
 }
 
+TEST(TapeUnits, UnitsWithoutADriveAreListedAsNoDevice) {
+  if (std::filesystem::exists("/dev/nst7")) GTEST_SKIP() << "a tape drive is attached";
+  EXPECT_EQ(DescribeTapeUnit(7), "No Device");
+}
+
 class TapeLoad : public ::testing::Test {
  protected:
   // A SEG-Y data set on tape: headers, then one block per trace.

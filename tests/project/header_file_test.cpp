@@ -92,6 +92,16 @@ TEST(HeaderFile, LabelsKeepThirtyNineCharacters) {
   EXPECT_EQ(text[39], ' ');
 }
 
+TEST(HeaderFile, OddTraceByteCountIsTakenAsWholeSamples) {
+  SurveyHeader h = NorthSea();
+  std::string text(EncodeHeader(h).data(), 600);
+  text.replace(5 * 40, 4, "3001");
+  SurveyHeader back;
+  ASSERT_EQ(DecodeHeader(text, HeaderReader::Interpretation, back), "");
+  EXPECT_EQ(back.num_samples, 1500);
+  EXPECT_EQ(back.trace_bytes, 3000);
+}
+
 TEST(HeaderFile, ZeroSampleRateBecomesTwoInTheInterpretationProgram) {
   SurveyHeader h = NorthSea();
   h.sample_rate = 0.0;

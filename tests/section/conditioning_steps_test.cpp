@@ -269,28 +269,5 @@ TEST(TraceAttributes, PhaseOfSilenceIsZeroAndOtherModesChangeNothing) {
   EXPECT_EQ(one, Trace{0});
 }
 
-TEST(TraceAttributes, DifferentiateUsesCentredDifferencesInside) {
-  std::vector<float> f{0, 1, 4, 9, 16};
-  Differentiate(5, 0.5f, f.data());
-  EXPECT_EQ(f, (std::vector<float>{2, 4, 8, 12, 14}));
-}
-
-TEST(TraceAttributes, HilbertFilterHasTheTaperedOddTaps) {
-  // The response to a unit spike is the filter itself, centred on the spike.
-  std::vector<float> spike(101, 0.0f), y(101);
-  spike[50] = 1.0f;
-  HilbertTransform(101, spike.data(), y.data());
-  EXPECT_EQ(y[50], 0.0f);
-  EXPECT_EQ(y[52], 0.0f);
-  EXPECT_NEAR(y[51], (0.54 + 0.46 * std::cos(std::numbers::pi / 30)) * -2.0 / std::numbers::pi,
-              1e-6);
-  EXPECT_NEAR(y[49], -y[51], 1e-7);
-  EXPECT_NEAR(y[80], (0.54 + 0.46 * std::cos(std::numbers::pi)) * 0.0, 1e-7);
-  EXPECT_NEAR(y[79],
-              (0.54 + 0.46 * std::cos(29 * std::numbers::pi / 30)) * -2.0 / (std::numbers::pi * 29),
-              1e-7);
-  EXPECT_EQ(y[19], 0.0f);  // beyond the 30 taps
-}
-
 }  // namespace
 }  // namespace quarrix

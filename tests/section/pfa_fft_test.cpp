@@ -22,39 +22,39 @@ std::vector<int> ValidLengthsUpTo(int limit) {
   return lengths;
 }
 
-// The defining sum with a positive exponent, in double precision with exact
-// twiddle indexes. The negative exponent's bin k is this one's bin n - k.
-Spectrum DirectDft(const Spectrum& x) {
-  int n = static_cast<int>(x.size());
-  std::vector<double> cosines(n), sines(n);
-  for (int k = 0; k < n; ++k) {
-    cosines[k] = std::cos(2.0 * std::numbers::pi * k / n);
-    sines[k] = std::sin(2.0 * std::numbers::pi * k / n);
-  }
-  std::vector<double> xr(n), xi(n);
-  for (int j = 0; j < n; ++j) {
-    xr[j] = x[j].real();
-    xi[j] = x[j].imag();
-  }
-  const double *c = cosines.data(), *s = sines.data(), *pr = xr.data(), *pi = xi.data();
-  Spectrum out(n);
-  for (int k = 0; k < n; ++k) {
-    double re = 0.0, im = 0.0;
-    int index = 0;
-    for (int j = 0; j < n; ++j) {
-      re += pr[j] * c[index] - pi[j] * s[index];
-      im += pr[j] * s[index] + pi[j] * c[index];
-      index += k;
-      if (index >= n) index -= n;
+// Bins of the defining sum with the kernel exp(sign 2 pi i jk / n), in double
+// precision with exact twiddle indexes.
+class DirectDft {
+ public:
+  DirectDft(const Spectrum& x, int sign) : x_(x), cosines_(x.size()), sines_(x.size()) {
+    const int n = static_cast<int>(x.size());
+    for (int k = 0; k < n; ++k) {
+      cosines_[k] = std::cos(2.0 * std::numbers::pi * k / n);
+      sines_[k] = sign * std::sin(2.0 * std::numbers::pi * k / n);
     }
-    out[k] = {re, im};
   }
-  return out;
-}
+  std::complex<double> Bin(int k) const {
+    const int n = static_cast<int>(x_.size());
+    double re = 0.0, im = 0.0;
+    long long index = 0;
+    for (int j = 0; j < n; ++j) {
+      re += x_[j].real() * cosines_[index] - x_[j].imag() * sines_[index];
+      im += x_[j].real() * sines_[index] + x_[j].imag() * cosines_[index];
+      index = (index + k) % n;
+    }
+    return {re, im};
+  }
 
-std::complex<double> Bin(const Spectrum& positive, int sign, int k) {
-  int n = static_cast<int>(positive.size());
-  return positive[sign > 0 ? k : (n - k) % n];
+ private:
+  const Spectrum& x_;
+  std::vector<double> cosines_, sines_;
+};
+
+// The bins checked at a length: both ends, the middle and a spread between.
+std::vector<int> CheckedBins(int bins) {
+  std::vector<int> checked = {0, bins / 2, bins - 1};
+  for (int i = 1; i <= 24; ++i) checked.push_back(static_cast<int>(i * 7919LL % bins));
+  return checked;
 }
 
 Spectrum RandomSignal(int n, unsigned seed) {
@@ -71,24 +71,23 @@ double Tolerance(int n) {
 }
 
 TEST(PfaComplex, MatchesTheDirectSumForEveryValidLengthAndBothSigns) {
-  for (int n : ValidLengthsUpTo(2520)) {
+  for (int n : ValidLengthsUpTo(5040)) {
     Spectrum x = RandomSignal(n, static_cast<unsigned>(n));
-    Spectrum expected = DirectDft(x);
     for (int sign : {1, -1}) {
       std::vector<Complex32> z(n);
       for (int j = 0; j < n; ++j) z[j] = {float(x[j].real()), float(x[j].imag())};
       ASSERT_TRUE(PfaComplex(sign, n, z.data()));
+      DirectDft direct(x, sign);
       double worst = 0.0;
-      for (int k = 0; k < n; ++k)
-        worst = std::max(worst,
-                         std::abs(std::complex<double>(z[k].re, z[k].im) - Bin(expected, sign, k)));
+      for (int k : CheckedBins(n))
+        worst = std::max(worst, std::abs(std::complex<double>(z[k].re, z[k].im) - direct.Bin(k)));
       ASSERT_LT(worst, Tolerance(n)) << "n " << n << " sign " << sign;
     }
   }
 }
 
 TEST(PfaComplex, LongLengthsTurnAComplexExponentialIntoOneBin) {
-  for (int n : {5040, 55440, 720720}) {
+  for (int n : {55440, 45045}) {  // every factor but 4, 3 and 2
     const int q = 7;
     std::vector<Complex32> z(n);
     for (int j = 0; j < n; ++j) {
@@ -110,7 +109,7 @@ TEST(PfaComplex, RefusesLengthsWithoutMutuallyPrimeFactors) {
 }
 
 TEST(PfaRealTransforms, MatchTheDirectSumAndInvertEachOther) {
-  for (int half : ValidLengthsUpTo(1260)) {
+  for (int half : ValidLengthsUpTo(2520)) {
     int n = 2 * half;
     Spectrum x = RandomSignal(n, static_cast<unsigned>(n) + 1);
     for (auto& v : x) v = v.real();
@@ -118,10 +117,11 @@ TEST(PfaRealTransforms, MatchTheDirectSumAndInvertEachOther) {
     for (int j = 0; j < n; ++j) real[j] = float(x[j].real());
     std::vector<Complex32> bins(half + 1);
     ASSERT_TRUE(PfaRealToComplex(1, n, real.data(), bins.data()));
-    Spectrum expected = DirectDft(x);
+    DirectDft direct(x, 1);
     double worst = 0.0;
-    for (int k = 0; k <= half; ++k)
-      worst = std::max(worst, std::abs(std::complex<double>(bins[k].re, bins[k].im) - expected[k]));
+    for (int k : CheckedBins(half + 1))
+      worst =
+          std::max(worst, std::abs(std::complex<double>(bins[k].re, bins[k].im) - direct.Bin(k)));
     ASSERT_LT(worst, Tolerance(n)) << "n " << n;
 
     std::vector<float> back(n);

@@ -18,6 +18,7 @@
 #include "app/ui/monitor_dialog.h"
 #include "app/ui/title_widget.h"
 #include "app/ui/xy_dialog.h"
+#include "exchange/ui/well_dialog.h"
 #include "horizon/ui/pick_edit_frame.h"
 #include "platform/paths.h"
 #include "platform/profile_file.h"
@@ -45,6 +46,7 @@ MainFrame::MainFrame(Session& session, Prompter* prompter, QWidget* parent)
   std::string settings_path = SettingsFilePath();
   bool first_run = !FileExists(settings_path);
   ReadSetupSection(ProfileFile(settings_path), session_.settings);
+  session_.colour_sets = LoadColourSets(ColourSetsFilePath());
   if (first_run) {
     // On a first start the monitor settings follow the real screen.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -164,6 +166,7 @@ void MainFrame::Dispatch(int id) {
     case kClose: CommandClose(); break;
     case kSaveHeader: CommandSaveHeader(); break;
     case kExit: close(); break;
+    case kPrintSetup: PrinterSetup(this, printer_settings_); break;
     case kCreateAmpFile: CommandCreateAmpFile(); break;
     case kSetupHeader: CommandSetupHeader(); break;
     case kMonitor: CommandMonitor(); break;
@@ -186,8 +189,8 @@ void MainFrame::Dispatch(int id) {
       show_placeholder("The import/export spreadsheet is not available yet.");
       break;
     case kCreateTimeSlice: show_placeholder("Time slices are not available yet."); break;
-    case kOpenWell:
-    case kCreateWell: show_placeholder("The well parameters are not available yet."); break;
+    case kOpenWell: CommandWell(true); break;
+    case kCreateWell: CommandWell(false); break;
     case kDataLoading: CommandDataLoading(); break;
     case kHelp: CommandHelp(); break;
     case kAbout: CommandAbout(); break;
@@ -314,6 +317,44 @@ void MainFrame::CommandDataLoading() {
   if (error) prompter_->Tell(FormatText("Error %ld", error), "", MessageIcon::None);
 }
 
+void MainFrame::CommandWell(bool open_existing) {
+  std::string folder = DirectoryOf(session_.project.header_path);
+  FileDialogRequest request;
+  request.filter_names[0] = "Well Files (*.wll)";
+  request.filter_patterns[0] = "*.wll";
+  request.default_extension = "wll";
+  request.initial_directory = folder;
+  if (open_existing) {
+    request.title = "OPEN WELL FILE";
+    auto path = prompter_->OpenFile(request);
+    if (!path) return;
+    auto well = ReadWellFile(*path);
+    if (!well) {
+      prompter_->Tell("Cannot Open Well File!", "", MessageIcon::Warning);
+      return;
+    }
+    session_.current_well = *well;
+    session_.current_well_path = *path;
+  } else {
+    session_.current_well = WellRecord{};
+    session_.current_well_path.clear();
+  }
+  WellDialog dialog(session_.current_well, FileNameOf(session_.current_well_path),
+                    session_.project, *prompter_, this);
+  if (!run_dialog(dialog)) return;
+  request.title = "SAVE WELL FILE";
+  request.must_exist = false;
+  request.prompt_overwrite = true;
+  request.initial_file = FileNameOf(session_.current_well_path);
+  auto path = prompter_->SaveFile(request);
+  if (!path) return;
+  if (!WriteWellFile(*path, session_.current_well)) {
+    prompter_->Tell("Cannot Create Well File!", "", MessageIcon::Warning);
+    return;
+  }
+  session_.current_well_path = *path;
+}
+
 void MainFrame::CommandHelp() {
   ShowHelp(this);
 }
@@ -336,6 +377,7 @@ void MainFrame::closeEvent(QCloseEvent* event) {
   ProfileFile profile(SettingsFilePath());
   WriteSetupSection(profile, session_.settings);
   profile.Save();
+  SaveColourSets(ColourSetsFilePath(), session_.colour_sets);
   event->accept();
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/session.h"
+#include "platform/ui/printer_settings.h"
 
 class QAction;
 class QDialog;
@@ -31,6 +32,8 @@ class MainFrame : public QMainWindow {
 
   QAction* action(int command_id) const;
   PickEditFrame* pick_edit_frame() const { return pick_frame_.get(); }
+  // The printer settings shared by every plot window.
+  PrinterSettings& printer_settings() { return printer_settings_; }
   // Runs a modal dialog; tests replace it to fill in and accept dialogs.
   std::function<bool(QDialog&)> run_dialog;
   // The texts of the placeholders shown for windows not built yet (for tests).
@@ -57,6 +60,7 @@ class MainFrame : public QMainWindow {
   void CommandSetupHeader();
   void CommandMonitor();
   void CommandDataLoading();
+  void CommandWell(bool open_existing);
   void CommandHelp();
   void CommandAbout();
 
@@ -67,6 +71,7 @@ class MainFrame : public QMainWindow {
   QMenu* recent_menu_ = nullptr;
   std::unique_ptr<PickEditFrame> pick_frame_;
   bool trace_file_menu_enabled_ = false;
+  PrinterSettings printer_settings_;
 };
 
 }  // namespace quarrix

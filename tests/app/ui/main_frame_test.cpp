@@ -13,6 +13,8 @@
 #include "app/main_commands.h"
 #include "app/ui/header_dialog.h"
 #include "app/ui/xy_dialog.h"
+#include "exchange/ui/well_dialog.h"
+#include "exchange/well_file.h"
 #include "horizon/ui/pick_edit_frame.h"
 #include "platform/scripted_prompter.h"
 #include "project/header_file.h"
@@ -106,9 +108,15 @@ TEST_F(MainFrameTest, AnsweringNoToEndKeepsRunningAndWritesNothing) {
   EXPECT_EQ(prompter.last_text(), "End Quarrix3D?");
   EXPECT_EQ(prompter.messages().back().caption, "WARNING");
   EXPECT_FALSE(std::filesystem::exists(settings_file()));
+  EXPECT_FALSE(std::filesystem::exists(folder.File("quarrix/colorset.ini")));
   prompter.QueueAnswer(MessageAnswer::Yes);
+  session.colour_sets[3].SetName("Edited");
   EXPECT_TRUE(frame->close());
   EXPECT_TRUE(std::filesystem::exists(settings_file()));
+  EXPECT_EQ(std::filesystem::file_size(folder.File("quarrix/colorset.ini")), 2432u);
+  Session restarted;
+  MainFrame again(restarted, &prompter);
+  EXPECT_EQ(restarted.colour_sets[3].Name(), "Edited");
 }
 
 TEST_F(MainFrameTest, MissingLoaderGivesErrorTwo) {
@@ -160,6 +168,42 @@ TEST_F(MainFrameTest, HeaderAndXyDialogsEditTheProject) {
   EXPECT_EQ(std::filesystem::file_size(folder.File("demo.x_y")), 5000u * 8);
   EXPECT_TRUE(session.project.placement.HasXy());
   EXPECT_EQ(session.last_xy_corners.b.x, 3475);
+}
+
+TEST_F(MainFrameTest, CreateWellCalculatesItsPlaceAndSavesEightyBytes) {
+  ASSERT_TRUE(frame->OpenProjectFile(QString::fromStdString(header_path)));
+  prompter.QueueFile(folder.File("demo.x_y"));
+  frame->run_dialog = [](QDialog& dialog) {
+    auto* xy = dynamic_cast<XyDialog*>(&dialog);
+    const char* values[6] = {"1000", "2000", "3475", "2000", "1000", "3470"};
+    for (int k = 0; k < 6; ++k) xy->edit(k)->setText(values[k]);
+    return true;
+  };
+  frame->Dispatch(command::kCreateXyFile);
+
+  frame->run_dialog = [](QDialog& dialog) {
+    auto& well = dynamic_cast<WellDialog&>(dialog);
+    well.field("line")->setText("50");
+    well.field("trace")->setText("100");
+    well.field("time")->setText("1234");
+    well.field("title")->setText(QString(40, 'w'));
+    well.SelectSymbol(7);
+    well.Calculate();
+    EXPECT_EQ(well.field("x")->text(), "3475");
+    EXPECT_EQ(well.field("y")->text(), "3470");
+    well.accept();
+    return well.result() == QDialog::Accepted;
+  };
+  prompter.QueueFile(folder.File("W1.wll"));
+  frame->Dispatch(command::kCreateWell);
+  EXPECT_EQ(prompter.file_requests().back().title, "SAVE WELL FILE");
+  ASSERT_EQ(std::filesystem::file_size(folder.File("W1.wll")), 80u);
+  auto saved = ReadWellFile(folder.File("W1.wll"));
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(saved->x, 3475);
+  EXPECT_EQ(saved->time, 1234);
+  EXPECT_EQ(saved->symbol, 7);
+  EXPECT_EQ(WellTitle(*saved), std::string(30, 'w'));
 }
 
 TEST_F(MainFrameTest, UnusableHeaderEditIsRefusedAndTheDialogStays) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -18,14 +17,6 @@ namespace quarrix {
 namespace {
 
 using testing::RunCommand;
-
-QGuiApplication& App() {
-  static int argc = 1;
-  static char name[] = "qt_canvas_test";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication app(argc, argv);
-  return app;
-}
 
 // A one-inch page at 100 dpi: a black box, a red line and some text.
 void DrawSample(Canvas& c) {
@@ -55,7 +46,6 @@ int NonWhitePixels(const QImage& image, QRect area) {
 }
 
 TEST(QtCanvas, DrawsPrimitivesAtDevicePositions) {
-  App();
   QImage image = RenderPlotImage(OneInchPage(), DrawSample);
   ASSERT_EQ(image.size(), QSize(100, 100));
   EXPECT_EQ(image.pixel(25, 25) & 0xFFFFFF, 0x000000u);
@@ -67,7 +57,6 @@ TEST(QtCanvas, DrawsPrimitivesAtDevicePositions) {
 }
 
 TEST(QtCanvas, StretchesIndexedImagesWithoutSmoothing) {
-  App();
   IndexedImage image(2, 1);
   image.palette = {{0, 0, 255}, {255, 255, 0}};
   image.Row(0)[1] = 1;
@@ -79,7 +68,6 @@ TEST(QtCanvas, StretchesIndexedImagesWithoutSmoothing) {
 }
 
 TEST(PlotOutput, ThreeCopiesMakeAThreePagePdf) {
-  App();
   if (!testing::HaveProgram("pdfinfo")) GTEST_SKIP() << "pdfinfo (poppler-utils) not installed";
   testing::TempFolder folder;
   PlotPage page = OneInchPage();
@@ -95,7 +83,6 @@ TEST(PlotOutput, ThreeCopiesMakeAThreePagePdf) {
 }
 
 TEST(PlotOutput, BitmapsUseThePlotPalette) {
-  App();
   testing::TempFolder folder;
   QtPlotWriter writer;
   std::string error;
@@ -110,7 +97,6 @@ TEST(PlotOutput, BitmapsUseThePlotPalette) {
 }
 
 TEST(PlotOutput, MetafileConvertedByWmf2svgShowsTheDrawing) {
-  App();
   if (!testing::HaveProgram("wmf2svg")) GTEST_SKIP() << "wmf2svg (libwmf-bin) not installed";
   testing::TempFolder folder;
   std::string error, output;

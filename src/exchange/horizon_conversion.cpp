@@ -1,0 +1,223 @@
+#include "exchange/horizon_conversion.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+#include "exchange/sheet_rows.h"
+#include "exchange/single_float.h"
+#include "map/gridding.h"
+#include "platform/atomic_file.h"
+#include "platform/numeric.h"
+#include "platform/paths.h"
+#include "platform/progress.h"
+#include "platform/prompter.h"
+#include "platform/text_util.h"
+
+namespace quarrix {
+namespace {
+
+// The style word of a new horizon: colour 12, pick type 1 (peak), previous-picks
+// colour 13, time colour scheme 1, amplitude scheme 0.
+constexpr std::uint32_t kNewHorizonStyle = 12u | (1u << 16) | (13u << 20) | (1u << 24);
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+bool WriteStyleWord(const std::string& path, std::uint32_t word) {
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "r+b"));
+  if (!file) return false;
+  unsigned char bytes[4] = {static_cast<unsigned char>(word), static_cast<unsigned char>(word >> 8),
+                            static_cast<unsigned char>(word >> 16),
+                            static_cast<unsigned char>(word >> 24)};
+  return std::fwrite(bytes, 1, 4, file.get()) == 4;
+}
+
+bool NeedsRoles(const SheetTable& table, std::initializer_list<ColumnRole> roles,
+                const char* message, Prompter& prompter) {
+  for (ColumnRole role : roles)
+    if (table.RoleColumn(role) == 0) {
+      prompter.Tell(message, "Warning");
+      return false;
+    }
+  return true;
+}
+
+bool RefuseVirtual(const SheetTable& table, Prompter& prompter) {
+  if (!table.virtual_mode()) return false;
+  prompter.Tell("This command works on rows held in the sheet; choose New and Import Ascii first.",
+                "Warning");
+  return true;
+}
+
+}  // namespace
+
+std::int16_t ZCell(double z) {
+  if (ToSingle(z) == kImportNull) return HORIZON_NULL;
+  return Trunc16(std::min(z, 32767.0));
+}
+
+std::int16_t AmpCell(double amp) {
+  if (ToSingle(amp) == kImportNull) return HORIZON_NULL;
+  return Trunc16(std::clamp(amp, -32767.0, 32767.0));
+}
+
+std::optional<ConvertedHorizon> SheetToHorizon(const SheetTable& table, const SurveyHeader& header,
+                                               std::uint8_t registration_value,
+                                               Prompter& prompter) {
+  if (!NeedsRoles(table, {ColumnRole::Line, ColumnRole::Trace, ColumnRole::Z},
+                  "Line, Trace, & Z values must be set", prompter))
+    return std::nullopt;
+  const int line_column = table.RoleColumn(ColumnRole::Line);
+  const int trace_column = table.RoleColumn(ColumnRole::Trace);
+  const int z_column = table.RoleColumn(ColumnRole::Z);
+  const int amp_column = table.RoleColumn(ColumnRole::Amp);
+  ConvertedHorizon out;
+  out.time = HorizonGrid(header.num_lines, header.traces_per_line);
+  out.amplitude = HorizonGrid(header.num_lines, header.traces_per_line);
+  out.registration.assign(out.time.CellCount(), 0);
+  const int rows = table.UsedRows();
+  for (int row = 1; row <= rows; ++row) {
+    auto cell = SurveyCellOf(header, RowInteger(table, row, line_column),
+                             RowInteger(table, row, trace_column));
+    if (!cell || table.IsEmpty(row, z_column)) continue;
+    out.time.At(cell->row, cell->column) = ZCell(table.Number(row, z_column));
+    if (amp_column != 0)
+      out.amplitude.At(cell->row, cell->column) = AmpCell(table.Number(row, amp_column));
+    out.registration[static_cast<std::size_t>(cell->row) * out.time.columns + cell->column] =
+        registration_value;
+    ++out.cells;
+  }
+  return out;
+}
+
+void GridConvertedHorizon(ConvertedHorizon& horizon, Progress& progress, Prompter& prompter) {
+  progress.SetLabel("Gridding Data");
+  GridRectangle whole{0, 0, horizon.time.columns, horizon.time.rows};
+  GridHorizonArea(horizon.time, whole, GridRegion(), GriddingOptions(), progress, prompter);
+}
+
+bool WriteGridFile(const std::string& path, const HorizonGrid& time, const HorizonGrid* amplitude) {
+  const bool new_horizon = !FileExists(path) && HasExtension(path, "hor");
+  if (!WriteHorizon(path, &time, amplitude)) return false;
+  return !new_horizon || WriteStyleWord(path, kNewHorizonStyle);
+}
+
+bool WriteConvertedHorizon(const std::string& path, const ProjectState& project,
+                           const ConvertedHorizon& horizon) {
+  if (!WriteGridFile(path, horizon.time, &horizon.amplitude)) return false;
+  std::string name = FileNameOf(path);
+  name = name.substr(0, name.rfind('.'));
+  std::string registration(horizon.registration.begin(), horizon.registration.end());
+  return WriteFileAtomically(JoinPath(DirectoryOf(project.header_path), name + ".hop"),
+                             registration);
+}
+
+bool ConvertSheetToHorizonFile(const SheetTable& table, const ProjectState& project, bool grid,
+                               Prompter& prompter, Progress& progress) {
+  if (!NeedsRoles(table, {ColumnRole::Line, ColumnRole::Trace, ColumnRole::Z},
+                  "Line, Trace, & Z values must be set", prompter))
+    return false;
+  FileDialogRequest request;
+  request.title = "Open Output Horizon File";
+  request.filter_names[0] = "Horizon (*.hor)";
+  request.filter_patterns[0] = "*.hor";
+  request.filter_names[1] = "Isopach (*.isp)";
+  request.filter_patterns[1] = "*.isp";
+  request.filter_names[2] = "Depth (*.dth)";
+  request.filter_patterns[2] = "*.dth";
+  request.filter_names[3] = "All Files (*.*)";
+  request.filter_patterns[3] = "*.*";
+  request.initial_directory = DirectoryOf(project.header_path);
+  request.default_extension = "hor";
+  request.must_exist = false;
+  auto path = prompter.SaveFile(request);
+  if (!path) return false;
+  bool protect = prompter.Message("Make Values non-editable", "Warning", MessageIcon::Question,
+                                  MessageButtons::YesNo) == MessageAnswer::Yes;
+  auto horizon = SheetToHorizon(table, project.header,
+                                protect ? kConvertedProtected : kConvertedSeed, prompter);
+  if (!horizon) return false;
+  if (grid) GridConvertedHorizon(*horizon, progress, prompter);
+  if (!WriteConvertedHorizon(*path, project, *horizon)) {
+    prompter.Tell("Cannot write the horizon file " + *path, "Error");
+    return false;
+  }
+  return true;
+}
+
+bool FillColumnFromHorizon(SheetTable& table, const SurveyHeader& header,
+                           const std::string& horizon_path, int column, Prompter& prompter) {
+  if (!NeedsRoles(table, {ColumnRole::Line, ColumnRole::Trace}, "Line and Trace values must be set",
+                  prompter) ||
+      RefuseVirtual(table, prompter))
+    return false;
+  HorizonGrid time(header.num_lines, header.traces_per_line);
+  if (ReadHorizon(horizon_path, &time, nullptr) == HorizonReadResult::CannotOpen) {
+    prompter.Tell("Cannot Open File " + horizon_path, "Error");
+    return false;
+  }
+  const int line_column = table.RoleColumn(ColumnRole::Line);
+  const int trace_column = table.RoleColumn(ColumnRole::Trace);
+  const int rows = table.UsedRows();
+  for (int row = 1; row <= rows; ++row) {
+    auto cell = SurveyCellOf(header, RowInteger(table, row, line_column),
+                             RowInteger(table, row, trace_column));
+    if (cell) table.SetCell(row, column, FormatText("%d", time.At(cell->row, cell->column)));
+  }
+  return true;
+}
+
+namespace {
+
+// Shared walk of the two fills: rows whose target pair is empty or 0 get it
+// from the source pair; a row without the source pair stops the walk.
+bool FillPairs(SheetTable& table, const ProjectState& project, Prompter& prompter, bool to_xy) {
+  if (!NeedsRoles(table, {ColumnRole::Line, ColumnRole::Trace, ColumnRole::X, ColumnRole::Y},
+                  "Line, Trace, X, & Y Must be Labeled", prompter) ||
+      RefuseVirtual(table, prompter))
+    return false;
+  if (!project.placement.HasXy()) {
+    prompter.Tell("X/Y File not Found!!", "Warning");
+    return false;
+  }
+  const SurveyHeader& header = project.header;
+  const int line_column = table.RoleColumn(ColumnRole::Line);
+  const int trace_column = table.RoleColumn(ColumnRole::Trace);
+  const int x_column = table.RoleColumn(ColumnRole::X);
+  const int y_column = table.RoleColumn(ColumnRole::Y);
+  const int from_a = to_xy ? line_column : x_column, from_b = to_xy ? trace_column : y_column;
+  const int to_a = to_xy ? x_column : line_column, to_b = to_xy ? y_column : trace_column;
+  const int rows = table.UsedRows();
+  for (int row = 1; row <= rows; ++row) {
+    if (RowInteger(table, row, to_a) != 0 || RowInteger(table, row, to_b) != 0) continue;
+    int a = RowInteger(table, row, from_a), b = RowInteger(table, row, from_b);
+    if (a == 0 || b == 0) {
+      prompter.Tell(FormatText("Data Error Row %d", row), "Warning");
+      return false;
+    }
+    if (to_xy) {
+      XyPoint xy =
+          LineTraceToXy(header, project.placement, a - header.first_line, b - header.first_trace);
+      table.SetCell(row, x_column, FormatText("%d", xy.x));
+      table.SetCell(row, y_column, FormatText("%d", xy.y));
+    } else if (auto offset = XyToLineTrace(header, project.placement, a, b)) {
+      table.SetCell(row, line_column, FormatText("%d", RoundedLine(header, offset->dl)));
+      table.SetCell(row, trace_column, FormatText("%d", RoundedTrace(header, offset->dt)));
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool FillInXy(SheetTable& table, const ProjectState& project, Prompter& prompter) {
+  return FillPairs(table, project, prompter, true);
+}
+
+bool FillInLineTrace(SheetTable& table, const ProjectState& project, Prompter& prompter) {
+  return FillPairs(table, project, prompter, false);
+}
+
+}  // namespace quarrix

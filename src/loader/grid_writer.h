@@ -1,0 +1,56 @@
+#pragma once
+// The grid side of the loads that place traces while reading (disk and the
+// manual tape conversion): the trace file pre-filled with zero traces, each
+// kept trace written at its cell with its maximum, and the closing "Set Scale
+// Value" step with the scaling pass before the project is committed.
+#include <cstdint>
+#include <vector>
+
+#include "loader/trace_placement.h"
+#include "loader/trace_scaling.h"
+#include "project/survey_header.h"
+
+namespace quarrix {
+
+class LoadDecisions;
+class ProjectOutput;
+class Progress;
+class Prompter;
+
+class GridWriter {
+ public:
+  GridWriter(ProjectOutput& output, const SurveyHeader& header, Prompter& prompter)
+      : output_(output), header_(header), prompter_(prompter) {}
+
+  // Allocates the per-cell maxima and pre-fills the trace file; false after
+  // telling the user.
+  bool Prepare(const char* label, Progress& progress);
+
+  enum class Placed { Written, Skipped, Failed };
+  // Writes a trace at its cell (Skipped when it is not kept; Failed after
+  // telling the user that the trace file could not be written).
+  Placed Put(const LineTrace& position, float maximum, const std::int16_t* samples);
+
+  // Writes what Put has gathered; false after telling the user.
+  bool Flush();
+
+  // Unless no_scaling: asks for the scale value and rescales. Then commits
+  // the project. False when the load ends without a project.
+  bool ScaleAndCommit(const ScaleStats& stats, bool no_scaling, LoadDecisions& decisions,
+                      const char* label, Progress& progress);
+
+ private:
+  ProjectOutput& output_;
+  const SurveyHeader& header_;
+  Prompter& prompter_;
+  TraceMaxGrid maxima_;
+  // Traces of consecutive cells are gathered and written together.
+  std::vector<char> pending_;
+  std::int64_t pending_offset_ = 0;
+};
+
+// The scale value of a finished reading is usable: present, and above 0
+// unless every trace was zero (told to the user otherwise).
+bool UsableScale(const std::optional<double>& used, const ScaleStats& stats, Prompter& prompter);
+
+}  // namespace quarrix
