@@ -38,7 +38,8 @@ double BestSeconds(Work work) {
 
 int main() {
   using namespace quarrix;
-  const std::string folder = (std::filesystem::temp_directory_path() / "quarrix-horizon-bench").string();
+  const std::string folder =
+      (std::filesystem::temp_directory_path() / "quarrix-horizon-bench").string();
   std::filesystem::remove_all(folder);
   std::ostringstream out, err;
   if (RunDemoCommand({folder}, out, err, AddDemoInterpretation) != 0) {
@@ -68,8 +69,14 @@ int main() {
   std::printf("plain sequential read of the trace file: %.3f s\n", plain);
   std::printf("50 time slices: %.3f s, ratio %.2f\n", slices, slices / plain);
 
-  PickEnvironment env{h,           project.amp, nullptr, LocateHorizon(folder_of_project, kDemoHorizonName),
-                      FullSurveyZoom(h), GridRegion{}, 16, prompter};
+  PickEnvironment env{h,
+                      project.amp,
+                      nullptr,
+                      LocateHorizon(folder_of_project, kDemoHorizonName),
+                      FullSurveyZoom(h),
+                      GridRegion{},
+                      16,
+                      prompter};
   double autopick = BestSeconds([&] {
     ClearAutoPicks(env);
     Autopick(env, {AutopickMode::FromInlineSeeds, true, {}}, progress);

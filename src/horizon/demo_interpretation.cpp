@@ -33,7 +33,7 @@ int StrongestTroughMs(TraceReader& trace, const SurveyHeader& h, int line, int c
 
 }  // namespace
 
-int AddDemoInterpretation(const std::string& header_path, std::ostream& out, std::ostream& err) {
+int AddDemoInterpretation(const std::string& header_path, std::ostream&, std::ostream& err) {
   auto batch = OpenBatchProject(header_path, true, "demo", err);
   if (!batch) return 1;
   const SurveyHeader& h = batch->project.header;
@@ -66,12 +66,10 @@ int AddDemoInterpretation(const std::string& header_path, std::ostream& out, std
   if (Autopick(env, {AutopickMode::FromInlineSeeds, true, {}}, progress) !=
       AutopickOutcome::Finished)
     return 1;
-  out << env.horizon.path << '\n';
 
   SliceRun run =
       GenerateTimeSlices(h, batch->project.amp, nullptr, batch->folder,
                          {kDemoSliceMs, kDemoSliceMs, 0, nullptr}, progress, batch->prompter);
-  for (const std::string& path : run.written) out << path << '\n';
   return run.written.empty() ? 1 : 0;
 }
 

@@ -82,8 +82,10 @@ int PickSearch(std::span<const std::int16_t> trace, int guess_ms, const PickSear
   if (type < kPickPeak || type > kPickZeroBelowTrough) return -1;
   if (params.pick_window_ms == 0 || type == kPickAtCursor) return guess_ms;
   if (!(params.sample_rate > 0.0)) return guess_ms;
-  const int s = Trunc32(guess_ms / params.sample_rate);
-  const int w = Trunc32(params.pick_window_ms / params.sample_rate);
+  // Kept well inside the int range so that the visiting steps cannot overflow;
+  // positions that far out lie outside any trace and are skipped anyway.
+  const int s = std::clamp(Trunc32(guess_ms / params.sample_rate), -(1 << 29), 1 << 29);
+  const int w = std::clamp(Trunc32(params.pick_window_ms / params.sample_rate), 0, 1 << 14);
   const int h = w / 2;
   const int count = static_cast<int>(trace.size());
   const int sign = LooksForPositive(type) ? 1 : -1;
