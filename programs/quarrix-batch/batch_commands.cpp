@@ -11,6 +11,7 @@
 #include "map/gridding.h"
 #include "map/map_commands.h"
 #include "map/plot_map_command.h"
+#include "plot_map_readers.h"
 #include "project/project_commands.h"
 #include "section/conditioning_commands.h"
 #include "section/plot_section_command.h"
@@ -42,6 +43,11 @@ int AddDemoHorizonAndFault(const std::string& header_path, std::ostream& out, st
   if (int status = AddDemoInterpretation(header_path, out, err)) return status;
   if (!AddDemoFault(header_path, out, err)) return 1;
   return AddDemoCulture(header_path, out, err);
+}
+
+[[maybe_unused]] int RunPlotMapWithReaders(const std::vector<std::string>& args, std::ostream& out,
+                                           std::ostream& err) {
+  return RunPlotMap(args, out, err, nullptr, BatchPlotMapReaders());
 }
 
 int RunDemoWithInterpretation(const std::vector<std::string>& args, std::ostream& out,
@@ -76,7 +82,7 @@ const std::vector<BatchCommandEntry>& BatchCommands() {
       {"plot-map", "draw a horizon plot to an image, PDF, SVG or metafile", RunPlotMapWithQt},
 #else
       {"plot-section", "draw a seismic section to a metafile", RunPlotSectionCommand},
-      {"plot-map", "draw a horizon plot to a metafile", RunPlotMapCommand},
+      {"plot-map", "draw a horizon plot to a metafile", RunPlotMapWithReaders},
 #endif
       {"dxf", "read a DXF drawing as the map overlay does", RunDxfCommand},
       {"import-horizon", "convert a text file of picks into a horizon", RunImportHorizonCommand},

@@ -4,6 +4,7 @@
 
 #include "map/plot_map_command.h"
 #include "platform/ui/qt_plot_writer.h"
+#include "plot_map_readers.h"
 #include "section/plot_section_command.h"
 
 namespace quarrix {
@@ -31,8 +32,9 @@ int RunPlotSectionWithQt(const std::vector<std::string>& args, std::ostream& out
 }
 
 int RunPlotMapWithQt(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  return WithGuiApplication(
-      [&](QtPlotWriter& writer) { return RunPlotMap(args, out, err, &writer); });
+  return WithGuiApplication([&](QtPlotWriter& writer) {
+    return RunPlotMap(args, out, err, &writer, BatchPlotMapReaders());
+  });
 }
 
 }  // namespace quarrix

@@ -192,10 +192,10 @@ std::string WellTopsPath(const std::string& current_file) {
   return BaseWithDot(current_file) + "welt";
 }
 
-std::vector<PostedWell> WellsToPost(const std::string& folder,
+std::vector<WellWithAttributes> WellsToPost(const std::string& folder,
                                     const std::vector<std::string>& selection,
                                     const WellAttributes& map_attributes) {
-  std::vector<PostedWell> wells;
+  std::vector<WellWithAttributes> wells;
   for (const std::string& name : selection) {
     std::string path = JoinPath(folder, name);
     if (HasExtension(name, "lgv")) {

@@ -52,7 +52,7 @@ bool CalculateWellPosition(WellRecord& well, const ProjectState& project, Prompt
 std::string WellTopsPath(const std::string& current_file);
 
 // A well to post and how.
-struct PostedWell {
+struct WellWithAttributes {
   std::string name;
   WellRecord record;
   WellAttributes attributes;
@@ -62,7 +62,7 @@ struct PostedWell {
 // attributes (label position 0); a ".lgv" name posts its wells with the
 // group's ".wga" attributes (the map's when missing). Wells or groups that
 // cannot be read are skipped.
-std::vector<PostedWell> WellsToPost(const std::string& folder,
+std::vector<WellWithAttributes> WellsToPost(const std::string& folder,
                                     const std::vector<std::string>& selection,
                                     const WellAttributes& map_attributes);
 

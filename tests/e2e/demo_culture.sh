@@ -20,4 +20,8 @@ echo "$info" | grep -q '"counts":{"polylines":2,"polyline_points":9,"lines":2,"t
 read -r x y < <("$batch" xy convert "$hdr" --line 1008 --trace 2012)
 "$batch" well show "$hdr" DEMO-1.wll --json | grep -q "\"x\":$x,\"y\":$y" || {
   echo "DEMO-1 is not at line 1008 trace 2012 ($x $y)"; "$batch" well show "$hdr" DEMO-1.wll; exit 1; }
+# The map plot posts the group's wells and draws the culture.
+"$batch" plot-map "$hdr" "$folder/demo_top.hor" --wells "$folder/demowells.lgv,$folder/DEMO-1.wll" \
+  --dxf "$folder/culture.dxf" --labels --out "$work/map.wmf" >/dev/null
+[ "$(stat -c %s "$work/map.wmf")" -gt 1000 ] || { echo "map plot with culture"; exit 1; }
 echo "demo culture: ok"
