@@ -193,8 +193,8 @@ std::string WellTopsPath(const std::string& current_file) {
 }
 
 std::vector<WellWithAttributes> WellsToPost(const std::string& folder,
-                                    const std::vector<std::string>& selection,
-                                    const WellAttributes& map_attributes) {
+                                            const std::vector<std::string>& selection,
+                                            const WellAttributes& map_attributes) {
   std::vector<WellWithAttributes> wells;
   for (const std::string& name : selection) {
     std::string path = JoinPath(folder, name);

@@ -63,7 +63,7 @@ struct WellWithAttributes {
 // group's ".wga" attributes (the map's when missing). Wells or groups that
 // cannot be read are skipped.
 std::vector<WellWithAttributes> WellsToPost(const std::string& folder,
-                                    const std::vector<std::string>& selection,
-                                    const WellAttributes& map_attributes);
+                                            const std::vector<std::string>& selection,
+                                            const WellAttributes& map_attributes);
 
 }  // namespace quarrix

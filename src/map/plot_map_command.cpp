@@ -62,15 +62,6 @@ bool ReadNumber(const CommandLine& line, const std::string& option, double low, 
   return problem.empty();
 }
 
-std::string Now(const char* format) {
-  std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[64];
-  std::strftime(text, sizeof text, format, &local);
-  return text;
-}
-
 // Options that shape the plot, checked; "" when all are sound.
 std::string ReadSettings(const CommandLine& line, HorizonPlotSettings& s, double& dpi,
                          double& page_width, double& page_height) {
@@ -267,8 +258,8 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
   data.zoom = FullMapZoom(header);
   data.plot_name = std::filesystem::path(header_path).stem().string();
   data.file_name = std::filesystem::path(grid_path).filename().string();
-  data.date = Now("%m/%d/%y");
-  data.time = Now("%H:%M:%S");
+  data.date = LocalTimeText("%m/%d/%y");
+  data.time = LocalTimeText("%H:%M:%S");
   if (std::string overlay_problem = ReadOverlays(line, header, readers, settings.well_style, data);
       !overlay_problem.empty()) {
     err << "plot-map: " << overlay_problem << '\n';

@@ -4,6 +4,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 namespace quarrix {
 
@@ -53,6 +54,16 @@ std::vector<std::string> SplitText(std::string_view text, char separator) {
     start = end + 1;
   }
   return fields;
+}
+
+std::string LocalTimeText(const char* format) {
+  std::time_t now = std::time(nullptr);
+  // Plots are drawn on one thread; localtime's shared buffer is safe here and
+  // portable where localtime_r is not.
+  const std::tm* local = std::localtime(&now);
+  char text[64] = "";
+  if (local) std::strftime(text, sizeof text, format, local);
+  return text;
 }
 
 int ParseCInt(std::string_view text) {

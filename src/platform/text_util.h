@@ -18,6 +18,8 @@ std::string ToLower(std::string_view text);
 std::string FormatText(const char* format, ...) QUARRIX_PRINTF(1, 2);
 // Splits on a single separator character; empty fields are kept.
 std::vector<std::string> SplitText(std::string_view text, char separator);
+// The local date or time now, formatted with strftime.
+std::string LocalTimeText(const char* format);
 // atoi / atof over text that need not be NUL-terminated.
 int ParseCInt(std::string_view text);
 double ParseCDouble(std::string_view text);

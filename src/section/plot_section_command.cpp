@@ -79,15 +79,6 @@ std::vector<std::string> ListOption(const CommandLine& line, const std::string& 
   return items;
 }
 
-std::string NowText(const char* format) {
-  std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[64];
-  std::strftime(text, sizeof text, format, &local);
-  return text;
-}
-
 bool ReadInputFile(const std::string& path, std::string& bytes, std::ostream& err) {
   if (ReadWholeFile(path, bytes)) return true;
   err << "plot-section: cannot open " << path << '\n';
@@ -237,8 +228,8 @@ int RunPlotSection(const std::vector<std::string>& args, std::ostream& out, std:
     }
   }
   plot.project_title = std::filesystem::path(project.header_path).filename().string();
-  plot.date = NowText("%d-%b-%Y");
-  plot.time = NowText("%H:%M:%S");
+  plot.date = LocalTimeText("%d-%b-%Y");
+  plot.time = LocalTimeText("%H:%M:%S");
 
   // The page follows from the plot scale on the output device.
   DeviceInfo device;

@@ -339,8 +339,8 @@ void MainFrame::CommandWell(bool open_existing) {
     session_.current_well = WellRecord{};
     session_.current_well_path.clear();
   }
-  WellDialog dialog(session_.current_well, FileNameOf(session_.current_well_path),
-                    session_.project, *prompter_, this);
+  WellDialog dialog(session_.current_well, FileNameOf(session_.current_well_path), session_.project,
+                    *prompter_, this);
   if (!run_dialog(dialog)) return;
   request.title = "SAVE WELL FILE";
   request.must_exist = false;

@@ -44,8 +44,8 @@ std::optional<long long> Whole(const QLineEdit* edit, long long low, long long h
 
 }  // namespace
 
-WellDialog::WellDialog(WellRecord& well, const std::string& file_name,
-                       const ProjectState& project, Prompter& prompter, QWidget* parent)
+WellDialog::WellDialog(WellRecord& well, const std::string& file_name, const ProjectState& project,
+                       Prompter& prompter, QWidget* parent)
     : QDialog(parent), well_(well), project_(project), prompter_(prompter) {
   setWindowTitle("Well Parameters");
   auto* layout = new QVBoxLayout(this);
@@ -118,9 +118,10 @@ bool WellDialog::ReadFields(WellRecord& well) {
   auto depth = Whole(depth_, 0, 65535), time = Whole(time_, 0, 65535);
   auto x = Whole(x_, kInt32Min, kInt32Max), y = Whole(y_, kInt32Min, kInt32Max);
   if (!line || !trace || !depth || !time || !x || !y) {
-    prompter_.Tell("Line and trace must be whole numbers from -32768 to 32767, depth and time "
-                   "from 0 to 65535, and X and Y whole map units.",
-                   "Warning", MessageIcon::Warning);
+    prompter_.Tell(
+        "Line and trace must be whole numbers from -32768 to 32767, depth and time "
+        "from 0 to 65535, and X and Y whole map units.",
+        "Warning", MessageIcon::Warning);
     return false;
   }
   well.line = static_cast<std::int16_t>(*line);

@@ -15,7 +15,7 @@ struct ProjectState;
 
 class WellDialog : public QDialog {
   Q_OBJECT
-public:
+ public:
   WellDialog(WellRecord& well, const std::string& file_name, const ProjectState& project,
              Prompter& prompter, QWidget* parent = nullptr);
 
@@ -25,7 +25,7 @@ public:
   void Calculate();
   void accept() override;
 
-private:
+ private:
   // The typed values as a record; false (said) when a number is not valid.
   bool ReadFields(WellRecord& well);
   void ShowRecord(const WellRecord& well);
