@@ -47,6 +47,20 @@ plot --amp --title --out "$dir/amp.wmf" >/dev/null
 grep -aq 'Amplitude Plot' "$dir/amp.wmf"
 plot --in-xy --smooth light --decimate 1 --out "$dir/xy.png" >/dev/null
 plot --scale 500 --out "$dir/map.png" >/dev/null
+# Culture from a CAD package: ezdxf writes a line in world coordinates along
+# line 20 over the unpicked traces 3 to 8.
+python=python3
+python3 -c 'import ezdxf' 2>/dev/null || python=/usr/bin/python3
+if $python -c 'import ezdxf' 2>/dev/null; then
+  $python - "$dir" <<'PY'
+import sys, ezdxf
+doc = ezdxf.new("R12")
+y = 2000 + (20 - 1) * 25
+doc.modelspace().add_line((1000 + 2 * 25, y), (1000 + 7 * 25, y))
+doc.saveas(sys.argv[1] + "/lease.dxf")
+PY
+  plot --scale 500 --dxf "$dir/lease.dxf" --out "$dir/culture.png" >/dev/null
+fi
 ! plot --type nothing --out "$dir/x.png" 2>/dev/null
 ! plot --camera 0,1,2 --out "$dir/x.png" 2>/dev/null
 ! plot --out "$dir/x.txt" 2>/dev/null
@@ -70,6 +84,16 @@ def at(trace, line):  # centre of a cell, traces across, lines up (corner 4)
 assert at(3, 15) == (255, 255, 255), at(3, 15)      # unpicked
 assert at(25, 15) != (255, 255, 255), at(25, 15)    # the dome's top is coloured
 assert at(25, 15) != at(12, 2), (at(25, 15), at(12, 2))
+import os
+if os.path.exists(d + "/culture.png"):
+    culture = Image.open(d + "/culture.png").convert("RGB")
+    def dark_near(trace, line):  # any dark pixel in the cell around its centre
+        cx, cy = int(left + (trace - 0.5) * 3), int(top + 90 - (line - 0.5) * 3)
+        return any(sum(culture.getpixel((cx + dx, cy + dy))) < 200
+                   for dx in (-1, 0, 1) for dy in (-2, -1, 0, 1, 2))
+    for trace in (4, 5, 6, 7):
+        assert dark_near(trace, 20), ("culture missing at trace", trace)
+    assert not dark_near(5, 10) and not dark_near(5, 28), "culture where the drawing has none"
 PY
 fi
 echo "plot-map: ok"
