@@ -102,7 +102,7 @@ void PrintInfo(const DxfOverlays& overlays, bool json, std::ostream& out) {
 }  // namespace
 
 int RunDxfCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (std::ranges::any_of(args, [](const std::string& a) { return a == "--help" || a == "-h"; })) {
+  if (WantsHelp(args)) {
     out << kDxfHelp;
     return 0;
   }

@@ -38,10 +38,6 @@ const char kExportHelp[] =
     "followed by the delimiter). --null sets the text of null cells; skip\n"
     "leaves unpicked cells out. Lines end in CR LF; without --out to stdout.\n";
 
-bool WantsHelp(const std::vector<std::string>& args) {
-  return std::ranges::any_of(args, [](const std::string& a) { return a == "--help" || a == "-h"; });
-}
-
 struct Range {
   int first = 0, last = 0, increment = 1;
 };

@@ -57,7 +57,7 @@ MathInput InputArgument(const ProjectState& project, std::string text, bool may_
 }  // namespace
 
 int RunMathCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (std::ranges::any_of(args, [](const std::string& a) { return a == "--help" || a == "-h"; })) {
+  if (WantsHelp(args)) {
     out << kMathHelp;
     return 0;
   }

@@ -101,7 +101,7 @@ int CreateWell(const CommandLine& line, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 int RunWellCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (std::ranges::any_of(args, [](const std::string& a) { return a == "--help" || a == "-h"; })) {
+  if (WantsHelp(args)) {
     out << kWellHelp;
     return 0;
   }

@@ -8,12 +8,6 @@
 
 namespace quarrix {
 
-bool WantsHorizonHelp(const std::vector<std::string>& args) {
-  for (const std::string& a : args)
-    if (a == "--help" || a == "-h") return true;
-  return false;
-}
-
 int Usage(std::ostream& err, const char* command, const std::string& problem, const char* help) {
   err << command << ": " << problem << '\n' << help;
   return 2;

@@ -14,8 +14,6 @@
 
 namespace quarrix {
 
-bool WantsHorizonHelp(const std::vector<std::string>& args);
-
 // Prints a command-line problem and the command's help; gives the usage status 2.
 int Usage(std::ostream& err, const char* command, const std::string& problem, const char* help);
 

@@ -4,6 +4,7 @@
 #include "horizon/bulk_edits.h"
 #include "horizon/horizon_commands.h"
 #include "horizon/pick_settings.h"
+#include "platform/command_line.h"
 #include "platform/paths.h"
 #include "platform/terminal_progress.h"
 
@@ -81,7 +82,7 @@ int Finish(EditOutcome outcome) {
 template <typename Edit>
 int RunEdit(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
             const char* name, const char* help, bool need_traces, Edit edit) {
-  if (args.empty() || WantsHorizonHelp(args)) {
+  if (args.empty() || WantsHelp(args)) {
     (args.empty() ? err : out) << help;
     return args.empty() ? 2 : 0;
   }
@@ -113,7 +114,7 @@ int RunEraseCommand(const std::vector<std::string>& args, std::ostream& out, std
 
 int RunAutopickCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                        const AreaGridder& gridder) {
-  if (args.empty() || WantsHorizonHelp(args)) {
+  if (args.empty() || WantsHelp(args)) {
     (args.empty() ? err : out) << kAutopickHelp;
     return args.empty() ? 2 : 0;
   }

@@ -9,6 +9,7 @@
 #include "horizon/pick_line.h"
 #include "horizon/pick_settings.h"
 #include "platform/atomic_file.h"
+#include "platform/command_line.h"
 #include "platform/json_writer.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
@@ -95,7 +96,7 @@ void PrintInfo(const HorizonLocation& horizon, const SurveyHeader& header, bool 
 }  // namespace
 
 int RunHorizonCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.empty() || WantsHorizonHelp(args)) {
+  if (args.empty() || WantsHelp(args)) {
     (args.empty() ? err : out) << kHorizonHelp;
     return args.empty() ? 2 : 0;
   }
@@ -124,7 +125,7 @@ int RunHorizonCommand(const std::vector<std::string>& args, std::ostream& out, s
 }
 
 int RunPickCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.empty() || WantsHorizonHelp(args)) {
+  if (args.empty() || WantsHelp(args)) {
     (args.empty() ? err : out) << kPickHelp;
     return args.empty() ? 2 : 0;
   }

@@ -5,6 +5,7 @@
 #include "horizon/flattening.h"
 #include "horizon/horizon_commands.h"
 #include "horizon/time_slices.h"
+#include "platform/command_line.h"
 #include "platform/paths.h"
 #include "platform/terminal_progress.h"
 
@@ -34,7 +35,7 @@ const char kArbHelp[] =
 template <typename Body>
 int RunWithHelp(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                 const char* help, Body body) {
-  if (args.empty() || WantsHorizonHelp(args)) {
+  if (args.empty() || WantsHelp(args)) {
     (args.empty() ? err : out) << help;
     return args.empty() ? 2 : 0;
   }

@@ -199,7 +199,7 @@ int RunDemoCommand(const std::vector<std::string>& args, std::ostream& out, std:
 
 int RunDemoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                    DemoFollowUp follow_up) {
-  if (WantsCommandHelp(args)) {
+  if (WantsHelp(args)) {
     out << kDemoHelp;
     return 0;
   }

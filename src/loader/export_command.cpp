@@ -47,7 +47,7 @@ bool ParseRange(const CommandLine& line, const char* name, int& first, int& last
 }  // namespace
 
 int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (WantsCommandHelp(args)) {
+  if (WantsHelp(args)) {
     out << kExportHelp;
     return 0;
   }

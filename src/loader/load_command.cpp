@@ -23,7 +23,7 @@ const char kLoadHelp[] =
 }  // namespace
 
 int RunLoadCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (WantsCommandHelp(args)) {
+  if (WantsHelp(args)) {
     out << kLoadHelp << kLoadOptionsHelp;
     return 0;
   }

@@ -2,12 +2,6 @@
 
 namespace quarrix {
 
-bool WantsCommandHelp(const std::vector<std::string>& args) {
-  for (const std::string& a : args)
-    if (a == "--help" || a == "-h") return true;
-  return false;
-}
-
 const std::vector<LoaderCommandEntry>& LoaderCommands() {
   static const std::vector<LoaderCommandEntry> commands = {
       {"scan", "show the headers and trace-header word ranges of a SEG-Y file", RunScanCommand},

@@ -18,7 +18,4 @@ struct LoaderCommandEntry {
 };
 const std::vector<LoaderCommandEntry>& LoaderCommands();
 
-// Shared by the commands: true when --help or -h is among the arguments.
-bool WantsCommandHelp(const std::vector<std::string>& args);
-
 }  // namespace quarrix

@@ -95,7 +95,7 @@ void PrintText(const std::vector<std::string>& lines, const HeaderScanTables& t,
 }  // namespace
 
 int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (WantsCommandHelp(args)) {
+  if (WantsHelp(args)) {
     out << kScanHelp;
     return 0;
   }

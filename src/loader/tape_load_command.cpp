@@ -31,7 +31,7 @@ const char kTapeLoadHelp[] =
 }  // namespace
 
 int RunTapeLoadCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (WantsCommandHelp(args)) {
+  if (WantsHelp(args)) {
     out << kTapeLoadHelp << kLoadOptionsHelp;
     return 0;
   }

@@ -38,11 +38,6 @@ const char kContourHelp[] =
     "closed flag and its points in grid coordinates (column = trace index, row = line\n"
     "index); --json prints one object. --decimate keeps every (K+1)-th row and column.\n";
 
-bool WantsHelp(const std::vector<std::string>& args) {
-  return std::any_of(args.begin(), args.end(),
-                     [](const std::string& a) { return a == "--help" || a == "-h"; });
-}
-
 // "FIRST_LINE:LAST_LINE,FIRST_TRACE:LAST_TRACE" in survey numbers, to a rectangle.
 bool ParseArea(const std::string& text, const SurveyHeader& h, GridRectangle& area,
                std::string& problem) {

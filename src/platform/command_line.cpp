@@ -58,6 +58,12 @@ std::vector<std::string> CommandLine::Values(const std::string& option) const {
   return result;
 }
 
+bool WantsHelp(const std::vector<std::string>& args) {
+  for (const std::string& a : args)
+    if (a == "--help" || a == "-h") return true;
+  return false;
+}
+
 std::optional<long long> ParseWholeInt(const std::string& text) {
   if (text.empty()) return std::nullopt;
   errno = 0;

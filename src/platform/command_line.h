@@ -30,6 +30,9 @@ class CommandLine {
   std::string error_;
 };
 
+// True when the arguments ask for the command's help ("--help" or "-h").
+bool WantsHelp(const std::vector<std::string>& args);
+
 // Strict number parsing for command-line values: the whole text must be a number.
 std::optional<long long> ParseWholeInt(const std::string& text);
 std::optional<double> ParseWholeDouble(const std::string& text);

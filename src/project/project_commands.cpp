@@ -36,12 +36,6 @@ const char kXyHelp[] =
     "convert  prints \"X Y\" of a line and trace, or \"LINE TRACE dl dt\" of a\n"
     "         world position (line and trace rounded, offsets with six decimals).\n";
 
-bool WantsHelp(const std::vector<std::string>& args) {
-  for (const std::string& a : args)
-    if (a == "--help" || a == "-h") return true;
-  return false;
-}
-
 void PrintHeader(const SurveyHeader& h, bool json, std::ostream& out) {
   if (json) {
     JsonWriter w(out);

@@ -101,12 +101,6 @@ const char kProcessUsage[] =
     "over it (--in-place) or into a new trace file (--out), which is replaced\n"
     "if it exists.\n\n";
 
-bool WantsHelp(const std::vector<std::string>& args) {
-  for (const std::string& a : args)
-    if (a == "--help" || a == "-h") return true;
-  return false;
-}
-
 std::set<std::string> With(std::set<std::string> options, std::initializer_list<const char*> more) {
   for (const char* option : more) options.insert(option);
   return options;
