@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/atomic_file.h"
+#include "platform/paths.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
 
@@ -114,6 +115,18 @@ bool SaveHeader(const std::string& path, const SurveyHeader& header, Prompter& p
     return false;
   }
   return true;
+}
+
+FileDialogRequest OpenHeaderRequest(const std::string& initial_header) {
+  FileDialogRequest request;
+  request.title = "OPEN HEADER FILE";
+  request.filter_names[0] = "Header Files (*.hdr)";
+  request.filter_patterns[0] = "*.hdr";
+  request.filter_names[1] = "All Files (*.*)";
+  request.filter_patterns[1] = "*";
+  request.initial_directory = DirectoryOf(initial_header);
+  request.initial_file = FileNameOf(initial_header);
+  return request;
 }
 
 }  // namespace quarrix

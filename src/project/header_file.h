@@ -4,11 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "platform/prompter.h"
 #include "project/survey_header.h"
 
 namespace quarrix {
-
-class Prompter;
 
 constexpr std::size_t kHeaderRecordBytes = 40;
 constexpr std::size_t kHeaderFileBytes = 600;
@@ -35,5 +34,9 @@ bool LoadHeader(const std::string& path, SurveyHeader& header, Prompter& prompte
 // Saves a header file through a temporary and a rename; on failure shows
 // "Cannot Create Header File!" and the old file stays as it was.
 bool SaveHeader(const std::string& path, const SurveyHeader& header, Prompter& prompter);
+
+// The "OPEN HEADER FILE" question: header files first, then all files,
+// starting at the given header's folder and name.
+FileDialogRequest OpenHeaderRequest(const std::string& initial_header);
 
 }  // namespace quarrix

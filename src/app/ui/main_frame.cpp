@@ -212,15 +212,8 @@ bool MainFrame::OpenProjectFile(const QString& header_path) {
 }
 
 void MainFrame::CommandOpen() {
-  FileDialogRequest request;
-  request.title = "OPEN HEADER FILE";
-  request.filter_names[0] = "Header Files (*.hdr)";
-  request.filter_patterns[0] = "*.hdr";
-  request.filter_names[1] = "All Files (*.*)";
-  request.filter_patterns[1] = "*";
-  request.initial_directory = DirectoryOf(session_.settings.lrufile);
-  request.initial_file = FileNameOf(session_.settings.lrufile);
-  if (auto path = prompter_->OpenFile(request)) OpenProjectFile(QString::fromStdString(*path));
+  if (auto path = prompter_->OpenFile(OpenHeaderRequest(session_.settings.lrufile)))
+    OpenProjectFile(QString::fromStdString(*path));
 }
 
 void MainFrame::CommandOpenAmpFile() {

@@ -167,13 +167,8 @@ void LoaderWindow::LoadFromDisk(DialogDecisions& decisions) {
 void LoaderWindow::ExportProjectTo(DialogDecisions& decisions) {
   std::optional<TapeChoice> target = ChooseTape(true);
   if (!target) return;
-  FileDialogRequest request;
-  request.title = "OPEN HEADER FILE";
-  request.filter_names[0] = "Header Files (*.hdr)";
-  request.filter_patterns[0] = "*.hdr";
-  request.filter_names[1] = "All Files (*.*)";
-  request.filter_patterns[1] = "*";
-  request.initial_directory = DirectoryOf(state_.header_path);
+  FileDialogRequest request = OpenHeaderRequest(state_.header_path);
+  request.initial_file.clear();
   std::optional<std::string> header_path = prompter_->OpenFile(request);
   if (!header_path) return;
   SurveyHeader header;
