@@ -12,6 +12,7 @@
 #include <cstdio>
 
 #include "bench_surface.h"
+#include "cpu_timer.h"
 #include "map/horizon_map.h"
 #include "map/horizon_plot.h"
 #include "map/map_colours.h"
@@ -23,23 +24,7 @@ namespace {
 
 using namespace quarrix;
 
-double CpuMilliseconds() {
-  timespec now;
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) * 1e3 + now.tv_nsec * 1e-6;
-}
-
-template <typename Work>
-double BestMilliseconds(Work work, int runs = 5) {
-  double best = 1e30;
-  for (int run = 0; run < runs; ++run) {
-    const double start = CpuMilliseconds();
-    work();
-    best = std::min(best, CpuMilliseconds() - start);
-  }
-  return best;
-}
-
+using bench::BestMilliseconds;
 SurveyHeader Survey(int size) {
   SurveyHeader h;
   h.first_line = h.first_trace = 1;

@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <random>
 
+#include "cpu_timer.h"
 #include "platform/scripted_prompter.h"
 #include "platform/ui/qt_canvas.h"
 #include "project/header_file.h"
@@ -28,23 +29,7 @@ namespace {
 
 using namespace quarrix;
 
-double CpuMilliseconds() {
-  timespec now;
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) * 1e3 + now.tv_nsec * 1e-6;
-}
-
-template <typename Work>
-double BestMilliseconds(Work work, int runs = 7) {
-  double best = 1e30;
-  for (int run = 0; run < runs; ++run) {
-    const double start = CpuMilliseconds();
-    work();
-    best = std::min(best, CpuMilliseconds() - start);
-  }
-  return best;
-}
-
+using bench::BestMilliseconds;
 // One in-line of `traces` traces of band-limited reflectivity.
 std::string MakeSurvey(const std::string& folder, int traces, int samples) {
   SurveyHeader h;
