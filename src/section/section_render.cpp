@@ -37,7 +37,7 @@ void WalkSection(const SectionSource& source, const SectionPlot& plot,
       return;
     }
     std::optional<int> first = layout.first_sample;
-    if (plot.datum) first = DatumFirstSample(header, plot.datum, c);
+    if (plot.datum) first = DatumFirstSample(header, plot.datum->data(), c);
     if (first)
       WindowSamples(trace, *first, window);
     else
@@ -67,8 +67,10 @@ void DrawFurniture(Canvas& canvas, const SectionSource& source, const SectionPlo
   const int start_ms = std::max(plot.section.start_ms, header.start_time);
   DrawTimingLines(canvas, layout, plot.section.kind, start_ms, plot.section.end_ms,
                   display.timing_interval_ms);
-  DrawHorizonOverlay(canvas, layout, header, drawn, start_ms, plot.horizons, plot.datum,
-                     display.horizon_line_width);
+  DrawHorizonOverlay(canvas, layout, header, drawn, start_ms, plot.horizons,
+                     plot.datum ? plot.datum->data() : nullptr, display.horizon_line_width);
+  for (const SectionOverlay& overlay : plot.overlays)
+    if (overlay) overlay(canvas, layout, drawn);
   const int step = plot.section.kind == SectionKind::CrossLine ? display.ln_inc : display.tr_inc;
   DrawWellMarkers(canvas, layout, header, drawn, plot.wells, display.symsize, step);
   if (display.title_scale > 0.5)
