@@ -106,6 +106,7 @@ QPushButton* ColourBarEditor::button(const QString& text) const {
 void ColourBarEditor::ShowMode() {
   const bool linear = edited_.increment != 0;
   setWindowTitle(linear ? "Set Color" : "Select Color Bar Colors");
+  setProperty(kHelpPageProperty, linear ? "set_color.html" : "select_color_bar_colors.html");
   button("Non Linear")->setVisible(linear);
   button("Set")->setEnabled(!linear);
   threshold_->setEnabled(!linear);

@@ -18,6 +18,7 @@ ColourParametersDialog::ColourParametersDialog(ColourBar& bar, const ColourScanS
                                                Prompter& prompter, QWidget* parent)
     : QDialog(parent), bar_(bar), source_(source), prompter_(prompter) {
   setWindowTitle("Color Parameters");
+  setProperty(kHelpPageProperty, "colour_parameters.html");
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   min_ = new QLineEdit(QString::number(bar.min_value), this);

@@ -30,6 +30,7 @@ ProcessingOptionsDialog::ProcessingOptionsDialog(ProcessingParams& params, Promp
                                                  QWidget* parent)
     : QDialog(parent), params_(params), prompter_(prompter), form_(FormFromParams(params)) {
   setWindowTitle("Processing Options");
+  setProperty(kHelpPageProperty, "processing_options.html");
   auto* layout = new QVBoxLayout(this);
 
   auto* steps = new QGroupBox("Processing Parameters", this);

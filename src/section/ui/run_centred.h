@@ -5,6 +5,9 @@ class QWidget;
 
 namespace quarrix {
 
+// The property naming a dialog's page of the program's help, for F1.
+inline constexpr char kHelpPageProperty[] = "help_page";
+
 int RunCentred(QDialog& dialog, QWidget* parent);
 
 }  // namespace quarrix

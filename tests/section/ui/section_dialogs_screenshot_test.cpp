@@ -27,8 +27,8 @@ void Keep(QDialog& dialog, const QString& name) {
                   ? qEnvironmentVariable("QUARRIX_SCREENSHOT_DIR")
                   : QString(QUARRIX_BINARY_DIR) + "/artefacts");
   ASSERT_TRUE(folder.mkpath("."));
-  ASSERT_TRUE(shot.save(
-      folder.filePath(QString("%1_%2.png").arg(name, QGuiApplication::platformName()))));
+  ASSERT_TRUE(
+      shot.save(folder.filePath(QString("%1_%2.png").arg(name, QGuiApplication::platformName()))));
   // Every dialog shows its whole content: nothing is squeezed below its hint.
   EXPECT_GE(dialog.width(), dialog.minimumSizeHint().width());
   EXPECT_GE(dialog.height(), dialog.minimumSizeHint().height());
@@ -45,7 +45,9 @@ TEST(SectionDialogsScreenshot, EachDialogOnTheDefaultSettings) {
 
   ColourBar bar;
   SetDefaultColourBar(bar);
-  ColourScanSource source{[] { return std::optional<MinMaxScan>({-21000, 23500}); },
+  ColourScanSource source{[] {
+                            return std::optional<MinMaxScan>({-21000, 23500});
+                          },
                           ColourBarOwner::TracePlot};
   ColourParametersDialog parameters(bar, source, prompter);
   parameters.Scan();

@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,6 +16,8 @@
 #include "section/ui/colour_bar_editor.h"
 #include "section/ui/colour_parameters_dialog.h"
 #include "section/ui/processing_options_dialog.h"
+#include "section/ui/run_centred.h"
+#include "support/test_support.h"
 
 namespace quarrix {
 namespace {
@@ -195,6 +198,26 @@ TEST(ColourBarEditor, NonLinearBarsMoveThresholds) {
   EXPECT_EQ(bar.increment, 0);
   EXPECT_EQ(bar.thresholds[1], 27000);
   EXPECT_EQ(bar.colours[31], kBlankBandColour);
+}
+
+TEST(SectionDialogs, EachNamesAHelpPageTheProgramShips) {
+  ProcessingParams params;
+  ColourBar bar;
+  ScriptedPrompter prompter;
+  ProcessingOptionsDialog processing(params, prompter);
+  ColourParametersDialog parameters(bar, {}, prompter);
+  ColourBarEditor linear(bar, prompter);
+  MakeNonLinear(bar);
+  ColourBarEditor bands(bar, prompter);
+  const std::string help = QUARRIX_SOURCE_DIR "/src/app/ui/help/";
+  const std::string shipped = testing::ReadFileBytes(help + "help.qrc");
+  for (QDialog* dialog :
+       std::initializer_list<QDialog*>{&processing, &parameters, &linear, &bands}) {
+    const std::string page = dialog->property(kHelpPageProperty).toString().toStdString();
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(help + page))) << page;
+    EXPECT_NE(shipped.find("<file>" + page + "</file>"), std::string::npos) << page;
+  }
+  EXPECT_FALSE(parameters.scan_button()->isEnabled());  // nothing to scan
 }
 
 }  // namespace
