@@ -15,7 +15,6 @@
 
 #include "platform/command_line.h"
 #include "platform/prompter.h"
-#include "platform/ui/qt_prompter.h"
 #include "section/colour_bar_edits.h"
 #include "section/ui/run_centred.h"
 #include "section/ui/section_dialogs.h"
@@ -224,9 +223,7 @@ void ColourBarEditor::accept() {
 }
 
 bool EditBarColours(QWidget* parent, ColourBar& bar) {
-  QtPrompter prompter(parent);
-  ColourBarEditor dialog(bar, prompter, parent);
-  return RunCentred(dialog, parent) == QDialog::Accepted;
+  return Confirmed<ColourBarEditor>(parent, bar);
 }
 
 }  // namespace quarrix

@@ -9,7 +9,6 @@
 
 #include "platform/command_line.h"
 #include "platform/prompter.h"
-#include "platform/ui/qt_prompter.h"
 #include "section/ui/run_centred.h"
 
 namespace quarrix {
@@ -82,9 +81,7 @@ void ColourParametersDialog::accept() {
 }
 
 bool EditColourParameters(QWidget* parent, ColourBar& bar, const ColourScanSource& source) {
-  QtPrompter prompter(parent);
-  ColourParametersDialog dialog(bar, source, prompter, parent);
-  return RunCentred(dialog, parent) == QDialog::Accepted;
+  return Confirmed<ColourParametersDialog>(parent, bar, source);
 }
 
 }  // namespace quarrix

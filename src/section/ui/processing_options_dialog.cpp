@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 
 #include "platform/prompter.h"
-#include "platform/ui/qt_prompter.h"
 #include "section/ui/run_centred.h"
 #include "section/ui/section_dialogs.h"
 
@@ -118,9 +117,7 @@ void ProcessingOptionsDialog::accept() {
 }
 
 bool EditProcessingOptions(QWidget* parent, ProcessingParams& params) {
-  QtPrompter prompter(parent);
-  ProcessingOptionsDialog dialog(params, prompter, parent);
-  return RunCentred(dialog, parent) == QDialog::Accepted;
+  return Confirmed<ProcessingOptionsDialog>(parent, params);
 }
 
 }  // namespace quarrix

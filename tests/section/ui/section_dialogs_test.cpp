@@ -38,6 +38,13 @@ void ClickOk(QDialog& dialog) {
   Click(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok));
 }
 
+void SetRgb(ColourBarEditor& dialog, Rgb colour) {
+  dialog.rgb_box(0)->setValue(colour.r);
+  dialog.rgb_box(1)->setValue(colour.g);
+  dialog.rgb_box(2)->setValue(colour.b);
+  Click(dialog.button("Set RGB"));
+}
+
 void ClickBand(QListWidget* list, int row, Qt::KeyboardModifiers keys = Qt::NoModifier) {
   QRect rect = list->visualItemRect(list->item(row));
   QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, rect.center());
@@ -146,26 +153,31 @@ TEST(ColourParametersDialog, TheHorizonScanLeavesTheIncrementAndBadTextIsTold) {
   EXPECT_EQ(bar.max_value, 1290);
 }
 
-TEST(ColourBarEditor, LinearBarColoursAreEditedAndStoredOnOk) {
-  ColourBar bar;
-  SetDefaultColourBar(bar);
+// The band editor over the default bar.
+class BandEditor : public ::testing::Test {
+ protected:
+  BandEditor() { dialog.show(); }
+
+  static ColourBar DefaultBar() {
+    ColourBar bar;
+    SetDefaultColourBar(bar);
+    return bar;
+  }
+
+  ColourBar bar = DefaultBar();
   ScriptedPrompter prompter;
-  ColourBarEditor dialog(bar, prompter);
-  dialog.show();
+  ColourBarEditor dialog{bar, prompter};
+};
+
+TEST_F(BandEditor, LinearBarColoursAreEditedAndStoredOnOk) {
   EXPECT_EQ(dialog.windowTitle(), "Set Color");
   EXPECT_EQ(dialog.band_list()->count(), 32);
   EXPECT_FALSE(dialog.threshold_edit()->isEnabled());
 
   ClickBand(dialog.band_list(), 2);
-  dialog.rgb_box(0)->setValue(0);
-  dialog.rgb_box(1)->setValue(0);
-  dialog.rgb_box(2)->setValue(0);
-  Click(dialog.button("Set RGB"));
+  SetRgb(dialog, {0, 0, 0});
   ClickBand(dialog.band_list(), 6);
-  dialog.rgb_box(0)->setValue(200);
-  dialog.rgb_box(1)->setValue(100);
-  dialog.rgb_box(2)->setValue(0);
-  Click(dialog.button("Set RGB"));
+  SetRgb(dialog, {200, 100, 0});
   ClickBand(dialog.band_list(), 2, Qt::ShiftModifier);
   Click(dialog.button("Interpolate"));
   EXPECT_EQ(bar.colours[4], (Rgb{68, 68, 255}));  // nothing stored before OK
@@ -174,12 +186,7 @@ TEST(ColourBarEditor, LinearBarColoursAreEditedAndStoredOnOk) {
   EXPECT_EQ(bar.increment, 2000);
 }
 
-TEST(ColourBarEditor, NonLinearBarsMoveThresholds) {
-  ColourBar bar;
-  SetDefaultColourBar(bar);
-  ScriptedPrompter prompter;
-  ColourBarEditor dialog(bar, prompter);
-  dialog.show();
+TEST_F(BandEditor, NonLinearBarsMoveThresholds) {
   Click(dialog.button("Non Linear"));
   EXPECT_EQ(dialog.windowTitle(), "Select Color Bar Colors");
   ClickBand(dialog.band_list(), 1);
