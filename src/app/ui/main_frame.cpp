@@ -11,7 +11,9 @@
 #include <QShortcut>
 #include <cerrno>
 
+#include "app/horizon_plot_settings.h"
 #include "app/main_commands.h"
+#include "app/plot_map_readers.h"
 #include "app/section_settings.h"
 #include "app/ui/header_dialog.h"
 #include "app/ui/help_browser.h"
@@ -20,6 +22,7 @@
 #include "app/ui/xy_dialog.h"
 #include "exchange/ui/well_dialog.h"
 #include "fault/fault_section_overlay.h"
+#include "fault/poly_fault_outlines.h"
 #include "horizon/colour_file_dialogs.h"
 #include "horizon/ui/pick_edit_frame.h"
 #include "platform/paths.h"
@@ -30,6 +33,7 @@
 #include "platform/ui/qt_progress.h"
 #include "platform/ui/qt_prompter.h"
 #include "project/header_file.h"
+#include "map/ui/horizon_plot_window.h"
 #include "section/ui/trace_plot_window.h"
 
 namespace quarrix {
@@ -88,11 +92,7 @@ CommandTable MainFrame::CommandTableOfMenu() {
       {kSetupHeader, [this] { CommandSetupHeader(); }},
       {kMonitor, [this] { CommandMonitor(); }},
       {kCreateXyFile, [this] { CommandCreateXyFile(); }},
-      {kHorizonPlot,
-       [this] {
-         if (RequireHeader())
-           show_placeholder("The presentation horizon plot is not available yet.");
-       }},
+      {kHorizonPlot, [this] { CommandHorizonPlot(); }},
       {kTracePlot, [this] { CommandTracePlot(); }},
       {kPickEdit,
        [this] {
@@ -373,7 +373,62 @@ auto SaveTracePlotColours(const std::string& project_dir) {
   };
 }
 
+// The horizon plot's colour files: time or amplitude colour files in the
+// project folder, as the plotted grid is.
+auto HorizonPlotColours(const std::string& project_dir, bool save) {
+  return [project_dir, save](ColourBar& bar, std::string& name, bool amplitude,
+                             Prompter& prompter) {
+    NamedColourBar colours{bar, name};
+    const ColourFileKind kind = amplitude ? ColourFileKind::Amplitude : ColourFileKind::HorizonTime;
+    const bool done =
+        save ? SaveColourFileWithDialog(colours, kind, project_dir, "", "", prompter)
+             : OpenColourFileWithDialog(colours, kind, project_dir, prompter);
+    if (!done) return false;
+    if (!save) bar = colours.bar;
+    name = colours.name;
+    return true;
+  };
+}
+
+bool SavePolyFaultOutlines(const std::string& path, const std::vector<GridPolyline>& outlines,
+                           Prompter& prompter) {
+  PolyFaults faults = PolyFaultsOfOutlines(outlines, path);
+  return SavePolyFaultFile(faults, prompter);
+}
+
 }  // namespace
+
+void MainFrame::CommandHorizonPlot() {
+  if (!RequireHeader()) return;
+  if (!horizon_plot_) {
+    SetupSettings& s = session_.settings;
+    const std::string project_dir = DirectoryOf(session_.project.header_path);
+    HorizonPlotContext context{session_.project.header_path,
+                               HorizonPlotSettingsFromSettings(s),
+                               ProgramPlotMapReaders(),
+                               session_.colour_sets,
+                               QRect(QPoint(s.npleft[0], s.nptop[0]),
+                                     QPoint(s.npright[0] - 1, s.npbottom[0] - 1)),
+                               printer_settings_,
+                               prompter_,
+                               [](QWidget* parent) { ShowHelp(parent); },
+                               HorizonPlotColours(project_dir, false),
+                               HorizonPlotColours(project_dir, true),
+                               SavePolyFaultOutlines};
+    horizon_plot_ = new HorizonPlotWindow(std::move(context), this);
+    horizon_plot_->setWindowFlag(Qt::Window);
+    horizon_plot_->on_close = [this](const HorizonPlotSettings& plot, QRect placement) {
+      SetupSettings& settings = session_.settings;
+      StoreHorizonPlotSettings(plot, settings);
+      settings.npleft[0] = placement.left();
+      settings.nptop[0] = placement.top();
+      settings.npright[0] = placement.right() + 1;
+      settings.npbottom[0] = placement.bottom() + 1;
+    };
+  }
+  horizon_plot_->show();
+  horizon_plot_->raise();
+}
 
 void MainFrame::CommandTracePlot() {
   if (!RequireTraceFile()) return;

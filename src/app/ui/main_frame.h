@@ -21,6 +21,7 @@ class CommandHost;
 class PickEditFrame;
 class Prompter;
 class TracePlotWindow;
+class HorizonPlotWindow;
 
 class MainFrame : public QMainWindow {
   Q_OBJECT
@@ -68,6 +69,7 @@ class MainFrame : public QMainWindow {
   void CommandDataLoading();
   void CommandWell(bool open_existing);
   void CommandTracePlot();
+  void CommandHorizonPlot();
   void CommandHelp();
   void CommandAbout();
 
@@ -77,6 +79,7 @@ class MainFrame : public QMainWindow {
   QMenu* recent_menu_ = nullptr;
   std::unique_ptr<PickEditFrame> pick_frame_;
   QPointer<TracePlotWindow> trace_plot_;
+  QPointer<HorizonPlotWindow> horizon_plot_;
   bool trace_file_menu_enabled_ = false;
   PrinterSettings printer_settings_;
 };
