@@ -67,7 +67,7 @@ struct HorizonPlotData {
   MapZoom zoom;
   std::string plot_name, file_name, date, time;
   std::vector<WellGroupPost> wells;
-  std::vector<HorizonGrid> faults;              // fault grids of the survey's shape
+  std::vector<HorizonGrid> faults;        // fault grids of the survey's shape
   std::vector<GridPolyline> poly_faults;  // closed outlines, (row, column) of the survey
   GridPolyline poly_fault_open;           // the outline being digitised
   std::vector<GridPolyline> arbitrary_lines;

@@ -47,7 +47,13 @@ CommandTable HorizonPlotCommands(HorizonPlotState& state, std::function<void()> 
       plain(kZoom, "&Options", "&Zoom", has_plot),
       MenuSeparator("&Options"),
       plain(kSurface, "&Options", "Sur&face", has_plot),
-      {kResetView, "&Options", "Reset &View", "Home", 0, surface, {},
+      {kResetView,
+       "&Options",
+       "Reset &View",
+       "Home",
+       0,
+       surface,
+       {},
        [&state, replot] {
          ResetSurfaceCamera(state.settings.camera);
          replot();

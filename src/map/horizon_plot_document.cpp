@@ -120,8 +120,8 @@ std::optional<HorizonPlotDocument> LoadHorizonPlot(const HorizonPlotRequest& req
     }
     data.colour_name = FileNameOf(request.colour_file);
   } else {
-    data.bar = PlotColourBar(request.grid_path, doc.grid, request.amplitude, sets,
-                             data.colour_name);
+    data.bar =
+        PlotColourBar(request.grid_path, doc.grid, request.amplitude, sets, data.colour_name);
   }
   data.zoom = request.zoom.value_or(FullMapZoom(doc.header));
   if (!ZoomInside(data.zoom, doc.grid)) {
@@ -159,8 +159,7 @@ std::optional<MapZoom> ZoomOfNumbers(const SurveyHeader& header, int first_line,
   const int columns[2] = {column_of(first_trace), column_of(last_trace)};
   // A window wholly outside the survey is refused, not squeezed onto its edge.
   if (std::max(rows[0], rows[1]) < 0 || std::min(rows[0], rows[1]) > full.last_row ||
-      std::max(columns[0], columns[1]) < 0 ||
-      std::min(columns[0], columns[1]) > full.last_column)
+      std::max(columns[0], columns[1]) < 0 || std::min(columns[0], columns[1]) > full.last_column)
     return std::nullopt;
   MapZoom zoom;
   zoom.first_row = std::clamp(std::min(row_of(first_line), row_of(last_line)), 0, full.last_row);

@@ -34,13 +34,13 @@ struct PlotMapReaders {
 
 struct HorizonPlotRequest {
   std::string header_path, grid_path;
-  bool amplitude = false;      // the amplitude grid of a horizon
-  std::string colour_file;     // "" for the grid's own colours
+  bool amplitude = false;          // the amplitude grid of a horizon
+  std::string colour_file;         // "" for the grid's own colours
   std::vector<std::string> wells;  // well files (".wll") and well groups (".lgv")
   WellStyle well_style;            // how single well files are posted
   std::vector<std::string> faults, arbitrary_lines, dxf;
-  std::string poly_faults;        // a ".flp" file, "" for none
-  std::optional<MapZoom> zoom;    // the whole survey when absent
+  std::string poly_faults;      // a ".flp" file, "" for none
+  std::optional<MapZoom> zoom;  // the whole survey when absent
 };
 
 struct HorizonPlotDocument {

@@ -75,8 +75,7 @@ ToolEffect SurfaceTurnTool::Release(Point p, unsigned keys) {
 
 ToolEffect SurfaceTurnTool::Wheel(Point, double steps, unsigned) {
   if (steps == 0 || !std::isfinite(steps)) return {};
-  camera_.distance =
-      std::clamp(camera_.distance * std::pow(kSurfaceWheelFactor, steps), 1.0, 1e8);
+  camera_.distance = std::clamp(camera_.distance * std::pow(kSurfaceWheelFactor, steps), 1.0, 1e8);
   return {true, SurfaceCameraNotice(camera_)};
 }
 
@@ -93,8 +92,8 @@ void ResetSurfaceCamera(SurfaceCamera& camera) {
 }
 
 std::string SurfaceCameraNotice(const SurfaceCamera& camera) {
-  return FormatText("Azimuth %.1f  Elevation %.1f  Distance %.0f", camera.azimuth,
-                    camera.elevation, camera.distance);
+  return FormatText("Azimuth %.1f  Elevation %.1f  Distance %.0f", camera.azimuth, camera.elevation,
+                    camera.distance);
 }
 
 }  // namespace quarrix

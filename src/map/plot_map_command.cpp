@@ -7,8 +7,8 @@
 #include <ostream>
 
 #include "map/horizon_plot.h"
-#include "platform/numeric.h"
 #include "platform/command_line.h"
+#include "platform/numeric.h"
 #include "platform/paths.h"
 #include "platform/plot_output.h"
 #include "platform/progress.h"
@@ -127,7 +127,8 @@ std::string ReadSettings(const CommandLine& line, HorizonPlotSettings& s, double
   return "";
 }
 
-// The values between contour lines of the three line classes.
+// The values between contour lines of the three line classes; their pens and
+// labels stay as the bar's default classes have them.
 std::string ReadContourClasses(const CommandLine& line, HorizonPlotSettings& s) {
   const std::vector<std::string> every = ListOption(line, "--contours");
   if (every.empty()) return "";
@@ -137,8 +138,6 @@ std::string ReadContourClasses(const CommandLine& line, HorizonPlotSettings& s) 
     if (!value || *value < 0 || *value > 32767 || *value != std::floor(*value))
       return "--contours takes whole values from 0 to 32767";
     s.classes[k].every = static_cast<std::int16_t>(*value);
-    s.classes[k].label = k == 2;
-    s.classes[k].width = k == 2 ? 2 : 1;
   }
   return "";
 }
@@ -185,13 +184,13 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
       out << kHelp;
       return 0;
     }
-  CommandLine line(args,
-                   {"--type", "--colour-file", "--scale", "--smooth", "--decimate", "--wells",
-                    "--faults", "--arb", "--dxf", "--camera", "--zscale", "--comment1",
-                    "--comment2", "--page", "--dpi", "--out", "--poly-faults", "--zoom",
-                    "--contours"},
-                   {"--amp", "--grid-lines", "--grid-circles", "--labels", "--in-xy", "--title",
-                    "--fill-holes", "--fishnet", "--colour-fishnet", "--no-palette"});
+  CommandLine line(
+      args,
+      {"--type", "--colour-file", "--scale", "--smooth", "--decimate", "--wells", "--faults",
+       "--arb", "--dxf", "--camera", "--zscale", "--comment1", "--comment2", "--page", "--dpi",
+       "--out", "--poly-faults", "--zoom", "--contours"},
+      {"--amp", "--grid-lines", "--grid-circles", "--labels", "--in-xy", "--title", "--fill-holes",
+       "--fishnet", "--colour-fishnet", "--no-palette"});
   if (!line.error().empty() || line.positionals().size() != 2 || !line.Value("--out")) {
     err << "plot-map: "
         << (line.error().empty() ? "give PROJECT.hdr, GRIDFILE and --out FILE" : line.error())
@@ -217,10 +216,6 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
     return 2;
   }
 
-  if (std::string problem = ReadContourClasses(line, settings); !problem.empty()) {
-    err << "plot-map: " << problem << '\n';
-    return 2;
-  }
   settings.palette = !line.Has("--no-palette");
   HorizonPlotRequest request;
   ReadRequest(line, request);
@@ -238,10 +233,13 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
   }
   if (settings.in_xy && !doc->placement.HasXy())
     err << "plot-map: the project has no X/Y file; --in-xy is ignored\n";
-  if (!line.Value("--contours")) DefaultLineClasses(doc->data.bar, settings);
+  DefaultLineClasses(doc->data.bar, settings);
+  if (std::string problem = ReadContourClasses(line, settings); !problem.empty()) {
+    err << "plot-map: " << problem << '\n';
+    return 2;
+  }
 
-  const PlotPage page =
-      HorizonPlotPage(*doc, page_width, page_height, static_cast<int>(dpi));
+  const PlotPage page = HorizonPlotPage(*doc, page_width, page_height, static_cast<int>(dpi));
   TerminalPrompter prompter(err);
   NullProgress progress;
   HorizonPlotResult result;

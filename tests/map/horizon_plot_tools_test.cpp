@@ -58,7 +58,8 @@ TEST(PolyFaultToolTest, ClicksDigitiseOutlinesThatCloseOnTheirFirstPoint) {
   PolyFaultSketch sketch;
   PolyFaultTool tool(sketch, [&frame] { return &frame; });
   const std::pair<double, double> corners[] = {{2, 3}, {2, 12}, {9, 12}, {9, 3}};
-  for (auto [row, column] : corners) EXPECT_TRUE(tool.Press(frame.ToDevice(row, column), 0).repaint);
+  for (auto [row, column] : corners)
+    EXPECT_TRUE(tool.Press(frame.ToDevice(row, column), 0).repaint);
   ASSERT_EQ(sketch.open.points.size(), 4u);
   EXPECT_NEAR(sketch.open.points[2].first, 9, 1e-9);
   EXPECT_NEAR(sketch.open.points[2].second, 12, 1e-9);

@@ -25,6 +25,7 @@
 #include "fault/poly_fault_outlines.h"
 #include "horizon/colour_file_dialogs.h"
 #include "horizon/ui/pick_edit_frame.h"
+#include "map/ui/horizon_plot_window.h"
 #include "platform/paths.h"
 #include "platform/profile_file.h"
 #include "platform/text_util.h"
@@ -33,7 +34,6 @@
 #include "platform/ui/qt_progress.h"
 #include "platform/ui/qt_prompter.h"
 #include "project/header_file.h"
-#include "map/ui/horizon_plot_window.h"
 #include "section/ui/trace_plot_window.h"
 
 namespace quarrix {
@@ -158,6 +158,10 @@ void MainFrame::RebuildRecentMenu() {
 
 QAction* MainFrame::action(int command_id) const {
   return commands_->action(command_id);
+}
+
+HorizonPlotWindow* MainFrame::horizon_plot() const {
+  return horizon_plot_;
 }
 
 TracePlotWindow* MainFrame::trace_plot() const {
@@ -380,9 +384,8 @@ auto HorizonPlotColours(const std::string& project_dir, bool save) {
                              Prompter& prompter) {
     NamedColourBar colours{bar, name};
     const ColourFileKind kind = amplitude ? ColourFileKind::Amplitude : ColourFileKind::HorizonTime;
-    const bool done =
-        save ? SaveColourFileWithDialog(colours, kind, project_dir, "", "", prompter)
-             : OpenColourFileWithDialog(colours, kind, project_dir, prompter);
+    const bool done = save ? SaveColourFileWithDialog(colours, kind, project_dir, "", "", prompter)
+                           : OpenColourFileWithDialog(colours, kind, project_dir, prompter);
     if (!done) return false;
     if (!save) bar = colours.bar;
     name = colours.name;
@@ -403,18 +406,18 @@ void MainFrame::CommandHorizonPlot() {
   if (!horizon_plot_) {
     SetupSettings& s = session_.settings;
     const std::string project_dir = DirectoryOf(session_.project.header_path);
-    HorizonPlotContext context{session_.project.header_path,
-                               HorizonPlotSettingsFromSettings(s),
-                               ProgramPlotMapReaders(),
-                               session_.colour_sets,
-                               QRect(QPoint(s.npleft[0], s.nptop[0]),
-                                     QPoint(s.npright[0] - 1, s.npbottom[0] - 1)),
-                               printer_settings_,
-                               prompter_,
-                               [](QWidget* parent) { ShowHelp(parent); },
-                               HorizonPlotColours(project_dir, false),
-                               HorizonPlotColours(project_dir, true),
-                               SavePolyFaultOutlines};
+    HorizonPlotContext context{
+        session_.project.header_path,
+        HorizonPlotSettingsFromSettings(s),
+        ProgramPlotMapReaders(),
+        session_.colour_sets,
+        QRect(QPoint(s.npleft[0], s.nptop[0]), QPoint(s.npright[0] - 1, s.npbottom[0] - 1)),
+        printer_settings_,
+        prompter_,
+        [](QWidget* parent) { ShowHelp(parent); },
+        HorizonPlotColours(project_dir, false),
+        HorizonPlotColours(project_dir, true),
+        SavePolyFaultOutlines};
     horizon_plot_ = new HorizonPlotWindow(std::move(context), this);
     horizon_plot_->setWindowFlag(Qt::Window);
     horizon_plot_->on_close = [this](const HorizonPlotSettings& plot, QRect placement) {

@@ -40,6 +40,7 @@ class MainFrame : public QMainWindow {
   PickEditFrame* pick_edit_frame() const { return pick_frame_.get(); }
   // The presentation trace plot while it is open.
   TracePlotWindow* trace_plot() const;
+  HorizonPlotWindow* horizon_plot() const;
   // The printer settings shared by every plot window.
   PrinterSettings& printer_settings() { return printer_settings_; }
   // Runs a modal dialog; tests replace it to fill in and accept dialogs.

@@ -79,9 +79,8 @@ QGroupBox* ListGroup(const QString& title, QListWidget* list, QWidget* parent,
 // The kinds of time-type grid offered and their extensions.
 const char* const kKindNames[7] = {"Horizon", "Isochron", "Isopach", "Velocity",
                                    "Depth",   "Misc",     "Geo"};
-const std::vector<std::string> kKindExtensions[7] = {{"hor", "slc", "flt"}, {"isc"}, {"isp"},
-                                                     {"vel"},               {"dth"}, {"msc"},
-                                                     {"geo"}};
+const std::vector<std::string> kKindExtensions[7] = {
+    {"hor", "slc", "flt"}, {"isc"}, {"isp"}, {"vel"}, {"dth"}, {"msc"}, {"geo"}};
 
 }  // namespace
 
@@ -123,8 +122,7 @@ void SelectHorizonDialog::FillTimes() {
   for (int k = 0; k < 7; ++k)
     if (kinds_[k]->isChecked())
       for (const std::string& extension : kKindExtensions[k])
-        for (const std::string& name : ProjectFiles(project_dir_, extension))
-          names.push_back(name);
+        for (const std::string& name : ProjectFiles(project_dir_, extension)) names.push_back(name);
   std::sort(names.begin(), names.end());
   FillList(times_, names);
 }
@@ -181,7 +179,7 @@ OverlayChoice SelectFilesDialog::choice() const {
 
 ScaleDialog::ScaleDialog(int feet_per_inch, QWidget* parent) : QDialog(parent) {
   setWindowTitle("Scale");
-  setProperty("help_page", "horizon_plot_scale");
+  setProperty("help_page", "horizon_plot");
   auto* layout = new QFormLayout(this);
   scale_ = IntField(0, 10000000, feet_per_inch, this);
   layout->addRow("Enter Scale Value   1 in = ", scale_);
@@ -196,7 +194,7 @@ int ScaleDialog::feet_per_inch() const {
 ZoomDialog::ZoomDialog(const SurveyHeader& header, const MapZoom& zoom, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle("Set  Zoom Parameters");
-  setProperty("help_page", "horizon_plot_zoom");
+  setProperty("help_page", "horizon_plot");
   const MapZoom full = FullMapZoom(header);
   const int values[4] = {header.LineNumber(zoom.first_row), header.LineNumber(zoom.last_row),
                          header.TraceNumber(zoom.first_column),
@@ -204,8 +202,7 @@ ZoomDialog::ZoomDialog(const SurveyHeader& header, const MapZoom& zoom, QWidget*
   const int defaults[4] = {header.LineNumber(full.first_row), header.LineNumber(full.last_row),
                            header.TraceNumber(full.first_column),
                            header.TraceNumber(full.last_column)};
-  for (int k = 0; k < 4; ++k)
-    fields_[k] = IntField(-1000000000, 1000000000, values[k], this);
+  for (int k = 0; k < 4; ++k) fields_[k] = IntField(-1000000000, 1000000000, values[k], this);
   auto* layout = new QGridLayout(this);
   layout->addWidget(new QLabel("Start Line and Trace", this), 0, 0);
   layout->addWidget(fields_[0], 0, 1);

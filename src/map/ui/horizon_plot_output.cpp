@@ -49,8 +49,7 @@ void HorizonPlotWindow::CommandSaveMetafile() {
   if (!path) return;
   const Point inches = ScreenInches();
   const PlotPage page = HorizonPlotPage(*state_.document, inches.x, inches.y, 96);
-  SavePlotTellingUser(*path, page, PageDrawing(inches.x, inches.y, nullptr), nullptr,
-                      *prompter_);
+  SavePlotTellingUser(*path, page, PageDrawing(inches.x, inches.y, nullptr), nullptr, *prompter_);
 }
 
 void HorizonPlotWindow::CommandSaveBitmap() {
@@ -63,8 +62,7 @@ void HorizonPlotWindow::CommandSaveBitmap() {
   const PlotPage page =
       HorizonPlotPage(*state_.document, inches.x, inches.y, static_cast<int>(screen.ppi_x));
   QtPlotWriter writer;
-  SavePlotTellingUser(*path, page, PageDrawing(inches.x, inches.y, nullptr), &writer,
-                      *prompter_);
+  SavePlotTellingUser(*path, page, PageDrawing(inches.x, inches.y, nullptr), &writer, *prompter_);
 }
 
 void HorizonPlotWindow::CommandOpenBitmap() {
@@ -90,9 +88,7 @@ void HorizonPlotWindow::CommandChangeColours() {
   HorizonPlotDocument& doc = *state_.document;
   ColourScanSource source;
   source.owner = ColourBarOwner::HorizonPlot;
-  source.scan = [&doc]() {
-    return ScanGridMinMax({doc.grid.cells.data(), doc.grid.cells.size()});
-  };
+  source.scan = [&doc]() { return ScanGridMinMax({doc.grid.cells.data(), doc.grid.cells.size()}); };
   if (ChangeColours(this, doc.data.bar, source)) Replot();
 }
 
@@ -103,8 +99,7 @@ void HorizonPlotWindow::CommandPolyFault(int id) {
   if (id != kCreatePolyFault) {
     std::string problem;
     if (!context_.readers.poly_faults ||
-        !context_.readers.poly_faults(state_.poly_fault_path, state_.poly_faults.closed,
-                                      problem)) {
+        !context_.readers.poly_faults(state_.poly_fault_path, state_.poly_faults.closed, problem)) {
       state_.poly_faults = {};
       prompter_->Tell("Cannot Open POLY FAULT File", "Warning", MessageIcon::Warning);
     }

@@ -48,17 +48,17 @@ HorizonPlotWindow::HorizonPlotWindow(HorizonPlotContext context, QWidget* parent
         const QSize fit = view_->viewport()->size();
         const DeviceInfo device = canvas.Device();
         if (!state_.document) return {};
-        const Point size = HorizonPlotPageSize(state_.settings, state_.document->data,
-                                               device.ppi_x, device.ppi_y,
-                                               {double(fit.width()), double(fit.height())});
+        const Point size =
+            HorizonPlotPageSize(state_.settings, state_.document->data, device.ppi_x, device.ppi_y,
+                                {double(fit.width()), double(fit.height())});
         return DrawOn(canvas, {0, 0, size.x, size.y}, progress);
       },
       [this](const DeviceInfo& device) {
         const QSize fit = view_->viewport()->size();
         if (!state_.document) return QSizeF(fit);
         const Point size =
-            HorizonPlotPageSize(state_.settings, state_.document->data, device.ppi_x,
-                                device.ppi_y, {double(fit.width()), double(fit.height())});
+            HorizonPlotPageSize(state_.settings, state_.document->data, device.ppi_x, device.ppi_y,
+                                {double(fit.width()), double(fit.height())});
         return QSizeF(size.x, size.y);
       });
   connect(view_, &PlotView::notice, status_, &QLabel::setText);
@@ -123,9 +123,8 @@ void HorizonPlotWindow::ChooseTool() {
   if (state_.HasPlot() && state_.ShowsSurface())
     tool_ = std::make_unique<SurfaceTurnTool>(state_.settings.camera);
   else if (state_.HasPlot() && state_.poly_mode == PolyFaultMode::Digitising)
-    tool_ = std::make_unique<PolyFaultTool>(state_.poly_faults, [this] {
-      return std::any_cast<PlotGridFrame>(&view_->geometry());
-    });
+    tool_ = std::make_unique<PolyFaultTool>(
+        state_.poly_faults, [this] { return std::any_cast<PlotGridFrame>(&view_->geometry()); });
   view_->SetTool(tool_.get());
 }
 
@@ -240,9 +239,8 @@ void HorizonPlotWindow::CommandProperties(const QString& page) {
   if (!run_dialog(dialog)) return;
   const WellStyle before = state_.settings.well_style;
   dialog.Store(state_.settings);
-  const bool wells_changed =
-      before.symbol_inches != state_.settings.well_style.symbol_inches ||
-      before.character_inches != state_.settings.well_style.character_inches;
+  const bool wells_changed = before.symbol_inches != state_.settings.well_style.symbol_inches ||
+                             before.character_inches != state_.settings.well_style.character_inches;
   if (wells_changed && state_.document)
     Reload(state_.document->request);
   else

@@ -5,8 +5,8 @@
 // in 3-D with the mouse. A thin shell over HorizonPlotState, its command table
 // and DrawHorizonPlot, drawn by one PlotView.
 #include <QMainWindow>
-#include <functional>
 #include <any>
+#include <functional>
 #include <memory>
 
 #include "map/horizon_plot_commands.h"
@@ -25,9 +25,9 @@ struct PrinterSettings;
 
 // What the window is given by the program that opens it.
 struct HorizonPlotContext {
-  std::string header_path;        // the open project's header
-  HorizonPlotSettings settings;   // from the user's settings
-  PlotMapReaders readers;         // wells, DXF and poly faults
+  std::string header_path;       // the open project's header
+  HorizonPlotSettings settings;  // from the user's settings
+  PlotMapReaders readers;        // wells, DXF and poly faults
   ColourSets colour_sets;
   QRect placement;  // saved window placement; empty for the default
   PrinterSettings& printer;

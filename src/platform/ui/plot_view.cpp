@@ -185,9 +185,9 @@ void PlotView::mouseReleaseEvent(QMouseEvent* event) {
 
 void PlotView::wheelEvent(QWheelEvent* event) {
   if (tool_) {
-    const ToolEffect effect = tool_->Wheel(ToPlot(event->position().toPoint()),
-                                           event->angleDelta().y() / 120.0,
-                                           KeysOf(event->modifiers()));
+    const ToolEffect effect =
+        tool_->Wheel(ToPlot(event->position().toPoint()), event->angleDelta().y() / 120.0,
+                     KeysOf(event->modifiers()));
     if (effect.repaint || !effect.notice.empty()) {
       Apply(effect);
       event->accept();
