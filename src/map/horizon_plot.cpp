@@ -339,7 +339,9 @@ Point HorizonPlotPageSize(const HorizonPlotSettings& settings, const HorizonPlot
       transform.HeightFeet() / settings.scale_feet_per_inch * ppi_y + 2 * kMargin * ppi_y;
   if (settings.palette) width += (kPaletteWidth + 0.2) * ppi_x;
   if (settings.title) height += (3 * kTitleLineHeight + 0.2) * ppi_y;
-  return {std::min(width, kMaxPlotPageUnits), std::min(height, kMaxPlotPageUnits)};
+  // Never smaller than the fit size: the title and colour bar keep their room.
+  return {std::clamp(width, fit.x, std::max(fit.x, kMaxPlotPageUnits)),
+          std::clamp(height, fit.y, std::max(fit.y, kMaxPlotPageUnits))};
 }
 
 HorizonPlotResult DrawHorizonPlot(Canvas& canvas, Rect page, const HorizonPlotSettings& settings,

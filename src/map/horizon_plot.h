@@ -93,7 +93,8 @@ std::vector<std::string> HorizonPlotTitle(const HorizonPlotData& data,
 
 // The page a plot takes on a device: the given fit size when the scale is 0
 // (fit) or the plot is a surface view, else the grid at its scale with the
-// margins, colour bar and title band, at most kMaxPlotPageUnits a side.
+// margins, colour bar and title band: never smaller than the fit size, at most
+// kMaxPlotPageUnits a side.
 inline constexpr double kMaxPlotPageUnits = 16000;
 Point HorizonPlotPageSize(const HorizonPlotSettings& settings, const HorizonPlotData& data,
                           double ppi_x, double ppi_y, Point fit);

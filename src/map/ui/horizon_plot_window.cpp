@@ -136,6 +136,7 @@ void HorizonPlotWindow::Replot() {
 
 std::any HorizonPlotWindow::DrawOn(Canvas& canvas, Rect page, Progress* progress) {
   if (!state_.document) return {};
+  ShowPolyFaults(state_);  // the tool may have added a vertex since the last drawing
   NullProgress none;
   const HorizonPlotResult result = DrawHorizonPlotDocument(
       canvas, page, state_.settings, *state_.document, progress ? *progress : none, *prompter_);

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -258,14 +259,60 @@ TEST_F(HorizonPlotWindowTest, DraggingTheSurfaceTurnsTheCameraAndTheSettingsKeep
   EXPECT_DOUBLE_EQ(camera.distance, start.distance * kSurfaceWheelFactor);
   EXPECT_NE(window->status()->text().indexOf("Azimuth"), -1);
   window->view()->RedrawNow();
-  QDir artefacts(QString(QUARRIX_BINARY_DIR) + "/artefacts");
-  ASSERT_TRUE(artefacts.mkpath("."));
-  window->view()->image().save(artefacts.filePath("horizon_plot_surface.png"));
   const double azimuth = camera.azimuth, elevation = camera.elevation;
   window->close();
   EXPECT_DOUBLE_EQ(session.settings.camazi, azimuth);
   EXPECT_DOUBLE_EQ(session.settings.camelev, elevation);
   EXPECT_DOUBLE_EQ(session.settings.camdist, start.distance * kSurfaceWheelFactor);
+}
+
+// Pictures of the composed map and of the 3-D view for people to look at (in
+// $QUARRIX_SCREENSHOT_DIR, else the build's artefacts folder);
+// tests/e2e/horizon_plot_screenshot.sh runs this under Xvfb.
+TEST_F(HorizonPlotWindowTest, ScreenshotsOfTheComposedMapAndTheSurface) {
+  window->resize(1000, 760);
+  window->state().settings.scale_feet_per_inch = 0;  // fit the window
+  window->run_dialog = [](QDialog& dialog) {
+    if (auto* files = dynamic_cast<SelectFilesDialog*>(&dialog)) {
+      for (QListWidget* list : {files->wells(), files->faults()}) list->selectAll();
+      return true;
+    }
+    if (auto* sheet = dynamic_cast<HorizonPropertiesDialog*>(&dialog)) {
+      sheet->option("Plot Grid Lines")->setChecked(true);
+      sheet->plot_type()->setCurrentText("Contour");
+      return true;
+    }
+    return true;  // the Surface dialog as it stands
+  };
+  Run(kOpenOther);
+  prompter.QueueFile(ProjectFile("culture.dxf"));
+  Run(kImportDxf);
+  Run(kOptions);
+  ASSERT_EQ(window->state().document->data.culture.size(), 1u);
+  ASSERT_FALSE(window->state().document->data.wells.empty());
+  ASSERT_FALSE(window->state().document->data.faults.empty());
+  Run(kCreatePolyFault);
+  const PlotGridFrame frame = Frame();
+  for (auto [row, column] : {std::pair{40.0, 50.0}, {40.0, 65.0}, {52.0, 60.0}}) {
+    const QPoint at = WidgetPoint(frame.ToDevice(row, column));
+    Mouse(QEvent::MouseButtonPress, at, Qt::LeftButton);
+  }
+  QTest::keyClick(window->view(), Qt::Key_Escape);
+  window->view()->RedrawNow();
+  ASSERT_EQ(window->state().poly_faults.closed.size(), 1u);
+
+  QDir folder(qEnvironmentVariableIsSet("QUARRIX_SCREENSHOT_DIR")
+                  ? qEnvironmentVariable("QUARRIX_SCREENSHOT_DIR")
+                  : QString(QUARRIX_BINARY_DIR) + "/artefacts");
+  ASSERT_TRUE(folder.mkpath("."));
+  const QString platform = QGuiApplication::platformName();
+  ASSERT_TRUE(window->grab().save(folder.filePath("horizon_plot_map_" + platform + ".png")));
+  Run(kSurface);
+  Mouse(QEvent::MouseButtonPress, {300, 300}, Qt::LeftButton);
+  Mouse(QEvent::MouseMove, {340, 310}, Qt::LeftButton);
+  Mouse(QEvent::MouseButtonRelease, {340, 310}, Qt::NoButton);
+  window->view()->RedrawNow();
+  ASSERT_TRUE(window->grab().save(folder.filePath("horizon_plot_surface_" + platform + ".png")));
 }
 
 }  // namespace
