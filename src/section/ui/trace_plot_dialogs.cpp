@@ -109,6 +109,7 @@ SetupDialog::SetupDialog(const TracePlotSetup& setup, QWidget* parent)
   direction_ = RadioPair(this, layout, "Plot Direction", "L to R", "R to L", d.left_to_right);
   polarity_ = RadioPair(this, layout, "Polarity", "Norm", "Reverse", d.polarity >= 0);
   title_ = new QCheckBox("Print Title", this);
+  title_->setObjectName("Print Title");
   title_->setChecked(d.title_scale > 0.5);
   smooth_ = new QCheckBox("Smooth Colors", this);
   smooth_->setChecked(d.smooth_colours);
@@ -223,6 +224,7 @@ HorizonPlotDialog::HorizonPlotDialog(const std::string& project_dir,
   auto add_list = [&](const QString& title, QListWidget* list, const QStringList& buttons) {
     auto* box = new QGroupBox(title, this);
     auto* column = new QVBoxLayout(box);
+    list->setObjectName(title);
     column->addWidget(list);
     for (const QString& text : buttons) {
       auto* button = new QPushButton(text, box);
