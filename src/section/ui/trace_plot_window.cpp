@@ -19,6 +19,7 @@
 #include "project/project_state.h"
 #include "section/trace_conditioning.h"
 #include "section/trace_plot_commands.h"
+#include "section/ui/run_centred.h"
 #include "section/ui/section_dialogs.h"
 
 namespace quarrix {
@@ -33,6 +34,7 @@ TracePlotWindow::TracePlotWindow(TracePlotContext context, QWidget* parent)
       prompter_(&commands_->prompter()),
       view_(new PlotView(this)) {
   setAttribute(Qt::WA_DeleteOnClose);
+  setProperty(kHelpPageProperty, "trace_plot.html");
   doc_.max_defl = context_.max_defl;
   run_dialog = [this](QDialog& dialog) {
     CentreWindow(&dialog, this);
