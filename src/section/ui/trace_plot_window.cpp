@@ -152,12 +152,11 @@ void TracePlotWindow::Replot() {
 
 std::any TracePlotWindow::DrawPlotOn(const SectionPlot& plot, SectionMode mode, Canvas& canvas,
                                      Progress* progress) const {
-  SectionPlot drawn = plot;
   const ProcessingParams params = doc_.request.params;
   ProcessingConditioner conditioner(params, doc_.header.sample_rate, *prompter_);
   SectionSource source{context_.project.amp, context_.project.header,
                        ConditioningOn(params) ? &conditioner : nullptr};
-  return DrawTracePlot(canvas, source, drawn, mode, progress);
+  return DrawTracePlot(canvas, source, plot, mode, progress);
 }
 
 void TracePlotWindow::ShowReadout(double x, double y) {
