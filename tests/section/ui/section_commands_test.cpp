@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <functional>
 
+#include "project/project_state.h"
+#include "section/survey_fixture.h"
 #include "section/ui/section_dialogs.h"
 
 namespace quarrix {
@@ -78,6 +80,25 @@ TEST_F(WindowCommands, ChangeColoursChainsParametersAndTheEditorOfTheBarsKind) {
 
   WhenShown([&](QDialog& parameters) { Press(parameters, QDialogButtonBox::Cancel); });
   EXPECT_FALSE(ChangeColours(&window, bar, {}));
+}
+
+TEST_F(WindowCommands, TheTracePlotScanReadsTheConditionedTraceFile) {
+  testing::SurveyFixture survey(3, 4, 50);
+  ProjectState project;
+  ScriptedPrompter prompter;
+  ASSERT_TRUE(OpenProject(project, survey.HeaderPath(), prompter));
+  ProcessingParams params;
+  params.phase_on = 1;
+  params.phase_deg = 180;
+  ColourScanSource source = TraceFileScan(&window, project, params);
+  EXPECT_EQ(source.owner, ColourBarOwner::TracePlot);
+  std::optional<MinMaxScan> inverted = source.scan();
+  params.phase_on = 0;  // the scan reads the window's settings as they are then
+  std::optional<MinMaxScan> raw = source.scan();
+  ASSERT_TRUE(inverted && raw);
+  EXPECT_NEAR(inverted->maximum, -raw->minimum, 2);
+  EXPECT_NEAR(inverted->minimum, -raw->maximum, 2);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace
