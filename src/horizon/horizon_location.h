@@ -20,6 +20,8 @@ struct HorizonLocation {
   // extension: ".hop", ".col"... An existing file whose name differs only in
   // case is taken as it is on disk.
   std::string Companion(const std::string& extension) const;
+  // Whether the horizon file lies in the project folder, beside its companions.
+  bool InProjectFolder() const;
 };
 
 // A horizon name given relative to the project folder (or absolute).
