@@ -107,9 +107,8 @@ int RunHorizonCommand(const std::vector<std::string>& args, std::ostream& out, s
   if (!batch) return 1;
   HorizonLocation horizon = LocateHorizon(batch->folder, pos[2]);
   if (pos[0] == "create") {
-    if (!horizon.InProjectFolder()) {
-      err << "horizon: " << horizon.path << " is outside the project folder " << batch->folder
-          << ", where its registration and colour files live; give a name in that folder\n";
+    if (std::string problem = horizon.OutsideProjectProblem(); !problem.empty()) {
+      err << "horizon: " << problem << '\n';
       return 1;
     }
     if (!CreateHorizonFile(horizon, batch->project.header)) {

@@ -34,6 +34,13 @@ bool HorizonLocation::InProjectFolder() const {
   return folder_of(DirectoryOf(path)) == folder_of(project_folder);
 }
 
+std::string HorizonLocation::OutsideProjectProblem() const {
+  if (InProjectFolder()) return "";
+  return path + " is outside the project folder " +
+         (project_folder.empty() ? "." : project_folder) +
+         ", where its registration and colour files live; give a name in that folder";
+}
+
 HorizonLocation LocateHorizon(const std::string& project_folder, const std::string& name) {
   std::filesystem::path given(name);
   std::string path = given.is_absolute() ? name : JoinPath(project_folder, name);

@@ -35,8 +35,13 @@ bool TellWriteFailure(const PickEnvironment& env) {
 }  // namespace
 
 WorkLoad LoadHorizonWork(const PickEnvironment& env, HorizonWork& work) {
-  // The grids first: a horizon that cannot be read whole is refused before its
-  // registration file is asked for or made.
+  // An edit writes the registration beside the project, so a horizon elsewhere
+  // would be split from it; and a horizon that cannot be read whole is refused
+  // before its registration file is asked for or made.
+  if (std::string outside = env.horizon.OutsideProjectProblem(); !outside.empty()) {
+    env.prompter.Tell(outside, "Error", MessageIcon::Error);
+    return WorkLoad::CannotRead;
+  }
   work.time = HorizonGrid(env.header.num_lines, env.header.traces_per_line);
   work.amplitude = HorizonGrid(env.header.num_lines, env.header.traces_per_line);
   std::string problem;

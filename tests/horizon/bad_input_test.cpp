@@ -126,6 +126,14 @@ TEST(HorizonOutsideTheProject, IsNotCreatedApartFromItsCompanions) {
       Call(RunHorizonCommand, {"create", p.folder.File("project/survey.hdr"), "good.hor"}).status,
       0);
   EXPECT_TRUE(std::filesystem::exists(p.folder.File("project/good.hop")));
+
+  // A horizon that is already outside is not edited either: its registration would stay behind.
+  std::filesystem::copy_file(p.folder.File("project/good.hor"), p.folder.File("outside/evil.hor"));
+  run = Call(RunPickCommand, {p.folder.File("project/survey.hdr"), "../outside/evil.hor", "--line",
+                              "101", "--from", "10:40"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("outside the project folder"), std::string::npos) << run.err;
+  EXPECT_FALSE(std::filesystem::exists(p.folder.File("project/evil.hop")));
 }
 
 }  // namespace
