@@ -57,15 +57,18 @@ const std::string& Folder() {
   return folder;
 }
 
+// Small sound fields by default, so that most inputs reach the readers; the
+// flag bits swap in raw numbers (absurd grids, odd byte counts, any sample rate).
 quarrix::SurveyHeader HeaderFrom(Input& in) {
+  const auto flags = in.Take<std::uint8_t>();
   quarrix::SurveyHeader h;
-  h.trace_bytes = in.Take<std::int32_t>();
-  h.first_line = in.Take<std::int32_t>();
-  h.last_line = in.Take<std::int32_t>();
-  h.first_trace = in.Take<std::int32_t>();
-  h.last_trace = in.Take<std::int32_t>();
+  h.trace_bytes = flags & 1 ? in.Take<std::int32_t>() : 2 * (1 + in.Take<std::uint8_t>());
+  h.first_line = in.Take<std::int16_t>();
+  h.last_line = flags & 2 ? in.Take<std::int32_t>() : h.first_line + in.Take<std::uint8_t>() % 16;
+  h.first_trace = in.Take<std::int16_t>();
+  h.last_trace = flags & 4 ? in.Take<std::int32_t>() : h.first_trace + in.Take<std::uint8_t>() % 16;
   h.start_time = in.Take<std::int16_t>();
-  h.sample_rate = in.Take<float>();
+  h.sample_rate = flags & 8 ? in.Take<float>() : 1.0 + in.Take<std::uint8_t>() % 8;
   h.line_increment = 1.0f + in.Take<std::uint8_t>() % 4;
   h.trace_increment = 1.0f + in.Take<std::uint8_t>() % 4;
   h.num_samples = h.trace_bytes / 2;  // what the header file stores is twice this
@@ -94,7 +97,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Input in(data, size);
   const quarrix::SurveyHeader header = HeaderFrom(in);
   const std::string horizon = in.TakeBytes(in.Take<std::uint16_t>());
-  const std::string traces = in.Rest();
+  // The trace file's length is chosen apart from its bytes (the rest, repeated),
+  // so that lengths near the header's grid are common.
+  const std::size_t trace_file_bytes = in.Take<std::uint16_t>();
+  const std::string pattern = in.Rest();
+  std::string traces(trace_file_bytes, '\0');
+  for (std::size_t k = 0; !pattern.empty() && k < traces.size(); ++k)
+    traces[k] = pattern[k % pattern.size()];
   const auto bytes = quarrix::EncodeHeader(header);
   const std::string base = Folder() + "/survey.";
   if (!quarrix::WriteFileAtomically(base + "hdr", std::string_view(bytes.data(), bytes.size())) ||
