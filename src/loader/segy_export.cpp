@@ -247,6 +247,16 @@ bool ExportProject(const std::string& header_path, const ExportRange& range, Blo
   decisions.AddMessage("Writing Traces to Tape");
   const TraceExport run = WriteTraceBlocks(h, amp, xy, range, write, progress);
   if (run.stopped) return false;
+  // A trace file shorter than the header says makes a partial export, which is
+  // a failure: a disk file is then not put in place (as after a failed write);
+  // a tape is still closed with its file marks.
+  const std::string unread = FormatText(
+      "%lld traces could not be read from %s; only %d were written and the export is incomplete",
+      run.unread, amp.path().c_str(), run.fields.sequence);
+  if (run.unread > 0 && sink.StopOnWriteError()) {
+    prompter.Tell(unread, "", MessageIcon::Error);
+    return false;
+  }
   if (!sink.Finish()) {
     prompter.Tell("The export could not be completed", "", MessageIcon::Error);
     return false;
@@ -256,12 +266,8 @@ bool ExportProject(const std::string& header_path, const ExportRange& range, Blo
                   MessageIcon::Error);
     return false;
   }
-  // A partial export is a failure: the trace file is shorter than the header says.
   if (run.unread > 0) {
-    prompter.Tell(FormatText("%lld traces could not be read from %s; only %d were written and "
-                             "the export is incomplete",
-                             run.unread, amp.path().c_str(), run.fields.sequence),
-                  "", MessageIcon::Error);
+    prompter.Tell(unread, "", MessageIcon::Error);
     return false;
   }
   decisions.AddMessage(FormatText("%d Traces Written", run.fields.sequence));

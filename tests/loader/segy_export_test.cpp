@@ -156,7 +156,14 @@ TEST_F(ExportToTape, ATraceFileShorterThanTheHeaderIsAFailedExport) {
                              progress));
   EXPECT_EQ(prompter.last_text(), "5 traces could not be read from " + folder.File("north.amp") +
                                       "; only 4 were written and the export is incomplete");
-  EXPECT_EQ(Blocks(tape).size(), 2u + 4 + 2);
+  EXPECT_EQ(Blocks(tape).size(), 2u + 4 + 2);  // a tape is still closed with its marks
+  auto file = FileSink(folder.File("out.sgy"));
+  EXPECT_FALSE(ExportProject(folder.File("north.hdr"), {10, 14, 1, 3}, *file, decisions, prompter,
+                             progress));
+  EXPECT_NE(prompter.last_text().find("export is incomplete"), std::string::npos);
+  file.reset();
+  EXPECT_FALSE(std::filesystem::exists(folder.File("out.sgy")));  // a disk file is whole or none
+  EXPECT_FALSE(std::filesystem::exists(folder.File("out.sgy.writing")));
 
   // A header whose grid the file could never hold is refused before anything is written.
   std::filesystem::resize_file(folder.File("north.amp"), 10);
