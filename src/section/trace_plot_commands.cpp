@@ -95,7 +95,7 @@ CommandTable TracePlotCommands(TracePlotDocument& doc, std::function<void()> rep
        }},
       {kForward, "", "+", "PgDown; Right; Down", 0, {}, {}, step(1)},
       {kForwardTen, "", "+10", "", 0, {}, {}, step(10)},
-      {kHelp, "&Help", "&Help", "F1", 0, {}, {}, by_window(kHelp)},
+      {kHelp, "&Help", "&Help", "", 0, {}, {}, by_window(kHelp)},
   };
   return t;
 }

@@ -179,7 +179,7 @@ OverlayChoice SelectFilesDialog::choice() const {
 
 ScaleDialog::ScaleDialog(int feet_per_inch, QWidget* parent) : QDialog(parent) {
   setWindowTitle("Scale");
-  setProperty("help_page", "horizon_plot");
+  setProperty("help_page", "presentation_horizon_plot");
   auto* layout = new QFormLayout(this);
   scale_ = IntField(0, 10000000, feet_per_inch, this);
   layout->addRow("Enter Scale Value   1 in = ", scale_);
@@ -194,7 +194,7 @@ int ScaleDialog::feet_per_inch() const {
 ZoomDialog::ZoomDialog(const SurveyHeader& header, const MapZoom& zoom, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle("Set  Zoom Parameters");
-  setProperty("help_page", "horizon_plot");
+  setProperty("help_page", "presentation_horizon_plot");
   const MapZoom full = FullMapZoom(header);
   const int values[4] = {header.LineNumber(zoom.first_row), header.LineNumber(zoom.last_row),
                          header.TraceNumber(zoom.first_column),

@@ -6,10 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <cstdlib>
@@ -95,6 +100,10 @@ class TracePlotWindowTest : public ::testing::Test {
 };
 
 TEST_F(TracePlotWindowTest, ModesSteppingAndSetLineChangeWhatIsDrawn) {
+  QStringList bar;
+  for (int id : {kBackTen, kBack, kRedraw, kForward, kForwardTen})
+    bar << window->commands().action(id)->text();
+  EXPECT_EQ(bar, QStringList({"-10", "-", "0", "+", "+10"})) << "the stepping buttons";
   EXPECT_FALSE(window->plot()) << "empty until a plot mode is chosen";
   EXPECT_FALSE(frame->action(command::kPickEdit)->isEnabled());
   Run(kPlotVar);
@@ -264,6 +273,12 @@ TEST_F(TracePlotWindowTest, PrintedPagesEqualThePlotSectionDrawing) {
   printer.setOutputFileName(QString::fromStdString(folder.File("series.pdf")));
   ASSERT_TRUE(window->PrintTo(printer, 1));
   EXPECT_EQ(PdfPages(folder.File("series.pdf"), folder.File("series")).size(), 4u);
+
+  // A job that cannot start is reported, not taken for printed.
+  window->Dispatch(kAutomatic);
+  printer.setOutputFileName(QString::fromStdString(folder.File("no-such-folder/x.pdf")));
+  EXPECT_FALSE(window->PrintTo(printer, 1));
+  EXPECT_EQ(prompter.last_text(), "SetDoc returns False");
 }
 
 TEST_F(TracePlotWindowTest, MetafileAndBitmapAreReadByOutsideTools) {
@@ -312,6 +327,52 @@ TEST_F(TracePlotWindowTest, ClosingKeepsTheSettingsAndFreesPickEdit) {
   EXPECT_EQ(session.settings.gain, 30);
   EXPECT_FLOAT_EQ(session.settings.max_defl, 3.0f);
   EXPECT_FLOAT_EQ(session.settings.tpi, 12.0f);
+}
+
+}  // namespace
+}  // namespace quarrix
+
+namespace quarrix {
+namespace {
+
+// The window on a (virtual) X screen, kept as a picture for people to look
+// at; tests/e2e/trace_plot_screenshot.sh runs it under Xvfb.
+TEST(TracePlotScreenshot, DemoInLineInColourOnARealScreen) {
+  if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X screen";
+  testing::TempFolder folder;
+  setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
+  Session session;
+  ScriptedPrompter prompter;
+  MainFrame frame(session, &prompter);
+  ASSERT_TRUE(frame.OpenProjectFile(QString::fromStdString(DemoHeader())));
+  frame.Dispatch(command::kTracePlot);
+  TracePlotWindow* window = frame.trace_plot();
+  window->resize(1100, 760);
+  window->run_dialog = [](QDialog& dialog) {
+    dialog.findChild<QCheckBox*>("Print Title")->setChecked(true);
+    dialog.findChild<QLineEdit*>("Traces per Inch")->setText("12.0");
+    return true;
+  };
+  window->Dispatch(kSetup);
+  window->run_dialog = [](QDialog& dialog) {
+    dialog.findChild<QListWidget*>("Horizons")->selectAll();
+    dialog.findChild<QListWidget*>("Faults")->selectAll();
+    return true;
+  };
+  window->Dispatch(kSetHorizons);
+  window->Dispatch(kForwardTen);
+  window->Dispatch(kPlotColour);
+  window->show();
+  window->view()->RedrawNow();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  QTest::qWait(300);
+  QPixmap shot = window->screen()->grabWindow(window->winId());
+  const std::string artefacts = std::string(QUARRIX_BINARY_DIR) + "/artefacts";
+  std::filesystem::create_directories(artefacts);
+  ASSERT_TRUE(shot.save(QString::fromStdString(artefacts + "/trace_plot.png")));
+  ASSERT_TRUE(window->view()->image().save(
+      QString::fromStdString(artefacts + "/trace_plot_whole_plot.png")));
+  EXPECT_GT(shot.width(), 900);
 }
 
 }  // namespace
