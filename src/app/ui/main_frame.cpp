@@ -396,6 +396,19 @@ auto HorizonPlotColours(const std::string& project_dir, bool save) {
   };
 }
 
+// The saved normal-position rectangle of a plot window (0 horizon plot, 1
+// trace plot): right and bottom are kept one past the last pixel.
+QRect SavedPlacement(const SetupSettings& s, int k) {
+  return QRect(QPoint(s.npleft[k], s.nptop[k]), QPoint(s.npright[k] - 1, s.npbottom[k] - 1));
+}
+
+void StorePlacement(QRect placement, int k, SetupSettings& s) {
+  s.npleft[k] = placement.left();
+  s.nptop[k] = placement.top();
+  s.npright[k] = placement.right() + 1;
+  s.npbottom[k] = placement.bottom() + 1;
+}
+
 bool SavePolyFaultOutlines(const std::string& path, const std::vector<GridPolyline>& outlines,
                            Prompter& prompter) {
   PolyFaults faults = PolyFaultsOfOutlines(outlines, path);
@@ -409,27 +422,23 @@ void MainFrame::CommandHorizonPlot() {
   if (!horizon_plot_) {
     SetupSettings& s = session_.settings;
     const std::string project_dir = DirectoryOf(session_.project.header_path);
-    HorizonPlotContext context{
-        session_.project.header_path,
-        HorizonPlotSettingsFromSettings(s),
-        ProgramPlotMapReaders(),
-        session_.colour_sets,
-        QRect(QPoint(s.npleft[0], s.nptop[0]), QPoint(s.npright[0] - 1, s.npbottom[0] - 1)),
-        printer_settings_,
-        prompter_,
-        [](QWidget* parent) { ShowHelp(parent); },
-        HorizonPlotColours(project_dir, false),
-        HorizonPlotColours(project_dir, true),
-        SavePolyFaultOutlines};
+    HorizonPlotContext context{session_.project.header_path,
+                               HorizonPlotSettingsFromSettings(s),
+                               ProgramPlotMapReaders(),
+                               session_.colour_sets,
+                               SavedPlacement(s, 0),
+                               printer_settings_,
+                               prompter_,
+                               [](QWidget* parent) { ShowHelp(parent); },
+                               HorizonPlotColours(project_dir, false),
+                               HorizonPlotColours(project_dir, true),
+                               SavePolyFaultOutlines};
     horizon_plot_ = new HorizonPlotWindow(std::move(context), this);
     horizon_plot_->setWindowFlag(Qt::Window);
     horizon_plot_->on_close = [this](const HorizonPlotSettings& plot, QRect placement) {
       SetupSettings& settings = session_.settings;
       StoreHorizonPlotSettings(plot, settings);
-      settings.npleft[0] = placement.left();
-      settings.nptop[0] = placement.top();
-      settings.npright[0] = placement.right() + 1;
-      settings.npbottom[0] = placement.bottom() + 1;
+      StorePlacement(placement, 0, settings);
     };
   }
   horizon_plot_->show();
@@ -446,7 +455,7 @@ void MainFrame::CommandTracePlot() {
         SectionDisplayFromSettings(s),
         s.max_defl,
         {s.plotter, s.paper, s.dpi, s.port},
-        QRect(QPoint(s.npleft[1], s.nptop[1]), QPoint(s.npright[1], s.npbottom[1])),
+        SavedPlacement(s, 1),
         printer_settings_,
         prompter_,
         [header = session_.project.header](const std::string& path, Prompter& prompter) {
@@ -465,10 +474,7 @@ void MainFrame::CommandTracePlot() {
       settings.paper = plotter.paper;
       settings.dpi = plotter.dpi;
       settings.port = plotter.port;
-      settings.npleft[1] = placement.left();
-      settings.nptop[1] = placement.top();
-      settings.npright[1] = placement.right() + 1;
-      settings.npbottom[1] = placement.bottom() + 1;
+      StorePlacement(placement, 1, settings);
     };
     connect(trace_plot_, &QObject::destroyed, commands_, [this] {
       trace_plot_.clear();

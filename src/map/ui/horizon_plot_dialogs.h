@@ -122,6 +122,7 @@ class HorizonPropertiesDialog : public QDialog {
   QCheckBox* option(const QString& text) const;
   QComboBox* plot_type() const { return type_; }
   QSpinBox* contour_every(int k) const { return every_[k]; }
+  QSpinBox* thickness(int row) const { return thickness_[row]; }
 
  private:
   QWidget* OptionsPage(const HorizonPlotSettings& s);
@@ -134,6 +135,7 @@ class HorizonPropertiesDialog : public QDialog {
   QComboBox *type_, *smoothing_, *contour_curve_, *other_curve_;
   QSpinBox *decimate_, *grid_line_, *grid_trace_, *label_line_, *label_trace_, *scale_;
   QSpinBox* every_[3];
+  QSpinBox* thickness_[6];  // the three contour classes, then grid, arbitrary, fault
   QCheckBox* label_class_[3];
   QDoubleSpinBox *label_size_, *well_symbol_, *well_char_;
   QCheckBox *dxf_text_, *dxf_lines_;

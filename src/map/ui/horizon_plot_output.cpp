@@ -8,6 +8,7 @@
 #include "platform/paths.h"
 #include "platform/plot_file_dialogs.h"
 #include "platform/prompter.h"
+#include "platform/ui/open_plot_bitmap.h"
 #include "platform/ui/plot_view.h"
 #include "platform/ui/print_job.h"
 #include "platform/ui/printer_settings.h"
@@ -66,14 +67,7 @@ void HorizonPlotWindow::CommandSaveBitmap() {
 }
 
 void HorizonPlotWindow::CommandOpenBitmap() {
-  auto path = ChooseBitmapToOpen(*prompter_, ProjectDir());
-  if (!path) return;
-  QImage image(QString::fromStdString(*path));
-  if (image.isNull()) {
-    prompter_->Tell("Cannot read the bitmap " + *path, "Error", MessageIcon::Error);
-    return;
-  }
-  view_->ShowImage(image);
+  OpenPlotBitmap(*view_, *prompter_, ProjectDir());
 }
 
 void HorizonPlotWindow::CommandColourFile(bool save) {

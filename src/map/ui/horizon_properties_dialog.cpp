@@ -128,15 +128,25 @@ QWidget* HorizonPropertiesDialog::AttributesPage(const HorizonPlotSettings& s) {
   auto* page = new QWidget(this);
   auto* layout = new QGridLayout(page);
   layout->addWidget(new QLabel("Line Attributes", page), 0, 0);
-  layout->addWidget(new QLabel("Modulo", page), 0, 1);
-  layout->addWidget(new QLabel("Label ", page), 0, 2);
+  layout->addWidget(new QLabel("Thickness", page), 0, 1);
+  layout->addWidget(new QLabel("Modulo", page), 0, 2);
+  layout->addWidget(new QLabel("Label ", page), 0, 3);
   for (int k = 0; k < 3; ++k) {
     layout->addWidget(new QLabel(QString("Contour %1").arg(k + 1), page), k + 1, 0);
+    thickness_[k] = Count(s.classes[k].width, page, 20);
     every_[k] = Count(s.classes[k].every, page, 32767);
     label_class_[k] = new QCheckBox(page);
     label_class_[k]->setChecked(s.classes[k].label);
-    layout->addWidget(every_[k], k + 1, 1);
-    layout->addWidget(label_class_[k], k + 1, 2);
+    layout->addWidget(thickness_[k], k + 1, 1);
+    layout->addWidget(every_[k], k + 1, 2);
+    layout->addWidget(label_class_[k], k + 1, 3);
+  }
+  const LineStyle* others[3] = {&s.grid_style, &s.arbitrary_style, &s.fault_style};
+  const char* names[3] = {"Grid", "Arbitrary", "Fault"};
+  for (int k = 0; k < 3; ++k) {
+    layout->addWidget(new QLabel(names[k], page), k + 4, 0);
+    thickness_[k + 3] = Count(others[k]->width, page, 20);
+    layout->addWidget(thickness_[k + 3], k + 4, 1);
   }
   auto* sizes = new QFormLayout;
   label_size_ = Inches(s.label_inches, page);
@@ -145,7 +155,7 @@ QWidget* HorizonPropertiesDialog::AttributesPage(const HorizonPlotSettings& s) {
   sizes->addRow("Label Character Size", label_size_);
   sizes->addRow("Sym Size", well_symbol_);
   sizes->addRow("Char Size", well_char_);
-  layout->addLayout(sizes, 4, 0, 1, 3);
+  layout->addLayout(sizes, 7, 0, 1, 4);
   return page;
 }
 
@@ -199,7 +209,10 @@ void HorizonPropertiesDialog::Store(HorizonPlotSettings& s) const {
   for (int c = 0; c < 3; ++c) {
     s.classes[c].every = static_cast<std::int16_t>(every_[c]->value());
     s.classes[c].label = label_class_[c]->isChecked();
+    s.classes[c].width = static_cast<std::int16_t>(std::max(1, thickness_[c]->value()));
   }
+  LineStyle* others[3] = {&s.grid_style, &s.arbitrary_style, &s.fault_style};
+  for (int k = 0; k < 3; ++k) others[k]->width = std::max(1, thickness_[k + 3]->value());
   s.label_inches = label_size_->value();
   s.well_style.symbol_inches = well_symbol_->value();
   s.well_style.character_inches = well_char_->value();
