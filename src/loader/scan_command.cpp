@@ -56,6 +56,7 @@ void PrintJson(const SegyFileHeaders& headers, const HeaderScanTables& t, std::o
   w.Key("samples").Int(headers.info.samples);
   w.Key("interval_us").Int(headers.info.interval_us);
   w.Key("format").Int(headers.info.format);
+  w.Key("byte_order").String(headers.info.byte_order == SegyByteOrder::Little ? "little" : "big");
   w.Key("traces").Int(t.traces);
   auto words = [&](const char* key, int count, int width) {
     w.Key(key).BeginArray();
@@ -115,7 +116,8 @@ int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std:
     return 1;
   }
   NullProgress progress;
-  std::optional<HeaderScanTables> tables = ScanHeaders(path, record_bytes, progress);
+  std::optional<HeaderScanTables> tables =
+      ScanHeaders(path, record_bytes, progress, headers.info.byte_order);
   if (!tables) {
     err << "Cannot open input file!!\n";
     return 1;

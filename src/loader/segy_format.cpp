@@ -9,11 +9,14 @@
 namespace quarrix {
 
 SegyBinaryInfo DecodeBinaryHeader(std::string_view bytes) {
+  const SegyByteOrder order = DetectByteOrder(bytes);
+  const bool little = order == SegyByteOrder::Little;
   auto field = [&](std::size_t offset) -> int {
     if (bytes.size() < offset + 2) return 0;
-    return ReadBig16(reinterpret_cast<const unsigned char*>(bytes.data()) + offset);
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data()) + offset;
+    return little ? static_cast<std::int16_t>(p[0] | (p[1] << 8)) : ReadBig16(p);
   };
-  return SegyBinaryInfo{field(20), field(16), field(24)};
+  return SegyBinaryInfo{field(20), field(16), field(24), order};
 }
 
 int SampleWidth(int format) {
@@ -113,6 +116,8 @@ std::vector<std::string> SegyHeaderMessages(const std::string& decoded_text,
   lines.push_back(FormatText("Number Samples %d", info.samples));
   lines.push_back(FormatText("Sample Rate %d", info.interval_us));
   lines.push_back(FormatText("Format %d", info.format));
+  if (info.byte_order == SegyByteOrder::Little)
+    lines.push_back(FormatText("Byte Order %s", ByteOrderName(info.byte_order)));
   return lines;
 }
 
