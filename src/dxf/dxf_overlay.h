@@ -5,6 +5,7 @@
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,9 @@ struct DxfSlot {
   std::vector<DxfLine> lines;
   std::vector<DxfText> texts;
   std::vector<DxfCircle> circles;
+  // Entities of other types, which the overlay does not draw: how many of
+  // each were passed over.
+  std::map<std::string, long long> skipped;
 
   bool Empty() const {
     return polyline_sizes.empty() && lines.empty() && texts.empty() && circles.empty();
