@@ -20,7 +20,8 @@ const char kScanHelp[] =
     "usage: ingestor scan FILE.sgy [--json]\n"
     "\n"
     "Prints the decoded textual header, the Number Samples, Sample Rate and\n"
-    "Format lines, the trace count and the minimum and maximum of the 60\n"
+    "Format lines (and Byte Order for a little-endian file; --json gives\n"
+    "\"byte_order\" always), the trace count and the minimum and maximum of the 60\n"
     "32-bit and 120 16-bit trace-header words (with the 1-based byte where\n"
     "each starts, as --line-word and --trace-word of \"ingestor load\" take it).\n";
 

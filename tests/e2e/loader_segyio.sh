@@ -127,6 +127,9 @@ for name, fmt, lines, traces, xsorted, drop in cases:
             read_back(big, lines, traces, samples).values(),
             read_back(little, lines, traces, samples, endian="little").values())):
         failures.append(f"{name}: segyio reads the twins differently")
+    scan = subprocess.run([ingestor, "scan", little, "--json"], capture_output=True, text=True)
+    if '"byte_order":"little"' not in scan.stdout or '"format":%d' % fmt not in scan.stdout:
+        failures.append(f"{name}: the scan does not show a little-endian file of format {fmt}")
     integer = ["--no-scale"] if fmt in (2, 3, 8) else []
     with open(load(name + "_be", [big], *integer) + ".amp", "rb") as f:
         want = f.read()
