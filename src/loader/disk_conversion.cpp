@@ -42,6 +42,7 @@ std::optional<HeaderScanTables> ScanAllInputs(const DiskLoadRequest& request, Pr
   const SegyBinaryInfo& info = request.info;
   const std::int64_t record_bytes = SegyRecordBytes(info);
   HeaderScanTables all;
+  all.byte_order = info.byte_order;
   std::vector<std::string> paths{request.input_path};
   paths.insert(paths.end(), request.scan_also.begin(), request.scan_also.end());
   for (const std::string& path : paths) {

@@ -70,6 +70,7 @@ std::optional<HeaderScanTables> ScanHeaders(const std::string& path, std::int64_
   if (record_bytes < static_cast<std::int64_t>(kSegyTraceHeaderBytes) || !input.Open(path))
     return std::nullopt;
   HeaderScanTables tables;
+  tables.byte_order = order;
   progress.SetRange(0, 10);
   progress.SetPosition(0);
   progress.SetLabel("Scan Headers");
@@ -97,6 +98,7 @@ std::optional<HeaderScanTables> ScanHeaders(const std::string& path, std::int64_
 HeaderScanTables ScanHeaderBytes(std::string_view file, std::int64_t record_bytes,
                                  SegyByteOrder order) {
   HeaderScanTables tables;
+  tables.byte_order = order;
   if (record_bytes < static_cast<std::int64_t>(kSegyTraceHeaderBytes)) return tables;
   const auto* bytes = reinterpret_cast<const unsigned char*>(file.data());
   for (std::size_t at = kSegyFileHeaderBytes; at + kSegyTraceHeaderBytes <= file.size();
@@ -105,6 +107,11 @@ HeaderScanTables ScanHeaderBytes(std::string_view file, std::int64_t record_byte
     ++tables.traces;
   }
   return tables;
+}
+
+std::string ScanSummaryText(const HeaderScanTables& tables) {
+  return FormatText("Trace headers: %lld   Byte order: %s", tables.traces,
+                    ByteOrderName(tables.byte_order));
 }
 
 void HeaderScanMarks::Mark(WordMark kind, int row, int column) {

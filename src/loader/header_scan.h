@@ -19,6 +19,7 @@ struct HeaderScanTables {
   std::array<std::int32_t, kWords32> min32, max32;
   std::array<std::int32_t, kWords16> min16, max16;
   long long traces = 0;
+  SegyByteOrder byte_order = SegyByteOrder::Big;  // of the file the words were read from
 
   HeaderScanTables() { Reset(); }
   void Reset();
@@ -42,6 +43,10 @@ std::optional<HeaderScanTables> ScanHeaders(const std::string& path, std::int64_
 // The same scan over the bytes of a whole file held in memory.
 HeaderScanTables ScanHeaderBytes(std::string_view file, std::int64_t record_bytes,
                                  SegyByteOrder order = SegyByteOrder::Big);
+
+// The line under the table: how many trace headers were scanned and in which
+// byte order their words were read ("Trace headers: 1200   Byte order: little-endian").
+std::string ScanSummaryText(const HeaderScanTables& tables);
 
 // The "Header Information" table as data: 6 columns ("32-bit min",
 // "32-bit max", "Select", "16-bit min", "16-bit max", "Select") and 120 rows.
