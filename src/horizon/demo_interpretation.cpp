@@ -32,17 +32,22 @@ int StrongestTroughMs(TraceReader& trace, const SurveyHeader& h, int line, int c
   return best;
 }
 
-// A drop of the reflector between neighbouring traces larger than its dip
-// and the dome give: the fault.
+// The least drop of the reflector between neighbouring traces taken for the
+// fault's throw rather than dip or structure.
 constexpr double kFaultThrowMs = 20.0;
 
-// The first trace index of a line beyond the fault, or -1 when the reflector
-// runs unbroken from column on.
+// The first trace index of a line beyond the fault (where the reflector drops
+// most from one trace to the next, beyond column), or -1 when it runs
+// unbroken from column on.
 int FirstTraceBeyondFault(const DemoReflector& reflector, const SurveyHeader& h, int line,
                           int column) {
-  for (int j = column + 1; j < h.traces_per_line; ++j)
-    if (std::fabs(reflector(line, j) - reflector(line, j - 1)) > kFaultThrowMs) return j;
-  return -1;
+  int beyond = -1;
+  double largest = kFaultThrowMs;
+  for (int j = column + 1; j < h.traces_per_line; ++j) {
+    double drop = reflector(line, j) - reflector(line, j - 1);
+    if (drop > largest) largest = drop, beyond = j;
+  }
+  return beyond;
 }
 
 // Picks an in-line from the first trace beyond the fault to the end of the

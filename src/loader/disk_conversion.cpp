@@ -46,7 +46,7 @@ std::optional<HeaderScanTables> ScanAllInputs(const DiskLoadRequest& request, Pr
   std::vector<std::string> paths{request.input_path};
   paths.insert(paths.end(), request.scan_also.begin(), request.scan_also.end());
   for (const std::string& path : paths) {
-    if (path != request.input_path) {
+    if (&path != &paths.front()) {
       SegyInput input;
       std::string headers(kSegyFileHeaderBytes, '\0');
       if (input.Open(path)) headers.resize(input.Read(headers.data(), headers.size()));
