@@ -67,14 +67,6 @@ void WriteSlotJson(JsonWriter& w, const DxfSlot& slot) {
   w.EndArray();
 }
 
-// "none", or how many entities of which types were passed over ("3 ARC, 1 SPLINE").
-std::string SkippedText(const DxfSlot& slot) {
-  std::string text;
-  for (const auto& [type, count] : slot.skipped)
-    text += (text.empty() ? "" : ", ") + std::to_string(count) + " " + type;
-  return text.empty() ? "none" : text;
-}
-
 void PrintInfo(const DxfOverlays& overlays, bool json, std::ostream& out) {
   const DxfSlot& slot = overlays.slots[0];
   if (json) {
@@ -99,7 +91,7 @@ void PrintInfo(const DxfOverlays& overlays, bool json, std::ostream& out) {
   }
   out << "polylines: " << slot.polyline_sizes.size() << " (" << slot.polyline_points.size()
       << " points)\nlines: " << slot.lines.size() << "\ntexts: " << slot.texts.size()
-      << "\ncircles: " << slot.circles.size() << "\nskipped: " << SkippedText(slot) << '\n';
+      << "\ncircles: " << slot.circles.size() << "\nskipped: " << SkippedEntitiesText(slot) << '\n';
   auto bounds = [&](const char* name, const DxfBounds& b) {
     out << name << ": ";
     if (b.Valid())

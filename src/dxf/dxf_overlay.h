@@ -60,6 +60,10 @@ struct DxfSlot {
   }
 };
 
+// "none", or how many entities of which types a slot passed over
+// ("3 ARC, 1 SPLINE").
+std::string SkippedEntitiesText(const DxfSlot& slot);
+
 struct DxfBounds {
   std::int32_t min_x = INT_MAX, max_x = INT_MIN;
   std::int32_t min_y = INT_MAX, max_y = INT_MIN;
