@@ -16,7 +16,10 @@ SegyBinaryInfo DecodeBinaryHeader(std::string_view bytes) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data()) + offset;
     return little ? static_cast<std::int16_t>(p[0] | (p[1] << 8)) : ReadBig16(p);
   };
-  return SegyBinaryInfo{field(20), field(16), field(24), order};
+  // A count cannot be negative: the samples per trace are read unsigned, so a
+  // file of 65535 samples says 65535, not -1.
+  const int samples = static_cast<std::uint16_t>(field(20));
+  return SegyBinaryInfo{samples, field(16), field(24), order};
 }
 
 int SampleWidth(int format) {
