@@ -8,6 +8,7 @@
 #include <map>
 #include <sstream>
 
+#include "map/ui/horizon_values_window.h"
 #include "platform/paths.h"
 #include "platform/plot_file_dialogs.h"
 #include "platform/progress.h"
@@ -106,6 +107,8 @@ void HorizonPlotWindow::WindowCommand(int id) {
     CommandColourFile(id == kSaveColourFile);
   } else if (id == kCreatePolyFault || id == kEditPolyFault || id == kShowPolyFault) {
     CommandPolyFault(id);
+  } else if (id == kHorizonValues) {
+    if (state_.document) (new HorizonValuesWindow(*state_.document, this))->show();
   } else if (id == kExit) {
     close();
   } else if (id == kPrintSetup) {

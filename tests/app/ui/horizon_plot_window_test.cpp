@@ -30,6 +30,7 @@
 #include "horizon/demo_interpretation.h"
 #include "loader/demo_survey.h"
 #include "map/plot_map_command.h"
+#include "map/ui/horizon_values_window.h"
 #include "platform/atomic_file.h"
 #include "platform/scripted_prompter.h"
 #include "platform/ui/command_host.h"
@@ -142,6 +143,22 @@ TEST_F(HorizonPlotWindowTest, OpensTheHorizonWithItsColourBar) {
     legend += image.pixel(x, image.height() / 3) != qRgb(255, 255, 255);
   EXPECT_GT(legend, 20);
   EXPECT_FALSE(window->commands().action(kSavePolyFault)->isEnabled());
+
+  // "Horizon Values" shows the same grid as a table: line 1001 in row 1, the
+  // traces across under their numbers, nulls empty.
+  Run(kHorizonValues);
+  auto* values = window->findChild<HorizonValuesWindow*>();
+  ASSERT_NE(values, nullptr);
+  EXPECT_FALSE(values->isModal());
+  const HorizonPlotDocument& doc = *window->state().document;
+  EXPECT_EQ(values->grid()->CellText(1, 1), "1001");
+  EXPECT_EQ(values->grid()->model()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(),
+            "2002");
+  for (int column : {0, 37, 79}) {
+    const std::int16_t cell = doc.grid.At(5, column);
+    EXPECT_EQ(values->grid()->CellText(6, column + 2).toStdString(),
+              cell == HORIZON_NULL ? "" : std::to_string(cell));
+  }
 }
 
 TEST_F(HorizonPlotWindowTest, PropertyPagesDrawAsPlotMapWithTheSameOptions) {
