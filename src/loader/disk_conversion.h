@@ -40,6 +40,7 @@ struct DiskLoadRequest {
   bool two_d = false;
   // Labels, spacings and increments offered in "Header Values".
   SurveyHeader defaults;
+  int threads = 1;  // traces are decoded on this many; the files are the same
 };
 
 LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decisions,

@@ -18,6 +18,7 @@
 #include "platform/text_util.h"
 #include "project/amp_file.h"
 #include "project/header_file.h"
+#include "project/line_block_reader.h"
 
 namespace quarrix {
 namespace {
@@ -194,6 +195,7 @@ bool ExportProject(const std::string& header_path, const ExportRange& range, Blo
   std::vector<float> floats(samples.size());
   std::vector<unsigned char> block(240 + 4 * samples.size());
   ExportTraceFields fields;
+  LineBlockReader traces(amp, h);
   bool cancelled = false;
   for (int i = 0; i < h.num_lines && !cancelled; ++i) {
     int line = h.LineNumber(i);
@@ -201,7 +203,7 @@ bool ExportProject(const std::string& header_path, const ExportRange& range, Blo
       for (int j = 0; j < h.traces_per_line; ++j) {
         int trace = h.TraceNumber(j);
         if (trace < range.first_trace || trace > range.last_trace) continue;
-        if (ReadTrace(amp, h, samples.data(), i, j, h.trace_bytes) != 0) break;
+        if (traces.Read(samples.data(), i, j, h.trace_bytes) != 0) break;
         for (std::size_t n = 0; n < samples.size(); ++n) floats[n] = samples[n];
         EncodeSamples(floats.data(), h.num_samples, kFormatIbmFloat, block.data() + 240);
         fields.sequence++;

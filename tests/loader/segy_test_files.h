@@ -55,6 +55,9 @@ class TestDecisions : public LoadDecisions {
     if (skip_scaling) return std::nullopt;
     return scale ? *scale : s.calculated;
   }
+  std::optional<double> ScaleValueGivenBeforehand() const override {
+    return scale_given_beforehand ? scale : std::nullopt;
+  }
   bool ContinueWithNewReel(const std::string& question) override {
     questions.push_back(question);
     if (new_reels <= 0) return false;
@@ -76,6 +79,7 @@ class TestDecisions : public LoadDecisions {
   bool accept_header = true;
   std::deque<std::string> append;
   std::optional<double> scale;  // the calculated value when unset
+  bool scale_given_beforehand = false;
   bool skip_scaling = false;
   int new_reels = 0;
   bool retry_bad_blocks = false;
