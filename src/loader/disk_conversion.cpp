@@ -92,11 +92,16 @@ class DecodedBatch {
   }
 
   // Reads and converts up to a batch of records; false when none was left.
+  // Once the input has ended it is not asked again (that would repeat the
+  // end-of-file question).
   bool Fill(AppendingInput& input) {
     size_ = 0;
-    while (size_ < capacity_ &&
-           input.Next(records_.data() + Offset(size_, record_bytes_), record_bytes_))
-      ++size_;
+    while (!input_ended_ && size_ < capacity_) {
+      if (input.Next(records_.data() + Offset(size_, record_bytes_), record_bytes_))
+        ++size_;
+      else
+        input_ended_ = true;
+    }
     RunParallel(size_, threads_, [&](int worker, int k) {
       float* decoded = decoded_[static_cast<std::size_t>(worker)].data();
       DecodeTrace(record(k), info_.format, window_.first_sample, window_.num_samples, decoded);
@@ -121,6 +126,7 @@ class DecodedBatch {
   int threads_;
   std::size_t record_bytes_, samples_;
   int capacity_ = 1, size_ = 0;
+  bool input_ended_ = false;
   std::vector<unsigned char> records_;
   std::vector<std::int16_t> scaled_;
   std::vector<float> maxima_;

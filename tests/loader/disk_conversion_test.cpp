@@ -182,6 +182,9 @@ TEST_F(DiskLoad, EveryThreadCountGivesTheSameProjectAndMessages) {
     auto project = [&](int thread_count) {
       threads = thread_count;
       decisions.messages.clear();
+      decisions.append_questions = 0;
+      // The first file again, appended: the end-of-file question comes twice.
+      decisions.append = {folder.File(input)};
       EXPECT_EQ(Load(input).result, LoadResult::Done) << prompter.last_text();
       return testing::ReadFileBytes(folder.File("proj/proj.amp")) +
              testing::ReadFileBytes(folder.File("proj/proj.hdr"));
@@ -191,6 +194,7 @@ TEST_F(DiskLoad, EveryThreadCountGivesTheSameProjectAndMessages) {
     for (int thread_count : {2, 3}) {
       EXPECT_TRUE(project(thread_count) == one) << input << ' ' << thread_count;
       EXPECT_EQ(decisions.messages, messages) << input;
+      EXPECT_EQ(decisions.append_questions, 2) << input;
     }
   }
 }

@@ -45,6 +45,7 @@ class TestDecisions : public LoadDecisions {
     return accept_header;
   }
   std::optional<std::string> AppendFile() override {
+    ++append_questions;
     if (append.empty()) return std::nullopt;
     std::string next = append.front();
     append.pop_front();
@@ -80,6 +81,7 @@ class TestDecisions : public LoadDecisions {
   std::deque<std::string> append;
   std::optional<double> scale;  // the calculated value when unset
   bool scale_given_beforehand = false;
+  int append_questions = 0;
   bool skip_scaling = false;
   int new_reels = 0;
   bool retry_bad_blocks = false;
