@@ -20,20 +20,23 @@ exec "$python" - "$build/programs/ingestor/ingestor" "$work" <<'PY'
 import os, subprocess, sys, time
 ingestor, work = sys.argv[1], sys.argv[2]
 def timed(cmd):
-    """Wall time and peak resident memory (MiB) of one command."""
+    """Wall time, peak resident memory (MiB) and CPU time of one command."""
     start = time.perf_counter()
     child = subprocess.Popen(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     _, status, usage = os.wait4(child.pid, 0)
     if status != 0:
         sys.exit(f"failed: {' '.join(cmd)}")
-    return time.perf_counter() - start, usage.ru_maxrss / 1024
+    return time.perf_counter() - start, usage.ru_maxrss / 1024, usage.ru_utime + usage.ru_stime
 def best(cmd, after=None):
-    times = []
+    """Best wall time and best CPU time of three runs."""
+    walls, cpus = [], []
     for run in range(3):
-        times.append(timed(cmd)[0])
+        wall, _, cpu = timed(cmd)
+        walls.append(wall)
+        cpus.append(cpu)
         if after:
             subprocess.run(after)
-    return min(times)
+    return min(walls), min(cpus)
 cat = best(["cat", f"{work}/in.sgy"])
 load = [ingestor, "load", f"{work}/in.sgy", "--project", f"{work}/p/p",
         "--line-word", "189", "--trace-word", "193"]
@@ -49,8 +52,13 @@ jobs = [("ingestor load, 1 thread, calculated scale", load + ["--threads", "1"])
 peer = best([sys.executable, os.path.join(os.getcwd(), "bench", "segyio_peer.py"),
              f"{work}/in.sgy", f"{work}/peer.i16"], clean)
 idle = timed([ingestor, "--help"])[1]
-print(f"cat of the input: {cat:.2f} s; segyio peer: {peer:.2f} s (best of 3 each)")
+# On a machine shared with other work the wall times stretch with the load;
+# the CPU times (user + system) say what the work itself costs.
+print(f"cat of the input: wall {cat[0]:.2f} s, CPU {cat[1]:.2f} s; "
+      f"segyio peer: wall {peer[0]:.2f} s, CPU {peer[1]:.2f} s (best of 3 each)")
 for name, cmd in jobs:
-    seconds = best(cmd, clean)
-    print(f"{name}: {seconds:.2f} s, {seconds / cat:.1f} x cat, {seconds / peer:.2f} x segyio")
+    wall, cpu = best(cmd, clean)
+    print(f"{name}: wall {wall:.2f} s ({wall / cat[0]:.1f} x cat, {wall / peer[0]:.2f} x segyio); "
+          f"CPU {cpu:.2f} s ({cpu / cat[1]:.1f} x cat, {cpu / peer[1]:.2f} x segyio)")
 print(f"peak memory {peak:.1f} MiB, {idle:.1f} MiB of it the program before it reads anything")
+PY
