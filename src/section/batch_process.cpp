@@ -41,10 +41,8 @@ bool OpenOutput(ProjectState& project, const BatchTarget& target, AmpFile& outpu
                   MessageIcon::Error);
     return false;
   }
-  if (SameFile(target.output_path, project.amp.path())) {
-    prompter.Tell(
-        target.output_path + " is the project's own amplitude file: process it in place instead",
-        "Error", MessageIcon::Error);
+  if (std::string problem = TraceOutputProblem(project, target.output_path); !problem.empty()) {
+    prompter.Tell(problem, "Error", MessageIcon::Error);
     return false;
   }
   if (!output.Open(target.output_path, AmpOpenMode::Create)) {
@@ -80,8 +78,8 @@ struct LineWorker {
   bool write_failed = false;
 };
 
-// Processes line i: every trace read and conditioned, then the traces that
-// were read written back in runs of neighbours, one write per run. A trace
+// Processes line i: every trace read (from the worker's block of lines) and
+// conditioned, then each trace that was read written at its place. A trace
 // missing from a short file is left as it is in the output.
 void ProcessLine(int i, const SurveyHeader& header, TraceConditioner* conditioner, AmpFile& output,
                  LineWorker& worker) {
@@ -139,6 +137,18 @@ RunResult ProcessAllTraces(const AmpFile& input, AmpFile& output, const SurveyHe
 }
 
 }  // namespace
+
+std::string TraceOutputProblem(const ProjectState& project, const std::string& path) {
+  if (SameFile(path, project.amp.path()) || SameFile(path, project.AmpPath()))
+    return path + " is the project's own amplitude file: process it in place instead";
+  if (SameFile(path, project.header_path) || SameFile(path, project.XyPath()))
+    return path + " is a file of the project, not an amplitude file";
+  std::error_code error;
+  const std::filesystem::path file(path);
+  if (std::filesystem::exists(file, error) && !EqualsIgnoreCase(file.extension().string(), ".amp"))
+    return path + " exists and is not an amplitude file (*.amp): it is left as it is";
+  return "";
+}
 
 bool BatchProcessTraces(ProjectState& project, ProcessingParams& params, const BatchTarget& target,
                         Prompter& prompter, Progress& progress) {
