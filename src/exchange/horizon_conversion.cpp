@@ -6,11 +6,13 @@
 #include "exchange/single_float.h"
 #include "horizon/horizon_files.h"
 #include "map/gridding.h"
+#include "platform/atomic_file.h"
 #include "platform/numeric.h"
 #include "platform/paths.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
+#include "project/output_guard.h"
 
 namespace quarrix {
 namespace {
@@ -80,10 +82,22 @@ void GridConvertedHorizon(ConvertedHorizon& horizon, Progress& progress, Prompte
 
 bool WriteGridFile(const ProjectState& project, const std::string& path, const HorizonGrid& time,
                    const HorizonGrid* amplitude) {
-  if (!FileExists(path) && HasExtension(path, "hor") &&
-      !CreateHorizonFile(LocateHorizon(DirectoryOf(project.header_path), path), project.header))
+  // The file is composed whole (an existing file keeps its style word and any
+  // grid not given) and replaced through a temporary, so a failed write
+  // leaves the old file or none.
+  if (IsProjectFile(project, path)) return false;
+  const bool is_new = !FileExists(path);
+  const bool new_horizon = is_new && HasExtension(path, "hor");
+  std::string bytes;
+  if (new_horizon)
+    bytes = NewHorizonBytes(project.header);
+  else if (!is_new && !ReadWholeFile(path, bytes))
     return false;
-  return WriteHorizon(path, &time, amplitude);
+  bytes = OverlayGrids(std::move(bytes), &time, amplitude);
+  if (!WriteFileAtomically(path, bytes)) return false;
+  return !new_horizon ||
+         WriteNewHorizonCompanions(LocateHorizon(DirectoryOf(project.header_path), path),
+                                   project.header);
 }
 
 bool WriteConvertedHorizon(const std::string& path, const ProjectState& project,

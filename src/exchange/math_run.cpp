@@ -1,5 +1,6 @@
 #include "exchange/math_run.h"
 
+#include "project/output_guard.h"
 #include "exchange/depth_function.h"
 #include "exchange/horizon_conversion.h"
 #include "exchange/math_expression.h"
@@ -74,6 +75,14 @@ std::optional<std::string> RunMath(const MathRequest& request, ProjectState& pro
       return std::nullopt;
     }
   }
+  const std::string output = request.function == MathFunction::Flatten
+                                 ? FlattenPath(request.output)
+                                 : request.output;
+  if (std::string problem = CheckNewOutput(project, output, request.replace_existing);
+      !problem.empty()) {
+    prompter.Tell(problem, "Math");
+    return std::nullopt;
+  }
   std::optional<DepthFunction> depth_function;
   if (request.function == MathFunction::DepthFunction) {
     depth_function = ReadDepthFunctionFile(request.depth_function_path, prompter);
@@ -86,7 +95,6 @@ std::optional<std::string> RunMath(const MathRequest& request, ProjectState& pro
   HorizonGrid h[3];
   for (int i = 0; i < 3; ++i) h[i] = ReadInput(request.inputs[i], i, header, prompter);
 
-  std::string output = request.output;
   HorizonGrid result;
   const HorizonGrid* amplitude = nullptr;
   switch (request.function) {
@@ -104,7 +112,6 @@ std::optional<std::string> RunMath(const MathRequest& request, ProjectState& pro
     case MathFunction::Flatten:
       result =
           FlattenGrid(h[0], request.flatten_reference.value_or(ProposedFlattenReference(h[0])));
-      output = FlattenPath(output);
       break;
     case MathFunction::IntervalAverage:
       progress.SetLabel("Interval Average");

@@ -19,6 +19,10 @@ HorizonGrid SurveyGrid(const SurveyHeader& header);
 // the project. Replaces any old files of those names. False when a file
 // cannot be written (the caller says so).
 bool CreateHorizonFile(const HorizonLocation& horizon, const SurveyHeader& header);
+// The parts of that: the bytes of the new horizon file, and its ".hop",
+// ".col" and ".aco" companions written.
+std::string NewHorizonBytes(const SurveyHeader& header);
+bool WriteNewHorizonCompanions(const HorizonLocation& horizon, const SurveyHeader& header);
 
 // Writes a grid as the time grid of a new horizon (style 12/13/0/1/1, the
 // amplitude part left as the file had it) and its default ".col" file.

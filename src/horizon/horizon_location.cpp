@@ -26,9 +26,7 @@ std::string HorizonLocation::Companion(const std::string& extension) const {
 }
 
 HorizonLocation LocateHorizon(const std::string& project_folder, const std::string& name) {
-  std::filesystem::path given(name);
-  std::string path = given.is_absolute() ? name : JoinPath(project_folder, name);
-  return {project_folder, path};
+  return {project_folder, ResolveProjectName(project_folder, name)};
 }
 
 ZoomWindow FullSurveyZoom(const SurveyHeader& h) {

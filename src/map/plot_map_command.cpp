@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <ostream>
 
+#include "project/output_guard.h"
+#include "project/project_state.h"
 #include "map/grid_file_io.h"
 #include "map/horizon_plot.h"
 #include "map/plot_map_inputs.h"
@@ -28,8 +30,10 @@ const char kHelp[] =
     "         [--wells A.wll,G.lgv] [--faults F.ffl] [--arb A.arb] [--dxf F.dxf[,G.dxf]]\n"
     "         [--camera DIST,AZI,ELEV] [--zscale F] [--fishnet] [--colour-fishnet]\n"
     "         [--title] [--comment1 TEXT] [--comment2 TEXT]\n"
-    "         [--page WIDTH_IN,HEIGHT_IN] [--dpi N] --out FILE\n"
+    "         [--page WIDTH_IN,HEIGHT_IN] [--dpi N] --out FILE [--force]\n"
     "\n"
+    "A bare FILE or GRIDFILE lies in the project folder; an existing FILE is\n"
+    "replaced only with --force.\n"
     "Draws the presentation horizon plot of the time grid of a horizon-format file\n"
     "(--amp: the amplitude grid of a horizon) on a page (default 11 x 8.5 in):\n"
     "a colour raster (horizon), filled contours (contour), cell-filled contours\n"
@@ -191,7 +195,7 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
                     "--faults", "--arb", "--dxf", "--camera", "--zscale", "--comment1",
                     "--comment2", "--page", "--dpi", "--out"},
                    {"--amp", "--grid-lines", "--grid-circles", "--labels", "--in-xy", "--title",
-                    "--fill-holes", "--fishnet", "--colour-fishnet"});
+                    "--fill-holes", "--fishnet", "--colour-fishnet", "--force"});
   if (!line.error().empty() || line.positionals().size() != 2 || !line.Value("--out")) {
     err << "plot-map: "
         << (line.error().empty() ? "give PROJECT.hdr, GRIDFILE and --out FILE" : line.error())
@@ -199,7 +203,8 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
         << kHelp;
     return 2;
   }
-  const std::string out_path = *line.Value("--out");
+  const std::string& header_path = line.positionals()[0];
+  const std::string out_path = ResolveProjectName(DirectoryOf(header_path), *line.Value("--out"));
   const PlotFormat format = PlotFormatOf(out_path);
   if (format == PlotFormat::Unknown) {
     err << "plot-map: --out must end in .png, .bmp, .pdf, .svg, .wmf or .emf\n";
@@ -217,14 +222,16 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
     return 2;
   }
 
-  const std::string& header_path = line.positionals()[0];
-  const std::string& grid_path = line.positionals()[1];
+  const std::string grid_path = ResolveProjectName(DirectoryOf(header_path), line.positionals()[1]);
   LoadedGridFile loaded;
   std::string problem;
   if (!LoadGridFile(header_path, grid_path, loaded, problem, err)) {
     err << "plot-map: " << problem << '\n';
     return 1;
   }
+  ProjectState project;
+  NameProject(project, header_path, loaded.header);
+  if (!MayCreate(project, out_path, line.Has("--force"), "plot-map", err)) return 1;
   const SurveyHeader& header = loaded.header;
   HorizonPlotData data;
   data.amplitude = line.Has("--amp");

@@ -3,6 +3,8 @@
 #include <bit>
 #include <vector>
 
+#include "platform/safe_write.h"
+
 namespace quarrix {
 
 bool AmpFile::Open(const std::string& path, AmpOpenMode mode) {
@@ -32,7 +34,7 @@ std::size_t AmpFile::ReadAt(std::int64_t offset, void* data, std::size_t count) 
 }
 
 std::size_t AmpFile::WriteAt(std::int64_t offset, const void* data, std::size_t count) {
-  if (!IsOpen() || offset < 0) return 0;
+  if (!IsOpen() || offset < 0 || WriteFaultInjected(WriteStep::Write, path_)) return 0;
   if (buffer_.pubseekpos(static_cast<std::streamoff>(offset), std::ios::out) ==
       std::streampos(std::streamoff(-1)))
     return 0;
@@ -42,7 +44,7 @@ std::size_t AmpFile::WriteAt(std::int64_t offset, const void* data, std::size_t 
 }
 
 bool AmpFile::Flush() {
-  return IsOpen() && buffer_.pubsync() == 0;
+  return IsOpen() && !WriteFaultInjected(WriteStep::Close, path_) && buffer_.pubsync() == 0;
 }
 
 std::int64_t TraceOffset(const SurveyHeader& header, int line_index, int trace_index) {

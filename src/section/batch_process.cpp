@@ -4,18 +4,15 @@
 #include <vector>
 
 #include "platform/progress.h"
+#include "platform/safe_write.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
+#include "project/output_guard.h"
 #include "project/project_state.h"
 #include "section/trace_conditioning.h"
 
 namespace quarrix {
 namespace {
-
-bool SameFile(const std::string& a, const std::string& b) {
-  std::error_code error;
-  return std::filesystem::equivalent(a, b, error) && !error;
-}
 
 // Checks the chain once on a silent trace, so that a parameter fault is told
 // once rather than for every trace, and before any file is touched.
@@ -25,9 +22,10 @@ bool ChainAccepts(const ProcessingParams& params, const SurveyHeader& header, Pr
 }
 
 // Opens the file written to: the project's own file for reading and writing,
-// or a new file filled with zero traces.
+// or a new file under a temporary name (renamed into place when the run
+// succeeds) filled with zero traces.
 bool OpenOutput(ProjectState& project, const BatchTarget& target, AmpFile& output,
-                Prompter& prompter, Progress& progress) {
+                const std::string& temporary, Prompter& prompter, Progress& progress) {
   if (target.in_place) {
     std::string path = project.amp.path();
     project.amp.Close();
@@ -37,15 +35,15 @@ bool OpenOutput(ProjectState& project, const BatchTarget& target, AmpFile& outpu
                   MessageIcon::Error);
     return false;
   }
-  if (SameFile(target.output_path, project.amp.path())) {
-    prompter.Tell(
-        target.output_path + " is the project's own amplitude file: process it in place instead",
-        "Error", MessageIcon::Error);
+  if (IsProjectFile(project, target.output_path)) {
+    prompter.Tell(target.output_path +
+                      " is one of the project's own files: process the traces in place instead",
+                  "Error", MessageIcon::Error);
     return false;
   }
-  if (!output.Open(target.output_path, AmpOpenMode::Create)) {
-    prompter.Tell("Cannot create amplitude file " + target.output_path, "Error",
-                  MessageIcon::Error);
+  if (!output.Open(temporary, AmpOpenMode::Create)) {
+    prompter.Tell("Cannot create amplitude file " + target.output_path + ": " + SystemErrorText(),
+                  "Error", MessageIcon::Error);
     return false;
   }
   if (!FillWithZeroTraces(output, project.header, progress)) {
@@ -104,17 +102,26 @@ bool BatchProcessTraces(ProjectState& project, ProcessingParams& params, const B
   if (!ChainAccepts(params, header, prompter)) return false;
   progress.SetLabel("Batch Process");
   AmpFile new_file;
-  if (!OpenOutput(project, target, new_file, prompter, progress)) return false;
+  const std::string temporary =
+      target.in_place ? "" : UniqueTemporaryPath(target.output_path, ".tmp~");
+  // A new trace file exists only under its own name once it is complete.
+  TemporaryRemover remover(temporary);
+  if (!OpenOutput(project, target, new_file, temporary, prompter, progress)) return false;
   AmpFile& output = target.in_place ? project.amp : new_file;
   ProcessingConditioner conditioner(params, header.sample_rate, prompter);
   RunResult run = ProcessAllTraces(project.amp, output, header, conditioner, progress);
 
-  const std::string written = output.path();
+  const std::string written = target.in_place ? output.path() : target.output_path;
   if (target.in_place) {
     project.amp.Close();
     project.amp.Open(written, AmpOpenMode::Read);
   } else {
     new_file.Close();
+    std::string error;
+    if (run.end == RunEnd::Finished && !RenameIntoPlace(temporary, written, &error)) {
+      prompter.Tell(error, "Error", MessageIcon::Error);
+      return false;
+    }
   }
   if (run.end == RunEnd::WriteFailed) {
     prompter.Tell("Amplitude file " + written + " could not be written completely", "Error",
