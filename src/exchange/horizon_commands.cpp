@@ -6,10 +6,10 @@
 #include "exchange/horizon_conversion.h"
 #include "platform/command_line.h"
 #include "platform/paths.h"
-#include "project/output_guard.h"
 #include "platform/terminal_progress.h"
 #include "platform/terminal_prompter.h"
 #include "platform/text_util.h"
+#include "project/output_guard.h"
 
 namespace quarrix {
 namespace {
@@ -113,7 +113,8 @@ int RunImportHorizonCommand(const std::vector<std::string>& args, std::ostream& 
   if (!MayCreate(project, path, line.Has("--force"), "import-horizon", err)) return 1;
   TerminalProgress progress(err, StderrIsTerminal());
   SheetTable table;
-  ImportOutcome imported = ImportAsciiHorizon(table, line.positionals()[1], progress, prompter);
+  ImportOutcome imported = ImportAsciiHorizon(
+      table, ProjectFileArgument(project, line.positionals()[1]), progress, prompter);
   if (!imported.opened || imported.long_line != 0) return 1;
   table.AssignRole(ColumnRole::Line, columns[0]);
   table.AssignRole(ColumnRole::Trace, columns[1]);

@@ -22,15 +22,17 @@ std::string NewHorizonBytes(const SurveyHeader& header) {
   return bytes;
 }
 
-bool WriteNewHorizonCompanions(const HorizonLocation& horizon, const SurveyHeader& header) {
-  return WriteFileAtomically(horizon.Companion(".hop"), std::string(SurveyGrid(header).CellCount(), '\0')) &&
-         WriteColourFile(horizon.Companion(".col"), DefaultTimeColourBar()) &&
-         WriteColourFile(horizon.Companion(".aco"), DefaultAmplitudeColourBar());
+std::vector<FileBytes> NewHorizonCompanions(const HorizonLocation& horizon,
+                                            const SurveyHeader& header) {
+  return {{horizon.Companion(".hop"), std::string(SurveyGrid(header).CellCount(), '\0')},
+          {horizon.Companion(".col"), EncodeColourBar(DefaultTimeColourBar())},
+          {horizon.Companion(".aco"), EncodeColourBar(DefaultAmplitudeColourBar())}};
 }
 
 bool CreateHorizonFile(const HorizonLocation& horizon, const SurveyHeader& header) {
-  return WriteFileAtomically(horizon.path, NewHorizonBytes(header)) &&
-         WriteNewHorizonCompanions(horizon, header);
+  std::vector<FileBytes> files = NewHorizonCompanions(horizon, header);
+  files.insert(files.begin(), {horizon.path, NewHorizonBytes(header)});
+  return WriteFilesTogether(files);
 }
 
 bool SaveGridAsHorizon(const HorizonLocation& horizon, const HorizonGrid& grid) {

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <mutex>
 
 namespace quarrix {
@@ -126,6 +127,24 @@ bool WriteFileSafely(const std::string& path, std::string_view bytes, std::strin
   bool ok = file.Open() && file.Write(bytes) && file.Commit();
   if (!ok && error) *error = file.error();
   return ok;
+}
+
+bool WriteFilesTogether(const std::vector<FileBytes>& files, std::string* error) {
+  std::vector<std::unique_ptr<OutputFile>> outputs;
+  for (const FileBytes& file : files) {
+    outputs.push_back(std::make_unique<OutputFile>(file.path));
+    OutputFile& output = *outputs.back();
+    if (!output.Open() || !output.Write(file.bytes) || !output.Finish()) {
+      if (error) *error = output.error();
+      return false;  // the finished temporaries go with their OutputFiles
+    }
+  }
+  for (auto& output : outputs)
+    if (!output->Commit()) {
+      if (error) *error = output->error();
+      return false;
+    }
+  return true;
 }
 
 TemporaryRemover::~TemporaryRemover() {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quarrix {
 
@@ -91,6 +92,14 @@ class TemporaryRemover {
  private:
   const std::string& path_;
 };
+
+// Writes several files that belong together (a horizon and its companions):
+// every one is written to its temporary first and only then are they renamed
+// into place, so a failed write leaves all the old files as they were.
+struct FileBytes {
+  std::string path, bytes;
+};
+bool WriteFilesTogether(const std::vector<FileBytes>& files, std::string* error = nullptr);
 
 // Renames a finished temporary over its target (consulting the hook); false
 // with the reason in *error.
