@@ -8,8 +8,8 @@
 #include "exchange/little_endian.h"
 #include "exchange/sheet_rows.h"
 #include "platform/atomic_file.h"
-#include "platform/safe_write.h"
 #include "platform/prompter.h"
+#include "platform/safe_write.h"
 
 namespace quarrix {
 namespace {

@@ -1,6 +1,5 @@
 #include "exchange/math_run.h"
 
-#include "project/output_guard.h"
 #include "exchange/depth_function.h"
 #include "exchange/horizon_conversion.h"
 #include "exchange/math_expression.h"
@@ -10,6 +9,7 @@
 #include "platform/progress.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
+#include "project/output_guard.h"
 
 namespace quarrix {
 namespace {

@@ -8,7 +8,6 @@
 #include <random>
 #include <sstream>
 
-#include "platform/safe_write.h"
 #include "loader/batch_decisions.h"
 #include "loader/disk_conversion.h"
 #include "loader/ebcdic.h"
@@ -16,6 +15,7 @@
 #include "loader/segy_encoding.h"
 #include "platform/command_line.h"
 #include "platform/paths.h"
+#include "platform/safe_write.h"
 #include "platform/terminal_progress.h"
 #include "platform/terminal_prompter.h"
 #include "platform/text_util.h"

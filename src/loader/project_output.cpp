@@ -7,8 +7,8 @@
 #include <system_error>
 
 #include "platform/paths.h"
-#include "platform/safe_write.h"
 #include "platform/prompter.h"
+#include "platform/safe_write.h"
 #include "project/header_file.h"
 #include "project/survey_header.h"
 

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <memory>
 
-#include "platform/safe_write.h"
 #include "loader/big_endian.h"
 #include "loader/ebcdic.h"
 #include "loader/load_decisions.h"
@@ -13,6 +12,7 @@
 #include "platform/paths.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
+#include "platform/safe_write.h"
 #include "platform/tape_device.h"
 #include "platform/text_util.h"
 #include "project/amp_file.h"

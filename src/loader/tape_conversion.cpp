@@ -5,7 +5,6 @@
 #include <fstream>
 #include <vector>
 
-#include "platform/safe_write.h"
 #include "loader/grid_writer.h"
 #include "loader/header_scan.h"
 #include "loader/load_decisions.h"
@@ -16,6 +15,7 @@
 #include "platform/paths.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
+#include "platform/safe_write.h"
 #include "platform/tape_device.h"
 #include "platform/text_util.h"
 

@@ -5,8 +5,6 @@
 #include <filesystem>
 #include <ostream>
 
-#include "project/output_guard.h"
-#include "project/project_state.h"
 #include "map/grid_file_io.h"
 #include "map/horizon_plot.h"
 #include "map/plot_map_inputs.h"
@@ -17,6 +15,8 @@
 #include "platform/progress.h"
 #include "platform/terminal_prompter.h"
 #include "platform/text_util.h"
+#include "project/output_guard.h"
+#include "project/project_state.h"
 #include "project/xy_geometry.h"
 
 namespace quarrix {

@@ -5,8 +5,8 @@
 #include <system_error>
 
 #include "platform/paths.h"
-#include "platform/write_session.h"
 #include "platform/text_util.h"
+#include "platform/write_session.h"
 #include "project/project_state.h"
 
 namespace quarrix {
@@ -20,15 +20,15 @@ std::string ResolvedPath(const std::string& path) {
   return error ? path : resolved.string();
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
+}  // namespace
+
+bool IsSameFile(const std::string& a, const std::string& b) {
+  if (a.empty() || b.empty()) return false;
   std::error_code error;
   if (fs::equivalent(a, b, error) && !error) return true;
-  // Neither need exist: compare the resolved names, ignoring case, as a
-  // project copied from a case-blind disk may name its files either way.
+  // Neither need exist: the resolved names are compared.
   return EqualsIgnoreCase(ResolvedPath(a), ResolvedPath(b));
 }
-
-}  // namespace
 
 void NameProject(ProjectState& project, const std::string& header_path,
                  const SurveyHeader& header) {
@@ -39,7 +39,7 @@ void NameProject(ProjectState& project, const std::string& header_path,
 
 bool IsProjectFile(const ProjectState& project, const std::string& path) {
   for (const std::string& own : {project.header_path, project.AmpPath(), project.XyPath()})
-    if (!own.empty() && SameFile(path, own)) return true;
+    if (IsSameFile(path, own)) return true;
   return false;
 }
 
@@ -55,8 +55,7 @@ std::string CheckNewOutput(const ProjectState& project, const std::string& path,
   return "";
 }
 
-bool GridFileSizeFits(EditedFile kind, std::int64_t rows, std::int64_t columns,
-                      std::int64_t size) {
+bool GridFileSizeFits(EditedFile kind, std::int64_t rows, std::int64_t columns, std::int64_t size) {
   const std::int64_t grid = 2 * rows * columns;
   switch (kind) {
     case EditedFile::Horizon:
@@ -66,16 +65,15 @@ bool GridFileSizeFits(EditedFile kind, std::int64_t rows, std::int64_t columns,
   return false;
 }
 
-std::string CheckEditedFile(const ProjectState& project, const std::string& path,
-                            EditedFile kind) {
+std::string CheckEditedFile(const ProjectState& project, const std::string& path, EditedFile kind) {
   if (IsProjectFile(project, path))
     return path + " is one of the project's own files, not a " +
            (kind == EditedFile::Fault ? "fault file" : "horizon file");
   std::error_code error;
   if (!fs::is_regular_file(path, error)) return "no such file " + path;
   const auto size = static_cast<std::int64_t>(fs::file_size(path, error));
-  if (error || !GridFileSizeFits(kind, project.header.num_lines, project.header.traces_per_line,
-                                 size))
+  if (error ||
+      !GridFileSizeFits(kind, project.header.num_lines, project.header.traces_per_line, size))
     return FormatText("%s is not a %s of this survey's grid (%lld bytes)", path.c_str(),
                       kind == EditedFile::Fault ? "fault file" : "horizon file",
                       static_cast<long long>(size));

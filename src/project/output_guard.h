@@ -17,6 +17,10 @@ struct SurveyHeader;
 // does not open, for the checks below.
 void NameProject(ProjectState& project, const std::string& header_path, const SurveyHeader& header);
 
+// True when the two paths name one file: links followed, and (as a project
+// copied from a case-blind disk may name its files either way) case ignored.
+bool IsSameFile(const std::string& a, const std::string& b);
+
 // True when path is (or links to, or differs only in case from) the project's
 // header, trace or X/Y file.
 bool IsProjectFile(const ProjectState& project, const std::string& path);
@@ -36,8 +40,7 @@ enum class EditedFile { Horizon, GridFile, Fault };
 std::string CheckEditedFile(const ProjectState& project, const std::string& path, EditedFile kind);
 
 // The sizes a file of the kind may have for a grid of rows x columns cells.
-bool GridFileSizeFits(EditedFile kind, std::int64_t rows, std::int64_t columns,
-                      std::int64_t size);
+bool GridFileSizeFits(EditedFile kind, std::int64_t rows, std::int64_t columns, std::int64_t size);
 
 // The checks above for batch commands: say "COMMAND: reason" on err and give
 // false when the file may not be written.

@@ -6,8 +6,8 @@
 #include "platform/progress.h"
 #include "platform/prompter.h"
 #include "platform/safe_write.h"
-#include "platform/write_session.h"
 #include "platform/text_util.h"
+#include "platform/write_session.h"
 #include "project/header_file.h"
 
 namespace quarrix {

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "platform/progress.h"
-#include "platform/safe_write.h"
 #include "platform/prompter.h"
+#include "platform/safe_write.h"
 #include "platform/text_util.h"
 #include "project/output_guard.h"
 #include "project/project_state.h"
@@ -35,10 +35,8 @@ bool OpenOutput(ProjectState& project, const BatchTarget& target, AmpFile& outpu
                   MessageIcon::Error);
     return false;
   }
-  if (IsProjectFile(project, target.output_path)) {
-    prompter.Tell(target.output_path +
-                      " is one of the project's own files: process the traces in place instead",
-                  "Error", MessageIcon::Error);
+  if (std::string problem = TraceOutputProblem(project, target.output_path); !problem.empty()) {
+    prompter.Tell(problem, "Error", MessageIcon::Error);
     return false;
   }
   if (!output.Open(temporary, AmpOpenMode::Create)) {
@@ -91,6 +89,18 @@ RunResult ProcessAllTraces(AmpFile& input, AmpFile& output, const SurveyHeader& 
 }
 
 }  // namespace
+
+std::string TraceOutputProblem(const ProjectState& project, const std::string& path) {
+  if (IsSameFile(path, project.amp.path()) || IsSameFile(path, project.AmpPath()))
+    return path + " is the project's own amplitude file: process it in place instead";
+  if (IsProjectFile(project, path))
+    return path + " is a file of the project, not an amplitude file";
+  std::error_code error;
+  const std::filesystem::path file(path);
+  if (std::filesystem::exists(file, error) && !EqualsIgnoreCase(file.extension().string(), ".amp"))
+    return path + " exists and is not an amplitude file (*.amp): it is left as it is";
+  return "";
+}
 
 bool BatchProcessTraces(ProjectState& project, ProcessingParams& params, const BatchTarget& target,
                         Prompter& prompter, Progress& progress) {

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <ostream>
 
-#include "platform/paths.h"
 #include "platform/atomic_file.h"
 #include "platform/command_line.h"
+#include "platform/paths.h"
 #include "platform/plot_output.h"
 #include "platform/terminal_prompter.h"
 #include "platform/text_util.h"
