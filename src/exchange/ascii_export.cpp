@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <fstream>
-#include <sstream>
 #include <optional>
+#include <sstream>
 
 #include "exchange/little_endian.h"
 #include "exchange/sheet_rows.h"

@@ -75,9 +75,8 @@ std::optional<std::string> RunMath(const MathRequest& request, ProjectState& pro
       return std::nullopt;
     }
   }
-  const std::string output = request.function == MathFunction::Flatten
-                                 ? FlattenPath(request.output)
-                                 : request.output;
+  const std::string output =
+      request.function == MathFunction::Flatten ? FlattenPath(request.output) : request.output;
   if (std::string problem = CheckNewOutput(project, output, request.replace_existing);
       !problem.empty()) {
     prompter.Tell(problem, "Math");

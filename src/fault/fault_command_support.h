@@ -29,9 +29,9 @@ struct FaultRun {
   std::ostream& err;
   TerminalPrompter prompter;
   SurveyHeader header;
-  ProjectState project;  // the project's header and file names (no trace file)
+  ProjectState project;                   // the project's header and file names (no trace file)
   std::unique_ptr<WriteSession> session;  // the lock and marker of the file edited
-  int last_failure = 0;  // the status of the last Fail
+  int last_failure = 0;                   // the status of the last Fail
 
   // Checks the number of positionals (the project header first) and loads the
   // header: 0, or the exit status after saying what is wrong.

@@ -12,8 +12,8 @@ namespace quarrix {
 
 int RunFaultToHorizon(FaultRun& run) {
   if (int status = run.Start(3, "give PROJECT.hdr, NAME.ffl and OUT.hor")) return status;
-  HorizonLocation horizon = LocateHorizon(DirectoryOf(run.project.header_path),
-                                          run.line.positionals()[2]);
+  HorizonLocation horizon =
+      LocateHorizon(DirectoryOf(run.project.header_path), run.line.positionals()[2]);
   if (!run.MayCreate(horizon.path)) return 1;
   return ConvertFaultToHorizon(run.File(1), horizon, run.header, run.prompter) ? 0 : 1;
 }

@@ -91,7 +91,8 @@ std::string OverlayGrids(std::string bytes, const HorizonGrid* time, const Horiz
   return bytes;
 }
 
-bool ReplaceHorizon(const std::string& path, const HorizonGrid* time, const HorizonGrid* amplitude) {
+bool ReplaceHorizon(const std::string& path, const HorizonGrid* time,
+                    const HorizonGrid* amplitude) {
   std::string bytes;
   ReadWholeFile(path, bytes);  // a new file starts empty
   return WriteFileAtomically(path, OverlayGrids(std::move(bytes), time, amplitude));

@@ -161,8 +161,8 @@ bool WriteDemoSegy(const std::string& path, const DemoSurveySize& size) {
                          "C05 CDP X BYTES 181-184  CDP Y BYTES 185-188  SCALAR -10"};
   for (int k = 0; k < 5; ++k) text.replace(80 * k, std::string(cards[k]).size(), cards[k]);
   if (!file.Write(EncodeExportText(text)) ||
-      !file.Write(
-          EncodeBinaryHeader({size.samples, static_cast<int>(kIntervalMs * 1000), kFormatIbmFloat})))
+      !file.Write(EncodeBinaryHeader(
+          {size.samples, static_cast<int>(kIntervalMs * 1000), kFormatIbmFloat})))
     return false;
   DemoModel model(size);
   std::mt19937 random(11);

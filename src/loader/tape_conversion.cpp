@@ -324,7 +324,8 @@ LoadOutcome CopyTape(TapeDevice& tape, const TapeLoadRequest& request, LoadDecis
     TapeTraceReader::Result result = reader.Next(record.data());
     if (result == TapeTraceReader::Result::Abandon) return outcome;
     if (result == TapeTraceReader::Result::End) break;
-    if (!copy.Write(std::string_view(reinterpret_cast<const char*>(record.data()), record.size()))) {
+    if (!copy.Write(
+            std::string_view(reinterpret_cast<const char*>(record.data()), record.size()))) {
       prompter.Tell(copy.UserMessage(), "", MessageIcon::Error);
       return outcome;
     }

@@ -33,9 +33,10 @@ bool WriteSession::Begin(const std::string& path) {
     return false;
   }
   if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-    problem_ = errno == EWOULDBLOCK
-                   ? path + " is busy: another command is writing it; try again when it has finished"
-                   : "Cannot lock " + path + ": " + SystemErrorText();
+    problem_ =
+        errno == EWOULDBLOCK
+            ? path + " is busy: another command is writing it; try again when it has finished"
+            : "Cannot lock " + path + ": " + SystemErrorText();
     ::close(fd_);
     fd_ = -1;
     return false;

@@ -203,8 +203,8 @@ int RunProcessCommand(const std::vector<std::string>& args, std::ostream& out, s
     err << "process: give either --in-place or --out FILE.amp\n";
     return 2;
   }
-  if (!target.in_place && !MayCreate(setup.project, target.output_path, line.Has("--force"),
-                                     "process", err))
+  if (!target.in_place &&
+      !MayCreate(setup.project, target.output_path, line.Has("--force"), "process", err))
     return 1;
   // Processing in place rewrites the project's trace file trace by trace: it
   // is locked for the run and marked until the run has finished.

@@ -131,8 +131,7 @@ TEST(ProjectState, CreateZeroAmpFileAsksTwiceThenFillsTheGrid) {
   EXPECT_EQ(yes.messages()[0].text, "Create Dummy Amp File???");
   EXPECT_EQ(yes.messages()[1].text, "File requires 24000 bytes, PROCEED??");
   EXPECT_EQ(yes.messages()[1].caption, "Warning");
-  EXPECT_NE(yes.last_text().find("Created the trace file " + project.AmpPath()),
-            std::string::npos);
+  EXPECT_NE(yes.last_text().find("Created the trace file " + project.AmpPath()), std::string::npos);
   EXPECT_TRUE(project.amp.IsOpen());
   EXPECT_EQ(testing::ReadFileBytes(project.AmpPath()), std::string(24000, '\0'));
   // With a file open, nothing happens, and the user is told why.

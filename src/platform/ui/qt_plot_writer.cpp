@@ -34,8 +34,8 @@ DeviceInfo PageDevice(const PlotPage& page) {
 // temporary) and then written through a temporary and a rename, so a full disk
 // leaves the old file or none and is reported.
 bool WriteWhole(const std::string& path, const QByteArray& bytes, std::string& error) {
-  return WriteFileSafely(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                         &error);
+  return WriteFileSafely(
+      path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), &error);
 }
 
 bool WritePdf(const std::string& path, const PlotPage& page, const DrawPlot& draw,
