@@ -51,11 +51,9 @@ const std::map<std::string, int> kPickTypes = {{"peak", kPickPeak},
                                                {"zero-trough-up", kPickZeroAboveTrough},
                                                {"zero-trough-down", kPickZeroBelowTrough}};
 
-void PrintInfo(const HorizonLocation& horizon, const SurveyHeader& header, bool json,
+void PrintInfo(const HorizonLocation& horizon, const HorizonGrid& time, bool json,
                std::ostream& out) {
   HorizonStyle style = ReadHorizonStyle(horizon.path).value_or(HorizonStyle{});
-  HorizonGrid time(header.num_lines, header.traces_per_line);
-  ReadHorizon(horizon.path, &time, nullptr);
   long long picked = 0;
   int low = HORIZON_NULL, high = -32768;
   for (std::int16_t t : time.cells)
@@ -113,6 +111,10 @@ int RunHorizonCommand(const std::vector<std::string>& args, std::ostream& out, s
   HorizonLocation horizon = LocateHorizon(batch->folder, pos[2]);
   if (pos[0] == "create") {
     if (!MayCreate(batch->project, horizon.path, line.Has("--force"), "horizon", err)) return 1;
+    if (std::string problem = horizon.OutsideProjectProblem(); !problem.empty()) {
+      err << "horizon: " << problem << '\n';
+      return 1;
+    }
     if (!CreateHorizonFile(horizon, batch->project.header)) {
       err << "horizon: cannot create " << horizon.path << '\n';
       return 1;
@@ -124,9 +126,16 @@ int RunHorizonCommand(const std::vector<std::string>& args, std::ostream& out, s
     err << "horizon: no horizon file " << horizon.path << '\n';
     return 1;
   }
+  const SurveyHeader& header = batch->project.header;
+  HorizonGrid time(header.num_lines, header.traces_per_line);
+  if (std::string problem;
+      ReadWholeHorizon(horizon.path, &time, nullptr, problem) != HorizonReadResult::Ok) {
+    err << "horizon: " << problem << '\n';
+    return 1;
+  }
   if (std::string warning = InterruptedWriteWarning(horizon.path); !warning.empty())
     err << "horizon: " << warning << '\n';
-  PrintInfo(horizon, batch->project.header, line.Has("--json"), out);
+  PrintInfo(horizon, time, line.Has("--json"), out);
   return 0;
 }
 

@@ -30,6 +30,9 @@ std::vector<FileBytes> NewHorizonCompanions(const HorizonLocation& horizon,
 }
 
 bool CreateHorizonFile(const HorizonLocation& horizon, const SurveyHeader& header) {
+  // The registration and colour files live in the project folder; a horizon
+  // made elsewhere would be split from them.
+  if (!horizon.InProjectFolder()) return false;
   std::vector<FileBytes> files = NewHorizonCompanions(horizon, header);
   files.insert(files.begin(), {horizon.path, NewHorizonBytes(header)});
   return WriteFilesTogether(files);

@@ -18,7 +18,8 @@ HorizonGrid SurveyGrid(const SurveyHeader& header);
 // Creates the horizon at the chosen path: both grids null, style 12/13/1/1/0,
 // an all-zero ".hop" and the default ".col" and ".aco" colour files beside
 // the project. Replaces any old files of those names. False when a file
-// cannot be written (the caller says so).
+// cannot be written, or when the path lies outside the project folder, which
+// would split the horizon from its companions (the caller says so).
 bool CreateHorizonFile(const HorizonLocation& horizon, const SurveyHeader& header);
 // The parts of that: the bytes of the new horizon file, and its ".hop",
 // ".col" and ".aco" companions, for writing together with other files.

@@ -9,24 +9,18 @@
 #include "platform/text_util.h"
 #include "platform/write_session.h"
 #include "project/header_file.h"
+#include "project/trace_file_check.h"
 
 namespace quarrix {
 
 namespace {
 
-// A trace file whose size disagrees with the header belongs to another survey
-// or was cut short (an interrupted reload or copy): the user is told.
-void WarnOfTraceFileSize(const ProjectState& project, Prompter& prompter) {
+// A marker beside the trace file means a run changing it in place did not
+// finish: the user is told the traces may be incomplete.
+void WarnOfInterruptedWrite(const ProjectState& project, Prompter& prompter) {
   if (!project.amp.IsOpen()) return;
   if (std::string warning = InterruptedWriteWarning(project.AmpPath()); !warning.empty())
     prompter.Tell(warning, "Warning", MessageIcon::Warning);
-  const long long size = FileSize(project.AmpPath());
-  const long long expected = project.header.AmpFileBytes();
-  if (size < 0 || size == expected) return;
-  prompter.Tell(FormatText("The trace file %s holds %lld bytes but the header %s describes "
-                           "%lld: they do not belong together or the trace file is incomplete",
-                           project.AmpPath().c_str(), size, project.header_path.c_str(), expected),
-                "Warning", MessageIcon::Warning);
 }
 
 }  // namespace
@@ -34,13 +28,14 @@ void WarnOfTraceFileSize(const ProjectState& project, Prompter& prompter) {
 bool OpenProject(ProjectState& project, const std::string& header_path, Prompter& prompter) {
   SurveyHeader header = project.header;
   if (!LoadHeader(header_path, header, prompter, HeaderReader::Interpretation)) return false;
+  if (!TraceFileAgrees(header, BaseWithDot(header_path) + "amp", prompter)) return false;
   project.header = header;
   project.header_path = header_path;
   project.project_base = BaseWithDot(header_path);
   DefaultViewAngles(header.corner_index, project.view_azimuth, project.view_elevation);
   RefreshPlacement(project);
   project.amp.Open(project.AmpPath(), AmpOpenMode::Read);
-  WarnOfTraceFileSize(project, prompter);
+  WarnOfInterruptedWrite(project, prompter);
   project.is_open = true;
   return true;
 }

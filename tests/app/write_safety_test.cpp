@@ -178,11 +178,14 @@ TEST_F(WriteSafety, ABareNameLiesInTheProjectFolderWhateverFolderTheCommandRunsI
       << err_text;
   // A name with a folder is taken as given.
   fs::create_directory("elsewhere");
-  EXPECT_EQ(Run({"horizon", "create", "proj/demo/demo.hdr", "elsewhere/z.hor"}), 0) << err_text;
+  EXPECT_EQ(Run({"export-horizon", "proj/demo/demo.hdr", "top.hor", "--format", "custom", "--out",
+                 "elsewhere/z.txt"}),
+            0)
+      << err_text;
   fs::current_path(was);
   for (const char* name : {"x.hor", "y.isp", "g.ffl"})
     EXPECT_TRUE(FileExists(JoinPath(dir, name))) << name;
-  EXPECT_TRUE(FileExists(folder.File("elsewhere/z.hor")));
+  EXPECT_TRUE(FileExists(folder.File("elsewhere/z.txt")));
   EXPECT_FALSE(FileExists(folder.File("g.ffl")));
 }
 
