@@ -72,12 +72,20 @@ std::string CheckEditedFile(const ProjectState& project, const std::string& path
   std::error_code error;
   if (!fs::is_regular_file(path, error)) return "no such file " + path;
   const auto size = static_cast<std::int64_t>(fs::file_size(path, error));
-  if (error ||
-      !GridFileSizeFits(kind, project.header.num_lines, project.header.traces_per_line, size))
-    return FormatText("%s is not a %s of this survey's grid (%lld bytes)", path.c_str(),
-                      kind == EditedFile::Fault ? "fault file" : "horizon file",
-                      static_cast<long long>(size));
-  return "";
+  const std::int64_t rows = project.header.num_lines, columns = project.header.traces_per_line;
+  if (!error && GridFileSizeFits(kind, rows, columns, size)) return "";
+  // A short file gets the words every reader of horizon files uses.
+  const std::int64_t grid = 2 * rows * columns;
+  const std::int64_t needed = kind == EditedFile::Fault     ? 12 + grid
+                              : kind == EditedFile::Horizon ? 4 + 2 * grid
+                                                            : 4 + grid;
+  if (!error && size < needed)
+    return FormatText("%s holds %lld bytes, too few for a %lld x %lld grid of this project (%lld)",
+                      path.c_str(), static_cast<long long>(size), static_cast<long long>(rows),
+                      static_cast<long long>(columns), static_cast<long long>(needed));
+  return FormatText("%s is not a %s of this survey's grid (%lld bytes)", path.c_str(),
+                    kind == EditedFile::Fault ? "fault file" : "horizon file",
+                    static_cast<long long>(size));
 }
 
 bool MayCreate(const ProjectState& project, const std::string& path, bool force,
