@@ -97,11 +97,13 @@ const char kConditionUsage[] =
 
 const char kProcessUsage[] =
     "usage: quarrix-batch process PROJECT.hdr [processing options]\n"
-    "         (--in-place | --out FILE.amp [--force])\n"
+    "         (--in-place | --out FILE.amp [--force]) [--threads N]\n"
     "\n"
     "Conditions every trace of the project's trace file and writes the result\n"
     "over it (--in-place) or into a new trace file (--out; a bare name lies in\n"
-    "the project folder), which replaces an existing file only with --force.\n\n";
+    "the project folder), which replaces an existing file only with --force.\n"
+    "--threads N shares the lines out among N threads (default: one per core;\n"
+    "the file is the same for every N).\n\n";
 
 std::set<std::string> With(std::set<std::string> options, std::initializer_list<const char*> more) {
   for (const char* option : more) options.insert(option);
@@ -191,7 +193,8 @@ int RunProcessCommand(const std::vector<std::string>& args, std::ostream& out, s
     (args.empty() ? err : out) << kProcessUsage << kProcessingOptionsHelp;
     return args.empty() ? 2 : 0;
   }
-  CommandLine line(args, With(kProcessingValueOptions, {"--out"}), {"--in-place", "--force"});
+  CommandLine line(args, With(kProcessingValueOptions, {"--out", "--threads"}),
+                   {"--in-place", "--force"});
   CommandSetup setup;
   PrepareCommand(line, "process", kProcessUsage, setup, err);
   if (setup.status != 0) return setup.status;
@@ -201,6 +204,10 @@ int RunProcessCommand(const std::vector<std::string>& args, std::ostream& out, s
     target.output_path = ResolveProjectName(DirectoryOf(setup.project.header_path), *path);
   if (target.in_place == !target.output_path.empty()) {
     err << "process: give either --in-place or --out FILE.amp\n";
+    return 2;
+  }
+  if (std::string problem = ReadThreadsOption(line, target.threads); !problem.empty()) {
+    err << "process: " << problem << '\n';
     return 2;
   }
   if (!target.in_place &&
