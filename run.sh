@@ -12,7 +12,7 @@ if [ $# -eq 0 ]; then
   demo="$build/demo/demo/demo.hdr"
   if [ ! -f "$demo" ]; then
     echo "Making the demo survey (once) under $build/demo ..."
-    "$build/programs/quarrix-batch/quarrix-batch" demo "$build/demo" >/dev/null
+    "$build/bin/quarrix-batch" demo "$build/demo" >/dev/null
   fi
   set -- "$demo"
 fi
@@ -20,4 +20,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   scripts/render-demo-plots "$build"
   exit
 fi
-exec "$build/programs/quarrix/quarrix" "$@"
+exec "$build/bin/quarrix" "$@"

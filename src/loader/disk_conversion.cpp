@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "loader/disk_coverage.h"
 #include "loader/ebcdic.h"
 #include "loader/grid_writer.h"
 #include "loader/header_scan.h"
@@ -114,8 +115,11 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
     return outcome;
   }
   HeaderWordChoice choice;
+  auto mark_coverage = [&](CoverageGrid& grid, const HeaderWordChoice& words) {
+    MarkDiskCoverage(request.input_path, record_bytes, grid, words);
+  };
   if (!ConfirmSurveyGeometry(*tables, request.two_d, true, info, header, window, choice, decisions,
-                             prompter))
+                             prompter, mark_coverage))
     return outcome;
 
   GridWriter grid(output, header, prompter);

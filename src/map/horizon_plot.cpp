@@ -197,6 +197,28 @@ Point PageDirection(const PlotTransform& transform, bool along_rows) {
   return length > 0 ? Point{(b.x - a.x) / length, (b.y - a.y) / length} : Point{0, 1};
 }
 
+// The label increment actually used along one edge: the set increment, or
+// the first of 2, 5, 10, 20, 50, ... times it at which neighbouring labels
+// (each `extent` long along the edge, plus a gap of half the text height)
+// stay apart. `per_number` is the device distance between consecutive line
+// or trace numbers along the edge.
+int SpacedLabelIncrement(int increment, double per_number, double extent, double height) {
+  if (increment <= 0 || !(per_number > 0)) return increment;
+  const double needed = extent + height / 2;
+  static constexpr int kSteps[] = {1, 2, 5};
+  for (long long decade = 1; decade < 1000000000LL; decade *= 10)
+    for (int step : kSteps) {
+      long long every = increment * step * decade;
+      if (every * per_number >= needed || every > 1000000000LL) return static_cast<int>(every);
+    }
+  return increment;
+}
+
+// The extent along an edge running in `direction` of a horizontal label box.
+double ExtentAlong(Point direction, double width, double height) {
+  return std::abs(direction.x) * width + std::abs(direction.y) * height;
+}
+
 void DrawGridAndLabels(Canvas& canvas, const PlotTransform& transform, const SurveyHeader& header,
                        const MapZoom& zoom, const HorizonPlotSettings& settings) {
   const DeviceInfo device = canvas.Device();
@@ -233,16 +255,32 @@ void DrawGridAndLabels(Canvas& canvas, const PlotTransform& transform, const Sur
     canvas.Text({edge.x + outward.x * gap, edge.y + outward.y * gap + height / 3.0}, text,
                 kAlignCentre | kAlignBaseline);
   };
+  // Labels of neighbouring lines (traces) never touch: the increment grows
+  // until the widest number fits between them.
+  auto widest = [&](int a, int b) {
+    return std::max(canvas.TextWidth(FormatText("%d", a)), canvas.TextWidth(FormatText("%d", b)));
+  };
+  auto per_number = [](Point a, Point b, double numbers) {
+    return numbers > 0 ? std::hypot(b.x - a.x, b.y - a.y) / numbers : 0.0;
+  };
+  const int line_every = SpacedLabelIncrement(
+      settings.label_line_increment,
+      per_number(transform.ToDevice(0, c0), transform.ToDevice(1, c0), header.line_increment),
+      ExtentAlong(down_rows, widest(header.first_line, header.last_line), height), height);
+  const int trace_every = SpacedLabelIncrement(
+      settings.label_trace_increment,
+      per_number(transform.ToDevice(r0, 0), transform.ToDevice(r0, 1), header.trace_increment),
+      ExtentAlong(along_columns, widest(header.first_trace, header.last_trace), height), height);
   for (int r = zoom.first_row; r <= zoom.last_row; ++r) {
     const int number = header.LineNumber(r);
-    if (!multiple(number, settings.label_line_increment)) continue;
+    if (!multiple(number, line_every)) continue;
     const std::string text = FormatText("%d", number);
     label(transform.ToDevice(r, c0), {-along_columns.x, -along_columns.y}, text);
     label(transform.ToDevice(r, c1), along_columns, text);
   }
   for (int c = zoom.first_column; c <= zoom.last_column; ++c) {
     const int number = header.TraceNumber(c);
-    if (!multiple(number, settings.label_trace_increment)) continue;
+    if (!multiple(number, trace_every)) continue;
     const std::string text = FormatText("%d", number);
     label(transform.ToDevice(r0, c), {-down_rows.x, -down_rows.y}, text);
     label(transform.ToDevice(r1, c), down_rows, text);

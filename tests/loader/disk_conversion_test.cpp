@@ -85,7 +85,11 @@ TEST_F(DiskLoad, UnscaledLoadPlacesTracesFillsGapsAndSkipsStrays) {
   EXPECT_EQ(h.sample_rate, 4.0);
   EXPECT_EQ(std::filesystem::file_size(folder.File("proj/proj.amp")), 5u * 4 * 40);
   EXPECT_EQ(decisions.coverage.rows, 5);
-  EXPECT_EQ(decisions.coverage.cells[0], CoverageGrid::kNoTrace);
+  // "Determine Direction" saw every trace, the gap and the empty line 8.
+  EXPECT_EQ(decisions.coverage.cells[0], 1);                               // line 5, trace 20
+  EXPECT_EQ(decisions.coverage.cells[1 * 4 + 2], CoverageGrid::kNoTrace);  // line 6, trace 22
+  EXPECT_EQ(decisions.coverage.cells[3 * 4 + 0], CoverageGrid::kNoTrace);  // line 8
+  EXPECT_EQ(decisions.coverage.cells[4 * 4 + 0], 1);                       // the stray at line 9
   EXPECT_TRUE(decisions.HasMessage("Project Name " + folder.File("proj/proj.hdr")));
   EXPECT_TRUE(decisions.HasMessage("Number Samples 20"));
 

@@ -13,7 +13,6 @@
 
 #include "app/main_commands.h"
 #include "app/ui/header_dialog.h"
-#include "app/ui/help_browser.h"
 #include "app/ui/monitor_dialog.h"
 #include "app/ui/title_widget.h"
 #include "app/ui/xy_dialog.h"
@@ -22,7 +21,9 @@
 #include "platform/paths.h"
 #include "platform/profile_file.h"
 #include "platform/text_util.h"
+#include "platform/ui/about_dialog.h"
 #include "platform/ui/centre_window.h"
+#include "platform/ui/help_browser.h"
 #include "platform/ui/qt_progress.h"
 #include "platform/ui/qt_prompter.h"
 #include "project/header_file.h"
@@ -60,6 +61,7 @@ MainFrame::MainFrame(Session& session, Prompter* prompter, QWidget* parent)
   setCentralWidget(new TitleWidget(this));
   BuildMenus();
   BuildAccelerators();
+  InstallHelpKey();
   SetCaption();
   UpdateProjectCommands();
 }
@@ -156,7 +158,13 @@ void MainFrame::Dispatch(int id) {
   using namespace command;
   for (const Accelerator& accelerator : MainAccelerators()) {
     if (id == accelerator.frame_command) {
-      if (pick_frame_) pick_frame_->Dispatch(accelerator.pick_command);
+      if (id == kAccelF1 && !(pick_frame_ && pick_frame_->isVisible())) {
+        // Without a pick/edit workspace on the screen F1 is the help key.
+        QWidget* front = QApplication::activeWindow() ? QApplication::activeWindow() : this;
+        ShowHelpPage(front, HelpPageFor(front));
+      } else if (pick_frame_) {
+        pick_frame_->Dispatch(accelerator.pick_command);
+      }
       return;
     }
   }
@@ -299,15 +307,20 @@ void MainFrame::CommandMonitor() {
 
 void MainFrame::CommandDataLoading() {
   // The loader is looked for beside this program first, then along the path.
-  std::string program =
-      FindProgram("ingestor", QCoreApplication::applicationDirPath().toStdString());
+  // A failure keeps the "Error %ld" text and says on a second line what was
+  // looked for and where.
+  std::string folder = QCoreApplication::applicationDirPath().toStdString();
+  std::string program = FindProgram("ingestor", folder);
   long error = 0;
+  std::string detail;
   if (program.empty()) {
     error = ENOENT;
+    detail = "The loader \"ingestor\" was not found in " + folder + " nor along the PATH.";
   } else if (!QProcess::startDetached(QString::fromStdString(program), {}, QDir::currentPath())) {
     error = EACCES;
+    detail = "The loader " + program + " could not be started.";
   }
-  if (error) prompter_->Tell(FormatText("Error %ld", error), "", MessageIcon::None);
+  if (error) prompter_->Tell(FormatText("Error %ld", error) + "\n" + detail, "", MessageIcon::None);
 }
 
 void MainFrame::CommandWell(bool open_existing) {
@@ -353,9 +366,10 @@ void MainFrame::CommandHelp() {
 }
 
 void MainFrame::CommandAbout() {
-  QMessageBox::about(this, tr("About Quarrix3D"),
-                     QString("<h2>Quarrix3D</h2><p>3-D seismic interpretation</p><p>Version %1</p>")
-                         .arg(QCoreApplication::applicationVersion()));
+  RunAboutDialog(this, tr("About Quarrix3D"),
+                 QString("<h2>Quarrix3D</h2><p>3-D seismic interpretation</p><p>Version %1</p>")
+                     .arg(QCoreApplication::applicationVersion()),
+                 run_dialog);
 }
 
 void MainFrame::closeEvent(QCloseEvent* event) {
