@@ -8,6 +8,9 @@ scripts/install-deps
 build=build-release
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUARRIX_TESTS=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)"
+# The help is built into the programs; a build without it is not worth starting.
+"$build/bin/quarrix" --help-pages >/dev/null ||
+  { echo "The help pages are missing from $build/bin/quarrix" >&2; exit 1; }
 if [ $# -eq 0 ]; then
   demo="$build/demo/demo/demo.hdr"
   if [ ! -f "$demo" ]; then

@@ -9,6 +9,7 @@
 #include "loader/load_decisions.h"
 #include "loader/project_output.h"
 #include "loader/segy_input.h"
+#include "platform/file_message.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
@@ -43,7 +44,7 @@ class AppendingInput {
     input_.Close();
     char headers[kSegyFileHeaderBytes];
     if (!input_.Open(path)) {
-      prompter_.Tell(kCannotOpenInput, "", MessageIcon::Warning);
+      prompter_.Tell(NamingFile(kCannotOpenInput, path), "", MessageIcon::Warning);
       return false;
     }
     std::size_t got = input_.Read(headers, sizeof headers);
@@ -73,7 +74,7 @@ bool ReadDiskHeaders(const std::string& path, SegyFileHeaders& headers, LoadDeci
                      Prompter& prompter) {
   SegyInput input;
   if (!input.Open(path)) {
-    prompter.Tell(kCannotOpenInput, "", MessageIcon::Warning);
+    prompter.Tell(NamingFile(kCannotOpenInput, path), "", MessageIcon::Warning);
     return false;
   }
   std::string bytes(kSegyFileHeaderBytes, '\0');
@@ -111,7 +112,8 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
   const std::int64_t record_bytes = SegyRecordBytes(info);
   std::optional<HeaderScanTables> tables = ScanHeaders(request.input_path, record_bytes, progress);
   if (!tables) {
-    if (!progress.Cancelled()) prompter.Tell(kCannotOpenInput, "", MessageIcon::Warning);
+    if (!progress.Cancelled())
+      prompter.Tell(NamingFile(kCannotOpenInput, request.input_path), "", MessageIcon::Warning);
     return outcome;
   }
   HeaderWordChoice choice;
@@ -127,7 +129,7 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
 
   AppendingInput input(info, decisions, prompter);
   if (!input.Open(request.input_path)) {
-    prompter.Tell(kCannotOpenInput, "", MessageIcon::Warning);
+    prompter.Tell(NamingFile(kCannotOpenInput, request.input_path), "", MessageIcon::Warning);
     return outcome;
   }
   std::vector<unsigned char> record(static_cast<std::size_t>(record_bytes));

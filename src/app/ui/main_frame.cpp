@@ -18,6 +18,7 @@
 #include "app/ui/xy_dialog.h"
 #include "exchange/ui/well_dialog.h"
 #include "horizon/ui/pick_edit_frame.h"
+#include "platform/file_message.h"
 #include "platform/paths.h"
 #include "platform/profile_file.h"
 #include "platform/text_util.h"
@@ -336,7 +337,7 @@ void MainFrame::CommandWell(bool open_existing) {
     if (!path) return;
     auto well = ReadWellFile(*path);
     if (!well) {
-      prompter_->Tell("Cannot Open Well File!", "", MessageIcon::Warning);
+      prompter_->Tell(NamingFile("Cannot Open Well File!", *path), "", MessageIcon::Warning);
       return;
     }
     session_.current_well = *well;
