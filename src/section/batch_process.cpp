@@ -37,10 +37,8 @@ bool OpenOutput(ProjectState& project, const BatchTarget& target, AmpFile& outpu
                   MessageIcon::Error);
     return false;
   }
-  if (SameFile(target.output_path, project.amp.path())) {
-    prompter.Tell(
-        target.output_path + " is the project's own amplitude file: process it in place instead",
-        "Error", MessageIcon::Error);
+  if (std::string problem = TraceOutputProblem(project, target.output_path); !problem.empty()) {
+    prompter.Tell(problem, "Error", MessageIcon::Error);
     return false;
   }
   if (!output.Open(target.output_path, AmpOpenMode::Create)) {
@@ -93,6 +91,18 @@ RunResult ProcessAllTraces(AmpFile& input, AmpFile& output, const SurveyHeader& 
 }
 
 }  // namespace
+
+std::string TraceOutputProblem(const ProjectState& project, const std::string& path) {
+  if (SameFile(path, project.amp.path()) || SameFile(path, project.AmpPath()))
+    return path + " is the project's own amplitude file: process it in place instead";
+  if (SameFile(path, project.header_path) || SameFile(path, project.XyPath()))
+    return path + " is a file of the project, not an amplitude file";
+  std::error_code error;
+  const std::filesystem::path file(path);
+  if (std::filesystem::exists(file, error) && !EqualsIgnoreCase(file.extension().string(), ".amp"))
+    return path + " exists and is not an amplitude file (*.amp): it is left as it is";
+  return "";
+}
 
 bool BatchProcessTraces(ProjectState& project, ProcessingParams& params, const BatchTarget& target,
                         Prompter& prompter, Progress& progress) {

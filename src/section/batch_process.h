@@ -16,6 +16,11 @@ struct BatchTarget {
   std::string output_path;  // the new trace file when not in place
 };
 
+// Why a new trace file may not be written at path, or "" when it may: never
+// over the project's own trace, header or X/Y file, and never over an
+// existing file that is not a trace file (*.amp), which nobody asked to lose.
+std::string TraceOutputProblem(const ProjectState& project, const std::string& path);
+
 // Processes every trace, line by line, into the target. A new file is created
 // (replacing any file of that name) and filled with zero traces first. The
 // progress goes from 0 to 100 in steps of 5. On success the phase, filter and

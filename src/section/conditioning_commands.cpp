@@ -10,6 +10,7 @@
 #include "platform/text_util.h"
 #include "project/project_state.h"
 #include "section/batch_process.h"
+#include "section/processing_options.h"
 #include "section/trace_conditioning.h"
 
 namespace quarrix {
@@ -32,11 +33,8 @@ std::string ReadProcessingOptions(const CommandLine& line, ProcessingParams& par
   if (auto text = line.Value("--phase")) {
     auto degrees = ParseWholeInt(*text);
     if (!degrees) return "--phase takes whole degrees";
-    // Stored as an unsigned angle; a negative rotation is the same as its
-    // complement to a full turn.
-    long long turned = ((*degrees % 360) + 360) % 360;
     params.phase_on = 1;
-    params.phase_deg = static_cast<std::uint32_t>(turned);
+    params.phase_deg = NormalisedPhase(*degrees);
   }
   if (auto text = line.Value("--filter")) {
     std::vector<std::string> parts = SplitText(*text, ',');

@@ -106,6 +106,27 @@ TEST_F(BatchProcessing, RefusesToCreateOverTheProjectsOwnFile) {
   EXPECT_EQ(Stored(project.amp, 19, 2), survey.RawTrace(19, 2));
 }
 
+TEST_F(BatchProcessing, NeverReplacesTheHeaderXyFileOrAFileThatIsNoTraceFile) {
+  NullProgress progress;
+  testing::WriteFileBytes(project.XyPath(), "placement");
+  const std::string notes = survey.folder.File("notes.txt");
+  testing::WriteFileBytes(notes, "my notes");
+  const std::string header_bytes = testing::ReadFileBytes(survey.HeaderPath());
+  for (const std::string& path : {survey.HeaderPath(), project.XyPath(), notes}) {
+    EXPECT_FALSE(BatchProcessTraces(project, params, {false, path}, prompter, progress)) << path;
+    EXPECT_NE(prompter.last_text().find(path), std::string::npos);
+  }
+  EXPECT_EQ(testing::ReadFileBytes(survey.HeaderPath()), header_bytes);
+  EXPECT_EQ(testing::ReadFileBytes(project.XyPath()), "placement");
+  EXPECT_EQ(testing::ReadFileBytes(notes), "my notes");
+  // An older trace file is replaced when the user chose it.
+  const std::string older = survey.folder.File("older.AMP");
+  testing::WriteFileBytes(older, "old");
+  EXPECT_TRUE(BatchProcessTraces(project, params, {false, older}, prompter, progress));
+  EXPECT_EQ(std::filesystem::file_size(older),
+            static_cast<std::uintmax_t>(20 * 3 * survey.header.trace_bytes));
+}
+
 TEST_F(BatchProcessing, TracesMissingFromAShortFileAreLeftAloneAndReported) {
   project.amp.Close();
   std::string bytes = testing::ReadFileBytes(survey.AmpPath());

@@ -35,6 +35,8 @@ class HelpKeyFilter : public QObject {
 
 std::string HelpPageFor(const QWidget* window) {
   for (const QWidget* w = window; w; w = w->parentWidget()) {
+    QString named = w->property(kHelpPageProperty).toString();
+    if (!named.isEmpty()) return named.toStdString();
     std::string_view name = w->metaObject()->className();
     for (const HelpPage& entry : HelpPages())
       if (entry.window_class == name) return std::string(entry.page);

@@ -9,9 +9,13 @@ class QWidget;
 
 namespace quarrix {
 
-// The page (a file name in the help folder) of a window, found by its class;
-// a window without its own page takes its owner's, and index.html is the last
-// resort.
+// The property by which a window names its page itself, for a window whose
+// page changes with what it shows; it comes before the table.
+inline constexpr char kHelpPageProperty[] = "help_page";
+
+// The page (a file name in the help folder) of a window: the one it names in
+// kHelpPageProperty, else the table's for its class; a window without a page
+// takes its owner's, and index.html is the last resort.
 std::string HelpPageFor(const QWidget* window);
 // Opens the help at a page, owned by parent.
 void ShowHelpPage(QWidget* parent, const std::string& page);

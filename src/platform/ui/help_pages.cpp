@@ -3,8 +3,9 @@
 namespace quarrix {
 
 // One line per window or dialog. A window added to either program gets its
-// page in the help folder and its line here; windows without a line show the
-// page of the window that owns them.
+// page in the help folder and its line here (or names its page itself in the
+// "help_page" property when the page follows what it shows); windows without
+// a page show the page of the window that owns them.
 const std::vector<HelpPage>& HelpPages() {
   static const std::vector<HelpPage> pages = {
       // quarrix
