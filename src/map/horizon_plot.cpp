@@ -219,32 +219,43 @@ double ExtentAlong(Point direction, double width, double height) {
   return std::abs(direction.x) * width + std::abs(direction.y) * height;
 }
 
-void DrawGridAndLabels(Canvas& canvas, const PlotTransform& transform, const SurveyHeader& header,
-                       const MapZoom& zoom, const HorizonPlotSettings& settings) {
+bool IsMultiple(int number, int every) {
+  return every > 0 && number % every == 0;
+}
+
+void DrawGridLines(Canvas& canvas, const PlotTransform& transform, const SurveyHeader& header,
+                   const MapZoom& zoom, const HorizonPlotSettings& settings) {
   const DeviceInfo device = canvas.Device();
   const double r0 = zoom.first_row - 0.5, r1 = zoom.last_row + 0.5;
   const double c0 = zoom.first_column - 0.5, c1 = zoom.last_column + 0.5;
-  auto multiple = [](int number, int every) { return every > 0 && number % every == 0; };
   if (settings.grid_lines || settings.grid_circles) {
     canvas.SetPen(PenOf(settings.grid_style));
     canvas.SetBrush(kNullBrush);
     const double radius = 0.04 * device.ppi_x;
     for (int r = zoom.first_row; r <= zoom.last_row; ++r) {
-      if (!multiple(header.LineNumber(r), settings.grid_line_increment)) continue;
+      if (!IsMultiple(header.LineNumber(r), settings.grid_line_increment)) continue;
       if (settings.grid_lines) canvas.Line(transform.ToDevice(r, c0), transform.ToDevice(r, c1));
       if (!settings.grid_circles) continue;
       for (int c = zoom.first_column; c <= zoom.last_column; ++c)
-        if (multiple(header.TraceNumber(c), settings.grid_trace_increment)) {
+        if (IsMultiple(header.TraceNumber(c), settings.grid_trace_increment)) {
           Point p = transform.ToDevice(r, c);
           canvas.Ellipse({p.x - radius, p.y - radius, p.x + radius, p.y + radius});
         }
     }
     if (settings.grid_lines)
       for (int c = zoom.first_column; c <= zoom.last_column; ++c)
-        if (multiple(header.TraceNumber(c), settings.grid_trace_increment))
+        if (IsMultiple(header.TraceNumber(c), settings.grid_trace_increment))
           canvas.Line(transform.ToDevice(r0, c), transform.ToDevice(r1, c));
   }
-  if (!settings.label_traces_lines) return;
+}
+
+// Line numbers along the two edges where lines end, trace numbers along the
+// other two.
+void DrawEdgeLabels(Canvas& canvas, const PlotTransform& transform, const SurveyHeader& header,
+                    const MapZoom& zoom, const HorizonPlotSettings& settings) {
+  const DeviceInfo device = canvas.Device();
+  const double r0 = zoom.first_row - 0.5, r1 = zoom.last_row + 0.5;
+  const double c0 = zoom.first_column - 0.5, c1 = zoom.last_column + 0.5;
   const int height = std::max(6, Trunc32(settings.label_inches * device.ppi_y));
   canvas.SetFont({"Arial", height, 400, 0});
   canvas.SetTextColour(kBlack);
@@ -273,18 +284,24 @@ void DrawGridAndLabels(Canvas& canvas, const PlotTransform& transform, const Sur
       ExtentAlong(along_columns, widest(header.first_trace, header.last_trace), height), height);
   for (int r = zoom.first_row; r <= zoom.last_row; ++r) {
     const int number = header.LineNumber(r);
-    if (!multiple(number, line_every)) continue;
+    if (!IsMultiple(number, line_every)) continue;
     const std::string text = FormatText("%d", number);
     label(transform.ToDevice(r, c0), {-along_columns.x, -along_columns.y}, text);
     label(transform.ToDevice(r, c1), along_columns, text);
   }
   for (int c = zoom.first_column; c <= zoom.last_column; ++c) {
     const int number = header.TraceNumber(c);
-    if (!multiple(number, trace_every)) continue;
+    if (!IsMultiple(number, trace_every)) continue;
     const std::string text = FormatText("%d", number);
     label(transform.ToDevice(r0, c), {-down_rows.x, -down_rows.y}, text);
     label(transform.ToDevice(r1, c), down_rows, text);
   }
+}
+
+void DrawGridAndLabels(Canvas& canvas, const PlotTransform& transform, const SurveyHeader& header,
+                       const MapZoom& zoom, const HorizonPlotSettings& settings) {
+  DrawGridLines(canvas, transform, header, zoom, settings);
+  if (settings.label_traces_lines) DrawEdgeLabels(canvas, transform, header, zoom, settings);
 }
 
 void DrawOverlays(Canvas& canvas, const PlotTransform& transform,
