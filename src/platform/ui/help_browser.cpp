@@ -8,6 +8,7 @@
 #include <QUrl>
 #include <set>
 
+#include "platform/ui/centre_window.h"
 #include "platform/ui/help_pages.h"
 
 namespace quarrix {
@@ -52,6 +53,7 @@ void ShowHelpPage(QWidget* parent, const std::string& page) {
   browser->setWindowTitle("Quarrix3D Help");
   browser->setSource(QUrl(QString("qrc:/help/") + QString::fromStdString(page)));
   browser->resize(640, 560);
+  CentreWindow(browser, parent);
   browser->show();
 }
 

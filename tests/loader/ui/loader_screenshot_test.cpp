@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTest>
+#include <QTextBrowser>
 #include <filesystem>
 
 #include "loader/demo_survey.h"
@@ -59,6 +60,18 @@ TEST(LoaderScreenshot, DialogsOpenCentredOverTheLoaderWithTheirCaptions) {
     if (!kept_on_screen)
       EXPECT_LE((owner - own).manhattanLength(), 40) << dialog.windowTitle().toStdString();
     EXPECT_GE(dialog.width(), CaptionWidth(&dialog)) << dialog.windowTitle().toStdString();
+    if (qobject_cast<HeaderScanDialog*>(&dialog)) {
+      // F1 over the scan table opens its page of the help.
+      QTest::keyClick(&dialog, Qt::Key_F1);
+      auto* help = dialog.findChild<QTextBrowser*>("help");
+      EXPECT_TRUE(help && help->source().fileName() == "header_scan.html");
+      if (help && QTest::qWaitForWindowExposed(help)) {
+        QTest::qWait(150);
+        help->screen()->grabWindow(0).save(QString::fromStdString(artefacts) +
+                                           "/loader_help_header_scan.png");
+        help->close();
+      }
+    }
     return answers(dialog);
   };
   prompter.QueueFile(folder.File("demo.sgy"));
