@@ -68,6 +68,10 @@ std::string ParseLoadOptions(const CommandLine& line, BatchLoadOptions& o, bool 
   o.project = line.Value("--project").value_or("");
   if (o.project.empty()) return "--project DIR/NAME is required";
   if (FileNameOf(o.project).empty()) return "--project must end with the project name";
+  // The name becomes the project's folder and file names: "." or ".." would put
+  // the project files beside (or above) the folder the user named.
+  if (const std::string name = FileNameOf(o.project); name == "." || name == "..")
+    return "--project must end with the project name, not '" + name + "'";
   o.two_d = line.Has("--2d");
   o.window.no_scaling = line.Has("--no-scale");
   if (o.window.no_scaling && line.Has("--scale")) return "give --no-scale or --scale, not both";

@@ -27,11 +27,19 @@ class AppendingInput {
       : info_(info), decisions_(decisions), prompter_(prompter) {}
 
   bool Open(const std::string& path) {
+    path_ = path;
     return input_.Open(path) && input_.Seek(kSegyFileHeaderBytes);
   }
 
   bool Next(unsigned char* record, std::size_t bytes) {
-    while (input_.Read(record, bytes) != bytes) {
+    std::size_t got;
+    while ((got = input_.Read(record, bytes)) != bytes) {
+      // A file cut off inside a trace: that trace is not loaded, and the user is told.
+      if (got > 0)
+        prompter_.Tell(FormatText("%s ends inside a trace: %zu of its %zu bytes are missing, "
+                                  "and it is not loaded",
+                                  path_.c_str(), bytes - got, bytes),
+                       "Warning", MessageIcon::Warning);
       std::optional<std::string> next = decisions_.AppendFile();
       if (!next) return false;
       if (!OpenAppended(*next)) return false;
@@ -42,6 +50,7 @@ class AppendingInput {
  private:
   bool OpenAppended(const std::string& path) {
     input_.Close();
+    path_ = path;
     char headers[kSegyFileHeaderBytes];
     if (!input_.Open(path)) {
       prompter_.Tell(NamingFile(kCannotOpenInput, path), "", MessageIcon::Warning);
@@ -66,6 +75,7 @@ class AppendingInput {
   LoadDecisions& decisions_;
   Prompter& prompter_;
   SegyInput input_;
+  std::string path_;  // the file being read
 };
 
 }  // namespace
@@ -79,6 +89,13 @@ bool ReadDiskHeaders(const std::string& path, SegyFileHeaders& headers, LoadDeci
   }
   std::string bytes(kSegyFileHeaderBytes, '\0');
   bytes.resize(input.Read(bytes.data(), bytes.size()));
+  if (bytes.size() < kSegyFileHeaderBytes) {
+    prompter.Tell(FormatText("%s holds %zu bytes, too short to be SEG-Y (its textual and binary "
+                             "headers alone take %zu)",
+                             path.c_str(), bytes.size(), kSegyFileHeaderBytes),
+                  "Error", MessageIcon::Error);
+    return false;
+  }
   std::string_view view(bytes);
   headers.text = DecodeTextHeader(view.substr(0, kSegyTextBytes));
   headers.info = DecodeBinaryHeader(view.size() > kSegyTextBytes ? view.substr(kSegyTextBytes)

@@ -13,7 +13,10 @@ SegyBinaryInfo DecodeBinaryHeader(std::string_view bytes) {
     if (bytes.size() < offset + 2) return 0;
     return ReadBig16(reinterpret_cast<const unsigned char*>(bytes.data()) + offset);
   };
-  return SegyBinaryInfo{field(20), field(16), field(24)};
+  // A count cannot be negative: the samples per trace are read unsigned, so a
+  // file of 65535 samples says 65535, not -1.
+  const int samples = static_cast<std::uint16_t>(field(20));
+  return SegyBinaryInfo{samples, field(16), field(24)};
 }
 
 int SampleWidth(int format) {

@@ -23,7 +23,7 @@ enum SegyFormat : int {
 };
 
 struct SegyBinaryInfo {
-  int samples = 0;      // samples per trace
+  int samples = 0;      // samples per trace, 0..65535
   int interval_us = 0;  // sample interval, microseconds
   int format = 0;       // data sample format code
 };

@@ -58,6 +58,9 @@ TEST(BatchLoadOptions, ContradictionsAndBadValuesAreRefused) {
       Parse({"--project", "p/q", "--line-word", "189", "--trace-word", "193", "--scale", "0"}, o),
       "");
   EXPECT_NE(Parse({"--project", "p/", "--line-word", "189", "--trace-word", "193"}, o), "");
+  // A name of "." or ".." would put the project's files beside or above its folder.
+  for (const char* project : {"x/..", "x/.", "..", "."})
+    EXPECT_NE(Parse({"--project", project, "--trace-word", "193", "--2d"}, o), "") << project;
 }
 
 }  // namespace

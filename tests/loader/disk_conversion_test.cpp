@@ -164,9 +164,14 @@ TEST_F(DiskLoad, AppendedFilesContinueTheInput) {
 }
 
 TEST_F(DiskLoad, MalformedInputLeavesNoProjectBehind) {
-  testing::WriteFileBytes(folder.File("short.sgy"), std::string(1000, '\x40'));
-  EXPECT_NE(Load("short.sgy").result, LoadResult::Done);
-  EXPECT_TRUE(NothingLeftBehind());
+  for (std::size_t size : {0, 1000, 2000, 3599}) {
+    testing::WriteFileBytes(folder.File("short.sgy"), std::string(size, '\x40'));
+    EXPECT_NE(Load("short.sgy").result, LoadResult::Done);
+    EXPECT_EQ(prompter.last_text(),
+              folder.File("short.sgy") + " holds " + std::to_string(size) +
+                  " bytes, too short to be SEG-Y (its textual and binary headers alone take 3600)");
+    EXPECT_TRUE(NothingLeftBehind());
+  }
 
   WriteInput("fmt4.sgy", GridTraces(1, 1, 1, 2, 20, Ramp), 20, 4000, 4);
   EXPECT_EQ(Load("fmt4.sgy").result, LoadResult::NotStarted);
@@ -188,6 +193,18 @@ TEST_F(DiskLoad, MalformedInputLeavesNoProjectBehind) {
   decisions.accept_header = false;
   EXPECT_EQ(Load("ok.sgy").result, LoadResult::Abandoned);
   EXPECT_TRUE(NothingLeftBehind());
+}
+
+TEST_F(DiskLoad, AFileCutOffInsideATraceLoadsTheWholeTracesAndSaysWhatIsMissing) {
+  std::string bytes = BuildSegy(GridTraces(1, 2, 1, 3, 20, Ramp), 20, 4000, 1);
+  testing::WriteFileBytes(folder.File("cut.sgy"), bytes.substr(0, bytes.size() - 30));
+  LoadOutcome outcome = Load("cut.sgy");
+  ASSERT_EQ(outcome.result, LoadResult::Done);
+  EXPECT_EQ(outcome.traces_processed, 5);
+  ASSERT_FALSE(prompter.messages().empty());
+  EXPECT_EQ(prompter.messages()[0].text,
+            folder.File("cut.sgy") +
+                " ends inside a trace: 30 of its 320 bytes are missing, and it is not loaded");
 }
 
 TEST_F(DiskLoad, AFailedReloadKeepsTheExistingProject) {

@@ -75,6 +75,7 @@ TEST(SegyFormat, BinaryHeaderFieldsAndMessages) {
   EXPECT_EQ(info.interval_us, 2000);
   EXPECT_EQ(info.format, 3);
   EXPECT_EQ(DecodeBinaryHeader("short").samples, 0);
+  EXPECT_EQ(DecodeBinaryHeader(EncodeBinaryHeader({65535, 2000, 1})).samples, 65535);
 
   std::string text(3200, ' ');
   text.replace(0, 6, "C01 AB");
