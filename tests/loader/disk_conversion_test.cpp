@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <iterator>
 
 #include "platform/progress.h"
 #include "platform/scripted_prompter.h"
@@ -41,6 +43,7 @@ class DiskLoad : public ::testing::Test {
     request.info = headers.info;
     request.window = window;
     request.two_d = two_d;
+    request.scan_also = scan_also;
     return ConvertDiskFile(request, decisions, prompter, progress);
   }
 
@@ -65,6 +68,7 @@ class DiskLoad : public ::testing::Test {
   ScriptedPrompter prompter;
   RecordingProgress progress;
   bool two_d = false;
+  std::vector<std::string> scan_also;
 };
 
 TEST_F(DiskLoad, UnscaledLoadPlacesTracesFillsGapsAndSkipsStrays) {
@@ -161,6 +165,70 @@ TEST_F(DiskLoad, AppendedFilesContinueTheInput) {
   EXPECT_TRUE(decisions.HasMessage("Skip Trace  line 2 trace 1"));
   // A file of another layout is refused rather than misread.
   EXPECT_NE(prompter.messages()[0].text.find("not appended"), std::string::npos);
+}
+
+TEST_F(DiskLoad, LittleEndianFilesLoadLikeTheirBigEndianTwins) {
+  for (int format : {1, 2, 3, 5, 8}) {
+    auto value = [](int l, int t, int n) {
+      return static_cast<float>((l * 7 + t * 3 + n) % 90 - 45);
+    };
+    std::vector<TestTrace> traces = GridTraces(3, 2, 10, 3, 20, value);
+    testing::WriteFileBytes(folder.File("big.sgy"), BuildSegy(traces, 20, 4000, format));
+    testing::WriteFileBytes(folder.File("little.sgy"),
+                            BuildSegy(traces, 20, 4000, format, SegyByteOrder::Little));
+    ASSERT_EQ(Load("big.sgy").result, LoadResult::Done) << format;
+    std::string big_amp = testing::ReadFileBytes(folder.File("proj/proj.amp"));
+    std::string big_header = testing::ReadFileBytes(folder.File("proj/proj.hdr"));
+    const std::vector<std::int16_t> big_coverage = decisions.coverage.cells;
+    decisions.messages.clear();
+    ASSERT_EQ(Load("little.sgy").result, LoadResult::Done) << format << prompter.last_text();
+    // "Determine Direction" sees the same coverage in either byte order.
+    EXPECT_EQ(decisions.coverage.cells, big_coverage) << format;
+    EXPECT_EQ(std::count(big_coverage.begin(), big_coverage.end(), 1), 2 * 3) << format;
+    EXPECT_EQ(testing::ReadFileBytes(folder.File("proj/proj.amp")), big_amp) << format;
+    EXPECT_EQ(testing::ReadFileBytes(folder.File("proj/proj.hdr")), big_header) << format;
+    EXPECT_TRUE(decisions.HasMessage("Format " + std::to_string(format)));
+    EXPECT_TRUE(decisions.HasMessage("Byte Order little-endian"));
+  }
+  // A file of the other byte order would be misread: it is not appended.
+  decisions.append = {folder.File("big.sgy")};
+  ASSERT_EQ(Load("little.sgy").result, LoadResult::Done);
+  EXPECT_TRUE(std::any_of(prompter.messages().begin(), prompter.messages().end(), [](auto& m) {
+    return m.text.find("is big-endian, the load little-endian") != std::string::npos;
+  }));
+}
+
+TEST_F(DiskLoad, OneFilePerLineLoadsLikeTheWholeSurvey) {
+  // The lines hold different trace ranges: the first alone would cut the others.
+  std::vector<TestTrace> whole = GridTraces(11, 3, 5, 6, 20, Ramp);
+  std::erase_if(whole, [](const TestTrace& t) { return t.line == 11 && t.trace > 8; });
+  std::erase_if(whole, [](const TestTrace& t) { return t.line == 13 && t.trace < 7; });
+  WriteInput("whole.sgy", whole);
+  ASSERT_EQ(Load("whole.sgy").result, LoadResult::Done);
+  const std::vector<std::int16_t> coverage = decisions.coverage.cells;
+  std::string amp = testing::ReadFileBytes(folder.File("proj/proj.amp"));
+  std::string header = testing::ReadFileBytes(folder.File("proj/proj.hdr"));
+  for (int line = 11; line <= 13; ++line) {
+    std::vector<TestTrace> one;
+    std::copy_if(whole.begin(), whole.end(), std::back_inserter(one),
+                 [line](const TestTrace& t) { return t.line == line; });
+    WriteInput("il-" + std::to_string(line) + ".sgy", one);
+  }
+  decisions.append = {folder.File("il-12.sgy"), folder.File("il-13.sgy")};
+  scan_also = {decisions.append.begin(), decisions.append.end()};
+  ASSERT_EQ(Load("il-11.sgy").result, LoadResult::Done) << prompter.last_text();
+  EXPECT_EQ(testing::ReadFileBytes(folder.File("proj/proj.amp")), amp);
+  EXPECT_EQ(testing::ReadFileBytes(folder.File("proj/proj.hdr")), header);
+  EXPECT_EQ(decisions.scanned_traces, static_cast<long long>(whole.size()));
+  EXPECT_EQ(decisions.coverage.cells, coverage);  // every file's traces, not the first's only
+
+  // A file to scan of another layout is refused before anything is written.
+  WriteInput("long.sgy", GridTraces(14, 1, 5, 6, 30, Ramp), 30);
+  std::filesystem::remove_all(folder.File("proj"));
+  scan_also = {folder.File("long.sgy")};
+  EXPECT_NE(Load("il-11.sgy").result, LoadResult::Done);
+  EXPECT_NE(prompter.last_text().find("not appended"), std::string::npos);
+  EXPECT_TRUE(NothingLeftBehind());
 }
 
 TEST_F(DiskLoad, MalformedInputLeavesNoProjectBehind) {

@@ -32,19 +32,20 @@ TEST(DiskCoverage, MarksEveryTraceAndLeavesGapsAndOutsideTracesAlone) {
   // One line more than the file has, and one trace fewer: the extra line is
   // a gap and the last trace of every line falls outside.
   CoverageGrid grid = EmptyGrid(1001, 2001, size.lines + 1, size.traces - 1);
-  ASSERT_TRUE(MarkDiskCoverage(folder.File("demo.sgy"), 240 + 4 * size.samples, grid,
-                               kLineAndTraceAt189And193));
+  const SegyBinaryInfo ibm{size.samples, 4000, 1};
+  ASSERT_TRUE(MarkDiskCoverage(folder.File("demo.sgy"), ibm, grid, kLineAndTraceAt189And193));
   EXPECT_EQ(Covered(grid), size.lines * (size.traces - 1));
   for (int column = 0; column < grid.columns; ++column)
     EXPECT_EQ(grid.cells[size.lines * grid.columns + column], CoverageGrid::kNoTrace);
-  EXPECT_FALSE(MarkDiskCoverage(folder.File("absent.sgy"), 264, grid, kLineAndTraceAt189And193));
+  EXPECT_FALSE(MarkDiskCoverage(folder.File("absent.sgy"), ibm, grid, kLineAndTraceAt189And193));
 }
 
 TEST(DiskCoverage, TheCroppedF3SurveyIsCoveredEverywhere) {
   std::string shared = testing::SharedDataFolder();
   if (shared.empty()) GTEST_SKIP() << "the outside sample files are absent";
   CoverageGrid grid = EmptyGrid(111, 875, 23, 18);
-  ASSERT_TRUE(MarkDiskCoverage(shared + "/f3.sgy", 240 + 2 * 75, grid, kLineAndTraceAt189And193));
+  const SegyBinaryInfo int16{75, 4000, 3};
+  ASSERT_TRUE(MarkDiskCoverage(shared + "/f3.sgy", int16, grid, kLineAndTraceAt189And193));
   EXPECT_EQ(Covered(grid), 23 * 18);
 }
 

@@ -88,6 +88,31 @@ TEST(SegyFormat, BinaryHeaderFieldsAndMessages) {
   EXPECT_EQ(lines[43], "Format 3");
 }
 
+TEST(SegyFormat, ByteOrderFromTheOrderWordOrTheFormatCode) {
+  std::string header = EncodeBinaryHeader({751, 2000, 5});
+  EXPECT_EQ(DetectByteOrder(header), SegyByteOrder::Big);
+  std::string little = header;
+  for (std::size_t at : {16, 20, 24}) std::swap(little[at], little[at + 1]);
+  SegyBinaryInfo info = DecodeBinaryHeader(little);
+  EXPECT_EQ(info.byte_order, SegyByteOrder::Little);
+  EXPECT_EQ(info.samples, 751);
+  EXPECT_EQ(info.interval_us, 2000);
+  EXPECT_EQ(info.format, 5);
+  EXPECT_EQ(SegyHeaderMessages("", info).back(), "Byte Order little-endian");
+
+  // The order word of newer files decides, whatever the format code reads.
+  little.replace(96, 4, "\x04\x03\x02\x01");
+  EXPECT_EQ(DetectByteOrder(little), SegyByteOrder::Little);
+  header.replace(96, 4, "\x04\x03\x02\x01");
+  EXPECT_EQ(DetectByteOrder(header), SegyByteOrder::Little);
+  header.replace(96, 4, "\x01\x02\x03\x04");
+  EXPECT_EQ(DetectByteOrder(header), SegyByteOrder::Big);
+  // An unknown format code either way stays big-endian, and is refused as such.
+  EXPECT_EQ(DecodeBinaryHeader(EncodeBinaryHeader({10, 4000, 4})).format, 4);
+  EXPECT_EQ(DetectByteOrder(EncodeBinaryHeader({10, 4000, 0})), SegyByteOrder::Big);
+  EXPECT_EQ(DetectByteOrder("short"), SegyByteOrder::Big);
+}
+
 TEST(Ebcdic, DecodesCodePage500) {
   std::string decoded = DecodeTextHeader(std::string("\xC3\xF0\xF1\x40\x6A\x4F\xBB\x41\x81", 9));
   EXPECT_EQ(decoded, std::string("C01 |!|\xFF"

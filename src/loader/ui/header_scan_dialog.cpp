@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
@@ -39,6 +40,7 @@ HeaderScanDialog::HeaderScanDialog(const HeaderScanTables& tables, bool two_d, P
   auto* layout = new QVBoxLayout(this);
   layout->setMenuBar(menu_bar);
   layout->addWidget(grid_);
+  layout->addWidget(new QLabel(QString::fromStdString(ScanSummaryText(tables)), this));
   SizeToShowTheWords();
 }
 
@@ -50,7 +52,10 @@ void HeaderScanDialog::SizeToShowTheWords() {
   QRect screen = QGuiApplication::primaryScreen()
                      ? QGuiApplication::primaryScreen()->availableGeometry()
                      : QRect(0, 0, 1024, 768);
+  // The menu bar, the summary line under the table and the margins.
   int chrome = layout()->menuBar()->sizeHint().height() + 2 * layout()->contentsMargins().top();
+  if (auto* summary = findChild<QLabel*>())
+    chrome += summary->sizeHint().height() + layout()->spacing();
   int height = std::min(chrome + grid_->HeightForRows(kWords32), screen.height() * 9 / 10);
   int width = std::min(grid_->WidthForColumns() + 2 * layout()->contentsMargins().left(),
                        screen.width() * 9 / 10);

@@ -25,7 +25,7 @@ CoverageGrid DemoCoverage(const std::string& path, const DemoSurveySize& size) {
   grid.rows = size.lines;
   grid.columns = size.traces;
   grid.cells.assign(static_cast<std::size_t>(size.lines) * size.traces, CoverageGrid::kNoTrace);
-  MarkDiskCoverage(path, 240 + 4 * size.samples, grid, {{48, 4}, {49, 4}});
+  MarkDiskCoverage(path, SegyBinaryInfo{size.samples, 4000, 1}, grid, {{48, 4}, {49, 4}});
   return grid;
 }
 
