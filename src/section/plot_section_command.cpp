@@ -14,6 +14,7 @@
 #include "section/conditioning_commands.h"
 #include "section/processing_params.h"
 #include "section/section_inputs.h"
+#include "section/section_plot_loader.h"
 #include "section/section_render.h"
 #include "section/trace_conditioning.h"
 
@@ -79,10 +80,54 @@ std::vector<std::string> ListOption(const CommandLine& line, const std::string& 
   return items;
 }
 
-bool ReadInputFile(const std::string& path, std::string& bytes, std::ostream& err) {
-  if (ReadWholeFile(path, bytes)) return true;
-  err << "plot-section: cannot open " << path << '\n';
-  return false;
+// The section, display settings and overlay files the command line asks for.
+bool ReadPlotRequest(const CommandLine& line, const SurveyHeader& header,
+                     SectionPlotRequest& request, int& dpi, std::ostream& err) {
+  SectionDescription& section = request.section;
+  SectionDisplay& display = request.display;
+  constexpr long long kBig = 1000000000;
+  section.start_ms = header.start_time;
+  section.end_ms = header.end_time;
+  if (!ReadNumber(line, "--start-ms", header.start_time, header.end_time, section.start_ms, err) ||
+      !ReadNumber(line, "--end-ms", header.start_time, header.end_time, section.end_ms, err) ||
+      !ReadDecimal(line, "--tpi", 0.5, 500, display.tpi, err) ||
+      !ReadDecimal(line, "--ips", 0.1, 100, display.ips, err) ||
+      !ReadNumber(line, "--gain", 0, 1000, display.gain, err) ||
+      !ReadNumber(line, "--colour-gain", 1, 15, display.colour_gain, err) ||
+      !ReadNumber(line, "--dpi", 10, 2400, dpi, err))
+    return false;
+  if (section.end_ms <= section.start_ms) {
+    err << "plot-section: --end-ms must be after --start-ms\n";
+    return false;
+  }
+  if (line.Has("--line")) {
+    section.kind = SectionKind::InLine;
+    if (!ReadNumber(line, "--line", -kBig, kBig, section.line_number, err) ||
+        !ReadNumber(line, "--first-trace", -kBig, kBig, section.first, err) ||
+        !ReadNumber(line, "--last-trace", -kBig, kBig, section.last, err))
+      return false;
+  } else if (line.Has("--xline")) {
+    section.kind = SectionKind::CrossLine;
+    if (!ReadNumber(line, "--xline", -kBig, kBig, section.trace_number, err) ||
+        !ReadNumber(line, "--first-line", -kBig, kBig, section.first, err) ||
+        !ReadNumber(line, "--last-line", -kBig, kBig, section.last, err))
+      return false;
+  } else {
+    section.kind = SectionKind::Arbitrary;
+    request.arb_path = *line.Value("--arb");
+    if (!ReadNumber(line, "--first-trace", 0, kBig, section.first, err)) return false;
+  }
+  display.polarity = line.Has("--reverse") ? -1 : 1;
+  display.left_to_right = !line.Has("--right-to-left");
+  display.smooth_colours = line.Has("--smooth");
+  display.title_scale = line.Has("--title") ? 1.0 : 0.4;
+  display.comment1 = line.Value("--comment1").value_or("").substr(0, 39);
+  display.comment2 = line.Value("--comment2").value_or("").substr(0, 39);
+  request.horizon_paths = ListOption(line, "--horizons");
+  request.datum_path = line.Value("--datum").value_or("");
+  request.well_paths = ListOption(line, "--wells");
+  request.colour_file = line.Value("--colour-file").value_or("");
+  return true;
 }
 
 }  // namespace
@@ -145,91 +190,13 @@ int RunPlotSection(const std::vector<std::string>& args, std::ostream& out, std:
     return 1;
   }
 
-  SectionPlot plot;
-  SectionDescription& section = plot.section;
-  SectionDisplay& display = plot.display;
   int dpi = 150;
-  constexpr long long kBig = 1000000000;
-  section.start_ms = header.start_time;
-  section.end_ms = header.end_time;
-  if (!ReadNumber(line, "--start-ms", header.start_time, header.end_time, section.start_ms, err) ||
-      !ReadNumber(line, "--end-ms", header.start_time, header.end_time, section.end_ms, err) ||
-      !ReadDecimal(line, "--tpi", 0.5, 500, display.tpi, err) ||
-      !ReadDecimal(line, "--ips", 0.1, 100, display.ips, err) ||
-      !ReadNumber(line, "--gain", 0, 1000, display.gain, err) ||
-      !ReadNumber(line, "--colour-gain", 1, 15, display.colour_gain, err) ||
-      !ReadNumber(line, "--dpi", 10, 2400, dpi, err))
-    return 2;
-  if (section.end_ms <= section.start_ms) {
-    err << "plot-section: --end-ms must be after --start-ms\n";
-    return 2;
-  }
-  if (line.Has("--line")) {
-    section.kind = SectionKind::InLine;
-    if (!ReadNumber(line, "--line", -kBig, kBig, section.line_number, err) ||
-        !ReadNumber(line, "--first-trace", -kBig, kBig, section.first, err) ||
-        !ReadNumber(line, "--last-trace", -kBig, kBig, section.last, err))
-      return 2;
-  } else if (line.Has("--xline")) {
-    section.kind = SectionKind::CrossLine;
-    if (!ReadNumber(line, "--xline", -kBig, kBig, section.trace_number, err) ||
-        !ReadNumber(line, "--first-line", -kBig, kBig, section.first, err) ||
-        !ReadNumber(line, "--last-line", -kBig, kBig, section.last, err))
-      return 2;
-  } else {
-    section.kind = SectionKind::Arbitrary;
-    const std::string arb = *line.Value("--arb");
-    std::string bytes;
-    if (!ReadNumber(line, "--first-trace", 0, kBig, section.first, err)) return 2;
-    if (!ReadInputFile(arb, bytes, err)) return 1;
-    section.arb_name = std::filesystem::path(arb).filename().string();
-    section.arb_entries = DecodeArbitraryLine(bytes);
-  }
-  display.polarity = line.Has("--reverse") ? -1 : 1;
-  display.left_to_right = !line.Has("--right-to-left");
-  display.smooth_colours = line.Has("--smooth");
-  display.title_scale = line.Has("--title") ? 1.0 : 0.4;
-  display.comment1 = line.Value("--comment1").value_or("").substr(0, 39);
-  display.comment2 = line.Value("--comment2").value_or("").substr(0, 39);
-
-  // Horizons, datum, wells and the colour file.
-  std::vector<std::vector<std::int16_t>> grids;
-  std::vector<std::string> horizon_paths = ListOption(line, "--horizons");
-  if (auto datum = line.Value("--datum")) horizon_paths.push_back(*datum);
-  for (const std::string& path : horizon_paths) {
-    std::string bytes;
-    if (!ReadInputFile(path, bytes, err)) return 1;
-    int colour = 12;
-    DecodeHorizonTimes(bytes, header, grids.emplace_back(), colour);
-    plot.horizons.push_back({std::filesystem::path(path).filename().string(), nullptr, colour});
-  }
-  for (std::size_t i = 0; i < grids.size(); ++i) plot.horizons[i].times = grids[i].data();
-  if (line.Value("--datum")) {
-    plot.datum = grids.back().data();
-    plot.horizons.pop_back();
-  }
-  for (const std::string& path : ListOption(line, "--wells")) {
-    std::string bytes;
-    SectionWell well;
-    if (!ReadInputFile(path, bytes, err)) return 1;
-    if (!DecodeWellMarker(bytes, well)) {
-      err << "plot-section: " << path << " is not a well file\n";
-      return 1;
-    }
-    well.name = std::filesystem::path(path).stem().string();
-    plot.wells.push_back(well);
-  }
-  if (auto colour_file = line.Value("--colour-file")) {
-    std::string bytes;
-    if (!ReadInputFile(*colour_file, bytes, err)) return 1;
-    if (!DecodeColourBar(bytes, plot.colour_bar)) {
-      err << "plot-section: " << *colour_file << " is empty\n";
-      return 1;
-    }
-  }
-  plot.project_title = std::filesystem::path(project.header_path).filename().string();
-  plot.date = LocalTimeText("%d-%b-%Y");
-  plot.time = LocalTimeText("%H:%M:%S");
+  SectionPlotRequest request;
+  if (!ReadPlotRequest(line, header, request, dpi, err)) return 2;
+  request.params = params;
+  std::optional<SectionPlot> loaded = LoadSectionPlot(project, request, prompter);
+  if (!loaded) return 1;
+  SectionPlot& plot = *loaded;
 
   // The page follows from the plot scale on the output device.
   DeviceInfo device;
@@ -245,25 +212,15 @@ int RunPlotSection(const std::vector<std::string>& args, std::ostream& out, std:
     err << "plot-section: the section has no traces in this survey\n";
     return 1;
   }
-  PlotPage page;
-  page.width_in = layout.width / layout.ppi_x;
-  page.height_in = layout.height / layout.ppi_y;
+  PlotPage page = SectionPlotPage(header, plot, mode, device);
   page.dpi = dpi;
-  page.palette = SectionPlotPalette(plot.colour_bar);
   if (format != PlotFormat::Metafile && layout.width * layout.height > kMaxRasterPixels) {
     err << FormatText("plot-section: the page would be %.0f x %.0f pixels; lower --dpi or --tpi\n",
                       layout.width, layout.height);
     return 2;
   }
 
-  if (params.phase_on || params.filter_on || params.shift_on)
-    plot.conditioning = ConditioningNote{
-        static_cast<int>(params.phase_deg),
-        {static_cast<int>(params.filter_hz[0]), static_cast<int>(params.filter_hz[1]),
-         static_cast<int>(params.filter_hz[2]), static_cast<int>(params.filter_hz[3])},
-        params.shift_ms};
-  const bool conditioned = params.phase_on || params.filter_on || params.shift_on ||
-                           params.agc_on || params.attribute != kAttributeNone;
+  const bool conditioned = ConditioningOn(params);
   ProcessingConditioner conditioner(params, header.sample_rate, prompter);
   SectionSource source{project.amp, header, conditioned ? &conditioner : nullptr};
   SectionDrawResult result;

@@ -201,7 +201,7 @@ void DrawHorizonOverlay(Canvas& canvas, const SectionLayout& layout, const Surve
       const SectionColumn& c = columns[k];
       const std::size_t cell =
           static_cast<std::size_t>(c.line_index) * header.traces_per_line + c.trace_index;
-      const std::int16_t t = horizon.times[cell];
+      const std::int16_t t = (*horizon.times)[cell];
       int top = window_start;
       if (datum) {
         if (datum[cell] == kHorizonNullTime) {

@@ -4,6 +4,7 @@
 // and names, and well symbols.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,9 +16,11 @@ namespace quarrix {
 
 // A horizon shown on the section: its time grid (num_lines x traces_per_line
 // cells, row-major by line, milliseconds, 32700 = no pick) and colour code.
+using TimeGrid = std::shared_ptr<const std::vector<std::int16_t>>;
+
 struct SectionHorizon {
   std::string name;  // file name; its extension is cut off for the label
-  const std::int16_t* times = nullptr;
+  TimeGrid times;
   int colour_code = 12;  // 5..14
 };
 

@@ -37,7 +37,7 @@ void WalkSection(const SectionSource& source, const SectionPlot& plot,
       return;
     }
     std::optional<int> first = layout.first_sample;
-    if (plot.datum) first = DatumFirstSample(header, plot.datum, c);
+    if (plot.datum) first = DatumFirstSample(header, plot.datum->data(), c);
     if (first)
       WindowSamples(trace, *first, window);
     else
@@ -67,8 +67,10 @@ void DrawFurniture(Canvas& canvas, const SectionSource& source, const SectionPlo
   const int start_ms = std::max(plot.section.start_ms, header.start_time);
   DrawTimingLines(canvas, layout, plot.section.kind, start_ms, plot.section.end_ms,
                   display.timing_interval_ms);
-  DrawHorizonOverlay(canvas, layout, header, drawn, start_ms, plot.horizons, plot.datum,
-                     display.horizon_line_width);
+  DrawHorizonOverlay(canvas, layout, header, drawn, start_ms, plot.horizons,
+                     plot.datum ? plot.datum->data() : nullptr, display.horizon_line_width);
+  for (const SectionOverlay& overlay : plot.overlays)
+    if (overlay) overlay(canvas, layout, drawn);
   const int step = plot.section.kind == SectionKind::CrossLine ? display.ln_inc : display.tr_inc;
   DrawWellMarkers(canvas, layout, header, drawn, plot.wells, display.symsize, step);
   if (display.title_scale > 0.5)
@@ -87,8 +89,8 @@ SectionLayout PlanSection(const SurveyHeader& header, const SectionPlot& plot,
                               !plot.wells.empty());
 }
 
-SectionDrawResult DrawWiggleSection(Canvas& canvas, const SectionSource& source, SectionPlot& plot,
-                                    Progress* progress) {
+SectionDrawResult DrawWiggleSection(Canvas& canvas, const SectionSource& source,
+                                    const SectionPlot& plot, Progress* progress) {
   SectionDrawResult result;
   const auto columns = SectionColumns(source.header, plot.section, plot.display);
   result.columns = static_cast<int>(columns.size());
@@ -104,8 +106,8 @@ SectionDrawResult DrawWiggleSection(Canvas& canvas, const SectionSource& source,
   return result;
 }
 
-SectionDrawResult DrawColourSection(Canvas& canvas, const SectionSource& source, SectionPlot& plot,
-                                    Progress* progress) {
+SectionDrawResult DrawColourSection(Canvas& canvas, const SectionSource& source,
+                                    const SectionPlot& plot, Progress* progress) {
   SectionDrawResult result;
   const SectionDisplay& display = plot.display;
   const auto columns = SectionColumns(source.header, plot.section, display);
@@ -194,8 +196,8 @@ SectionDrawResult DrawColourSection(Canvas& canvas, const SectionSource& source,
     const double end_x = layout.ColumnX(n - 1);
     const double left =
         layout.left_to_right ? end_x + layout.margin : end_x - layout.margin - legend_width;
-    const double height = std::min(layout.data.Height(),
-                                   UsableBandCount(plot.colour_bar) * 1.6 * layout.label_height);
+    const double height = std::min(
+        layout.data.Height(), BandCount(DrawableBar(plot.colour_bar)) * 1.6 * layout.label_height);
     DrawColourLegend(canvas, plot.colour_bar,
                      {left, layout.data.top, left + legend_width, layout.data.top + height},
                      !layout.left_to_right, layout.label_height);
@@ -204,7 +206,7 @@ SectionDrawResult DrawColourSection(Canvas& canvas, const SectionSource& source,
   return result;
 }
 
-std::vector<Rgb> SectionPlotPalette(ColourBar& bar) {
+std::vector<Rgb> SectionPlotPalette(const ColourBar& bar) {
   std::vector<Rgb> palette = CreateBarPalette(bar);
   auto add = [&](Rgb c) {
     if (palette.size() < 256 && std::find(palette.begin(), palette.end(), c) == palette.end())

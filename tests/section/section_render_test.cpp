@@ -207,7 +207,7 @@ TEST(HorizonOverlay, NullTimesBreakTheLineIntoSegments) {
   ASSERT_TRUE(survey.project.amp.IsOpen());
   auto grid = survey.EventHorizon(10, 14);
   SectionPlot plot = InLinePlot(11);
-  plot.horizons.push_back({"top_chalk.hor", grid.data(), 20});
+  plot.horizons.push_back({"top_chalk.hor", std::make_shared<std::vector<std::int16_t>>(grid), 20});
   RecordingCanvas canvas(Screen());
   SectionSource source = survey.Source();
   SectionDrawResult result = DrawWiggleSection(canvas, source, plot);
@@ -252,8 +252,8 @@ TEST(Flattening, TheDatumHorizonRunsAlongTheWindowStart) {
   SectionPlot plot = InLinePlot(12);
   plot.section.start_ms = 100;
   plot.section.end_ms = 300;
-  plot.datum = datum.data();
-  plot.horizons.push_back({"datum.hor", datum.data(), 12});
+  plot.datum = std::make_shared<std::vector<std::int16_t>>(datum);
+  plot.horizons.push_back({"datum.hor", plot.datum, 12});
   RecordingCanvas canvas(Screen());
   SectionSource source = survey.Source();
   SectionDrawResult result = DrawColourSection(canvas, source, plot);

@@ -12,11 +12,14 @@
 #include <cerrno>
 
 #include "app/main_commands.h"
+#include "app/section_settings.h"
 #include "app/ui/header_dialog.h"
 #include "app/ui/monitor_dialog.h"
 #include "app/ui/title_widget.h"
 #include "app/ui/xy_dialog.h"
 #include "exchange/ui/well_dialog.h"
+#include "fault/fault_section_overlay.h"
+#include "horizon/colour_file_dialogs.h"
 #include "horizon/ui/pick_edit_frame.h"
 #include "platform/file_message.h"
 #include "platform/paths.h"
@@ -24,21 +27,21 @@
 #include "platform/text_util.h"
 #include "platform/ui/about_dialog.h"
 #include "platform/ui/centre_window.h"
+#include "platform/ui/command_host.h"
 #include "platform/ui/help_browser.h"
 #include "platform/ui/qt_progress.h"
 #include "platform/ui/qt_prompter.h"
 #include "project/header_file.h"
 #include "project/trace_file_check.h"
+#include "section/ui/trace_plot_window.h"
 
 namespace quarrix {
 
 MainFrame::MainFrame(Session& session, Prompter* prompter, QWidget* parent)
-    : QMainWindow(parent), session_(session) {
-  if (!prompter) {
-    own_prompter_ = std::make_unique<QtPrompter>(this);
-    prompter = own_prompter_.get();
-  }
-  prompter_ = prompter;
+    : QMainWindow(parent),
+      session_(session),
+      commands_(new CommandHost(this, prompter)),
+      prompter_(&commands_->prompter()) {
   run_dialog = [this](QDialog& dialog) {
     CentreWindow(&dialog, this);
     return dialog.exec() == QDialog::Accepted;
@@ -61,39 +64,74 @@ MainFrame::MainFrame(Session& session, Prompter* prompter, QWidget* parent)
     }
   }
   setCentralWidget(new TitleWidget(this));
-  BuildMenus();
+  commands_->Install(CommandTableOfMenu());
+  recent_menu_ = new QMenu(tr("&Recent Projects"), this);
+  QMenu* file_menu = commands_->menu("&File");
+  QAction* exit = commands_->action(command::kExit);
+  file_menu->insertMenu(exit, recent_menu_);
+  file_menu->insertSeparator(exit);
+  RebuildRecentMenu();
   BuildAccelerators();
   InstallHelpKey();
   SetCaption();
-  UpdateProjectCommands();
 }
 
 MainFrame::~MainFrame() = default;
 
-void MainFrame::BuildMenus() {
-  std::map<std::string, QMenu*> menus;
+CommandTable MainFrame::CommandTableOfMenu() {
+  using namespace command;
+  auto placeholder = [this](const char* text) { return [this, text] { show_placeholder(text); }; };
+  const std::map<int, std::function<void()>> runs = {
+      {kOpen, [this] { CommandOpen(); }},
+      {kOpenAmpFile, [this] { CommandOpenAmpFile(); }},
+      {kClose, [this] { CommandClose(); }},
+      {kSaveHeader, [this] { CommandSaveHeader(); }},
+      {kExit, [this] { close(); }},
+      {kPrintSetup, [this] { PrinterSetup(this, printer_settings_); }},
+      {kCreateAmpFile, [this] { CommandCreateAmpFile(); }},
+      {kSetupHeader, [this] { CommandSetupHeader(); }},
+      {kMonitor, [this] { CommandMonitor(); }},
+      {kCreateXyFile, [this] { CommandCreateXyFile(); }},
+      {kHorizonPlot,
+       [this] {
+         if (RequireHeader())
+           show_placeholder("The presentation horizon plot is not available yet.");
+       }},
+      {kTracePlot, [this] { CommandTracePlot(); }},
+      {kPickEdit,
+       [this] {
+         if (!pick_frame_) return;
+         pick_frame_->showMaximized();
+         pick_frame_->raise();
+       }},
+      {kScanContour, placeholder("The scan/contour window is not available yet.")},
+      {kMath, placeholder("The math functions are not available yet.")},
+      {kImportExport, placeholder("The import/export spreadsheet is not available yet.")},
+      {kCreateTimeSlice, placeholder("Time slices are not available yet.")},
+      {kOpenWell, [this] { CommandWell(true); }},
+      {kCreateWell, [this] { CommandWell(false); }},
+      {kDataLoading, [this] { CommandDataLoading(); }},
+      {kHelp, [this] { CommandHelp(); }},
+      {kAbout, [this] { CommandAbout(); }},
+  };
+  // The working windows need the trace file; the pick/edit frame waits while
+  // the trace plot is open.
+  auto trace_file_ready = [this] { return session_.project.is_open && trace_file_menu_enabled_; };
+  CommandTable table;
   for (const MenuEntry& entry : MainMenuEntries()) {
-    QAction* action;
-    if (*entry.menu == '\0') {
-      action = menuBar()->addAction(tr(entry.text));
-    } else {
-      QMenu*& menu = menus[entry.menu];
-      if (!menu) menu = menuBar()->addMenu(tr(entry.menu));
-      if (std::string(entry.text) == "-") {
-        menu->addSeparator();
-        continue;
-      }
-      if (entry.id == command::kExit) {
-        recent_menu_ = menu->addMenu(tr("&Recent Projects"));
-        menu->addSeparator();
-      }
-      action = menu->addAction(tr(entry.text));
-    }
-    int id = entry.id;
-    connect(action, &QAction::triggered, this, [this, id] { Dispatch(id); });
-    actions_[id] = action;
+    CommandSpec spec;
+    spec.id = entry.id;
+    spec.menu = entry.menu;
+    spec.text = entry.text;
+    if (auto run = runs.find(entry.id); run != runs.end()) spec.run = run->second;
+    if (entry.id == kTracePlot) spec.enabled = trace_file_ready;
+    if (entry.id == kPickEdit)
+      spec.enabled = [this, trace_file_ready] {
+        return trace_file_ready() && trace_plot_.isNull();
+      };
+    table.push_back(std::move(spec));
   }
-  RebuildRecentMenu();
+  return table;
 }
 
 void MainFrame::BuildAccelerators() {
@@ -123,8 +161,11 @@ void MainFrame::RebuildRecentMenu() {
 }
 
 QAction* MainFrame::action(int command_id) const {
-  auto it = actions_.find(command_id);
-  return it == actions_.end() ? nullptr : it->second;
+  return commands_->action(command_id);
+}
+
+TracePlotWindow* MainFrame::trace_plot() const {
+  return trace_plot_;
 }
 
 void MainFrame::SetCaption() {
@@ -136,12 +177,6 @@ void MainFrame::SetCaption() {
                      ? QString::fromStdString(session_.project.header_path)
                      : QString();
   setWindowTitle("Quarrix3D -- " + path);
-}
-
-void MainFrame::UpdateProjectCommands() {
-  bool enabled = session_.project.is_open && trace_file_menu_enabled_;
-  action(command::kTracePlot)->setEnabled(enabled);
-  action(command::kPickEdit)->setEnabled(enabled);
 }
 
 bool MainFrame::RequireHeader() {
@@ -170,42 +205,7 @@ void MainFrame::Dispatch(int id) {
       return;
     }
   }
-  switch (id) {
-    case kOpen: CommandOpen(); break;
-    case kOpenAmpFile: CommandOpenAmpFile(); break;
-    case kClose: CommandClose(); break;
-    case kSaveHeader: CommandSaveHeader(); break;
-    case kExit: close(); break;
-    case kPrintSetup: PrinterSetup(this, printer_settings_); break;
-    case kCreateAmpFile: CommandCreateAmpFile(); break;
-    case kSetupHeader: CommandSetupHeader(); break;
-    case kMonitor: CommandMonitor(); break;
-    case kCreateXyFile: CommandCreateXyFile(); break;
-    case kHorizonPlot:
-      if (RequireHeader()) show_placeholder("The presentation horizon plot is not available yet.");
-      break;
-    case kTracePlot:
-      if (RequireTraceFile()) show_placeholder("The presentation trace plot is not available yet.");
-      break;
-    case kPickEdit:
-      if (pick_frame_) {
-        pick_frame_->showMaximized();
-        pick_frame_->raise();
-      }
-      break;
-    case kScanContour: show_placeholder("The scan/contour window is not available yet."); break;
-    case kMath: show_placeholder("The math functions are not available yet."); break;
-    case kImportExport:
-      show_placeholder("The import/export spreadsheet is not available yet.");
-      break;
-    case kCreateTimeSlice: show_placeholder("Time slices are not available yet."); break;
-    case kOpenWell: CommandWell(true); break;
-    case kCreateWell: CommandWell(false); break;
-    case kDataLoading: CommandDataLoading(); break;
-    case kHelp: CommandHelp(); break;
-    case kAbout: CommandAbout(); break;
-    default: break;
-  }
+  commands_->Dispatch(id);
 }
 
 bool MainFrame::OpenProjectFile(const QString& header_path) {
@@ -217,7 +217,7 @@ bool MainFrame::OpenProjectFile(const QString& header_path) {
   if (!pick_frame_) pick_frame_ = std::make_unique<PickEditFrame>();
   RebuildRecentMenu();
   SetCaption();
-  UpdateProjectCommands();
+  commands_->Refresh();
   return true;
 }
 
@@ -239,7 +239,7 @@ void MainFrame::CommandOpenAmpFile() {
   // A file far too small for the project's grid is not opened: the header does not describe it.
   trace_file_menu_enabled_ = TraceFileAgrees(session_.project.header, *path, *prompter_) &&
                              session_.project.amp.Open(*path, AmpOpenMode::Read);
-  UpdateProjectCommands();
+  commands_->Refresh();
   if (!session_.project.header_path.empty())
     QDir::setCurrent(QString::fromStdString(DirectoryOf(session_.project.header_path)));
 }
@@ -267,7 +267,7 @@ void MainFrame::CommandCreateAmpFile() {
   QtProgress progress(this, tr("Create Amp File"));
   if (CreateZeroAmpFile(session_.project, *prompter_, progress)) {
     trace_file_menu_enabled_ = true;
-    UpdateProjectCommands();
+    commands_->Refresh();
   }
 }
 
@@ -363,6 +363,77 @@ void MainFrame::CommandWell(bool open_existing) {
     return;
   }
   session_.current_well_path = *path;
+}
+
+namespace {
+
+// The trace plot's colour files are amplitude colour files in the project folder.
+auto OpenTracePlotColours(const std::string& project_dir) {
+  return [project_dir](ColourBar& bar, std::string& name, Prompter& prompter) {
+    NamedColourBar colours{bar, name};
+    if (!OpenColourFileWithDialog(colours, ColourFileKind::Amplitude, project_dir, prompter))
+      return false;
+    bar = colours.bar;
+    name = colours.name;
+    return true;
+  };
+}
+
+auto SaveTracePlotColours(const std::string& project_dir) {
+  return [project_dir](ColourBar& bar, std::string& name, Prompter& prompter) {
+    NamedColourBar colours{bar, name};
+    if (!SaveColourFileWithDialog(colours, ColourFileKind::Amplitude, project_dir, "", "",
+                                  prompter))
+      return false;
+    name = colours.name;
+    return true;
+  };
+}
+
+}  // namespace
+
+void MainFrame::CommandTracePlot() {
+  if (!RequireTraceFile()) return;
+  if (!trace_plot_) {
+    SetupSettings& s = session_.settings;
+    const std::string project_dir = DirectoryOf(session_.project.header_path);
+    TracePlotContext context{
+        session_.project,
+        SectionDisplayFromSettings(s),
+        s.max_defl,
+        {s.plotter, s.paper, s.dpi, s.port},
+        QRect(QPoint(s.npleft[1], s.nptop[1]), QPoint(s.npright[1], s.npbottom[1])),
+        printer_settings_,
+        prompter_,
+        [header = session_.project.header](const std::string& path, Prompter& prompter) {
+          return FaultSectionOverlay(path, header, prompter);
+        },
+        [](QWidget* parent) { ShowHelp(parent); },
+        OpenTracePlotColours(project_dir),
+        SaveTracePlotColours(project_dir)};
+    trace_plot_ = new TracePlotWindow(std::move(context), this);
+    trace_plot_->setWindowFlag(Qt::Window);
+    trace_plot_->on_close = [this](const TracePlotDocument& doc, const PlotterSettings& plotter,
+                                   QRect placement) {
+      SetupSettings& settings = session_.settings;
+      StoreSectionDisplay(doc.request.display, doc.max_defl, settings);
+      settings.plotter = plotter.plotter;
+      settings.paper = plotter.paper;
+      settings.dpi = plotter.dpi;
+      settings.port = plotter.port;
+      settings.npleft[1] = placement.left();
+      settings.nptop[1] = placement.top();
+      settings.npright[1] = placement.right() + 1;
+      settings.npbottom[1] = placement.bottom() + 1;
+    };
+    connect(trace_plot_, &QObject::destroyed, commands_, [this] {
+      trace_plot_.clear();
+      commands_->Refresh();
+    });
+    commands_->Refresh();
+  }
+  trace_plot_->show();
+  trace_plot_->raise();
 }
 
 void MainFrame::CommandHelp() {

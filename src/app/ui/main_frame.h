@@ -3,11 +3,13 @@
 // dispatch, the accelerators forwarded to the pick/edit frame, and the project
 // open and close operations.
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <map>
 #include <memory>
 
 #include "app/session.h"
+#include "platform/command_table.h"
 #include "platform/ui/printer_settings.h"
 
 class QAction;
@@ -15,8 +17,10 @@ class QDialog;
 
 namespace quarrix {
 
+class CommandHost;
 class PickEditFrame;
 class Prompter;
+class TracePlotWindow;
 
 class MainFrame : public QMainWindow {
   Q_OBJECT
@@ -27,11 +31,14 @@ class MainFrame : public QMainWindow {
 
   // The frame's command dispatch over the main menu's identifiers.
   void Dispatch(int command_id);
+  CommandHost& commands() { return *commands_; }
   // Opens the project of a header file; false (after telling the user) on failure.
   bool OpenProjectFile(const QString& header_path);
 
   QAction* action(int command_id) const;
   PickEditFrame* pick_edit_frame() const { return pick_frame_.get(); }
+  // The presentation trace plot while it is open.
+  TracePlotWindow* trace_plot() const;
   // The printer settings shared by every plot window.
   PrinterSettings& printer_settings() { return printer_settings_; }
   // Runs a modal dialog; tests replace it to fill in and accept dialogs.
@@ -43,10 +50,9 @@ class MainFrame : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void BuildMenus();
+  CommandTable CommandTableOfMenu();
   void BuildAccelerators();
   void RebuildRecentMenu();
-  void UpdateProjectCommands();
   void SetCaption();
   bool RequireHeader();
   bool RequireTraceFile();
@@ -61,15 +67,16 @@ class MainFrame : public QMainWindow {
   void CommandMonitor();
   void CommandDataLoading();
   void CommandWell(bool open_existing);
+  void CommandTracePlot();
   void CommandHelp();
   void CommandAbout();
 
   Session& session_;
-  std::unique_ptr<Prompter> own_prompter_;
+  CommandHost* commands_;
   Prompter* prompter_;
-  std::map<int, QAction*> actions_;
   QMenu* recent_menu_ = nullptr;
   std::unique_ptr<PickEditFrame> pick_frame_;
+  QPointer<TracePlotWindow> trace_plot_;
   bool trace_file_menu_enabled_ = false;
   PrinterSettings printer_settings_;
 };

@@ -14,6 +14,7 @@
 #include "platform/tape_device.h"
 #include "platform/ui/about_dialog.h"
 #include "platform/ui/centre_window.h"
+#include "platform/ui/command_host.h"
 #include "platform/ui/help_browser.h"
 #include "platform/ui/qt_prompter.h"
 #include "project/header_file.h"
@@ -22,14 +23,11 @@ namespace quarrix {
 
 LoaderWindow::LoaderWindow(Prompter* prompter, QWidget* parent)
     : QMainWindow(parent),
+      commands_(new CommandHost(this, prompter)),
+      prompter_(&commands_->prompter()),
       messages_(new MessagesWindow(this)),
       progress_(new ProgressWindow(this)),
       please_wait_(new PleaseWaitWindow(this)) {
-  if (!prompter) {
-    own_prompter_ = std::make_unique<QtPrompter>(this);
-    prompter = own_prompter_.get();
-  }
-  prompter_ = prompter;
   run_dialog = [this](QDialog& dialog) {
     CentreWindow(&dialog, this);
     return dialog.exec() == QDialog::Accepted;
@@ -47,38 +45,32 @@ LoaderWindow::LoaderWindow(Prompter* prompter, QWidget* parent)
 LoaderWindow::~LoaderWindow() = default;
 
 void LoaderWindow::BuildMenus() {
-  std::map<std::string, QMenu*> menus;
+  using namespace loader_command;
+  const std::map<int, std::function<void()>> runs = {
+      {kOpenProjectHdr, [this] { CommandOpenProjectHdr(); }},
+      {kSaveProjectHdr, [this] { CommandSaveProjectHdr(); }},
+      {kExit, [this] { close(); }},
+      {kStart, [this] { CommandStart(); }},
+      {kAbout, [this] { CommandAbout(); }},
+  };
+  // The menu is off while a load or export runs.
+  auto idle = [this] { return !busy_; };
+  CommandTable table;
   for (const LoaderMenuEntry& entry : kLoaderMenu) {
-    QAction* action;
-    if (*entry.menu == '\0') {
-      action = menuBar()->addAction(entry.text);
-    } else {
-      QMenu*& menu = menus[entry.menu];
-      if (!menu) menu = menuBar()->addMenu(entry.menu);
-      action = menu->addAction(entry.text);
-    }
-    int id = entry.id;
-    connect(action, &QAction::triggered, this, [this, id] { Dispatch(id); });
-    actions_[id] = action;
+    auto run = runs.at(entry.id);
+    table.push_back({entry.id, entry.menu, entry.text, "", 0, idle, {}, [this, run] {
+                       if (!busy_) run();
+                     }});
   }
+  commands_->Install(std::move(table));
 }
 
 QAction* LoaderWindow::action(int command_id) const {
-  auto it = actions_.find(command_id);
-  return it == actions_.end() ? nullptr : it->second;
+  return commands_->action(command_id);
 }
 
 void LoaderWindow::Dispatch(int command_id) {
-  using namespace loader_command;
-  if (busy_) return;
-  switch (command_id) {
-    case kOpenProjectHdr: CommandOpenProjectHdr(); break;
-    case kSaveProjectHdr: CommandSaveProjectHdr(); break;
-    case kExit: close(); break;
-    case kStart: CommandStart(); break;
-    case kAbout: CommandAbout(); break;
-    default: break;
-  }
+  commands_->Dispatch(command_id);
 }
 
 void LoaderWindow::CommandOpenProjectHdr() {

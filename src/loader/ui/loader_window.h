@@ -16,6 +16,7 @@ class QAction;
 
 namespace quarrix {
 
+class CommandHost;
 struct LoadOutcome;
 class MessagesWindow;
 class PleaseWaitWindow;
@@ -60,13 +61,12 @@ class LoaderWindow : public QMainWindow {
   void RewindChosenTape(const TapeChoice& choice);
   void TakeOutcome(const LoadOutcome& outcome, bool made_project);
 
-  std::unique_ptr<Prompter> own_prompter_;
+  CommandHost* commands_;
   Prompter* prompter_;
   LoaderState state_;
   MessagesWindow* messages_;
   ProgressWindow* progress_;
   PleaseWaitWindow* please_wait_;
-  std::map<int, QAction*> actions_;
   bool busy_ = false;
 };
 

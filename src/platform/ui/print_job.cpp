@@ -20,8 +20,9 @@ bool StartPrintJob(QPrinter& printer, QPainter& painter, const QString& document
   return painter.begin(&printer);
 }
 
-bool PrintPlot(QPrinter& printer, const QString& document_name, int copies, const DrawPlot& draw) {
-  // The copies are our own pages, so the device must not repeat them.
+bool PrintPages(QPrinter& printer, const QString& document_name,
+                const std::vector<DrawPlot>& pages) {
+  // Copies are pages of their own, so the device must not repeat them.
   printer.setCopyCount(1);
   QPainter painter;
   if (!StartPrintJob(printer, painter, document_name)) return false;
@@ -29,12 +30,17 @@ bool PrintPlot(QPrinter& printer, const QString& document_name, int copies, cons
   device.ppi_x = printer.logicalDpiX();
   device.ppi_y = printer.logicalDpiY();
   device.printing = true;
-  for (int copy = 0; copy < std::max(1, copies); ++copy) {
-    if (copy > 0) printer.newPage();
+  for (std::size_t k = 0; k < pages.size(); ++k) {
+    if (k > 0) printer.newPage();
     QtCanvas canvas(painter, device);
-    draw(canvas);
+    pages[k](canvas);
   }
   return painter.end();
+}
+
+bool PrintPlot(QPrinter& printer, const QString& document_name, int copies, const DrawPlot& draw) {
+  return PrintPages(printer, document_name,
+                    std::vector<DrawPlot>(static_cast<std::size_t>(std::max(1, copies)), draw));
 }
 
 }  // namespace quarrix
