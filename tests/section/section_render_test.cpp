@@ -229,7 +229,8 @@ TEST(HorizonOverlay, LongHorizonNamesStayInsideThePageOnEitherSide) {
   for (int left_to_right : {1, 0}) {
     SectionPlot plot = InLinePlot(11);
     plot.display.left_to_right = left_to_right == 1;
-    plot.horizons.push_back({"a_rather_long_horizon_name.hor", grid.data(), 9});
+    plot.horizons.push_back(
+        {"a_rather_long_horizon_name.hor", std::make_shared<std::vector<std::int16_t>>(grid), 9});
     RecordingCanvas canvas(Screen());
     SectionSource source = survey.Source();
     SectionDrawResult result = DrawWiggleSection(canvas, source, plot);
