@@ -20,7 +20,6 @@
 #include "app/ui/xy_dialog.h"
 #include "exchange/ui/well_dialog.h"
 #include "fault/fault_section_overlay.h"
-#include "horizon/ui/pick_edit_frame.h"
 #include "platform/paths.h"
 #include "platform/profile_file.h"
 #include "platform/text_util.h"
@@ -30,6 +29,7 @@
 #include "platform/ui/qt_prompter.h"
 #include "project/header_file.h"
 #include "section/ui/trace_plot_window.h"
+#include "workspace/ui/workspace_frame.h"
 
 namespace quarrix {
 
@@ -93,12 +93,7 @@ CommandTable MainFrame::CommandTableOfMenu() {
            show_placeholder("The presentation horizon plot is not available yet.");
        }},
       {kTracePlot, [this] { CommandTracePlot(); }},
-      {kPickEdit,
-       [this] {
-         if (!pick_frame_) return;
-         pick_frame_->showMaximized();
-         pick_frame_->raise();
-       }},
+      {kPickEdit, [this] { CommandPickEdit(); }},
       {kScanContour, placeholder("The scan/contour window is not available yet.")},
       {kMath, placeholder("The math functions are not available yet.")},
       {kImportExport, placeholder("The import/export spreadsheet is not available yet.")},
@@ -157,6 +152,10 @@ QAction* MainFrame::action(int command_id) const {
   return commands_->action(command_id);
 }
 
+WorkspaceFrame* MainFrame::pick_edit_frame() const {
+  return pick_frame_;
+}
+
 TracePlotWindow* MainFrame::trace_plot() const {
   return trace_plot_;
 }
@@ -201,7 +200,6 @@ bool MainFrame::OpenProjectFile(const QString& header_path) {
   RememberProject(session_.settings, session_.project.header_path);
   QDir::setCurrent(QString::fromStdString(DirectoryOf(session_.project.header_path)));
   trace_file_menu_enabled_ = true;
-  if (!pick_frame_) pick_frame_ = std::make_unique<PickEditFrame>();
   RebuildRecentMenu();
   SetCaption();
   commands_->Refresh();
@@ -345,6 +343,17 @@ void MainFrame::CommandWell(bool open_existing) {
   session_.current_well_path = *path;
 }
 
+void MainFrame::CommandPickEdit() {
+  if (!session_.project.is_open || !session_.project.amp.IsOpen()) return;
+  if (!pick_frame_) {
+    pick_frame_ = new WorkspaceFrame(session_.project, prompter_);
+    pick_frame_->setAttribute(Qt::WA_DeleteOnClose);
+    pick_frame_->show_help = [](QWidget* parent) { ShowHelp(parent); };
+  }
+  pick_frame_->showMaximized();
+  pick_frame_->raise();
+}
+
 void MainFrame::CommandTracePlot() {
   if (!RequireTraceFile()) return;
   if (!trace_plot_) {
@@ -399,8 +408,9 @@ void MainFrame::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  // The workspace writes its settings as it closes; horizon edits are already on disk.
+  if (pick_frame_) pick_frame_->close();
   session_.project.amp.Close();
-  pick_frame_.reset();
   EnsureConfigFolder();
   ProfileFile profile(SettingsFilePath());
   WriteSetupSection(profile, session_.settings);

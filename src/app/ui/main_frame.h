@@ -18,7 +18,7 @@ class QDialog;
 namespace quarrix {
 
 class CommandHost;
-class PickEditFrame;
+class WorkspaceFrame;
 class Prompter;
 class TracePlotWindow;
 
@@ -36,7 +36,8 @@ class MainFrame : public QMainWindow {
   bool OpenProjectFile(const QString& header_path);
 
   QAction* action(int command_id) const;
-  PickEditFrame* pick_edit_frame() const { return pick_frame_.get(); }
+  // The pick-edit workspace while it is open.
+  WorkspaceFrame* pick_edit_frame() const;
   // The presentation trace plot while it is open.
   TracePlotWindow* trace_plot() const;
   // The printer settings shared by every plot window.
@@ -68,6 +69,7 @@ class MainFrame : public QMainWindow {
   void CommandDataLoading();
   void CommandWell(bool open_existing);
   void CommandTracePlot();
+  void CommandPickEdit();
   void CommandHelp();
   void CommandAbout();
 
@@ -75,7 +77,7 @@ class MainFrame : public QMainWindow {
   CommandHost* commands_;
   Prompter* prompter_;
   QMenu* recent_menu_ = nullptr;
-  std::unique_ptr<PickEditFrame> pick_frame_;
+  QPointer<WorkspaceFrame> pick_frame_;
   QPointer<TracePlotWindow> trace_plot_;
   bool trace_file_menu_enabled_ = false;
   PrinterSettings printer_settings_;
