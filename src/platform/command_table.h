@@ -12,7 +12,7 @@ namespace quarrix {
 struct CommandSpec {
   int id = 0;
   std::string menu;               // menu title, "" for an item on the menu bar itself
-  std::string text;               // "-" for a separator (id 0)
+  std::string text;               // "-" with id 0 for a separator
   std::string shortcut;           // portable key-sequence text, "" for none
   int group = 0;                  // commands of one non-zero group are checked one at a time
   std::function<bool()> enabled;  // always enabled when empty

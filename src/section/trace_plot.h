@@ -28,6 +28,7 @@ constexpr int kSaveColourFile = 2061;
 constexpr int kSetup = 2049;
 constexpr int kPlotter = 2050;
 constexpr int kProcess = 32000;
+constexpr int kBatchProcess = 2229;
 constexpr int kSetLine = 2051;
 constexpr int kSetHorizons = 2052;
 constexpr int kAutomatic = 2055;

@@ -51,6 +51,7 @@ CommandTable TracePlotCommands(TracePlotDocument& doc, std::function<void()> rep
       {kSetup, "&Options", "&Setup", "", 0, {}, {}, by_window(kSetup)},
       {kPlotter, "&Options", "&Plotter", "", 0, {}, {}, by_window(kPlotter)},
       {kProcess, "&Options", "P&rocess", "", 0, {}, {}, by_window(kProcess)},
+      {kBatchProcess, "&Options", "&Batch Process", "", 0, {}, {}, by_window(kBatchProcess)},
       {kSetLine, "&Options", "Set &Line", "", 0, {}, {}, by_window(kSetLine)},
       {kSetHorizons, "&Options", "Set &Horizons", "", 0, {}, {}, by_window(kSetHorizons)},
       {kAutomatic,
@@ -94,7 +95,7 @@ CommandTable TracePlotCommands(TracePlotDocument& doc, std::function<void()> rep
        }},
       {kForward, "", "+", "PgDown; Right; Down", 0, {}, {}, step(1)},
       {kForwardTen, "", "+10", "", 0, {}, {}, step(10)},
-      {kHelp, "&Help", "&Help", "F1", 0, {}, {}, by_window(kHelp)},
+      {kHelp, "&Help", "&Help", "", 0, {}, {}, by_window(kHelp)},
   };
   return t;
 }

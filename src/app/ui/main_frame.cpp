@@ -20,6 +20,7 @@
 #include "app/ui/xy_dialog.h"
 #include "exchange/ui/well_dialog.h"
 #include "fault/fault_section_overlay.h"
+#include "horizon/colour_file_dialogs.h"
 #include "platform/paths.h"
 #include "platform/profile_file.h"
 #include "platform/text_util.h"
@@ -116,7 +117,9 @@ CommandTable MainFrame::CommandTableOfMenu() {
     if (auto run = runs.find(entry.id); run != runs.end()) spec.run = run->second;
     if (entry.id == kTracePlot) spec.enabled = trace_file_ready;
     if (entry.id == kPickEdit)
-      spec.enabled = [this, trace_file_ready] { return trace_file_ready() && !trace_plot_; };
+      spec.enabled = [this, trace_file_ready] {
+        return trace_file_ready() && trace_plot_.isNull();
+      };
     table.push_back(std::move(spec));
   }
   return table;
@@ -354,10 +357,38 @@ void MainFrame::CommandPickEdit() {
   pick_frame_->raise();
 }
 
+namespace {
+
+// The trace plot's colour files are amplitude colour files in the project folder.
+auto OpenTracePlotColours(const std::string& project_dir) {
+  return [project_dir](ColourBar& bar, std::string& name, Prompter& prompter) {
+    NamedColourBar colours{bar, name};
+    if (!OpenColourFileWithDialog(colours, ColourFileKind::Amplitude, project_dir, prompter))
+      return false;
+    bar = colours.bar;
+    name = colours.name;
+    return true;
+  };
+}
+
+auto SaveTracePlotColours(const std::string& project_dir) {
+  return [project_dir](ColourBar& bar, std::string& name, Prompter& prompter) {
+    NamedColourBar colours{bar, name};
+    if (!SaveColourFileWithDialog(colours, ColourFileKind::Amplitude, project_dir, "", "",
+                                  prompter))
+      return false;
+    name = colours.name;
+    return true;
+  };
+}
+
+}  // namespace
+
 void MainFrame::CommandTracePlot() {
   if (!RequireTraceFile()) return;
   if (!trace_plot_) {
     SetupSettings& s = session_.settings;
+    const std::string project_dir = DirectoryOf(session_.project.header_path);
     TracePlotContext context{
         session_.project,
         SectionDisplayFromSettings(s),
@@ -369,7 +400,9 @@ void MainFrame::CommandTracePlot() {
         [header = session_.project.header](const std::string& path, Prompter& prompter) {
           return FaultSectionOverlay(path, header, prompter);
         },
-        [](QWidget* parent) { ShowHelp(parent); }};
+        [](QWidget* parent) { ShowHelp(parent); },
+        OpenTracePlotColours(project_dir),
+        SaveTracePlotColours(project_dir)};
     trace_plot_ = new TracePlotWindow(std::move(context), this);
     trace_plot_->setWindowFlag(Qt::Window);
     trace_plot_->on_close = [this](const TracePlotDocument& doc, const PlotterSettings& plotter,
@@ -385,7 +418,10 @@ void MainFrame::CommandTracePlot() {
       settings.npright[1] = placement.right() + 1;
       settings.npbottom[1] = placement.bottom() + 1;
     };
-    connect(trace_plot_, &QObject::destroyed, commands_, &CommandHost::Refresh);
+    connect(trace_plot_, &QObject::destroyed, commands_, [this] {
+      trace_plot_.clear();
+      commands_->Refresh();
+    });
     commands_->Refresh();
   }
   trace_plot_->show();

@@ -54,7 +54,7 @@ void CommandHost::Install(CommandTable table) {
       if (!slot) slot = window_->menuBar()->addMenu(title);
       menu = slot;
     }
-    if (spec.text == "-") {
+    if (spec.id == 0 && spec.text == "-") {
       if (menu) menu->addSeparator();
       continue;
     }

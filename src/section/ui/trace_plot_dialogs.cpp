@@ -15,6 +15,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "section/ui/run_centred.h"
+
 namespace quarrix {
 namespace {
 
@@ -91,6 +93,7 @@ std::vector<std::string> SelectedNames(const QListWidget* list) {
 SetupDialog::SetupDialog(const TracePlotSetup& setup, QWidget* parent)
     : QDialog(parent), setup_(setup) {
   setWindowTitle("Setup");
+  setProperty(kHelpPageProperty, "trace_plot_setup.html");
   const SectionDisplay& d = setup.display;
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
@@ -109,6 +112,7 @@ SetupDialog::SetupDialog(const TracePlotSetup& setup, QWidget* parent)
   direction_ = RadioPair(this, layout, "Plot Direction", "L to R", "R to L", d.left_to_right);
   polarity_ = RadioPair(this, layout, "Polarity", "Norm", "Reverse", d.polarity >= 0);
   title_ = new QCheckBox("Print Title", this);
+  title_->setObjectName("Print Title");
   title_->setChecked(d.title_scale > 0.5);
   smooth_ = new QCheckBox("Smooth Colors", this);
   smooth_->setChecked(d.smooth_colours);
@@ -143,6 +147,7 @@ SetLineDialog::SetLineDialog(const SurveyHeader& header, const TracePlotLines& l
                              int tr_inc, QWidget* parent)
     : QDialog(parent), header_(header), arb_path_(lines.arb_path) {
   setWindowTitle("Set Line");
+  setProperty(kHelpPageProperty, "set_line.html");
   auto* layout = new QVBoxLayout(this);
   auto* box = new QGroupBox(this);
   auto* column = new QVBoxLayout(box);
@@ -201,6 +206,7 @@ int SetLineDialog::tr_inc() const {
 ArbitraryLineDialog::ArbitraryLineDialog(const std::vector<std::string>& names, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle("Select Arbitrary Lines");
+  setProperty(kHelpPageProperty, "set_line.html");
   auto* layout = new QVBoxLayout(this);
   list_ = FileList(names, {}, QAbstractItemView::SingleSelection);
   if (list_->count() > 0) list_->setCurrentRow(0);
@@ -217,12 +223,14 @@ HorizonPlotDialog::HorizonPlotDialog(const std::string& project_dir,
                                      const HorizonPlotChoice& choice, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle("Horizon Plot");
+  setProperty(kHelpPageProperty, "horizon_plot.html");
   auto* layout = new QVBoxLayout(this);
   auto* lists = new QHBoxLayout;
   layout->addLayout(lists);
   auto add_list = [&](const QString& title, QListWidget* list, const QStringList& buttons) {
     auto* box = new QGroupBox(title, this);
     auto* column = new QVBoxLayout(box);
+    list->setObjectName(title);
     column->addWidget(list);
     for (const QString& text : buttons) {
       auto* button = new QPushButton(text, box);
@@ -271,6 +279,7 @@ AnnotateDialog::AnnotateDialog(const std::string& comment1, const std::string& c
                                QWidget* parent)
     : QDialog(parent) {
   setWindowTitle("Annotate Plots");
+  setProperty(kHelpPageProperty, "annotate_plots.html");
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   layout->addLayout(form);
@@ -292,6 +301,7 @@ std::string AnnotateDialog::comment2() const {
 OverlayOptionsDialog::OverlayOptionsDialog(const SectionDisplay& d, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle("Color Overlay Options");
+  setProperty(kHelpPageProperty, "color_overlay_options.html");
   auto* layout = new QVBoxLayout(this);
   auto spin = [this](int low, int high, int value) {
     auto* box = new QSpinBox(this);
@@ -341,6 +351,7 @@ void OverlayOptionsDialog::Store(SectionDisplay& d) const {
 
 PlotterDialog::PlotterDialog(const PlotterSettings& settings, QWidget* parent) : QDialog(parent) {
   setWindowTitle("Plotter");
+  setProperty(kHelpPageProperty, "plotter.html");
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   layout->addLayout(form);

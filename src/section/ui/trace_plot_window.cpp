@@ -19,6 +19,8 @@
 #include "project/project_state.h"
 #include "section/trace_conditioning.h"
 #include "section/trace_plot_commands.h"
+#include "section/ui/run_centred.h"
+#include "section/ui/section_dialogs.h"
 
 namespace quarrix {
 
@@ -32,6 +34,7 @@ TracePlotWindow::TracePlotWindow(TracePlotContext context, QWidget* parent)
       prompter_(&commands_->prompter()),
       view_(new PlotView(this)) {
   setAttribute(Qt::WA_DeleteOnClose);
+  setProperty(kHelpPageProperty, "trace_plot.html");
   doc_.max_defl = context_.max_defl;
   run_dialog = [this](QDialog& dialog) {
     CentreWindow(&dialog, this);
@@ -96,6 +99,11 @@ void TracePlotWindow::WindowCommand(int id) {
       {kSaveMetafile, &TracePlotWindow::CommandSaveMetafile},
       {kSaveBitmap, &TracePlotWindow::CommandSaveBitmap},
       {kOpenBitmap, &TracePlotWindow::CommandOpenBitmap},
+      {kProcess, &TracePlotWindow::CommandProcess},
+      {kBatchProcess, &TracePlotWindow::CommandBatchProcess},
+      {kLoadColourFile, &TracePlotWindow::CommandLoadColourFile},
+      {kChangeColours, &TracePlotWindow::CommandChangeColours},
+      {kSaveColourFile, &TracePlotWindow::CommandSaveColourFile},
   };
   if (auto it = kCommands.find(id); it != kCommands.end()) {
     (this->*(it->second))();
@@ -105,8 +113,6 @@ void TracePlotWindow::WindowCommand(int id) {
     PrinterSetup(this, context_.printer);
   } else if (id == kHelp) {
     if (context_.show_help) context_.show_help(this);
-  } else {
-    prompter_->Tell("This command is not available yet.", "Trace Plot", MessageIcon::Information);
   }
 }
 
@@ -293,6 +299,35 @@ void TracePlotWindow::CommandOpenBitmap() {
     return;
   }
   view_->ShowImage(image);
+}
+
+void TracePlotWindow::CommandProcess() {
+  if (EditProcessingOptions(this, doc_.request.params)) Replot();
+}
+
+void TracePlotWindow::CommandBatchProcess() {
+  if (BatchProcessFromWindow(this, context_.project, doc_.request.params)) Replot();
+}
+
+void TracePlotWindow::CommandLoadColourFile() {
+  if (!context_.open_colour_file ||
+      !context_.open_colour_file(doc_.colour_bar, doc_.colour_bar_name, *prompter_))
+    return;
+  doc_.request.display.colour_gain = 1;
+  Replot();
+}
+
+void TracePlotWindow::CommandChangeColours() {
+  if (doc_.colour_bar.count == 0) SetDefaultColourBar(doc_.colour_bar);
+  if (ChangeColours(this, doc_.colour_bar,
+                    TraceFileScan(this, context_.project, doc_.request.params)))
+    Replot();
+}
+
+void TracePlotWindow::CommandSaveColourFile() {
+  if (doc_.colour_bar.count == 0) SetDefaultColourBar(doc_.colour_bar);
+  if (context_.save_colour_file)
+    context_.save_colour_file(doc_.colour_bar, doc_.colour_bar_name, *prompter_);
 }
 
 void TracePlotWindow::closeEvent(QCloseEvent* event) {

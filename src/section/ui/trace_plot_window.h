@@ -37,6 +37,10 @@ struct TracePlotContext {
   // Faults drawn over the section, made by the fault layer above this one.
   std::function<std::optional<SectionOverlay>(const std::string& path, Prompter&)> fault_overlay;
   std::function<void(QWidget*)> show_help;
+  // The colour file questions, owned by the horizon layer: load a bar (true
+  // when loaded) and save it under its name.
+  std::function<bool(ColourBar&, std::string& name, Prompter&)> open_colour_file;
+  std::function<bool(ColourBar&, std::string& name, Prompter&)> save_colour_file;
 };
 
 class TracePlotWindow : public QMainWindow {
@@ -84,6 +88,11 @@ class TracePlotWindow : public QMainWindow {
   void CommandSaveMetafile();
   void CommandSaveBitmap();
   void CommandOpenBitmap();
+  void CommandProcess();
+  void CommandBatchProcess();
+  void CommandLoadColourFile();
+  void CommandChangeColours();
+  void CommandSaveColourFile();
 
   TracePlotContext context_;
   TracePlotDocument doc_;
