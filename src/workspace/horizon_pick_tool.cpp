@@ -78,7 +78,7 @@ ToolEffect HorizonPickTool::Pick(const SectionPoint& start, const SectionPoint& 
   gesture.direction = direction;
   gesture.pick_style = workspace_.settings.pick_style;
   gesture.left_to_right = workspace_.settings.plot_direction != 0;
-  if (workspace_.flatten) gesture.flatten = &*workspace_.flatten;
+  if (workspace_.flatten.on) gesture.flatten = &workspace_.flatten.shift;
   const PickSection section = SectionOf(workspace_.header(), window_);
   switch (PickOnSection(workspace_, section, gesture, prompter_)) {
     case PickOutcome::Picked:

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "horizon/horizon_style.h"
+#include "platform/numeric.h"
 #include "platform/text_util.h"
 #include "project/project_state.h"
 #include "workspace/workspace.h"
@@ -102,6 +103,15 @@ SectionMode PickWindowMode(const Workspace& workspace) {
                                                            : SectionMode::Wiggle;
 }
 
+void AddFlattening(const Workspace& workspace, SectionPlot& plot) {
+  if (!workspace.flatten.on || workspace.flatten.shift.cells.empty()) return;
+  const int start = std::max(plot.section.start_ms, workspace.header().start_time);
+  auto datum = std::make_shared<std::vector<std::int16_t>>(workspace.flatten.shift.cells.size());
+  for (std::size_t k = 0; k < datum->size(); ++k)
+    (*datum)[k] = Trunc16(start - workspace.flatten.shift.cells[k]);
+  plot.datum = std::move(datum);
+}
+
 void AddPreviousPicks(const Workspace& workspace, const PickWindowState& w, SectionPlot& plot) {
   if (!workspace.show_previous || !w.previous) return;
   std::vector<SectionHorizon> previous = plot.horizons;
@@ -115,11 +125,13 @@ void AddPreviousPicks(const Workspace& workspace, const PickWindowState& w, Sect
   const int width = workspace.settings.previous_line_width;
   const bool inline_window = Inline(w);
   const int at = *w.previous;
+  const TimeGrid datum = plot.datum;
   plot.overlays.push_back(
       [=](Canvas& canvas, const SectionLayout& layout, const std::vector<SectionColumn>& columns) {
         std::vector<SectionColumn> moved = columns;
         for (SectionColumn& c : moved) (inline_window ? c.line_index : c.trace_index) = at;
-        DrawHorizonOverlay(canvas, layout, header, moved, start_ms, previous, nullptr, width);
+        DrawHorizonOverlay(canvas, layout, header, moved, start_ms, previous,
+                           datum ? datum->data() : nullptr, width);
       });
 }
 

@@ -48,6 +48,9 @@ PickSection SectionOf(const SurveyHeader& header, const PickWindowState& window)
 // settings and open horizons.
 SectionPlotRequest PickWindowRequest(const Workspace& workspace, const PickWindowState& window);
 SectionMode PickWindowMode(const Workspace& workspace);
+// Flattens the plot on the workspace's flatten table when flattening is on:
+// each trace's window starts at the first displayed time less its bin's shift.
+void AddFlattening(const Workspace& workspace, SectionPlot& plot);
 // Adds the previous-picks overlay (every open horizon on the previous section,
 // in its previous-picks pen) when the workspace shows it.
 void AddPreviousPicks(const Workspace& workspace, const PickWindowState& window, SectionPlot& plot);

@@ -27,14 +27,14 @@ struct Workspace {
   PickSettings settings;
   OpenHorizonList horizons;
   ZoomWindow zoom;
-  std::optional<HorizonGrid> flatten;  // shifts of the flattened display
-  ProcessingParams params;             // the sections' conditioning
-  bool show_previous = false;          // "Show Previous Picks"
-  bool show_last_display = true;       // the previous picks follow the last display
-  bool auto_update = true;             // other windows repaint after a pick
-  bool arbitrary_by_traces = true;     // arbitrary windows advance by traces
-  int windows_opened = 0;              // cascades new section windows
-  std::optional<PickUndo> undo;        // the cells before the last edit
+  FlattenTable flatten;             // shifts of the flattened display
+  ProcessingParams params;          // the sections' conditioning
+  bool show_previous = false;       // "Show Previous Picks"
+  bool show_last_display = true;    // the previous picks follow the last display
+  bool auto_update = true;          // other windows repaint after a pick
+  bool arbitrary_by_traces = true;  // arbitrary windows advance by traces
+  int windows_opened = 0;           // cascades new section windows
+  std::optional<PickUndo> undo;     // the cells before the last edit
 
   const SurveyHeader& header() const;
 };

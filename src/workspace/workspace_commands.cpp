@@ -225,7 +225,7 @@ CommandTable WorkspaceCommands(Workspace& w, Prompter& prompter, WorkspaceShell 
        "",
        0,
        {},
-       [&w] { return w.flatten.has_value(); },
+       [&w] { return w.flatten.on; },
        by_shell(kAutoFlatten),
        true},
       {kPeakUp, "&Tools", "Pick Peak Up", "", 0, {}, {}, type(kPickZeroAbovePeak)},

@@ -30,6 +30,7 @@
 #include "platform/ui/qt_prompter.h"
 #include "project/header_file.h"
 #include "section/ui/trace_plot_window.h"
+#include "workspace/ui/time_slices_dialog.h"
 #include "workspace/ui/workspace_frame.h"
 
 namespace quarrix {
@@ -98,7 +99,7 @@ CommandTable MainFrame::CommandTableOfMenu() {
       {kScanContour, placeholder("The scan/contour window is not available yet.")},
       {kMath, placeholder("The math functions are not available yet.")},
       {kImportExport, placeholder("The import/export spreadsheet is not available yet.")},
-      {kCreateTimeSlice, placeholder("Time slices are not available yet.")},
+      {kCreateTimeSlice, [this] { CommandTimeSlices(); }},
       {kOpenWell, [this] { CommandWell(true); }},
       {kCreateWell, [this] { CommandWell(false); }},
       {kDataLoading, [this] { CommandDataLoading(); }},
@@ -344,6 +345,17 @@ void MainFrame::CommandWell(bool open_existing) {
     return;
   }
   session_.current_well_path = *path;
+}
+
+void MainFrame::CommandTimeSlices() {
+  if (!RequireTraceFile()) return;
+  // The flatten table is the workspace's while it is open.
+  if (pick_frame_) {
+    pick_frame_->Dispatch(command::kCreateTimeSlice);
+    return;
+  }
+  GenerateTimeSlicesWithDialog(this, session_.project, slice_flatten_, ProcessingParams{},
+                               *prompter_, run_dialog);
 }
 
 void MainFrame::CommandPickEdit() {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/session.h"
+#include "horizon/flattening.h"
 #include "platform/command_table.h"
 #include "platform/ui/printer_settings.h"
 
@@ -70,6 +71,7 @@ class MainFrame : public QMainWindow {
   void CommandWell(bool open_existing);
   void CommandTracePlot();
   void CommandPickEdit();
+  void CommandTimeSlices();
   void CommandHelp();
   void CommandAbout();
 
@@ -78,6 +80,7 @@ class MainFrame : public QMainWindow {
   Prompter* prompter_;
   QMenu* recent_menu_ = nullptr;
   QPointer<WorkspaceFrame> pick_frame_;
+  FlattenTable slice_flatten_;  // for time slices made without the workspace
   QPointer<TracePlotWindow> trace_plot_;
   bool trace_file_menu_enabled_ = false;
   PrinterSettings printer_settings_;

@@ -94,9 +94,17 @@ void SectionPickWindow::ShowPosition(int position) {
   Move(position - state_.position);
 }
 
+void SectionPickWindow::ShowTimes(int first_ms, int last_ms) {
+  state_.first_time = first_ms;
+  state_.last_time = last_ms;
+}
+
 void SectionPickWindow::Redraw() {
   plot_ = LoadSectionPlot(workspace_.project, PickWindowRequest(workspace_, state_), prompter_);
-  if (plot_) AddPreviousPicks(workspace_, state_, *plot_);
+  if (plot_) {
+    AddFlattening(workspace_, *plot_);
+    AddPreviousPicks(workspace_, state_, *plot_);
+  }
   UpdateCaption();
   view_->Redraw();
 }

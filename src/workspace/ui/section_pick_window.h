@@ -30,6 +30,8 @@ class SectionPickWindow : public QWidget {
   // Shows a line number (in-lines) or trace number (cross-lines).
   bool ShowNumber(int number);
   void ShowPosition(int position);
+  // The displayed times after "Pick Trace Options".
+  void ShowTimes(int first_ms, int last_ms);
   // Reads the section and horizons again and repaints.
   void Redraw();
   void RedrawNow();

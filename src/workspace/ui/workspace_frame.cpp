@@ -1,5 +1,6 @@
 #include "workspace/ui/workspace_frame.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QLabel>
@@ -20,8 +21,13 @@
 #include "platform/ui/command_host.h"
 #include "platform/ui/qt_progress.h"
 #include "project/project_state.h"
+#include "section/ui/section_dialogs.h"
 #include "workspace/horizon_pick_tool.h"
+#include "workspace/pick_options.h"
+#include "workspace/ui/pick_options_dialog.h"
 #include "workspace/ui/section_pick_window.h"
+#include "workspace/ui/time_slices_dialog.h"
+#include "workspace/ui/trace_options_dialog.h"
 #include "workspace/ui/workspace_dialogs.h"
 #include "workspace/ui/workspace_events.h"
 #include "workspace/workspace_commands.h"
@@ -90,6 +96,10 @@ void WorkspaceFrame::Run(int id) {
       {kPickZeroCrossing, &WorkspaceFrame::CommandZeroCrossing},
       {kPickFromPrevious, &WorkspaceFrame::CommandPickFromPrevious},
       {kAutoFlatten, &WorkspaceFrame::CommandAutoFlatten},
+      {kPickOptions, &WorkspaceFrame::CommandPickOptions},
+      {kTraceOptions, &WorkspaceFrame::CommandTraceOptions},
+      {kParameters, &WorkspaceFrame::CommandParameters},
+      {kCreateTimeSlice, &WorkspaceFrame::CommandTimeSlices},
       {kCascade, &WorkspaceFrame::RepaintAll},
   };
   if (auto it = kCommands.find(id); it != kCommands.end()) {
@@ -111,9 +121,6 @@ void WorkspaceFrame::Run(int id) {
     case kCloseAll: mdi_->closeAllSubWindows(); break;
     case kClose:
     case kExit: close(); break;
-    case kCreateTimeSlice:
-      if (time_slices) time_slices(this);
-      break;
     case kHelpPickEdit:
     case kHelpToolbar:
       if (show_help) show_help(this);
@@ -256,8 +263,48 @@ void WorkspaceFrame::CommandPickFromPrevious() {
 }
 
 void WorkspaceFrame::CommandAutoFlatten() {
-  prompter_->Tell("This command is not available yet.", "Horizon Pick/Edit",
-                  MessageIcon::Information);
+  if (!SetAutoFlatten(workspace_, !workspace_.flatten.on))
+    prompter_->Tell("Auto Flatten needs a current horizon that can be read.", "Auto Flatten",
+                    MessageIcon::Warning);
+  RepaintAll();
+}
+
+void WorkspaceFrame::CommandPickOptions() {
+  PickOptionsDialog dialog(PickOptionsOf(workspace_), this);
+  if (!run_dialog(dialog)) return;
+  ApplyPickOptions(workspace_, dialog.values());
+  ShowCurrentHorizon();
+  RepaintAll();
+}
+
+void WorkspaceFrame::CommandTraceOptions() {
+  TraceOptionsDialog dialog(TraceOptionsOf(workspace_),
+                            ListFilesWithExtension(workspace_.folder, "flt"), this);
+  if (!run_dialog(dialog)) return;
+  TraceOptions options;
+  std::string problem;
+  if (dialog.values(options, problem)) problem = ApplyTraceOptions(workspace_, options);
+  if (!problem.empty()) {
+    prompter_->Tell(problem, "Pick Trace Options", MessageIcon::Warning);
+    return;
+  }
+  using namespace workspace_command;
+  const int step = workspace_.settings.display_step;
+  commands_->action(kGoBack)->setText(QString("Go Back %1").arg(step));
+  commands_->action(kGoForward)->setText(QString("Go Forward %1").arg(step));
+  for (SectionPickWindow* window : findChildren<SectionPickWindow*>())
+    window->ShowTimes(workspace_.settings.first_time_ms, workspace_.settings.last_time_ms);
+  RepaintAll();
+}
+
+void WorkspaceFrame::CommandParameters() {
+  if (EditProcessingOptions(this, workspace_.params)) RepaintAll();
+}
+
+void WorkspaceFrame::CommandTimeSlices() {
+  GenerateTimeSlicesWithDialog(this, workspace_.project, workspace_.flatten, workspace_.params,
+                               *prompter_, run_dialog);
+  RepaintAll();
 }
 
 void WorkspaceFrame::closeEvent(QCloseEvent* event) {

@@ -48,8 +48,6 @@ class WorkspaceFrame : public QMainWindow {
   // Runs a modal dialog; tests replace it to fill in and accept dialogs.
   std::function<bool(QDialog&)> run_dialog;
   std::function<void(QWidget*)> show_help;
-  // "Create Time Slice": the "Generate Time Slices" dialog (given by the program).
-  std::function<void(QWidget*)> time_slices;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -68,6 +66,10 @@ class WorkspaceFrame : public QMainWindow {
   void CommandZeroCrossing();
   void CommandPickFromPrevious();
   void CommandAutoFlatten();
+  void CommandPickOptions();
+  void CommandTraceOptions();
+  void CommandParameters();
+  void CommandTimeSlices();
 
   Workspace workspace_;
   CommandHost* commands_;

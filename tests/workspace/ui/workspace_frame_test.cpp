@@ -7,12 +7,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTest>
 #include <filesystem>
 #include <sstream>
@@ -25,7 +29,10 @@
 #include "platform/ui/plot_view.h"
 #include "project/project_state.h"
 #include "support/test_support.h"
+#include "workspace/ui/pick_options_dialog.h"
 #include "workspace/ui/section_pick_window.h"
+#include "workspace/ui/time_slices_dialog.h"
+#include "workspace/ui/trace_options_dialog.h"
 #include "workspace/ui/workspace_dialogs.h"
 #include "workspace/workspace_commands.h"
 
@@ -212,6 +219,123 @@ TEST_F(WorkspaceFrameTest, HorizonsAreOpenedChosenAndKeptInPickeditIni) {
   EXPECT_EQ(again.workspace().settings.pick_style, kPickStyleRubberBand);
   EXPECT_EQ(again.horizon_field()->text(), "HORIZON - ui.hor");
   EXPECT_EQ(CurrentPickType(again.workspace()), kPickTrough);  // kept in the style word
+}
+
+TEST_F(WorkspaceFrameTest, PickAndTraceOptionsRoundTripThroughPickeditIni) {
+  {
+    WorkspaceFrame frame(project, &prompter);
+    frame.workspace().horizons.Open({"ui.hor"});
+    frame.run_dialog = [](QDialog& dialog) {
+      if (auto* pick = dynamic_cast<PickOptionsDialog*>(&dialog)) {
+        pick->style_group()->button(kPickStyleRubberBand)->setChecked(true);
+        pick->type_group()->button(kPickZeroBelowPeak)->setChecked(true);
+        pick->pick_window()->setValue(24);
+        pick->erase()->setChecked(true);
+        return true;
+      }
+      auto* trace = dynamic_cast<TraceOptionsDialog*>(&dialog);
+      if (!trace) return false;
+      trace->field("start")->setText("200");
+      trace->field("end")->setText("9000");  // beyond the data: lowered to its end
+      trace->field("tpi")->setText("20.5");
+      trace->field("var_gain")->setText("30");
+      trace->field("advance")->setText("5");
+      trace->group("polarity")->button(0)->setChecked(true);  // "Reverse"
+      trace->group("type")->button(0)->setChecked(true);      // "Color"
+      return true;
+    };
+    frame.Dispatch(kPickOptions);
+    EXPECT_EQ(frame.status_part(1)->text(), "Pick Win 24");
+    EXPECT_TRUE(frame.commands().action(kRubberBand)->isChecked());
+    frame.Dispatch(kTraceOptions);
+    EXPECT_EQ(frame.commands().action(kGoBack)->text(), "Go Back 5");
+    frame.close();
+  }
+  const std::string ini = testing::ReadFileBytes(folder->File("demo/pickedit.ini"));
+  EXPECT_NE(ini.find("pickwin=24"), std::string::npos);
+  EXPECT_NE(ini.find("stk_pol=-1"), std::string::npos);
+  EXPECT_NE(ini.find("max_defl=3.000000"), std::string::npos);
+  EXPECT_EQ(CurrentPickType(WorkspaceFrame(project, &prompter).workspace()),
+            kPickZeroBelowPeak | kPickErase);
+
+  WorkspaceFrame again(project, &prompter);
+  TraceOptions shown;
+  PickOptions picked;
+  again.run_dialog = [&](QDialog& dialog) {
+    if (auto* pick = dynamic_cast<PickOptionsDialog*>(&dialog)) picked = pick->values();
+    if (auto* trace = dynamic_cast<TraceOptionsDialog*>(&dialog)) {
+      std::string problem;
+      trace->values(shown, problem);
+    }
+    return false;
+  };
+  again.Dispatch(kPickOptions);
+  again.Dispatch(kTraceOptions);
+  EXPECT_EQ(picked.pick_window_ms, 24);
+  EXPECT_EQ(picked.pick_style, kPickStyleRubberBand);
+  EXPECT_EQ(shown.start_ms, 200);
+  EXPECT_EQ(shown.end_ms, 1600);  // 400 samples of 4 ms
+  EXPECT_DOUBLE_EQ(shown.traces_per_inch, 20.5);
+  EXPECT_TRUE(shown.reverse);
+  EXPECT_TRUE(shown.colour);
+  EXPECT_EQ(shown.display_step, 5);
+}
+
+TEST_F(WorkspaceFrameTest, GeneratedTimeSlicesEqualTheBatchCommands) {
+  WorkspaceFrame frame(project, &prompter);
+  frame.run_dialog = [](QDialog& dialog) {
+    auto* slices = dynamic_cast<TimeSlicesDialog*>(&dialog);
+    if (!slices) return false;
+    EXPECT_EQ(slices->end()->text(), "1600");
+    slices->start()->setText("300");
+    slices->end()->setText("400");
+    slices->increment()->setText("50");
+    return true;
+  };
+  frame.Dispatch(kCreateTimeSlice);
+  EXPECT_EQ(prompter.last_text(), "Generate Time Slice Finished");
+  std::vector<std::string> made;
+  for (const char* name : {"0300.slc", "0350.slc", "0400.slc"}) {
+    made.push_back(testing::ReadFileBytes(folder->File(std::string("demo/") + name)));
+    std::filesystem::remove(folder->File(std::string("demo/") + name));
+  }
+  std::ostringstream out, err;
+  ASSERT_EQ(
+      RunSliceCommand({header_path, "--start", "300", "--end", "400", "--inc", "50"}, out, err), 0)
+      << err.str();
+  int k = 0;
+  for (const char* name : {"0300.slc", "0350.slc", "0400.slc"}) {
+    EXPECT_EQ(made[k].size(), 4u + 2u * 130 * 60) << name;
+    EXPECT_EQ(made[k++], testing::ReadFileBytes(folder->File(std::string("demo/") + name))) << name;
+  }
+}
+
+TEST_F(WorkspaceFrameTest, AutoFlattenFlattensTheSectionsOnTheCurrentHorizon) {
+  const SurveyHeader& h = project.header;
+  WorkspaceFrame frame(project, &prompter);
+  frame.workspace().horizons.Open({"ui.hor"});
+  std::ostringstream out, err;
+  ASSERT_EQ(RunPickCommand({header_path, "ui.hor", "--line", "1010", "--from",
+                            "2011:" + std::to_string(static_cast<int>(
+                                          DemoReflectorTimes({130, 60, 400}, 9, 10)[0]))},
+                           out, err),
+            0);
+  SectionPickWindow* window = frame.OpenInline(9);
+  window->RedrawNow();
+  const QImage plain = window->view()->image();
+  frame.Dispatch(kAutoFlatten);
+  EXPECT_TRUE(frame.workspace().flatten.on);
+  EXPECT_TRUE(frame.commands().action(kAutoFlatten)->isChecked());
+  window->RedrawNow();
+  EXPECT_NE(window->view()->image(), plain);
+  // Every picked bin now lies at the datum: its shift is datum - time.
+  const HorizonGrid time = Times("ui.hor");
+  const HorizonGrid& shift = frame.workspace().flatten.shift;
+  for (int j = 1; j < h.traces_per_line; ++j)
+    if (time.At(9, j) != HORIZON_NULL && time.At(9, j - 1) != HORIZON_NULL)
+      EXPECT_EQ(time.At(9, j) + shift.At(9, j), time.At(9, j - 1) + shift.At(9, j - 1));
+  frame.Dispatch(kAutoFlatten);
+  EXPECT_FALSE(frame.workspace().flatten.on);
 }
 
 }  // namespace
