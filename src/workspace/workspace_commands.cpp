@@ -1,5 +1,7 @@
 #include "workspace/workspace_commands.h"
 
+#include <algorithm>
+
 #include "horizon/horizon_style.h"
 #include "platform/text_util.h"
 #include "workspace/workspace.h"
@@ -12,6 +14,17 @@ constexpr int kStyleGroup = 2;
 constexpr int kModeGroup = 3;
 
 }  // namespace
+
+std::vector<PopupItem> HorizonPopupMenu(const Workspace& w) {
+  using namespace workspace_command;
+  std::vector<PopupItem> items;
+  const int count = std::min(static_cast<int>(w.horizons.names.size()), kHorizonMenuCount);
+  for (int k = 0; k < count; ++k)
+    items.push_back({kHorizonMenuFirst + k, w.horizons.names[static_cast<std::size_t>(k)],
+                     k == w.horizons.current});
+  items.push_back({kCreateHorizon, "Create Horizon", false});
+  return items;
+}
 
 CommandTable WorkspaceCommands(Workspace& w, Prompter& prompter, WorkspaceShell shell) {
   using namespace workspace_command;

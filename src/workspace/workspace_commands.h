@@ -3,6 +3,8 @@
 // the horizon tool bar and the keys. Commands that need a window or a dialog
 // go to the shell by number; the others change the workspace here.
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "platform/command_table.h"
 
@@ -72,6 +74,16 @@ struct WorkspaceShell {
   std::function<void()> repaint_all;
   std::function<void(int steps)> move_active;  // the active section window
 };
+
+// The section windows' right-button menu in horizon mode: every open horizon
+// (command kHorizonMenuFirst + its index, the current one checked), then
+// "Create Horizon".
+struct PopupItem {
+  int id = 0;
+  std::string text;
+  bool checked = false;
+};
+std::vector<PopupItem> HorizonPopupMenu(const Workspace& workspace);
 
 CommandTable WorkspaceCommands(Workspace& workspace, Prompter& prompter, WorkspaceShell shell);
 

@@ -146,6 +146,15 @@ TEST_F(WorkspaceEditsTest, ToolBarChecksFollowTheCurrentHorizonAndSettings) {
   EXPECT_FALSE(CommandChecked(*FindCommand(table, kPickPeaks)));
   EXPECT_FALSE(CommandEnabled(*FindCommand(table, kUndoEdit)));
   EXPECT_EQ(FindCommand(table, kGoBack)->text, "Go Back 10");
+
+  workspace->horizons.Open({"a.hor", "h.hor"});
+  ChooseHorizon(*workspace, 1);
+  const std::vector<PopupItem> menu = HorizonPopupMenu(*workspace);
+  ASSERT_EQ(menu.size(), 3u);
+  EXPECT_EQ(menu[1].id, kHorizonMenuFirst + 1);
+  EXPECT_TRUE(menu[1].checked);
+  EXPECT_FALSE(menu[0].checked);
+  EXPECT_EQ(menu[2].id, kCreateHorizon);
 }
 
 }  // namespace

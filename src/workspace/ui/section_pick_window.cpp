@@ -1,6 +1,9 @@
 #include "workspace/ui/section_pick_window.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QVBoxLayout>
 
 #include "platform/text_util.h"
@@ -10,6 +13,7 @@
 #include "workspace/horizon_pick_tool.h"
 #include "workspace/ui/workspace_events.h"
 #include "workspace/workspace.h"
+#include "workspace/workspace_commands.h"
 
 namespace quarrix {
 
@@ -55,6 +59,7 @@ SectionPickWindow::SectionPickWindow(Workspace& workspace, WorkspaceEvents& even
       });
   view_->SetTool(tool_.get());
   view_->setMouseTracking(true);
+  view_->viewport()->installEventFilter(this);
   connect(view_, &PlotView::cursorMoved, this, &SectionPickWindow::ShowReadout);
   connect(view_, &PlotView::notice, this, [](const QString& text) {
     if (text == kOutsideZoomNotice) QApplication::beep();
@@ -106,12 +111,41 @@ void SectionPickWindow::Redraw() {
     AddPreviousPicks(workspace_, state_, *plot_);
   }
   UpdateCaption();
+  // The picking cross while the mouse picks the current horizon.
+  const bool picking = workspace_.settings.interaction_mode == kModeHorizons &&
+                       workspace_.horizons.Current() != nullptr;
+  view_->viewport()->setCursor(picking ? Qt::CrossCursor : Qt::ArrowCursor);
   view_->Redraw();
 }
 
 void SectionPickWindow::RedrawNow() {
   Redraw();
   view_->RedrawNow();
+}
+
+bool SectionPickWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == view_->viewport() && event->type() == QEvent::MouseButtonPress) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::RightButton && !(mouse->modifiers() & Qt::ControlModifier) &&
+        workspace_.settings.interaction_mode == kModeHorizons) {
+      ShowPopupMenu(mouse->globalPosition().toPoint());
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void SectionPickWindow::ShowPopupMenu(QPoint global) {
+  QMenu menu(this);
+  for (const PopupItem& item : HorizonPopupMenu(workspace_)) {
+    if (item.id == workspace_command::kCreateHorizon) menu.addSeparator();
+    QAction* action = menu.addAction(QString::fromStdString(item.text));
+    action->setCheckable(item.checked);
+    action->setChecked(item.checked);
+    const int id = item.id;
+    connect(action, &QAction::triggered, this, [this, id] { emit commandChosen(id); });
+  }
+  menu.exec(global);
 }
 
 void SectionPickWindow::UpdateCaption() {

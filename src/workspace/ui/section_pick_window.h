@@ -42,12 +42,18 @@ class SectionPickWindow : public QWidget {
 
  signals:
   void readout(const QString& text);
+  // A command chosen from the right-button menu.
+  void commandChosen(int id);
   // A click in the annotation band that no open window took: the crossing
   // section (a cross-line for trace indexes, an in-line for line indexes).
   void crossingWanted(int kind, int index);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void ShowReadout(double x, double y);
+  void ShowPopupMenu(QPoint global);
   void UpdateCaption();
 
   Workspace& workspace_;

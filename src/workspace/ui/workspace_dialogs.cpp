@@ -25,7 +25,7 @@ HorizonListDialog::HorizonListDialog(const std::vector<std::string>& names,
                                      QWidget* parent)
     : QDialog(parent), list_(new QListWidget(this)) {
   setWindowTitle(multiple ? "Select Horizons" : "Select Horizon to Pick / Edit");
-  setProperty("help_page", multiple ? "select_horizons" : "select_horizon");
+  setProperty("help_page", multiple ? "select_horizons.html" : "select_horizon.html");
   list_->setSelectionMode(multiple ? QAbstractItemView::MultiSelection
                                    : QAbstractItemView::SingleSelection);
   for (const std::string& name : names) {
@@ -47,7 +47,7 @@ std::vector<std::string> HorizonListDialog::chosen() const {
 SelectLineDialog::SelectLineDialog(int minimum, int maximum, QWidget* parent)
     : QDialog(parent), field_(new QLineEdit(QString::number(minimum), this)) {
   setWindowTitle("Select Line or X-Line");
-  setProperty("help_page", "select_line");
+  setProperty("help_page", "select_line.html");
   auto* form = new QFormLayout(this);
   form->addRow("Min", new QLabel(QString::number(minimum), this));
   form->addRow("Max", new QLabel(QString::number(maximum), this));

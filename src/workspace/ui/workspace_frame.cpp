@@ -47,7 +47,7 @@ WorkspaceFrame::WorkspaceFrame(ProjectState& project, Prompter* prompter, QWidge
     return dialog.exec() == QDialog::Accepted;
   };
   setWindowTitle(QString::fromStdString("Horizon Pick/Edit -- " + FileNameOf(project.header_path)));
-  setProperty("help_page", "pick_edit");
+  setProperty("help_page", "pick_edit.html");
   resize(700, 500);
   setCentralWidget(mdi_);
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -55,6 +55,7 @@ WorkspaceFrame::WorkspaceFrame(ProjectState& project, Prompter* prompter, QWidge
   commands_->Install(WorkspaceCommands(workspace_, *prompter_,
                                        {[this](int id) { Run(id); }, [this] { RepaintAll(); },
                                         [this](int steps) { MoveActive(steps); }}));
+  ShortenToolBar();
   horizon_field_ = new QLineEdit(this);
   horizon_field_->setReadOnly(true);
   horizon_field_->setMaximumWidth(220);
@@ -70,6 +71,27 @@ WorkspaceFrame::WorkspaceFrame(ProjectState& project, Prompter* prompter, QWidge
   ShowCurrentHorizon();
 }
 
+// The tool bar's buttons carry short marks, their full names as tool tips,
+// so the whole bar and the horizon field fit beside each other.
+void WorkspaceFrame::ShortenToolBar() {
+  using namespace workspace_command;
+  static const std::map<int, const char*> kMarks = {
+      {kPickFaults, "F"},        {kPickPeaks, "Pk"},
+      {kPickTroughs, "Tr"},      {kPickZeroCrossing, "Zc"},
+      {kPickCursor, "Cur"},      {kErasePicks, "Er"},
+      {kClearAutoPicks, "CA"},   {kShowPrevious, "Prv"},
+      {kPickFromPrevious, "FP"}, {kRubberBand, "RB"},
+      {kEntireLine, "Ln"},       {kSetLine, "#"},
+      {kGoBack, "<<"},           {kGoPrevious, "<"},
+      {kRefresh, "R"},           {kGoNext, ">"},
+      {kGoForward, ">>"},        {kAutoFlatten, "Flat"}};
+  for (const auto& [id, mark] : kMarks)
+    if (QAction* action = commands_->action(id)) {
+      action->setToolTip(action->text());
+      action->setIconText(mark);
+    }
+}
+
 WorkspaceFrame::~WorkspaceFrame() {
   if (!closed_) CloseWorkspace(workspace_);
 }
@@ -78,7 +100,10 @@ void WorkspaceFrame::Dispatch(int command_id) {
   using namespace workspace_command;
   const int horizon = command_id - kHorizonMenuFirst;
   if (horizon >= 0 && horizon < kHorizonMenuCount) {
-    if (ChooseHorizon(workspace_, horizon)) ShowCurrentHorizon();
+    if (ChooseHorizon(workspace_, horizon)) {
+      ShowCurrentHorizon();
+      RepaintAll();
+    }
     return;
   }
   commands_->Dispatch(command_id);
@@ -148,6 +173,7 @@ SectionPickWindow* WorkspaceFrame::OpenSection(PickSectionKind kind, int positio
   }
   auto* window = new SectionPickWindow(workspace_, *events_, *prompter_, kind, position);
   connect(window, &SectionPickWindow::readout, status_[0], &QLabel::setText);
+  connect(window, &SectionPickWindow::commandChosen, this, &WorkspaceFrame::Dispatch);
   connect(window, &SectionPickWindow::crossingWanted, this, [this](int notice_kind, int index) {
     if (notice_kind == PositionNotice::Trace)
       OpenCrossline(index);
@@ -292,6 +318,7 @@ void WorkspaceFrame::CommandTraceOptions() {
   const int step = workspace_.settings.display_step;
   commands_->action(kGoBack)->setText(QString("Go Back %1").arg(step));
   commands_->action(kGoForward)->setText(QString("Go Forward %1").arg(step));
+  ShortenToolBar();
   for (SectionPickWindow* window : findChildren<SectionPickWindow*>())
     window->ShowTimes(workspace_.settings.first_time_ms, workspace_.settings.last_time_ms);
   RepaintAll();

@@ -54,6 +54,7 @@ class WorkspaceFrame : public QMainWindow {
 
  private:
   void Run(int id);
+  void ShortenToolBar();
   SectionPickWindow* OpenSection(PickSectionKind kind, int position);
   void MoveActive(int steps);
   void RepaintAll();

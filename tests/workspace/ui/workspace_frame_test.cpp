@@ -9,8 +9,8 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QLabel>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
