@@ -138,7 +138,7 @@ bool SectionPickWindow::eventFilter(QObject* watched, QEvent* event) {
 void SectionPickWindow::ShowPopupMenu(QPoint global) {
   QMenu menu(this);
   for (const PopupItem& item : HorizonPopupMenu(workspace_)) {
-    if (item.id == workspace_command::kCreateHorizon) menu.addSeparator();
+    if (item.id == workspace_command::kPopupCreateHorizon) menu.addSeparator();
     QAction* action = menu.addAction(QString::fromStdString(item.text));
     action->setCheckable(item.checked);
     action->setChecked(item.checked);
