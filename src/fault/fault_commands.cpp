@@ -97,11 +97,11 @@ int RunInfo(FaultRun& run) {
 }
 
 // The kind of section the options name: exactly one of --line, --xline, --arb.
-std::optional<SectionKind> SectionKindOption(FaultRun& run) {
+std::optional<PickSectionKind> SectionKindOption(FaultRun& run) {
   const bool line = run.line.Has("--line"), xline = run.line.Has("--xline");
   const bool arb = run.line.Has("--arb");
   if (line + xline + arb == 1)
-    return line ? SectionKind::Inline : xline ? SectionKind::Crossline : SectionKind::Arbitrary;
+    return line ? PickSectionKind::Inline : xline ? PickSectionKind::Crossline : PickSectionKind::Arbitrary;
   const SurveyHeader& h = run.header;
   run.Fail(FormatText("give --line (a line %d..%d), --xline (a trace %d..%d) or --arb FILE.arb",
                       h.first_line, h.last_line, h.first_trace, h.last_trace));
@@ -111,14 +111,14 @@ std::optional<SectionKind> SectionKindOption(FaultRun& run) {
 // A section: an in-line by line number, a cross-line by trace number or the
 // arbitrary line of --arb moved by an offset (traces, or lines with
 // --by-lines); nothing (said) when the number is outside the survey.
-std::optional<PickSection> SectionAt(FaultRun& run, SectionKind kind,
+std::optional<PickSection> SectionAt(FaultRun& run, PickSectionKind kind,
                                      std::optional<long long> number) {
   const SurveyHeader& h = run.header;
   if (!number) {
     run.Fail("section numbers and offsets are whole numbers");
     return std::nullopt;
   }
-  if (kind == SectionKind::Arbitrary) {
+  if (kind == PickSectionKind::Arbitrary) {
     ArbitraryLine line;
     const std::string path = run.line.Value("--arb").value_or("");
     if (!ReadArbitraryLine(path, h, line)) {
@@ -128,9 +128,9 @@ std::optional<PickSection> SectionAt(FaultRun& run, SectionKind kind,
     return ArbitrarySection(line, Trunc32(static_cast<double>(*number)),
                             !run.line.Has("--by-lines"));
   }
-  if (kind == SectionKind::Inline && *number >= h.first_line && *number <= h.last_line)
+  if (kind == PickSectionKind::Inline && *number >= h.first_line && *number <= h.last_line)
     return InlineSection(h, h.LineIndex(static_cast<int>(*number)));
-  if (kind == SectionKind::Crossline && *number >= h.first_trace && *number <= h.last_trace)
+  if (kind == PickSectionKind::Crossline && *number >= h.first_trace && *number <= h.last_trace)
     return CrosslineSection(h, h.TraceIndex(static_cast<int>(*number)));
   run.Fail(FormatText("lines lie in %d..%d and traces in %d..%d", h.first_line, h.last_line,
                       h.first_trace, h.last_trace));
@@ -139,10 +139,10 @@ std::optional<PickSection> SectionAt(FaultRun& run, SectionKind kind,
 
 // The section named by --line N, --xline N or --arb FILE [--offset N].
 std::optional<PickSection> SectionOption(FaultRun& run) {
-  std::optional<SectionKind> kind = SectionKindOption(run);
+  std::optional<PickSectionKind> kind = SectionKindOption(run);
   if (!kind) return std::nullopt;
-  const char* option = *kind == SectionKind::Inline      ? "--line"
-                       : *kind == SectionKind::Crossline ? "--xline"
+  const char* option = *kind == PickSectionKind::Inline      ? "--line"
+                       : *kind == PickSectionKind::Crossline ? "--xline"
                                                          : "--offset";
   return SectionAt(run, *kind, ParseWholeInt(run.line.Value(option).value_or("0")));
 }

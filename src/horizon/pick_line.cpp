@@ -67,9 +67,9 @@ class GestureRun {
 bool SectionInsideZoom(const PickEnvironment& env, const PickSection& section) {
   IndexArea area = ZoomIndexArea(env.header, env.zoom);
   switch (section.kind) {
-    case SectionKind::Inline:
+    case PickSectionKind::Inline:
       return section.position >= area.first_row && section.position <= area.last_row;
-    case SectionKind::Crossline:
+    case PickSectionKind::Crossline:
       return section.position >= area.first_column && section.position <= area.last_column;
     default: return true;
   }
@@ -79,8 +79,8 @@ bool SectionInsideZoom(const PickEnvironment& env, const PickSection& section) {
 std::pair<int, int> AllowedRange(const PickEnvironment& env, const PickSection& section) {
   IndexArea area = ZoomIndexArea(env.header, env.zoom);
   switch (section.kind) {
-    case SectionKind::Inline: return {area.first_column, area.last_column};
-    case SectionKind::Crossline: return {area.first_row, area.last_row};
+    case PickSectionKind::Inline: return {area.first_column, area.last_column};
+    case PickSectionKind::Crossline: return {area.first_row, area.last_row};
     default: return {0, section.count() - 1};
   }
 }

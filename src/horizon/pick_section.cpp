@@ -5,19 +5,19 @@
 namespace quarrix {
 
 PickSection InlineSection(const SurveyHeader& header, int line_index) {
-  PickSection section{SectionKind::Inline, line_index, {}};
+  PickSection section{PickSectionKind::Inline, line_index, {}};
   for (int j = 0; j < header.traces_per_line; ++j) section.bins.push_back({line_index, j});
   return section;
 }
 
 PickSection CrosslineSection(const SurveyHeader& header, int trace_index) {
-  PickSection section{SectionKind::Crossline, trace_index, {}};
+  PickSection section{PickSectionKind::Crossline, trace_index, {}};
   for (int i = 0; i < header.num_lines; ++i) section.bins.push_back({i, trace_index});
   return section;
 }
 
 PickSection ArbitrarySection(const ArbitraryLine& line, int offset, bool by_traces) {
-  PickSection section{SectionKind::Arbitrary, offset, {}};
+  PickSection section{PickSectionKind::Arbitrary, offset, {}};
   for (const ArbitraryBin& bin : line.bins)
     section.bins.push_back(by_traces ? GridBin{bin.line_index, bin.trace_index + offset}
                                      : GridBin{bin.line_index + offset, bin.trace_index});
@@ -29,10 +29,10 @@ bool BinInGrid(const SurveyHeader& header, const GridBin& bin) {
          bin.column < header.traces_per_line;
 }
 
-int SectionPositionOf(const SurveyHeader& header, SectionKind kind, int number) {
+int SectionPositionOf(const SurveyHeader& header, PickSectionKind kind, int number) {
   switch (kind) {
-    case SectionKind::Inline: return header.TraceIndex(number);
-    case SectionKind::Crossline: return header.LineIndex(number);
+    case PickSectionKind::Inline: return header.TraceIndex(number);
+    case PickSectionKind::Crossline: return header.LineIndex(number);
     default: return number;
   }
 }

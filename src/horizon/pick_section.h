@@ -10,14 +10,14 @@ namespace quarrix {
 
 struct ArbitraryLine;
 
-enum class SectionKind { Inline, Crossline, Arbitrary };
+enum class PickSectionKind { Inline, Crossline, Arbitrary };
 
 struct GridBin {
   int row = 0, column = 0;  // line index, trace index
 };
 
 struct PickSection {
-  SectionKind kind = SectionKind::Inline;
+  PickSectionKind kind = PickSectionKind::Inline;
   int position = 0;           // line index, trace index, or the arbitrary line's offset
   std::vector<GridBin> bins;  // one per section position; may fall outside the grid
 
@@ -33,6 +33,6 @@ bool BinInGrid(const SurveyHeader& header, const GridBin& bin);
 
 // A section position from a gesture position: trace numbers on in-lines, line
 // numbers on cross-lines, ordinals on arbitrary lines.
-int SectionPositionOf(const SurveyHeader& header, SectionKind kind, int number);
+int SectionPositionOf(const SurveyHeader& header, PickSectionKind kind, int number);
 
 }  // namespace quarrix

@@ -13,7 +13,8 @@ struct ToolEffect {
   std::string notice;  // for the status bar; empty leaves it as it is
 };
 
-enum ToolKeys : unsigned { kToolShift = 1, kToolControl = 2 };
+// The keys held, and kToolRightButton when the right mouse button did it.
+enum ToolKeys : unsigned { kToolShift = 1, kToolControl = 2, kToolRightButton = 4 };
 
 class InteractionTool {
  public:

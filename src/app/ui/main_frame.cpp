@@ -23,7 +23,6 @@
 #include "fault/fault_section_overlay.h"
 #include "fault/poly_fault_outlines.h"
 #include "horizon/colour_file_dialogs.h"
-#include "horizon/ui/pick_edit_frame.h"
 #include "map/ui/horizon_plot_window.h"
 #include "platform/file_message.h"
 #include "platform/paths.h"
@@ -38,6 +37,8 @@
 #include "project/header_file.h"
 #include "project/trace_file_check.h"
 #include "section/ui/trace_plot_window.h"
+#include "workspace/ui/time_slices_dialog.h"
+#include "workspace/ui/workspace_frame.h"
 
 namespace quarrix {
 
@@ -98,16 +99,11 @@ CommandTable MainFrame::CommandTableOfMenu() {
       {kCreateXyFile, [this] { CommandCreateXyFile(); }},
       {kHorizonPlot, [this] { CommandHorizonPlot(); }},
       {kTracePlot, [this] { CommandTracePlot(); }},
-      {kPickEdit,
-       [this] {
-         if (!pick_frame_) return;
-         pick_frame_->showMaximized();
-         pick_frame_->raise();
-       }},
+      {kPickEdit, [this] { CommandPickEdit(); }},
       {kScanContour, placeholder("The scan/contour window is not available yet.")},
       {kMath, placeholder("The math functions are not available yet.")},
       {kImportExport, placeholder("The import/export spreadsheet is not available yet.")},
-      {kCreateTimeSlice, placeholder("Time slices are not available yet.")},
+      {kCreateTimeSlice, [this] { CommandTimeSlices(); }},
       {kOpenWell, [this] { CommandWell(true); }},
       {kCreateWell, [this] { CommandWell(false); }},
       {kDataLoading, [this] { CommandDataLoading(); }},
@@ -168,6 +164,10 @@ HorizonPlotWindow* MainFrame::horizon_plot() const {
   return horizon_plot_;
 }
 
+WorkspaceFrame* MainFrame::pick_edit_frame() const {
+  return pick_frame_;
+}
+
 TracePlotWindow* MainFrame::trace_plot() const {
   return trace_plot_;
 }
@@ -218,7 +218,6 @@ bool MainFrame::OpenProjectFile(const QString& header_path) {
   RememberProject(session_.settings, session_.project.header_path);
   QDir::setCurrent(QString::fromStdString(DirectoryOf(session_.project.header_path)));
   trace_file_menu_enabled_ = true;
-  if (!pick_frame_) pick_frame_ = std::make_unique<PickEditFrame>();
   RebuildRecentMenu();
   SetCaption();
   commands_->Refresh();
@@ -369,6 +368,29 @@ void MainFrame::CommandWell(bool open_existing) {
   session_.current_well_path = *path;
 }
 
+void MainFrame::CommandTimeSlices() {
+  if (!RequireTraceFile()) return;
+  // The flatten table is the workspace's while it is open.
+  if (pick_frame_ && pick_frame_->isVisible()) {
+    pick_frame_->Dispatch(command::kCreateTimeSlice);
+    return;
+  }
+  GenerateTimeSlicesWithDialog(this, session_.project, slice_flatten_, ProcessingParams{},
+                               *prompter_, run_dialog);
+}
+
+void MainFrame::CommandPickEdit() {
+  if (!session_.project.is_open || !session_.project.amp.IsOpen()) return;
+  if (!pick_frame_) {
+    pick_frame_ = new WorkspaceFrame(session_.project, prompter_);
+    pick_frame_->setAttribute(Qt::WA_DeleteOnClose);
+    pick_frame_->show_help = [](QWidget* parent) { ShowHelp(parent); };
+    pick_frame_->run_dialog = [this](QDialog& dialog) { return run_dialog(dialog); };
+  }
+  pick_frame_->showMaximized();
+  pick_frame_->raise();
+}
+
 namespace {
 
 // The trace plot's colour files are amplitude colour files in the project folder.
@@ -517,8 +539,9 @@ void MainFrame::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  // The workspace writes its settings as it closes; horizon edits are already on disk.
+  if (pick_frame_) pick_frame_->close();
   session_.project.amp.Close();
-  pick_frame_.reset();
   EnsureConfigFolder();
   ProfileFile profile(SettingsFilePath());
   WriteSetupSection(profile, session_.settings);

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/session.h"
+#include "horizon/flattening.h"
 #include "platform/command_table.h"
 #include "platform/ui/printer_settings.h"
 
@@ -18,7 +19,7 @@ class QDialog;
 namespace quarrix {
 
 class CommandHost;
-class PickEditFrame;
+class WorkspaceFrame;
 class Prompter;
 class TracePlotWindow;
 class HorizonPlotWindow;
@@ -37,7 +38,8 @@ class MainFrame : public QMainWindow {
   bool OpenProjectFile(const QString& header_path);
 
   QAction* action(int command_id) const;
-  PickEditFrame* pick_edit_frame() const { return pick_frame_.get(); }
+  // The pick-edit workspace while it is open.
+  WorkspaceFrame* pick_edit_frame() const;
   // The presentation trace plot while it is open.
   TracePlotWindow* trace_plot() const;
   HorizonPlotWindow* horizon_plot() const;
@@ -71,6 +73,8 @@ class MainFrame : public QMainWindow {
   void CommandWell(bool open_existing);
   void CommandTracePlot();
   void CommandHorizonPlot();
+  void CommandPickEdit();
+  void CommandTimeSlices();
   void CommandHelp();
   void CommandAbout();
 
@@ -78,7 +82,8 @@ class MainFrame : public QMainWindow {
   CommandHost* commands_;
   Prompter* prompter_;
   QMenu* recent_menu_ = nullptr;
-  std::unique_ptr<PickEditFrame> pick_frame_;
+  QPointer<WorkspaceFrame> pick_frame_;
+  FlattenTable slice_flatten_;  // for time slices made without the workspace
   QPointer<TracePlotWindow> trace_plot_;
   QPointer<HorizonPlotWindow> horizon_plot_;
   bool trace_file_menu_enabled_ = false;

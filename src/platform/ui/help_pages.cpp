@@ -15,7 +15,7 @@ const std::vector<HelpPage>& HelpPages() {
       {"quarrix::XyDialog", "generate_xy_file.html"},
       {"quarrix::WellDialog", "well_parameters.html"},
       {"quarrix::ColourSetDialog", "select_colors.html"},
-      {"quarrix::PickEditFrame", "pick_edit.html"},
+      {"quarrix::WorkspaceFrame", "pick_edit.html"},
       // ingestor
       {"quarrix::LoaderWindow", "ingestor.html"},
       {"quarrix::SourceDialog", "select_data_source.html"},

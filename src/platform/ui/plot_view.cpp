@@ -175,12 +175,16 @@ void PlotView::mouseMoveEvent(QMouseEvent* event) {
   if (tool_) Apply(tool_->Move(p, KeysOf(event->modifiers())));
 }
 
+static unsigned ButtonKeys(const QMouseEvent* event) {
+  return KeysOf(event->modifiers()) | (event->button() == Qt::RightButton ? kToolRightButton : 0u);
+}
+
 void PlotView::mousePressEvent(QMouseEvent* event) {
-  if (tool_) Apply(tool_->Press(ToPlot(event->position().toPoint()), KeysOf(event->modifiers())));
+  if (tool_) Apply(tool_->Press(ToPlot(event->position().toPoint()), ButtonKeys(event)));
 }
 
 void PlotView::mouseReleaseEvent(QMouseEvent* event) {
-  if (tool_) Apply(tool_->Release(ToPlot(event->position().toPoint()), KeysOf(event->modifiers())));
+  if (tool_) Apply(tool_->Release(ToPlot(event->position().toPoint()), ButtonKeys(event)));
 }
 
 void PlotView::wheelEvent(QWheelEvent* event) {

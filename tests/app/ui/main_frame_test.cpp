@@ -16,13 +16,16 @@
 #include "app/ui/xy_dialog.h"
 #include "exchange/ui/well_dialog.h"
 #include "exchange/well_file.h"
-#include "horizon/ui/pick_edit_frame.h"
 #include "platform/scripted_prompter.h"
 #include "project/header_file.h"
 #include "support/test_support.h"
+#include "workspace/ui/section_pick_window.h"
+#include "workspace/ui/workspace_frame.h"
 
 namespace quarrix {
 namespace {
+
+using testing::WriteFileBytes;
 
 class MainFrameTest : public ::testing::Test {
  protected:
@@ -76,8 +79,7 @@ TEST_F(MainFrameTest, OpenThroughTheDialogAndThroughTheCommandLine) {
   EXPECT_EQ(prompter.file_requests()[0].filter_names[0], "Header Files (*.hdr)");
   EXPECT_EQ(frame->windowTitle(), QString::fromStdString("Quarrix3D -- " + header_path));
   EXPECT_EQ(session.settings.lrufile, header_path);
-  EXPECT_NE(frame->pick_edit_frame(), nullptr);
-  EXPECT_FALSE(frame->pick_edit_frame()->isVisible());  // hidden until asked for
+  EXPECT_EQ(frame->pick_edit_frame(), nullptr);  // made when asked for
 
   Session second_session;
   MainFrame second(second_session, &prompter);
@@ -132,21 +134,38 @@ TEST_F(MainFrameTest, MissingLoaderGivesErrorTwo) {
   EXPECT_EQ(prompter.messages().back().caption, "");
 }
 
-TEST_F(MainFrameTest, AcceleratorsReachThePickEditFrameFromAnotherWindow) {
+TEST_F(MainFrameTest, AcceleratorsMoveThePickWindowFromAnotherWindow) {
+  WriteFileBytes(folder.File("demo.amp"), std::string(50 * 100 * 20, '\0'));
   ASSERT_TRUE(frame->OpenProjectFile(QString::fromStdString(header_path)));
   frame->show();
   frame->Dispatch(command::kPickEdit);
+  WorkspaceFrame* workspace = frame->pick_edit_frame();
+  ASSERT_NE(workspace, nullptr);
+  EXPECT_EQ(workspace->windowTitle(), "Horizon Pick/Edit -- demo.hdr");
+  SectionPickWindow* window = workspace->OpenInline(20);
   QWidget other;
   other.show();
   other.activateWindow();
   QApplication::setActiveWindow(&other);
-  QTest::keyClick(&other, Qt::Key_F2);
-  QTest::keyClick(&other, Qt::Key_Z);
+  QTest::keyClick(&other, Qt::Key_F2);  // Go Forward 10
+  EXPECT_EQ(window->state().position, 30);
+  frame->Dispatch(command::kAccelF1);  // Go Back 10
   frame->Dispatch(command::kAccelF1);
-  frame->Dispatch(command::kAccelF);
-  EXPECT_EQ(
-      frame->pick_edit_frame()->received_commands(),
-      (std::vector<int>{command::kPickF2, command::kPickZ, command::kPickF1, command::kPickF}));
+  frame->Dispatch(command::kAccelF1);
+  EXPECT_EQ(window->state().position, 0);  // never below the first line
+  EXPECT_EQ(window->windowTitle(), "In Line -- 1");
+  workspace->close();
+  EXPECT_TRUE(std::filesystem::exists(folder.File("pickedit.ini")));  // written at close
+
+  // Create Time Slice opens "Generate Time Slices" without the workspace too.
+  QString offered;
+  frame->run_dialog = [&offered](QDialog& dialog) {
+    offered = dialog.windowTitle();
+    return false;
+  };
+  frame->Dispatch(command::kCreateTimeSlice);
+  EXPECT_EQ(offered, "Generate Time Slices");
+  EXPECT_TRUE(placeholders.isEmpty());
 }
 
 // The help browsers open at the moment, by the page they show.

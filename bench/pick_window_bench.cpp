@@ -1,0 +1,99 @@
+// The pick window on a section of 1000 traces x 1500 samples at 4 ms: opening
+// it (assembling the plot with its horizon and drawing it into the window's
+// image at 96 pixels per inch with the workspace's default scales), and a pick
+// drag across 500 traces (the picking engine reading each trace, the cells
+// written, the undo snapshot taken) followed by the window's repaint. Peers:
+// reading the section's 1000 traces, and the drag's 500, alone. Process CPU
+// time, best of several runs.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstdio>
+#include <filesystem>
+
+#include "bench_survey.h"
+#include "cpu_timer.h"
+#include "horizon/horizon_files.h"
+#include "platform/scripted_prompter.h"
+#include "platform/ui/qt_canvas.h"
+#include "project/header_file.h"
+#include "project/project_state.h"
+#include "workspace/pick_window.h"
+#include "workspace/workspace.h"
+
+namespace {
+
+using namespace quarrix;
+using bench::BestMilliseconds;
+
+constexpr int kLines = 3, kTraces = 1000, kSamples = 1500;
+
+// What the window does on paint: the plot assembled and drawn into its image.
+void OpenAndDraw(Workspace& workspace, const PickWindowState& window, Prompter& prompter) {
+  std::optional<SectionPlot> plot =
+      LoadSectionPlot(workspace.project, PickWindowRequest(workspace, window), prompter);
+  AddPreviousPicks(workspace, window, *plot);
+  const DeviceInfo screen{96, 96, false, false};
+  const SectionMode mode = PickWindowMode(workspace);
+  const SectionLayout layout = PlanSection(workspace.header(), *plot, screen, mode);
+  QImage image(static_cast<int>(layout.width), static_cast<int>(layout.height),
+               QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  QtCanvas canvas(painter, screen);
+  SectionSource source{workspace.project.amp, workspace.header(), nullptr};
+  DrawTracePlot(canvas, source, *plot, mode, nullptr);
+}
+
+double Read(ProjectState& project, int traces) {
+  std::vector<std::int16_t> trace(kSamples);
+  return BestMilliseconds(
+      [&] {
+        for (int t = 0; t < traces; ++t)
+          ReadTrace(project.amp, project.header, trace.data(), 1, t, 2 * kSamples, nullptr);
+      },
+      5);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  const std::string folder = std::filesystem::temp_directory_path() / "quarrix-pick-window-bench";
+  std::filesystem::create_directories(folder);
+  ProjectState project;
+  ScriptedPrompter prompter;
+  OpenProject(project, bench::MakeSineSurvey(folder, kLines, kTraces, kSamples, 3000), prompter);
+  CreateHorizonFile(LocateHorizon(folder, "bench.hor"), project.header);
+  Workspace workspace = OpenWorkspace(project);
+  workspace.horizons.Open({"bench.hor"});
+  const PickWindowState window = NewPickWindow(workspace, PickSectionKind::Inline, 1);
+
+  std::printf("pick window: in-line of %d traces x %d samples\n", kTraces, kSamples);
+  std::printf("(best of 5, CPU ms; peer: reading the traces alone; targets 150 and 50 ms)\n");
+  std::printf("%-36s %8s %8s %8s\n", "work", "ms", "read", "ratio");
+  const double read_section = Read(project, kTraces);
+  const double open = BestMilliseconds([&] { OpenAndDraw(workspace, window, prompter); }, 5);
+  std::printf("%-36s %8.1f %8.1f %8.1f\n", "open the window (1000 traces)", open, read_section,
+              open / read_section);
+  const double read_drag = Read(project, 500);
+  const PickSection section = SectionOf(workspace.header(), window);
+  PickGesture gesture{200, 1000, 699, 1400};
+  gesture.pick_style = kPickStyleRubberBand;
+  const double pick =
+      BestMilliseconds([&] { PickOnSection(workspace, section, gesture, prompter); }, 5);
+  std::printf("%-36s %8.1f %8.1f %8.1f\n", "pick drag over 500 traces", pick, read_drag,
+              pick / read_drag);
+  const double drag = BestMilliseconds(
+      [&] {
+        PickOnSection(workspace, section, gesture, prompter);
+        OpenAndDraw(workspace, window, prompter);
+      },
+      5);
+  std::printf("%-36s %8.1f %8.1f %8.1f\n", "pick drag over 500 traces + repaint", drag, read_drag,
+              drag / read_drag);
+  project.amp.Close();
+  std::filesystem::remove_all(folder);
+  return 0;
+}

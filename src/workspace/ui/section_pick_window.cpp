@@ -1,0 +1,183 @@
+#include "workspace/ui/section_pick_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+#include "platform/text_util.h"
+#include "platform/ui/plot_view.h"
+#include "project/project_state.h"
+#include "section/trace_conditioning.h"
+#include "workspace/horizon_pick_tool.h"
+#include "workspace/ui/workspace_events.h"
+#include "workspace/workspace.h"
+#include "workspace/workspace_commands.h"
+
+namespace quarrix {
+
+SectionPickWindow::SectionPickWindow(Workspace& workspace, WorkspaceEvents& events,
+                                     Prompter& prompter, PickSectionKind kind, int position,
+                                     QWidget* parent)
+    : QWidget(parent),
+      workspace_(workspace),
+      events_(events),
+      prompter_(prompter),
+      state_(NewPickWindow(workspace, kind, position)),
+      view_(new PlotView(this)) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(view_);
+  view_->SetPlot(
+      [this](Canvas& canvas, Progress* progress) -> std::any {
+        if (!plot_) return {};
+        SectionPlot plot = *plot_;
+        const ProcessingParams params = workspace_.params;
+        ProcessingConditioner conditioner(params, workspace_.header().sample_rate, prompter_);
+        SectionSource source{workspace_.project.amp, workspace_.header(),
+                             ConditioningOn(params) ? &conditioner : nullptr};
+        return DrawTracePlot(canvas, source, plot, PickWindowMode(workspace_), progress);
+      },
+      [this](const DeviceInfo& device) {
+        if (!plot_) return QSizeF(1, 1);
+        const SectionLayout layout =
+            PlanSection(workspace_.header(), *plot_, device, PickWindowMode(workspace_));
+        return QSizeF(layout.width, layout.height);
+      });
+  const bool inline_window = kind == PickSectionKind::Inline;
+  tool_ = std::make_unique<HorizonPickTool>(
+      workspace_, state_, prompter_, [this] { return geometry(); },
+      [this] {
+        if (workspace_.auto_update) events_.Changed(this);
+      },
+      [this, inline_window](SectionColumn column) {
+        PositionNotice notice = inline_window
+                                    ? PositionNotice{PositionNotice::Trace, column.trace_index}
+                                    : PositionNotice{PositionNotice::Line, column.line_index};
+        if (!events_.Offer(notice)) emit crossingWanted(notice.kind, notice.index);
+      });
+  view_->SetTool(tool_.get());
+  view_->setMouseTracking(true);
+  view_->viewport()->installEventFilter(this);
+  connect(view_, &PlotView::cursorMoved, this, &SectionPickWindow::ShowReadout);
+  connect(view_, &PlotView::notice, this, [](const QString& text) {
+    if (text == kOutsideZoomNotice) QApplication::beep();
+  });
+  connect(&events_, &WorkspaceEvents::changed, this, [this](QObject* source) {
+    if (source != this) Redraw();
+  });
+  events_.AddTaker(this, [this, inline_window](const PositionNotice& notice) {
+    if ((notice.kind == PositionNotice::Line) != inline_window) return false;
+    ShowPosition(notice.index);
+    return true;
+  });
+  Redraw();
+}
+
+SectionPickWindow::~SectionPickWindow() {
+  view_->SetTool(nullptr);
+}
+
+const TracePlotGeometry* SectionPickWindow::geometry() const {
+  return std::any_cast<TracePlotGeometry>(&view_->geometry());
+}
+
+void SectionPickWindow::Move(int steps) {
+  MovePickWindow(state_, workspace_.header(), steps, workspace_.show_last_display);
+  Redraw();
+}
+
+bool SectionPickWindow::ShowNumber(int number) {
+  if (!quarrix::ShowNumber(state_, workspace_.header(), number, workspace_.show_last_display))
+    return false;
+  Redraw();
+  return true;
+}
+
+void SectionPickWindow::ShowPosition(int position) {
+  Move(position - state_.position);
+}
+
+void SectionPickWindow::ShowTimes(int first_ms, int last_ms) {
+  state_.first_time = first_ms;
+  state_.last_time = last_ms;
+}
+
+void SectionPickWindow::Redraw() {
+  plot_ = LoadSectionPlot(workspace_.project, PickWindowRequest(workspace_, state_), prompter_);
+  if (plot_) {
+    AddFlattening(workspace_, *plot_);
+    AddPreviousPicks(workspace_, state_, *plot_);
+  }
+  UpdateCaption();
+  // The picking cross while the mouse picks the current horizon.
+  const bool picking = workspace_.settings.interaction_mode == kModeHorizons &&
+                       workspace_.horizons.Current() != nullptr;
+  view_->viewport()->setCursor(picking ? Qt::CrossCursor : Qt::ArrowCursor);
+  view_->Redraw();
+}
+
+void SectionPickWindow::RedrawNow() {
+  Redraw();
+  view_->RedrawNow();
+}
+
+bool SectionPickWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == view_->viewport() && event->type() == QEvent::MouseButtonPress) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::RightButton && !(mouse->modifiers() & Qt::ControlModifier) &&
+        workspace_.settings.interaction_mode == kModeHorizons) {
+      ShowPopupMenu(mouse->globalPosition().toPoint());
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void SectionPickWindow::ShowPopupMenu(QPoint global) {
+  QMenu menu(this);
+  for (const PopupItem& item : HorizonPopupMenu(workspace_)) {
+    if (item.id == workspace_command::kPopupCreateHorizon) menu.addSeparator();
+    QAction* action = menu.addAction(QString::fromStdString(item.text));
+    action->setCheckable(item.checked);
+    action->setChecked(item.checked);
+    const int id = item.id;
+    connect(action, &QAction::triggered, this, [this, id] { emit commandChosen(id); });
+  }
+  menu.exec(global);
+}
+
+void SectionPickWindow::UpdateCaption() {
+  setWindowTitle(QString::fromStdString(PickWindowCaption(workspace_.header(), state_)));
+}
+
+void SectionPickWindow::ShowReadout(double x, double y) {
+  const TracePlotGeometry* g = geometry();
+  if (!g) return;
+  const SurveyHeader& h = workspace_.header();
+  auto point = SectionPointAt(*g, h, state_.kind, {x, y});
+  if (!point || point->in_band) return;
+  const ProcessingParams params = workspace_.params;
+  ProcessingConditioner conditioner(params, h.sample_rate, prompter_);
+  SectionSource source{workspace_.project.amp, h, ConditioningOn(params) ? &conditioner : nullptr};
+  const TracePlotReadout values = ReadoutAt(*g, {x, y}, source);
+  std::string text =
+      FormatText("Line %d  Trace %d  %d ms  ", h.LineNumber(point->column.line_index),
+                 h.TraceNumber(point->column.trace_index), point->time_ms) +
+      values.amplitude;
+  if (!plot_ || workspace_.horizons.current < 0 ||
+      workspace_.horizons.current >= static_cast<int>(plot_->horizons.size())) {
+    emit readout(QString::fromStdString(text));
+    return;
+  }
+  const TimeGrid& times =
+      plot_->horizons[static_cast<std::size_t>(workspace_.horizons.current)].times;
+  const std::size_t cell = static_cast<std::size_t>(point->column.line_index) * h.traces_per_line +
+                           static_cast<std::size_t>(point->column.trace_index);
+  if (times && cell < times->size() && (*times)[cell] != kHorizonNullTime)
+    text += FormatText("  pick %d ms", (*times)[cell]);
+  emit readout(QString::fromStdString(text));
+}
+
+}  // namespace quarrix

@@ -1,0 +1,68 @@
+#pragma once
+// An in-line or cross-line pick window: the section drawn by the section
+// renderer with the workspace's horizons, picked with the mouse through the
+// horizon pick tool, moved through the survey by the workspace's commands.
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "section/section_render.h"
+#include "section/trace_plot.h"
+#include "workspace/pick_window.h"
+
+namespace quarrix {
+
+class HorizonPickTool;
+class PlotView;
+class Prompter;
+class WorkspaceEvents;
+struct Workspace;
+
+class SectionPickWindow : public QWidget {
+  Q_OBJECT
+ public:
+  SectionPickWindow(Workspace& workspace, WorkspaceEvents& events, Prompter& prompter,
+                    PickSectionKind kind, int position, QWidget* parent = nullptr);
+  ~SectionPickWindow() override;
+
+  // Moves by steps (Go To Previous/Next, Go Back/Forward) and repaints.
+  void Move(int steps);
+  // Shows a line number (in-lines) or trace number (cross-lines).
+  bool ShowNumber(int number);
+  void ShowPosition(int position);
+  // The displayed times after "Pick Trace Options".
+  void ShowTimes(int first_ms, int last_ms);
+  // Reads the section and horizons again and repaints.
+  void Redraw();
+  void RedrawNow();
+
+  const PickWindowState& state() const { return state_; }
+  PlotView* view() const { return view_; }
+  const TracePlotGeometry* geometry() const;
+
+ signals:
+  void readout(const QString& text);
+  // A command chosen from the right-button menu.
+  void commandChosen(int id);
+  // A click in the annotation band that no open window took: the crossing
+  // section (a cross-line for trace indexes, an in-line for line indexes).
+  void crossingWanted(int kind, int index);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void ShowReadout(double x, double y);
+  void ShowPopupMenu(QPoint global);
+  void UpdateCaption();
+
+  Workspace& workspace_;
+  WorkspaceEvents& events_;
+  Prompter& prompter_;
+  PickWindowState state_;
+  std::optional<SectionPlot> plot_;
+  PlotView* view_;
+  std::unique_ptr<HorizonPickTool> tool_;
+};
+
+}  // namespace quarrix

@@ -1,0 +1,394 @@
+#include "workspace/ui/workspace_frame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QStatusBar>
+#include <QToolBar>
+#include <map>
+
+#include "horizon/flattening.h"
+#include "horizon/horizon_files.h"
+#include "horizon/horizon_style.h"
+#include "platform/paths.h"
+#include "platform/prompter.h"
+#include "platform/text_util.h"
+#include "platform/ui/centre_window.h"
+#include "platform/ui/command_host.h"
+#include "platform/ui/qt_progress.h"
+#include "project/project_state.h"
+#include "section/ui/section_dialogs.h"
+#include "workspace/horizon_pick_tool.h"
+#include "workspace/pick_options.h"
+#include "workspace/ui/pick_options_dialog.h"
+#include "workspace/ui/section_pick_window.h"
+#include "workspace/ui/time_slices_dialog.h"
+#include "workspace/ui/trace_options_dialog.h"
+#include "workspace/ui/workspace_dialogs.h"
+#include "workspace/ui/workspace_events.h"
+#include "workspace/workspace_commands.h"
+
+namespace quarrix {
+
+WorkspaceFrame::WorkspaceFrame(ProjectState& project, Prompter* prompter, QWidget* parent)
+    : QMainWindow(parent, Qt::Window),
+      workspace_(OpenWorkspace(project)),
+      commands_(new CommandHost(this, prompter)),
+      prompter_(&commands_->prompter()),
+      events_(new WorkspaceEvents),
+      mdi_(new QMdiArea(this)) {
+  events_->setParent(this);
+  run_dialog = [this](QDialog& dialog) {
+    CentreWindow(&dialog, this);
+    return dialog.exec() == QDialog::Accepted;
+  };
+  setWindowTitle(QString::fromStdString("Horizon Pick/Edit -- " + FileNameOf(project.header_path)));
+  setProperty("help_page", "pick_edit.html");
+  resize(700, 500);
+  setCentralWidget(mdi_);
+  mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  commands_->Install(WorkspaceCommands(workspace_, *prompter_,
+                                       {[this](int id) { Run(id); }, [this] { RepaintAll(); },
+                                        [this](int steps) { MoveActive(steps); }}));
+  ShortenToolBar();
+  horizon_field_ = new QLineEdit(this);
+  horizon_field_->setReadOnly(true);
+  horizon_field_->setMaximumWidth(220);
+  if (QToolBar* bar = commands_->tool_bar()) bar->addWidget(horizon_field_);
+  for (int k = 0; k < 3; ++k) {
+    status_[k] = new QLabel(this);
+    statusBar()->addWidget(status_[k], k == 0 ? 1 : 0);
+  }
+  connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+    if (sub)
+      if (auto* window = qobject_cast<SectionPickWindow*>(sub->widget())) active_ = window;
+  });
+  ShowCurrentHorizon();
+}
+
+// The tool bar's buttons carry short marks, their full names as tool tips,
+// so the whole bar and the horizon field fit beside each other.
+void WorkspaceFrame::ShortenToolBar() {
+  using namespace workspace_command;
+  static const std::map<int, const char*> kMarks = {
+      {kPickFaults, "F"},        {kPickPeaks, "Pk"},
+      {kPickTroughs, "Tr"},      {kPickZeroCrossing, "Zc"},
+      {kPickCursor, "Cur"},      {kErasePicks, "Er"},
+      {kClearAutoPicks, "CA"},   {kShowPrevious, "Prv"},
+      {kPickFromPrevious, "FP"}, {kRubberBand, "RB"},
+      {kEntireLine, "Ln"},       {kSetLine, "#"},
+      {kGoBack, "<<"},           {kGoPrevious, "<"},
+      {kRefresh, "R"},           {kGoNext, ">"},
+      {kGoForward, ">>"},        {kAutoFlatten, "Flat"}};
+  for (const auto& [id, mark] : kMarks)
+    if (QAction* action = commands_->action(id)) {
+      action->setToolTip(action->text());
+      action->setIconText(mark);
+    }
+}
+
+WorkspaceFrame::~WorkspaceFrame() {
+  if (!closed_) CloseWorkspace(workspace_);
+}
+
+void WorkspaceFrame::Dispatch(int command_id) {
+  using namespace workspace_command;
+  const int horizon = command_id - kHorizonMenuFirst;
+  if (command_id == kPopupCreateHorizon) {
+    CreateHorizon(true);
+    return;
+  }
+  if (horizon >= 0 && horizon < kHorizonMenuCount) {
+    if (ChooseHorizon(workspace_, horizon)) {
+      ShowCurrentHorizon();
+      RepaintAll();
+    }
+    return;
+  }
+  commands_->Dispatch(command_id);
+}
+
+void WorkspaceFrame::Run(int id) {
+  using namespace workspace_command;
+  using Command = void (WorkspaceFrame::*)();
+  static const std::map<int, Command> kCommands = {
+      {kOpenHorizons, &WorkspaceFrame::CommandOpenHorizons},
+      {kSelectHorizon, &WorkspaceFrame::CommandSelectHorizon},
+      {kSetZoom, &WorkspaceFrame::CommandSetZoom},
+      {kBatchProcess, &WorkspaceFrame::CommandBatchProcess},
+      {kSetLine, &WorkspaceFrame::CommandSetLine},
+      {kSnapHorizon, &WorkspaceFrame::CommandSnap},
+      {kPickZeroCrossing, &WorkspaceFrame::CommandZeroCrossing},
+      {kPickFromPrevious, &WorkspaceFrame::CommandPickFromPrevious},
+      {kAutoFlatten, &WorkspaceFrame::CommandAutoFlatten},
+      {kPickOptions, &WorkspaceFrame::CommandPickOptions},
+      {kTraceOptions, &WorkspaceFrame::CommandTraceOptions},
+      {kParameters, &WorkspaceFrame::CommandParameters},
+      {kCreateTimeSlice, &WorkspaceFrame::CommandTimeSlices},
+      {kCascade, &WorkspaceFrame::RepaintAll},
+  };
+  if (auto it = kCommands.find(id); it != kCommands.end()) {
+    (this->*(it->second))();
+    return;
+  }
+  switch (id) {
+    case kCreateHorizon: CreateHorizon(false); break;
+    case kPopupCreateHorizon: CreateHorizon(true); break;
+    case kPlotInline:
+      OpenInline(active_ && active_->state().kind == PickSectionKind::Inline
+                     ? active_->state().position
+                     : 0);
+      break;
+    case kPlotCrossline: OpenCrossline(0); break;
+    case kRefresh:
+      if (SectionPickWindow* window = ActiveSection()) window->Redraw();
+      break;
+    case kTileVertically:
+    case kTileHorizontally: mdi_->tileSubWindows(); break;
+    case kCloseAll: mdi_->closeAllSubWindows(); break;
+    case kClose:
+    case kExit: close(); break;
+    case kHelpPickEdit:
+    case kHelpToolbar:
+      if (show_help) show_help(this);
+      break;
+    default:
+      prompter_->Tell("This command is not available yet.", "Horizon Pick/Edit",
+                      MessageIcon::Information);
+  }
+  if (id == kCascade) mdi_->cascadeSubWindows();
+}
+
+SectionPickWindow* WorkspaceFrame::OpenInline(int line_index) {
+  return OpenSection(PickSectionKind::Inline, line_index);
+}
+
+SectionPickWindow* WorkspaceFrame::OpenCrossline(int trace_index) {
+  return OpenSection(PickSectionKind::Crossline, trace_index);
+}
+
+SectionPickWindow* WorkspaceFrame::OpenSection(PickSectionKind kind, int position) {
+  QPointer<SectionPickWindow>& slot = kind == PickSectionKind::Inline ? inline_ : crossline_;
+  if (slot) {
+    slot->ShowPosition(position);
+    return slot;
+  }
+  auto* window = new SectionPickWindow(workspace_, *events_, *prompter_, kind, position);
+  connect(window, &SectionPickWindow::readout, status_[0], &QLabel::setText);
+  connect(window, &SectionPickWindow::commandChosen, this, &WorkspaceFrame::Dispatch);
+  connect(window, &SectionPickWindow::crossingWanted, this, [this](int notice_kind, int index) {
+    if (notice_kind == PositionNotice::Trace)
+      OpenCrossline(index);
+    else
+      OpenInline(index);
+  });
+  QMdiSubWindow* sub = mdi_->addSubWindow(window);
+  sub->setAttribute(Qt::WA_DeleteOnClose);
+  const int k = workspace_.windows_opened++;
+  sub->setGeometry(20 * k + 1, 20 * k + 1, 500, 400);
+  sub->show();
+  slot = window;
+  active_ = window;
+  return window;
+}
+
+SectionPickWindow* WorkspaceFrame::ActiveSection() const {
+  if (QMdiSubWindow* sub = mdi_->activeSubWindow())
+    if (auto* window = qobject_cast<SectionPickWindow*>(sub->widget())) return window;
+  return active_;
+}
+
+void WorkspaceFrame::MoveActive(int steps) {
+  if (SectionPickWindow* window = ActiveSection()) window->Move(steps);
+}
+
+void WorkspaceFrame::RepaintAll() {
+  events_->Changed(this);
+}
+
+void WorkspaceFrame::ShowCurrentHorizon() {
+  auto horizon = CurrentHorizon(workspace_);
+  const std::string name = horizon ? FileNameOf(horizon->path) : "";
+  horizon_field_->setText(QString::fromStdString("HORIZON - " + name));
+  status_[1]->setText(
+      QString::fromStdString(FormatText("Pick Win %d", workspace_.settings.pick_window_ms)));
+  status_[2]->setText(QString::fromStdString(name));
+  commands_->Refresh();
+}
+
+void WorkspaceFrame::CommandOpenHorizons() {
+  HorizonListDialog dialog(ListFilesWithExtension(workspace_.folder, "hor"),
+                           workspace_.horizons.names, true, this);
+  if (!run_dialog(dialog)) return;
+  workspace_.horizons.Open(dialog.chosen());
+  ShowCurrentHorizon();
+  RepaintAll();
+}
+
+void WorkspaceFrame::CommandSelectHorizon() {
+  const std::string* current = workspace_.horizons.Current();
+  HorizonListDialog dialog(
+      workspace_.horizons.names,
+      current ? std::vector<std::string>{*current} : std::vector<std::string>{}, false, this);
+  if (!run_dialog(dialog)) return;
+  // Nothing selected leaves no horizon current.
+  const auto& names = workspace_.horizons.names;
+  workspace_.horizons.current =
+      dialog.chosen().empty()
+          ? -1
+          : static_cast<int>(std::find(names.begin(), names.end(), dialog.chosen()[0]) -
+                             names.begin());
+  ShowCurrentHorizon();
+  RepaintAll();
+}
+
+// "Create Horizon File", then "Select Color" for its pen. From a section
+// window's pop-up menu the new horizon is opened and made current; from the
+// Horizon menu the open horizons are closed and the new one is opened with
+// Open Horizons.
+void WorkspaceFrame::CreateHorizon(bool open_it) {
+  FileDialogRequest request;
+  request.title = "Create Horizon File";
+  request.filter_names[0] = "Horizon Files (*.hor)";
+  request.filter_patterns[0] = "*.hor";
+  request.filter_names[1] = "All Files (*.*)";
+  request.filter_patterns[1] = "*.*";
+  request.default_extension = "hor";
+  request.initial_directory = workspace_.folder;
+  request.must_exist = false;
+  request.prompt_overwrite = true;
+  auto path = prompter_->SaveFile(request);
+  if (!path) return;
+  const HorizonLocation horizon = LocateHorizon(workspace_.folder, *path);
+  if (!CreateHorizonFile(horizon, workspace_.header())) {
+    prompter_->Tell("Cannot create " + horizon.path, "Create Horizon File", MessageIcon::Error);
+    return;
+  }
+  SelectColourDialog colour(HorizonStyle{}.colour_index, this);
+  if (run_dialog(colour)) {
+    const int index = colour.index();
+    UpdateHorizonStyle(horizon.path, [index](HorizonStyle& s) { s.colour_index = index; });
+  }
+  if (open_it) {
+    workspace_.horizons.Append(FileNameOf(*path));
+  } else {
+    workspace_.horizons.names.clear();
+    workspace_.horizons.current = -1;
+  }
+  ShowCurrentHorizon();
+  RepaintAll();
+}
+
+void WorkspaceFrame::CommandSetZoom() {
+  const SurveyHeader& h = workspace_.header();
+  const ZoomWindow& z = workspace_.zoom;
+  int defaults[4] = {h.first_line, h.first_trace, h.last_line, h.last_trace};
+  ZoomDialog dialog(z.first_line, z.first_trace, z.last_line, z.last_trace, defaults, this);
+  if (!run_dialog(dialog)) return;
+  int v[4];
+  if (!dialog.values(v) || v[0] > v[2] || v[1] > v[3] || v[0] < h.first_line ||
+      v[2] > h.last_line || v[1] < h.first_trace || v[3] > h.last_trace) {
+    prompter_->Tell("The zoom window must lie inside the survey, its start before its end.",
+                    "Set  Zoom Parameters", MessageIcon::Warning);
+    return;
+  }
+  workspace_.zoom = {v[0], v[2], v[1], v[3]};
+}
+
+void WorkspaceFrame::CommandBatchProcess() {
+  if (BatchProcessFromWindow(this, workspace_.project, workspace_.params)) RepaintAll();
+}
+
+void WorkspaceFrame::CommandSetLine() {
+  SectionPickWindow* window = ActiveSection();
+  if (!window) return;
+  auto [low, high] = NumberRange(workspace_.header(), window->state().kind);
+  SelectLineDialog dialog(low, high, this);
+  int number = 0;
+  if (!run_dialog(dialog) || !dialog.value(number)) return;
+  window->ShowNumber(number);
+}
+
+void WorkspaceFrame::CommandSnap() {
+  QtProgress progress(this, "Snap Horizon");
+  if (!SnapCurrentHorizon(workspace_, *prompter_, progress)) return;
+  status_[0]->setText("Repick Finished");
+  RepaintAll();
+}
+
+void WorkspaceFrame::CommandZeroCrossing() {
+  using namespace workspace_command;
+  QMenu menu(this);
+  for (int id : {kPeakUp, kPeakDown, kTroughUp, kTroughDown})
+    menu.addAction(commands_->action(id)->text(), this, [this, id] { Dispatch(id); });
+  menu.exec(QCursor::pos());
+}
+
+void WorkspaceFrame::CommandPickFromPrevious() {
+  SectionPickWindow* window = ActiveSection();
+  if (!window || !PickFromPreviousSection(workspace_, window->state(), *prompter_)) return;
+  RepaintAll();
+}
+
+void WorkspaceFrame::CommandAutoFlatten() {
+  if (!SetAutoFlatten(workspace_, !workspace_.flatten.on))
+    prompter_->Tell("Auto Flatten needs a current horizon that can be read.", "Auto Flatten",
+                    MessageIcon::Warning);
+  RepaintAll();
+}
+
+void WorkspaceFrame::CommandPickOptions() {
+  PickOptionsDialog dialog(PickOptionsOf(workspace_), this);
+  if (!run_dialog(dialog)) return;
+  ApplyPickOptions(workspace_, dialog.values());
+  ShowCurrentHorizon();
+  RepaintAll();
+}
+
+void WorkspaceFrame::CommandTraceOptions() {
+  TraceOptionsDialog dialog(TraceOptionsOf(workspace_),
+                            ListFilesWithExtension(workspace_.folder, "flt"), this);
+  if (!run_dialog(dialog)) return;
+  TraceOptions options;
+  std::string problem;
+  if (dialog.values(options, problem)) problem = ApplyTraceOptions(workspace_, options);
+  if (!problem.empty()) {
+    prompter_->Tell(problem, "Pick Trace Options", MessageIcon::Warning);
+    return;
+  }
+  using namespace workspace_command;
+  const int step = workspace_.settings.display_step;
+  commands_->action(kGoBack)->setText(QString("Go Back %1").arg(step));
+  commands_->action(kGoForward)->setText(QString("Go Forward %1").arg(step));
+  ShortenToolBar();
+  for (SectionPickWindow* window : findChildren<SectionPickWindow*>())
+    window->ShowTimes(workspace_.settings.first_time_ms, workspace_.settings.last_time_ms);
+  RepaintAll();
+}
+
+void WorkspaceFrame::CommandParameters() {
+  if (EditProcessingOptions(this, workspace_.params)) RepaintAll();
+}
+
+void WorkspaceFrame::CommandTimeSlices() {
+  GenerateTimeSlicesWithDialog(this, workspace_.project, workspace_.flatten, workspace_.params,
+                               *prompter_, run_dialog);
+  RepaintAll();
+}
+
+void WorkspaceFrame::closeEvent(QCloseEvent* event) {
+  mdi_->closeAllSubWindows();
+  if (!closed_ && !CloseWorkspace(workspace_))
+    prompter_->Tell("Cannot write " + PickSettingsPath(workspace_.folder), "Horizon Pick/Edit",
+                    MessageIcon::Error);
+  closed_ = true;
+  event->accept();
+}
+
+}  // namespace quarrix

@@ -1,0 +1,88 @@
+#pragma once
+// The pick-edit workspace frame: an MDI frame of section pick windows with
+// the workspace's menus, horizon tool bar and status bar. It holds the core
+// Workspace, reads "pickedit.ini" when it opens and writes it when it closes.
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+#include "workspace/workspace.h"
+
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QMdiArea;
+
+namespace quarrix {
+
+class CommandHost;
+class Prompter;
+class SectionPickWindow;
+class WorkspaceEvents;
+struct ProjectState;
+
+class WorkspaceFrame : public QMainWindow {
+  Q_OBJECT
+ public:
+  // prompter: where messages and file questions go (Qt dialogs when null).
+  explicit WorkspaceFrame(ProjectState& project, Prompter* prompter = nullptr,
+                          QWidget* parent = nullptr);
+  ~WorkspaceFrame() override;
+
+  // The frame's command dispatch; the main frame forwards its accelerators here.
+  void Dispatch(int command_id);
+  // Opens (or repaints) the in-line window on a line index, or the cross-line
+  // window on a trace index.
+  SectionPickWindow* OpenInline(int line_index);
+  SectionPickWindow* OpenCrossline(int trace_index);
+  // The section window the commands act on: the active one, else the last opened.
+  SectionPickWindow* ActiveSection() const;
+
+  Workspace& workspace() { return workspace_; }
+  CommandHost& commands() { return *commands_; }
+  QMdiArea* mdi() const { return mdi_; }
+  QLabel* status_part(int k) const { return status_[k]; }
+  QLineEdit* horizon_field() const { return horizon_field_; }
+
+  // Runs a modal dialog; tests replace it to fill in and accept dialogs.
+  std::function<bool(QDialog&)> run_dialog;
+  std::function<void(QWidget*)> show_help;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Run(int id);
+  void ShortenToolBar();
+  SectionPickWindow* OpenSection(PickSectionKind kind, int position);
+  void MoveActive(int steps);
+  void RepaintAll();
+  void ShowCurrentHorizon();
+  void CommandOpenHorizons();
+  void CommandSelectHorizon();
+  void CreateHorizon(bool open_it);
+  void CommandSetZoom();
+  void CommandBatchProcess();
+  void CommandSetLine();
+  void CommandSnap();
+  void CommandZeroCrossing();
+  void CommandPickFromPrevious();
+  void CommandAutoFlatten();
+  void CommandPickOptions();
+  void CommandTraceOptions();
+  void CommandParameters();
+  void CommandTimeSlices();
+
+  Workspace workspace_;
+  CommandHost* commands_;
+  Prompter* prompter_;
+  WorkspaceEvents* events_;
+  QMdiArea* mdi_;
+  QLabel* status_[3];
+  QLineEdit* horizon_field_;
+  QPointer<SectionPickWindow> inline_, crossline_, active_;
+  bool closed_ = false;
+};
+
+}  // namespace quarrix
