@@ -29,7 +29,8 @@ struct AutopickRequest {
   AreaGridder gridder;
 };
 
-enum class AutopickOutcome { Finished, NoRegistration, Failed };
+// Cancelled: the user stopped the work and the horizon was left as it was.
+enum class AutopickOutcome { Finished, NoRegistration, Failed, Cancelled };
 
 // Clears the erase flag of the horizon's pick type, fills and snaps, and
 // writes both grids and the registration once. With a region only gridding

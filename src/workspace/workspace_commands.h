@@ -22,6 +22,13 @@ constexpr int kSelectHorizon = 2115;
 constexpr int kCreateTimeSlice = 2126;
 constexpr int kPlotCrossline = 2098;
 constexpr int kPlotInline = 2099;
+// The map windows.
+constexpr int kPlotHorizonTime = 2112;
+constexpr int kPlotHorizonAmp = 2111;
+constexpr int kPlotTimeSlice = 2118;
+constexpr int kSelectPolygon = 2121;
+constexpr int kEraseInterior = 2215;
+constexpr int kEraseExterior = 2216;
 constexpr int kPickOptions = 2105;
 constexpr int kTraceOptions = 2104;
 constexpr int kParameters = 2228;
@@ -33,8 +40,8 @@ constexpr int kHelpPickEdit = 2117;
 constexpr int kHelpToolbar = 2196;
 constexpr int kSnapHorizon = 2124;
 constexpr int kEraseInWindow = 2120;
-constexpr int kUndoLast = 2121;  // "Undo last operation": repaints
-constexpr int kUndoEdit = 2230;  // puts back the last pick edit
+constexpr int kUndoLast = 10052;  // "Undo last operation": repaints
+constexpr int kUndoEdit = 2230;   // puts back the last pick edit
 // The horizon tool bar.
 constexpr int kPickFaults = 10021;
 constexpr int kPickHorizons = 10041;

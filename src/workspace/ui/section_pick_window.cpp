@@ -11,6 +11,7 @@
 #include "project/project_state.h"
 #include "section/trace_conditioning.h"
 #include "workspace/horizon_pick_tool.h"
+#include "workspace/ui/horizon_popup.h"
 #include "workspace/ui/workspace_events.h"
 #include "workspace/workspace.h"
 #include "workspace/workspace_commands.h"
@@ -136,16 +137,7 @@ bool SectionPickWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SectionPickWindow::ShowPopupMenu(QPoint global) {
-  QMenu menu(this);
-  for (const PopupItem& item : HorizonPopupMenu(workspace_)) {
-    if (item.id == workspace_command::kCreateHorizon) menu.addSeparator();
-    QAction* action = menu.addAction(QString::fromStdString(item.text));
-    action->setCheckable(item.checked);
-    action->setChecked(item.checked);
-    const int id = item.id;
-    connect(action, &QAction::triggered, this, [this, id] { emit commandChosen(id); });
-  }
-  menu.exec(global);
+  ShowHorizonPopupMenu(this, workspace_, global, [this](int id) { emit commandChosen(id); });
 }
 
 void SectionPickWindow::UpdateCaption() {

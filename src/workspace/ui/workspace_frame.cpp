@@ -24,6 +24,7 @@
 #include "section/ui/section_dialogs.h"
 #include "workspace/horizon_pick_tool.h"
 #include "workspace/pick_options.h"
+#include "workspace/ui/map_window.h"
 #include "workspace/ui/pick_options_dialog.h"
 #include "workspace/ui/section_pick_window.h"
 #include "workspace/ui/time_slices_dialog.h"
@@ -65,8 +66,9 @@ WorkspaceFrame::WorkspaceFrame(ProjectState& project, Prompter* prompter, QWidge
     statusBar()->addWidget(status_[k], k == 0 ? 1 : 0);
   }
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
-    if (sub)
-      if (auto* window = qobject_cast<SectionPickWindow*>(sub->widget())) active_ = window;
+    if (!sub) return;
+    if (auto* window = qobject_cast<SectionPickWindow*>(sub->widget())) active_ = window;
+    if (auto* map = qobject_cast<MapWindow*>(sub->widget())) active_map_ = map;
   });
   ShowCurrentHorizon();
 }
@@ -106,6 +108,11 @@ void WorkspaceFrame::Dispatch(int command_id) {
     }
     return;
   }
+  // A map window's own commands (zoom, region, autopick) go to the active map.
+  if (MapWindow* map = ActiveMap(); map && map->Run(command_id)) {
+    commands_->Refresh();
+    return;
+  }
   commands_->Dispatch(command_id);
 }
 
@@ -138,6 +145,15 @@ void WorkspaceFrame::Run(int id) {
                      : 0);
       break;
     case kPlotCrossline: OpenCrossline(0); break;
+    case kPlotHorizonTime: OpenMap(MapKind::Time); break;
+    case kPlotHorizonAmp: OpenMap(MapKind::Amplitude); break;
+    case kPlotTimeSlice: CommandPlotSlice(); break;
+    case kZoomIn:
+    case kZoomOut:
+    case kAutopickAll:
+    case kSelectPolygon:
+    case kEraseInterior:
+    case kEraseExterior: break;  // map commands without a map window
     case kRefresh:
       if (SectionPickWindow* window = ActiveSection()) window->Redraw();
       break;
@@ -190,6 +206,62 @@ SectionPickWindow* WorkspaceFrame::OpenSection(PickSectionKind kind, int positio
   return window;
 }
 
+MapWindow* WorkspaceFrame::OpenMap(MapKind kind, const std::string& slice_path) {
+  auto* map = new MapWindow(workspace_, *events_, *prompter_, kind, slice_path);
+  map->section_marks = [this] {
+    SectionMarks marks;
+    if (inline_) marks.line_rows.push_back(inline_->state().position);
+    if (crossline_) marks.trace_columns.push_back(crossline_->state().position);
+    return marks;
+  };
+  connect(map, &MapWindow::readout, this,
+          [this](const QString& line, const QString& trace, const QString& value) {
+            status_[0]->setText(line + "  " + trace + "  " + value);
+          });
+  connect(map, &MapWindow::sectionWanted, this, &WorkspaceFrame::ShowSectionFromMap);
+  connect(map, &MapWindow::commandChosen, this, &WorkspaceFrame::Dispatch);
+  QMdiSubWindow* sub = mdi_->addSubWindow(map);
+  sub->setAttribute(Qt::WA_DeleteOnClose);
+  const int k = workspace_.windows_opened++;
+  sub->setGeometry(20 * k + 1, 20 * k + 1, 500, 400);
+  sub->show();
+  active_map_ = map;
+  return map;
+}
+
+MapWindow* WorkspaceFrame::ActiveMap() const {
+  if (QMdiSubWindow* sub = mdi_->activeSubWindow())
+    if (auto* map = qobject_cast<MapWindow*>(sub->widget())) return map;
+  return active_map_;
+}
+
+// A Shift-click on a map: an open window that shows sections of that kind
+// takes the position, else a new one opens there.
+void WorkspaceFrame::ShowSectionFromMap(bool inline_window, int index) {
+  const PositionNotice notice{inline_window ? PositionNotice::Line : PositionNotice::Trace, index};
+  if (!events_->Offer(notice)) {
+    if (inline_window)
+      OpenInline(index);
+    else
+      OpenCrossline(index);
+  }
+  RepaintMaps();
+}
+
+void WorkspaceFrame::RepaintMaps() {
+  for (MapWindow* map : findChildren<MapWindow*>()) map->Repaint();
+}
+
+void WorkspaceFrame::CommandPlotSlice() {
+  FileDialogRequest request;
+  request.title = "Open Time Slice";
+  request.filter_names[0] = "Time Slice Files (*.slc)";
+  request.filter_patterns[0] = "*.slc";
+  request.initial_directory = workspace_.folder;
+  auto path = prompter_->OpenFile(request);
+  if (path) OpenMap(MapKind::Slice, *path);
+}
+
 SectionPickWindow* WorkspaceFrame::ActiveSection() const {
   if (QMdiSubWindow* sub = mdi_->activeSubWindow())
     if (auto* window = qobject_cast<SectionPickWindow*>(sub->widget())) return window;
@@ -198,6 +270,7 @@ SectionPickWindow* WorkspaceFrame::ActiveSection() const {
 
 void WorkspaceFrame::MoveActive(int steps) {
   if (SectionPickWindow* window = ActiveSection()) window->Move(steps);
+  RepaintMaps();
 }
 
 void WorkspaceFrame::RepaintAll() {

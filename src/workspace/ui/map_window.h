@@ -1,0 +1,78 @@
+#pragma once
+// A map window of the workspace: the time or amplitude map of the current
+// horizon, or a time slice, drawn by the map renderer in a PlotView with the
+// map mouse tool. The wheel zooms about the pointer, a middle-button drag
+// pans and Home shows the whole survey again.
+#include <QPoint>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "horizon/autopick.h"
+#include "map/map_window_overlays.h"
+#include "workspace/map_view.h"
+#include "workspace/map_view_drawing.h"
+
+namespace quarrix {
+
+class MapMouseTool;
+class PlotView;
+class Prompter;
+class WorkspaceEvents;
+struct Workspace;
+
+class MapWindow : public QWidget {
+  Q_OBJECT
+ public:
+  MapWindow(Workspace& workspace, WorkspaceEvents& events, Prompter& prompter, MapKind kind,
+            std::string slice_path = {}, QWidget* parent = nullptr);
+  ~MapWindow() override;
+
+  // The map's own commands (zoom, polygon region, region edits, autopick);
+  // false for a command the map does not handle.
+  bool Run(int command_id);
+  // Reads the grid again and repaints.
+  void Redraw();
+  void RedrawNow();
+  // Repaints without reading the grid (section windows moved).
+  void Repaint();
+
+  MapViewState& view_state() { return view_; }
+  const MapGeometry* geometry() const;
+  PlotView* view() const { return view_widget_; }
+  MapWindowOverlays& overlays() { return overlays_; }
+
+  // Where the section windows are, drawn as lines on the map.
+  std::function<SectionMarks()> section_marks;
+  // The "Autopick Options" answer: mode and snap; false when cancelled.
+  std::function<bool(AutopickMode&, bool&)> choose_autopick;
+
+ signals:
+  void readout(const QString& line, const QString& trace, const QString& value);
+  // Shift-click: the in-line (true) at a line index or the cross-line at a trace index.
+  void sectionWanted(bool inline_window, int index);
+  // A command chosen from the horizon pop-up menu.
+  void commandChosen(int id);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void ShowReadout(double x, double y);
+  void ZoomChanged();
+  void ShowPopupMenu(QPoint global);
+  bool HandleViewEvent(QEvent* event);
+  void Autopick();
+
+  Workspace& workspace_;
+  WorkspaceEvents& events_;
+  Prompter& prompter_;
+  MapViewState view_;
+  MapPicture picture_;
+  MapWindowOverlays overlays_;
+  PlotView* view_widget_;
+  std::unique_ptr<MapMouseTool> tool_;
+  std::optional<QPoint> pan_from_;
+};
+
+}  // namespace quarrix
