@@ -6,18 +6,22 @@
 #include "workspace/workspace.h"
 
 namespace quarrix {
-namespace {
-
-// Autopicking by gridding fills with the natural-neighbour gridding.
-void GridArea(HorizonGrid& time, const IndexArea& area, const GridRegion& region,
-              Progress& progress, Prompter& prompter) {
-  GridRectangle rectangle{area.first_column, area.first_row,
-                          area.last_column - area.first_column + 1,
-                          area.last_row - area.first_row + 1};
-  GridHorizonArea(time, rectangle, region, GriddingOptions{}, progress, prompter);
+AutopickChoice StartAutopickChoice(const Workspace& w, bool has_region) {
+  AutopickChoice choice;
+  const int mode = w.settings.autopick_mode;
+  choice.mode = mode == 2   ? AutopickMode::FromCrosslineSeeds
+                : mode == 4 ? AutopickMode::FromGridding
+                            : AutopickMode::FromInlineSeeds;
+  if (has_region) {
+    choice.mode = AutopickMode::FromGridding;
+    choice.seeds_allowed = false;
+  }
+  return choice;
 }
 
-}  // namespace
+void StoreAutopickChoice(Workspace& w, const AutopickChoice& choice) {
+  w.settings.autopick_mode = static_cast<int>(choice.mode);
+}
 
 bool EraseCurrentInRegion(Workspace& w, const GridRegion& region, bool inside, Prompter& prompter) {
   if (region.Empty()) return false;
@@ -40,12 +44,25 @@ bool ClearCurrentAutoPicksIn(Workspace& w, const GridRegion& region, Prompter& p
   return ClearAutoPicks(*env) == EditOutcome::Done;
 }
 
-AutopickOutcome AutopickCurrent(Workspace& w, const GridRegion& region, AutopickMode mode,
-                                bool snap, Progress& progress, Prompter& prompter) {
+AutopickOutcome AutopickCurrent(Workspace& w, const GridRegion& region,
+                                const AutopickChoice& choice, Progress& progress,
+                                Prompter& prompter,
+                                const GriddingOptionsQuestion& gridding_options) {
   auto env = CurrentEnvironment(w, prompter, region);
   if (!env) return AutopickOutcome::Failed;
+  // Natural-neighbour gridding over the area, with the options asked for this run.
+  auto grid = [&gridding_options](HorizonGrid& time, const IndexArea& area,
+                                  const GridRegion& inside, Progress& p, Prompter& pr) {
+    std::optional<GriddingOptions> options =
+        gridding_options ? gridding_options() : GriddingOptions{};
+    if (!options) return;
+    GridRectangle rectangle{area.first_column, area.first_row,
+                            area.last_column - area.first_column + 1,
+                            area.last_row - area.first_row + 1};
+    GridHorizonArea(time, rectangle, inside, *options, p, pr);
+  };
   RememberForUndo(w);
-  const AutopickOutcome outcome = Autopick(*env, {mode, snap, GridArea}, progress);
+  const AutopickOutcome outcome = Autopick(*env, {choice.mode, choice.snap, grid}, progress);
   if (outcome == AutopickOutcome::NoRegistration) prompter.Tell(kPickRegistrationFailed);
   return outcome;
 }

@@ -216,8 +216,8 @@ TEST_F(MapViewTest, AutopickInsideTheRegionMatchesTheBatchCommand) {
   workspace->zoom = ZoomWindowOf(view.zoom, h);
   view.region = GridRegion({{12, 8}, {36, 8}, {36, 28}, {12, 28}});  // cells 8..27 x 12..35
   NullProgress progress;
-  ASSERT_EQ(AutopickCurrent(*workspace, view.region, AutopickMode::FromInlineSeeds, true, progress,
-                            prompter),
+  ASSERT_EQ(AutopickCurrent(*workspace, view.region, StartAutopickChoice(*workspace, true),
+                            progress, prompter),
             AutopickOutcome::Finished);
   auto grid = [](HorizonGrid& time, const IndexArea& area, const GridRegion& region, Progress& p,
                  Prompter& pr) {
@@ -258,7 +258,7 @@ TEST_F(MapViewTest, CancelledAutopickLeavesTheHorizonAsItWas) {
   const std::string bytes = testing::ReadFileBytes(demo + "cancel.hor");
   workspace->horizons.Open({"cancel.hor"});
   RecordingProgress progress(3);
-  EXPECT_EQ(AutopickCurrent(*workspace, {}, AutopickMode::FromGridding, true, progress, prompter),
+  EXPECT_EQ(AutopickCurrent(*workspace, {}, {AutopickMode::FromGridding}, progress, prompter),
             AutopickOutcome::Cancelled);
   EXPECT_EQ(testing::ReadFileBytes(demo + "cancel.hor"), bytes);
 }

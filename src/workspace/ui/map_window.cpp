@@ -146,11 +146,11 @@ bool MapWindow::Run(int id) {
 }
 
 void MapWindow::Autopick() {
-  AutopickMode mode = AutopickMode::FromGridding;
-  bool snap = true;
-  if (choose_autopick && !choose_autopick(mode, snap)) return;
+  AutopickChoice choice = StartAutopickChoice(workspace_, !view_.region.Empty());
+  if (choose_autopick && !choose_autopick(choice)) return;
+  StoreAutopickChoice(workspace_, choice);
   QtProgress progress(this, "Gridding Data");
-  if (AutopickCurrent(workspace_, view_.region, mode, snap, progress, prompter_) ==
+  if (AutopickCurrent(workspace_, view_.region, choice, progress, prompter_, choose_gridding) ==
       AutopickOutcome::Finished)
     events_.Changed(this);
   Redraw();

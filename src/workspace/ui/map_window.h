@@ -8,8 +8,8 @@
 #include <functional>
 #include <memory>
 
-#include "horizon/autopick.h"
 #include "map/map_window_overlays.h"
+#include "workspace/map_edits.h"
 #include "workspace/map_view.h"
 #include "workspace/map_view_drawing.h"
 
@@ -44,8 +44,10 @@ class MapWindow : public QWidget {
 
   // Where the section windows are, drawn as lines on the map.
   std::function<SectionMarks()> section_marks;
-  // The "Autopick Options" answer: mode and snap; false when cancelled.
-  std::function<bool(AutopickMode&, bool&)> choose_autopick;
+  // "Autopick Options" filled in; false when cancelled.
+  std::function<bool(AutopickChoice&)> choose_autopick;
+  // "Gridding Options" for one gridding run.
+  GriddingOptionsQuestion choose_gridding;
 
  signals:
   void readout(const QString& line, const QString& trace, const QString& value);

@@ -24,6 +24,7 @@
 #include "section/ui/section_dialogs.h"
 #include "workspace/horizon_pick_tool.h"
 #include "workspace/pick_options.h"
+#include "workspace/ui/map_dialogs.h"
 #include "workspace/ui/map_window.h"
 #include "workspace/ui/pick_options_dialog.h"
 #include "workspace/ui/section_pick_window.h"
@@ -213,6 +214,18 @@ MapWindow* WorkspaceFrame::OpenMap(MapKind kind, const std::string& slice_path) 
     if (inline_) marks.line_rows.push_back(inline_->state().position);
     if (crossline_) marks.trace_columns.push_back(crossline_->state().position);
     return marks;
+  };
+  map->choose_autopick = [this](AutopickChoice& choice) {
+    AutopickOptionsDialog dialog(choice, this);
+    if (!run_dialog(dialog)) return false;
+    choice = dialog.choice();
+    return true;
+  };
+  // Every gridding run starts from the defaults.
+  map->choose_gridding = [this]() -> std::optional<GriddingOptions> {
+    GriddingOptionsDialog dialog(GriddingOptions{}, this);
+    if (!run_dialog(dialog)) return std::nullopt;
+    return dialog.options();
   };
   connect(map, &MapWindow::readout, this,
           [this](const QString& line, const QString& trace, const QString& value) {

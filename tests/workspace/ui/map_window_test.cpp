@@ -7,8 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
@@ -17,11 +20,14 @@
 #include <sstream>
 
 #include "horizon/demo_interpretation.h"
+#include "horizon/horizon_commands.h"
 #include "loader/demo_survey.h"
+#include "map/map_commands.h"
 #include "platform/scripted_prompter.h"
 #include "platform/ui/plot_view.h"
 #include "project/project_state.h"
 #include "support/test_support.h"
+#include "workspace/ui/map_dialogs.h"
 #include "workspace/ui/section_pick_window.h"
 #include "workspace/ui/workspace_frame.h"
 #include "workspace/workspace_commands.h"
@@ -161,6 +167,68 @@ TEST_F(MapWindowTest, PolygonFromClicksAndEscBecomesTheRegion) {
   EXPECT_TRUE(region.ContainsCell(25, 30));
   EXPECT_FALSE(region.ContainsCell(45, 30));
   EXPECT_EQ(map->view_state().mode, MapViewState::Mode::Pointer);
+}
+
+// Gridding inside the zoom window through "Autopick Options" (gridding, no
+// snap) and "Gridding Options" (no extrapolation) writes the horizon the
+// batch grid command writes over the same area.
+TEST_F(MapWindowTest, GriddingFromTheDialogsMatchesTheBatchGridCommand) {
+  const std::string demo = folder->File("demo/");
+  std::ostringstream out, err;
+  for (const std::string name : {"ui_grid", "batch_grid"}) {
+    for (const char* extension : {".hor", ".hop"})
+      std::filesystem::copy_file(demo + "demo_top" + extension, demo + name + extension,
+                                 std::filesystem::copy_options::overwrite_existing);
+    ASSERT_EQ(RunClearAutoCommand({demo + "demo.hdr", name + ".hor"}, out, err), 0) << err.str();
+  }
+  frame->workspace().horizons.Open({"ui_grid.hor"});
+  map->Redraw();
+  frame->Dispatch(kZoomIn);
+  QTest::mousePress(viewport(), Qt::LeftButton, {}, PixelOf(5, 4));
+  QTest::mouseRelease(viewport(), Qt::LeftButton, {}, PixelOf(50, 40));
+  std::vector<std::string> dialogs;
+  frame->run_dialog = [&dialogs](QDialog& dialog) {
+    dialogs.push_back(dialog.windowTitle().toStdString());
+    if (auto* autopick = qobject_cast<AutopickOptionsDialog*>(&dialog)) {
+      EXPECT_TRUE(autopick->modes()->button(1)->isEnabled());  // no region yet
+      autopick->modes()->button(4)->click();
+      QTest::mouseClick(autopick->snap(), Qt::LeftButton);
+    }
+    if (auto* gridding = qobject_cast<GriddingOptionsDialog*>(&dialog)) {
+      EXPECT_TRUE(gridding->extrapolate()->isChecked());
+      EXPECT_EQ(gridding->tautness1()->text(), "1.5");
+      QTest::mouseClick(gridding->extrapolate(), Qt::LeftButton);
+    }
+    return true;
+  };
+  frame->Dispatch(kAutopickAll);
+  EXPECT_EQ(dialogs, (std::vector<std::string>{"Autopick Options", "Gridding Options"}));
+  EXPECT_EQ(frame->workspace().settings.autopick_mode, 4);
+  const SurveyHeader& h = project.header;
+  const std::string area =
+      std::to_string(h.LineNumber(5)) + ":" + std::to_string(h.LineNumber(50)) + "," +
+      std::to_string(h.TraceNumber(4)) + ":" + std::to_string(h.TraceNumber(40));
+  ASSERT_EQ(RunGridCommand(
+                {demo + "demo.hdr", demo + "batch_grid.hor", "--area", area, "--no-extrapolate"},
+                out, err),
+            0)
+      << err.str();
+  const std::string by_window = testing::ReadFileBytes(demo + "ui_grid.hor");
+  EXPECT_EQ(by_window, testing::ReadFileBytes(demo + "batch_grid.hor"));
+  EXPECT_NE(by_window, testing::ReadFileBytes(demo + "demo_top.hor"));
+
+  // With a region only gridding may be chosen.
+  map->view_state().region = GridRegion({{5, 5}, {30, 5}, {30, 30}});
+  frame->run_dialog = [](QDialog& dialog) {
+    if (auto* autopick = qobject_cast<AutopickOptionsDialog*>(&dialog)) {
+      EXPECT_FALSE(autopick->modes()->button(1)->isEnabled());
+      EXPECT_FALSE(autopick->modes()->button(2)->isEnabled());
+      EXPECT_TRUE(autopick->modes()->button(4)->isChecked());
+    }
+    return false;
+  };
+  frame->Dispatch(kAutopickAll);
+  EXPECT_EQ(testing::ReadFileBytes(demo + "ui_grid.hor"), by_window);
 }
 
 }  // namespace
