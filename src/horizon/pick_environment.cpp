@@ -35,19 +35,27 @@ bool TellWriteFailure(const PickEnvironment& env) {
 }  // namespace
 
 WorkLoad LoadHorizonWork(const PickEnvironment& env, HorizonWork& work) {
+  // An edit writes the registration beside the project, so a horizon elsewhere
+  // would be split from it; and a horizon that cannot be read whole is refused
+  // before its registration file is asked for or made.
+  if (std::string outside = env.horizon.OutsideProjectProblem(); !outside.empty()) {
+    env.prompter.Tell(outside, "Error", MessageIcon::Error);
+    return WorkLoad::CannotRead;
+  }
+  work.time = HorizonGrid(env.header.num_lines, env.header.traces_per_line);
+  work.amplitude = HorizonGrid(env.header.num_lines, env.header.traces_per_line);
+  std::string problem;
+  if (ReadWholeHorizon(env.horizon.path, &work.time, &work.amplitude, problem) !=
+      HorizonReadResult::Ok) {
+    env.prompter.Tell(problem, "Error", MessageIcon::Error);
+    return WorkLoad::CannotRead;
+  }
   auto registration = LoadPickRegistration(env.horizon, env.header, env.prompter);
   if (!registration) {
     env.prompter.Tell(kPickRegistrationFailed, "", MessageIcon::Warning);
     return WorkLoad::NoRegistration;
   }
   work.registration = std::move(*registration);
-  work.time = HorizonGrid(env.header.num_lines, env.header.traces_per_line);
-  work.amplitude = HorizonGrid(env.header.num_lines, env.header.traces_per_line);
-  if (ReadHorizon(env.horizon.path, &work.time, &work.amplitude) == HorizonReadResult::CannotOpen) {
-    env.prompter.Tell("Cannot open the horizon file " + env.horizon.path, "Error",
-                      MessageIcon::Error);
-    return WorkLoad::CannotRead;
-  }
   return WorkLoad::Loaded;
 }
 

@@ -88,8 +88,9 @@ int RunFlattenCommand(const std::vector<std::string>& args, std::ostream& out, s
     const SurveyHeader& h = batch->project.header;
     HorizonLocation horizon = LocateHorizon(batch->folder, line.positionals()[1]);
     HorizonGrid time(h.num_lines, h.traces_per_line);
-    if (ReadHorizon(horizon.path, &time, nullptr) == HorizonReadResult::CannotOpen) {
-      err << "flatten: cannot read " << horizon.path << '\n';
+    if (std::string problem;
+        ReadWholeHorizon(horizon.path, &time, nullptr, problem) != HorizonReadResult::Ok) {
+      err << "flatten: " << problem << '\n';
       return 1;
     }
     std::string out_path = LocateHorizon(batch->folder, *line.Value("--out")).path;

@@ -14,16 +14,22 @@ namespace {
 // Slice grids held at once: at most this many cells in all (256 MiB).
 constexpr std::size_t kMaxGroupCells = std::size_t{128} << 20;
 
-// Fills one group of slices, line by line; false when cancelled.
+// Fills one group of slices, line by line; false when cancelled. A trace that
+// cannot be read is missing: its cells are null in every slice, never the
+// samples of the trace before it, and it is counted in `unreadable`.
 bool FillGroup(const SurveyHeader& h, AmpFile& amp, TraceConditioner* conditioner,
                const std::vector<int>& sample_of_slice, const HorizonGrid* shift,
-               std::vector<HorizonGrid>& grids, Progress& progress) {
+               std::vector<HorizonGrid>& grids, Progress& progress, long long& unreadable) {
   std::vector<std::int16_t> trace(static_cast<std::size_t>(h.num_samples), 0);
   progress.SetRange(0, h.num_lines);
   for (int i = 0; i < h.num_lines; ++i) {
     progress.SetPosition(i + 1);
     for (int j = 0; j < h.traces_per_line; ++j) {
-      ReadTrace(amp, h, trace.data(), i, j, h.num_samples * 2, conditioner);
+      if (ReadTrace(amp, h, trace.data(), i, j, h.num_samples * 2, conditioner) != 0) {
+        ++unreadable;
+        for (HorizonGrid& grid : grids) grid.At(i, j) = HORIZON_NULL;
+        continue;
+      }
       const int s = shift ? Trunc32(shift->At(i, j) / h.sample_rate) : 0;
       for (std::size_t n = 0; n < grids.size(); ++n) {
         const long long k = static_cast<long long>(sample_of_slice[n]) - s;
@@ -71,7 +77,9 @@ SliceRun GenerateTimeSlices(const SurveyHeader& h, AmpFile& amp, TraceConditione
       grids.emplace_back(h.num_lines, h.traces_per_line);
     }
     progress.SetLabel(SliceFileName(times[first], false));
-    if (!FillGroup(h, amp, conditioner, sample_of_slice, shift, grids, progress)) {
+    run.unreadable_traces = 0;  // every group reads the same traces
+    if (!FillGroup(h, amp, conditioner, sample_of_slice, shift, grids, progress,
+                   run.unreadable_traces)) {
       run.cancelled = true;
       break;
     }
@@ -84,6 +92,11 @@ SliceRun GenerateTimeSlices(const SurveyHeader& h, AmpFile& amp, TraceConditione
       run.written.push_back(path);
     }
   }
+  if (run.unreadable_traces > 0)
+    prompter.Tell(FormatText("%lld traces could not be read from %s; their cells are null in "
+                             "every slice",
+                             run.unreadable_traces, amp.path().c_str()),
+                  "Time Slice", MessageIcon::Warning);
   prompter.Tell("Generate Time Slice Finished", "Time Slice", MessageIcon::Information);
   return run;
 }

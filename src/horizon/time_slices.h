@@ -27,12 +27,14 @@ std::vector<int> SliceTimes(const SliceRequest& request);
 struct SliceRun {
   std::vector<std::string> written;  // paths, in time order
   bool cancelled = false;
+  long long unreadable_traces = 0;  // null in every slice
 };
 
 // Writes the slices into the project folder. Every trace is read once for a
 // whole group of slices (as many as fit in memory), giving the same files as
-// reading the trace file once per slice. A trace that cannot be read leaves
-// the buffer as it was; a sample index outside the trace gives 32700.
+// reading the trace file once per slice. A trace that cannot be read (a trace
+// file shorter than the header says) gives 32700 in every slice and is reported
+// with the count; a sample index outside the trace gives 32700.
 // Cancelling stops after the current line; slices not yet written are
 // dropped. Ends with "Generate Time Slice Finished".
 SliceRun GenerateTimeSlices(const SurveyHeader& header, AmpFile& amp, TraceConditioner* conditioner,

@@ -25,7 +25,7 @@ struct BatchLoadOptions {
   std::optional<double> scale;     // without it the calculated value is used
   SurveyHeader values;             // labels, spacings and increments to store
   std::deque<std::string> append;  // files appended at the end of the input
-  // Ranges typed by hand (the manual tape conversion); otherwise the scan's.
+  // Ranges typed by hand (as in "Header Values"); otherwise the scan's.
   std::optional<std::pair<int, int>> lines, traces;
   // Loads the next reel of a tape set; false when there is none.
   std::function<bool()> next_reel;

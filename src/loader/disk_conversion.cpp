@@ -17,6 +17,56 @@ namespace {
 
 const char kCannotOpenInput[] = "Cannot open input file!!";
 
+// Why a file cannot continue a load of the given layout, from its first 3600
+// bytes; "" when it can. Its traces would be read with the load's layout, so
+// a file of another layout or byte order would be misread.
+std::string AppendRefusal(const std::string& path, std::string_view headers,
+                          const SegyBinaryInfo& load) {
+  SegyBinaryInfo info = DecodeBinaryHeader(
+      headers.size() > kSegyTextBytes ? headers.substr(kSegyTextBytes) : std::string_view());
+  if (headers.size() != kSegyFileHeaderBytes || info.samples != load.samples ||
+      info.format != load.format)
+    return FormatText(
+        "%s has %d samples of format %d per trace, the load %d of format %d: not appended",
+        path.c_str(), info.samples, info.format, load.samples, load.format);
+  if (info.byte_order != load.byte_order)
+    return FormatText("%s is %s, the load %s: not appended", path.c_str(),
+                      ByteOrderName(info.byte_order), ByteOrderName(load.byte_order));
+  return "";
+}
+
+// The header scan over the first file and every file named to follow it;
+// nothing (after telling why, unless cancelled) when one cannot be scanned.
+std::optional<HeaderScanTables> ScanAllInputs(const DiskLoadRequest& request, Prompter& prompter,
+                                              Progress& progress) {
+  const SegyBinaryInfo& info = request.info;
+  const std::int64_t record_bytes = SegyRecordBytes(info);
+  HeaderScanTables all;
+  all.byte_order = info.byte_order;
+  std::vector<std::string> paths{request.input_path};
+  paths.insert(paths.end(), request.scan_also.begin(), request.scan_also.end());
+  for (const std::string& path : paths) {
+    if (&path != &paths.front()) {
+      SegyInput input;
+      std::string headers(kSegyFileHeaderBytes, '\0');
+      if (input.Open(path)) headers.resize(input.Read(headers.data(), headers.size()));
+      std::string refusal = input.IsOpen() ? AppendRefusal(path, headers, info) : "";
+      if (!refusal.empty()) {
+        prompter.Tell(refusal, "Error", MessageIcon::Error);
+        return std::nullopt;
+      }
+    }
+    std::optional<HeaderScanTables> tables =
+        ScanHeaders(path, record_bytes, progress, info.byte_order);
+    if (!tables) {
+      if (!progress.Cancelled()) prompter.Tell(kCannotOpenInput, "", MessageIcon::Warning);
+      return std::nullopt;
+    }
+    all.Merge(*tables);
+  }
+  return all;
+}
+
 // Reads the next input record; at the end of a file asks for a file to
 // append and goes on at its first trace. False when the input ends.
 class AppendingInput {
@@ -25,36 +75,40 @@ class AppendingInput {
       : info_(info), decisions_(decisions), prompter_(prompter) {}
 
   bool Open(const std::string& path) {
+    path_ = path;
     return input_.Open(path) && input_.Seek(kSegyFileHeaderBytes);
   }
 
   bool Next(unsigned char* record, std::size_t bytes) {
-    while (input_.Read(record, bytes) != bytes) {
+    std::size_t got;
+    while ((got = input_.Read(record, bytes)) != bytes) {
+      // A file cut off inside a trace: that trace is not loaded, and the user is told.
+      if (got > 0)
+        prompter_.Tell(FormatText("%s ends inside a trace: %zu of its %zu bytes are missing, "
+                                  "and it is not loaded",
+                                  path_.c_str(), bytes - got, bytes),
+                       "Warning", MessageIcon::Warning);
       std::optional<std::string> next = decisions_.AppendFile();
       if (!next) return false;
       if (!OpenAppended(*next)) return false;
     }
+    RecordToBigEndian(info_.byte_order, info_.format, record, bytes);
     return true;
   }
 
  private:
   bool OpenAppended(const std::string& path) {
     input_.Close();
+    path_ = path;
     char headers[kSegyFileHeaderBytes];
     if (!input_.Open(path)) {
       prompter_.Tell(kCannotOpenInput, "", MessageIcon::Warning);
       return false;
     }
     std::size_t got = input_.Read(headers, sizeof headers);
-    // The traces of an appended file are read with the first file's layout,
-    // so a file of another layout would be misread: it is refused.
-    SegyBinaryInfo info = DecodeBinaryHeader(std::string_view(headers, got).substr(kSegyTextBytes));
-    if (got != sizeof headers || info.samples != info_.samples || info.format != info_.format) {
-      prompter_.Tell(
-          FormatText("%s has %d samples of format %d per trace, the load %d of format "
-                     "%d: not appended",
-                     path.c_str(), info.samples, info.format, info_.samples, info_.format),
-          "Error", MessageIcon::Error);
+    if (std::string refusal = AppendRefusal(path, std::string_view(headers, got), info_);
+        !refusal.empty()) {
+      prompter_.Tell(refusal, "Error", MessageIcon::Error);
       return false;
     }
     return true;
@@ -64,6 +118,7 @@ class AppendingInput {
   LoadDecisions& decisions_;
   Prompter& prompter_;
   SegyInput input_;
+  std::string path_;  // the file being read
 };
 
 }  // namespace
@@ -77,6 +132,13 @@ bool ReadDiskHeaders(const std::string& path, SegyFileHeaders& headers, LoadDeci
   }
   std::string bytes(kSegyFileHeaderBytes, '\0');
   bytes.resize(input.Read(bytes.data(), bytes.size()));
+  if (bytes.size() < kSegyFileHeaderBytes) {
+    prompter.Tell(FormatText("%s holds %zu bytes, too short to be SEG-Y (its textual and binary "
+                             "headers alone take %zu)",
+                             path.c_str(), bytes.size(), kSegyFileHeaderBytes),
+                  "Error", MessageIcon::Error);
+    return false;
+  }
   std::string_view view(bytes);
   headers.text = DecodeTextHeader(view.substr(0, kSegyTextBytes));
   headers.info = DecodeBinaryHeader(view.size() > kSegyTextBytes ? view.substr(kSegyTextBytes)
@@ -108,11 +170,8 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
     return outcome;
   }
   const std::int64_t record_bytes = SegyRecordBytes(info);
-  std::optional<HeaderScanTables> tables = ScanHeaders(request.input_path, record_bytes, progress);
-  if (!tables) {
-    if (!progress.Cancelled()) prompter.Tell(kCannotOpenInput, "", MessageIcon::Warning);
-    return outcome;
-  }
+  std::optional<HeaderScanTables> tables = ScanAllInputs(request, prompter, progress);
+  if (!tables) return outcome;
   HeaderWordChoice choice;
   if (!ConfirmSurveyGeometry(*tables, request.two_d, true, info, header, window, choice, decisions,
                              prompter))

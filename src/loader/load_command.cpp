@@ -18,6 +18,8 @@ const char kLoadHelp[] =
     "\n"
     "Converts SEG-Y disk files (the later ones appended to the first) into the\n"
     "project DIR/NAME/NAME.hdr with NAME.amp. The Messages lines go to stdout.\n"
+    "Unless --lines and --traces give the ranges, the trace headers of every\n"
+    "file are scanned for them.\n"
     "\n";
 
 }  // namespace
@@ -43,6 +45,9 @@ int RunLoadCommand(const std::vector<std::string>& args, std::ostream& out, std:
   request.defaults = options.values;
   for (std::size_t k = 1; k < line.positionals().size(); ++k)
     options.append.push_back(line.positionals()[k]);
+  // Without both ranges given, every file's headers count for the ranges.
+  if (!options.lines || !options.traces)
+    request.scan_also.assign(options.append.begin(), options.append.end());
   BatchDecisions decisions(std::move(options), out);
   TerminalPrompter prompter(err);
   SegyFileHeaders headers;

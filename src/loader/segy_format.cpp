@@ -9,11 +9,17 @@
 namespace quarrix {
 
 SegyBinaryInfo DecodeBinaryHeader(std::string_view bytes) {
+  const SegyByteOrder order = DetectByteOrder(bytes);
+  const bool little = order == SegyByteOrder::Little;
   auto field = [&](std::size_t offset) -> int {
     if (bytes.size() < offset + 2) return 0;
-    return ReadBig16(reinterpret_cast<const unsigned char*>(bytes.data()) + offset);
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data()) + offset;
+    return little ? static_cast<std::int16_t>(p[0] | (p[1] << 8)) : ReadBig16(p);
   };
-  return SegyBinaryInfo{field(20), field(16), field(24)};
+  // A count cannot be negative: the samples per trace are read unsigned, so a
+  // file of 65535 samples says 65535, not -1.
+  const int samples = static_cast<std::uint16_t>(field(20));
+  return SegyBinaryInfo{samples, field(16), field(24), order};
 }
 
 int SampleWidth(int format) {
@@ -113,6 +119,8 @@ std::vector<std::string> SegyHeaderMessages(const std::string& decoded_text,
   lines.push_back(FormatText("Number Samples %d", info.samples));
   lines.push_back(FormatText("Sample Rate %d", info.interval_us));
   lines.push_back(FormatText("Format %d", info.format));
+  if (info.byte_order == SegyByteOrder::Little)
+    lines.push_back(FormatText("Byte Order %s", ByteOrderName(info.byte_order)));
   return lines;
 }
 

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <iterator>
 
 #include "platform/progress.h"
 #include "platform/scripted_prompter.h"
@@ -41,6 +43,7 @@ class DiskLoad : public ::testing::Test {
     request.info = headers.info;
     request.window = window;
     request.two_d = two_d;
+    request.scan_also = scan_also;
     return ConvertDiskFile(request, decisions, prompter, progress);
   }
 
@@ -65,6 +68,7 @@ class DiskLoad : public ::testing::Test {
   ScriptedPrompter prompter;
   RecordingProgress progress;
   bool two_d = false;
+  std::vector<std::string> scan_also;
 };
 
 TEST_F(DiskLoad, UnscaledLoadPlacesTracesFillsGapsAndSkipsStrays) {
@@ -159,10 +163,73 @@ TEST_F(DiskLoad, AppendedFilesContinueTheInput) {
   EXPECT_NE(prompter.messages()[0].text.find("not appended"), std::string::npos);
 }
 
-TEST_F(DiskLoad, MalformedInputLeavesNoProjectBehind) {
-  testing::WriteFileBytes(folder.File("short.sgy"), std::string(1000, '\x40'));
-  EXPECT_NE(Load("short.sgy").result, LoadResult::Done);
+TEST_F(DiskLoad, LittleEndianFilesLoadLikeTheirBigEndianTwins) {
+  for (int format : {1, 2, 3, 5, 8}) {
+    auto value = [](int l, int t, int n) {
+      return static_cast<float>((l * 7 + t * 3 + n) % 90 - 45);
+    };
+    std::vector<TestTrace> traces = GridTraces(3, 2, 10, 3, 20, value);
+    testing::WriteFileBytes(folder.File("big.sgy"), BuildSegy(traces, 20, 4000, format));
+    testing::WriteFileBytes(folder.File("little.sgy"),
+                            BuildSegy(traces, 20, 4000, format, SegyByteOrder::Little));
+    ASSERT_EQ(Load("big.sgy").result, LoadResult::Done) << format;
+    std::string big_amp = testing::ReadFileBytes(folder.File("proj/proj.amp"));
+    std::string big_header = testing::ReadFileBytes(folder.File("proj/proj.hdr"));
+    decisions.messages.clear();
+    ASSERT_EQ(Load("little.sgy").result, LoadResult::Done) << format << prompter.last_text();
+    EXPECT_EQ(testing::ReadFileBytes(folder.File("proj/proj.amp")), big_amp) << format;
+    EXPECT_EQ(testing::ReadFileBytes(folder.File("proj/proj.hdr")), big_header) << format;
+    EXPECT_TRUE(decisions.HasMessage("Format " + std::to_string(format)));
+    EXPECT_TRUE(decisions.HasMessage("Byte Order little-endian"));
+  }
+  // A file of the other byte order would be misread: it is not appended.
+  decisions.append = {folder.File("big.sgy")};
+  ASSERT_EQ(Load("little.sgy").result, LoadResult::Done);
+  EXPECT_TRUE(std::any_of(prompter.messages().begin(), prompter.messages().end(), [](auto& m) {
+    return m.text.find("is big-endian, the load little-endian") != std::string::npos;
+  }));
+}
+
+TEST_F(DiskLoad, OneFilePerLineLoadsLikeTheWholeSurvey) {
+  // The lines hold different trace ranges: the first alone would cut the others.
+  std::vector<TestTrace> whole = GridTraces(11, 3, 5, 6, 20, Ramp);
+  std::erase_if(whole, [](const TestTrace& t) { return t.line == 11 && t.trace > 8; });
+  std::erase_if(whole, [](const TestTrace& t) { return t.line == 13 && t.trace < 7; });
+  WriteInput("whole.sgy", whole);
+  ASSERT_EQ(Load("whole.sgy").result, LoadResult::Done);
+  std::string amp = testing::ReadFileBytes(folder.File("proj/proj.amp"));
+  std::string header = testing::ReadFileBytes(folder.File("proj/proj.hdr"));
+  for (int line = 11; line <= 13; ++line) {
+    std::vector<TestTrace> one;
+    std::copy_if(whole.begin(), whole.end(), std::back_inserter(one),
+                 [line](const TestTrace& t) { return t.line == line; });
+    WriteInput("il-" + std::to_string(line) + ".sgy", one);
+  }
+  decisions.append = {folder.File("il-12.sgy"), folder.File("il-13.sgy")};
+  scan_also = {decisions.append.begin(), decisions.append.end()};
+  ASSERT_EQ(Load("il-11.sgy").result, LoadResult::Done) << prompter.last_text();
+  EXPECT_EQ(testing::ReadFileBytes(folder.File("proj/proj.amp")), amp);
+  EXPECT_EQ(testing::ReadFileBytes(folder.File("proj/proj.hdr")), header);
+  EXPECT_EQ(decisions.scanned_traces, static_cast<long long>(whole.size()));
+
+  // A file to scan of another layout is refused before anything is written.
+  WriteInput("long.sgy", GridTraces(14, 1, 5, 6, 30, Ramp), 30);
+  std::filesystem::remove_all(folder.File("proj"));
+  scan_also = {folder.File("long.sgy")};
+  EXPECT_NE(Load("il-11.sgy").result, LoadResult::Done);
+  EXPECT_NE(prompter.last_text().find("not appended"), std::string::npos);
   EXPECT_TRUE(NothingLeftBehind());
+}
+
+TEST_F(DiskLoad, MalformedInputLeavesNoProjectBehind) {
+  for (std::size_t size : {0, 1000, 2000, 3599}) {
+    testing::WriteFileBytes(folder.File("short.sgy"), std::string(size, '\x40'));
+    EXPECT_NE(Load("short.sgy").result, LoadResult::Done);
+    EXPECT_EQ(prompter.last_text(),
+              folder.File("short.sgy") + " holds " + std::to_string(size) +
+                  " bytes, too short to be SEG-Y (its textual and binary headers alone take 3600)");
+    EXPECT_TRUE(NothingLeftBehind());
+  }
 
   WriteInput("fmt4.sgy", GridTraces(1, 1, 1, 2, 20, Ramp), 20, 4000, 4);
   EXPECT_EQ(Load("fmt4.sgy").result, LoadResult::NotStarted);
@@ -184,6 +251,18 @@ TEST_F(DiskLoad, MalformedInputLeavesNoProjectBehind) {
   decisions.accept_header = false;
   EXPECT_EQ(Load("ok.sgy").result, LoadResult::Abandoned);
   EXPECT_TRUE(NothingLeftBehind());
+}
+
+TEST_F(DiskLoad, AFileCutOffInsideATraceLoadsTheWholeTracesAndSaysWhatIsMissing) {
+  std::string bytes = BuildSegy(GridTraces(1, 2, 1, 3, 20, Ramp), 20, 4000, 1);
+  testing::WriteFileBytes(folder.File("cut.sgy"), bytes.substr(0, bytes.size() - 30));
+  LoadOutcome outcome = Load("cut.sgy");
+  ASSERT_EQ(outcome.result, LoadResult::Done);
+  EXPECT_EQ(outcome.traces_processed, 5);
+  ASSERT_FALSE(prompter.messages().empty());
+  EXPECT_EQ(prompter.messages()[0].text,
+            folder.File("cut.sgy") +
+                " ends inside a trace: 30 of its 320 bytes are missing, and it is not loaded");
 }
 
 TEST_F(DiskLoad, AFailedReloadKeepsTheExistingProject) {

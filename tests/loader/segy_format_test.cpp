@@ -75,6 +75,7 @@ TEST(SegyFormat, BinaryHeaderFieldsAndMessages) {
   EXPECT_EQ(info.interval_us, 2000);
   EXPECT_EQ(info.format, 3);
   EXPECT_EQ(DecodeBinaryHeader("short").samples, 0);
+  EXPECT_EQ(DecodeBinaryHeader(EncodeBinaryHeader({65535, 2000, 1})).samples, 65535);
 
   std::string text(3200, ' ');
   text.replace(0, 6, "C01 AB");
@@ -85,6 +86,31 @@ TEST(SegyFormat, BinaryHeaderFieldsAndMessages) {
   EXPECT_EQ(lines[41], "Number Samples 751");
   EXPECT_EQ(lines[42], "Sample Rate 2000");
   EXPECT_EQ(lines[43], "Format 3");
+}
+
+TEST(SegyFormat, ByteOrderFromTheOrderWordOrTheFormatCode) {
+  std::string header = EncodeBinaryHeader({751, 2000, 5});
+  EXPECT_EQ(DetectByteOrder(header), SegyByteOrder::Big);
+  std::string little = header;
+  for (std::size_t at : {16, 20, 24}) std::swap(little[at], little[at + 1]);
+  SegyBinaryInfo info = DecodeBinaryHeader(little);
+  EXPECT_EQ(info.byte_order, SegyByteOrder::Little);
+  EXPECT_EQ(info.samples, 751);
+  EXPECT_EQ(info.interval_us, 2000);
+  EXPECT_EQ(info.format, 5);
+  EXPECT_EQ(SegyHeaderMessages("", info).back(), "Byte Order little-endian");
+
+  // The order word of newer files decides, whatever the format code reads.
+  little.replace(96, 4, "\x04\x03\x02\x01");
+  EXPECT_EQ(DetectByteOrder(little), SegyByteOrder::Little);
+  header.replace(96, 4, "\x04\x03\x02\x01");
+  EXPECT_EQ(DetectByteOrder(header), SegyByteOrder::Little);
+  header.replace(96, 4, "\x01\x02\x03\x04");
+  EXPECT_EQ(DetectByteOrder(header), SegyByteOrder::Big);
+  // An unknown format code either way stays big-endian, and is refused as such.
+  EXPECT_EQ(DecodeBinaryHeader(EncodeBinaryHeader({10, 4000, 4})).format, 4);
+  EXPECT_EQ(DetectByteOrder(EncodeBinaryHeader({10, 4000, 0})), SegyByteOrder::Big);
+  EXPECT_EQ(DetectByteOrder("short"), SegyByteOrder::Big);
 }
 
 TEST(Ebcdic, DecodesCodePage500) {

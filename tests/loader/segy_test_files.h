@@ -18,8 +18,10 @@ struct TestTrace {
 // A whole SEG-Y file: text header of EBCDIC spaces, the binary header, and
 // one record per trace with the line number at byte 189 and the trace
 // number at byte 193 (32-bit words).
+// Little-endian: every header field and sample written least significant byte
+// first, as segyio's endian='little' writes them.
 std::string BuildSegy(const std::vector<TestTrace>& traces, int samples, int interval_us,
-                      int format);
+                      int format, SegyByteOrder order = SegyByteOrder::Big);
 
 // A grid of traces: lines x traces, sample n of (line, trace) = f(line, trace, n).
 std::vector<TestTrace> GridTraces(int first_line, int lines, int first_trace, int traces,

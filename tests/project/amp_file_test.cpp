@@ -159,5 +159,39 @@ TEST(ProjectState, OpenProjectReadsHeaderPlacementAndTraceFile) {
   EXPECT_EQ(prompter.messages().size(), 1u);  // only the failed first open
 }
 
+TEST(ProjectState, ATraceFileOfAnotherSizeIsReportedAndOneFarTooSmallRefusesTheProject) {
+  testing::TempFolder folder;
+  SurveyHeader h = Grid(3, 4, 10);  // 12 traces of 20 bytes
+  const std::string header_path = folder.File("north.hdr"), amp_path = folder.File("north.amp");
+  auto bytes = EncodeHeader(h);
+  testing::WriteFileBytes(header_path, std::string(bytes.data(), bytes.size()));
+  struct Case {
+    std::size_t amp_bytes;
+    bool opens;
+    const char* says;  // "" for nothing
+  } cases[] = {
+      {240, true, ""},
+      {250, true, "holds 250 bytes, more than the header's grid"},
+      {150, true,
+       "holds 150 bytes, 7 of the 12 traces of the header's grid of 3 lines x 4 traces "
+       "of 10 samples (240 bytes); the other traces read as missing"},
+      {23, false, "far too few for the header's grid"},  // not 2 bytes a trace
+      {0, false, "far too few"},
+  };
+  for (const Case& c : cases) {
+    testing::WriteFileBytes(amp_path, std::string(c.amp_bytes, '\0'));
+    ScriptedPrompter prompter;
+    ProjectState project;
+    EXPECT_EQ(OpenProject(project, header_path, prompter), c.opens) << c.amp_bytes;
+    EXPECT_EQ(project.is_open, c.opens);
+    if (*c.says == '\0') {
+      EXPECT_TRUE(prompter.messages().empty());
+      continue;
+    }
+    ASSERT_EQ(prompter.messages().size(), 1u);
+    EXPECT_NE(prompter.last_text().find(c.says), std::string::npos) << prompter.last_text();
+  }
+}
+
 }  // namespace
 }  // namespace quarrix

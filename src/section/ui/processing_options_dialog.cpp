@@ -31,7 +31,17 @@ ProcessingOptionsDialog::ProcessingOptionsDialog(ProcessingParams& params, Promp
   setWindowTitle("Processing Options");
   setProperty(kHelpPageProperty, "processing_options.html");
   auto* layout = new QVBoxLayout(this);
+  layout->addWidget(StepsBox());
+  layout->addWidget(AttributesBox());
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout->addWidget(buttons);
+  ShowSwitches();
+}
 
+// "Processing Parameters": a check box per step with its fields beside it.
+QGroupBox* ProcessingOptionsDialog::StepsBox() {
   auto* steps = new QGroupBox("Processing Parameters", this);
   auto* grid = new QGridLayout(steps);
   const char* names[4] = {"Phase Rotation", "Filter", "Static Shift", "AGC"};
@@ -62,8 +72,10 @@ ProcessingOptionsDialog::ProcessingOptionsDialog(ProcessingParams& params, Promp
   grid->addWidget(window_, 3, 2);
   grid->addWidget(new QLabel("Scale", steps), 3, 3, Qt::AlignRight);
   grid->addWidget(scale_, 3, 4);
-  layout->addWidget(steps);
+  return steps;
+}
 
+QGroupBox* ProcessingOptionsDialog::AttributesBox() {
   auto* attributes = new QGroupBox("Instantaneous Attributes", this);
   auto* row = new QHBoxLayout(attributes);
   attributes_ = new QButtonGroup(this);
@@ -80,13 +92,7 @@ ProcessingOptionsDialog::ProcessingOptionsDialog(ProcessingParams& params, Promp
     ChooseAttribute(form_, code);
     ShowSwitches();
   });
-  layout->addWidget(attributes);
-
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  layout->addWidget(buttons);
-  ShowSwitches();
+  return attributes;
 }
 
 void ProcessingOptionsDialog::ShowSwitches() {

@@ -8,6 +8,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QGroupBox;
 class QLineEdit;
 
 namespace quarrix {
@@ -28,6 +29,8 @@ class ProcessingOptionsDialog : public QDialog {
   void accept() override;
 
  private:
+  QGroupBox* StepsBox();
+  QGroupBox* AttributesBox();
   void ShowSwitches();
   void ReadFields();
 

@@ -33,7 +33,8 @@ bool EditColourParameters(QWidget* parent, ColourBar& bar, const ColourScanSourc
 // Colors" (colours and thresholds) for a non-linear one.
 bool EditBarColours(QWidget* parent, ColourBar& bar);
 // "&Change Colors": "Color Parameters", then "Set Color" for a linear bar or
-// "Select Color Bar Colors" for a non-linear one. True when the bar changed.
+// "Select Color Bar Colors" for a non-linear one; a cleared bar starts as the
+// default bar. True when the parameters were confirmed.
 bool ChangeColours(QWidget* parent, ColourBar& bar, const ColourScanSource& source);
 
 // "P&rocess"/"&Batch Process": asks "Do INPLACE processing" and, for No, the

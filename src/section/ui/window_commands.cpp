@@ -27,6 +27,8 @@ ColourScanSource TraceFileScan(QWidget* parent, ProjectState& project,
 }
 
 bool ChangeColours(QWidget* parent, ColourBar& bar, const ColourScanSource& source) {
+  // A window's bar starts cleared; its first use is the default bar.
+  if (bar.count <= 0) SetDefaultColourBar(bar);
   if (!EditColourParameters(parent, bar, source)) return false;
   EditBarColours(parent, bar);
   return true;
