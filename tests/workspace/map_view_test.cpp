@@ -26,6 +26,10 @@
 namespace quarrix {
 namespace {
 
+int AddDemoHorizon(const std::string& header, std::ostream& out, std::ostream& err) {
+  return AddDemoInterpretation(header, out, err);
+}
+
 class MapViewTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -33,7 +37,7 @@ class MapViewTest : public ::testing::Test {
     std::ostringstream out, err;
     ASSERT_EQ(
         RunDemoCommand({folder->path(), "--lines", "40", "--traces", "50", "--samples", "300"}, out,
-                       err, AddDemoInterpretation),
+                       err, AddDemoHorizon),
         0)
         << err.str();
   }

@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "exchange/demo_culture.h"
 #include "horizon/demo_interpretation.h"
 #include "horizon/horizon_commands.h"
 #include "loader/demo_survey.h"
@@ -35,6 +36,12 @@
 namespace quarrix {
 namespace {
 
+// The demo's horizon, then its wells and culture.
+int AddDemoHorizon(const std::string& header, std::ostream& out, std::ostream& err) {
+  if (int status = AddDemoInterpretation(header, out, err)) return status;
+  return AddDemoCulture(header, out, err);
+}
+
 using namespace workspace_command;
 
 class MapWindowTest : public ::testing::Test {
@@ -44,7 +51,7 @@ class MapWindowTest : public ::testing::Test {
     std::ostringstream out, err;
     ASSERT_EQ(
         RunDemoCommand({folder->path(), "--lines", "60", "--traces", "50", "--samples", "300"}, out,
-                       err, AddDemoInterpretation),
+                       err, AddDemoHorizon),
         0)
         << err.str();
   }
