@@ -13,6 +13,10 @@ const MapGeometry* MapMouseTool::Geometry() const {
   return g && !g->Empty() ? g : nullptr;
 }
 
+bool MapMouseTool::Digitising() const {
+  return view_.mode == Mode::Polygon || view_.mode == Mode::ArbitraryLine;
+}
+
 ToolEffect MapMouseTool::Press(Point p, unsigned keys) {
   const MapGeometry* g = Geometry();
   if (!g) return {};
@@ -22,20 +26,25 @@ ToolEffect MapMouseTool::Press(Point p, unsigned keys) {
     view_.anchor = view_.cursor = cell;
     return {};
   }
-  if (view_.mode != Mode::Polygon) return {};
+  if (!Digitising()) return {};
   if (right) {
     if (!view_.vertices.empty()) view_.vertices.pop_back();
-  } else {
-    view_.vertices.push_back(cell);
+    return {true, {}};
   }
+  if (keys & kToolShift)
+    if (auto well = SnapToWell(view_, cell)) {
+      view_.vertices.push_back(*well);
+      return {true, kSnappedToWellNotice};
+    }
+  view_.vertices.push_back(cell);
   return {true, {}};
 }
 
 ToolEffect MapMouseTool::Move(Point p, unsigned) {
   const MapGeometry* g = Geometry();
   if (!g) return {};
-  const bool drawing = (view_.mode == Mode::Zoom && view_.anchor) ||
-                       (view_.mode == Mode::Polygon && !view_.vertices.empty());
+  const bool drawing =
+      (view_.mode == Mode::Zoom && view_.anchor) || (Digitising() && !view_.vertices.empty());
   if (!drawing) return {};
   const GridCell cell = g->CellAt(p);
   if (view_.cursor && *view_.cursor == cell) return {};
@@ -67,6 +76,14 @@ ToolEffect MapMouseTool::Release(Point p, unsigned keys) {
 }
 
 ToolEffect MapMouseTool::Escape() {
+  if (view_.mode == Mode::ArbitraryLine) {
+    const std::vector<GridCell> vertices = std::move(view_.vertices);
+    view_.vertices.clear();
+    view_.cursor.reset();
+    view_.mode = Mode::Pointer;
+    if (listener_.arbitrary_line && !vertices.empty()) listener_.arbitrary_line(vertices);
+    return {true, {}};
+  }
   if (view_.mode == Mode::Polygon) {
     ClosePolygon(view_);
     return {true, {}};

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "horizon/colour_files.h"
 #include "horizon/pick_registration.h"
@@ -109,6 +110,14 @@ void ClosePolygon(MapViewState& view) {
   view.anchor.reset();
   view.cursor.reset();
   view.mode = MapViewState::Mode::Pointer;
+}
+
+std::optional<GridCell> SnapToWell(const MapViewState& view, GridCell cell) {
+  for (const GridCell& well : view.wells)
+    if (std::abs(well.row - cell.row) < view.snap_bins &&
+        std::abs(well.column - cell.column) < view.snap_bins)
+      return well;
+  return std::nullopt;
 }
 
 std::string MapCaption(MapKind kind, const std::string& path) {

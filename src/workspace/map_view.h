@@ -26,14 +26,17 @@ inline constexpr std::size_t kZoomStackSize = 10;
 inline constexpr int kMinimumZoomCells = 6;  // a zoom rectangle spans at least this many
 
 struct MapViewState {
-  enum class Mode { Pointer, Zoom, Polygon };
+  enum class Mode { Pointer, Zoom, Polygon, ArbitraryLine };
 
   MapKind kind = MapKind::Time;
   std::string slice_path;  // the time slice a slice map shows
   MapZoom zoom;
   std::vector<MapZoom> zoom_stack;  // earlier windows, newest last
   Mode mode = Mode::Pointer;
-  std::vector<GridCell> vertices;  // the polygon being drawn
+  std::vector<GridCell> vertices;  // the polygon or arbitrary line being drawn
+  std::string arbitrary_path;      // where the arbitrary line being drawn goes
+  std::vector<GridCell> wells;     // the posted wells' cells, for Shift snapping
+  int snap_bins = 4;               // how near (strictly) a well must be to snap
   GridRegion region;               // the closed polygon
   std::optional<GridCell> anchor;  // where the rubber band or the next edge starts
   std::optional<GridCell> cursor;  // the cell under the pointer while drawing
@@ -60,6 +63,10 @@ ZoomWindow ZoomWindowOf(const MapZoom& zoom, const SurveyHeader& header);
 // Closes the polygon being drawn: with three or more vertices it becomes the
 // region (cells whose centres it encloses), otherwise the region is cleared.
 void ClosePolygon(MapViewState& view);
+
+// The first posted well whose line and trace both lie strictly within the
+// snap distance of a cell.
+std::optional<GridCell> SnapToWell(const MapViewState& view, GridCell cell);
 
 // "Time -- %s", "Amp -- %s" or "Slice --  %s" with the file shown.
 std::string MapCaption(MapKind kind, const std::string& path);

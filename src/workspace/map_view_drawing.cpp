@@ -39,7 +39,9 @@ void DrawMouseWork(Canvas& canvas, const MapGeometry& g, const MapViewState& vie
     canvas.SetPen(kRubberPen);
     canvas.Rectangle(CellSpan(g, *view.anchor, *view.cursor));
   }
-  if (view.mode != MapViewState::Mode::Polygon || view.vertices.empty()) return;
+  const bool digitising =
+      view.mode == MapViewState::Mode::Polygon || view.mode == MapViewState::Mode::ArbitraryLine;
+  if (!digitising || view.vertices.empty()) return;
   std::vector<Point> points;
   for (const GridCell& cell : view.vertices) points.push_back(g.PixelOf(cell.row, cell.column));
   if (view.cursor) points.push_back(g.PixelOf(view.cursor->row, view.cursor->column));
@@ -62,6 +64,7 @@ MapGeometry DrawMapView(Canvas& canvas, Rect client, const MapDrawInputs& in,
   if (in.overlays && in.placement) {
     MapWindowOverlays overlays = *in.overlays;
     overlays.editing_region = view.mode == MapViewState::Mode::Polygon;
+    overlays.digitising_arbitrary_line = view.mode == MapViewState::Mode::ArbitraryLine;
     overlays.region.points.clear();
     for (const RegionVertex& v : view.region.vertices())
       overlays.region.points.push_back({v.row, v.column});

@@ -3,6 +3,8 @@
 // horizon) and "Gridding Options" (the natural-neighbour gridding's settings
 // for one run).
 #include <QDialog>
+#include <string>
+#include <vector>
 
 #include "map/gridding.h"
 #include "workspace/map_edits.h"
@@ -10,6 +12,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QLineEdit;
+class QListWidget;
 
 namespace quarrix {
 
@@ -42,6 +45,25 @@ class GriddingOptionsDialog : public QDialog {
   GriddingOptions start_;
   QCheckBox *extrapolate_, *gradient_;
   QLineEdit *tautness1_, *tautness2_;
+};
+
+// "Select Wells" for a map: the project's well files and well groups, "All
+// Wells", "Label Wells" and the symbol size in inches.
+class SelectWellsDialog : public QDialog {
+  Q_OBJECT
+ public:
+  SelectWellsDialog(const std::vector<std::string>& names, const std::vector<std::string>& chosen,
+                    QWidget* parent = nullptr);
+  std::vector<std::string> chosen() const;
+  bool label() const;
+  double symbol_inches() const;
+  QListWidget* list() const { return list_; }
+  QCheckBox* all() const { return all_; }
+
+ private:
+  QListWidget* list_;
+  QCheckBox *all_, *label_;
+  QLineEdit* size_;
 };
 
 }  // namespace quarrix

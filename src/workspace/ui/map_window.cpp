@@ -1,11 +1,15 @@
 #include "workspace/ui/map_window.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <cmath>
 
+#include "exchange/well_posting.h"
+#include "horizon/arbitrary_line.h"
+#include "platform/paths.h"
 #include "platform/prompter.h"
 #include "platform/ui/plot_view.h"
 #include "platform/ui/qt_progress.h"
@@ -49,13 +53,17 @@ MapWindow::MapWindow(Workspace& workspace, WorkspaceEvents& events, Prompter& pr
       view_, [this] { return geometry(); },
       MapMouseTool::Listener{
           [this] { ZoomChanged(); },
-          [this](bool inline_window, int index) { emit sectionWanted(inline_window, index); }});
+          [this](bool inline_window, int index) { emit sectionWanted(inline_window, index); },
+          [this](const std::vector<GridCell>& vertices) { SaveArbitraryLine(vertices); }});
   view_widget_->SetTool(tool_.get());
   view_widget_->setMouseTracking(true);
   view_widget_->viewport()->setMouseTracking(true);
   view_widget_->viewport()->installEventFilter(this);
   view_widget_->installEventFilter(this);
   connect(view_widget_, &PlotView::cursorMoved, this, &MapWindow::ShowReadout);
+  connect(view_widget_, &PlotView::notice, this, [](const QString& text) {
+    if (text == kSnappedToWellNotice) QApplication::beep();
+  });
   connect(&events_, &WorkspaceEvents::changed, this, [this](QObject* source) {
     if (source != this) Redraw();
   });
@@ -98,6 +106,45 @@ void MapWindow::ShowReadout(double x, double y) {
 void MapWindow::ZoomChanged() {
   workspace_.zoom = ZoomWindowOf(view_.zoom, workspace_.header());
   events_.Changed(this);
+  view_widget_->Redraw();
+}
+
+void MapWindow::StartArbitraryLine(const std::string& path) {
+  view_.mode = MapViewState::Mode::ArbitraryLine;
+  view_.arbitrary_path = path;
+  view_.vertices.clear();
+  view_.snap_bins = workspace_.settings.snap_bins;
+  view_widget_->setFocus();
+}
+
+// The line is walked through its vertices and written; the map draws it.
+void MapWindow::SaveArbitraryLine(const std::vector<GridCell>& vertices) {
+  std::vector<ArbitraryBin> bins;
+  for (const GridCell& v : vertices) bins.push_back({v.column, v.row});
+  if (!quarrix::SaveArbitraryLine(view_.arbitrary_path, bins, workspace_.header(), prompter_))
+    return;
+  GridPolyline line;
+  for (const ArbitraryBin& bin : WalkArbitraryLine(bins))
+    line.points.emplace_back(bin.line_index, bin.trace_index);
+  overlays_.arbitrary_lines.push_back(std::move(line));
+}
+
+void MapWindow::SetWells(const std::vector<std::string>& names, bool label, double symbol_inches) {
+  well_names_ = names;
+  overlays_.wells.clear();
+  overlays_.well_options.label = label;
+  view_.wells.clear();
+  for (const std::string& name : names) {
+    WellGroupPost group;
+    group.style.symbol_inches = symbol_inches;
+    std::string problem;
+    if (!ReadWellGroupPost(JoinPath(workspace_.folder, name), workspace_.header(), group, problem))
+      continue;
+    for (const PostedWell& well : group.wells)
+      view_.wells.push_back({static_cast<int>(std::lround(well.line_row)),
+                             static_cast<int>(std::lround(well.trace_column))});
+    overlays_.wells.push_back(std::move(group));
+  }
   view_widget_->Redraw();
 }
 

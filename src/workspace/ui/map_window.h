@@ -37,6 +37,12 @@ class MapWindow : public QWidget {
   // Repaints without reading the grid (section windows moved).
   void Repaint();
 
+  // Starts digitising an arbitrary line; Esc saves it to the file.
+  void StartArbitraryLine(const std::string& path);
+  // Posts wells: ".wll" files and ".lgv" groups of the project folder.
+  void SetWells(const std::vector<std::string>& names, bool label, double symbol_inches);
+  const std::vector<std::string>& well_names() const { return well_names_; }
+
   MapViewState& view_state() { return view_; }
   const MapGeometry* geometry() const;
   PlotView* view() const { return view_widget_; }
@@ -65,6 +71,7 @@ class MapWindow : public QWidget {
   void ShowPopupMenu(QPoint global);
   bool HandleViewEvent(QEvent* event);
   void Autopick();
+  void SaveArbitraryLine(const std::vector<GridCell>& vertices);
 
   Workspace& workspace_;
   WorkspaceEvents& events_;
@@ -75,6 +82,7 @@ class MapWindow : public QWidget {
   PlotView* view_widget_;
   std::unique_ptr<MapMouseTool> tool_;
   std::optional<QPoint> pan_from_;
+  std::vector<std::string> well_names_;
 };
 
 }  // namespace quarrix

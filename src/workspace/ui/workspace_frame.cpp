@@ -149,6 +149,8 @@ void WorkspaceFrame::Run(int id) {
     case kPlotHorizonTime: OpenMap(MapKind::Time); break;
     case kPlotHorizonAmp: OpenMap(MapKind::Amplitude); break;
     case kPlotTimeSlice: CommandPlotSlice(); break;
+    case kCreateArbitraryLine: CommandCreateArbitraryLine(); break;
+    case kSelectWells: CommandSelectWells(); break;
     case kZoomIn:
     case kZoomOut:
     case kAutopickAll:
@@ -273,6 +275,30 @@ void WorkspaceFrame::CommandPlotSlice() {
   request.initial_directory = workspace_.folder;
   auto path = prompter_->OpenFile(request);
   if (path) OpenMap(MapKind::Slice, *path);
+}
+
+void WorkspaceFrame::CommandCreateArbitraryLine() {
+  MapWindow* map = ActiveMap();
+  if (!map || map->view_state().kind == MapKind::Slice) return;
+  FileDialogRequest request;
+  request.title = "Create Arbitrary File";
+  request.filter_names[0] = "Arbitrary Files (*.arb)";
+  request.filter_patterns[0] = "*.arb";
+  request.default_extension = "arb";
+  request.initial_directory = workspace_.folder;
+  request.must_exist = false;
+  request.prompt_overwrite = true;
+  if (auto path = prompter_->SaveFile(request)) map->StartArbitraryLine(*path);
+}
+
+void WorkspaceFrame::CommandSelectWells() {
+  MapWindow* map = ActiveMap();
+  if (!map) return;
+  std::vector<std::string> names = ListFilesWithExtension(workspace_.folder, "wll");
+  for (const std::string& group : ListFilesWithExtension(workspace_.folder, "lgv"))
+    names.push_back(group);
+  SelectWellsDialog dialog(names, map->well_names(), this);
+  if (run_dialog(dialog)) map->SetWells(dialog.chosen(), dialog.label(), dialog.symbol_inches());
 }
 
 SectionPickWindow* WorkspaceFrame::ActiveSection() const {

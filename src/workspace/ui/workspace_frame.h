@@ -66,6 +66,8 @@ class WorkspaceFrame : public QMainWindow {
   void ShowSectionFromMap(bool inline_window, int index);
   void RepaintMaps();
   void CommandPlotSlice();
+  void CommandCreateArbitraryLine();
+  void CommandSelectWells();
   void RepaintAll();
   void ShowCurrentHorizon();
   void CommandOpenHorizons();

@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
@@ -236,6 +237,53 @@ TEST_F(MapWindowTest, GriddingFromTheDialogsMatchesTheBatchGridCommand) {
   };
   frame->Dispatch(kAutopickAll);
   EXPECT_EQ(testing::ReadFileBytes(demo + "ui_grid.hor"), by_window);
+}
+
+// Wells posted through "Select Wells", then an arbitrary line digitised with
+// Shift near two of them: its vertices snap to the wells' cells and the file
+// is the one the batch arb command writes through those vertices.
+TEST_F(MapWindowTest, ArbitraryLineThroughTwoWellsSnapsAndSavesAsTheBatchCommand) {
+  frame->run_dialog = [](QDialog& dialog) {
+    auto* wells = qobject_cast<SelectWellsDialog*>(&dialog);
+    EXPECT_NE(wells, nullptr);
+    if (!wells) return false;
+    EXPECT_GE(wells->list()->count(), 4);
+    QTest::mouseClick(wells->all(), Qt::LeftButton);
+    return true;
+  };
+  frame->Dispatch(kSelectWells);
+  const std::vector<GridCell> wells = map->view_state().wells;
+  ASSERT_GE(wells.size(), 2u);
+  const GridCell a = wells[0], b = wells[1];
+  ASSERT_FALSE(a == b);
+  const std::string demo = folder->File("demo/");
+  prompter.QueueFile(demo + "through_wells.arb");
+  frame->Dispatch(kCreateArbitraryLine);
+  ASSERT_EQ(map->view_state().mode, MapViewState::Mode::ArbitraryLine);
+  // Two cells off each well, within the snap distance of four bins.
+  const GridCell near_a{a.row + 2, std::max(0, a.column - 1)};
+  const GridCell near_b{std::max(0, b.row - 1), b.column + 2 < 50 ? b.column + 2 : b.column - 2};
+  const GridCell free_end{30, 25};
+  QTest::mousePress(viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                    PixelOf(near_a.row, near_a.column));
+  QTest::mousePress(viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                    PixelOf(near_b.row, near_b.column));
+  QTest::mousePress(viewport(), Qt::LeftButton, {}, PixelOf(free_end.row, free_end.column));
+  EXPECT_EQ(map->view_state().vertices, (std::vector<GridCell>{a, b, free_end}));
+  QTest::keyClick(map->view(), Qt::Key_Escape);
+  EXPECT_EQ(map->view_state().mode, MapViewState::Mode::Pointer);
+
+  std::ostringstream out, err;
+  std::vector<std::string> args = {"create", demo + "demo.hdr", "batch_wells.arb"};
+  for (const GridCell& v : {a, b, free_end}) {
+    args.push_back("--vertex");
+    args.push_back(std::to_string(v.column) + "," + std::to_string(v.row));
+  }
+  ASSERT_EQ(RunArbCommand(args, out, err), 0) << err.str();
+  const std::string by_window = testing::ReadFileBytes(demo + "through_wells.arb");
+  EXPECT_EQ(prompter.last_text(), "");
+  EXPECT_FALSE(by_window.empty());
+  EXPECT_EQ(by_window, testing::ReadFileBytes(demo + "batch_wells.arb"));
 }
 
 }  // namespace
