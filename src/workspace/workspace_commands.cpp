@@ -99,6 +99,7 @@ CommandTable WorkspaceCommands(Workspace& w, Prompter& prompter, WorkspaceShell 
        {},
        by_shell(kCreateArbitraryLine)},
       {kSelectWells, "&Map", "Select &Wells", "", 0, {}, {}, by_shell(kSelectWells)},
+      {kLoadDxfFiles, "&Map", "Load &DXF Files", "", 0, {}, {}, by_shell(kLoadDxfFiles)},
       {kPickOptions, "&Options", "&Pick Options", "", 0, {}, {}, by_shell(kPickOptions)},
       {kTraceOptions, "&Options", "&Trace Options", "", 0, {}, {}, by_shell(kTraceOptions)},
       {kParameters, "&Options", "P&arameters", "", 0, {}, {}, by_shell(kParameters)},

@@ -31,6 +31,7 @@ constexpr int kEraseInterior = 2215;
 constexpr int kEraseExterior = 2216;
 constexpr int kCreateArbitraryLine = 2116;
 constexpr int kSelectWells = 2119;
+constexpr int kLoadDxfFiles = 2081;
 constexpr int kPickOptions = 2105;
 constexpr int kTraceOptions = 2104;
 constexpr int kParameters = 2228;

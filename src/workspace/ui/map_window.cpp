@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 #include <cmath>
 
+#include "dxf/dxf_culture.h"
 #include "exchange/well_posting.h"
 #include "horizon/arbitrary_line.h"
 #include "platform/paths.h"
@@ -146,6 +147,24 @@ void MapWindow::SetWells(const std::vector<std::string>& names, bool label, doub
     overlays_.wells.push_back(std::move(group));
   }
   view_widget_->Redraw();
+}
+
+bool MapWindow::SetCulture(const std::vector<std::string>& paths) {
+  overlays_.culture.clear();
+  bool all_read = true;
+  for (std::size_t k = 0; k < paths.size() && k < 10; ++k) {
+    CultureDrawing culture;
+    std::string problem;
+    if (ReadCultureDrawing(paths[k], culture, problem)) {
+      overlays_.culture.push_back(std::move(culture));
+      continue;
+    }
+    prompter_.Tell(problem, "Select DXF Files", MessageIcon::Warning);
+    all_read = false;
+  }
+  overlays_.plot_culture = !overlays_.culture.empty();
+  view_widget_->Redraw();
+  return all_read;
 }
 
 bool MapWindow::Run(int id) {

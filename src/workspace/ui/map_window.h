@@ -42,6 +42,9 @@ class MapWindow : public QWidget {
   // Posts wells: ".wll" files and ".lgv" groups of the project folder.
   void SetWells(const std::vector<std::string>& names, bool label, double symbol_inches);
   const std::vector<std::string>& well_names() const { return well_names_; }
+  // Draws DXF culture (at most ten files); none switches it off. False with
+  // the problem told when a file could not be read (the others are drawn).
+  bool SetCulture(const std::vector<std::string>& paths);
 
   MapViewState& view_state() { return view_; }
   const MapGeometry* geometry() const;

@@ -151,6 +151,7 @@ void WorkspaceFrame::Run(int id) {
     case kPlotTimeSlice: CommandPlotSlice(); break;
     case kCreateArbitraryLine: CommandCreateArbitraryLine(); break;
     case kSelectWells: CommandSelectWells(); break;
+    case kLoadDxfFiles: CommandLoadDxf(); break;
     case kZoomIn:
     case kZoomOut:
     case kAutopickAll:
@@ -299,6 +300,20 @@ void WorkspaceFrame::CommandSelectWells() {
     names.push_back(group);
   SelectWellsDialog dialog(names, map->well_names(), this);
   if (run_dialog(dialog)) map->SetWells(dialog.chosen(), dialog.label(), dialog.symbol_inches());
+}
+
+void WorkspaceFrame::CommandLoadDxf() {
+  MapWindow* map = ActiveMap();
+  if (!map) return;
+  HorizonListDialog dialog(ListFilesWithExtension(workspace_.folder, "dxf"), {}, true, this);
+  dialog.setWindowTitle("Select DXF Files");
+  if (!run_dialog(dialog)) return;
+  std::vector<std::string> paths;
+  for (const std::string& name : dialog.chosen())
+    paths.push_back(JoinPath(workspace_.folder, name));
+  status_[0]->setText("Starting DXF Plot");
+  map->SetCulture(paths);
+  status_[0]->setText("End DXF Plot");
 }
 
 SectionPickWindow* WorkspaceFrame::ActiveSection() const {

@@ -68,6 +68,7 @@ class WorkspaceFrame : public QMainWindow {
   void CommandPlotSlice();
   void CommandCreateArbitraryLine();
   void CommandSelectWells();
+  void CommandLoadDxf();
   void RepaintAll();
   void ShowCurrentHorizon();
   void CommandOpenHorizons();
