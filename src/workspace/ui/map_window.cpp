@@ -98,7 +98,9 @@ void MapWindow::Repaint() {
 void MapWindow::ShowReadout(double x, double y) {
   const MapGeometry* g = geometry();
   if (!g || g->Empty()) return;
-  const MapReadout r = MapReadoutAt(workspace_.header(), picture_.grid, g->CellAt({x, y}));
+  const GridCell cell = g->CellAt({x, y});
+  emit cursorCell(cell.row, cell.column);
+  const MapReadout r = MapReadoutAt(workspace_.header(), picture_.grid, cell);
   emit readout(QString::fromStdString(r.line), QString::fromStdString(r.trace),
                QString::fromStdString(r.value));
 }

@@ -60,6 +60,8 @@ class MapWindow : public QWidget {
 
  signals:
   void readout(const QString& line, const QString& trace, const QString& value);
+  // The cell under the pointer, for the sections' cross-hair.
+  void cursorCell(int row, int column);
   // Shift-click: the in-line (true) at a line index or the cross-line at a trace index.
   void sectionWanted(bool inline_window, int index);
   // A command chosen from the horizon pop-up menu.

@@ -235,6 +235,10 @@ MapWindow* WorkspaceFrame::OpenMap(MapKind kind, const std::string& slice_path) 
             status_[0]->setText(line + "  " + trace + "  " + value);
           });
   connect(map, &MapWindow::sectionWanted, this, &WorkspaceFrame::ShowSectionFromMap);
+  connect(map, &MapWindow::cursorCell, this, [this](int row, int column) {
+    for (SectionPickWindow* section : findChildren<SectionPickWindow*>())
+      section->ShowCrossHair(GridCell{row, column});
+  });
   connect(map, &MapWindow::commandChosen, this, &WorkspaceFrame::Dispatch);
   QMdiSubWindow* sub = mdi_->addSubWindow(map);
   sub->setAttribute(Qt::WA_DeleteOnClose);

@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
 #include <filesystem>
@@ -29,6 +30,7 @@
 #include "platform/ui/plot_view.h"
 #include "project/project_state.h"
 #include "support/test_support.h"
+#include "workspace/ui/cross_hair.h"
 #include "workspace/ui/map_dialogs.h"
 #include "workspace/ui/section_pick_window.h"
 #include "workspace/ui/workspace_frame.h"
@@ -148,6 +150,14 @@ TEST_F(MapWindowTest, ShiftClickBringsTheLineIntoAnInlinePickWindow) {
   QTest::mouseClick(viewport(), Qt::LeftButton, Qt::ShiftModifier, PixelOf(40, 12));
   EXPECT_EQ(frame->ActiveSection(), window);
   EXPECT_EQ(window->state().position, 40);
+  // The map's pointer is marked on the in-line at its trace.
+  window->RedrawNow();
+  QTest::mouseMove(viewport(), PixelOf(40, 3));
+  const Point column = PointOf(*window->geometry(), project.header, PickSectionKind::Inline,
+                               project.header.TraceNumber(3), window->state().first_time);
+  ASSERT_TRUE(window->cross_hair()->x().has_value());
+  EXPECT_EQ(*window->cross_hair()->x(),
+            static_cast<int>(column.x) - window->view()->horizontalScrollBar()->value());
   QTest::mouseClick(viewport(), Qt::RightButton, Qt::ShiftModifier, PixelOf(40, 33));
   const QList<QMdiSubWindow*> windows = frame->mdi()->subWindowList();
   const int crosslines =
