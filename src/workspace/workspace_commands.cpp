@@ -22,7 +22,7 @@ std::vector<PopupItem> HorizonPopupMenu(const Workspace& w) {
   for (int k = 0; k < count; ++k)
     items.push_back({kHorizonMenuFirst + k, w.horizons.names[static_cast<std::size_t>(k)],
                      k == w.horizons.current});
-  items.push_back({kCreateHorizon, "Create Horizon", false});
+  items.push_back({kPopupCreateHorizon, "Create Horizon", false});
   return items;
 }
 
@@ -64,6 +64,7 @@ CommandTable WorkspaceCommands(Workspace& w, Prompter& prompter, WorkspaceShell 
        {},
        {},
        repaint_after([&w, &prompter] { return EraseCurrentInWindow(w, prompter); })},
+      {kSetZoom, "&Horizon", "Set &Zoom Parameters", "", 0, {}, {}, by_shell(kSetZoom)},
       {kCreateTimeSlice,
        "&Horizon",
        "Create &Time Slice",
@@ -103,6 +104,7 @@ CommandTable WorkspaceCommands(Workspace& w, Prompter& prompter, WorkspaceShell 
       {kPickOptions, "&Options", "&Pick Options", "", 0, {}, {}, by_shell(kPickOptions)},
       {kTraceOptions, "&Options", "&Trace Options", "", 0, {}, {}, by_shell(kTraceOptions)},
       {kParameters, "&Options", "P&arameters", "", 0, {}, {}, by_shell(kParameters)},
+      {kBatchProcess, "&Options", "&Batch Process", "", 0, {}, {}, by_shell(kBatchProcess)},
       {kCascade, "&Window", "&Cascade", "", 0, {}, {}, by_shell(kCascade)},
       {kTileVertically, "&Window", "&Vertical Tile", "", 0, {}, {}, by_shell(kTileVertically)},
       {kTileHorizontally,

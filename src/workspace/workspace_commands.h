@@ -43,6 +43,10 @@ constexpr int kHelpPickEdit = 2117;
 constexpr int kHelpToolbar = 2196;
 constexpr int kSnapHorizon = 2124;
 constexpr int kEraseInWindow = 2120;
+constexpr int kSetZoom = 2042;
+constexpr int kBatchProcess = 2229;
+// "Create Horizon" of a section window's pop-up menu: the new horizon is opened.
+constexpr int kPopupCreateHorizon = 42300;
 constexpr int kUndoLast = 10052;  // "Undo last operation": repaints
 constexpr int kUndoEdit = 2230;   // puts back the last pick edit
 // The horizon tool bar.

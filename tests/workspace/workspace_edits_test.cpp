@@ -154,7 +154,7 @@ TEST_F(WorkspaceEditsTest, ToolBarChecksFollowTheCurrentHorizonAndSettings) {
   EXPECT_EQ(menu[1].id, kHorizonMenuFirst + 1);
   EXPECT_TRUE(menu[1].checked);
   EXPECT_FALSE(menu[0].checked);
-  EXPECT_EQ(menu[2].id, kCreateHorizon);
+  EXPECT_EQ(menu[2].id, kPopupCreateHorizon);
 }
 
 }  // namespace

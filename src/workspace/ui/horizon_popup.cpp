@@ -11,7 +11,7 @@ void ShowHorizonPopupMenu(QWidget* owner, const Workspace& workspace, QPoint glo
                           const std::function<void(int id)>& chosen) {
   QMenu menu(owner);
   for (const PopupItem& item : HorizonPopupMenu(workspace)) {
-    if (item.id == workspace_command::kCreateHorizon) menu.addSeparator();
+    if (item.id == workspace_command::kPopupCreateHorizon) menu.addSeparator();
     QAction* action = menu.addAction(QString::fromStdString(item.text));
     action->setCheckable(item.checked);
     action->setChecked(item.checked);

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -9,6 +10,8 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include "workspace/ui/workspace_dialogs.h"
 
 namespace quarrix {
 namespace {
@@ -67,9 +70,9 @@ PickOptionsDialog::PickOptionsDialog(const PickOptions& o, QWidget* parent)
   snap_ = Spin(this, 0, 1000, o.snap_bins);
   snap_->setSuffix(" Bins");
   width_ = Spin(this, 0, 10, o.line_width);
-  colour_ = Spin(this, 0, 15, o.colour_index);
+  colour_ = HorizonColourList(o.colour_index, this);
   previous_width_ = Spin(this, 0, 10, o.previous_line_width);
-  previous_colour_ = Spin(this, 0, 15, o.previous_colour_index);
+  previous_colour_ = HorizonColourList(o.previous_colour_index, this);
   fields->addRow(erase_);
   fields->addRow("Pk Win", window_);
   fields->addRow(auto_update_);
@@ -97,9 +100,9 @@ PickOptions PickOptionsDialog::values() const {
   o.pick_window_ms = window_->value();
   o.snap_bins = snap_->value();
   o.line_width = width_->value();
-  o.colour_index = colour_->value();
+  o.colour_index = colour_->currentIndex();
   o.previous_line_width = previous_width_->value();
-  o.previous_colour_index = previous_colour_->value();
+  o.previous_colour_index = previous_colour_->currentIndex();
   return o;
 }
 

@@ -7,6 +7,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QSpinBox;
 
 namespace quarrix {
@@ -26,7 +27,8 @@ class PickOptionsDialog : public QDialog {
   PickOptions options_;
   QButtonGroup *style_, *type_, *advance_;
   QCheckBox *erase_, *auto_update_, *last_display_;
-  QSpinBox *window_, *snap_, *width_, *colour_, *previous_width_, *previous_colour_;
+  QSpinBox *window_, *snap_, *width_, *previous_width_;
+  QComboBox *colour_, *previous_colour_;
 };
 
 }  // namespace quarrix

@@ -1,12 +1,20 @@
 #include "workspace/ui/workspace_dialogs.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
+
+#include "horizon/horizon_style.h"
 
 namespace quarrix {
 namespace {
@@ -34,7 +42,73 @@ HorizonListDialog::HorizonListDialog(const std::vector<std::string>& names,
   }
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_);
+  if (multiple) {
+    select_all_ = new QCheckBox("Select All", this);
+    connect(select_all_, &QCheckBox::toggled, list_, [this](bool all) {
+      for (int k = 0; k < list_->count(); ++k) list_->item(k)->setSelected(all);
+    });
+    layout->addWidget(select_all_);
+  }
   layout->addWidget(OkCancel(this));
+}
+
+QComboBox* HorizonColourList(int index, QWidget* parent) {
+  auto* list = new QComboBox(parent);
+  for (int k = 0; k < 16; ++k) {
+    QPixmap swatch(32, 12);
+    swatch.fill(QColor::fromRgb(HorizonPenColour(k)));
+    list->addItem(QIcon(swatch), QString::number(k));
+  }
+  list->setCurrentIndex(std::clamp(index, 0, 15));
+  return list;
+}
+
+SelectColourDialog::SelectColourDialog(int index, QWidget* parent)
+    : QDialog(parent), colours_(HorizonColourList(index, this)) {
+  setWindowTitle("Select Color");
+  setProperty("help_page", "select_horizon.html");
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(colours_);
+  layout->addWidget(OkCancel(this));
+}
+
+int SelectColourDialog::index() const {
+  return colours_->currentIndex();
+}
+
+ZoomDialog::ZoomDialog(int first_line, int first_trace, int last_line, int last_trace,
+                       int default_values[4], QWidget* parent)
+    : QDialog(parent) {
+  setWindowTitle("Set  Zoom Parameters");
+  setProperty("help_page", "pick_edit.html");
+  const int values[4] = {first_line, first_trace, last_line, last_trace};
+  for (int k = 0; k < 4; ++k) fields_[k] = new QLineEdit(QString::number(values[k]), this);
+  auto* form = new QFormLayout(this);
+  auto pair = [this](int a, int b) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(fields_[a]);
+    row->addWidget(fields_[b]);
+    return row;
+  };
+  form->addRow("Start Line and Trace", pair(0, 1));
+  form->addRow("End Line and Trace", pair(2, 3));
+  auto* reset = new QPushButton("Default", this);
+  const std::array<int, 4> defaults = {default_values[0], default_values[1], default_values[2],
+                                       default_values[3]};
+  connect(reset, &QPushButton::clicked, this, [this, defaults] {
+    for (int k = 0; k < 4; ++k) fields_[k]->setText(QString::number(defaults[k]));
+  });
+  form->addRow(reset);
+  form->addRow(OkCancel(this));
+}
+
+bool ZoomDialog::values(int out[4]) const {
+  for (int k = 0; k < 4; ++k) {
+    bool ok = false;
+    out[k] = fields_[k]->text().trimmed().toInt(&ok);
+    if (!ok) return false;
+  }
+  return true;
 }
 
 std::vector<std::string> HorizonListDialog::chosen() const {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QListWidget;
 
@@ -20,9 +22,41 @@ class HorizonListDialog : public QDialog {
                     bool multiple, QWidget* parent = nullptr);
   std::vector<std::string> chosen() const;
   QListWidget* list() const { return list_; }
+  QCheckBox* select_all() const { return select_all_; }  // "Select Horizons" only
 
  private:
   QListWidget* list_;
+  QCheckBox* select_all_ = nullptr;
+};
+
+// The sixteen horizon pens as a list of colour swatches, index selected.
+QComboBox* HorizonColourList(int index, QWidget* parent);
+
+// "Select Color": the pen of a new horizon.
+class SelectColourDialog : public QDialog {
+  Q_OBJECT
+ public:
+  SelectColourDialog(int index, QWidget* parent = nullptr);
+  QComboBox* colours() const { return colours_; }
+  int index() const;
+
+ private:
+  QComboBox* colours_;
+};
+
+// "Set  Zoom Parameters": the zoom window's first and last line and trace
+// numbers; "Default" restores the whole survey.
+class ZoomDialog : public QDialog {
+  Q_OBJECT
+ public:
+  ZoomDialog(int first_line, int first_trace, int last_line, int last_trace, int default_values[4],
+             QWidget* parent = nullptr);
+  QLineEdit* field(int k) const { return fields_[k]; }
+  // first line, first trace, last line, last trace; false when one is not a number.
+  bool values(int out[4]) const;
+
+ private:
+  QLineEdit* fields_[4];
 };
 
 class SelectLineDialog : public QDialog {

@@ -14,6 +14,7 @@
 
 #include "horizon/flattening.h"
 #include "horizon/horizon_files.h"
+#include "horizon/horizon_style.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
@@ -102,6 +103,10 @@ WorkspaceFrame::~WorkspaceFrame() {
 void WorkspaceFrame::Dispatch(int command_id) {
   using namespace workspace_command;
   const int horizon = command_id - kHorizonMenuFirst;
+  if (command_id == kPopupCreateHorizon) {
+    CreateHorizon(true);
+    return;
+  }
   if (horizon >= 0 && horizon < kHorizonMenuCount) {
     if (ChooseHorizon(workspace_, horizon)) {
       ShowCurrentHorizon();
@@ -123,7 +128,8 @@ void WorkspaceFrame::Run(int id) {
   static const std::map<int, Command> kCommands = {
       {kOpenHorizons, &WorkspaceFrame::CommandOpenHorizons},
       {kSelectHorizon, &WorkspaceFrame::CommandSelectHorizon},
-      {kCreateHorizon, &WorkspaceFrame::CommandCreateHorizon},
+      {kSetZoom, &WorkspaceFrame::CommandSetZoom},
+      {kBatchProcess, &WorkspaceFrame::CommandBatchProcess},
       {kSetLine, &WorkspaceFrame::CommandSetLine},
       {kSnapHorizon, &WorkspaceFrame::CommandSnap},
       {kPickZeroCrossing, &WorkspaceFrame::CommandZeroCrossing},
@@ -140,6 +146,8 @@ void WorkspaceFrame::Run(int id) {
     return;
   }
   switch (id) {
+    case kCreateHorizon: CreateHorizon(false); break;
+    case kPopupCreateHorizon: CreateHorizon(true); break;
     case kPlotInline:
       OpenInline(active_ && active_->state().kind == PickSectionKind::Inline
                      ? active_->state().position
@@ -359,19 +367,29 @@ void WorkspaceFrame::CommandSelectHorizon() {
   HorizonListDialog dialog(
       workspace_.horizons.names,
       current ? std::vector<std::string>{*current} : std::vector<std::string>{}, false, this);
-  if (!run_dialog(dialog) || dialog.chosen().empty()) return;
+  if (!run_dialog(dialog)) return;
+  // Nothing selected leaves no horizon current.
   const auto& names = workspace_.horizons.names;
-  ChooseHorizon(
-      workspace_,
-      static_cast<int>(std::find(names.begin(), names.end(), dialog.chosen()[0]) - names.begin()));
+  workspace_.horizons.current =
+      dialog.chosen().empty()
+          ? -1
+          : static_cast<int>(std::find(names.begin(), names.end(), dialog.chosen()[0]) -
+                             names.begin());
   ShowCurrentHorizon();
+  RepaintAll();
 }
 
-void WorkspaceFrame::CommandCreateHorizon() {
+// "Create Horizon File", then "Select Color" for its pen. From a section
+// window's pop-up menu the new horizon is opened and made current; from the
+// Horizon menu the open horizons are closed and the new one is opened with
+// Open Horizons.
+void WorkspaceFrame::CreateHorizon(bool open_it) {
   FileDialogRequest request;
   request.title = "Create Horizon File";
   request.filter_names[0] = "Horizon Files (*.hor)";
   request.filter_patterns[0] = "*.hor";
+  request.filter_names[1] = "All Files (*.*)";
+  request.filter_patterns[1] = "*.*";
   request.default_extension = "hor";
   request.initial_directory = workspace_.folder;
   request.must_exist = false;
@@ -383,9 +401,39 @@ void WorkspaceFrame::CommandCreateHorizon() {
     prompter_->Tell("Cannot create " + horizon.path, "Create Horizon File", MessageIcon::Error);
     return;
   }
-  workspace_.horizons.Append(FileNameOf(*path));
+  SelectColourDialog colour(HorizonStyle{}.colour_index, this);
+  if (run_dialog(colour)) {
+    const int index = colour.index();
+    UpdateHorizonStyle(horizon.path, [index](HorizonStyle& s) { s.colour_index = index; });
+  }
+  if (open_it) {
+    workspace_.horizons.Append(FileNameOf(*path));
+  } else {
+    workspace_.horizons.names.clear();
+    workspace_.horizons.current = -1;
+  }
   ShowCurrentHorizon();
   RepaintAll();
+}
+
+void WorkspaceFrame::CommandSetZoom() {
+  const SurveyHeader& h = workspace_.header();
+  const ZoomWindow& z = workspace_.zoom;
+  int defaults[4] = {h.first_line, h.first_trace, h.last_line, h.last_trace};
+  ZoomDialog dialog(z.first_line, z.first_trace, z.last_line, z.last_trace, defaults, this);
+  if (!run_dialog(dialog)) return;
+  int v[4];
+  if (!dialog.values(v) || v[0] > v[2] || v[1] > v[3] || v[0] < h.first_line ||
+      v[2] > h.last_line || v[1] < h.first_trace || v[3] > h.last_trace) {
+    prompter_->Tell("The zoom window must lie inside the survey, its start before its end.",
+                    "Set  Zoom Parameters", MessageIcon::Warning);
+    return;
+  }
+  workspace_.zoom = {v[0], v[2], v[1], v[3]};
+}
+
+void WorkspaceFrame::CommandBatchProcess() {
+  if (BatchProcessFromWindow(this, workspace_.project, workspace_.params)) RepaintAll();
 }
 
 void WorkspaceFrame::CommandSetLine() {

@@ -73,7 +73,9 @@ class WorkspaceFrame : public QMainWindow {
   void ShowCurrentHorizon();
   void CommandOpenHorizons();
   void CommandSelectHorizon();
-  void CommandCreateHorizon();
+  void CreateHorizon(bool open_it);
+  void CommandSetZoom();
+  void CommandBatchProcess();
   void CommandSetLine();
   void CommandSnap();
   void CommandZeroCrossing();

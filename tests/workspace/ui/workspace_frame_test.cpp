@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +24,7 @@
 
 #include "horizon/horizon_commands.h"
 #include "horizon/horizon_files.h"
+#include "horizon/horizon_style.h"
 #include "loader/demo_survey.h"
 #include "platform/scripted_prompter.h"
 #include "platform/ui/command_host.h"
@@ -219,6 +221,42 @@ TEST_F(WorkspaceFrameTest, HorizonsAreOpenedChosenAndKeptInPickeditIni) {
   EXPECT_EQ(again.workspace().settings.pick_style, kPickStyleRubberBand);
   EXPECT_EQ(again.horizon_field()->text(), "HORIZON - ui.hor");
   EXPECT_EQ(CurrentPickType(again.workspace()), kPickTrough);  // kept in the style word
+}
+
+TEST_F(WorkspaceFrameTest, CreatedHorizonsTakeTheirColourAndTheZoomWindowBoundsPicking) {
+  WorkspaceFrame frame(project, &prompter);
+  frame.workspace().horizons.Open({"ui.hor"});
+  frame.run_dialog = [](QDialog& dialog) {
+    if (auto* colour = dynamic_cast<SelectColourDialog*>(&dialog)) {
+      colour->colours()->setCurrentIndex(9);
+      return true;
+    }
+    auto* zoom = dynamic_cast<ZoomDialog*>(&dialog);
+    if (!zoom) return false;
+    zoom->field(0)->setText("1010");
+    zoom->field(2)->setText("1020");
+    return true;
+  };
+  prompter.QueueFile(folder->File("demo/new.hor"));
+  frame.Dispatch(kPopupCreateHorizon);  // from a section window: opened and current
+  EXPECT_EQ(prompter.file_requests().back().title, "Create Horizon File");
+  EXPECT_EQ(frame.workspace().horizons.names, (std::vector<std::string>{"ui.hor", "new.hor"}));
+  EXPECT_EQ(frame.horizon_field()->text(), "HORIZON - new.hor");
+  EXPECT_EQ(ReadHorizonStyle(folder->File("demo/new.hor"))->colour_index, 9);
+  prompter.QueueFile(folder->File("demo/other.hor"));
+  frame.Dispatch(kCreateHorizon);  // from the menu: opened later with Open Horizons
+  EXPECT_TRUE(frame.workspace().horizons.names.empty());
+  EXPECT_TRUE(std::filesystem::exists(folder->File("demo/other.hor")));
+
+  frame.workspace().horizons.Open({"ui.hor"});
+  frame.Dispatch(kSetZoom);
+  EXPECT_EQ(frame.workspace().zoom.first_line, 1010);
+  EXPECT_EQ(frame.workspace().zoom.last_line, 1020);
+  const PickGesture click{2011, 300, 2011, 300};
+  EXPECT_EQ(PickOnSection(frame.workspace(), InlineSection(project.header, 0), click, prompter),
+            PickOutcome::OutsideZoom);
+  EXPECT_EQ(PickOnSection(frame.workspace(), InlineSection(project.header, 9), click, prompter),
+            PickOutcome::Picked);
 }
 
 TEST_F(WorkspaceFrameTest, PickAndTraceOptionsRoundTripThroughPickeditIni) {
