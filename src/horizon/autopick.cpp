@@ -121,6 +121,8 @@ AutopickOutcome Autopick(const PickEnvironment& env, const AutopickRequest& requ
   }
   if (request.snap && !area.Empty())
     SnapPass(env, work, area, style.pick_type, request.threads, progress);
+  // A cancelled fill is half done: nothing of it is written.
+  if (progress.Cancelled()) return AutopickOutcome::Cancelled;
   if (!SaveHorizonWork(env, work)) return AutopickOutcome::Failed;
   progress.SetLabel("Autopick Finished");
   return AutopickOutcome::Finished;

@@ -30,7 +30,8 @@ struct AutopickRequest {
   int threads = 1;  // the snap pass shares its rows out among this many
 };
 
-enum class AutopickOutcome { Finished, NoRegistration, Failed };
+// Cancelled: the user stopped the work and the horizon was left as it was.
+enum class AutopickOutcome { Finished, NoRegistration, Failed, Cancelled };
 
 // Clears the erase flag of the horizon's pick type, fills and snaps, and
 // writes both grids and the registration once. With a region only gridding

@@ -8,24 +8,21 @@
 #include "project/project_state.h"
 
 namespace quarrix {
-namespace {
-
-std::optional<PickEnvironment> CurrentEnvironment(Workspace& w, Prompter& prompter) {
+std::optional<PickEnvironment> CurrentEnvironment(Workspace& w, Prompter& prompter,
+                                                  const GridRegion& region) {
   auto horizon = CurrentHorizon(w);
   if (!horizon) return std::nullopt;
   return PickEnvironment{
-      w.header(), w.project.amp, nullptr, *horizon, w.zoom, GridRegion{}, w.settings.pick_window_ms,
+      w.header(), w.project.amp, nullptr, *horizon, w.zoom, region, w.settings.pick_window_ms,
       prompter};
 }
 
-// Remembers the current horizon for undo; an unreadable horizon keeps the
-// older snapshot, which then belongs to nothing the edit touches.
+// An unreadable horizon keeps the older snapshot, which then belongs to
+// nothing the edit touches.
 void RememberForUndo(Workspace& w) {
   if (auto horizon = CurrentHorizon(w))
     if (auto snapshot = SnapshotHorizon(*horizon, w.header())) w.undo = std::move(snapshot);
 }
-
-}  // namespace
 
 const SurveyHeader& Workspace::header() const {
   return project.header;

@@ -8,6 +8,7 @@
 
 #include "horizon/flattening.h"
 #include "horizon/horizon_location.h"
+#include "horizon/pick_environment.h"
 #include "horizon/pick_line.h"
 #include "horizon/pick_settings.h"
 #include "section/processing_params.h"
@@ -55,6 +56,13 @@ int CurrentPickType(const Workspace& workspace);
 // word, the erase flag cleared. The erase command adds the flag instead.
 void SetPickType(Workspace& workspace, int type);
 void SetEraseFlag(Workspace& workspace);
+
+// The picking engine's view of the current horizon over the zoom window (and
+// region, when not empty); nothing without a current horizon.
+std::optional<PickEnvironment> CurrentEnvironment(Workspace& workspace, Prompter& prompter,
+                                                  const GridRegion& region = {});
+// Remembers the current horizon's cells for the one-step undo.
+void RememberForUndo(Workspace& workspace);
 
 // Picks on a section with the current horizon through the picking engine,
 // after remembering the horizon for undo. Without a current horizon nothing

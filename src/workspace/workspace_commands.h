@@ -22,6 +22,16 @@ constexpr int kSelectHorizon = 2115;
 constexpr int kCreateTimeSlice = 2126;
 constexpr int kPlotCrossline = 2098;
 constexpr int kPlotInline = 2099;
+// The map windows.
+constexpr int kPlotHorizonTime = 2112;
+constexpr int kPlotHorizonAmp = 2111;
+constexpr int kPlotTimeSlice = 2118;
+constexpr int kSelectPolygon = 2121;
+constexpr int kEraseInterior = 2215;
+constexpr int kEraseExterior = 2216;
+constexpr int kCreateArbitraryLine = 2116;
+constexpr int kSelectWells = 2119;
+constexpr int kLoadDxfFiles = 2081;
 constexpr int kPickOptions = 2105;
 constexpr int kTraceOptions = 2104;
 constexpr int kParameters = 2228;
@@ -37,8 +47,8 @@ constexpr int kSetZoom = 2042;
 constexpr int kBatchProcess = 2229;
 // "Create Horizon" of a section window's pop-up menu: the new horizon is opened.
 constexpr int kPopupCreateHorizon = 42300;
-constexpr int kUndoLast = 2121;  // "Undo last operation": repaints
-constexpr int kUndoEdit = 2230;  // puts back the last pick edit
+constexpr int kUndoLast = 10052;  // "Undo last operation": repaints
+constexpr int kUndoEdit = 2230;   // puts back the last pick edit
 // The horizon tool bar.
 constexpr int kPickFaults = 10021;
 constexpr int kPickHorizons = 10041;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "platform/text_util.h"
@@ -11,6 +12,8 @@
 #include "project/project_state.h"
 #include "section/trace_conditioning.h"
 #include "workspace/horizon_pick_tool.h"
+#include "workspace/ui/cross_hair.h"
+#include "workspace/ui/horizon_popup.h"
 #include "workspace/ui/workspace_events.h"
 #include "workspace/workspace.h"
 #include "workspace/workspace_commands.h"
@@ -25,7 +28,8 @@ SectionPickWindow::SectionPickWindow(Workspace& workspace, WorkspaceEvents& even
       events_(events),
       prompter_(prompter),
       state_(NewPickWindow(workspace, kind, position)),
-      view_(new PlotView(this)) {
+      view_(new PlotView(this)),
+      cross_hair_(new CrossHair(view_->viewport())) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(view_);
@@ -104,6 +108,21 @@ void SectionPickWindow::ShowTimes(int first_ms, int last_ms) {
   state_.last_time = last_ms;
 }
 
+void SectionPickWindow::ShowCrossHair(std::optional<GridCell> cell) {
+  const TracePlotGeometry* g = geometry();
+  if (!cell || !g) {
+    cross_hair_->ShowAt(std::nullopt);
+    return;
+  }
+  const SurveyHeader& h = workspace_.header();
+  const bool inline_window = state_.kind == PickSectionKind::Inline;
+  const int number = inline_window ? h.TraceNumber(cell->column) : h.LineNumber(cell->row);
+  const Point p = PointOf(*g, h, state_.kind, number, state_.first_time);
+  const int x = static_cast<int>(p.x) - view_->horizontalScrollBar()->value();
+  cross_hair_->ShowAt(x >= 0 && x < view_->viewport()->width() ? std::optional<int>(x)
+                                                               : std::nullopt);
+}
+
 void SectionPickWindow::Redraw() {
   plot_ = LoadSectionPlot(workspace_.project, PickWindowRequest(workspace_, state_), prompter_);
   if (plot_) {
@@ -136,16 +155,7 @@ bool SectionPickWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SectionPickWindow::ShowPopupMenu(QPoint global) {
-  QMenu menu(this);
-  for (const PopupItem& item : HorizonPopupMenu(workspace_)) {
-    if (item.id == workspace_command::kPopupCreateHorizon) menu.addSeparator();
-    QAction* action = menu.addAction(QString::fromStdString(item.text));
-    action->setCheckable(item.checked);
-    action->setChecked(item.checked);
-    const int id = item.id;
-    connect(action, &QAction::triggered, this, [this, id] { emit commandChosen(id); });
-  }
-  menu.exec(global);
+  ShowHorizonPopupMenu(this, workspace_, global, [this](int id) { emit commandChosen(id); });
 }
 
 void SectionPickWindow::UpdateCaption() {

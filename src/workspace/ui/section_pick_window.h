@@ -6,12 +6,14 @@
 #include <memory>
 #include <optional>
 
+#include "map/horizon_map.h"
 #include "section/section_render.h"
 #include "section/trace_plot.h"
 #include "workspace/pick_window.h"
 
 namespace quarrix {
 
+class CrossHair;
 class HorizonPickTool;
 class PlotView;
 class Prompter;
@@ -32,6 +34,10 @@ class SectionPickWindow : public QWidget {
   void ShowPosition(int position);
   // The displayed times after "Pick Trace Options".
   void ShowTimes(int first_ms, int last_ms);
+  // Marks the map cursor's cell: the column of its trace (in-lines) or line
+  // (cross-lines); none hides the mark.
+  void ShowCrossHair(std::optional<GridCell> cell);
+  const CrossHair* cross_hair() const { return cross_hair_; }
   // Reads the section and horizons again and repaints.
   void Redraw();
   void RedrawNow();
@@ -63,6 +69,7 @@ class SectionPickWindow : public QWidget {
   std::optional<SectionPlot> plot_;
   PlotView* view_;
   std::unique_ptr<HorizonPickTool> tool_;
+  CrossHair* cross_hair_;
 };
 
 }  // namespace quarrix

@@ -25,6 +25,8 @@
 #include "section/ui/section_dialogs.h"
 #include "workspace/horizon_pick_tool.h"
 #include "workspace/pick_options.h"
+#include "workspace/ui/map_dialogs.h"
+#include "workspace/ui/map_window.h"
 #include "workspace/ui/pick_options_dialog.h"
 #include "workspace/ui/section_pick_window.h"
 #include "workspace/ui/time_slices_dialog.h"
@@ -66,8 +68,9 @@ WorkspaceFrame::WorkspaceFrame(ProjectState& project, Prompter* prompter, QWidge
     statusBar()->addWidget(status_[k], k == 0 ? 1 : 0);
   }
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
-    if (sub)
-      if (auto* window = qobject_cast<SectionPickWindow*>(sub->widget())) active_ = window;
+    if (!sub) return;
+    if (auto* window = qobject_cast<SectionPickWindow*>(sub->widget())) active_ = window;
+    if (auto* map = qobject_cast<MapWindow*>(sub->widget())) active_map_ = map;
   });
   ShowCurrentHorizon();
 }
@@ -111,6 +114,11 @@ void WorkspaceFrame::Dispatch(int command_id) {
     }
     return;
   }
+  // A map window's own commands (zoom, region, autopick) go to the active map.
+  if (MapWindow* map = ActiveMap(); map && map->Run(command_id)) {
+    commands_->Refresh();
+    return;
+  }
   commands_->Dispatch(command_id);
 }
 
@@ -146,6 +154,18 @@ void WorkspaceFrame::Run(int id) {
                      : 0);
       break;
     case kPlotCrossline: OpenCrossline(0); break;
+    case kPlotHorizonTime: OpenMap(MapKind::Time); break;
+    case kPlotHorizonAmp: OpenMap(MapKind::Amplitude); break;
+    case kPlotTimeSlice: CommandPlotSlice(); break;
+    case kCreateArbitraryLine: CommandCreateArbitraryLine(); break;
+    case kSelectWells: CommandSelectWells(); break;
+    case kLoadDxfFiles: CommandLoadDxf(); break;
+    case kZoomIn:
+    case kZoomOut:
+    case kAutopickAll:
+    case kSelectPolygon:
+    case kEraseInterior:
+    case kEraseExterior: break;  // map commands without a map window
     case kRefresh:
       if (SectionPickWindow* window = ActiveSection()) window->Redraw();
       break;
@@ -198,6 +218,116 @@ SectionPickWindow* WorkspaceFrame::OpenSection(PickSectionKind kind, int positio
   return window;
 }
 
+MapWindow* WorkspaceFrame::OpenMap(MapKind kind, const std::string& slice_path) {
+  auto* map = new MapWindow(workspace_, *events_, *prompter_, kind, slice_path);
+  map->section_marks = [this] {
+    SectionMarks marks;
+    if (inline_) marks.line_rows.push_back(inline_->state().position);
+    if (crossline_) marks.trace_columns.push_back(crossline_->state().position);
+    return marks;
+  };
+  map->choose_autopick = [this](AutopickChoice& choice) {
+    AutopickOptionsDialog dialog(choice, this);
+    if (!run_dialog(dialog)) return false;
+    choice = dialog.choice();
+    return true;
+  };
+  // Every gridding run starts from the defaults.
+  map->choose_gridding = [this]() -> std::optional<GriddingOptions> {
+    GriddingOptionsDialog dialog(GriddingOptions{}, this);
+    if (!run_dialog(dialog)) return std::nullopt;
+    return dialog.options();
+  };
+  connect(map, &MapWindow::readout, this,
+          [this](const QString& line, const QString& trace, const QString& value) {
+            status_[0]->setText(line + "  " + trace + "  " + value);
+          });
+  connect(map, &MapWindow::sectionWanted, this, &WorkspaceFrame::ShowSectionFromMap);
+  connect(map, &MapWindow::cursorCell, this, [this](int row, int column) {
+    for (SectionPickWindow* section : findChildren<SectionPickWindow*>())
+      section->ShowCrossHair(GridCell{row, column});
+  });
+  connect(map, &MapWindow::commandChosen, this, &WorkspaceFrame::Dispatch);
+  QMdiSubWindow* sub = mdi_->addSubWindow(map);
+  sub->setAttribute(Qt::WA_DeleteOnClose);
+  const int k = workspace_.windows_opened++;
+  sub->setGeometry(20 * k + 1, 20 * k + 1, 500, 400);
+  sub->show();
+  active_map_ = map;
+  return map;
+}
+
+MapWindow* WorkspaceFrame::ActiveMap() const {
+  if (QMdiSubWindow* sub = mdi_->activeSubWindow())
+    if (auto* map = qobject_cast<MapWindow*>(sub->widget())) return map;
+  return active_map_;
+}
+
+// A Shift-click on a map: an open window that shows sections of that kind
+// takes the position, else a new one opens there.
+void WorkspaceFrame::ShowSectionFromMap(bool inline_window, int index) {
+  const PositionNotice notice{inline_window ? PositionNotice::Line : PositionNotice::Trace, index};
+  if (!events_->Offer(notice)) {
+    if (inline_window)
+      OpenInline(index);
+    else
+      OpenCrossline(index);
+  }
+  RepaintMaps();
+}
+
+void WorkspaceFrame::RepaintMaps() {
+  for (MapWindow* map : findChildren<MapWindow*>()) map->Repaint();
+}
+
+void WorkspaceFrame::CommandPlotSlice() {
+  FileDialogRequest request;
+  request.title = "Open Time Slice";
+  request.filter_names[0] = "Time Slice Files (*.slc)";
+  request.filter_patterns[0] = "*.slc";
+  request.initial_directory = workspace_.folder;
+  auto path = prompter_->OpenFile(request);
+  if (path) OpenMap(MapKind::Slice, *path);
+}
+
+void WorkspaceFrame::CommandCreateArbitraryLine() {
+  MapWindow* map = ActiveMap();
+  if (!map || map->view_state().kind == MapKind::Slice) return;
+  FileDialogRequest request;
+  request.title = "Create Arbitrary File";
+  request.filter_names[0] = "Arbitrary Files (*.arb)";
+  request.filter_patterns[0] = "*.arb";
+  request.default_extension = "arb";
+  request.initial_directory = workspace_.folder;
+  request.must_exist = false;
+  request.prompt_overwrite = true;
+  if (auto path = prompter_->SaveFile(request)) map->StartArbitraryLine(*path);
+}
+
+void WorkspaceFrame::CommandSelectWells() {
+  MapWindow* map = ActiveMap();
+  if (!map) return;
+  std::vector<std::string> names = ListFilesWithExtension(workspace_.folder, "wll");
+  for (const std::string& group : ListFilesWithExtension(workspace_.folder, "lgv"))
+    names.push_back(group);
+  SelectWellsDialog dialog(names, map->well_names(), this);
+  if (run_dialog(dialog)) map->SetWells(dialog.chosen(), dialog.label(), dialog.symbol_inches());
+}
+
+void WorkspaceFrame::CommandLoadDxf() {
+  MapWindow* map = ActiveMap();
+  if (!map) return;
+  HorizonListDialog dialog(ListFilesWithExtension(workspace_.folder, "dxf"), {}, true, this);
+  dialog.setWindowTitle("Select DXF Files");
+  if (!run_dialog(dialog)) return;
+  std::vector<std::string> paths;
+  for (const std::string& name : dialog.chosen())
+    paths.push_back(JoinPath(workspace_.folder, name));
+  status_[0]->setText("Starting DXF Plot");
+  map->SetCulture(paths);
+  status_[0]->setText("End DXF Plot");
+}
+
 SectionPickWindow* WorkspaceFrame::ActiveSection() const {
   if (QMdiSubWindow* sub = mdi_->activeSubWindow())
     if (auto* window = qobject_cast<SectionPickWindow*>(sub->widget())) return window;
@@ -206,6 +336,7 @@ SectionPickWindow* WorkspaceFrame::ActiveSection() const {
 
 void WorkspaceFrame::MoveActive(int steps) {
   if (SectionPickWindow* window = ActiveSection()) window->Move(steps);
+  RepaintMaps();
 }
 
 void WorkspaceFrame::RepaintAll() {
@@ -289,7 +420,8 @@ void WorkspaceFrame::CommandSetZoom() {
   const SurveyHeader& h = workspace_.header();
   const ZoomWindow& z = workspace_.zoom;
   int defaults[4] = {h.first_line, h.first_trace, h.last_line, h.last_trace};
-  ZoomDialog dialog(z.first_line, z.first_trace, z.last_line, z.last_trace, defaults, this);
+  WorkspaceZoomDialog dialog(z.first_line, z.first_trace, z.last_line, z.last_trace, defaults,
+                             this);
   if (!run_dialog(dialog)) return;
   int v[4];
   if (!dialog.values(v) || v[0] > v[2] || v[1] > v[3] || v[0] < h.first_line ||

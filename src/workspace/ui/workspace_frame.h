@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "workspace/map_view.h"
 #include "workspace/workspace.h"
 
 class QDialog;
@@ -17,6 +18,7 @@ class QMdiArea;
 namespace quarrix {
 
 class CommandHost;
+class MapWindow;
 class Prompter;
 class SectionPickWindow;
 class WorkspaceEvents;
@@ -36,8 +38,12 @@ class WorkspaceFrame : public QMainWindow {
   // window on a trace index.
   SectionPickWindow* OpenInline(int line_index);
   SectionPickWindow* OpenCrossline(int trace_index);
+  // Opens a map window: the current horizon's time or amplitude map, or a slice.
+  MapWindow* OpenMap(MapKind kind, const std::string& slice_path = {});
   // The section window the commands act on: the active one, else the last opened.
   SectionPickWindow* ActiveSection() const;
+  // The map window the map commands act on: the active one, else the last opened.
+  MapWindow* ActiveMap() const;
 
   Workspace& workspace() { return workspace_; }
   CommandHost& commands() { return *commands_; }
@@ -57,6 +63,12 @@ class WorkspaceFrame : public QMainWindow {
   void ShortenToolBar();
   SectionPickWindow* OpenSection(PickSectionKind kind, int position);
   void MoveActive(int steps);
+  void ShowSectionFromMap(bool inline_window, int index);
+  void RepaintMaps();
+  void CommandPlotSlice();
+  void CommandCreateArbitraryLine();
+  void CommandSelectWells();
+  void CommandLoadDxf();
   void RepaintAll();
   void ShowCurrentHorizon();
   void CommandOpenHorizons();
@@ -82,6 +94,7 @@ class WorkspaceFrame : public QMainWindow {
   QLabel* status_[3];
   QLineEdit* horizon_field_;
   QPointer<SectionPickWindow> inline_, crossline_, active_;
+  QPointer<MapWindow> active_map_;
   bool closed_ = false;
 };
 

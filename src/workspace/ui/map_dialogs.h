@@ -1,0 +1,69 @@
+#pragma once
+// The map windows' dialogs: "Autopick Options" (how autopicking fills the
+// horizon) and "Gridding Options" (the natural-neighbour gridding's settings
+// for one run).
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "map/gridding.h"
+#include "workspace/map_edits.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QLineEdit;
+class QListWidget;
+
+namespace quarrix {
+
+class AutopickOptionsDialog : public QDialog {
+  Q_OBJECT
+ public:
+  explicit AutopickOptionsDialog(const AutopickChoice& choice, QWidget* parent = nullptr);
+  AutopickChoice choice() const;
+  QButtonGroup* modes() const { return modes_; }
+  QCheckBox* snap() const { return snap_; }
+
+ private:
+  AutopickChoice start_;
+  QButtonGroup* modes_;
+  QCheckBox* snap_;
+};
+
+class GriddingOptionsDialog : public QDialog {
+  Q_OBJECT
+ public:
+  explicit GriddingOptionsDialog(const GriddingOptions& options, QWidget* parent = nullptr);
+  // The options as filled in; a tautness that is not a number keeps its value.
+  GriddingOptions options() const;
+  QCheckBox* extrapolate() const { return extrapolate_; }
+  QCheckBox* gradient() const { return gradient_; }
+  QLineEdit* tautness1() const { return tautness1_; }
+  QLineEdit* tautness2() const { return tautness2_; }
+
+ private:
+  GriddingOptions start_;
+  QCheckBox *extrapolate_, *gradient_;
+  QLineEdit *tautness1_, *tautness2_;
+};
+
+// "Select Wells" for a map: the project's well files and well groups, "All
+// Wells", "Label Wells" and the symbol size in inches.
+class SelectWellsDialog : public QDialog {
+  Q_OBJECT
+ public:
+  SelectWellsDialog(const std::vector<std::string>& names, const std::vector<std::string>& chosen,
+                    QWidget* parent = nullptr);
+  std::vector<std::string> chosen() const;
+  bool label() const;
+  double symbol_inches() const;
+  QListWidget* list() const { return list_; }
+  QCheckBox* all() const { return all_; }
+
+ private:
+  QListWidget* list_;
+  QCheckBox *all_, *label_;
+  QLineEdit* size_;
+};
+
+}  // namespace quarrix
