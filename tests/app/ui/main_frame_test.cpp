@@ -197,11 +197,6 @@ TEST_F(MainFrameTest, F1OpensThePageOfTheWindowInFrontUnlessPickingIsOnTheScreen
   };
   frame->Dispatch(command::kMonitor);
   EXPECT_EQ(shown_over_dialog, QStringList({"set_monitor_size.html"}));
-
-  ASSERT_TRUE(frame->OpenProjectFile(QString::fromStdString(header_path)));
-  frame->Dispatch(command::kPickEdit);
-  frame->Dispatch(command::kAccelF1);
-  EXPECT_EQ(frame->pick_edit_frame()->received_commands(), std::vector<int>{command::kPickF1});
 }
 
 TEST_F(MainFrameTest, HeaderAndXyDialogsEditTheProject) {
