@@ -233,9 +233,6 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
     err << "plot-map: " << problem << '\n';
     return 1;
   }
-  ProjectState project;
-  NameProject(project, header_path, doc->header);
-  if (!MayCreate(project, out_path, line.Has("--force"), "plot-map", err)) return 1;
   if (!ApplyZoomOption(line, *doc)) {
     err << "plot-map: --zoom takes LINE1,LINE2,TRACE1,TRACE2 within the survey\n";
     return 2;
@@ -247,6 +244,9 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
     err << "plot-map: " << problem << '\n';
     return 2;
   }
+  ProjectState project;
+  NameProject(project, header_path, doc->header);
+  if (!MayCreate(project, out_path, line.Has("--force"), "plot-map", err)) return 1;
 
   const PlotPage page = HorizonPlotPage(*doc, page_width, page_height, static_cast<int>(dpi));
   TerminalPrompter prompter(err);

@@ -93,7 +93,7 @@ TEST_F(PlotMapFiles, ZoomContourClassesPolyFaultsAndPaletteAreOptions) {
     return true;
   };
   auto metafile = [&](const std::vector<std::string>& extra) {
-    std::vector<std::string> args = {header_path, grid_path, "--out", wmf};
+    std::vector<std::string> args = {header_path, grid_path, "--out", wmf, "--force"};
     args.insert(args.end(), extra.begin(), extra.end());
     EXPECT_EQ(RunPlotMap(args, out, err, nullptr, readers), 0) << err.str();
     return ReadFileBytes(wmf);
