@@ -8,11 +8,14 @@ scripts/install-deps
 build=build-release
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUARRIX_TESTS=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)"
+# The help is built into the programs; a build without it is not worth starting.
+"$build/bin/quarrix" --help-pages >/dev/null ||
+  { echo "The help pages are missing from $build/bin/quarrix" >&2; exit 1; }
 if [ $# -eq 0 ]; then
   demo="$build/demo/demo/demo.hdr"
   if [ ! -f "$demo" ]; then
     echo "Making the demo survey (once) under $build/demo ..."
-    "$build/programs/quarrix-batch/quarrix-batch" demo "$build/demo" >/dev/null
+    "$build/bin/quarrix-batch" demo "$build/demo" >/dev/null
   fi
   set -- "$demo"
 fi
@@ -20,4 +23,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   scripts/render-demo-plots "$build"
   exit
 fi
-exec "$build/programs/quarrix/quarrix" "$@"
+exec "$build/bin/quarrix" "$@"

@@ -16,7 +16,7 @@ trap 'rm -rf "$work"' EXIT
 echo "input: $(du -h "$work/in.sgy" | cut -f1) ($lines x $traces traces, $samples samples, IBM float)"
 cat "$work/in.sgy" >/dev/null  # both runs start with the file in the page cache
 
-exec "$python" - "$build/programs/ingestor/ingestor" "$work" <<'PY'
+exec "$python" - "$build/bin/ingestor" "$work" <<'PY'
 import os, subprocess, sys, time
 ingestor, work = sys.argv[1], sys.argv[2]
 def timed(cmd):

@@ -5,11 +5,13 @@
 
 #include "batch_commands.h"
 #include "platform/allocation_guard.h"
+#include "platform/program_options.h"
 
 namespace {
 
 void PrintUsage(std::ostream& out) {
-  out << "usage: quarrix-batch COMMAND [ARGS...]   (COMMAND --help for its options)\n\n";
+  out << "usage: quarrix-batch COMMAND [ARGS...]   (COMMAND --help for its options)\n"
+         "       quarrix-batch --version\n\n";
   for (const auto& command : quarrix::BatchCommands())
     out << "  " << command.name
         << std::string(std::max(2, 15 - static_cast<int>(std::strlen(command.name))), ' ')
@@ -24,7 +26,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::string name = argv[1];
-  if (name == "--help" || name == "-h" || name == "help") {
+  if (auto status = quarrix::AnswerProgramOption("quarrix-batch", name, PrintUsage, std::cout))
+    return *status;
+  if (name == "help") {
     PrintUsage(std::cout);
     return 0;
   }

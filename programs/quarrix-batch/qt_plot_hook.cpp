@@ -1,6 +1,7 @@
 #include "qt_plot_hook.h"
 
 #include <QGuiApplication>
+#include <cstdio>
 
 #include "map/plot_map_command.h"
 #include "platform/ui/qt_plot_writer.h"
@@ -10,11 +11,19 @@
 namespace quarrix {
 namespace {
 
+// Qt's own notices (a missing runtime folder, font fallbacks) mean nothing to a
+// batch user; only what stops Qt altogether is shown.
+void KeepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (type == QtCriticalMsg || type == QtFatalMsg)
+    std::fprintf(stderr, "quarrix-batch: %s\n", qPrintable(text));
+}
+
 // Fonts need a GUI application, alive while the plot is drawn; a batch run
 // has no display to show on.
 template <typename Run>
 int WithGuiApplication(Run run) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(KeepQtQuiet);
   int argc = 1;
   char name[] = "quarrix-batch";
   char* argv[] = {name, nullptr};

@@ -3,6 +3,7 @@
 #include "exchange/little_endian.h"
 #include "exchange/sheet_rows.h"
 #include "platform/atomic_file.h"
+#include "platform/file_message.h"
 #include "platform/numeric.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
@@ -47,7 +48,7 @@ std::string EncodeDepthFunction(const DepthFunction& function) {
 std::optional<DepthFunction> ReadDepthFunctionFile(const std::string& path, Prompter& prompter) {
   std::string bytes;
   if (!ReadWholeFile(path, bytes)) {
-    prompter.Tell("Cannot Open File", "Error");
+    prompter.Tell(NamingFile("Cannot Open File", path), "Error");
     return std::nullopt;
   }
   return DecodeDepthFunction(bytes);

@@ -5,6 +5,7 @@
 #include "horizon/horizon_files.h"
 #include "horizon/little_endian.h"
 #include "platform/atomic_file.h"
+#include "platform/file_message.h"
 #include "platform/prompter.h"
 #include "project/survey_header.h"
 
@@ -18,8 +19,8 @@ void PutExtent(std::string& bytes, const FaultExtent& e) {
   le::Put16(bytes, kFaultExtentOffset + 6, static_cast<std::uint16_t>(e.last_column));
 }
 
-void SayCannotOpen(Prompter& prompter) {
-  prompter.Tell("Cannot Open FAULT File", "Warning", MessageIcon::Warning);
+void SayCannotOpen(const std::string& path, Prompter& prompter) {
+  prompter.Tell(NamingFile("Cannot Open FAULT File", path), "Warning", MessageIcon::Warning);
 }
 
 bool WriteWithExtent(const std::string& path, const FaultGrid& grid, const FaultExtent& extent,
@@ -57,7 +58,7 @@ std::size_t DecodeFaultFile(std::string_view bytes, FaultGrid& grid, FaultExtent
 bool ReadFault(const std::string& path, FaultGrid& grid, FaultExtent& extent, Prompter& prompter) {
   std::string bytes;
   if (!ReadWholeFile(path, bytes)) {
-    SayCannotOpen(prompter);
+    SayCannotOpen(path, prompter);
     return false;
   }
   DecodeFaultFile(bytes, grid, extent);

@@ -2,14 +2,15 @@
 
 #include "horizon/little_endian.h"
 #include "platform/atomic_file.h"
+#include "platform/file_message.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 
 namespace quarrix {
 namespace {
 
-void SayCannotOpen(Prompter& prompter) {
-  prompter.Tell("Cannot Open POLY FAULT File", "Warning", MessageIcon::Warning);
+void SayCannotOpen(const std::string& path, Prompter& prompter) {
+  prompter.Tell(NamingFile("Cannot Open POLY FAULT File", path), "Warning", MessageIcon::Warning);
 }
 
 }  // namespace
@@ -85,14 +86,14 @@ bool OpenPolyFaultFile(const std::string& path, bool create, PolyFaults& faults,
       return true;
     }
   }
-  SayCannotOpen(prompter);
+  SayCannotOpen(path, prompter);
   return false;
 }
 
 bool SavePolyFaultFile(PolyFaults& faults, Prompter& prompter) {
   if (faults.digitising > 0) faults.ClosePolygon();
   if (WriteFileAtomically(faults.path, EncodePolyFaults(faults))) return true;
-  SayCannotOpen(prompter);
+  SayCannotOpen(faults.path, prompter);
   return false;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "loader/disk_coverage.h"
 #include "loader/ebcdic.h"
 #include "loader/grid_writer.h"
 #include "loader/header_scan.h"
@@ -10,6 +11,7 @@
 #include "loader/project_output.h"
 #include "loader/segy_input.h"
 #include "loader/trace_scaling.h"
+#include "platform/file_message.h"
 #include "platform/parallel.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
@@ -62,7 +64,8 @@ std::optional<HeaderScanTables> ScanAllInputs(const DiskLoadRequest& request, Pr
     std::optional<HeaderScanTables> tables =
         ScanHeaders(path, record_bytes, progress, info.byte_order);
     if (!tables) {
-      if (!progress.Cancelled()) prompter.Tell(kCannotOpenInput, "", MessageIcon::Warning);
+      if (!progress.Cancelled())
+        prompter.Tell(NamingFile(kCannotOpenInput, path), "", MessageIcon::Warning);
       return std::nullopt;
     }
     all.Merge(*tables);
@@ -105,7 +108,7 @@ class AppendingInput {
     path_ = path;
     char headers[kSegyFileHeaderBytes];
     if (!input_.Open(path)) {
-      prompter_.Tell(kCannotOpenInput, "", MessageIcon::Warning);
+      prompter_.Tell(NamingFile(kCannotOpenInput, path), "", MessageIcon::Warning);
       return false;
     }
     std::size_t got = input_.Read(headers, sizeof headers);
@@ -194,7 +197,7 @@ bool ReadDiskHeaders(const std::string& path, SegyFileHeaders& headers, LoadDeci
                      Prompter& prompter) {
   SegyInput input;
   if (!input.Open(path)) {
-    prompter.Tell(kCannotOpenInput, "", MessageIcon::Warning);
+    prompter.Tell(NamingFile(kCannotOpenInput, path), "", MessageIcon::Warning);
     return false;
   }
   std::string bytes(kSegyFileHeaderBytes, '\0');
@@ -240,8 +243,13 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
   std::optional<HeaderScanTables> tables = ScanAllInputs(request, prompter, progress);
   if (!tables) return outcome;
   HeaderWordChoice choice;
+  auto mark_coverage = [&](CoverageGrid& grid, const HeaderWordChoice& words) {
+    std::vector<std::string> paths{request.input_path};
+    paths.insert(paths.end(), request.scan_also.begin(), request.scan_also.end());
+    for (const std::string& path : paths) MarkDiskCoverage(path, info, grid, words);
+  };
   if (!ConfirmSurveyGeometry(*tables, request.two_d, true, info, header, window, choice, decisions,
-                             prompter))
+                             prompter, mark_coverage))
     return outcome;
 
   GridWriter grid(output, header, prompter);
@@ -250,7 +258,7 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
 
   AppendingInput input(info, decisions, prompter);
   if (!input.Open(request.input_path)) {
-    prompter.Tell(kCannotOpenInput, "", MessageIcon::Warning);
+    prompter.Tell(NamingFile(kCannotOpenInput, request.input_path), "", MessageIcon::Warning);
     return outcome;
   }
   DecodedBatch batch(info, window, request.window.no_scaling, request.threads);

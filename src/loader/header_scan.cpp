@@ -156,6 +156,12 @@ std::optional<HeaderWordChoice> HeaderScanMarks::Choice(bool two_d, std::string&
   return std::nullopt;
 }
 
+std::string ScanTableRowHeading(int row) {
+  if (row < 1 || row > kScanTableRows) return "";
+  std::string bytes32 = row <= kWords32 ? std::to_string(4 * row - 3) : "-";
+  return std::to_string(row) + ": byte " + bytes32 + " | " + std::to_string(2 * row - 1);
+}
+
 std::string ScanTableCell(const HeaderScanTables& t, const HeaderScanMarks& marks, int row,
                           int column) {
   if (row < 1 || row > kScanTableRows) return "";

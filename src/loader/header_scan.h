@@ -76,5 +76,9 @@ class HeaderScanMarks {
 // "LINE" / "TRACE" for marked Select cells, "" elsewhere.
 std::string ScanTableCell(const HeaderScanTables& tables, const HeaderScanMarks& marks, int row,
                           int column);
+// The heading of a row: its word number and the 1-based header bytes where
+// the 32-bit and the 16-bit word of that number start ("48: byte 189 | 95";
+// rows past the 32-bit words give "-" for it).
+std::string ScanTableRowHeading(int row);
 
 }  // namespace quarrix

@@ -7,6 +7,7 @@
 #include "loader/loader_commands.h"
 #include "loader/segy_format.h"
 #include "platform/command_line.h"
+#include "platform/file_message.h"
 #include "platform/json_writer.h"
 #include "platform/progress.h"
 #include "platform/scripted_prompter.h"
@@ -120,7 +121,7 @@ int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std:
   std::optional<HeaderScanTables> tables =
       ScanHeaders(path, record_bytes, progress, headers.info.byte_order);
   if (!tables) {
-    err << "Cannot open input file!!\n";
+    err << NamingFile("Cannot open input file!!", path) << '\n';
     return 1;
   }
   if (line.Has("--json"))

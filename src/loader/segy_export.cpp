@@ -8,6 +8,7 @@
 #include "loader/load_decisions.h"
 #include "loader/segy_encoding.h"
 #include "platform/atomic_file.h"
+#include "platform/file_message.h"
 #include "platform/numeric.h"
 #include "platform/paths.h"
 #include "platform/progress.h"
@@ -214,7 +215,8 @@ bool ExportProject(const std::string& header_path, const ExportRange& range, Blo
   AmpFile amp;
   if (!TraceFileAgrees(h, BaseWithDot(header_path) + "amp", prompter)) return false;
   if (!amp.Open(BaseWithDot(header_path) + "amp", AmpOpenMode::Read)) {
-    prompter.Tell("Cannot Open AMP File", "", MessageIcon::Warning);
+    prompter.Tell(NamingFile("Cannot Open AMP File", BaseWithDot(header_path) + "amp"), "",
+                  MessageIcon::Warning);
     return false;
   }
   XyRecords xy;

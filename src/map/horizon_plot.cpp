@@ -197,32 +197,65 @@ Point PageDirection(const PlotTransform& transform, bool along_rows) {
   return length > 0 ? Point{(b.x - a.x) / length, (b.y - a.y) / length} : Point{0, 1};
 }
 
-void DrawGridAndLabels(Canvas& canvas, const PlotTransform& transform, const SurveyHeader& header,
-                       const MapZoom& zoom, const HorizonPlotSettings& settings) {
+// The label increment actually used along one edge: the set increment, or
+// the first of 2, 5, 10, 20, 50, ... times it at which neighbouring labels
+// (each `extent` long along the edge, plus a gap of half the text height)
+// stay apart. `per_number` is the device distance between consecutive line
+// or trace numbers along the edge.
+int SpacedLabelIncrement(int increment, double per_number, double extent, double height) {
+  if (increment <= 0 || !(per_number > 0)) return increment;
+  const double needed = extent + height / 2;
+  static constexpr int kSteps[] = {1, 2, 5};
+  for (long long decade = 1; decade < 1000000000LL; decade *= 10)
+    for (int step : kSteps) {
+      long long every = increment * step * decade;
+      if (every * per_number >= needed || every > 1000000000LL) return static_cast<int>(every);
+    }
+  return increment;
+}
+
+// The extent along an edge running in `direction` of a horizontal label box.
+double ExtentAlong(Point direction, double width, double height) {
+  return std::abs(direction.x) * width + std::abs(direction.y) * height;
+}
+
+bool IsMultiple(int number, int every) {
+  return every > 0 && number % every == 0;
+}
+
+void DrawGridLines(Canvas& canvas, const PlotTransform& transform, const SurveyHeader& header,
+                   const MapZoom& zoom, const HorizonPlotSettings& settings) {
   const DeviceInfo device = canvas.Device();
   const double r0 = zoom.first_row - 0.5, r1 = zoom.last_row + 0.5;
   const double c0 = zoom.first_column - 0.5, c1 = zoom.last_column + 0.5;
-  auto multiple = [](int number, int every) { return every > 0 && number % every == 0; };
   if (settings.grid_lines || settings.grid_circles) {
     canvas.SetPen(PenOf(settings.grid_style));
     canvas.SetBrush(kNullBrush);
     const double radius = 0.04 * device.ppi_x;
     for (int r = zoom.first_row; r <= zoom.last_row; ++r) {
-      if (!multiple(header.LineNumber(r), settings.grid_line_increment)) continue;
+      if (!IsMultiple(header.LineNumber(r), settings.grid_line_increment)) continue;
       if (settings.grid_lines) canvas.Line(transform.ToDevice(r, c0), transform.ToDevice(r, c1));
       if (!settings.grid_circles) continue;
       for (int c = zoom.first_column; c <= zoom.last_column; ++c)
-        if (multiple(header.TraceNumber(c), settings.grid_trace_increment)) {
+        if (IsMultiple(header.TraceNumber(c), settings.grid_trace_increment)) {
           Point p = transform.ToDevice(r, c);
           canvas.Ellipse({p.x - radius, p.y - radius, p.x + radius, p.y + radius});
         }
     }
     if (settings.grid_lines)
       for (int c = zoom.first_column; c <= zoom.last_column; ++c)
-        if (multiple(header.TraceNumber(c), settings.grid_trace_increment))
+        if (IsMultiple(header.TraceNumber(c), settings.grid_trace_increment))
           canvas.Line(transform.ToDevice(r0, c), transform.ToDevice(r1, c));
   }
-  if (!settings.label_traces_lines) return;
+}
+
+// Line numbers along the two edges where lines end, trace numbers along the
+// other two.
+void DrawEdgeLabels(Canvas& canvas, const PlotTransform& transform, const SurveyHeader& header,
+                    const MapZoom& zoom, const HorizonPlotSettings& settings) {
+  const DeviceInfo device = canvas.Device();
+  const double r0 = zoom.first_row - 0.5, r1 = zoom.last_row + 0.5;
+  const double c0 = zoom.first_column - 0.5, c1 = zoom.last_column + 0.5;
   const int height = std::max(6, Trunc32(settings.label_inches * device.ppi_y));
   canvas.SetFont({"Arial", height, 400, 0});
   canvas.SetTextColour(kBlack);
@@ -233,20 +266,42 @@ void DrawGridAndLabels(Canvas& canvas, const PlotTransform& transform, const Sur
     canvas.Text({edge.x + outward.x * gap, edge.y + outward.y * gap + height / 3.0}, text,
                 kAlignCentre | kAlignBaseline);
   };
+  // Labels of neighbouring lines (traces) never touch: the increment grows
+  // until the widest number fits between them.
+  auto widest = [&](int a, int b) {
+    return std::max(canvas.TextWidth(FormatText("%d", a)), canvas.TextWidth(FormatText("%d", b)));
+  };
+  auto per_number = [](Point a, Point b, double numbers) {
+    return numbers > 0 ? std::hypot(b.x - a.x, b.y - a.y) / numbers : 0.0;
+  };
+  const int line_every = SpacedLabelIncrement(
+      settings.label_line_increment,
+      per_number(transform.ToDevice(0, c0), transform.ToDevice(1, c0), header.line_increment),
+      ExtentAlong(down_rows, widest(header.first_line, header.last_line), height), height);
+  const int trace_every = SpacedLabelIncrement(
+      settings.label_trace_increment,
+      per_number(transform.ToDevice(r0, 0), transform.ToDevice(r0, 1), header.trace_increment),
+      ExtentAlong(along_columns, widest(header.first_trace, header.last_trace), height), height);
   for (int r = zoom.first_row; r <= zoom.last_row; ++r) {
     const int number = header.LineNumber(r);
-    if (!multiple(number, settings.label_line_increment)) continue;
+    if (!IsMultiple(number, line_every)) continue;
     const std::string text = FormatText("%d", number);
     label(transform.ToDevice(r, c0), {-along_columns.x, -along_columns.y}, text);
     label(transform.ToDevice(r, c1), along_columns, text);
   }
   for (int c = zoom.first_column; c <= zoom.last_column; ++c) {
     const int number = header.TraceNumber(c);
-    if (!multiple(number, settings.label_trace_increment)) continue;
+    if (!IsMultiple(number, trace_every)) continue;
     const std::string text = FormatText("%d", number);
     label(transform.ToDevice(r0, c), {-down_rows.x, -down_rows.y}, text);
     label(transform.ToDevice(r1, c), down_rows, text);
   }
+}
+
+void DrawGridAndLabels(Canvas& canvas, const PlotTransform& transform, const SurveyHeader& header,
+                       const MapZoom& zoom, const HorizonPlotSettings& settings) {
+  DrawGridLines(canvas, transform, header, zoom, settings);
+  if (settings.label_traces_lines) DrawEdgeLabels(canvas, transform, header, zoom, settings);
 }
 
 void DrawOverlays(Canvas& canvas, const PlotTransform& transform,

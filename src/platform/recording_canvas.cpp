@@ -65,6 +65,20 @@ std::vector<DrawnPrimitive> RecordingCanvas::OfKind(PrimitiveKind kind) const {
   return out;
 }
 
+Rect RecordingCanvas::TextBox(const DrawnPrimitive& text) {
+  const Point anchor = text.points.empty() ? Point{} : text.points[0];
+  const double width = EstimatedTextWidth(text.text, text.font);
+  const double height = text.font.height;
+  double left = anchor.x;
+  if (text.align & kAlignRight) left -= width;
+  if (text.align & kAlignCentre) left -= width / 2;
+  // A cell is about four fifths ascent and one fifth descent.
+  double top = anchor.y;
+  if (text.align & kAlignBaseline) top -= 0.8 * height;
+  if (text.align & kAlignBottom) top -= height;
+  return {left, top, left + width, top + height};
+}
+
 std::vector<std::string> RecordingCanvas::Texts() const {
   std::vector<std::string> out;
   for (const DrawnPrimitive& p : primitives_)

@@ -59,6 +59,9 @@ class RecordingCanvas : public Canvas {
   std::vector<DrawnPrimitive> OfKind(PrimitiveKind kind) const;
   // Every text drawn, in order.
   std::vector<std::string> Texts() const;
+  // The box a recorded horizontal text covers, from its anchor, alignment,
+  // font height and the estimated width: what layout tests compare.
+  static Rect TextBox(const DrawnPrimitive& text);
 
  private:
   DrawnPrimitive& Add(PrimitiveKind kind);

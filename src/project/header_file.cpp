@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/atomic_file.h"
+#include "platform/file_message.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
@@ -95,7 +96,7 @@ bool LoadHeader(const std::string& path, SurveyHeader& header, Prompter& prompte
                 HeaderReader reader) {
   std::string bytes;
   if (!ReadWholeFile(path, bytes)) {
-    prompter.Tell("Header File Not Found", "", MessageIcon::Warning);
+    prompter.Tell(NamingFile("Header File Not Found", path), "", MessageIcon::Warning);
     return false;
   }
   if (bytes.size() > kHeaderFileBytes) bytes.resize(kHeaderFileBytes);

@@ -19,13 +19,22 @@ constexpr Rgb kOverlayWellColours[7] = {{0, 0, 0},   {255, 0, 0},   {0, 255, 0},
                                         {0, 0, 255}, {255, 0, 255}, {0, 255, 255}};
 
 // Labels beside the data sit on its start side: left of it when the section
-// runs left to right, right of it otherwise.
+// runs left to right, right of it otherwise. A label longer than the margin
+// is moved in over the data rather than cut off at the page edge.
 void SideLabel(Canvas& canvas, const SectionLayout& layout, double y, const std::string& text) {
   const double gap = layout.label_height / 2.0;
-  if (layout.left_to_right)
-    canvas.Text({layout.data.left - gap, y}, text, kAlignRight | kAlignBaseline);
-  else
-    canvas.Text({layout.data.right + gap, y}, text, kAlignLeft | kAlignBaseline);
+  const double width = canvas.TextWidth(text);
+  if (layout.left_to_right) {
+    if (layout.data.left - gap - width >= gap)
+      canvas.Text({layout.data.left - gap, y}, text, kAlignRight | kAlignBaseline);
+    else
+      canvas.Text({gap, y}, text, kAlignLeft | kAlignBaseline);
+  } else {
+    if (layout.data.right + gap + width <= layout.width - gap)
+      canvas.Text({layout.data.right + gap, y}, text, kAlignLeft | kAlignBaseline);
+    else
+      canvas.Text({layout.width - gap, y}, text, kAlignRight | kAlignBaseline);
+  }
 }
 
 int AbsoluteSample(int time_ms, double sample_rate) {

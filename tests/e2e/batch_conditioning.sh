@@ -3,7 +3,7 @@
 # trace conditioned, a new processed trace file, in-place processing, and the
 # exit status of bad parameters.
 set -euo pipefail
-bin="$QUARRIX_BIN/quarrix-batch/quarrix-batch"
+bin="$QUARRIX_BIN/quarrix-batch"
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 python3 - "$dir/survey" <<'PY'

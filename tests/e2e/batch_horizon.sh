@@ -3,7 +3,7 @@
 # autopick in each mode, snap, clear-auto, erase, slices, flatten and an
 # arbitrary line, checking the files they leave.
 set -euo pipefail
-bin="$QUARRIX_BIN/quarrix-batch/quarrix-batch"
+bin="$QUARRIX_BIN/quarrix-batch"
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 made=$("$bin" demo "$dir" --lines 12 --traces 16 --samples 300 2>/dev/null)

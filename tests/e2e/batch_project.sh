@@ -2,7 +2,7 @@
 # quarrix-batch on a project header made by hand: show, set, xy create and
 # convert, and the exit status of a failure.
 set -euo pipefail
-bin="$QUARRIX_BIN/quarrix-batch/quarrix-batch"
+bin="$QUARRIX_BIN/quarrix-batch"
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 python3 - "$dir/e2e.hdr" <<'PY'

@@ -2,7 +2,7 @@
 # The demo survey comes with wells, a well group and a DXF culture file that
 # read back through the batch commands and lie on the survey.
 set -euo pipefail
-batch="$QUARRIX_BIN/quarrix-batch/quarrix-batch"
+batch="$QUARRIX_BIN/quarrix-batch"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 hdr=$("$batch" demo "$work" --lines 30 --traces 40 --samples 400 2>/dev/null | sed -n 1p)

@@ -12,7 +12,7 @@ if ! "$python" -c "import ezdxf" 2>/dev/null; then
 fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-exec "$python" - "$QUARRIX_BIN/quarrix-batch/quarrix-batch" "$work" <<'PY'
+exec "$python" - "$QUARRIX_BIN/quarrix-batch" "$work" <<'PY'
 import json, math, random, subprocess, sys
 import ezdxf
 

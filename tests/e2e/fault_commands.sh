@@ -3,7 +3,7 @@
 # and interpolating a new fault, conversions, blanking, a Tridex import and the
 # refusal of bad input.
 set -euo pipefail
-batch="$QUARRIX_BIN/quarrix-batch/quarrix-batch"
+batch="$QUARRIX_BIN/quarrix-batch"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }

@@ -2,8 +2,8 @@
 # The loader's batch commands end to end: the demo survey, its export to a
 # tape image and back in every tape mode, and refusal of bad input.
 set -euo pipefail
-ingestor="$QUARRIX_BIN/ingestor/ingestor"
-batch="$QUARRIX_BIN/quarrix-batch/quarrix-batch"
+ingestor="$QUARRIX_BIN/ingestor"
+batch="$QUARRIX_BIN/quarrix-batch"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }

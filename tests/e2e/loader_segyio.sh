@@ -10,11 +10,11 @@ if ! "$python" -c "import segyio, numpy" 2>/dev/null; then
   echo "segyio or numpy is not installed: skipped"
   exit 0
 fi
-ingestor="$QUARRIX_BIN/ingestor/ingestor"
+ingestor="$QUARRIX_BIN/ingestor"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 exec "$python" - "$ingestor" "$work" "${QUARRIX_SHARED_DATA:-}" \
-  "$QUARRIX_BIN/quarrix-batch/quarrix-batch" <<'PY'
+  "$QUARRIX_BIN/quarrix-batch" <<'PY'
 import os, subprocess, sys
 import numpy as np
 import segyio

@@ -2,7 +2,7 @@
 # quarrix-batch grid and contour on a small project: a planar horizon with holes
 # is filled exactly, and a single high cell gives one closed contour.
 set -euo pipefail
-batch="$QUARRIX_BIN/quarrix-batch/quarrix-batch"
+batch="$QUARRIX_BIN/quarrix-batch"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

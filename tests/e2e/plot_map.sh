@@ -3,7 +3,7 @@
 # a PDF read by the outside readers (wmf2svg, pdfinfo), a PNG whose pixels
 # show the band colours and the white of unpicked cells, and refused options.
 set -euo pipefail
-bin="$QUARRIX_BIN/quarrix-batch/quarrix-batch"
+bin="$QUARRIX_BIN/quarrix-batch"
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 python3 - "$dir" <<'PY'

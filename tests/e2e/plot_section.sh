@@ -3,7 +3,7 @@
 # each checked by an outside reader (Pillow, wmf2svg, pdfinfo), and the
 # refusals of bad options.
 set -euo pipefail
-bin="$QUARRIX_BIN/quarrix-batch/quarrix-batch"
+bin="$QUARRIX_BIN/quarrix-batch"
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 python3 - "$dir/demo" <<'PY'

@@ -2,8 +2,8 @@
 # --threads on the demo survey: a load, batch processing, time slices and an
 # autopick with the snap pass give the same files on one thread and on three.
 set -euo pipefail
-batch="$QUARRIX_BIN/quarrix-batch/quarrix-batch"
-ingestor="$QUARRIX_BIN/ingestor/ingestor"
+batch="$QUARRIX_BIN/quarrix-batch"
+ingestor="$QUARRIX_BIN/ingestor"
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 "$batch" demo "$dir" --lines 30 --traces 40 --samples 300 >"$dir/demo.out"

@@ -197,7 +197,7 @@ TEST_F(MathProject, FunctionsAndOutputs) {
   r.depth_function_path = File("none.ftn");
   NullProgress progress;
   EXPECT_FALSE(RunMath(r, p.project, progress, p.prompter));
-  EXPECT_EQ(p.prompter.last_text(), "Cannot Open File");
+  EXPECT_EQ(p.prompter.last_text(), "Cannot Open File\n" + File("none.ftn"));
 
   r.function = MathFunction::AbsValue;
   r.inputs[0] = MathInput{File("missing.hor"), false, {}};

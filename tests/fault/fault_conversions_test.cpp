@@ -61,7 +61,7 @@ TEST_F(Blanking, EveryOpenFaultBlanksTheHorizonFileInTurn) {
   ASSERT_TRUE(WriteHorizon(hor, &horizon, &amplitude));
   ASSERT_TRUE(WriteNewFaultFile(ffl, fault, prompter));
   EXPECT_EQ(BlankHorizonAtFaults(hor, {folder.File("gone.ffl"), ffl}, header, prompter), 3);
-  EXPECT_EQ(prompter.messages().front().text, "Cannot Open FAULT File");
+  EXPECT_EQ(prompter.messages().front().text, "Cannot Open FAULT File\n" + folder.File("gone.ffl"));
   HorizonGrid time(4, 10), amp(4, 10);
   ASSERT_EQ(ReadHorizon(hor, &time, &amp), HorizonReadResult::Ok);
   EXPECT_EQ(time.At(0, 7), HORIZON_NULL);

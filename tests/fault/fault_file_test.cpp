@@ -63,7 +63,8 @@ TEST(FaultFile, FailuresAreToldAndLeaveFilesAsTheyWere) {
   ScriptedPrompter prompter;
   FaultGrid grid(2, 2);
   EXPECT_FALSE(ReadFault(folder.File("missing.ffl"), grid, prompter));
-  EXPECT_EQ(prompter.messages().back().text, "Cannot Open FAULT File");
+  EXPECT_EQ(prompter.messages().back().text,
+            "Cannot Open FAULT File\n" + folder.File("missing.ffl"));
   EXPECT_EQ(prompter.messages().back().caption, "Warning");
 
   EXPECT_FALSE(SaveFault(folder.File("missing.ffl"), grid, prompter));

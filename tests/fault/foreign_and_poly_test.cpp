@@ -122,7 +122,7 @@ TEST(PolyFaultFile, BadFilesAreToldAndLeaveNoPolygons) {
   faults.counts = {1};
   faults.vertices = {{1, 1}};
   EXPECT_FALSE(OpenPolyFaultFile(folder.File("none.flp"), false, faults, prompter));
-  EXPECT_EQ(prompter.last_text(), "Cannot Open POLY FAULT File");
+  EXPECT_EQ(prompter.last_text(), "Cannot Open POLY FAULT File\n" + folder.File("none.flp"));
   EXPECT_TRUE(faults.counts.empty() && faults.vertices.empty());
   for (std::string bytes :
        {Le32(101), Le32(-1), Le32(1) + Le32(-2), Le32(1) + Le32(2) + Le32(0), Le32(2) + Le32(1)}) {

@@ -102,7 +102,11 @@ TEST_F(DiskLoad, UnscaledLoadPlacesTracesFillsGapsAndSkipsStrays) {
   EXPECT_EQ(h.sample_rate, 4.0);
   EXPECT_EQ(std::filesystem::file_size(folder.File("proj/proj.amp")), 5u * 4 * 40);
   EXPECT_EQ(decisions.coverage.rows, 5);
-  EXPECT_EQ(decisions.coverage.cells[0], CoverageGrid::kNoTrace);
+  // "Determine Direction" saw every trace, the gap and the empty line 8.
+  EXPECT_EQ(decisions.coverage.cells[0], 1);                               // line 5, trace 20
+  EXPECT_EQ(decisions.coverage.cells[1 * 4 + 2], CoverageGrid::kNoTrace);  // line 6, trace 22
+  EXPECT_EQ(decisions.coverage.cells[3 * 4 + 0], CoverageGrid::kNoTrace);  // line 8
+  EXPECT_EQ(decisions.coverage.cells[4 * 4 + 0], 1);                       // the stray at line 9
   EXPECT_TRUE(decisions.HasMessage("Project Name " + folder.File("proj/proj.hdr")));
   EXPECT_TRUE(decisions.HasMessage("Number Samples 20"));
 
@@ -262,8 +266,12 @@ TEST_F(DiskLoad, LittleEndianFilesLoadLikeTheirBigEndianTwins) {
     ASSERT_EQ(Load("big.sgy").result, LoadResult::Done) << format;
     std::string big_amp = testing::ReadFileBytes(folder.File("proj/proj.amp"));
     std::string big_header = testing::ReadFileBytes(folder.File("proj/proj.hdr"));
+    const std::vector<std::int16_t> big_coverage = decisions.coverage.cells;
     decisions.messages.clear();
     ASSERT_EQ(Load("little.sgy").result, LoadResult::Done) << format << prompter.last_text();
+    // "Determine Direction" sees the same coverage in either byte order.
+    EXPECT_EQ(decisions.coverage.cells, big_coverage) << format;
+    EXPECT_EQ(std::count(big_coverage.begin(), big_coverage.end(), 1), 2 * 3) << format;
     EXPECT_EQ(testing::ReadFileBytes(folder.File("proj/proj.amp")), big_amp) << format;
     EXPECT_EQ(testing::ReadFileBytes(folder.File("proj/proj.hdr")), big_header) << format;
     EXPECT_TRUE(decisions.HasMessage("Format " + std::to_string(format)));
@@ -284,6 +292,7 @@ TEST_F(DiskLoad, OneFilePerLineLoadsLikeTheWholeSurvey) {
   std::erase_if(whole, [](const TestTrace& t) { return t.line == 13 && t.trace < 7; });
   WriteInput("whole.sgy", whole);
   ASSERT_EQ(Load("whole.sgy").result, LoadResult::Done);
+  const std::vector<std::int16_t> coverage = decisions.coverage.cells;
   std::string amp = testing::ReadFileBytes(folder.File("proj/proj.amp"));
   std::string header = testing::ReadFileBytes(folder.File("proj/proj.hdr"));
   for (int line = 11; line <= 13; ++line) {
@@ -298,6 +307,7 @@ TEST_F(DiskLoad, OneFilePerLineLoadsLikeTheWholeSurvey) {
   EXPECT_EQ(testing::ReadFileBytes(folder.File("proj/proj.amp")), amp);
   EXPECT_EQ(testing::ReadFileBytes(folder.File("proj/proj.hdr")), header);
   EXPECT_EQ(decisions.scanned_traces, static_cast<long long>(whole.size()));
+  EXPECT_EQ(decisions.coverage.cells, coverage);  // every file's traces, not the first's only
 
   // A file to scan of another layout is refused before anything is written.
   WriteInput("long.sgy", GridTraces(14, 1, 5, 6, 30, Ramp), 30);

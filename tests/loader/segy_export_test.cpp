@@ -177,7 +177,7 @@ TEST_F(ExportToTape, MissingTraceFileIsReported) {
   auto sink = FileSink(folder.File("out.sgy"));
   EXPECT_FALSE(ExportProject(folder.File("north.hdr"), {10, 14, 1, 3}, *sink, decisions, prompter,
                              progress));
-  EXPECT_EQ(prompter.last_text(), "Cannot Open AMP File");
+  EXPECT_EQ(prompter.last_text(), "Cannot Open AMP File\n" + folder.File("north.amp"));
   sink.reset();
   EXPECT_FALSE(std::filesystem::exists(folder.File("out.sgy")));
   EXPECT_FALSE(std::filesystem::exists(folder.File("out.sgy.writing")));

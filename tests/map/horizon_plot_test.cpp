@@ -117,6 +117,43 @@ TEST(HorizonPlot, TitleLinesNameThePlotFileDateAndScale) {
   EXPECT_EQ(HorizonPlotTitle(s.data, settings, 250)[0].substr(0, 14), "Amplitude Plot");
 }
 
+// The boxes of the line and trace numbers along the plot's edges.
+std::vector<Rect> NumberBoxes(const RecordingCanvas& canvas) {
+  std::vector<Rect> boxes;
+  for (const DrawnPrimitive& p : canvas.OfKind(PrimitiveKind::Text))
+    if (!p.text.empty() && std::all_of(p.text.begin(), p.text.end(), ::isdigit))
+      boxes.push_back(RecordingCanvas::TextBox(p));
+  return boxes;
+}
+
+bool Overlap(const Rect& a, const Rect& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+TEST(HorizonPlot, EdgeNumbersNeverTouchAndKeepTheSetIncrementWhereThereIsRoom) {
+  // Corner 4 runs traces across the page, corner 5 down it.
+  for (int corner : {4, 5}) {
+    PlotSurvey s(corner);
+    HorizonPlotSettings settings;
+    settings.label_line_increment = settings.label_trace_increment = 1;
+    RecordingCanvas crowded;
+    s.Draw(crowded, settings, {0, 0, 500, 380});
+    std::vector<Rect> boxes = NumberBoxes(crowded);
+    ASSERT_GE(boxes.size(), 8u) << "corner " << corner;
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+      for (std::size_t j = i + 1; j < boxes.size(); ++j)
+        EXPECT_FALSE(Overlap(boxes[i], boxes[j]))
+            << "corner " << corner << ": labels " << i << " and " << j;
+
+    // Every tenth number fits on a large page: all of them are drawn, on
+    // both edges (lines 110 and 120, traces 210 to 240).
+    settings.label_line_increment = settings.label_trace_increment = 10;
+    RecordingCanvas roomy;
+    s.Draw(roomy, settings, {0, 0, 2000, 1600});
+    EXPECT_EQ(NumberBoxes(roomy).size(), 2u * (2 + 4)) << "corner " << corner;
+  }
+}
+
 TEST(HorizonPlot, ContourPlotsFillLevelsAndDrawClassLines) {
   PlotSurvey s;
   HorizonPlotSettings settings;

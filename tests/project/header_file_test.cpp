@@ -173,7 +173,8 @@ TEST(HeaderFile, MissingAndUnwritableFilesGiveTheirMessages) {
   ScriptedPrompter prompter;
   SurveyHeader h = NorthSea();
   EXPECT_FALSE(LoadHeader("/nonexistent/x.hdr", h, prompter));
-  EXPECT_EQ(prompter.last_text(), "Header File Not Found");
+  // The message keeps its text and names the file on a second line.
+  EXPECT_EQ(prompter.last_text(), "Header File Not Found\n/nonexistent/x.hdr");
   EXPECT_EQ(prompter.messages().back().caption, "");
   EXPECT_FALSE(SaveHeader("/nonexistent/x.hdr", h, prompter));
   EXPECT_EQ(prompter.last_text(), "Cannot Create Header File!");

@@ -222,6 +222,30 @@ TEST(HorizonOverlay, NullTimesBreakTheLineIntoSegments) {
   EXPECT_NE(std::find(texts.begin(), texts.end(), "top_chalk"), texts.end());
 }
 
+TEST(HorizonOverlay, LongHorizonNamesStayInsideThePageOnEitherSide) {
+  OpenTestSurvey survey(4, 30);
+  ASSERT_TRUE(survey.project.amp.IsOpen());
+  auto grid = survey.EventHorizon();
+  for (int left_to_right : {1, 0}) {
+    SectionPlot plot = InLinePlot(11);
+    plot.display.left_to_right = left_to_right == 1;
+    plot.horizons.push_back(
+        {"a_rather_long_horizon_name.hor", std::make_shared<std::vector<std::int16_t>>(grid), 9});
+    RecordingCanvas canvas(Screen());
+    SectionSource source = survey.Source();
+    SectionDrawResult result = DrawWiggleSection(canvas, source, plot);
+    bool found = false;
+    for (const DrawnPrimitive& p : canvas.OfKind(PrimitiveKind::Text)) {
+      if (p.text != "a_rather_long_horizon_name") continue;
+      found = true;
+      Rect box = RecordingCanvas::TextBox(p);
+      EXPECT_GE(box.left, 0) << "left to right " << left_to_right;
+      EXPECT_LE(box.right, result.layout.width) << "left to right " << left_to_right;
+    }
+    EXPECT_TRUE(found);
+  }
+}
+
 TEST(Flattening, TheDatumHorizonRunsAlongTheWindowStart) {
   OpenTestSurvey survey(4, 30);
   ASSERT_TRUE(survey.project.amp.IsOpen());

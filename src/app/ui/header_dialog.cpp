@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 
+#include "platform/decimal_text.h"
 #include "platform/prompter.h"
 #include "project/header_fields.h"
 
@@ -42,9 +43,8 @@ HeaderDialog::HeaderDialog(SurveyHeader& header, Prompter& prompter, QWidget* pa
   for (const FieldLabel& f : kFields) {
     auto* edit = new QLineEdit(this);
     std::string text = f.name == std::string("trace_length") ? std::to_string(TraceLengthMs(header))
-                       : f.name == std::string("sample_rate")
-                           ? QString::number(header.sample_rate, 'g', 15).toStdString()
-                           : HeaderFieldText(header, f.name);
+                       : f.name == std::string("sample_rate") ? ShortestDecimal(header.sample_rate)
+                                                              : HeaderFieldText(header, f.name);
     edit->setText(QString::fromStdString(text));
     if (f.name == std::string("owner") || f.name == std::string("line_name") ||
         f.name == std::string("collector"))

@@ -16,7 +16,6 @@
 #include "app/plot_map_readers.h"
 #include "app/section_settings.h"
 #include "app/ui/header_dialog.h"
-#include "app/ui/help_browser.h"
 #include "app/ui/monitor_dialog.h"
 #include "app/ui/title_widget.h"
 #include "app/ui/xy_dialog.h"
@@ -26,11 +25,14 @@
 #include "horizon/colour_file_dialogs.h"
 #include "horizon/ui/pick_edit_frame.h"
 #include "map/ui/horizon_plot_window.h"
+#include "platform/file_message.h"
 #include "platform/paths.h"
 #include "platform/profile_file.h"
 #include "platform/text_util.h"
+#include "platform/ui/about_dialog.h"
 #include "platform/ui/centre_window.h"
 #include "platform/ui/command_host.h"
+#include "platform/ui/help_browser.h"
 #include "platform/ui/qt_progress.h"
 #include "platform/ui/qt_prompter.h"
 #include "project/header_file.h"
@@ -74,6 +76,7 @@ MainFrame::MainFrame(Session& session, Prompter* prompter, QWidget* parent)
   file_menu->insertSeparator(exit);
   RebuildRecentMenu();
   BuildAccelerators();
+  InstallHelpKey();
   SetCaption();
 }
 
@@ -196,7 +199,13 @@ void MainFrame::Dispatch(int id) {
   using namespace command;
   for (const Accelerator& accelerator : MainAccelerators()) {
     if (id == accelerator.frame_command) {
-      if (pick_frame_) pick_frame_->Dispatch(accelerator.pick_command);
+      if (id == kAccelF1 && !(pick_frame_ && pick_frame_->isVisible())) {
+        // Without a pick/edit workspace on the screen F1 is the help key.
+        QWidget* front = QApplication::activeWindow() ? QApplication::activeWindow() : this;
+        ShowHelpPage(front, HelpPageFor(front));
+      } else if (pick_frame_) {
+        pick_frame_->Dispatch(accelerator.pick_command);
+      }
       return;
     }
   }
@@ -306,15 +315,20 @@ void MainFrame::CommandMonitor() {
 
 void MainFrame::CommandDataLoading() {
   // The loader is looked for beside this program first, then along the path.
-  std::string program =
-      FindProgram("ingestor", QCoreApplication::applicationDirPath().toStdString());
+  // A failure keeps the "Error %ld" text and says on a second line what was
+  // looked for and where.
+  std::string folder = QCoreApplication::applicationDirPath().toStdString();
+  std::string program = FindProgram("ingestor", folder);
   long error = 0;
+  std::string detail;
   if (program.empty()) {
     error = ENOENT;
+    detail = "The loader \"ingestor\" was not found in " + folder + " nor along the PATH.";
   } else if (!QProcess::startDetached(QString::fromStdString(program), {}, QDir::currentPath())) {
     error = EACCES;
+    detail = "The loader " + program + " could not be started.";
   }
-  if (error) prompter_->Tell(FormatText("Error %ld", error), "", MessageIcon::None);
+  if (error) prompter_->Tell(FormatText("Error %ld", error) + "\n" + detail, "", MessageIcon::None);
 }
 
 void MainFrame::CommandWell(bool open_existing) {
@@ -330,7 +344,7 @@ void MainFrame::CommandWell(bool open_existing) {
     if (!path) return;
     auto well = ReadWellFile(*path);
     if (!well) {
-      prompter_->Tell("Cannot Open Well File!", "", MessageIcon::Warning);
+      prompter_->Tell(NamingFile("Cannot Open Well File!", *path), "", MessageIcon::Warning);
       return;
     }
     session_.current_well = *well;
@@ -491,9 +505,10 @@ void MainFrame::CommandHelp() {
 }
 
 void MainFrame::CommandAbout() {
-  QMessageBox::about(this, tr("About Quarrix3D"),
-                     QString("<h2>Quarrix3D</h2><p>3-D seismic interpretation</p><p>Version %1</p>")
-                         .arg(QCoreApplication::applicationVersion()));
+  RunAboutDialog(this, tr("About Quarrix3D"),
+                 QString("<h2>Quarrix3D</h2><p>3-D seismic interpretation</p><p>Version %1</p>")
+                     .arg(QCoreApplication::applicationVersion()),
+                 run_dialog);
 }
 
 void MainFrame::closeEvent(QCloseEvent* event) {

@@ -43,20 +43,20 @@ void DirectionPicture::paintEvent(QPaintEvent*) {
   const int across = axes.lines_across ? grid_.rows : grid_.columns;
   const int down = axes.lines_across ? grid_.columns : grid_.rows;
 
-  // One bit per cell: set where a trace with signal is known.
-  QImage image(across, down, QImage::Format_Mono);
-  image.setColor(0, qRgb(255, 255, 255));
-  image.setColor(1, qRgb(0, 0, 0));
+  // Covered cells dark, gaps light, so that coverage and orientation show at
+  // a glance; a trace known to hold no signal is covered but drawn grey.
+  QImage image(across, down, QImage::Format_Indexed8);
+  image.setColorTable({qRgb(255, 255, 255), qRgb(150, 150, 150), qRgb(30, 30, 30)});
   image.fill(0);
   for (int row = 0; row < grid_.rows; ++row) {
     for (int column = 0; column < grid_.columns; ++column) {
       std::int16_t cell = grid_.cells[static_cast<std::size_t>(row) * grid_.columns + column];
-      if (cell == CoverageGrid::kNoTrace || cell == 0) continue;
+      if (cell == CoverageGrid::kNoTrace) continue;
       int x = axes.lines_across ? row : column;
       int y = axes.lines_across ? column : row;
       if (axes.across_reversed) x = across - 1 - x;
       if (axes.down_upward) y = down - 1 - y;
-      image.setPixel(x, y, 1);
+      image.setPixel(x, y, cell == 0 ? 1 : 2);
     }
   }
   QPainter painter(this);

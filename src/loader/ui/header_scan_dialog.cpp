@@ -1,8 +1,13 @@
 #include "loader/ui/header_scan_dialog.h"
 
+#include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/prompter.h"
 
@@ -36,7 +41,34 @@ HeaderScanDialog::HeaderScanDialog(const HeaderScanTables& tables, bool two_d, P
   layout->setMenuBar(menu_bar);
   layout->addWidget(grid_);
   layout->addWidget(new QLabel(QString::fromStdString(ScanSummaryText(tables)), this));
-  resize(620, 520);
+  SizeToShowTheWords();
+}
+
+// Every column whole, and as many rows as the screen allows up to the last
+// 32-bit word; when the usual line and trace words (bytes 189 and 193) would
+// still be below the bottom, the table opens scrolled down to them.
+void HeaderScanDialog::SizeToShowTheWords() {
+  constexpr int kLineTraceRow = 49;
+  QRect screen = QGuiApplication::primaryScreen()
+                     ? QGuiApplication::primaryScreen()->availableGeometry()
+                     : QRect(0, 0, 1024, 768);
+  // The menu bar, the summary line under the table and the margins.
+  int chrome = layout()->menuBar()->sizeHint().height() + 2 * layout()->contentsMargins().top();
+  if (auto* summary = findChild<QLabel*>())
+    chrome += summary->sizeHint().height() + layout()->spacing();
+  int height = std::min(chrome + grid_->HeightForRows(kWords32), screen.height() * 9 / 10);
+  int width = std::min(grid_->WidthForColumns() + 2 * layout()->contentsMargins().left(),
+                       screen.width() * 9 / 10);
+  resize(width, height);
+  int visible_rows =
+      (height - chrome - grid_->HeightForRows(0)) / grid_->verticalHeader()->defaultSectionSize();
+  if (visible_rows < kLineTraceRow) {
+    // Scrolling needs the table's final size, known once the dialog is up.
+    QTimer::singleShot(0, grid_, [grid = grid_] {
+      grid->scrollTo(grid->model()->index(kLineTraceRow - 1, 0),
+                     QAbstractItemView::PositionAtBottom);
+    });
+  }
 }
 
 QAction* HeaderScanDialog::action(int command) const {

@@ -21,6 +21,7 @@ class ScanTableSource : public CellTextSource {
   int Rows() const override { return kScanTableRows; }
   int Columns() const override { return kScanTableColumns; }
   std::string Heading(int column) const override { return kScanTableHeadings[column - 1]; }
+  std::string RowHeading(int row) const override { return ScanTableRowHeading(row); }
   std::string CellText(int row, int column) const override {
     return ScanTableCell(tables_, marks_, row, column);
   }
@@ -47,6 +48,7 @@ class HeaderScanDialog : public QDialog {
 
  private:
   void MarkActiveCell(WordMark kind);
+  void SizeToShowTheWords();
 
   const HeaderScanTables& tables_;
   bool two_d_;

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "loader/ui/dialog_fields.h"
+#include "platform/decimal_text.h"
 #include "platform/numeric.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
@@ -11,8 +12,9 @@
 namespace quarrix {
 namespace {
 
-QString Decimal(double value) {
-  return QString::fromStdString(FormatText("%f", value));
+template <typename T>
+QString Decimal(T value) {
+  return QString::fromStdString(ShortestDecimal(value));
 }
 
 }  // namespace

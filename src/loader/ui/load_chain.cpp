@@ -4,6 +4,7 @@
 
 #include "loader/disk_conversion.h"
 #include "loader/segy_export.h"
+#include "loader/segy_refusal.h"
 #include "loader/tape_conversion.h"
 #include "loader/ui/choice_dialogs.h"
 #include "loader/ui/header_values_dialog.h"
@@ -15,6 +16,7 @@
 #include "platform/paths.h"
 #include "platform/tape_device.h"
 #include "platform/tape_image.h"
+#include "platform/ui/centre_window.h"
 #include "project/header_file.h"
 
 namespace quarrix {
@@ -108,7 +110,7 @@ void LoaderWindow::LoadFromTape(DialogDecisions& decisions) {
   }
   decisions.SetTapeOperation(true);
   decisions.SetTapeImage(dynamic_cast<TapeImage*>(tape.get()));
-  messages_->show();
+  ShowBeside(messages_, this);
   TapeLoadRequest request;
   request.settings = state_.tape;
   request.two_d = state_.two_d;
@@ -116,7 +118,7 @@ void LoaderWindow::LoadFromTape(DialogDecisions& decisions) {
   please_wait_->ShowText("Reading Tape Header");
   bool read = ReadTapeHeaders(*tape, request.settings, request.headers, decisions, *prompter_);
   please_wait_->hide();
-  if (!read) return;
+  if (!read || RefuseUnloadableSegy(request.headers.info, target->TapeName(), *prompter_)) return;
 
   ConversionTypeDialog type(state_.conversion, this);
   if (!run_dialog(type)) return;
@@ -144,12 +146,13 @@ void LoaderWindow::LoadFromTape(DialogDecisions& decisions) {
 }
 
 void LoaderWindow::LoadFromDisk(DialogDecisions& decisions) {
-  messages_->show();
+  ShowBeside(messages_, this);
   std::optional<std::string> path =
       prompter_->OpenFile(SegyInputRequest(DirectoryOf(state_.header_path)));
   if (!path) return;
   SegyFileHeaders headers;
   if (!ReadDiskHeaders(*path, headers, decisions, *prompter_)) return;
+  if (RefuseUnloadableSegy(headers.info, *path, *prompter_)) return;
   const SegyBinaryInfo& info = headers.info;
   ScaleParametersDialog scale(Trunc32(static_cast<double>(info.samples) * info.interval_us / 1000),
                               state_.window.no_scaling, *prompter_, this);
@@ -191,7 +194,7 @@ void LoaderWindow::ExportProjectTo(DialogDecisions& decisions) {
     }
     sink = TapeSink(*tape);
   }
-  messages_->show();
+  ShowBeside(messages_, this);
   ExportProject(*header_path, values.range(), *sink, decisions, *prompter_, *progress_);
 }
 

@@ -12,8 +12,11 @@
 #include "loader/ui/loader_menu.h"
 #include "loader/ui/status_windows.h"
 #include "platform/tape_device.h"
+#include "platform/ui/about_dialog.h"
 #include "platform/ui/centre_window.h"
 #include "platform/ui/command_host.h"
+#include "platform/ui/help_browser.h"
+#include "platform/ui/qt_prompter.h"
 #include "project/header_file.h"
 
 namespace quarrix {
@@ -35,6 +38,7 @@ LoaderWindow::LoaderWindow(Prompter* prompter, QWidget* parent)
   label->setAlignment(Qt::AlignCenter);
   setCentralWidget(label);
   BuildMenus();
+  InstallHelpKey();
   resize(640, 400);
 }
 
@@ -86,14 +90,8 @@ void LoaderWindow::CommandSaveProjectHdr() {
 }
 
 void LoaderWindow::CommandAbout() {
-  QDialog about(this);
-  about.setWindowTitle("About Ingestor");
-  auto* layout = new QVBoxLayout(&about);
-  layout->addWidget(new QLabel("Ingestor\nSEG-Y loader of Quarrix\nVersion 1.30", &about));
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &about);
-  connect(buttons, &QDialogButtonBox::accepted, &about, &QDialog::accept);
-  layout->addWidget(buttons);
-  run_dialog(about);
+  RunAboutDialog(this, "About Ingestor", "Ingestor\nSEG-Y loader of Quarrix\nVersion 1.30",
+                 run_dialog);
 }
 
 void LoaderWindow::closeEvent(QCloseEvent* event) {

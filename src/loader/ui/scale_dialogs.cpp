@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "loader/ui/dialog_fields.h"
+#include "platform/decimal_text.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
 
@@ -50,7 +51,7 @@ ScaleValueDialog::ScaleValueDialog(const ScaleSummary& summary, Prompter& prompt
   shown("Scale Value Calculated", FormatText("%9.3f", summary.calculated));
   shown("Mean Scale Calculated", FormatText("%9.3f", summary.mean));
   value_field_ = AddField(form, "Scale Value",
-                          QString::fromStdString(FormatText("%f", summary.calculated)), this);
+                          QString::fromStdString(ShortestDecimal(summary.calculated)), this);
   AddDialogButtons(this, form);
 }
 

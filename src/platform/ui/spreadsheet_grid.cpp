@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QScrollBar>
 
 namespace quarrix {
 
@@ -26,7 +27,10 @@ QVariant CellTextModel::data(const QModelIndex& index, int role) const {
 
 QVariant CellTextModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole) return {};
-  if (orientation == Qt::Vertical) return section + 1;
+  if (orientation == Qt::Vertical) {
+    QString heading = QString::fromStdString(source_.RowHeading(section + 1));
+    return heading.isEmpty() ? QVariant(section + 1) : QVariant(heading);
+  }
   QString heading = QString::fromStdString(source_.Heading(section + 1));
   return heading.isEmpty() ? ColumnLetters(section + 1) : heading;
 }
@@ -67,6 +71,20 @@ void SpreadsheetGrid::SetActiveCell(SheetCell cell) {
 QString SpreadsheetGrid::CellText(int row, int column) const {
   if (!model_) return {};
   return model_->data(model_->index(row - 1, column - 1), Qt::DisplayRole).toString();
+}
+
+int SpreadsheetGrid::HeightForRows(int rows) const {
+  int row_height = verticalHeader()->defaultSectionSize();
+  return horizontalHeader()->sizeHint().height() + rows * row_height + 2 * frameWidth() +
+         horizontalScrollBar()->sizeHint().height();
+}
+
+int SpreadsheetGrid::WidthForColumns() const {
+  int width = verticalHeader()->sizeHint().width() + 2 * frameWidth() +
+              verticalScrollBar()->sizeHint().width();
+  for (int column = 0; model_ && column < model_->columnCount(); ++column)
+    width += columnWidth(column);
+  return width;
 }
 
 void SpreadsheetGrid::Refresh() {

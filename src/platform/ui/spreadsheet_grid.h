@@ -16,6 +16,8 @@ class CellTextSource {
   virtual int Columns() const = 0;
   // The heading above a column; "" shows the column's letters (A, B, ...).
   virtual std::string Heading(int column) const { return ""; }
+  // The heading beside a row; "" shows the row's number.
+  virtual std::string RowHeading(int row) const { return ""; }
   virtual std::string CellText(int row, int column) const = 0;
 };
 
@@ -58,6 +60,10 @@ class SpreadsheetGrid : public QTableView {
   SheetCell ActiveCell() const;
   void SetActiveCell(SheetCell cell);
   QString CellText(int row, int column) const;
+  // The height that shows rows 1 to rows whole, with the headings and frame.
+  int HeightForRows(int rows) const;
+  // The width that shows every column whole, with the row headings and frame.
+  int WidthForColumns() const;
   // Redraws after the source's cells changed.
   void Refresh();
 

@@ -2,12 +2,10 @@
 // Runs a modal dialog centred over its parent (or the screen without one).
 #include <QDialog>
 
+#include "platform/ui/help_browser.h"
 #include "platform/ui/qt_prompter.h"
 
 namespace quarrix {
-
-// The property naming a dialog's page of the program's help, for F1.
-inline constexpr char kHelpPageProperty[] = "help_page";
 
 int RunCentred(QDialog& dialog, QWidget* parent);
 

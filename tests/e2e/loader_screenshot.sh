@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# The loader's dialogs during a disk load on a virtual X screen; the pictures
+# are kept under the build tree's artefacts folder.
+set -euo pipefail
+if ! command -v xvfb-run >/dev/null 2>&1; then echo "xvfb-run not installed: skipped"; exit 0; fi
+tests="$QUARRIX_BIN/../tests/loader_ui_tests"
+# The X libraries keep allocations to the end of the process (libdbus, xcb):
+# leak checking would report them, not ours.
+ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x800x24" \
+  "$tests" --gtest_filter='LoaderScreenshot.*'
+ls "$QUARRIX_BIN/../artefacts/" | grep -c '^loader_'
