@@ -252,9 +252,10 @@ void HorizonPlotWindow::CommandProperties(const QString& page) {
 }
 
 void HorizonPlotWindow::CommandScale() {
-  ScaleDialog dialog(state_.settings.scale_feet_per_inch, this);
+  ScaleDialog dialog(state_.settings.scale_feet_per_inch, state_.settings.colour_gain, this);
   if (!run_dialog(dialog)) return;
   state_.settings.scale_feet_per_inch = dialog.feet_per_inch();
+  state_.settings.colour_gain = dialog.colour_gain();
   Replot();
 }
 
