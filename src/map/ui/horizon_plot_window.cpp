@@ -109,6 +109,8 @@ void HorizonPlotWindow::WindowCommand(int id) {
     CommandPolyFault(id);
   } else if (id == kHorizonValues) {
     if (state_.document) (new HorizonValuesWindow(*state_.document, this))->show();
+  } else if (id == kCreateWell || id == kOpenWell) {
+    if (context_.well) context_.well(id == kOpenWell);
   } else if (id == kExit) {
     close();
   } else if (id == kPrintSetup) {
