@@ -97,6 +97,7 @@ void HorizonPlotWindow::WindowCommand(int id) {
       {kSaveBitmap, &HorizonPlotWindow::CommandSaveBitmap},
       {kOpenBitmap, &HorizonPlotWindow::CommandOpenBitmap},
       {kChangeColours, &HorizonPlotWindow::CommandChangeColours},
+      {kSetDefaultColours, &HorizonPlotWindow::CommandSetDefaultColours},
       {kSavePolyFault, &HorizonPlotWindow::CommandSavePolyFault},
   };
   if (auto it = kCommands.find(id); it != kCommands.end()) {

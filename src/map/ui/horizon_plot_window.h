@@ -96,6 +96,7 @@ class HorizonPlotWindow : public QMainWindow {
   void CommandOpenBitmap();
   void CommandColourFile(bool save);
   void CommandChangeColours();
+  void CommandSetDefaultColours();
   void CommandPolyFault(int id);
   void CommandSavePolyFault();
 
