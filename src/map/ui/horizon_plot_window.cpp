@@ -131,6 +131,10 @@ void HorizonPlotWindow::ChooseTool() {
   else if (state_.HasPlot() && state_.poly_mode == PolyFaultMode::Digitising)
     tool_ = std::make_unique<PolyFaultTool>(
         state_.poly_faults, [this] { return std::any_cast<PlotGridFrame>(&view_->geometry()); });
+  else if (state_.HasPlot())
+    tool_ = std::make_unique<ZoomBoxTool>(
+        state_.document->data.zoom, state_.document->header,
+        [this] { return std::any_cast<PlotGridFrame>(&view_->geometry()); });
   view_->SetTool(tool_.get());
 }
 
