@@ -446,7 +446,8 @@ void MainFrame::CommandHorizonPlot() {
                                [](QWidget* parent) { ShowHelp(parent); },
                                HorizonPlotColours(project_dir, false),
                                HorizonPlotColours(project_dir, true),
-                               SavePolyFaultOutlines};
+                               SavePolyFaultOutlines,
+                               [this](bool open_existing) { CommandWell(open_existing); }};
     horizon_plot_ = new HorizonPlotWindow(std::move(context), this);
     horizon_plot_->setWindowFlag(Qt::Window);
     horizon_plot_->on_close = [this](const HorizonPlotSettings& plot, QRect placement) {
