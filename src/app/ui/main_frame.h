@@ -21,6 +21,7 @@ class CommandHost;
 class PickEditFrame;
 class Prompter;
 class TracePlotWindow;
+class HorizonPlotWindow;
 
 class MainFrame : public QMainWindow {
   Q_OBJECT
@@ -39,6 +40,7 @@ class MainFrame : public QMainWindow {
   PickEditFrame* pick_edit_frame() const { return pick_frame_.get(); }
   // The presentation trace plot while it is open.
   TracePlotWindow* trace_plot() const;
+  HorizonPlotWindow* horizon_plot() const;
   // The printer settings shared by every plot window.
   PrinterSettings& printer_settings() { return printer_settings_; }
   // Runs a modal dialog; tests replace it to fill in and accept dialogs.
@@ -68,6 +70,7 @@ class MainFrame : public QMainWindow {
   void CommandDataLoading();
   void CommandWell(bool open_existing);
   void CommandTracePlot();
+  void CommandHorizonPlot();
   void CommandHelp();
   void CommandAbout();
 
@@ -77,6 +80,7 @@ class MainFrame : public QMainWindow {
   QMenu* recent_menu_ = nullptr;
   std::unique_ptr<PickEditFrame> pick_frame_;
   QPointer<TracePlotWindow> trace_plot_;
+  QPointer<HorizonPlotWindow> horizon_plot_;
   bool trace_file_menu_enabled_ = false;
   PrinterSettings printer_settings_;
 };
