@@ -14,6 +14,8 @@
 #include "platform/progress.h"
 #include "platform/terminal_prompter.h"
 #include "platform/text_util.h"
+#include "project/output_guard.h"
+#include "project/project_state.h"
 #include "project/xy_geometry.h"
 
 namespace quarrix {
@@ -29,8 +31,10 @@ const char kHelp[] =
     "         [--contours EVERY1[,EVERY2[,EVERY3]]] [--no-palette]\n"
     "         [--camera DIST,AZI,ELEV] [--zscale F] [--fishnet] [--colour-fishnet]\n"
     "         [--title] [--comment1 TEXT] [--comment2 TEXT]\n"
-    "         [--page WIDTH_IN,HEIGHT_IN] [--dpi N] --out FILE\n"
+    "         [--page WIDTH_IN,HEIGHT_IN] [--dpi N] --out FILE [--force]\n"
     "\n"
+    "A bare FILE or GRIDFILE lies in the project folder; an existing FILE is\n"
+    "replaced only with --force.\n"
     "Draws the presentation horizon plot of the time grid of a horizon-format file\n"
     "(--amp: the amplitude grid of a horizon) on a page (default 11 x 8.5 in):\n"
     "a colour raster (horizon), filled contours (contour), cell-filled contours\n"
@@ -190,7 +194,7 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
        "--arb", "--dxf", "--camera", "--zscale", "--comment1", "--comment2", "--page", "--dpi",
        "--out", "--poly-faults", "--zoom", "--contours"},
       {"--amp", "--grid-lines", "--grid-circles", "--labels", "--in-xy", "--title", "--fill-holes",
-       "--fishnet", "--colour-fishnet", "--no-palette"});
+       "--fishnet", "--colour-fishnet", "--no-palette", "--force"});
   if (!line.error().empty() || line.positionals().size() != 2 || !line.Value("--out")) {
     err << "plot-map: "
         << (line.error().empty() ? "give PROJECT.hdr, GRIDFILE and --out FILE" : line.error())
@@ -198,7 +202,8 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
         << kHelp;
     return 2;
   }
-  const std::string out_path = *line.Value("--out");
+  const std::string& header_path = line.positionals()[0];
+  const std::string out_path = ResolveProjectName(DirectoryOf(header_path), *line.Value("--out"));
   const PlotFormat format = PlotFormatOf(out_path);
   if (format == PlotFormat::Unknown) {
     err << "plot-map: --out must end in .png, .bmp, .pdf, .svg, .wmf or .emf\n";
@@ -219,6 +224,7 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
   settings.palette = !line.Has("--no-palette");
   HorizonPlotRequest request;
   ReadRequest(line, request);
+  request.grid_path = ResolveProjectName(DirectoryOf(header_path), request.grid_path);
   request.well_style = settings.well_style;
   std::string problem;
   std::optional<HorizonPlotDocument> doc =
@@ -227,6 +233,9 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
     err << "plot-map: " << problem << '\n';
     return 1;
   }
+  ProjectState project;
+  NameProject(project, header_path, doc->header);
+  if (!MayCreate(project, out_path, line.Has("--force"), "plot-map", err)) return 1;
   if (!ApplyZoomOption(line, *doc)) {
     err << "plot-map: --zoom takes LINE1,LINE2,TRACE1,TRACE2 within the survey\n";
     return 2;

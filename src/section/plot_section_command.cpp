@@ -7,9 +7,11 @@
 
 #include "platform/atomic_file.h"
 #include "platform/command_line.h"
+#include "platform/paths.h"
 #include "platform/plot_output.h"
 #include "platform/terminal_prompter.h"
 #include "platform/text_util.h"
+#include "project/output_guard.h"
 #include "project/project_state.h"
 #include "section/conditioning_commands.h"
 #include "section/processing_params.h"
@@ -29,8 +31,10 @@ const char kHelp[] =
     "         [--horizons A.hor,B.hor] [--datum D.hor] [--wells W1.wll,...]\n"
     "         [--colour-file FILE.aco] [--colour-gain N] [--smooth] [--title]\n"
     "         [--comment1 TEXT] [--comment2 TEXT] [--dpi N] [processing options]\n"
-    "         --out FILE\n"
+    "         --out FILE [--force]\n"
     "\n"
+    "A bare FILE lies in the project folder; an existing FILE is replaced only\n"
+    "with --force.\n"
     "Draws a wiggle/variable-area (var, the default) or colour-density (color)\n"
     "section of the traces, conditioned by the processing options. The page\n"
     "size follows from the plot scale (traces per inch, inches per second).\n"
@@ -138,7 +142,8 @@ CommandLine PlotSectionCommandLine(const std::vector<std::string>& args) {
       "--wells",  "--colour-file", "--colour-gain", "--comment1",   "--comment2",
       "--dpi",    "--out"};
   value_options.insert(kProcessingValueOptions.begin(), kProcessingValueOptions.end());
-  return CommandLine(args, value_options, {"--reverse", "--right-to-left", "--smooth", "--title"});
+  return CommandLine(args, value_options,
+                     {"--reverse", "--right-to-left", "--smooth", "--title", "--force"});
 }
 
 // The choices that do not need the project: which section kind, the mode,
@@ -175,7 +180,7 @@ bool ReadPlotSectionChoices(const CommandLine& line, PlotSectionChoices& choices
     err << "plot-section: " << problem << '\n';
     return false;
   }
-  choices.out_path = *line.Value("--out");
+  choices.out_path = ResolveProjectName(DirectoryOf(line.positionals()[0]), *line.Value("--out"));
   choices.format = PlotFormatOf(choices.out_path);
   if (choices.format == PlotFormat::Unknown) {
     err << "plot-section: --out must end in .png, .bmp, .pdf, .svg, .wmf or .emf\n";
@@ -184,10 +189,12 @@ bool ReadPlotSectionChoices(const CommandLine& line, PlotSectionChoices& choices
   return true;
 }
 
-// Opens the project and refuses one whose header or trace file is unusable.
-bool OpenPlotProject(const CommandLine& line, ProjectState& project, Prompter& prompter,
-                     std::ostream& err) {
+// Opens the project, refuses one whose header or trace file is unusable and
+// an output file that may not be written.
+bool OpenPlotProject(const CommandLine& line, const PlotSectionChoices& choices,
+                     ProjectState& project, Prompter& prompter, std::ostream& err) {
   if (!OpenProject(project, line.positionals()[0], prompter)) return false;
+  if (!MayCreate(project, choices.out_path, line.Has("--force"), "plot-section", err)) return false;
   if (std::string problem = HeaderProblem(project.header); !problem.empty()) {
     err << "plot-section: " << problem << '\n';
     return false;
@@ -255,7 +262,7 @@ int RunPlotSection(const std::vector<std::string>& args, std::ostream& out, std:
 
   TerminalPrompter prompter(err);
   ProjectState project;
-  if (!OpenPlotProject(line, project, prompter, err)) return 1;
+  if (!OpenPlotProject(line, choices, project, prompter, err)) return 1;
   const SurveyHeader& header = project.header;
 
   int dpi = 150;
