@@ -1,5 +1,6 @@
 #include "batch_commands.h"
 
+#include "app/plot_map_readers.h"
 #include "dxf/dxf_commands.h"
 #include "exchange/demo_culture.h"
 #include "exchange/exchange_commands.h"
@@ -11,7 +12,6 @@
 #include "map/gridding.h"
 #include "map/map_commands.h"
 #include "map/plot_map_command.h"
-#include "app/plot_map_readers.h"
 #include "project/project_commands.h"
 #include "section/conditioning_commands.h"
 #include "section/plot_section_command.h"

@@ -3,9 +3,9 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+#include "app/plot_map_readers.h"
 #include "map/plot_map_command.h"
 #include "platform/ui/qt_plot_writer.h"
-#include "app/plot_map_readers.h"
 #include "section/plot_section_command.h"
 
 namespace quarrix {

@@ -6,10 +6,9 @@
 #include <memory>
 #include <system_error>
 
-#include "platform/text_util.h"
-
 #include "platform/atomic_file.h"
 #include "platform/safe_write.h"
+#include "platform/text_util.h"
 
 namespace quarrix {
 namespace {

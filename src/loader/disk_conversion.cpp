@@ -239,7 +239,6 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
     prompter.Tell("CreateFile Failed ", "", MessageIcon::Warning);
     return outcome;
   }
-  const std::int64_t record_bytes = SegyRecordBytes(info);
   std::optional<HeaderScanTables> tables = ScanAllInputs(request, prompter, progress);
   if (!tables) return outcome;
   HeaderWordChoice choice;

@@ -399,6 +399,18 @@ Point HorizonPlotPageSize(const HorizonPlotSettings& settings, const HorizonPlot
           std::clamp(height, fit.y, std::max(fit.y, kMaxPlotPageUnits))};
 }
 
+ColourBar GainedColourBar(const ColourBar& bar, int colour_gain) {
+  ColourBar gained = bar;
+  const int gain = std::clamp(colour_gain, 1, 15);
+  if (gain == 1) return gained;
+  for (std::int16_t& threshold : gained.thresholds)
+    threshold = static_cast<std::int16_t>(threshold / gain);
+  gained.max_value = static_cast<std::int16_t>(bar.max_value / gain);
+  gained.min_value = static_cast<std::int16_t>(bar.min_value / gain);
+  gained.increment = static_cast<std::uint16_t>(bar.increment / gain);
+  return gained;
+}
+
 HorizonPlotResult DrawHorizonPlot(Canvas& canvas, Rect page, const HorizonPlotSettings& settings,
                                   HorizonPlotData& data, Progress& progress, Prompter& prompter) {
   HorizonPlotResult result;
@@ -418,6 +430,8 @@ HorizonPlotResult DrawHorizonPlot(Canvas& canvas, Rect page, const HorizonPlotSe
   Rect palette_band{area.right - kPaletteWidth * px, area.top, area.right, area.bottom};
   if (settings.palette) area.right = palette_band.left - 0.2 * px;
   if (area.Width() <= 0 || area.Height() <= 0) return result;
+  UsableBandCount(data.bar);  // a bar without bands becomes the default bar
+  ColourBar bar = data.amplitude ? GainedColourBar(data.bar, settings.colour_gain) : data.bar;
 
   HorizonGrid grid = PreparePlotGrid(*data.grid, zoom, settings.fill_holes, settings.smoothing);
   PlotTransform transform(header, *data.placement, zoom, settings.in_xy);
@@ -439,24 +453,23 @@ HorizonPlotResult DrawHorizonPlot(Canvas& canvas, Rect page, const HorizonPlotSe
     geometry.first_trace = header.TraceNumber(zoom.first_column);
     geometry.line_step = header.LineNumber(1) - header.LineNumber(0);
     geometry.trace_step = header.TraceNumber(1) - header.TraceNumber(0);
-    DrawSurfaceView(canvas, area, DecimateGrid(grid, settings.decimate), data.bar, geometry,
+    DrawSurfaceView(canvas, area, DecimateGrid(grid, settings.decimate), bar, geometry,
                     settings.camera);
   } else {
     if (settings.type == HorizonPlotType::Horizon)
-      DrawCellRaster(canvas, transform, grid, zoom, data.bar, settings.decimate);
+      DrawCellRaster(canvas, transform, grid, zoom, bar, settings.decimate);
     else
-      complete =
-          DrawContourPlot(canvas, transform, grid, zoom, data.bar, settings, progress, prompter);
+      complete = DrawContourPlot(canvas, transform, grid, zoom, bar, settings, progress, prompter);
     if (complete) {
       DrawGridAndLabels(canvas, transform, header, zoom, settings);
       DrawOverlays(canvas, transform, settings, data);
     }
   }
   if (settings.palette) {
-    const int count = UsableBandCount(data.bar);
+    const int count = UsableBandCount(bar);
     Rect legend = palette_band;
     legend.bottom = std::min(legend.bottom, legend.top + count * 0.25 * py);
-    DrawColourLegend(canvas, data.bar, legend, false, std::max(6, Trunc32(0.1 * py)));
+    DrawColourLegend(canvas, bar, legend, false, std::max(6, Trunc32(0.1 * py)));
   }
   if (settings.title)
     DrawTitleLines(canvas, title_band,

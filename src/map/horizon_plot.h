@@ -28,6 +28,9 @@ enum class DataSmoothing { None, Light, Heavy };
 
 struct HorizonPlotSettings {
   int scale_feet_per_inch = 0;  // 0 fits the page
+  // "Color Gain 1-15": an amplitude plot colours a value v as v x gain, so
+  // weak amplitudes reach the outer colours of the bar.
+  int colour_gain = 1;
   bool label_traces_lines = true;
   bool grid_lines = false, grid_circles = false;
   bool palette = true;
@@ -85,6 +88,10 @@ struct HorizonPlotResult {
 // smoothed by the light or heavy kernel.
 HorizonGrid PreparePlotGrid(const HorizonGrid& grid, const MapZoom& zoom, bool fill_holes,
                             DataSmoothing smoothing);
+
+// The bar an amplitude plot draws with at a colour gain: thresholds (and the
+// scale's ends) divided by the gain, 1..15. Time plots keep their bar.
+ColourBar GainedColourBar(const ColourBar& bar, int colour_gain);
 
 // The title lines: "Horizon Plot ..." (or "Amplitude Plot ..."), the comments,
 // the colour information.

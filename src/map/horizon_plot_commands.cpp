@@ -67,8 +67,8 @@ CommandTable HorizonPlotCommands(HorizonPlotState& state, std::function<void()> 
       plain(kEditPolyFault, "Faul&t", "&Edit Poly Fault", has_plot),
       plain(kShowPolyFault, "Faul&t", "&Show Poly Fault", has_plot),
       plain(kSavePolyFault, "Faul&t", "&Save Poly Fault", poly_open),
-      plain(kCreateWell, "&Wells", "&Create Well", has_plot),
-      plain(kOpenWell, "&Wells", "&Open Well", has_plot),
+      plain(kCreateWell, "&Wells", "&Create Well"),
+      plain(kOpenWell, "&Wells", "&Open Well"),
       plain(kHelp, "&Help", "&Help", {}, "F1"),
   };
   return t;

@@ -42,6 +42,62 @@ ToolEffect PolyFaultTool::Press(Point p, unsigned keys) {
   return {true, FormatText("Poly fault vertex %zu", sketch_.open.points.size())};
 }
 
+ZoomBoxTool::ZoomBoxTool(MapZoom& zoom, const SurveyHeader& header,
+                         std::function<const PlotGridFrame*()> frame)
+    : zoom_(zoom), header_(header), frame_(std::move(frame)) {}
+
+std::optional<MapZoom> ZoomBoxTool::Box(Point p) const {
+  const PlotGridFrame* frame = frame_ ? frame_() : nullptr;
+  if (!frame) return std::nullopt;
+  auto a = frame->ToGrid(start_), b = frame->ToGrid(p);
+  if (!a || !b) return std::nullopt;
+  // Cell centres sit on whole rows and columns: a cell is inside when the box
+  // reaches its centre.
+  MapZoom box;
+  box.first_row = std::max(0, static_cast<int>(std::ceil(std::min(a->first, b->first))));
+  box.last_row =
+      std::min(header_.num_lines - 1, static_cast<int>(std::floor(std::max(a->first, b->first))));
+  box.first_column = std::max(0, static_cast<int>(std::ceil(std::min(a->second, b->second))));
+  box.last_column = std::min(header_.traces_per_line - 1,
+                             static_cast<int>(std::floor(std::max(a->second, b->second))));
+  if (box.Empty()) return std::nullopt;
+  return box;
+}
+
+ToolEffect ZoomBoxTool::Press(Point p, unsigned) {
+  dragging_ = true;
+  start_ = p;
+  return {};
+}
+
+ToolEffect ZoomBoxTool::Move(Point p, unsigned) {
+  if (!dragging_) return {};
+  auto box = Box(p);
+  if (!box) return {false, "Zoom: outside the survey"};
+  return {false,
+          FormatText("Zoom lines %d-%d, traces %d-%d", header_.LineNumber(box->first_row),
+                     header_.LineNumber(box->last_row), header_.TraceNumber(box->first_column),
+                     header_.TraceNumber(box->last_column))};
+}
+
+ToolEffect ZoomBoxTool::Release(Point p, unsigned) {
+  if (!dragging_) return {};
+  dragging_ = false;
+  auto box = Box(p);
+  if (!box || box->Rows() < 2 || box->Columns() < 2) return {false, " "};
+  zoom_ = *box;
+  return {true,
+          FormatText("Zoomed to lines %d-%d, traces %d-%d", header_.LineNumber(box->first_row),
+                     header_.LineNumber(box->last_row), header_.TraceNumber(box->first_column),
+                     header_.TraceNumber(box->last_column))};
+}
+
+ToolEffect ZoomBoxTool::Escape() {
+  if (!dragging_) return {};
+  dragging_ = false;
+  return {false, "Zoom dropped"};
+}
+
 ToolEffect PolyFaultTool::Escape() {
   if (sketch_.open.points.empty()) return {};
   const bool closed = sketch_.Close();

@@ -1,11 +1,13 @@
 #pragma once
 // The horizon plot's mouse tools: digitising poly-fault outlines on the plan
-// view, and turning the 3-D surface view (drag turns azimuth and elevation,
-// the wheel moves the camera closer or farther).
+// view, zooming to a dragged box, and turning the 3-D surface view (drag turns azimuth and
+// elevation, the wheel moves the camera closer or farther).
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <vector>
 
+#include "map/horizon_map.h"
 #include "map/map_overlays.h"
 #include "map/plot_transform.h"
 #include "map/surface_view.h"
@@ -40,6 +42,31 @@ class PolyFaultTool : public InteractionTool {
  private:
   PolyFaultSketch& sketch_;
   std::function<const PlotGridFrame*()> frame_;
+};
+
+// Dragging a box over the plan view zooms the plot to the lines and traces
+// inside it; a box under two cells a side is taken as a click and ignored,
+// and Esc while dragging drops the box. The status bar follows the box in
+// line and trace numbers.
+class ZoomBoxTool : public InteractionTool {
+ public:
+  ZoomBoxTool(MapZoom& zoom, const SurveyHeader& header,
+              std::function<const PlotGridFrame*()> frame);
+  ToolEffect Press(Point p, unsigned keys) override;
+  ToolEffect Move(Point p, unsigned keys) override;
+  ToolEffect Release(Point p, unsigned keys) override;
+  ToolEffect Escape() override;
+
+ private:
+  // The cells between the press and p, clipped to the survey; nothing when
+  // the box misses it or the frame is unknown.
+  std::optional<MapZoom> Box(Point p) const;
+
+  MapZoom& zoom_;
+  const SurveyHeader& header_;
+  std::function<const PlotGridFrame*()> frame_;
+  bool dragging_ = false;
+  Point start_;
 };
 
 // How far one device unit of drag turns the view, and how much one wheel

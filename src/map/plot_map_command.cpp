@@ -24,7 +24,8 @@ namespace {
 const char kHelp[] =
     "usage: quarrix-batch plot-map PROJECT.hdr GRIDFILE [--amp]\n"
     "         [--type horizon|contour|lcontour|surface] [--colour-file FILE]\n"
-    "         [--scale FT_PER_INCH] [--grid-lines] [--grid-circles] [--labels] [--in-xy]\n"
+    "         [--scale FT_PER_INCH] [--colour-gain 1-15] [--grid-lines] [--grid-circles]\n"
+    "         [--labels] [--in-xy]\n"
     "         [--smooth none|light|heavy] [--decimate K] [--fill-holes]\n"
     "         [--wells A.wll,G.lgv] [--faults F.ffl] [--arb A.arb] [--dxf F.dxf[,G.dxf]]\n"
     "         [--poly-faults F.flp] [--zoom LINE1,LINE2,TRACE1,TRACE2]\n"
@@ -40,7 +41,8 @@ const char kHelp[] =
     "a colour raster (horizon), filled contours (contour), cell-filled contours\n"
     "with lines (lcontour) or a 3-D perspective view (surface). Colours come from\n"
     "--colour-file, else the grid's own .col/.aco file, else a colour set stretched\n"
-    "over its values. --scale 0 (the default) fits the page. Overlays: wells and\n"
+    "over its values; --colour-gain colours an amplitude v as v x gain.\n"
+    "--scale 0 (the default) fits the page. Overlays: wells and\n"
     "well groups, fault grids, arbitrary lines, DXF culture (world X/Y), poly faults.\n"
     "--zoom plots part of the survey; --contours sets the values between the lines\n"
     "of the three contour line classes (0 leaves a class out). FILE ends\n"
@@ -93,14 +95,16 @@ std::string ReadSettings(const CommandLine& line, HorizonPlotSettings& s, double
     s.smoothing = DataSmoothing::Heavy;
   else
     return "--smooth is none, light or heavy";
-  double scale = 0, decimate = 0;
+  double scale = 0, decimate = 0, gain = 1;
   ReadNumber(line, "--scale", 0, 1e7, scale, problem);
+  ReadNumber(line, "--colour-gain", 1, 15, gain, problem);
   ReadNumber(line, "--decimate", 0, 100, decimate, problem);
   ReadNumber(line, "--zscale", -1e4, 1e4, s.camera.z_scale, problem);
   ReadNumber(line, "--dpi", 10, 1200, dpi, problem);
   if (!problem.empty()) return problem;
   s.scale_feet_per_inch = static_cast<int>(scale);
   s.decimate = static_cast<int>(decimate);
+  s.colour_gain = static_cast<int>(gain);
   if (auto camera = line.Value("--camera")) {
     std::vector<std::string> parts = SplitText(*camera, ',');
     std::optional<double> values[3];
@@ -188,13 +192,13 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
       out << kHelp;
       return 0;
     }
-  CommandLine line(
-      args,
-      {"--type", "--colour-file", "--scale", "--smooth", "--decimate", "--wells", "--faults",
-       "--arb", "--dxf", "--camera", "--zscale", "--comment1", "--comment2", "--page", "--dpi",
-       "--out", "--poly-faults", "--zoom", "--contours"},
-      {"--amp", "--grid-lines", "--grid-circles", "--labels", "--in-xy", "--title", "--fill-holes",
-       "--fishnet", "--colour-fishnet", "--no-palette", "--force"});
+  CommandLine line(args,
+                   {"--type",     "--colour-file", "--scale",       "--colour-gain", "--smooth",
+                    "--decimate", "--wells",       "--faults",      "--arb",         "--dxf",
+                    "--camera",   "--zscale",      "--comment1",    "--comment2",    "--page",
+                    "--dpi",      "--out",         "--poly-faults", "--zoom",        "--contours"},
+                   {"--amp", "--grid-lines", "--grid-circles", "--labels", "--in-xy", "--title",
+                    "--fill-holes", "--fishnet", "--colour-fishnet", "--no-palette", "--force"});
   if (!line.error().empty() || line.positionals().size() != 2 || !line.Value("--out")) {
     err << "plot-map: "
         << (line.error().empty() ? "give PROJECT.hdr, GRIDFILE and --out FILE" : line.error())
@@ -233,9 +237,6 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
     err << "plot-map: " << problem << '\n';
     return 1;
   }
-  ProjectState project;
-  NameProject(project, header_path, doc->header);
-  if (!MayCreate(project, out_path, line.Has("--force"), "plot-map", err)) return 1;
   if (!ApplyZoomOption(line, *doc)) {
     err << "plot-map: --zoom takes LINE1,LINE2,TRACE1,TRACE2 within the survey\n";
     return 2;
@@ -247,6 +248,9 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
     err << "plot-map: " << problem << '\n';
     return 2;
   }
+  ProjectState project;
+  NameProject(project, header_path, doc->header);
+  if (!MayCreate(project, out_path, line.Has("--force"), "plot-map", err)) return 1;
 
   const PlotPage page = HorizonPlotPage(*doc, page_width, page_height, static_cast<int>(dpi));
   TerminalPrompter prompter(err);

@@ -22,15 +22,24 @@ std::vector<Rgb> ColourSetAnchors(const ColourSetRecord& set) {
   return anchors;
 }
 
+namespace {
+
+std::filesystem::path OwnColourFile(const std::string& grid_path, bool amplitude) {
+  std::filesystem::path own(grid_path);
+  own.replace_extension(amplitude ? ".aco" : ".col");
+  return own;
+}
+
+}  // namespace
+
 ColourBar PlotColourBar(const std::string& grid_path, const HorizonGrid& grid, bool amplitude,
                         const ColourSets& sets, std::string& name) {
   // A horizon names its scheme in its style word; other grids use their own
   // colour file when there is one, else the first set of their kind.
   int scheme = 1;
-  std::filesystem::path own(grid_path);
+  const std::filesystem::path own = OwnColourFile(grid_path, amplitude);
   if (auto style = ReadHorizonStyle(grid_path); style && HasExtension(grid_path, "hor"))
     scheme = amplitude ? style->amplitude_colour_scheme : style->time_colour_scheme;
-  own.replace_extension(amplitude ? ".aco" : ".col");
   ColourBar bar;
   if ((scheme == 0 || !HasExtension(grid_path, "hor")) && ReadColourFile(own.string(), bar)) {
     name = own.filename().string();
@@ -46,6 +55,18 @@ ColourBar PlotColourBar(const std::string& grid_path, const HorizonGrid& grid, b
       sets[std::clamp(scheme, 1, 8) - 1 + (amplitude ? kColourSetCount / 2 : 0)];
   name = set.Name();
   return StretchColourSet(ColourSetAnchors(set), set.min_increment, low, high);
+}
+
+bool SetPlotColoursAsDefault(const std::string& grid_path, bool amplitude, const ColourBar& bar,
+                             std::string& name) {
+  const std::filesystem::path own = OwnColourFile(grid_path, amplitude);
+  if (!WriteColourFile(own.string(), bar)) return false;
+  name = own.filename().string();
+  if (HasExtension(grid_path, "hor") && ReadHorizonStyle(grid_path))
+    return UpdateHorizonStyle(grid_path, [amplitude](HorizonStyle& style) {
+      (amplitude ? style.amplitude_colour_scheme : style.time_colour_scheme) = 0;
+    });
+  return true;
 }
 
 bool DecodePostedWell(std::string_view bytes, const SurveyHeader& header, PostedWell& well) {

@@ -25,6 +25,14 @@ std::vector<Rgb> ColourSetAnchors(const ColourSetRecord& set);
 ColourBar PlotColourBar(const std::string& grid_path, const HorizonGrid& grid, bool amplitude,
                         const ColourSets& sets, std::string& name);
 
+// "Set Current as Default": the bar becomes the grid's own colour file (the
+// ".col" or ".aco" PlotColourBar reads) and, for a horizon, that kind's colour
+// scheme becomes 0, its own files, so every later plot of the grid starts
+// from this bar. The written file's name comes back in `name`; false when the
+// colour file cannot be written (the style word is then left alone).
+bool SetPlotColoursAsDefault(const std::string& grid_path, bool amplitude, const ColourBar& bar,
+                             std::string& name);
+
 // A well file (".wll") as a posted well: line and trace made indexes.
 bool DecodePostedWell(std::string_view bytes, const SurveyHeader& header, PostedWell& well);
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "platform/atomic_file.h"
 
@@ -67,38 +69,45 @@ bool DecodeRle8(std::string_view data, int width, int height, std::vector<std::u
   return true;  // a missing end-of-bitmap mark is tolerated
 }
 
-}  // namespace
+// What the file and info headers say about the picture.
+struct BmpLayout {
+  std::uint32_t pixel_offset = 0, info_size = 0;
+  std::int64_t width = 0, height = 0;
+  std::uint32_t bits = 0, compression = kRgb, colours_used = 0;
+  bool top_down = false;
+  bool PaletteBits() const { return bits == 1 || bits == 4 || bits == 8; }
+};
 
-bool DecodeBmp(std::string_view bytes, Bitmap& bitmap, std::string& error) {
+// Reads the headers and refuses sizes and formats this reader cannot decode.
+bool ReadBmpLayout(std::string_view bytes, BmpLayout& layout, std::string& error) {
   if (bytes.size() < 26 || bytes[0] != 'B' || bytes[1] != 'M') {
     error = "not a bitmap file";
     return false;
   }
-  const std::uint32_t pixel_offset = U32(bytes, 10), info_size = U32(bytes, 14);
-  std::int64_t width, height;
-  std::uint32_t bits, compression = kRgb, colours_used = 0;
-  if (info_size == 12) {  // the old core header
-    width = U16(bytes, 18);
-    height = static_cast<std::int16_t>(U16(bytes, 20));
-    bits = U16(bytes, 24);
-  } else if (info_size >= 40 && bytes.size() >= 54) {
-    width = static_cast<std::int32_t>(U32(bytes, 18));
-    height = static_cast<std::int32_t>(U32(bytes, 22));
-    bits = U16(bytes, 28);
-    compression = U32(bytes, 30);
-    colours_used = U32(bytes, 46);
+  layout.pixel_offset = U32(bytes, 10);
+  layout.info_size = U32(bytes, 14);
+  if (layout.info_size == 12) {  // the old core header
+    layout.width = U16(bytes, 18);
+    layout.height = static_cast<std::int16_t>(U16(bytes, 20));
+    layout.bits = U16(bytes, 24);
+  } else if (layout.info_size >= 40 && bytes.size() >= 54) {
+    layout.width = static_cast<std::int32_t>(U32(bytes, 18));
+    layout.height = static_cast<std::int32_t>(U32(bytes, 22));
+    layout.bits = U16(bytes, 28);
+    layout.compression = U32(bytes, 30);
+    layout.colours_used = U32(bytes, 46);
   } else {
     error = "unsupported bitmap header";
     return false;
   }
-  const bool top_down = height < 0;
-  height = std::abs(height);
-  if (width <= 0 || height <= 0 || width * height > kMaxPixels) {
+  layout.top_down = layout.height < 0;
+  layout.height = std::abs(layout.height);
+  if (layout.width <= 0 || layout.height <= 0 || layout.width * layout.height > kMaxPixels) {
     error = "bitmap size out of range";
     return false;
   }
-  const bool palette_bits = bits == 1 || bits == 4 || bits == 8;
-  const bool supported = (palette_bits && compression == kRgb) ||
+  const std::uint32_t bits = layout.bits, compression = layout.compression;
+  const bool supported = (layout.PaletteBits() && compression == kRgb) ||
                          (bits == 8 && compression == kRle8) ||
                          ((bits == 24 || bits == 32) && compression == kRgb) ||
                          (bits == 32 && compression == kBitfields);
@@ -106,80 +115,69 @@ bool DecodeBmp(std::string_view bytes, Bitmap& bitmap, std::string& error) {
     error = "unsupported bitmap format";
     return false;
   }
-  const int w = static_cast<int>(width), h = static_cast<int>(height);
-  // Colour table.
+  return true;
+}
+
+// The colour table after the info header; empty when it is missing.
+std::vector<Rgb> ReadBmpPalette(std::string_view bytes, const BmpLayout& layout) {
   std::vector<Rgb> palette;
-  if (palette_bits) {
-    std::size_t entries = colours_used ? colours_used : (std::size_t{1} << bits);
-    entries = std::min<std::size_t>(entries, std::size_t{1} << bits);
-    const std::size_t table = 14 + static_cast<std::size_t>(info_size);
-    const std::size_t entry_bytes = info_size == 12 ? 3 : 4;
-    for (std::size_t i = 0; i < entries; ++i) {
-      std::size_t at = table + i * entry_bytes;
-      if (at + 3 > bytes.size()) break;
-      palette.push_back({static_cast<std::uint8_t>(bytes[at + 2]),
-                         static_cast<std::uint8_t>(bytes[at + 1]),
-                         static_cast<std::uint8_t>(bytes[at])});
-    }
-    if (palette.empty()) {
-      error = "bitmap colour table missing";
+  std::size_t entries = layout.colours_used ? layout.colours_used : (std::size_t{1} << layout.bits);
+  entries = std::min<std::size_t>(entries, std::size_t{1} << layout.bits);
+  const std::size_t table = 14 + static_cast<std::size_t>(layout.info_size);
+  const std::size_t entry_bytes = layout.info_size == 12 ? 3 : 4;
+  for (std::size_t i = 0; i < entries; ++i) {
+    std::size_t at = table + i * entry_bytes;
+    if (at + 3 > bytes.size()) break;
+    palette.push_back({static_cast<std::uint8_t>(bytes[at + 2]),
+                       static_cast<std::uint8_t>(bytes[at + 1]),
+                       static_cast<std::uint8_t>(bytes[at])});
+  }
+  return palette;
+}
+
+// Palette indexes into the bitmap's indexed image, then their colours.
+bool DecodePaletteRows(std::string_view data, const BmpLayout& layout, std::size_t row_bytes,
+                       std::vector<Rgb> palette, Bitmap& bitmap, std::string& error) {
+  const int w = bitmap.width, h = bitmap.height, bits = static_cast<int>(layout.bits);
+  IndexedImage& image = bitmap.indexed;
+  image = IndexedImage(w, h);
+  image.palette = std::move(palette);
+  if (layout.compression == kRle8) {
+    std::vector<std::uint8_t> bottom_up(static_cast<std::size_t>(w) * h, 0);
+    if (!DecodeRle8(data, w, h, bottom_up)) {
+      error = "bitmap run-length data truncated";
       return false;
     }
-  }
-  if (pixel_offset >= bytes.size()) {
-    error = "bitmap pixel data missing";
-    return false;
-  }
-  std::string_view data = bytes.substr(pixel_offset);
-  // Check that the data can hold the picture before allocating it.
-  const std::size_t row_bytes = (static_cast<std::size_t>(w) * bits + 31) / 32 * 4;
-  const bool short_data =
-      compression == kRle8 ? static_cast<std::int64_t>(data.size()) * kMaxRle8Ratio < width * height
-                           : data.size() < row_bytes * h;
-  if (short_data) {
-    error = "bitmap pixel data truncated";
-    return false;
-  }
-  bitmap = Bitmap{};
-  bitmap.width = w;
-  bitmap.height = h;
-  bitmap.pixels.assign(static_cast<std::size_t>(w) * h, Rgb{});
-  auto file_row = [&](int y) { return top_down ? y : h - 1 - y; };  // y counted top-down
-
-  if (palette_bits) {
-    IndexedImage& image = bitmap.indexed;
-    image = IndexedImage(w, h);
-    image.palette = palette;
-    if (compression == kRle8) {
-      std::vector<std::uint8_t> bottom_up(static_cast<std::size_t>(w) * h, 0);
-      if (!DecodeRle8(data, w, h, bottom_up)) {
-        error = "bitmap run-length data truncated";
-        return false;
-      }
-      for (int y = 0; y < h; ++y)
-        std::copy_n(bottom_up.data() + static_cast<std::size_t>(h - 1 - y) * w, w, image.Row(y));
-    } else {
-      for (int y = 0; y < h; ++y) {
-        const char* row = data.data() + row_bytes * file_row(y);
-        for (int x = 0; x < w; ++x) {
-          std::size_t bit = static_cast<std::size_t>(x) * bits;
-          auto byte = static_cast<std::uint8_t>(row[bit / 8]);
-          image.Row(y)[x] =
-              static_cast<std::uint8_t>((byte >> (8 - bits - bit % 8)) & ((1 << bits) - 1));
-        }
+    for (int y = 0; y < h; ++y)
+      std::copy_n(bottom_up.data() + static_cast<std::size_t>(h - 1 - y) * w, w, image.Row(y));
+  } else {
+    for (int y = 0; y < h; ++y) {
+      const char* row = data.data() + row_bytes * (layout.top_down ? y : h - 1 - y);
+      for (int x = 0; x < w; ++x) {
+        std::size_t bit = static_cast<std::size_t>(x) * bits;
+        auto byte = static_cast<std::uint8_t>(row[bit / 8]);
+        image.Row(y)[x] =
+            static_cast<std::uint8_t>((byte >> (8 - bits - bit % 8)) & ((1 << bits) - 1));
       }
     }
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) {
-        std::uint8_t index = image.At(x, y);
-        bitmap.pixels[static_cast<std::size_t>(y) * w + x] =
-            index < palette.size() ? palette[index] : Rgb{};
-      }
-    return true;
   }
-  const std::size_t step = bits / 8;
+  const std::vector<Rgb>& colours = image.palette;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      std::uint8_t index = image.At(x, y);
+      bitmap.pixels[static_cast<std::size_t>(y) * w + x] =
+          index < colours.size() ? colours[index] : Rgb{};
+    }
+  return true;
+}
+
+// 24- and 32-bit pixels, stored blue, green, red.
+void DecodeTrueColourRows(std::string_view data, const BmpLayout& layout, std::size_t row_bytes,
+                          Bitmap& bitmap) {
+  const int w = bitmap.width, h = bitmap.height;
+  const std::size_t step = layout.bits / 8;
   for (int y = 0; y < h; ++y) {
-    const char* row = data.data() + row_bytes * file_row(y);
+    const char* row = data.data() + row_bytes * (layout.top_down ? y : h - 1 - y);
     for (int x = 0; x < w; ++x) {
       const char* p = row + x * step;
       bitmap.pixels[static_cast<std::size_t>(y) * w + x] = {static_cast<std::uint8_t>(p[2]),
@@ -187,6 +185,44 @@ bool DecodeBmp(std::string_view bytes, Bitmap& bitmap, std::string& error) {
                                                             static_cast<std::uint8_t>(p[0])};
     }
   }
+}
+
+}  // namespace
+
+bool DecodeBmp(std::string_view bytes, Bitmap& bitmap, std::string& error) {
+  BmpLayout layout;
+  if (!ReadBmpLayout(bytes, layout, error)) return false;
+  std::vector<Rgb> palette;
+  if (layout.PaletteBits()) {
+    palette = ReadBmpPalette(bytes, layout);
+    if (palette.empty()) {
+      error = "bitmap colour table missing";
+      return false;
+    }
+  }
+  if (layout.pixel_offset >= bytes.size()) {
+    error = "bitmap pixel data missing";
+    return false;
+  }
+  std::string_view data = bytes.substr(layout.pixel_offset);
+  // Check that the data can hold the picture before allocating it.
+  const std::size_t row_bytes =
+      (static_cast<std::size_t>(layout.width) * layout.bits + 31) / 32 * 4;
+  const bool short_data =
+      layout.compression == kRle8
+          ? static_cast<std::int64_t>(data.size()) * kMaxRle8Ratio < layout.width * layout.height
+          : data.size() < row_bytes * static_cast<std::size_t>(layout.height);
+  if (short_data) {
+    error = "bitmap pixel data truncated";
+    return false;
+  }
+  bitmap = Bitmap{};
+  bitmap.width = static_cast<int>(layout.width);
+  bitmap.height = static_cast<int>(layout.height);
+  bitmap.pixels.assign(static_cast<std::size_t>(bitmap.width) * bitmap.height, Rgb{});
+  if (layout.PaletteBits())
+    return DecodePaletteRows(data, layout, row_bytes, std::move(palette), bitmap, error);
+  DecodeTrueColourRows(data, layout, row_bytes, bitmap);
   return true;
 }
 

@@ -3,31 +3,31 @@
 namespace quarrix {
 
 CommandSpec MenuSeparator(std::string menu) {
-  CommandSpec spec;
-  spec.menu = std::move(menu);
-  spec.text = "-";
-  return spec;
+  CommandSpec item;
+  item.menu = std::move(menu);
+  item.text = "-";
+  return item;
 }
 
 const CommandSpec* FindCommand(const CommandTable& table, int id) {
   if (id == 0) return nullptr;
-  for (const CommandSpec& spec : table)
-    if (spec.id == id) return &spec;
+  for (const CommandSpec& item : table)
+    if (item.id == id) return &item;
   return nullptr;
 }
 
-bool CommandEnabled(const CommandSpec& spec) {
-  return !spec.enabled || spec.enabled();
+bool CommandEnabled(const CommandSpec& item) {
+  return !item.enabled || item.enabled();
 }
 
-bool CommandChecked(const CommandSpec& spec) {
-  return spec.checked && spec.checked();
+bool CommandChecked(const CommandSpec& item) {
+  return item.checked && item.checked();
 }
 
 bool RunCommand(const CommandTable& table, int id) {
-  const CommandSpec* spec = FindCommand(table, id);
-  if (!spec) return false;
-  if (spec->run) spec->run();
+  const CommandSpec* item = FindCommand(table, id);
+  if (!item) return false;
+  if (item->run) item->run();
   return true;
 }
 

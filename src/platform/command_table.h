@@ -29,8 +29,8 @@ CommandSpec MenuSeparator(std::string menu);
 // The entry for a command number, or null (separators have none).
 const CommandSpec* FindCommand(const CommandTable& table, int id);
 
-bool CommandEnabled(const CommandSpec& spec);
-bool CommandChecked(const CommandSpec& spec);
+bool CommandEnabled(const CommandSpec& item);
+bool CommandChecked(const CommandSpec& item);
 
 // Runs the command of that number; false when the table has none. The
 // enabled state greys menu items and keys only: a command posted by number

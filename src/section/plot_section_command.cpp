@@ -134,6 +134,119 @@ bool ReadPlotRequest(const CommandLine& line, const SurveyHeader& header,
   return true;
 }
 
+CommandLine PlotSectionCommandLine(const std::vector<std::string>& args) {
+  std::set<std::string> value_options = {
+      "--line",   "--xline",       "--arb",         "--mode",       "--start-ms",
+      "--end-ms", "--first-trace", "--last-trace",  "--first-line", "--last-line",
+      "--tpi",    "--ips",         "--gain",        "--horizons",   "--datum",
+      "--wells",  "--colour-file", "--colour-gain", "--comment1",   "--comment2",
+      "--dpi",    "--out"};
+  value_options.insert(kProcessingValueOptions.begin(), kProcessingValueOptions.end());
+  return CommandLine(args, value_options,
+                     {"--reverse", "--right-to-left", "--smooth", "--title", "--force"});
+}
+
+// The choices that do not need the project: which section kind, the mode,
+// the conditioning and the output file.
+struct PlotSectionChoices {
+  SectionMode mode = SectionMode::Wiggle;
+  ProcessingParams params;
+  std::string out_path;
+  PlotFormat format = PlotFormat::Unknown;
+};
+
+// Checks the command line; false after writing the problem to err.
+bool ReadPlotSectionChoices(const CommandLine& line, PlotSectionChoices& choices,
+                            std::ostream& err) {
+  if (!line.error().empty() || line.positionals().size() != 1 || !line.Value("--out")) {
+    err << (line.error().empty() ? "plot-section: give one PROJECT.hdr and --out FILE"
+                                 : "plot-section: " + line.error())
+        << '\n'
+        << kHelp;
+    return false;
+  }
+  const int kinds = line.Has("--line") + line.Has("--xline") + line.Has("--arb");
+  if (kinds != 1) {
+    err << "plot-section: give exactly one of --line, --xline and --arb\n";
+    return false;
+  }
+  const std::string mode_text = line.Value("--mode").value_or("var");
+  if (mode_text != "var" && mode_text != "color" && mode_text != "colour") {
+    err << "plot-section: --mode is var or color\n";
+    return false;
+  }
+  choices.mode = mode_text == "var" ? SectionMode::Wiggle : SectionMode::Colour;
+  if (std::string problem = ReadProcessingOptions(line, choices.params); !problem.empty()) {
+    err << "plot-section: " << problem << '\n';
+    return false;
+  }
+  choices.out_path = ResolveProjectName(DirectoryOf(line.positionals()[0]), *line.Value("--out"));
+  choices.format = PlotFormatOf(choices.out_path);
+  if (choices.format == PlotFormat::Unknown) {
+    err << "plot-section: --out must end in .png, .bmp, .pdf, .svg, .wmf or .emf\n";
+    return false;
+  }
+  return true;
+}
+
+// Opens the project, refuses one whose header or trace file is unusable and
+// an output file that may not be written.
+bool OpenPlotProject(const CommandLine& line, const PlotSectionChoices& choices,
+                     ProjectState& project, Prompter& prompter, std::ostream& err) {
+  if (!OpenProject(project, line.positionals()[0], prompter)) return false;
+  if (!MayCreate(project, choices.out_path, line.Has("--force"), "plot-section", err)) return false;
+  if (std::string problem = HeaderProblem(project.header); !problem.empty()) {
+    err << "plot-section: " << problem << '\n';
+    return false;
+  }
+  if (!project.amp.IsOpen()) {
+    err << "plot-section: cannot open the trace file " << project.AmpPath() << '\n';
+    return false;
+  }
+  return true;
+}
+
+// Metafiles at 96 units per inch, everything else printed at dpi.
+DeviceInfo PlotDevice(PlotFormat format, int dpi) {
+  DeviceInfo device;
+  if (format == PlotFormat::Metafile) {
+    device.ppi_x = device.ppi_y = 96;
+    device.metafile = true;
+  } else {
+    device.ppi_x = device.ppi_y = dpi;
+    device.printing = true;
+  }
+  return device;
+}
+
+// Reads, conditions and draws the section into the output file.
+int SavePlotSection(const PlotSectionChoices& choices, ProjectState& project,
+                    const SectionPlot& plot, const PlotPage& page, Prompter& prompter,
+                    RasterPlotWriter* raster, std::ostream& out, std::ostream& err) {
+  const SurveyHeader& header = project.header;
+  const bool conditioned = ConditioningOn(choices.params);
+  ProcessingConditioner conditioner(choices.params, header.sample_rate, prompter);
+  SectionSource source{project.amp, header, conditioned ? &conditioner : nullptr};
+  SectionDrawResult result;
+  auto draw = [&](Canvas& canvas) {
+    result = choices.mode == SectionMode::Colour ? DrawColourSection(canvas, source, plot)
+                                                 : DrawWiggleSection(canvas, source, plot);
+  };
+  std::string error;
+  if (!SavePlot(choices.out_path, page, draw, raster, error)) {
+    err << "plot-section: " << error << '\n';
+    return 1;
+  }
+  out << FormatText("%s: %d traces, %.2f x %.2f in\n", choices.out_path.c_str(), result.drawn,
+                    page.width_in, page.height_in);
+  if (result.read_failed) {
+    err << FormatText("plot-section: trace %d of %d could not be read; the plot stops there\n",
+                      result.drawn + 1, result.columns);
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int RunPlotSection(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -143,111 +256,38 @@ int RunPlotSection(const std::vector<std::string>& args, std::ostream& out, std:
       out << kHelp << kProcessingOptionsHelp;
       return 0;
     }
-  std::set<std::string> value_options = {
-      "--line",   "--xline",       "--arb",         "--mode",       "--start-ms",
-      "--end-ms", "--first-trace", "--last-trace",  "--first-line", "--last-line",
-      "--tpi",    "--ips",         "--gain",        "--horizons",   "--datum",
-      "--wells",  "--colour-file", "--colour-gain", "--comment1",   "--comment2",
-      "--dpi",    "--out"};
-  value_options.insert(kProcessingValueOptions.begin(), kProcessingValueOptions.end());
-  CommandLine line(args, value_options,
-                   {"--reverse", "--right-to-left", "--smooth", "--title", "--force"});
-  if (!line.error().empty() || line.positionals().size() != 1 || !line.Value("--out")) {
-    err << (line.error().empty() ? "plot-section: give one PROJECT.hdr and --out FILE"
-                                 : "plot-section: " + line.error())
-        << '\n'
-        << kHelp;
-    return 2;
-  }
-  const int kinds = line.Has("--line") + line.Has("--xline") + line.Has("--arb");
-  if (kinds != 1) {
-    err << "plot-section: give exactly one of --line, --xline and --arb\n";
-    return 2;
-  }
-  const std::string mode_text = line.Value("--mode").value_or("var");
-  if (mode_text != "var" && mode_text != "color" && mode_text != "colour") {
-    err << "plot-section: --mode is var or color\n";
-    return 2;
-  }
-  const SectionMode mode = mode_text == "var" ? SectionMode::Wiggle : SectionMode::Colour;
-  ProcessingParams params;
-  if (std::string problem = ReadProcessingOptions(line, params); !problem.empty()) {
-    err << "plot-section: " << problem << '\n';
-    return 2;
-  }
-  const std::string out_path =
-      ResolveProjectName(DirectoryOf(line.positionals()[0]), *line.Value("--out"));
-  const PlotFormat format = PlotFormatOf(out_path);
-  if (format == PlotFormat::Unknown) {
-    err << "plot-section: --out must end in .png, .bmp, .pdf, .svg, .wmf or .emf\n";
-    return 2;
-  }
+  const CommandLine line = PlotSectionCommandLine(args);
+  PlotSectionChoices choices;
+  if (!ReadPlotSectionChoices(line, choices, err)) return 2;
 
   TerminalPrompter prompter(err);
   ProjectState project;
-  if (!OpenProject(project, line.positionals()[0], prompter)) return 1;
-  if (!MayCreate(project, out_path, line.Has("--force"), "plot-section", err)) return 1;
+  if (!OpenPlotProject(line, choices, project, prompter, err)) return 1;
   const SurveyHeader& header = project.header;
-  if (std::string problem = HeaderProblem(header); !problem.empty()) {
-    err << "plot-section: " << problem << '\n';
-    return 1;
-  }
-  if (!project.amp.IsOpen()) {
-    err << "plot-section: cannot open the trace file " << project.AmpPath() << '\n';
-    return 1;
-  }
 
   int dpi = 150;
   SectionPlotRequest request;
   if (!ReadPlotRequest(line, header, request, dpi, err)) return 2;
-  request.params = params;
+  request.params = choices.params;
   std::optional<SectionPlot> loaded = LoadSectionPlot(project, request, prompter);
   if (!loaded) return 1;
-  SectionPlot& plot = *loaded;
+  const SectionPlot& plot = *loaded;
 
   // The page follows from the plot scale on the output device.
-  DeviceInfo device;
-  if (format == PlotFormat::Metafile) {
-    device.ppi_x = device.ppi_y = 96;
-    device.metafile = true;
-  } else {
-    device.ppi_x = device.ppi_y = dpi;
-    device.printing = true;
-  }
-  const SectionLayout layout = PlanSection(header, plot, device, mode);
+  const DeviceInfo device = PlotDevice(choices.format, dpi);
+  const SectionLayout layout = PlanSection(header, plot, device, choices.mode);
   if (layout.columns == 0) {
     err << "plot-section: the section has no traces in this survey\n";
     return 1;
   }
-  PlotPage page = SectionPlotPage(header, plot, mode, device);
+  PlotPage page = SectionPlotPage(header, plot, choices.mode, device);
   page.dpi = dpi;
-  if (format != PlotFormat::Metafile && layout.width * layout.height > kMaxRasterPixels) {
+  if (choices.format != PlotFormat::Metafile && layout.width * layout.height > kMaxRasterPixels) {
     err << FormatText("plot-section: the page would be %.0f x %.0f pixels; lower --dpi or --tpi\n",
                       layout.width, layout.height);
     return 2;
   }
-
-  const bool conditioned = ConditioningOn(params);
-  ProcessingConditioner conditioner(params, header.sample_rate, prompter);
-  SectionSource source{project.amp, header, conditioned ? &conditioner : nullptr};
-  SectionDrawResult result;
-  auto draw = [&](Canvas& canvas) {
-    result = mode == SectionMode::Colour ? DrawColourSection(canvas, source, plot)
-                                         : DrawWiggleSection(canvas, source, plot);
-  };
-  std::string error;
-  if (!SavePlot(out_path, page, draw, raster, error)) {
-    err << "plot-section: " << error << '\n';
-    return 1;
-  }
-  out << FormatText("%s: %d traces, %.2f x %.2f in\n", out_path.c_str(), result.drawn,
-                    page.width_in, page.height_in);
-  if (result.read_failed) {
-    err << FormatText("plot-section: trace %d of %d could not be read; the plot stops there\n",
-                      result.drawn + 1, result.columns);
-    return 1;
-  }
-  return 0;
+  return SavePlotSection(choices, project, plot, page, prompter, raster, out, err);
 }
 
 int RunPlotSectionCommand(const std::vector<std::string>& args, std::ostream& out,

@@ -10,9 +10,9 @@ namespace {
 using namespace horizon_plot_command;
 
 bool Enabled(const CommandTable& table, int id) {
-  const CommandSpec* spec = FindCommand(table, id);
-  EXPECT_NE(spec, nullptr) << id;
-  return spec && CommandEnabled(*spec);
+  const CommandSpec* item = FindCommand(table, id);
+  EXPECT_NE(item, nullptr) << id;
+  return item && CommandEnabled(*item);
 }
 
 TEST(HorizonPlotCommandsTest, WhatIsEnabledFollowsThePlotAndItsModes) {

@@ -102,6 +102,32 @@ TEST(HorizonPlot, HorizonPlotsFillCellRunsInTheirBandColours) {
   for (const DrawnPrimitive& cell : cells) EXPECT_EQ(cell.brush.colour, s.data.bar.colours[15]);
 }
 
+TEST(HorizonPlot, ColourGainStrengthensAmplitudesOnly) {
+  PlotSurvey s;
+  HorizonPlotSettings settings;
+  settings.label_traces_lines = settings.palette = settings.title = false;
+  settings.colour_gain = 3;
+  auto colours = [&] {
+    RecordingCanvas canvas;
+    s.Draw(canvas, settings);
+    std::vector<Rgb> seen;
+    for (const DrawnPrimitive& cell : canvas.OfKind(PrimitiveKind::Polygon))
+      if (std::find(seen.begin(), seen.end(), cell.brush.colour) == seen.end())
+        seen.push_back(cell.brush.colour);
+    return seen;
+  };
+  // Times are not amplified: 1000..1485 ms stay in the band from 0 to 2000.
+  EXPECT_EQ(colours(), std::vector<Rgb>{s.data.bar.colours[15]});
+  // Amplitudes 1000..1485 are coloured as 3000..4455: the bands from 2000 and
+  // from 4000, the bar's own thresholds untouched.
+  s.data.amplitude = true;
+  std::vector<Rgb> gained = colours();
+  EXPECT_EQ(gained.size(), 2u);
+  for (const Rgb& c : gained)
+    EXPECT_TRUE(c == s.data.bar.colours[13] || c == s.data.bar.colours[14]);
+  EXPECT_EQ(s.data.bar.thresholds[14], 2000);
+}
+
 TEST(HorizonPlot, TitleLinesNameThePlotFileDateAndScale) {
   PlotSurvey s;
   HorizonPlotSettings settings;

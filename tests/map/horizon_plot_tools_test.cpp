@@ -89,6 +89,43 @@ TEST(PolyFaultToolTest, ClicksDigitiseOutlinesThatCloseOnTheirFirstPoint) {
   EXPECT_TRUE(sketch.open.points.empty());
 }
 
+TEST(ZoomBoxToolTest, ADraggedBoxZoomsToTheCellsInsideItInAnyDirection) {
+  const SurveyHeader header = Survey(1);  // 20 lines by 30 traces
+  SurveyPlacement flat;
+  const PlotGridFrame frame = FrameOf(header, flat, false);
+  MapZoom zoom = FullMapZoom(header);
+  ZoomBoxTool tool(zoom, header, [&frame] { return &frame; });
+  auto drag = [&](Point from, Point to) {
+    tool.Press(from, 0);
+    tool.Move(to, 0);
+    return tool.Release(to, 0);
+  };
+  // Corners a quarter cell outside rows 4..7 and columns 3..10.
+  const Point a = frame.ToDevice(3.75, 2.75), b = frame.ToDevice(7.25, 10.25);
+  for (auto [from, to] : {std::pair{a, b}, std::pair{b, a}}) {
+    zoom = FullMapZoom(header);
+    EXPECT_TRUE(drag(from, to).repaint);
+    EXPECT_EQ(zoom.first_row, 4);
+    EXPECT_EQ(zoom.last_row, 7);
+    EXPECT_EQ(zoom.first_column, 3);
+    EXPECT_EQ(zoom.last_column, 10);
+  }
+  // A box reaching past the survey is clipped to it.
+  drag(frame.ToDevice(15.5, 25.5), frame.ToDevice(40, 50));
+  EXPECT_EQ(zoom.last_row, 19);
+  EXPECT_EQ(zoom.last_column, 29);
+  EXPECT_EQ(zoom.first_row, 16);
+  // A click, a box of one cell and an Esc during the drag keep the zoom.
+  const MapZoom kept = zoom;
+  EXPECT_FALSE(drag(frame.ToDevice(17, 27), frame.ToDevice(17, 27)).repaint);
+  EXPECT_FALSE(drag(frame.ToDevice(16.9, 26.9), frame.ToDevice(17.1, 28.1)).repaint);
+  tool.Press(frame.ToDevice(0, 0), 0);
+  tool.Escape();
+  EXPECT_FALSE(tool.Release(frame.ToDevice(10, 10), 0).repaint);
+  EXPECT_EQ(zoom.first_row, kept.first_row);
+  EXPECT_EQ(zoom.last_column, kept.last_column);
+}
+
 TEST(SurfaceTurnToolTest, DragTurnsAndTheWheelMovesTheCamera) {
   SurfaceCamera camera;
   camera.azimuth = 350, camera.elevation = 40;

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "horizon/horizon_grid.h"
+#include "horizon/horizon_style.h"
 #include "map/plot_map_inputs.h"
 #include "platform/scripted_prompter.h"
 #include "project/header_file.h"
@@ -75,12 +77,13 @@ TEST_F(PlotMapFiles, RefusesWhatItCannotDo) {
 
 TEST_F(PlotMapFiles, ZoomContourClassesPolyFaultsAndPaletteAreOptions) {
   const std::string wmf = folder.File("z.wmf");
-  ASSERT_EQ(Run({header_path, grid_path, "--zoom", "2,4,13,16", "--out", wmf}), 0) << err.str();
+  ASSERT_EQ(Run({header_path, grid_path, "--zoom", "2,4,13,16", "--out", wmf, "--force"}), 0)
+      << err.str();
   EXPECT_NE(out.str().find("4 x 3 cells"), std::string::npos) << out.str();
-  EXPECT_EQ(Run({header_path, grid_path, "--zoom", "20,30,13,16", "--out", wmf}), 2);
-  EXPECT_EQ(Run({header_path, grid_path, "--zoom", "2,4,13", "--out", wmf}), 2);
-  EXPECT_EQ(Run({header_path, grid_path, "--contours", "5,-1", "--out", wmf}), 2);
-  EXPECT_EQ(Run({header_path, grid_path, "--contours", "1,2,3,4", "--out", wmf}), 2);
+  EXPECT_EQ(Run({header_path, grid_path, "--zoom", "20,30,13,16", "--out", wmf, "--force"}), 2);
+  EXPECT_EQ(Run({header_path, grid_path, "--zoom", "2,4,13", "--out", wmf, "--force"}), 2);
+  EXPECT_EQ(Run({header_path, grid_path, "--contours", "5,-1", "--out", wmf, "--force"}), 2);
+  EXPECT_EQ(Run({header_path, grid_path, "--contours", "1,2,3,4", "--out", wmf, "--force"}), 2);
 
   // Poly faults come through the program's reader and are drawn in the fault
   // colour over the cells they were digitised on.
@@ -93,7 +96,7 @@ TEST_F(PlotMapFiles, ZoomContourClassesPolyFaultsAndPaletteAreOptions) {
     return true;
   };
   auto metafile = [&](const std::vector<std::string>& extra) {
-    std::vector<std::string> args = {header_path, grid_path, "--out", wmf};
+    std::vector<std::string> args = {header_path, grid_path, "--out", wmf, "--force"};
     args.insert(args.end(), extra.begin(), extra.end());
     EXPECT_EQ(RunPlotMap(args, out, err, nullptr, readers), 0) << err.str();
     return ReadFileBytes(wmf);
@@ -101,7 +104,9 @@ TEST_F(PlotMapFiles, ZoomContourClassesPolyFaultsAndPaletteAreOptions) {
   // The outline adds one META_POLYGON record of four points (6 + 2 + 16 bytes).
   EXPECT_EQ(metafile({"--poly-faults", folder.File("g.flp")}).size(), metafile({}).size() + 24);
   EXPECT_EQ(read, std::vector<std::string>{folder.File("g.flp")});
-  EXPECT_EQ(Run({header_path, grid_path, "--poly-faults", folder.File("g.flp"), "--out", wmf}), 1);
+  EXPECT_EQ(
+      Run({header_path, grid_path, "--poly-faults", folder.File("g.flp"), "--out", wmf, "--force"}),
+      1);
   EXPECT_NE(err.str().find("poly-fault files cannot be read"), std::string::npos);
 }
 
@@ -127,6 +132,40 @@ TEST_F(PlotMapFiles, OverlayFilesDecodeForTheSurvey) {
   GridPolyline line = DecodeArbitraryPolyline(arb, header);
   ASSERT_EQ(line.points.size(), 2u);
   EXPECT_EQ(line.points[1], (std::pair<double, double>{5, 7}));
+}
+
+TEST_F(PlotMapFiles, CurrentColoursBecomeTheHorizonsOwnDefault) {
+  HorizonStyle style;
+  style.time_colour_scheme = 3;
+  style.amplitude_colour_scheme = 2;
+  const std::uint32_t word = PackStyleWord(style);
+  const std::string hor = folder.File("h.hor");
+  HorizonGrid time(6, 8);
+  for (int r = 0; r < 6; ++r)
+    for (int c = 0; c < 8; ++c) time.At(r, c) = static_cast<std::int16_t>(800 + r + c);
+  WriteFileBytes(hor, std::string{char(word), char(word >> 8), char(word >> 16), char(word >> 24)} +
+                          EncodeGridCells(time));
+  const ColourSets sets = DefaultColourSets();
+  std::string name;
+  PlotColourBar(hor, time, false, sets, name);
+  EXPECT_EQ(name, sets[2].Name());
+
+  ColourBar mine;
+  SetDefaultColourBar(mine);
+  mine.colours[3] = {1, 2, 3};
+  ASSERT_TRUE(SetPlotColoursAsDefault(hor, false, mine, name));
+  EXPECT_EQ(name, "h.col");
+  std::string shown;
+  const ColourBar next = PlotColourBar(hor, time, false, sets, shown);
+  EXPECT_EQ(shown, "h.col");
+  EXPECT_EQ(EncodeColourBar(next), EncodeColourBar(mine));
+  EXPECT_EQ(ReadHorizonStyle(hor)->amplitude_colour_scheme, 2) << "the other kind is kept";
+  EXPECT_EQ(ReadFileBytes(hor).substr(4), EncodeGridCells(time)) << "the grid is untouched";
+
+  // A colour file that cannot be written leaves the style word as it was.
+  std::filesystem::create_directory(folder.File("h.aco"));
+  EXPECT_FALSE(SetPlotColoursAsDefault(hor, true, mine, name));
+  EXPECT_EQ(ReadHorizonStyle(hor)->amplitude_colour_scheme, 2);
 }
 
 }  // namespace

@@ -13,8 +13,7 @@ TempFolder::TempFolder() {
   static std::atomic<int> counter{0};
   std::random_device device;
   auto base = std::filesystem::temp_directory_path();
-  path_ = (base / ("quarrix-test-" + std::to_string(device()) + "-" +
-                   std::to_string(counter++)))
+  path_ = (base / ("quarrix-test-" + std::to_string(device()) + "-" + std::to_string(counter++)))
               .string();
   std::filesystem::create_directories(path_);
 }

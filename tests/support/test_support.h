@@ -1,7 +1,7 @@
 #pragma once
 // Helpers shared by the test programs.
-#include <string>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/safe_write.h"
@@ -10,7 +10,7 @@ namespace quarrix::testing {
 
 // A fresh empty folder for one test, removed when the object goes.
 class TempFolder {
-public:
+ public:
   TempFolder();
   ~TempFolder();
   TempFolder(const TempFolder&) = delete;
@@ -18,7 +18,7 @@ public:
   const std::string& path() const { return path_; }
   std::string File(const std::string& name) const { return path_ + "/" + name; }
 
-private:
+ private:
   std::string path_;
 };
 
@@ -34,7 +34,7 @@ std::vector<std::string> ListFolder(const std::string& folder);
 // Makes one step of every write fail while it lives: the step on the
 // count-th time it is reached (1 = the first), on any path.
 class FailingWrites {
-public:
+ public:
   FailingWrites(WriteStep step, int count);
   ~FailingWrites();
   FailingWrites(const FailingWrites&) = delete;
@@ -42,7 +42,7 @@ public:
   // How often the step was reached.
   int reached() const { return *reached_; }
 
-private:
+ private:
   std::shared_ptr<int> reached_;
 };
 

@@ -115,17 +115,17 @@ CommandTable MainFrame::CommandTableOfMenu() {
   auto trace_file_ready = [this] { return session_.project.is_open && trace_file_menu_enabled_; };
   CommandTable table;
   for (const MenuEntry& entry : MainMenuEntries()) {
-    CommandSpec spec;
-    spec.id = entry.id;
-    spec.menu = entry.menu;
-    spec.text = entry.text;
-    if (auto run = runs.find(entry.id); run != runs.end()) spec.run = run->second;
-    if (entry.id == kTracePlot) spec.enabled = trace_file_ready;
+    CommandSpec item;
+    item.id = entry.id;
+    item.menu = entry.menu;
+    item.text = entry.text;
+    if (auto run = runs.find(entry.id); run != runs.end()) item.run = run->second;
+    if (entry.id == kTracePlot) item.enabled = trace_file_ready;
     if (entry.id == kPickEdit)
-      spec.enabled = [this, trace_file_ready] {
+      item.enabled = [this, trace_file_ready] {
         return trace_file_ready() && trace_plot_.isNull();
       };
-    table.push_back(std::move(spec));
+    table.push_back(std::move(item));
   }
   return table;
 }
@@ -468,7 +468,8 @@ void MainFrame::CommandHorizonPlot() {
                                [](QWidget* parent) { ShowHelp(parent); },
                                HorizonPlotColours(project_dir, false),
                                HorizonPlotColours(project_dir, true),
-                               SavePolyFaultOutlines};
+                               SavePolyFaultOutlines,
+                               [this](bool open_existing) { CommandWell(open_existing); }};
     horizon_plot_ = new HorizonPlotWindow(std::move(context), this);
     horizon_plot_->setWindowFlag(Qt::Window);
     horizon_plot_->on_close = [this](const HorizonPlotSettings& plot, QRect placement) {

@@ -177,18 +177,24 @@ OverlayChoice SelectFilesDialog::choice() const {
   return choice;
 }
 
-ScaleDialog::ScaleDialog(int feet_per_inch, QWidget* parent) : QDialog(parent) {
+ScaleDialog::ScaleDialog(int feet_per_inch, int colour_gain, QWidget* parent) : QDialog(parent) {
   setWindowTitle("Scale");
   setProperty("help_page", "presentation_horizon_plot");
   auto* layout = new QFormLayout(this);
   scale_ = IntField(0, 10000000, feet_per_inch, this);
   layout->addRow("Enter Scale Value   1 in = ", scale_);
   layout->addRow("", new QLabel("ft.", this));
+  gain_ = IntField(1, 15, std::clamp(colour_gain, 1, 15), this);
+  layout->addRow("Color Gain 1-15", gain_);
   layout->addRow(OkCancel(this));
 }
 
 int ScaleDialog::feet_per_inch() const {
   return scale_->value();
+}
+
+int ScaleDialog::colour_gain() const {
+  return gain_->value();
 }
 
 ZoomDialog::ZoomDialog(const SurveyHeader& header, const MapZoom& zoom, QWidget* parent)

@@ -63,12 +63,14 @@ class SelectFilesDialog : public QDialog {
 class ScaleDialog : public QDialog {
   Q_OBJECT
  public:
-  ScaleDialog(int feet_per_inch, QWidget* parent = nullptr);
+  ScaleDialog(int feet_per_inch, int colour_gain, QWidget* parent = nullptr);
   int feet_per_inch() const;
+  int colour_gain() const;
   QSpinBox* scale() const { return scale_; }
+  QSpinBox* gain() const { return gain_; }
 
  private:
-  QSpinBox* scale_;
+  QSpinBox *scale_, *gain_;
 };
 
 // "Set  Zoom Parameters": start and end line and trace; "Default" restores
@@ -133,7 +135,7 @@ class HorizonPropertiesDialog : public QDialog {
   QTabWidget* pages_;
   std::vector<QCheckBox*> options_;
   QComboBox *type_, *smoothing_, *contour_curve_, *other_curve_;
-  QSpinBox *decimate_, *grid_line_, *grid_trace_, *label_line_, *label_trace_, *scale_;
+  QSpinBox *decimate_, *grid_line_, *grid_trace_, *label_line_, *label_trace_, *scale_, *gain_;
   QSpinBox* every_[3];
   QSpinBox* thickness_[6];  // the three contour classes, then grid, arbitrary, fault
   QCheckBox* label_class_[3];

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPrinter>
 
+#include "map/plot_map_inputs.h"
 #include "map/ui/horizon_plot_window.h"
 #include "platform/paths.h"
 #include "platform/plot_file_dialogs.h"
@@ -84,6 +85,18 @@ void HorizonPlotWindow::CommandChangeColours() {
   source.owner = ColourBarOwner::HorizonPlot;
   source.scan = [&doc]() { return ScanGridMinMax({doc.grid.cells.data(), doc.grid.cells.size()}); };
   if (ChangeColours(this, doc.data.bar, source)) Replot();
+}
+
+void HorizonPlotWindow::CommandSetDefaultColours() {
+  if (!state_.document) return;
+  HorizonPlotDocument& doc = *state_.document;
+  std::string name;
+  if (!SetPlotColoursAsDefault(doc.request.grid_path, doc.data.amplitude, doc.data.bar, name)) {
+    prompter_->Tell("Cannot Create Color File!", "", MessageIcon::Warning);
+    return;
+  }
+  doc.data.colour_name = name;
+  Replot();
 }
 
 void HorizonPlotWindow::CommandPolyFault(int id) {

@@ -97,6 +97,7 @@ void HorizonPlotWindow::WindowCommand(int id) {
       {kSaveBitmap, &HorizonPlotWindow::CommandSaveBitmap},
       {kOpenBitmap, &HorizonPlotWindow::CommandOpenBitmap},
       {kChangeColours, &HorizonPlotWindow::CommandChangeColours},
+      {kSetDefaultColours, &HorizonPlotWindow::CommandSetDefaultColours},
       {kSavePolyFault, &HorizonPlotWindow::CommandSavePolyFault},
   };
   if (auto it = kCommands.find(id); it != kCommands.end()) {
@@ -109,6 +110,8 @@ void HorizonPlotWindow::WindowCommand(int id) {
     CommandPolyFault(id);
   } else if (id == kHorizonValues) {
     if (state_.document) (new HorizonValuesWindow(*state_.document, this))->show();
+  } else if (id == kCreateWell || id == kOpenWell) {
+    if (context_.well) context_.well(id == kOpenWell);
   } else if (id == kExit) {
     close();
   } else if (id == kPrintSetup) {
@@ -128,6 +131,10 @@ void HorizonPlotWindow::ChooseTool() {
   else if (state_.HasPlot() && state_.poly_mode == PolyFaultMode::Digitising)
     tool_ = std::make_unique<PolyFaultTool>(
         state_.poly_faults, [this] { return std::any_cast<PlotGridFrame>(&view_->geometry()); });
+  else if (state_.HasPlot())
+    tool_ = std::make_unique<ZoomBoxTool>(
+        state_.document->data.zoom, state_.document->header,
+        [this] { return std::any_cast<PlotGridFrame>(&view_->geometry()); });
   view_->SetTool(tool_.get());
 }
 
@@ -252,9 +259,10 @@ void HorizonPlotWindow::CommandProperties(const QString& page) {
 }
 
 void HorizonPlotWindow::CommandScale() {
-  ScaleDialog dialog(state_.settings.scale_feet_per_inch, this);
+  ScaleDialog dialog(state_.settings.scale_feet_per_inch, state_.settings.colour_gain, this);
   if (!run_dialog(dialog)) return;
   state_.settings.scale_feet_per_inch = dialog.feet_per_inch();
+  state_.settings.colour_gain = dialog.colour_gain();
   Replot();
 }
 

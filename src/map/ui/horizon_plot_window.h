@@ -40,6 +40,9 @@ struct HorizonPlotContext {
   // Writes closed outlines as a ".flp" file (owned by the fault layer).
   std::function<bool(const std::string& path, const std::vector<GridPolyline>&, Prompter&)>
       save_poly_faults;
+  // The main frame's "Well Parameters" for a new well (false) or a well file
+  // opened first (true); absent, the well commands do nothing.
+  std::function<void(bool open_existing)> well;
 };
 
 class HorizonPlotWindow : public QMainWindow {
@@ -93,6 +96,7 @@ class HorizonPlotWindow : public QMainWindow {
   void CommandOpenBitmap();
   void CommandColourFile(bool save);
   void CommandChangeColours();
+  void CommandSetDefaultColours();
   void CommandPolyFault(int id);
   void CommandSavePolyFault();
 

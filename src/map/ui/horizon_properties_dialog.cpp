@@ -165,6 +165,9 @@ QWidget* HorizonPropertiesDialog::ScalePage(const HorizonPlotSettings& s) {
   scale_ = Count(s.scale_feet_per_inch, page, 10000000);
   layout->addRow("Enter Scale Value   1 in = ", scale_);
   layout->addRow("", new QLabel("ft.", page));
+  gain_ = Count(std::clamp(s.colour_gain, 1, 15), page, 15);
+  gain_->setMinimum(1);
+  layout->addRow("Color Gain 1-15", gain_);
   return page;
 }
 
@@ -217,6 +220,7 @@ void HorizonPropertiesDialog::Store(HorizonPlotSettings& s) const {
   s.well_style.symbol_inches = well_symbol_->value();
   s.well_style.character_inches = well_char_->value();
   s.scale_feet_per_inch = scale_->value();
+  s.colour_gain = gain_->value();
   surface_->Store(s.camera);
   s.culture.plot_text = dxf_text_->isChecked();
   s.culture.plot_lines = dxf_lines_->isChecked();

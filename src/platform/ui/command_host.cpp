@@ -21,18 +21,18 @@ CommandHost::CommandHost(QMainWindow* window, Prompter* prompter)
 
 CommandHost::~CommandHost() = default;
 
-QAction* CommandHost::MakeAction(const CommandSpec& spec, QMenu* menu) {
-  const QString text = QString::fromStdString(spec.text);
+QAction* CommandHost::MakeAction(const CommandSpec& item, QMenu* menu) {
+  const QString text = QString::fromStdString(item.text);
   QAction* action = menu ? menu->addAction(text) : window_->menuBar()->addAction(text);
-  if (!spec.shortcut.empty())
-    action->setShortcuts(QKeySequence::listFromString(QString::fromStdString(spec.shortcut)));
-  if (spec.checked) action->setCheckable(true);
-  if (spec.group != 0) {
-    QActionGroup*& group = groups_[spec.group];
+  if (!item.shortcut.empty())
+    action->setShortcuts(QKeySequence::listFromString(QString::fromStdString(item.shortcut)));
+  if (item.checked) action->setCheckable(true);
+  if (item.group != 0) {
+    QActionGroup*& group = groups_[item.group];
     if (!group) group = new QActionGroup(this);
     group->addAction(action);
   }
-  const int id = spec.id;
+  const int id = item.id;
   connect(action, &QAction::triggered, this, [this, id] { Dispatch(id); });
   return action;
 }
@@ -46,21 +46,21 @@ void CommandHost::Install(CommandTable table) {
   actions_.clear();
   menus_.clear();
   table_ = std::move(table);
-  for (const CommandSpec& spec : table_) {
+  for (const CommandSpec& item : table_) {
     QMenu* menu = nullptr;
-    if (!spec.menu.empty()) {
-      const QString title = QString::fromStdString(spec.menu);
+    if (!item.menu.empty()) {
+      const QString title = QString::fromStdString(item.menu);
       QMenu*& slot = menus_[title];
       if (!slot) slot = window_->menuBar()->addMenu(title);
       menu = slot;
     }
-    if (spec.id == 0 && spec.text == "-") {
+    if (item.id == 0 && item.text == "-") {
       if (menu) menu->addSeparator();
       continue;
     }
-    QAction* action = MakeAction(spec, menu);
-    actions_[spec.id] = action;
-    if (spec.toolbar) {
+    QAction* action = MakeAction(item, menu);
+    actions_[item.id] = action;
+    if (item.toolbar) {
       if (!tool_bar_) tool_bar_ = window_->addToolBar(window_->windowTitle());
       tool_bar_->addAction(action);
     }
@@ -69,11 +69,11 @@ void CommandHost::Install(CommandTable table) {
 }
 
 bool CommandHost::Dispatch(int id) {
-  const CommandSpec* spec = FindCommand(table_, id);
-  if (!spec) return false;
+  const CommandSpec* item = FindCommand(table_, id);
+  if (!item) return false;
   // The command may close the window or install another table: run a copy
   // and refresh only while the host still exists.
-  const std::function<void()> run = spec->run;
+  const std::function<void()> run = item->run;
   QPointer<CommandHost> alive(this);
   if (run) run();
   if (alive) Refresh();
@@ -81,11 +81,11 @@ bool CommandHost::Dispatch(int id) {
 }
 
 void CommandHost::Refresh() {
-  for (const CommandSpec& spec : table_) {
-    auto it = actions_.find(spec.id);
-    if (spec.id == 0 || it == actions_.end()) continue;
-    it->second->setEnabled(CommandEnabled(spec));
-    if (spec.checked) it->second->setChecked(CommandChecked(spec));
+  for (const CommandSpec& item : table_) {
+    auto it = actions_.find(item.id);
+    if (item.id == 0 || it == actions_.end()) continue;
+    it->second->setEnabled(CommandEnabled(item));
+    if (item.checked) it->second->setChecked(CommandChecked(item));
   }
 }
 

@@ -42,7 +42,7 @@ class CommandHost : public QObject {
   Prompter& prompter() { return *prompter_; }
 
  private:
-  QAction* MakeAction(const CommandSpec& spec, QMenu* menu);
+  QAction* MakeAction(const CommandSpec& item, QMenu* menu);
 
   QMainWindow* window_;
   std::unique_ptr<Prompter> own_prompter_;

@@ -3,6 +3,8 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPolygonF>
+#include <algorithm>
+#include <array>
 #include <vector>
 
 namespace quarrix {
@@ -154,12 +156,20 @@ double QtCanvas::TextWidth(std::string_view text) {
 
 void QtCanvas::StretchImage(const IndexedImage& image, Rect destination) {
   if (image.width <= 0 || image.height <= 0) return;
-  QImage qimage(image.width, image.height, QImage::Format_Indexed8);
-  QList<QRgb> table;
-  for (const Rgb& c : image.palette) table.append(qRgb(c.r, c.g, c.b));
-  while (table.size() < 256) table.append(qRgb(0, 0, 0));
-  qimage.setColorTable(table);
-  for (int y = 0; y < image.height; ++y) std::copy_n(image.Row(y), image.width, qimage.scanLine(y));
+  // Colours looked up here rather than handed over as an indexed image: Qt
+  // would convert an indexed image before every scaled draw, and a 32-bit
+  // opaque image takes its fast scaling path. Indexes past the palette are
+  // black, as the unused entries of a 256-colour table.
+  std::array<QRgb, 256> table;
+  table.fill(qRgb(0, 0, 0));
+  for (std::size_t i = 0; i < std::min<std::size_t>(256, image.palette.size()); ++i)
+    table[i] = qRgb(image.palette[i].r, image.palette[i].g, image.palette[i].b);
+  QImage qimage(image.width, image.height, QImage::Format_RGB32);
+  for (int y = 0; y < image.height; ++y) {
+    const std::uint8_t* from = image.Row(y);
+    auto* to = reinterpret_cast<QRgb*>(qimage.scanLine(y));
+    for (int x = 0; x < image.width; ++x) to[x] = table[from[x]];
+  }
   painter_.drawImage(
       QRectF(destination.left, destination.top, destination.Width(), destination.Height()), qimage);
 }

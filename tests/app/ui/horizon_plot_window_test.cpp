@@ -257,6 +257,26 @@ TEST_F(HorizonPlotWindowTest, APolyFaultDigitisedWithClicksIsSavedReadBackAndDra
   EXPECT_TRUE(window->state().poly_faults.closed.empty());
 }
 
+TEST_F(HorizonPlotWindowTest, ABoxDraggedOnThePlanViewZoomsToIt) {
+  const PlotGridFrame frame = Frame();
+  Mouse(QEvent::MouseButtonPress, WidgetPoint(frame.ToDevice(9.6, 19.6)), Qt::LeftButton);
+  Mouse(QEvent::MouseMove, WidgetPoint(frame.ToDevice(20, 30)), Qt::LeftButton);
+  Mouse(QEvent::MouseMove, WidgetPoint(frame.ToDevice(30.4, 40.4)), Qt::LeftButton);
+  Mouse(QEvent::MouseButtonRelease, WidgetPoint(frame.ToDevice(30.4, 40.4)), Qt::NoButton);
+  // A pixel is more than a cell at the demo's scale.
+  const double slack = 1.0 / std::hypot(frame.per_column.x, frame.per_column.y) + 1;
+  const MapZoom& zoom = window->state().document->data.zoom;
+  EXPECT_NEAR(zoom.first_row, 10, slack);
+  EXPECT_NEAR(zoom.last_row, 30, slack);
+  EXPECT_NEAR(zoom.first_column, 20, slack);
+  EXPECT_NEAR(zoom.last_column, 40, slack);
+  EXPECT_NE(window->status()->text().indexOf("Zoomed to lines"), -1);
+  // The next drawing is of the box: its corner cell moves to the plot's corner.
+  window->view()->RedrawNow();
+  const Point before = frame.ToDevice(10, 20), after = Frame().ToDevice(10, 20);
+  EXPECT_GT(std::hypot(after.x - before.x, after.y - before.y), 5);
+}
+
 TEST_F(HorizonPlotWindowTest, DraggingTheSurfaceTurnsTheCameraAndTheSettingsKeepIt) {
   window->run_dialog = [](QDialog&) { return true; };
   Run(kSurface);

@@ -16,6 +16,8 @@
 #include "app/ui/xy_dialog.h"
 #include "exchange/ui/well_dialog.h"
 #include "exchange/well_file.h"
+#include "map/horizon_plot_commands.h"
+#include "map/ui/horizon_plot_window.h"
 #include "platform/scripted_prompter.h"
 #include "project/header_file.h"
 #include "support/test_support.h"
@@ -261,6 +263,26 @@ TEST_F(MainFrameTest, CreateWellCalculatesItsPlaceAndSavesEightyBytes) {
   EXPECT_EQ(saved->time, 1234);
   EXPECT_EQ(saved->symbol, 7);
   EXPECT_EQ(WellTitle(*saved), std::string(30, 'w'));
+
+  // The horizon plot's "Open Well" is the same dialog over the well it reads;
+  // a changed time is saved back.
+  frame->Dispatch(command::kHorizonPlot);
+  ASSERT_NE(frame->horizon_plot(), nullptr);
+  frame->run_dialog = [](QDialog& dialog) {
+    auto& well = dynamic_cast<WellDialog&>(dialog);
+    EXPECT_EQ(well.field("line")->text(), "50");
+    well.field("time")->setText("1500");
+    well.accept();
+    return well.result() == QDialog::Accepted;
+  };
+  prompter.QueueFile(folder.File("W1.wll"));
+  prompter.QueueFile(folder.File("W2.wll"));
+  frame->horizon_plot()->Dispatch(horizon_plot_command::kOpenWell);
+  EXPECT_EQ(prompter.file_requests().back().title, "SAVE WELL FILE");
+  auto reopened = ReadWellFile(folder.File("W2.wll"));
+  ASSERT_TRUE(reopened);
+  EXPECT_EQ(reopened->time, 1500);
+  EXPECT_EQ(reopened->x, 3475);
 }
 
 TEST_F(MainFrameTest, UnusableHeaderEditIsRefusedAndTheDialogStays) {
