@@ -12,7 +12,9 @@
 
 namespace quarrix {
 
+class FaultPickTool;
 class HorizonPickTool;
+class ModeTool;
 class PlotView;
 class Prompter;
 class WorkspaceEvents;
@@ -53,7 +55,7 @@ class SectionPickWindow : public QWidget {
 
  private:
   void ShowReadout(double x, double y);
-  void ShowPopupMenu(QPoint global);
+  void ShowPopupMenu(QPoint global, bool faults);
   void UpdateCaption();
 
   Workspace& workspace_;
@@ -63,6 +65,8 @@ class SectionPickWindow : public QWidget {
   std::optional<SectionPlot> plot_;
   PlotView* view_;
   std::unique_ptr<HorizonPickTool> tool_;
+  std::unique_ptr<FaultPickTool> fault_tool_;
+  std::unique_ptr<ModeTool> mode_tool_;  // hands the mouse to the tool of the mode
 };
 
 }  // namespace quarrix

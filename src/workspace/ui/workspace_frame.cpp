@@ -23,6 +23,7 @@
 #include "platform/ui/qt_progress.h"
 #include "project/project_state.h"
 #include "section/ui/section_dialogs.h"
+#include "workspace/fault_commands.h"
 #include "workspace/horizon_pick_tool.h"
 #include "workspace/pick_options.h"
 #include "workspace/ui/pick_options_dialog.h"
@@ -53,9 +54,16 @@ WorkspaceFrame::WorkspaceFrame(ProjectState& project, Prompter* prompter, QWidge
   setCentralWidget(mdi_);
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  commands_->Install(WorkspaceCommands(workspace_, *prompter_,
-                                       {[this](int id) { Run(id); }, [this] { RepaintAll(); },
-                                        [this](int steps) { MoveActive(steps); }}));
+  const WorkspaceShell shell{[this](int id) { Run(id); }, [this] { RepaintAll(); },
+                             [this](int steps) { MoveActive(steps); },
+                             [this]() -> const PickWindowState* {
+                               SectionPickWindow* window = ActiveSection();
+                               return window ? &window->state() : nullptr;
+                             }};
+  CommandTable table = WorkspaceCommands(workspace_, *prompter_, shell);
+  for (CommandSpec& spec : FaultCommands(workspace_, *prompter_, shell))
+    table.push_back(std::move(spec));
+  commands_->Install(std::move(table));
   ShortenToolBar();
   horizon_field_ = new QLineEdit(this);
   horizon_field_->setReadOnly(true);
@@ -69,6 +77,7 @@ WorkspaceFrame::WorkspaceFrame(ProjectState& project, Prompter* prompter, QWidge
     if (sub)
       if (auto* window = qobject_cast<SectionPickWindow*>(sub->widget())) active_ = window;
   });
+  BuildFaultToolBar();
   ShowCurrentHorizon();
 }
 
@@ -104,6 +113,7 @@ void WorkspaceFrame::Dispatch(int command_id) {
     CreateHorizon(true);
     return;
   }
+  if (DispatchFaultPopup(command_id)) return;
   if (horizon >= 0 && horizon < kHorizonMenuCount) {
     if (ChooseHorizon(workspace_, horizon)) {
       ShowCurrentHorizon();
@@ -112,6 +122,10 @@ void WorkspaceFrame::Dispatch(int command_id) {
     return;
   }
   commands_->Dispatch(command_id);
+  if (command_id == kPickFaults || command_id == kPickHorizons) {
+    ShowMode();
+    RepaintAll();
+  }
 }
 
 void WorkspaceFrame::Run(int id) {
@@ -132,6 +146,11 @@ void WorkspaceFrame::Run(int id) {
       {kParameters, &WorkspaceFrame::CommandParameters},
       {kCreateTimeSlice, &WorkspaceFrame::CommandTimeSlices},
       {kCascade, &WorkspaceFrame::RepaintAll},
+      {kOpenFaults, &WorkspaceFrame::CommandOpenFaults},
+      {kSelectFault, &WorkspaceFrame::CommandSelectFault},
+      {kEraseFaultRange, &WorkspaceFrame::CommandEraseFaultRange},
+      {kInterpolateFaults, &WorkspaceFrame::CommandInterpolateFaults},
+      {kUninterpolateFaults, &WorkspaceFrame::CommandUninterpolateFaults},
   };
   if (auto it = kCommands.find(id); it != kCommands.end()) {
     (this->*(it->second))();
@@ -219,7 +238,7 @@ void WorkspaceFrame::ShowCurrentHorizon() {
   status_[1]->setText(
       QString::fromStdString(FormatText("Pick Win %d", workspace_.settings.pick_window_ms)));
   status_[2]->setText(QString::fromStdString(name));
-  commands_->Refresh();
+  ShowMode();
 }
 
 void WorkspaceFrame::CommandOpenHorizons() {
