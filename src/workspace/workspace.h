@@ -28,18 +28,21 @@ struct Workspace {
   PickSettings settings;
   OpenHorizonList horizons;
   ZoomWindow zoom;
-  FlattenTable flatten;                 // shifts of the flattened display
-  ProcessingParams params;              // the sections' conditioning
-  bool show_previous = false;           // "Show Previous Picks"
-  bool show_last_display = true;        // the previous picks follow the last display
-  bool auto_update = true;              // other windows repaint after a pick
-  bool arbitrary_by_traces = true;      // arbitrary windows advance by traces
-  int windows_opened = 0;               // cascades new section windows
-  std::optional<PickUndo> undo;         // the cells before the last edit
-  OpenFaultList faults;                 // the open faults and the current one
-  bool show_previous_fault = false;     // "Show Previous Fault"
-  bool erase_fault = false;             // "Erase Fault": the next gesture erases
-  std::optional<FaultUndo> fault_undo;  // the fault before the last edit (instead of undo)
+  FlattenTable flatten;             // shifts of the flattened display
+  ProcessingParams params;          // the sections' conditioning
+  bool show_previous = false;       // "Show Previous Picks"
+  bool show_last_display = true;    // the previous picks follow the last display
+  bool auto_update = true;          // other windows repaint after a pick
+  bool arbitrary_by_traces = true;  // arbitrary windows advance by traces
+  int windows_opened = 0;           // cascades new section windows
+  std::optional<PickUndo> undo;     // the cells before the last edit
+
+  // Fault mode: the open faults, the fault toolbar's checks, and the fault
+  // before the last fault edit (set instead of undo).
+  OpenFaultList faults;
+  bool show_previous_fault = false;  // "Show Previous Fault"
+  bool erase_fault = false;          // "Erase Fault": the next gesture erases
+  std::optional<FaultUndo> fault_undo;
 
   const SurveyHeader& header() const;
 };
@@ -74,8 +77,8 @@ bool SnapCurrentHorizon(Workspace& workspace, Prompter& prompter, Progress& prog
 bool EraseCurrentInWindow(Workspace& workspace, Prompter& prompter);
 bool ClearCurrentAutoPicks(Workspace& workspace, Prompter& prompter);
 
-// Puts back the cells the last edit (of a horizon or a fault) changed; false when there is nothing
-// to undo or the horizon could not be written (said).
+// Puts back the cells the last edit (of a horizon or a fault) changed;
+// false when there is nothing to undo or the file could not be written (said).
 bool UndoLastEdit(Workspace& workspace, Prompter& prompter);
 
 }  // namespace quarrix
