@@ -8,12 +8,10 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <random>
 
+#include "bench_survey.h"
 #include "cpu_timer.h"
 #include "horizon/horizon_files.h"
 #include "platform/scripted_prompter.h"
@@ -29,33 +27,6 @@ using namespace quarrix;
 using bench::BestMilliseconds;
 
 constexpr int kLines = 3, kTraces = 1000, kSamples = 1500;
-
-std::string MakeSurvey(const std::string& folder) {
-  SurveyHeader h;
-  h.first_line = 1;
-  h.last_line = kLines;
-  h.first_trace = 1;
-  h.last_trace = kTraces;
-  h.trace_bytes = 2 * kSamples;
-  h.sample_rate = 4;
-  h.ComputeDerived();
-  ScriptedPrompter prompter;
-  const std::string path = folder + "/bench.hdr";
-  SaveHeader(path, h, prompter);
-  AmpFile amp;
-  amp.Open(folder + "/bench.amp", AmpOpenMode::Create);
-  std::mt19937 random(5);
-  std::normal_distribution<double> noise(0, 3000);
-  std::vector<std::int16_t> trace(kSamples);
-  for (int l = 0; l < kLines; ++l)
-    for (int t = 0; t < kTraces; ++t) {
-      for (int s = 0; s < kSamples; ++s)
-        trace[s] = static_cast<std::int16_t>(
-            std::clamp(9000 * std::sin(s * 0.21 + t * 0.01) + noise(random), -32767.0, 32767.0));
-      WriteTrace(amp, h, trace.data(), l, t, 2 * kSamples);
-    }
-  return path;
-}
 
 // What the window does on paint: the plot assembled and drawn into its image.
 void OpenAndDraw(Workspace& workspace, const PickWindowState& window, Prompter& prompter) {
@@ -93,7 +64,7 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(folder);
   ProjectState project;
   ScriptedPrompter prompter;
-  OpenProject(project, MakeSurvey(folder), prompter);
+  OpenProject(project, bench::MakeSineSurvey(folder, kLines, kTraces, kSamples, 3000), prompter);
   CreateHorizonFile(LocateHorizon(folder, "bench.hor"), project.header);
   Workspace workspace = OpenWorkspace(project);
   workspace.horizons.Open({"bench.hor"});
@@ -108,10 +79,14 @@ int main(int argc, char** argv) {
               open / read_section);
   const double read_drag = Read(project, 500);
   const PickSection section = SectionOf(workspace.header(), window);
+  PickGesture gesture{200, 1000, 699, 1400};
+  gesture.pick_style = kPickStyleRubberBand;
+  const double pick =
+      BestMilliseconds([&] { PickOnSection(workspace, section, gesture, prompter); }, 5);
+  std::printf("%-36s %8.1f %8.1f %8.1f\n", "pick drag over 500 traces", pick, read_drag,
+              pick / read_drag);
   const double drag = BestMilliseconds(
       [&] {
-        PickGesture gesture{200, 1000, 699, 1400};
-        gesture.pick_style = kPickStyleRubberBand;
         PickOnSection(workspace, section, gesture, prompter);
         OpenAndDraw(workspace, window, prompter);
       },

@@ -7,12 +7,10 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <random>
 
+#include "bench_survey.h"
 #include "cpu_timer.h"
 #include "platform/scripted_prompter.h"
 #include "platform/ui/qt_canvas.h"
@@ -27,33 +25,6 @@ using namespace quarrix;
 using bench::BestMilliseconds;
 
 constexpr int kLines = 3, kTraces = 1000, kSamples = 1500;
-
-std::string MakeSurvey(const std::string& folder) {
-  SurveyHeader h;
-  h.first_line = 1;
-  h.last_line = kLines;
-  h.first_trace = 1;
-  h.last_trace = kTraces;
-  h.trace_bytes = 2 * kSamples;
-  h.sample_rate = 4;
-  h.ComputeDerived();
-  ScriptedPrompter prompter;
-  const std::string path = folder + "/bench.hdr";
-  SaveHeader(path, h, prompter);
-  AmpFile amp;
-  amp.Open(folder + "/bench.amp", AmpOpenMode::Create);
-  std::mt19937 random(5);
-  std::normal_distribution<double> noise(0, 6000);
-  std::vector<std::int16_t> trace(kSamples);
-  for (int l = 0; l < kLines; ++l)
-    for (int t = 0; t < kTraces; ++t) {
-      for (int s = 0; s < kSamples; ++s)
-        trace[s] = static_cast<std::int16_t>(
-            std::clamp(9000 * std::sin(s * 0.21 + t * 0.01) + noise(random), -32767.0, 32767.0));
-      WriteTrace(amp, h, trace.data(), l, t, 2 * kSamples);
-    }
-  return path;
-}
 
 double StepAndDraw(ProjectState& project, SectionMode mode) {
   ScriptedPrompter prompter;
@@ -107,16 +78,17 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(folder);
   ProjectState project;
   ScriptedPrompter prompter;
-  OpenProject(project, MakeSurvey(folder), prompter);
-  std::printf("trace plot: step to the next in-line, %d traces x %d samples, filter + phase + AGC\n",
-              kTraces, kSamples);
+  OpenProject(project, bench::MakeSineSurvey(folder, kLines, kTraces, kSamples, 6000), prompter);
+  std::printf(
+      "trace plot: step to the next in-line, %d traces x %d samples, filter + phase + AGC\n",
+      kTraces, kSamples);
   std::printf("(best of 5, CPU ms; peer: reading the same traces alone; target 100 ms)\n");
   const double read = ReadAlone(project);
   std::printf("%-28s %8s %8s %8s\n", "mode", "step", "read", "ratio");
   for (SectionMode mode : {SectionMode::Colour, SectionMode::Wiggle}) {
     const double step = StepAndDraw(project, mode);
-    std::printf("%-28s %8.1f %8.1f %8.1f\n", mode == SectionMode::Colour ? "colour" : "wiggle", step,
-                read, step / read);
+    std::printf("%-28s %8.1f %8.1f %8.1f\n", mode == SectionMode::Colour ? "colour" : "wiggle",
+                step, read, step / read);
   }
   project.amp.Close();
   std::filesystem::remove_all(folder);
