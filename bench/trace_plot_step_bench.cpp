@@ -26,7 +26,7 @@ using bench::BestMilliseconds;
 
 constexpr int kLines = 3, kTraces = 1000, kSamples = 1500;
 
-double StepAndDraw(ProjectState& project, SectionMode mode) {
+double StepAndDraw(ProjectState& project, SectionMode mode, bool conditioned = true) {
   ScriptedPrompter prompter;
   TracePlotDocument doc = NewTracePlotDocument(project.header, SectionDisplay{});
   ChoosePlotMode(doc, mode);
@@ -51,7 +51,7 @@ double StepAndDraw(ProjectState& project, SectionMode mode) {
         QPainter painter(&image);
         QtCanvas canvas(painter, screen);
         ProcessingConditioner conditioner(p, project.header.sample_rate, prompter);
-        SectionSource source{project.amp, project.header, &conditioner};
+        SectionSource source{project.amp, project.header, conditioned ? &conditioner : nullptr};
         DrawTracePlot(canvas, source, *plot, mode, nullptr);
       },
       5);
@@ -84,11 +84,12 @@ int main(int argc, char** argv) {
       kTraces, kSamples);
   std::printf("(best of 5, CPU ms; peer: reading the same traces alone; target 100 ms)\n");
   const double read = ReadAlone(project);
-  std::printf("%-28s %8s %8s %8s\n", "mode", "step", "read", "ratio");
+  std::printf("%-10s %8s %16s %8s %8s\n", "mode", "step", "unconditioned", "read", "ratio");
   for (SectionMode mode : {SectionMode::Colour, SectionMode::Wiggle}) {
     const double step = StepAndDraw(project, mode);
-    std::printf("%-28s %8.1f %8.1f %8.1f\n", mode == SectionMode::Colour ? "colour" : "wiggle",
-                step, read, step / read);
+    const double plain = StepAndDraw(project, mode, false);
+    std::printf("%-10s %8.1f %16.1f %8.1f %8.1f\n",
+                mode == SectionMode::Colour ? "colour" : "wiggle", step, plain, read, step / read);
   }
   project.amp.Close();
   std::filesystem::remove_all(folder);

@@ -6,15 +6,20 @@
 
 namespace quarrix {
 
-TraceReader::TraceReader(AmpFile& amp, const SurveyHeader& header, TraceConditioner* conditioner)
+TraceReader::TraceReader(const AmpFile& amp, const SurveyHeader& header,
+                         TraceConditioner* conditioner, TraceOrder order, std::size_t block_bytes)
     : amp_(amp),
       header_(header),
       conditioner_(conditioner),
-      samples_(static_cast<std::size_t>(std::max(header.num_samples, 0)), 0) {}
+      samples_(static_cast<std::size_t>(std::max(header.num_samples, 0)), 0) {
+  if (order == TraceOrder::LineByLine)
+    blocks_ = std::make_unique<LineBlockReader>(amp, header, block_bytes);
+}
 
 bool TraceReader::Read(int row, int column) {
-  return ReadTrace(amp_, header_, samples_.data(), row, column,
-                   static_cast<int>(samples_.size() * 2), conditioner_) == 0;
+  const int bytes = static_cast<int>(samples_.size() * 2);
+  if (blocks_) return blocks_->Read(samples_.data(), row, column, bytes, conditioner_) == 0;
+  return ReadTrace(amp_, header_, samples_.data(), row, column, bytes, conditioner_) == 0;
 }
 
 std::int16_t TraceReader::SampleAtMs(int relative_ms) const {

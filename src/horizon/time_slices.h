@@ -17,6 +17,7 @@ struct SliceRequest {
   int end_ms = 0;
   int increment_ms = 0;                   // 0 makes exactly one slice at the start time
   const FlattenTable* flatten = nullptr;  // used when on
+  int threads = 1;                        // lines are shared out among this many
 };
 
 // "%04d.slc", or "%04dflt.slc" when flattened.
@@ -35,7 +36,9 @@ struct SliceRun {
 // reading the trace file once per slice. A trace that cannot be read (a trace
 // file shorter than the header says) gives 32700 in every slice and is reported
 // with the count; a sample index outside the trace gives 32700.
-// Cancelling stops after the current line; slices not yet written are
+// The files do not depend on the thread count. With one thread, cancelling
+// stops after the current line (with more, after the current batch of
+// lines); slices not yet written are
 // dropped. Ends with "Generate Time Slice Finished".
 SliceRun GenerateTimeSlices(const SurveyHeader& header, AmpFile& amp, TraceConditioner* conditioner,
                             const std::string& project_folder, const SliceRequest& request,

@@ -56,6 +56,7 @@ class BatchDecisions : public LoadDecisions {
   bool EditHeaderValues(SurveyHeader& header) override;
   std::optional<std::string> AppendFile() override;
   std::optional<double> ScaleValue(const ScaleSummary& summary) override;
+  std::optional<double> ScaleValueGivenBeforehand() const override { return options_.scale; }
   // A tape image or drive has no one to change reels: the data end there.
   // A reel change loads the next tape image given, if any.
   bool ContinueWithNewReel(const std::string&) override {

@@ -1,5 +1,6 @@
 #include "loader/disk_conversion.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "loader/ebcdic.h"
@@ -8,6 +9,8 @@
 #include "loader/load_decisions.h"
 #include "loader/project_output.h"
 #include "loader/segy_input.h"
+#include "loader/trace_scaling.h"
+#include "platform/parallel.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
@@ -121,6 +124,70 @@ class AppendingInput {
   std::string path_;  // the file being read
 };
 
+// Input records read a batch at a time and brought to 16 bits together: the
+// decoding and scaling of a batch's traces is shared out among threads. Each
+// trace depends on its own record alone, so a batch gives what reading one
+// trace at a time gives; with one thread a batch is one trace.
+class DecodedBatch {
+ public:
+  DecodedBatch(const SegyBinaryInfo& info, const TimeWindow& window, bool no_scaling, int threads)
+      : info_(info),
+        window_(window),
+        no_scaling_(no_scaling),
+        threads_(std::max(threads, 1)),
+        record_bytes_(static_cast<std::size_t>(SegyRecordBytes(info))),
+        samples_(static_cast<std::size_t>(window.num_samples)) {
+    capacity_ = threads_ == 1 ? 1
+                              : std::max<int>(threads_, static_cast<int>(std::min<std::size_t>(
+                                                            kBatchBytes / record_bytes_, 1024)));
+    records_.resize(record_bytes_ * static_cast<std::size_t>(capacity_));
+    scaled_.resize(samples_ * static_cast<std::size_t>(capacity_));
+    maxima_.resize(static_cast<std::size_t>(capacity_));
+    decoded_.assign(static_cast<std::size_t>(threads_), std::vector<float>(samples_));
+  }
+
+  // Reads and converts up to a batch of records; false when none was left.
+  // Once the input has ended it is not asked again (that would repeat the
+  // end-of-file question).
+  bool Fill(AppendingInput& input) {
+    size_ = 0;
+    while (!input_ended_ && size_ < capacity_) {
+      if (input.Next(records_.data() + Offset(size_, record_bytes_), record_bytes_))
+        ++size_;
+      else
+        input_ended_ = true;
+    }
+    RunParallel(size_, threads_, [&](int worker, int k) {
+      float* decoded = decoded_[static_cast<std::size_t>(worker)].data();
+      DecodeTrace(record(k), info_.format, window_.first_sample, window_.num_samples, decoded);
+      maxima_[static_cast<std::size_t>(k)] = ScaleTrace(decoded, window_.num_samples, no_scaling_,
+                                                        scaled_.data() + Offset(k, samples_));
+    });
+    return size_ > 0;
+  }
+
+  int size() const { return size_; }
+  const unsigned char* record(int k) const { return records_.data() + Offset(k, record_bytes_); }
+  const std::int16_t* scaled(int k) const { return scaled_.data() + Offset(k, samples_); }
+  float maximum(int k) const { return maxima_[static_cast<std::size_t>(k)]; }
+
+ private:
+  static constexpr std::size_t kBatchBytes = std::size_t{16} << 20;
+  static std::size_t Offset(int k, std::size_t size) { return static_cast<std::size_t>(k) * size; }
+
+  SegyBinaryInfo info_;
+  TimeWindow window_;
+  bool no_scaling_;
+  int threads_;
+  std::size_t record_bytes_, samples_;
+  int capacity_ = 1, size_ = 0;
+  bool input_ended_ = false;
+  std::vector<unsigned char> records_;
+  std::vector<std::int16_t> scaled_;
+  std::vector<float> maxima_;
+  std::vector<std::vector<float>> decoded_;  // one per worker
+};
+
 }  // namespace
 
 bool ReadDiskHeaders(const std::string& path, SegyFileHeaders& headers, LoadDecisions& decisions,
@@ -178,6 +245,7 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
     return outcome;
 
   GridWriter grid(output, header, prompter);
+  if (!request.window.no_scaling) grid.ScaleWhilePlacing(decisions.ScaleValueGivenBeforehand());
   if (!grid.Prepare("Creating Trace Data File", progress)) return outcome;
 
   AppendingInput input(info, decisions, prompter);
@@ -185,35 +253,35 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
     prompter.Tell(kCannotOpenInput, "", MessageIcon::Warning);
     return outcome;
   }
-  std::vector<unsigned char> record(static_cast<std::size_t>(record_bytes));
-  std::vector<float> samples(static_cast<std::size_t>(window.num_samples));
-  std::vector<std::int16_t> scaled(samples.size());
+  DecodedBatch batch(info, window, request.window.no_scaling, request.threads);
   ScaleStats stats;
   progress.SetRange(0, 100);
   progress.SetPosition(0);
   progress.SetLabel("Converting Traces ");
   int bar = 0;
   long long& count = outcome.traces_processed;
-  while (!progress.Cancelled() && input.Next(record.data(), record.size())) {
-    DecodeTrace(record.data(), info.format, window.first_sample, window.num_samples,
-                samples.data());
-    float m = NormaliseTrace(samples.data(), window.num_samples, request.window.no_scaling, count,
-                             stats, scaled.data());
-    LineTrace position = TraceLineTrace(record.data(), choice);
-    if (count % 10 == 0) progress.SetPosition(++bar);
-    ++count;
-    if (count % 1000 == 0) {
-      std::string text = FormatText("Converting %lld Traces", count);
-      decisions.AddMessage(text);
-      progress.SetLabel(text);
-      progress.SetPosition(bar = 0);
-    }
-    GridWriter::Placed placed = grid.Put(position, m, scaled.data());
-    if (placed == GridWriter::Placed::Failed) return outcome;
-    if (placed == GridWriter::Placed::Skipped) {
-      ++outcome.traces_skipped;
-      decisions.AddMessage(
-          FormatText("Skip Trace  line %d trace %d", position.line, position.trace));
+  // Each trace is counted and placed in input order, whatever thread decoded it.
+  while (!progress.Cancelled() && batch.Fill(input)) {
+    for (int k = 0; k < batch.size(); ++k) {
+      if (k > 0 && progress.Cancelled()) break;
+      const float m = batch.maximum(k);
+      stats.Add(m, count);
+      LineTrace position = TraceLineTrace(batch.record(k), choice);
+      if (count % 10 == 0) progress.SetPosition(++bar);
+      ++count;
+      if (count % 1000 == 0) {
+        std::string text = FormatText("Converting %lld Traces", count);
+        decisions.AddMessage(text);
+        progress.SetLabel(text);
+        progress.SetPosition(bar = 0);
+      }
+      GridWriter::Placed placed = grid.Put(position, m, batch.scaled(k));
+      if (placed == GridWriter::Placed::Failed) return outcome;
+      if (placed == GridWriter::Placed::Skipped) {
+        ++outcome.traces_skipped;
+        decisions.AddMessage(
+            FormatText("Skip Trace  line %d trace %d", position.line, position.trace));
+      }
     }
   }
   if (!grid.ScaleAndCommit(stats, request.window.no_scaling, decisions, "Scaling Traces", progress))

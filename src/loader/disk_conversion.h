@@ -44,6 +44,7 @@ struct DiskLoadRequest {
   // Files appended later whose trace headers the scan also reads, so the
   // survey's ranges cover them (a survey delivered as one file per line).
   std::vector<std::string> scan_also;
+  int threads = 1;  // traces are decoded on this many; the files are the same
 };
 
 LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decisions,

@@ -18,6 +18,7 @@
 #include "platform/text_util.h"
 #include "project/amp_file.h"
 #include "project/header_file.h"
+#include "project/line_block_reader.h"
 #include "project/trace_file_check.h"
 
 namespace quarrix {
@@ -185,6 +186,7 @@ TraceExport WriteTraceBlocks(const SurveyHeader& h, AmpFile& amp, const XyRecord
   std::vector<std::int16_t> samples(static_cast<std::size_t>(h.num_samples));
   std::vector<float> floats(samples.size());
   std::vector<unsigned char> block(240 + 4 * samples.size());
+  LineBlockReader traces(amp, h);
   bool cancelled = false;
   for (int i = 0; i < h.num_lines && !cancelled; ++i) {
     const int line = h.LineNumber(i);
@@ -193,7 +195,7 @@ TraceExport WriteTraceBlocks(const SurveyHeader& h, AmpFile& amp, const XyRecord
     for (int j = 0; in_range && j < h.traces_per_line; ++j) {
       const int trace = h.TraceNumber(j);
       if (trace < range.first_trace || trace > range.last_trace) continue;
-      if (line_ended || ReadTrace(amp, h, samples.data(), i, j, h.trace_bytes) != 0) {
+      if (line_ended || traces.Read(samples.data(), i, j, h.trace_bytes) != 0) {
         line_ended = true;
         ++run.unread;
         continue;

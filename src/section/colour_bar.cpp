@@ -23,13 +23,27 @@ void SetDefaultColourBar(ColourBar& bar) {
   for (int k = 0; k <= 32; ++k) bar.thresholds[k] = static_cast<std::int16_t>(30000 - 2000 * k);
 }
 
-int UsableBandCount(ColourBar& bar) {
-  if (bar.count == 0) SetDefaultColourBar(bar);
+const ColourBar& DrawableBar(const ColourBar& bar) {
+  static const ColourBar kDefault = [] {
+    ColourBar b;
+    SetDefaultColourBar(b);
+    return b;
+  }();
+  return bar.count == 0 ? kDefault : bar;
+}
+
+int BandCount(const ColourBar& bar) {
   return std::clamp<int>(bar.count, 1, kColourBarSlots - 1);
 }
 
-std::vector<Rgb> CreateBarPalette(ColourBar& bar) {
-  const int count = UsableBandCount(bar);
+int UsableBandCount(ColourBar& bar) {
+  if (bar.count == 0) SetDefaultColourBar(bar);
+  return BandCount(bar);
+}
+
+std::vector<Rgb> CreateBarPalette(const ColourBar& given) {
+  const ColourBar& bar = DrawableBar(given);
+  const int count = BandCount(bar);
   std::vector<Rgb> palette(bar.colours.begin(), bar.colours.begin() + count + 1);
   palette.push_back(kBlack);
   return palette;
@@ -41,8 +55,9 @@ int ColourMapper::IndexOfAmplitude(const ColourBar& bar, int band_count, std::in
   return band_count;
 }
 
-ColourMapper::ColourMapper(ColourBar& bar, int colour_gain, int polarity) : table_(65536) {
-  const int count = UsableBandCount(bar);
+ColourMapper::ColourMapper(const ColourBar& given, int colour_gain, int polarity) : table_(65536) {
+  const ColourBar& bar = DrawableBar(given);
+  const int count = BandCount(bar);
   const double factor = std::clamp(colour_gain, 0, 1000) / 10.0 + 1.0;
   const int sign = polarity < 0 ? -1 : 1;
   // The first k with threshold <= a is the first k whose running minimum of
@@ -63,9 +78,10 @@ ColourMapper::ColourMapper(ColourBar& bar, int colour_gain, int polarity) : tabl
   }
 }
 
-void DrawColourLegend(Canvas& canvas, ColourBar& bar, Rect legend, bool right_to_left,
+void DrawColourLegend(Canvas& canvas, const ColourBar& given, Rect legend, bool right_to_left,
                       int label_height) {
-  const int count = UsableBandCount(bar);
+  const ColourBar& bar = DrawableBar(given);
+  const int count = BandCount(bar);
   canvas.SetFont({"Arial", label_height, 400, 0});
   canvas.SetTextColour(kBlack);
   const double label_width =

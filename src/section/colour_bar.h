@@ -33,14 +33,20 @@ inline constexpr char kDefaultColourBarName[] = "Default Colors";
 // down by 2000. Colour 32 is left as it was.
 void SetDefaultColourBar(ColourBar& bar);
 
-// The bar's band count as drawing may use it: the default bar's when count is
-// 0 (after setting the default), and at most 127 so that colours 0..count
-// stay inside the record, whatever a file held.
+// The bar as drawing uses it: the default bar for a bar with no bands, the
+// bar itself otherwise. Drawing never changes the bar it is given.
+const ColourBar& DrawableBar(const ColourBar& bar);
+// The band count drawing uses: 1..127, so that colours 0..count stay inside
+// the record whatever a file held.
+int BandCount(const ColourBar& bar);
+
+// The bar's band count as drawing may use it, after setting the default bar
+// when count is 0.
 int UsableBandCount(ColourBar& bar);
 
-// The bar's drawing palette: colours 0..count, then black (count + 2 entries).
-// A bar with no bands is set to the default first.
-std::vector<Rgb> CreateBarPalette(ColourBar& bar);
+// The bar's drawing palette: colours 0..count, then black (count + 2 entries),
+// of the drawable bar.
+std::vector<Rgb> CreateBarPalette(const ColourBar& bar);
 
 // Maps amplitudes to colour indexes for a colour-density section: a sample v
 // becomes a = trunc(v x (colour_gain / 10 + 1)) x polarity, and its index is
@@ -50,7 +56,7 @@ std::vector<Rgb> CreateBarPalette(ColourBar& bar);
 // which shows the most negative samples as the most positive).
 class ColourMapper {
  public:
-  ColourMapper(ColourBar& bar, int colour_gain, int polarity);
+  ColourMapper(const ColourBar& bar, int colour_gain, int polarity);
   std::uint8_t Index(std::int16_t sample) const { return table_[sample + 32768]; }
   // The search itself, for any amplitude a.
   static int IndexOfAmplitude(const ColourBar& bar, int band_count, std::int32_t a);
@@ -63,7 +69,7 @@ class ColourMapper {
 // colour (black outline) and labelled with its threshold (every few boxes
 // when boxes are lower than a label); labels to the right of the boxes, or to
 // their left for right-to-left plots.
-void DrawColourLegend(Canvas& canvas, ColourBar& bar, Rect legend, bool right_to_left,
+void DrawColourLegend(Canvas& canvas, const ColourBar& bar, Rect legend, bool right_to_left,
                       int label_height);
 
 }  // namespace quarrix

@@ -72,7 +72,7 @@ bool LoadColourFile(const SectionPlotRequest& request, SectionPlot& plot, Prompt
 
 }  // namespace
 
-PlotPage SectionPlotPage(const SurveyHeader& header, SectionPlot& plot, SectionMode mode,
+PlotPage SectionPlotPage(const SurveyHeader& header, const SectionPlot& plot, SectionMode mode,
                          const DeviceInfo& device) {
   const SectionLayout layout = PlanSection(header, plot, device, mode);
   PlotPage page;

@@ -33,7 +33,7 @@ std::optional<SectionPlot> LoadSectionPlot(const ProjectState& project,
 
 // The page a plot fills on a device (printers and files at dpi, metafiles
 // at 96 units per inch), with the plot's palette for bitmaps.
-PlotPage SectionPlotPage(const SurveyHeader& header, SectionPlot& plot, SectionMode mode,
+PlotPage SectionPlotPage(const SurveyHeader& header, const SectionPlot& plot, SectionMode mode,
                          const DeviceInfo& device);
 
 // Whether the chain changes the samples at all, and what the title block says

@@ -89,8 +89,8 @@ SectionLayout PlanSection(const SurveyHeader& header, const SectionPlot& plot,
                               !plot.wells.empty());
 }
 
-SectionDrawResult DrawWiggleSection(Canvas& canvas, const SectionSource& source, SectionPlot& plot,
-                                    Progress* progress) {
+SectionDrawResult DrawWiggleSection(Canvas& canvas, const SectionSource& source,
+                                    const SectionPlot& plot, Progress* progress) {
   SectionDrawResult result;
   const auto columns = SectionColumns(source.header, plot.section, plot.display);
   result.columns = static_cast<int>(columns.size());
@@ -106,8 +106,8 @@ SectionDrawResult DrawWiggleSection(Canvas& canvas, const SectionSource& source,
   return result;
 }
 
-SectionDrawResult DrawColourSection(Canvas& canvas, const SectionSource& source, SectionPlot& plot,
-                                    Progress* progress) {
+SectionDrawResult DrawColourSection(Canvas& canvas, const SectionSource& source,
+                                    const SectionPlot& plot, Progress* progress) {
   SectionDrawResult result;
   const SectionDisplay& display = plot.display;
   const auto columns = SectionColumns(source.header, plot.section, display);
@@ -196,8 +196,8 @@ SectionDrawResult DrawColourSection(Canvas& canvas, const SectionSource& source,
     const double end_x = layout.ColumnX(n - 1);
     const double left =
         layout.left_to_right ? end_x + layout.margin : end_x - layout.margin - legend_width;
-    const double height = std::min(layout.data.Height(),
-                                   UsableBandCount(plot.colour_bar) * 1.6 * layout.label_height);
+    const double height = std::min(
+        layout.data.Height(), BandCount(DrawableBar(plot.colour_bar)) * 1.6 * layout.label_height);
     DrawColourLegend(canvas, plot.colour_bar,
                      {left, layout.data.top, left + legend_width, layout.data.top + height},
                      !layout.left_to_right, layout.label_height);
@@ -206,7 +206,7 @@ SectionDrawResult DrawColourSection(Canvas& canvas, const SectionSource& source,
   return result;
 }
 
-std::vector<Rgb> SectionPlotPalette(ColourBar& bar) {
+std::vector<Rgb> SectionPlotPalette(const ColourBar& bar) {
   std::vector<Rgb> palette = CreateBarPalette(bar);
   auto add = [&](Rgb c) {
     if (palette.size() < 256 && std::find(palette.begin(), palette.end(), c) == palette.end())

@@ -59,13 +59,13 @@ SectionLayout PlanSection(const SurveyHeader& header, const SectionPlot& plot,
 
 // The renderers. Progress (optional) gets the percentage done in steps of 5
 // and stops the drawing when cancelled; what was drawn stays.
-SectionDrawResult DrawWiggleSection(Canvas& canvas, const SectionSource& source, SectionPlot& plot,
-                                    Progress* progress = nullptr);
-SectionDrawResult DrawColourSection(Canvas& canvas, const SectionSource& source, SectionPlot& plot,
-                                    Progress* progress = nullptr);
+SectionDrawResult DrawWiggleSection(Canvas& canvas, const SectionSource& source,
+                                    const SectionPlot& plot, Progress* progress = nullptr);
+SectionDrawResult DrawColourSection(Canvas& canvas, const SectionSource& source,
+                                    const SectionPlot& plot, Progress* progress = nullptr);
 
 // The palette of a saved section bitmap: the colour bar's palette, then the
 // white page and the horizon and overlay colours.
-std::vector<Rgb> SectionPlotPalette(ColourBar& bar);
+std::vector<Rgb> SectionPlotPalette(const ColourBar& bar);
 
 }  // namespace quarrix

@@ -140,8 +140,8 @@ std::string SectionName(const SurveyHeader& header, const SectionDescription& se
   }
 }
 
-TracePlotGeometry DrawTracePlot(Canvas& canvas, const SectionSource& source, SectionPlot& plot,
-                                SectionMode mode, Progress* progress) {
+TracePlotGeometry DrawTracePlot(Canvas& canvas, const SectionSource& source,
+                                const SectionPlot& plot, SectionMode mode, Progress* progress) {
   const SectionDrawResult result = mode == SectionMode::Colour
                                        ? DrawColourSection(canvas, source, plot, progress)
                                        : DrawWiggleSection(canvas, source, plot, progress);

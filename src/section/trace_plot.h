@@ -124,8 +124,8 @@ struct TracePlotGeometry {
 };
 
 // Draws the plot in the document's mode (nothing without a mode).
-TracePlotGeometry DrawTracePlot(Canvas& canvas, const SectionSource& source, SectionPlot& plot,
-                                SectionMode mode, Progress* progress);
+TracePlotGeometry DrawTracePlot(Canvas& canvas, const SectionSource& source,
+                                const SectionPlot& plot, SectionMode mode, Progress* progress);
 
 // The time and column under a point of the plot, with the column's place in
 // the survey; nothing outside the traces.

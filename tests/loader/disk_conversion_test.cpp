@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <iterator>
 
+#include "loader/trace_scaling.h"
+#include "platform/numeric.h"
 #include "platform/progress.h"
 #include "platform/scripted_prompter.h"
 #include "project/amp_file.h"
@@ -43,6 +45,7 @@ class DiskLoad : public ::testing::Test {
     request.info = headers.info;
     request.window = window;
     request.two_d = two_d;
+    request.threads = threads;
     request.scan_also = scan_also;
     return ConvertDiskFile(request, decisions, prompter, progress);
   }
@@ -61,6 +64,15 @@ class DiskLoad : public ::testing::Test {
     return samples;
   }
 
+  // The trace file of a load with a known scale value, scaled as the traces
+  // are placed or in the pass over the finished file.
+  std::string ScaledAmpBytes(const std::string& input, double scale, bool one_pass) {
+    decisions.scale = scale;
+    decisions.scale_given_beforehand = one_pass;
+    EXPECT_EQ(Load(input).result, LoadResult::Done) << prompter.last_text();
+    return testing::ReadFileBytes(folder.File("proj/proj.amp"));
+  }
+
   bool NothingLeftBehind() { return !std::filesystem::exists(folder.File("proj")); }
 
   TempFolder folder;
@@ -68,6 +80,7 @@ class DiskLoad : public ::testing::Test {
   ScriptedPrompter prompter;
   RecordingProgress progress;
   bool two_d = false;
+  int threads = 1;
   std::vector<std::string> scan_also;
 };
 
@@ -129,6 +142,80 @@ TEST_F(DiskLoad, ScaledLoadMapsTheScaleValueTo32767AcrossTraces) {
   std::vector<std::int16_t> clipped = Trace(LoadedHeader(), 1, 0);
   EXPECT_EQ(clipped[0], -32768);
   EXPECT_EQ(clipped[3], 32767);
+}
+
+float Spiky(int line, int trace, int n) {
+  if (line == 2 && trace == 3 && n == 4) return 1.0e30f;  // saturates
+  if (line == 3 && trace == 2) return 0.0f;               // an all-zero trace
+  return std::sin(static_cast<float>(line * 7 + trace * 3 + n)) * (1 + line) * 0.37f;
+}
+
+TEST_F(DiskLoad, AScaleGivenBeforehandGivesTheSameFileInOnePass) {
+  WriteInput("in.sgy", GridTraces(1, 4, 1, 5, 33, Spiky), 33);
+  for (double scale : {0.37 * 4, 0.2, 3.5}) {
+    std::string two_passes = ScaledAmpBytes("in.sgy", scale, false);
+    EXPECT_TRUE(ScaledAmpBytes("in.sgy", scale, true) == two_passes) << scale;
+  }
+  // The real files: IBM floats written by segyio and 16-bit integers.
+  const std::string shared = testing::SharedDataFolder();
+  for (const char* name : {"small.sgy", "f3.sgy"}) {
+    const std::string path = shared + "/" + name;
+    if (shared.empty() || !std::filesystem::exists(path)) continue;
+    std::filesystem::copy_file(path, folder.File(name));
+    for (double scale : {1.0, 3000.0}) {
+      std::string two_passes = ScaledAmpBytes(name, scale, false);
+      EXPECT_TRUE(ScaledAmpBytes(name, scale, true) == two_passes) << name << ' ' << scale;
+    }
+  }
+}
+
+TEST_F(DiskLoad, EveryThreadCountGivesTheSameProjectAndMessages) {
+  std::vector<TestTrace> traces = GridTraces(1, 6, 1, 7, 41, Spiky);
+  traces.erase(traces.begin() + 9);                         // a gap
+  traces.push_back({9, 2, std::vector<float>(41, 1.0f)});   // a stray: skipped
+  traces.push_back({3, 4, std::vector<float>(41, -7.5f)});  // a second trace at one cell
+  WriteInput("in.sgy", traces, 41);
+  std::vector<std::string> inputs{"in.sgy"};
+  const std::string shared = testing::SharedDataFolder();
+  for (const char* name : {"small.sgy", "f3.sgy"})
+    if (!shared.empty() && std::filesystem::exists(shared + "/" + name)) {
+      std::filesystem::copy_file(shared + "/" + name, folder.File(name));
+      inputs.push_back(name);
+    }
+  for (const std::string& input : inputs) {
+    auto project = [&](int thread_count) {
+      threads = thread_count;
+      decisions.messages.clear();
+      decisions.append_questions = 0;
+      // The first file again, appended: the end-of-file question comes twice.
+      decisions.append = {folder.File(input)};
+      EXPECT_EQ(Load(input).result, LoadResult::Done) << prompter.last_text();
+      return testing::ReadFileBytes(folder.File("proj/proj.amp")) +
+             testing::ReadFileBytes(folder.File("proj/proj.hdr"));
+    };
+    const std::string one = project(1);
+    const std::vector<std::string> messages = decisions.messages;
+    for (int thread_count : {2, 3}) {
+      EXPECT_TRUE(project(thread_count) == one) << input << ' ' << thread_count;
+      EXPECT_EQ(decisions.messages, messages) << input;
+      EXPECT_EQ(decisions.append_questions, 2) << input;
+    }
+  }
+}
+
+TEST(NormaliseTrace, OutsideValuesTruncateAndSaturateLikeEveryConversion) {
+  const float nan = std::nanf(""), inf = INFINITY;
+  const std::vector<float> in{nan, inf, -inf, 32767.5f, -32768.9f, 2.9f, -2.9f, 40000.0f};
+  std::vector<std::int16_t> out(in.size());
+  ScaleStats stats;
+  EXPECT_EQ(NormaliseTrace(in.data(), 8, true, 0, stats, out.data()), inf);  // NaN never wins
+  for (std::size_t n = 0; n < in.size(); ++n) EXPECT_EQ(out[n], Trunc16(in[n])) << n;
+  const std::vector<float> scaled{nan, -0.5f, 0.25f, 1.0f};
+  NormaliseTrace(scaled.data(), 4, false, 1, stats, out.data());
+  EXPECT_EQ(out[0], 0);
+  EXPECT_EQ(out[1], -16383);
+  EXPECT_EQ(out[2], 8191);
+  EXPECT_EQ(out[3], 32767);
 }
 
 TEST_F(DiskLoad, TimeWindowAndIncrementsSelectSamplesAndTraces) {

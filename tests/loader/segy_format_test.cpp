@@ -28,6 +28,32 @@ TEST(IbmFloat, ExponentsBeyondIeeeWrapInsteadOfSaturating) {
   EXPECT_LT(std::fabs(wrapped), 1e30f);
 }
 
+// IBM decoding by shifting the fraction bit by bit: the slow, obvious way.
+float IbmByShifting(std::uint32_t ibm) {
+  std::uint32_t fraction = ibm & 0x00FFFFFFu;
+  if (fraction == 0) return 0.0f;
+  int exponent = static_cast<int>((ibm >> 24) & 0x7F) * 4 + 127 - 1;
+  while (!(fraction & 0x00800000u)) {
+    fraction <<= 1;
+    --exponent;
+  }
+  const std::uint32_t field = static_cast<std::uint32_t>(exponent) & 0xFFu;
+  return std::bit_cast<float>((ibm & 0x80000000u) | (field << 23) | (fraction & 0x007FFFFFu));
+}
+
+TEST(IbmFloat, EveryExponentAndFractionWidthDecodesBitForBit) {
+  for (std::uint32_t top = 0; top < 256; ++top)  // sign and exponent
+    for (int width = 0; width <= 24; ++width)
+      for (std::uint32_t low : {0u, 1u, 0x5A5A5Au, 0xFFFFFFu}) {
+        const std::uint32_t fraction =
+            width == 0 ? 0u : ((1u << (width - 1)) | low) & ((1u << width) - 1);
+        const std::uint32_t ibm = (top << 24) | fraction;
+        ASSERT_EQ(std::bit_cast<std::uint32_t>(IbmToFloat(ibm)),
+                  std::bit_cast<std::uint32_t>(IbmByShifting(ibm)))
+            << std::hex << ibm;
+      }
+}
+
 TEST(IbmFloat, EncodesByTruncatingTheSignificand) {
   EXPECT_EQ(FloatToIbm(1.0f), 0x41100000u);
   EXPECT_EQ(FloatToIbm(0.0f), 0u);

@@ -47,6 +47,7 @@ class TestDecisions : public LoadDecisions {
     return accept_header;
   }
   std::optional<std::string> AppendFile() override {
+    ++append_questions;
     if (append.empty()) return std::nullopt;
     std::string next = append.front();
     append.pop_front();
@@ -56,6 +57,9 @@ class TestDecisions : public LoadDecisions {
     summary = s;
     if (skip_scaling) return std::nullopt;
     return scale ? *scale : s.calculated;
+  }
+  std::optional<double> ScaleValueGivenBeforehand() const override {
+    return scale_given_beforehand ? scale : std::nullopt;
   }
   bool ContinueWithNewReel(const std::string& question) override {
     questions.push_back(question);
@@ -78,6 +82,8 @@ class TestDecisions : public LoadDecisions {
   bool accept_header = true;
   std::deque<std::string> append;
   std::optional<double> scale;  // the calculated value when unset
+  bool scale_given_beforehand = false;
+  int append_questions = 0;
   bool skip_scaling = false;
   int new_reels = 0;
   bool retry_bad_blocks = false;
