@@ -54,6 +54,9 @@ class FaultModeTest : public ::testing::Test {
     header_path = folder->File("demo/demo.hdr");
     std::filesystem::remove(folder->File("demo/pickedit.ini"));
     ASSERT_TRUE(OpenProject(project, header_path, prompter));
+    // Each test starts with two empty faults and no others.
+    for (const auto& entry : std::filesystem::directory_iterator(folder->File("demo")))
+      if (entry.path().extension() == ".ffl") std::filesystem::remove(entry.path());
     for (const char* name : {"ui.ffl", "batch.ffl"})
       ASSERT_TRUE(CreateFaultFile(File(name), project.header, prompter));
   }
@@ -166,6 +169,16 @@ TEST_F(FaultModeTest, SegmentsInterpolationAndBlankingMatchTheBatchCommand) {
   HorizonGrid times(h.num_lines, h.traces_per_line);
   ReadHorizon(File("ui.hor"), &times, nullptr);
   EXPECT_GT(std::count(times.cells.begin(), times.cells.end(), HORIZON_NULL), 0);
+
+  // The conversions ask for their file and write what the batch command writes.
+  prompter.QueueFile(File("from_ui.hor"));
+  frame.Dispatch(kFaultToHorizon);
+  Batch({"to-horizon", "batch.ffl", File("from_batch.hor")});
+  EXPECT_TRUE(Same("from_ui.hor", "from_batch.hor"));
+  prompter.QueueFile(File("from_ui.ffl"));
+  frame.Dispatch(kHorizonToFault);
+  Batch({"from-horizon", "ui.hor", File("from_batch.ffl")});
+  EXPECT_TRUE(Same("from_ui.ffl", "from_batch.ffl"));
 
   // Ctrl+Z takes back the last fault edit: the interpolation.
   frame.Dispatch(kUndoEdit);
