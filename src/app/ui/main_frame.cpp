@@ -353,7 +353,7 @@ void MainFrame::CommandWell(bool open_existing) {
 void MainFrame::CommandTimeSlices() {
   if (!RequireTraceFile()) return;
   // The flatten table is the workspace's while it is open.
-  if (pick_frame_) {
+  if (pick_frame_ && pick_frame_->isVisible()) {
     pick_frame_->Dispatch(command::kCreateTimeSlice);
     return;
   }
@@ -367,6 +367,7 @@ void MainFrame::CommandPickEdit() {
     pick_frame_ = new WorkspaceFrame(session_.project, prompter_);
     pick_frame_->setAttribute(Qt::WA_DeleteOnClose);
     pick_frame_->show_help = [](QWidget* parent) { ShowHelp(parent); };
+    pick_frame_->run_dialog = [this](QDialog& dialog) { return run_dialog(dialog); };
   }
   pick_frame_->showMaximized();
   pick_frame_->raise();

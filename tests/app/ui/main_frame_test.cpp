@@ -150,6 +150,16 @@ TEST_F(MainFrameTest, AcceleratorsMoveThePickWindowFromAnotherWindow) {
   EXPECT_EQ(window->windowTitle(), "In Line -- 1");
   workspace->close();
   EXPECT_TRUE(std::filesystem::exists(folder.File("pickedit.ini")));  // written at close
+
+  // Create Time Slice opens "Generate Time Slices" without the workspace too.
+  QString offered;
+  frame->run_dialog = [&offered](QDialog& dialog) {
+    offered = dialog.windowTitle();
+    return false;
+  };
+  frame->Dispatch(command::kCreateTimeSlice);
+  EXPECT_EQ(offered, "Generate Time Slices");
+  EXPECT_TRUE(placeholders.isEmpty());
 }
 
 TEST_F(MainFrameTest, HeaderAndXyDialogsEditTheProject) {
