@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <fstream>
 #include <optional>
+#include <sstream>
 
 #include "exchange/little_endian.h"
 #include "exchange/sheet_rows.h"
 #include "platform/atomic_file.h"
 #include "platform/prompter.h"
+#include "platform/safe_write.h"
 
 namespace quarrix {
 namespace {
@@ -189,19 +191,19 @@ bool ExportAsciiHorizon(const ProjectState& project, const std::string& horizon_
                         Prompter& prompter) {
   auto inputs = ReadExportInputs(project, horizon_path, prompter);
   if (!inputs) return false;
-  std::ofstream out(output_path, std::ios::binary | std::ios::trunc);
-  if (!out) {
+  // Written whole through a temporary, so an old export stays as it was
+  // until the new one is complete.
+  std::ostringstream text;
+  WriteHorizonExport(text, options, project.header, inputs->time, inputs->amplitude,
+                     inputs->xy_bytes);
+  OutputFile file(output_path);
+  if (!file.Open()) {
     prompter.Tell("Select Output File", "Warning");
     return false;
   }
-  WriteHorizonExport(out, options, project.header, inputs->time, inputs->amplitude,
-                     inputs->xy_bytes);
-  out.flush();
-  if (!out) {
-    prompter.Tell("Cannot write " + output_path, "Error");
-    return false;
-  }
-  return true;
+  if (file.Write(text.str()) && file.Commit()) return true;
+  prompter.Tell(file.UserMessage(), "Error");
+  return false;
 }
 
 }  // namespace quarrix

@@ -9,13 +9,14 @@
 #include "platform/terminal_progress.h"
 #include "platform/terminal_prompter.h"
 #include "platform/text_util.h"
+#include "project/output_guard.h"
 
 namespace quarrix {
 namespace {
 
 const char kImportHelp[] =
     "usage: quarrix-batch import-horizon PROJECT.hdr FILE --line-col N --trace-col N\n"
-    "           --z-col N [--amp-col N] --out NAME.hor [--grid] [--protect]\n"
+    "           --z-col N [--amp-col N] --out NAME.hor [--grid] [--protect] [--force]\n"
     "\n"
     "Reads FILE as numbers separated by blanks, tabs or commas (the first 15\n"
     "of each line; vendor fixed-column files read the same way), takes line,\n"
@@ -23,20 +24,22 @@ const char kImportHelp[] =
     "horizon with its pick registration. Z of 1.0E37 is null. --grid fills\n"
     "the holes by natural-neighbour gridding; --protect marks the converted\n"
     "cells non-editable (registration 8 instead of 1). A bare NAME is written\n"
-    "in the project folder.\n";
+    "in the project folder; an existing file is replaced only with --force.\n";
 
 const char kExportHelp[] =
     "usage: quarrix-batch export-horizon PROJECT.hdr NAME.hor\n"
     "           --format landmark|geoquest|hampson-russell|custom [--out FILE]\n"
     "           [--lines A:B[:INC]] [--traces C:D[:INC]]\n"
-    "           [--null 32700|1.0E37|VALUE|skip] [--delimiter comma|space|tab]\n"
+    "           [--null 32700|1.0E37|VALUE|skip] [--delimiter comma|space|tab] [--force]\n"
     "\n"
     "Writes the horizon as text in a vendor's fixed columns (landmark: line,\n"
     "trace, X, Y, Z; geoquest: Z, trace, line; hampson-russell: trace, line,\n"
     "amplitude, Z) or as custom comma-delimited line, trace, X, Y, Z, amplitude.\n"
     "--delimiter writes the format's fields delimited instead (each field is\n"
     "followed by the delimiter). --null sets the text of null cells; skip\n"
-    "leaves unpicked cells out. Lines end in CR LF; without --out to stdout.\n";
+    "leaves unpicked cells out. Lines end in CR LF; without --out to stdout.\n"
+    "A bare FILE is written in the project folder; an existing file is\n"
+    "replaced only with --force.\n";
 
 struct Range {
   int first = 0, last = 0, increment = 1;
@@ -71,8 +74,7 @@ std::optional<ExportLayout> LayoutByName(const std::string& name) {
 }  // namespace
 
 std::string ProjectFileArgument(const ProjectState& project, const std::string& name) {
-  if (name.find('/') != std::string::npos || name.find('\\') != std::string::npos) return name;
-  return JoinPath(DirectoryOf(project.header_path), name);
+  return ResolveProjectName(DirectoryOf(project.header_path), name);
 }
 
 int RunImportHorizonCommand(const std::vector<std::string>& args, std::ostream& out,
@@ -82,7 +84,7 @@ int RunImportHorizonCommand(const std::vector<std::string>& args, std::ostream& 
     return 0;
   }
   CommandLine line(args, {"--line-col", "--trace-col", "--z-col", "--amp-col", "--out"},
-                   {"--grid", "--protect"});
+                   {"--grid", "--protect", "--force"});
   std::string problem = line.error();
   if (problem.empty() && line.positionals().size() != 2) problem = "give PROJECT.hdr and FILE";
   if (problem.empty() && !line.Value("--out")) problem = "give --out NAME.hor";
@@ -107,9 +109,12 @@ int RunImportHorizonCommand(const std::vector<std::string>& args, std::ostream& 
   TerminalPrompter prompter(err);
   ProjectState project;
   if (!OpenProject(project, line.positionals()[0], prompter)) return 1;
+  const std::string path = ProjectFileArgument(project, *line.Value("--out"));
+  if (!MayCreate(project, path, line.Has("--force"), "import-horizon", err)) return 1;
   TerminalProgress progress(err, StderrIsTerminal());
   SheetTable table;
-  ImportOutcome imported = ImportAsciiHorizon(table, line.positionals()[1], progress, prompter);
+  ImportOutcome imported = ImportAsciiHorizon(
+      table, ProjectFileArgument(project, line.positionals()[1]), progress, prompter);
   if (!imported.opened || imported.long_line != 0) return 1;
   table.AssignRole(ColumnRole::Line, columns[0]);
   table.AssignRole(ColumnRole::Trace, columns[1]);
@@ -119,7 +124,6 @@ int RunImportHorizonCommand(const std::vector<std::string>& args, std::ostream& 
                                 line.Has("--protect") ? kRegProtected : kRegSeed, prompter);
   if (!horizon) return 1;
   if (line.Has("--grid")) GridConvertedHorizon(*horizon, progress, prompter);
-  const std::string path = ProjectFileArgument(project, *line.Value("--out"));
   if (!WriteConvertedHorizon(path, project, *horizon)) {
     err << "import-horizon: cannot write " << path << '\n';
     return 1;
@@ -136,7 +140,8 @@ int RunExportHorizonCommand(const std::vector<std::string>& args, std::ostream& 
     out << kExportHelp;
     return 0;
   }
-  CommandLine line(args, {"--format", "--out", "--lines", "--traces", "--null", "--delimiter"}, {});
+  CommandLine line(args, {"--format", "--out", "--lines", "--traces", "--null", "--delimiter"},
+                   {"--force"});
   std::string problem = line.error();
   if (problem.empty() && line.positionals().size() != 2) problem = "give PROJECT.hdr and NAME.hor";
   std::optional<ExportVendor> vendor;
@@ -176,8 +181,11 @@ int RunExportHorizonCommand(const std::vector<std::string>& args, std::ostream& 
   if (auto null_text = line.Value("--null"))
     options.null_text = EqualsIgnoreCase(*null_text, "skip") ? "" : *null_text;
   const std::string horizon = ProjectFileArgument(project, line.positionals()[1]);
-  if (auto path = line.Value("--out"))
-    return ExportAsciiHorizon(project, horizon, *path, options, prompter) ? 0 : 1;
+  if (auto name = line.Value("--out")) {
+    const std::string path = ProjectFileArgument(project, *name);
+    if (!MayCreate(project, path, line.Has("--force"), "export-horizon", err)) return 1;
+    return ExportAsciiHorizon(project, horizon, path, options, prompter) ? 0 : 1;
+  }
   return ExportAsciiHorizon(project, horizon, out, options, prompter) ? 0 : 1;
 }
 

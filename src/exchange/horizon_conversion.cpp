@@ -2,16 +2,21 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <vector>
 
 #include "exchange/sheet_rows.h"
 #include "exchange/single_float.h"
 #include "horizon/horizon_files.h"
 #include "map/gridding.h"
+#include "platform/atomic_file.h"
 #include "platform/numeric.h"
 #include "platform/paths.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
+#include "platform/safe_write.h"
 #include "platform/text_util.h"
+#include "project/output_guard.h"
 
 namespace quarrix {
 namespace {
@@ -102,19 +107,52 @@ void GridConvertedHorizon(ConvertedHorizon& horizon, Progress& progress, Prompte
   GridHorizonArea(horizon.time, whole, GridRegion(), GriddingOptions(), progress, prompter);
 }
 
+namespace {
+
+// The files a converted or computed grid makes: the grid file composed whole
+// (an existing file keeps its style word and any grid not given) and, for a
+// new horizon, its companions. Nothing when the path is refused or unreadable.
+std::optional<std::vector<FileBytes>> GridFileSet(const ProjectState& project,
+                                                  const std::string& path, const HorizonGrid& time,
+                                                  const HorizonGrid* amplitude) {
+  if (IsProjectFile(project, path)) return std::nullopt;
+  const bool is_new = !FileExists(path);
+  const bool new_horizon = is_new && HasExtension(path, "hor");
+  std::string bytes;
+  if (new_horizon)
+    bytes = NewHorizonBytes(project.header);
+  else if (!is_new && !ReadWholeFile(path, bytes))
+    return std::nullopt;
+  std::vector<FileBytes> files = {{path, OverlayGrids(std::move(bytes), &time, amplitude)}};
+  if (new_horizon) {
+    // A new horizon lives beside its registration and colour files.
+    HorizonLocation location = LocateHorizon(DirectoryOf(project.header_path), path);
+    if (!location.InProjectFolder()) return std::nullopt;
+    auto companions = NewHorizonCompanions(location, project.header);
+    files.insert(files.end(), companions.begin(), companions.end());
+  }
+  return files;
+}
+
+}  // namespace
+
 bool WriteGridFile(const ProjectState& project, const std::string& path, const HorizonGrid& time,
                    const HorizonGrid* amplitude) {
-  if (!FileExists(path) && HasExtension(path, "hor") &&
-      !CreateHorizonFile(LocateHorizon(DirectoryOf(project.header_path), path), project.header))
-    return false;
-  return WriteHorizon(path, &time, amplitude);
+  // All the files are written together, so a failure leaves the old ones.
+  auto files = GridFileSet(project, path, time, amplitude);
+  return files && WriteFilesTogether(*files);
 }
 
 bool WriteConvertedHorizon(const std::string& path, const ProjectState& project,
                            const ConvertedHorizon& horizon) {
-  return WriteGridFile(project, path, horizon.time, &horizon.amplitude) &&
-         SavePickRegistration(LocateHorizon(DirectoryOf(project.header_path), path),
-                              horizon.registration);
+  auto files = GridFileSet(project, path, horizon.time, &horizon.amplitude);
+  if (!files) return false;
+  HorizonLocation location = LocateHorizon(DirectoryOf(project.header_path), path);
+  std::erase_if(*files, [&](const FileBytes& f) { return f.path == location.Companion(".hop"); });
+  files->push_back({location.Companion(".hop"),
+                    std::string(reinterpret_cast<const char*>(horizon.registration.bytes.data()),
+                                horizon.registration.bytes.size())});
+  return WriteFilesTogether(*files);
 }
 
 bool ConvertSheetToHorizonFile(const SheetTable& table, const ProjectState& project, bool grid,

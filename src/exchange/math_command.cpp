@@ -14,7 +14,7 @@ const char kMathHelp[] =
     "usage: quarrix-batch math PROJECT.hdr --out FILE (--expr \"h1 - h2\" | --function NAME)\n"
     "           [--h1 FILE[:time|:amp]] [--h2 FILE[:time|:amp]|CONSTANT] [--h3 FILE[:time|:amp]]\n"
     "           [--mode average|absolute|positive|negative] [--reference MS]\n"
-    "           [--depth-ftn FILE.ftn]\n"
+    "           [--depth-ftn FILE.ftn] [--force]\n"
     "\n"
     "--expr   operands h1, h2, h3 and numbers with + - * /, evaluated left to\n"
     "         right without precedence; a null operand or a division by zero\n"
@@ -24,7 +24,8 @@ const char kMathHelp[] =
     "         range; written as .flt) | interval-avg (h1 top, h2 base, --mode)\n"
     "         | combine-amp (time h1, amplitudes h2) | depth-ftn (--depth-ftn)\n"
     "Inputs are time grids unless :amp names a horizon's amplitude grid. Bare\n"
-    "file names are in the project folder.\n";
+    "file names are in the project folder. An existing output file is replaced\n"
+    "only with --force.\n";
 
 std::optional<IntervalMode> ModeByName(const std::string& name) {
   if (EqualsIgnoreCase(name, "average")) return IntervalMode::Average;
@@ -64,7 +65,7 @@ int RunMathCommand(const std::vector<std::string>& args, std::ostream& out, std:
   CommandLine line(args,
                    {"--out", "--expr", "--function", "--h1", "--h2", "--h3", "--mode",
                     "--reference", "--depth-ftn"},
-                   {});
+                   {"--force"});
   std::string problem = line.error();
   if (problem.empty() && line.positionals().size() != 1) problem = "give one PROJECT.hdr";
   if (problem.empty() && !line.Value("--out")) problem = "give --out FILE";
@@ -104,6 +105,7 @@ int RunMathCommand(const std::vector<std::string>& args, std::ostream& out, std:
   if (!OpenProject(project, line.positionals()[0], prompter)) return 1;
   request.expression = line.Value("--expr").value_or("");
   request.output = ProjectFileArgument(project, *line.Value("--out"));
+  request.replace_existing = line.Has("--force");
   const char* inputs[3] = {"--h1", "--h2", "--h3"};
   for (int i = 0; i < 3; ++i)
     if (auto text = line.Value(inputs[i]))

@@ -9,6 +9,7 @@
 #include "platform/progress.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
+#include "project/output_guard.h"
 
 namespace quarrix {
 namespace {
@@ -82,6 +83,13 @@ std::optional<std::string> RunMath(const MathRequest& request, ProjectState& pro
       return std::nullopt;
     }
   }
+  const std::string output =
+      request.function == MathFunction::Flatten ? FlattenPath(request.output) : request.output;
+  if (std::string problem = CheckNewOutput(project, output, request.replace_existing);
+      !problem.empty()) {
+    prompter.Tell(problem, "Math");
+    return std::nullopt;
+  }
   std::optional<DepthFunction> depth_function;
   if (request.function == MathFunction::DepthFunction) {
     depth_function = ReadDepthFunctionFile(request.depth_function_path, prompter);
@@ -98,7 +106,6 @@ std::optional<std::string> RunMath(const MathRequest& request, ProjectState& pro
     h[i] = std::move(*input);
   }
 
-  std::string output = request.output;
   HorizonGrid result;
   const HorizonGrid* amplitude = nullptr;
   switch (request.function) {
@@ -116,7 +123,6 @@ std::optional<std::string> RunMath(const MathRequest& request, ProjectState& pro
     case MathFunction::Flatten:
       result =
           FlattenGrid(h[0], request.flatten_reference.value_or(ProposedFlattenReference(h[0])));
-      output = FlattenPath(output);
       break;
     case MathFunction::IntervalAverage:
       progress.SetLabel("Interval Average");

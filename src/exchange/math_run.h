@@ -47,6 +47,9 @@ struct MathRequest {
   IntervalMode interval_mode = IntervalMode::Average;
   std::optional<int> flatten_reference;  // the proposed middle when not given
   std::string depth_function_path;
+  // Whether an existing output file may be replaced (the batch "--force"; a
+  // window has asked its overwrite question already).
+  bool replace_existing = true;
 };
 
 // Runs a request on the open project. Returns the path written (a flatten

@@ -37,8 +37,12 @@ std::unique_ptr<VirtualRecords> VirtualRecords::Create() {
   std::random_device entropy;
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string path = (folder / FormatText("~spd%08x.tmp", entropy())).string();
-    if (std::FILE* file = std::fopen(path.c_str(), "w+bx"))
+    if (std::FILE* file = std::fopen(path.c_str(), "w+bx")) {
+      // The open file keeps its data; its name goes at once where the system
+      // allows it, so no run, however it ends, leaves one behind.
+      std::remove(path.c_str());
       return std::unique_ptr<VirtualRecords>(new VirtualRecords(file, path));
+    }
   }
   return nullptr;
 }

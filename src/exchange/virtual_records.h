@@ -1,8 +1,9 @@
 #pragma once
 // The spreadsheet's virtual mode: rows kept in a temporary file instead of the
 // sheet, one record of 15 32-bit floats (60 bytes) per row, in the system
-// temporary folder under a name that starts "~spd". The file is removed when
-// the object goes.
+// temporary folder under a name that starts "~spd". The name is removed as
+// soon as the file is open (where the system allows it; else when the object
+// goes), so an interrupted run leaves no temporary behind.
 #include <array>
 #include <cstdint>
 #include <cstdio>

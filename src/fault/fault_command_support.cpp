@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "fault/fault_file.h"
+#include "platform/paths.h"
 #include "project/header_file.h"
 
 namespace quarrix {
@@ -14,7 +15,37 @@ int FaultRun::Start(std::size_t positionals, const char* usage) {
   if (!LoadHeader(line.positionals()[0], header, prompter)) return 1;
   if (std::string problem = HeaderProblem(header); !problem.empty())
     return Fail(line.positionals()[0] + ": " + problem, 1);
+  NameProject(project, line.positionals()[0], header);
   return 0;
+}
+
+std::string FaultRun::File(std::size_t index) const {
+  return ResolveProjectName(DirectoryOf(project.header_path), line.positionals()[index]);
+}
+
+bool FaultRun::MayCreate(const std::string& path) {
+  std::string problem = CheckNewOutput(project, path, line.Has("--force"));
+  if (!problem.empty()) Fail(problem, 1);
+  return problem.empty();
+}
+
+bool FaultRun::MayEdit(const std::string& path, EditedFile kind) {
+  std::string problem = CheckEditedFile(project, path, kind);
+  if (!problem.empty()) {
+    Fail(problem, 1);
+    return false;
+  }
+  session = std::make_unique<WriteSession>();
+  if (!session->Begin(path)) {
+    Fail(session->problem(), 1);
+    return false;
+  }
+  if (!session->warning().empty()) err << "fault " << name << ": " << session->warning() << '\n';
+  return true;
+}
+
+void FaultRun::EditFinished() {
+  if (session) session->Finish();
 }
 
 std::optional<FaultGrid> FaultRun::ReadFaultFile(const std::string& path) {

@@ -45,7 +45,10 @@ const char kFaultHelp[] =
     "  import-foreign PROJECT.hdr FILE.fal         a Tridex fault file as FILE.ffl\n"
     "\n"
     "SECTION is --line N (an in-line), --xline N (a cross-line) or --arb FILE.arb\n"
-    "[--offset N] [--by-lines] (the arbitrary line moved by N traces, or N lines).\n";
+    "[--offset N] [--by-lines] (the arbitrary line moved by N traces, or N lines).\n"
+    "A bare file name lies in the project folder; a name with a folder is taken\n"
+    "as given. A file that a sub-command creates (create, to-horizon,\n"
+    "from-horizon, import-foreign) replaces an existing one only with --force.\n";
 
 std::string CountsLine(const FaultCounts& counts) {
   return FormatText("%zu seeds, %zu cells set\n", counts.seeds, counts.filled);
@@ -53,20 +56,25 @@ std::string CountsLine(const FaultCounts& counts) {
 
 bool Save(FaultRun& run, const std::string& path, const FaultGrid& grid) {
   if (!SaveFault(path, grid, run.prompter)) return false;
+  run.EditFinished();
   run.out << CountsLine(CountFaultCells(grid));
   return true;
 }
 
 int RunCreate(FaultRun& run) {
   if (int status = run.Start(2, "give PROJECT.hdr and NAME.ffl")) return status;
-  return CreateFaultFile(run.line.positionals()[1], run.header, run.prompter) ? 0 : 1;
+  const std::string path = run.File(1);
+  if (!run.MayCreate(path)) return 1;
+  if (!CreateFaultFile(path, run.header, run.prompter)) return 1;
+  run.out << path << '\n';
+  return 0;
 }
 
 int RunInfo(FaultRun& run) {
   if (int status = run.Start(2, "give PROJECT.hdr and NAME.ffl")) return status;
   FaultGrid grid = SurveyFaultGrid(run.header);
   FaultExtent stored;
-  if (!ReadFault(run.line.positionals()[1], grid, stored, run.prompter)) return 1;
+  if (!ReadFault(run.File(1), grid, stored, run.prompter)) return 1;
   FaultExtent e = ComputeFaultExtent(grid);
   FaultCounts counts = CountFaultCells(grid);
   if (run.line.Has("--json")) {
@@ -151,7 +159,8 @@ int RunSegment(FaultRun& run) {
     return run.Fail(FormatText("times must lie in 0..%d ms", kLatest));
   // Section positions from survey numbers along the section.
   auto position = [&](int number) { return SectionPositionOf(run.header, section->kind, number); };
-  const std::string& path = run.line.positionals()[1];
+  const std::string path = run.File(1);
+  if (!run.MayEdit(path, EditedFile::Fault)) return 1;
   std::optional<FaultGrid> grid = run.ReadFaultFile(path);
   if (!grid) return 1;
   if (run.line.Has("--erase"))
@@ -169,7 +178,8 @@ int RunShift(FaultRun& run) {
   std::string towards = run.line.Value("--towards").value_or("");
   if (towards != "left" && towards != "right" && towards != "up" && towards != "down")
     return run.Fail("--towards takes left, right, up or down");
-  const std::string& path = run.line.positionals()[1];
+  const std::string path = run.File(1);
+  if (!run.MayEdit(path, EditedFile::Fault)) return 1;
   std::optional<FaultGrid> grid = run.ReadFaultFile(path);
   if (!grid) return 1;
   if (towards == "up" || towards == "down")
@@ -189,7 +199,8 @@ int RunFromPrevious(FaultRun& run) {
   if (auto text = run.line.Value("--previous")) number = ParseWholeInt(*text);
   std::optional<PickSection> previous = SectionAt(run, current->kind, number);
   if (!previous) return run.last_failure;
-  const std::string& path = run.line.positionals()[1];
+  const std::string path = run.File(1);
+  if (!run.MayEdit(path, EditedFile::Fault)) return 1;
   std::optional<FaultGrid> grid = run.ReadFaultFile(path);
   if (!grid) return 1;
   SetFaultFromPrevious(*grid, *current, *previous);
@@ -201,7 +212,8 @@ int RunInterpolate(FaultRun& run) {
   std::string method = run.line.Value("--method").value_or("");
   if (method != "linear" && method != "gridding")
     return run.Fail("--method takes linear or gridding");
-  const std::string& path = run.line.positionals()[1];
+  const std::string path = run.File(1);
+  if (!run.MayEdit(path, EditedFile::Fault)) return 1;
   std::optional<FaultGrid> grid = run.ReadFaultFile(path);
   if (!grid) return 1;
   if (method == "linear") {
@@ -219,7 +231,8 @@ int RunInterpolate(FaultRun& run) {
 
 int RunUninterpolate(FaultRun& run) {
   if (int status = run.Start(2, "give PROJECT.hdr and NAME.ffl")) return status;
-  const std::string& path = run.line.positionals()[1];
+  const std::string path = run.File(1);
+  if (!run.MayEdit(path, EditedFile::Fault)) return 1;
   std::optional<FaultGrid> grid = run.ReadFaultFile(path);
   if (!grid) return 1;
   UninterpolateFault(*grid);
@@ -231,7 +244,8 @@ int RunEraseRange(FaultRun& run) {
   auto lines = run.IntPair("--lines");
   auto traces = lines ? run.IntPair("--traces") : std::nullopt;
   if (!lines || !traces) return 2;
-  const std::string& path = run.line.positionals()[1];
+  const std::string path = run.File(1);
+  if (!run.MayEdit(path, EditedFile::Fault)) return 1;
   std::optional<FaultGrid> grid = run.ReadFaultFile(path);
   if (!grid) return 1;
   EraseFaultRangeByNumbers(*grid, run.header, lines->first, lines->second, traces->first,
@@ -287,7 +301,9 @@ int RunFaultCommand(const std::vector<std::string>& args, std::ostream& out, std
   }
   for (const SubCommand& sub : SubCommands()) {
     if (args[0] != sub.name) continue;
-    CommandLine line(std::vector<std::string>(args.begin() + 1, args.end()), sub.values, sub.flags);
+    std::set<std::string> flags = sub.flags;
+    flags.insert("--force");
+    CommandLine line(std::vector<std::string>(args.begin() + 1, args.end()), sub.values, flags);
     FaultRun run(args[0], line, out, err);
     int status = sub.run(run);
     return status == 0 && run.prompter.failures() > 0 ? 1 : status;

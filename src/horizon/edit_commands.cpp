@@ -7,6 +7,8 @@
 #include "platform/command_line.h"
 #include "platform/paths.h"
 #include "platform/terminal_progress.h"
+#include "platform/write_session.h"
+#include "project/output_guard.h"
 
 namespace quarrix {
 namespace {
@@ -45,6 +47,7 @@ const char kAutopickHelp[] =
 struct EditSetup {
   std::unique_ptr<BatchProject> batch;
   std::optional<PickEnvironment> env;
+  std::unique_ptr<WriteSession> session;  // the horizon's lock and marker
   int status = 0;
 };
 
@@ -70,15 +73,17 @@ EditSetup PrepareEdit(const CommandLine& line, const char* name, const char* hel
   PickSettings settings = LoadPickSettings(setup.batch->folder, setup.batch->project.header);
   setup.env.emplace(setup.batch->Environment(line.positionals()[1], settings.pick_window_ms));
   if (zoom) setup.env->zoom = *zoom;
-  if (!FileExists(setup.env->horizon.path)) {
-    err << name << ": no horizon file " << setup.env->horizon.path << '\n';
+  if (!MayEdit(setup.batch->project, setup.env->horizon.path, EditedFile::Horizon, name, err) ||
+      !(setup.session = LockForEditing(setup.env->horizon.path, name, err)))
     setup.status = 1;
-  }
   return setup;
 }
 
-int Finish(EditOutcome outcome) {
-  return outcome == EditOutcome::Done ? 0 : 1;
+// The exit status of an edit. An edit that failed part way leaves the
+// horizon's marker, so the next run says the horizon may be incomplete.
+int Conclude(EditSetup& setup, bool failed, bool done) {
+  if (!failed) setup.session->Finish();
+  return done ? 0 : 1;
 }
 
 template <typename Edit>
@@ -91,7 +96,8 @@ int RunEdit(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   CommandLine line(args, {"--zoom"}, {});
   EditSetup setup = PrepareEdit(line, name, help, need_traces, err);
   if (setup.status != 0) return setup.status;
-  return edit(*setup.env);
+  EditOutcome outcome = edit(*setup.env);
+  return Conclude(setup, outcome == EditOutcome::Failed, outcome == EditOutcome::Done);
 }
 
 }  // namespace
@@ -99,19 +105,19 @@ int RunEdit(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 int RunSnapCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   return RunEdit(args, out, err, "snap", kSnapHelp, true, [&](const PickEnvironment& env) {
     TerminalProgress progress(err, StderrIsTerminal());
-    return Finish(SnapHorizon(env, progress));
+    return SnapHorizon(env, progress);
   });
 }
 
 int RunClearAutoCommand(const std::vector<std::string>& args, std::ostream& out,
                         std::ostream& err) {
   return RunEdit(args, out, err, "clear-auto", kClearAutoHelp, false,
-                 [](const PickEnvironment& env) { return Finish(ClearAutoPicks(env)); });
+                 [](const PickEnvironment& env) { return ClearAutoPicks(env); });
 }
 
 int RunEraseCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   return RunEdit(args, out, err, "erase", kEraseHelp, false,
-                 [](const PickEnvironment& env) { return Finish(ErasePicksInWindow(env)); });
+                 [](const PickEnvironment& env) { return ErasePicksInWindow(env); });
 }
 
 int RunAutopickCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -142,10 +148,9 @@ int RunAutopickCommand(const std::vector<std::string>& args, std::ostream& out, 
   EditSetup setup = PrepareEdit(line, "autopick", kAutopickHelp, true, err);
   if (setup.status != 0) return setup.status;
   TerminalProgress progress(err, StderrIsTerminal());
-  switch (Autopick(*setup.env, request, progress)) {
-    case AutopickOutcome::Finished: out << "Autopick Finished\n"; return 0;
-    default: return 1;
-  }
+  AutopickOutcome outcome = Autopick(*setup.env, request, progress);
+  if (outcome == AutopickOutcome::Finished) out << "Autopick Finished\n";
+  return Conclude(setup, outcome == AutopickOutcome::Failed, outcome == AutopickOutcome::Finished);
 }
 
 }  // namespace quarrix

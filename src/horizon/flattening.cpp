@@ -33,7 +33,7 @@ bool LoadFlattenFile(const std::string& path, const SurveyHeader& header, Flatte
 }
 
 bool WriteFlattenFile(const std::string& path, const HorizonGrid& shift) {
-  return WriteHorizon(path, &shift, nullptr);
+  return ReplaceHorizon(path, &shift, nullptr);
 }
 
 }  // namespace quarrix

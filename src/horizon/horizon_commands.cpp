@@ -13,19 +13,22 @@
 #include "platform/json_writer.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
+#include "platform/write_session.h"
+#include "project/output_guard.h"
 
 namespace quarrix {
 namespace {
 
 const char kHorizonHelp[] =
-    "usage: quarrix-batch horizon create PROJECT.hdr NAME.hor\n"
+    "usage: quarrix-batch horizon create PROJECT.hdr NAME.hor [--force]\n"
     "       quarrix-batch horizon info PROJECT.hdr NAME.hor [--json]\n"
     "\n"
     "create  makes an empty horizon (both grids null, peak picking) with its\n"
     "        pick registration (.hop) and colour files (.col, .aco).\n"
     "info    prints the style fields, the number of picked cells, their time\n"
     "        range and the registration counts by value.\n"
-    "Horizon names are relative to the project folder.\n";
+    "A bare horizon name lies in the project folder; a name with a folder is\n"
+    "taken as given. create replaces an existing file only with --force.\n";
 
 const char kPickHelp[] =
     "usage: quarrix-batch pick PROJECT.hdr NAME.hor (--line N | --xline N)\n"
@@ -98,7 +101,7 @@ int RunHorizonCommand(const std::vector<std::string>& args, std::ostream& out, s
     (args.empty() ? err : out) << kHorizonHelp;
     return args.empty() ? 2 : 0;
   }
-  CommandLine line(args, {}, {"--json"});
+  CommandLine line(args, {}, {"--json", "--force"});
   const auto& pos = line.positionals();
   if (!line.error().empty()) return Usage(err, "horizon", line.error(), kHorizonHelp);
   if (pos.size() != 3 || (pos[0] != "create" && pos[0] != "info"))
@@ -107,6 +110,7 @@ int RunHorizonCommand(const std::vector<std::string>& args, std::ostream& out, s
   if (!batch) return 1;
   HorizonLocation horizon = LocateHorizon(batch->folder, pos[2]);
   if (pos[0] == "create") {
+    if (!MayCreate(batch->project, horizon.path, line.Has("--force"), "horizon", err)) return 1;
     if (std::string problem = horizon.OutsideProjectProblem(); !problem.empty()) {
       err << "horizon: " << problem << '\n';
       return 1;
@@ -129,6 +133,8 @@ int RunHorizonCommand(const std::vector<std::string>& args, std::ostream& out, s
     err << "horizon: " << problem << '\n';
     return 1;
   }
+  if (std::string warning = InterruptedWriteWarning(horizon.path); !warning.empty())
+    err << "horizon: " << warning << '\n';
   PrintInfo(horizon, time, line.Has("--json"), out);
   return 0;
 }
@@ -182,10 +188,9 @@ int RunPickCommand(const std::vector<std::string>& args, std::ostream& out, std:
     if (!SavePickSettings(batch->folder, settings)) err << "pick: cannot save pickedit.ini\n";
   }
   PickEnvironment env = batch->Environment(line.positionals()[1], settings.pick_window_ms);
-  if (!FileExists(env.horizon.path)) {
-    err << "pick: no horizon file " << env.horizon.path << '\n';
-    return 1;
-  }
+  if (!MayEdit(batch->project, env.horizon.path, EditedFile::Horizon, "pick", err)) return 1;
+  std::unique_ptr<WriteSession> session = LockForEditing(env.horizon.path, "pick", err);
+  if (!session) return 1;
   if (type || line.Has("--erase"))
     UpdateHorizonStyle(env.horizon.path, [&](HorizonStyle& s) {
       if (type) s.pick_type = *type;  // choosing a type clears the erase flag
@@ -205,7 +210,9 @@ int RunPickCommand(const std::vector<std::string>& args, std::ostream& out, std:
                                             : TrackDirection::Both;
   gesture.left_to_right = settings.plot_direction != 0;
   PickSection section = inline_section ? InlineSection(h, index) : CrosslineSection(h, index);
-  switch (PickLine(env, section, gesture)) {
+  PickOutcome outcome = PickLine(env, section, gesture);
+  if (outcome != PickOutcome::Failed) session->Finish();
+  switch (outcome) {
     case PickOutcome::Picked: break;
     case PickOutcome::OutsideZoom:
       err << "pick: the section is outside the zoom window\n";

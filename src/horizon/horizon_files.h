@@ -7,6 +7,7 @@
 #include "horizon/horizon_grid.h"
 #include "horizon/horizon_location.h"
 #include "horizon/horizon_style.h"
+#include "platform/safe_write.h"
 #include "project/survey_header.h"
 
 namespace quarrix {
@@ -20,6 +21,11 @@ HorizonGrid SurveyGrid(const SurveyHeader& header);
 // cannot be written, or when the path lies outside the project folder, which
 // would split the horizon from its companions (the caller says so).
 bool CreateHorizonFile(const HorizonLocation& horizon, const SurveyHeader& header);
+// The parts of that: the bytes of the new horizon file, and its ".hop",
+// ".col" and ".aco" companions, for writing together with other files.
+std::string NewHorizonBytes(const SurveyHeader& header);
+std::vector<FileBytes> NewHorizonCompanions(const HorizonLocation& horizon,
+                                            const SurveyHeader& header);
 
 // Writes a grid as the time grid of a new horizon (style 12/13/0/1/1, the
 // amplitude part left as the file had it) and its default ".col" file.

@@ -8,6 +8,9 @@
 
 #include "platform/text_util.h"
 
+#include "platform/atomic_file.h"
+#include "platform/safe_write.h"
+
 namespace quarrix {
 namespace {
 
@@ -26,9 +29,9 @@ bool ReadGridAt(std::FILE* file, long offset, HorizonGrid& grid) {
   return DecodeGridCells(bytes, grid) == grid.CellCount();
 }
 
-bool WriteGridAt(std::FILE* file, long offset, const HorizonGrid& grid) {
+bool WriteGridAt(std::FILE* file, const std::string& path, long offset, const HorizonGrid& grid) {
   std::string bytes = EncodeGridCells(grid);
-  return std::fseek(file, offset, SEEK_SET) == 0 &&
+  return !WriteFaultInjected(WriteStep::Write, path) && std::fseek(file, offset, SEEK_SET) == 0 &&
          std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
 }
 
@@ -100,12 +103,32 @@ bool WriteHorizon(const std::string& path, const HorizonGrid* time, const Horizo
   if (!file) file.reset(std::fopen(path.c_str(), "w+b"));
   if (!file) return false;
   bool ok = true;
-  if (time) ok = WriteGridAt(file.get(), static_cast<long>(kHorizonStyleBytes), *time) && ok;
+  if (time) ok = WriteGridAt(file.get(), path, static_cast<long>(kHorizonStyleBytes), *time) && ok;
   if (amplitude) {
     long offset = static_cast<long>(kHorizonStyleBytes + GridBytes(*amplitude));
-    ok = WriteGridAt(file.get(), offset, *amplitude) && ok;
+    ok = ok && WriteGridAt(file.get(), path, offset, *amplitude);
   }
-  return std::fflush(file.get()) == 0 && ok;
+  ok = ok && !WriteFaultInjected(WriteStep::Close, path);
+  return std::fclose(file.release()) == 0 && ok;
+}
+
+std::string OverlayGrids(std::string bytes, const HorizonGrid* time, const HorizonGrid* amplitude) {
+  auto lay = [&bytes](std::size_t offset, const HorizonGrid& grid) {
+    std::string cells = EncodeGridCells(grid);
+    if (bytes.size() < offset + cells.size()) bytes.resize(offset + cells.size(), '\0');
+    bytes.replace(offset, cells.size(), cells);
+  };
+  if (bytes.size() < kHorizonStyleBytes) bytes.resize(kHorizonStyleBytes, '\0');
+  if (time) lay(kHorizonStyleBytes, *time);
+  if (amplitude) lay(kHorizonStyleBytes + GridBytes(*amplitude), *amplitude);
+  return bytes;
+}
+
+bool ReplaceHorizon(const std::string& path, const HorizonGrid* time,
+                    const HorizonGrid* amplitude) {
+  std::string bytes;
+  ReadWholeFile(path, bytes);  // a new file starts empty
+  return WriteFileAtomically(path, OverlayGrids(std::move(bytes), time, amplitude));
 }
 
 }  // namespace quarrix

@@ -68,4 +68,14 @@ std::string ShortGridProblem(const std::string& path, unsigned long long held, i
 // not exist and never truncating it: a grid not given keeps its bytes.
 bool WriteHorizon(const std::string& path, const HorizonGrid* time, const HorizonGrid* amplitude);
 
+// The bytes of a horizon-format file with the given grids laid over it at
+// their offsets; the style word and any grid not given keep their bytes
+// (zero when the file was shorter).
+std::string OverlayGrids(std::string bytes, const HorizonGrid* time, const HorizonGrid* amplitude);
+
+// Writes the grids as WriteHorizon does but replaces the file whole through a
+// temporary, so a failed write leaves the old file (or none) behind. For
+// files made whole by one command: slices, flatten files, converted grids.
+bool ReplaceHorizon(const std::string& path, const HorizonGrid* time, const HorizonGrid* amplitude);
+
 }  // namespace quarrix

@@ -42,9 +42,7 @@ std::string HorizonLocation::OutsideProjectProblem() const {
 }
 
 HorizonLocation LocateHorizon(const std::string& project_folder, const std::string& name) {
-  std::filesystem::path given(name);
-  std::string path = given.is_absolute() ? name : JoinPath(project_folder, name);
-  return {project_folder, path};
+  return {project_folder, ResolveProjectName(project_folder, name)};
 }
 
 ZoomWindow FullSurveyZoom(const SurveyHeader& h) {

@@ -12,7 +12,7 @@ namespace quarrix {
 
 struct HorizonLocation {
   std::string project_folder;
-  std::string path;  // the horizon file as given (relative names resolve in the project folder)
+  std::string path;  // the horizon file (a bare name lies in the project folder)
 
   // The horizon's base name (file name without its extension).
   std::string BaseName() const;
@@ -26,7 +26,8 @@ struct HorizonLocation {
   std::string OutsideProjectProblem() const;
 };
 
-// A horizon name given relative to the project folder (or absolute).
+// A horizon named on a command line or in a list: a bare name lies in the
+// project folder, a name with a folder is taken as given.
 HorizonLocation LocateHorizon(const std::string& project_folder, const std::string& name);
 
 // The part of the survey picking, autopicking and bulk edits work on, as

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdio>
 
+#include "platform/safe_write.h"
+
 namespace quarrix {
 
 std::uint32_t PackStyleWord(const HorizonStyle& s) {
@@ -45,7 +47,7 @@ bool WriteHorizonStyle(const std::string& path, const HorizonStyle& style) {
   unsigned char bytes[4] = {static_cast<unsigned char>(word), static_cast<unsigned char>(word >> 8),
                             static_cast<unsigned char>(word >> 16),
                             static_cast<unsigned char>(word >> 24)};
-  bool ok = std::fwrite(bytes, 1, 4, file) == 4;
+  bool ok = !WriteFaultInjected(WriteStep::Write, path) && std::fwrite(bytes, 1, 4, file) == 4;
   return std::fclose(file) == 0 && ok;
 }
 

@@ -8,6 +8,7 @@
 #include "platform/command_line.h"
 #include "platform/paths.h"
 #include "platform/terminal_progress.h"
+#include "project/output_guard.h"
 
 namespace quarrix {
 namespace {
@@ -24,16 +25,19 @@ const char kSliceHelp[] =
     "the files are the same for every N).\n";
 
 const char kFlattenHelp[] =
-    "usage: quarrix-batch flatten PROJECT.hdr NAME.hor --out FILE.flt\n"
+    "usage: quarrix-batch flatten PROJECT.hdr NAME.hor --out FILE.flt [--force]\n"
     "\n"
     "Writes the Auto Flatten shifts of a horizon (datum halfway between its\n"
-    "shallowest and deepest pick) as a flatten file.\n";
+    "shallowest and deepest pick) as a flatten file. An existing file is\n"
+    "replaced only with --force.\n";
 
 const char kArbHelp[] =
     "usage: quarrix-batch arb create PROJECT.hdr NAME.arb --vertex TRACE_INDEX,LINE_INDEX ...\n"
+    "         [--force]\n"
     "\n"
     "Writes an arbitrary line through the vertices (indexes count from 0):\n"
-    "every bin of the straight walk between consecutive vertices.\n";
+    "every bin of the straight walk between consecutive vertices. An existing\n"
+    "file is replaced only with --force.\n";
 
 template <typename Body>
 int RunWithHelp(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -81,7 +85,7 @@ int RunSliceCommand(const std::vector<std::string>& args, std::ostream& out, std
 
 int RunFlattenCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   return RunWithHelp(args, out, err, kFlattenHelp, [&] {
-    CommandLine line(args, {"--out"}, {});
+    CommandLine line(args, {"--out"}, {"--force"});
     std::string problem = line.error();
     if (problem.empty() && line.positionals().size() != 2)
       problem = "give PROJECT.hdr and NAME.hor";
@@ -98,6 +102,7 @@ int RunFlattenCommand(const std::vector<std::string>& args, std::ostream& out, s
       return 1;
     }
     std::string out_path = LocateHorizon(batch->folder, *line.Value("--out")).path;
+    if (!MayCreate(batch->project, out_path, line.Has("--force"), "flatten", err)) return 1;
     if (!WriteFlattenFile(out_path, AutoFlattenShifts(time))) {
       err << "flatten: cannot write " << out_path << '\n';
       return 1;
@@ -109,7 +114,7 @@ int RunFlattenCommand(const std::vector<std::string>& args, std::ostream& out, s
 
 int RunArbCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   return RunWithHelp(args, out, err, kArbHelp, [&] {
-    CommandLine line(args, {"--vertex"}, {});
+    CommandLine line(args, {"--vertex"}, {"--force"});
     const auto& pos = line.positionals();
     std::string problem = line.error();
     if (problem.empty() && (pos.size() != 3 || pos[0] != "create"))
@@ -131,6 +136,7 @@ int RunArbCommand(const std::vector<std::string>& args, std::ostream& out, std::
           v.line_index < 0 || v.line_index >= batch->project.header.num_lines)
         return Usage(err, "arb", "a vertex lies outside the survey", kArbHelp);
     std::string path = LocateHorizon(batch->folder, pos[2]).path;
+    if (!MayCreate(batch->project, path, line.Has("--force"), "arb", err)) return 1;
     if (!SaveArbitraryLine(path, vertices, batch->project.header, batch->prompter)) return 1;
     out << path << '\n';
     return 0;

@@ -104,7 +104,7 @@ SliceRun GenerateTimeSlices(const SurveyHeader& h, AmpFile& amp, TraceConditione
     }
     for (std::size_t n = 0; n < count; ++n) {
       std::string path = JoinPath(project_folder, SliceFileName(times[first + n], flattened));
-      if (!WriteHorizon(path, &grids[n], nullptr)) {
+      if (!ReplaceHorizon(path, &grids[n], nullptr)) {
         prompter.Tell("Cannot write the time slice " + path, "Time Slice", MessageIcon::Error);
         return run;
       }

@@ -16,6 +16,7 @@
 #include "loader/segy_encoding.h"
 #include "platform/command_line.h"
 #include "platform/paths.h"
+#include "platform/safe_write.h"
 #include "platform/terminal_progress.h"
 #include "platform/terminal_prompter.h"
 #include "platform/text_util.h"
@@ -162,8 +163,8 @@ void DemoXy(int line_index, int trace_index, double& x, double& y) {
 }
 
 bool WriteDemoSegy(const std::string& path, const DemoSurveySize& size) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) return false;
+  OutputFile file(path);
+  if (!file.Open()) return false;
   std::string text(3200, ' ');
   const char* cards[] = {"C01 QUARRIX DEMO SURVEY - SYNTHETIC",
                          "C02 LAYERED REFLECTIVITY, DOME, NORMAL FAULT, CHANNEL",
@@ -171,8 +172,10 @@ bool WriteDemoSegy(const std::string& path, const DemoSurveySize& size) {
                          "C04 INLINE BYTES 189-192  CROSSLINE BYTES 193-196",
                          "C05 CDP X BYTES 181-184  CDP Y BYTES 185-188  SCALAR -10"};
   for (int k = 0; k < 5; ++k) text.replace(80 * k, std::string(cards[k]).size(), cards[k]);
-  file << EncodeExportText(text);
-  file << EncodeBinaryHeader({size.samples, static_cast<int>(kIntervalMs * 1000), kFormatIbmFloat});
+  if (!file.Write(EncodeExportText(text)) ||
+      !file.Write(EncodeBinaryHeader(
+          {size.samples, static_cast<int>(kIntervalMs * 1000), kFormatIbmFloat})))
+    return false;
   DemoModel model(size);
   std::mt19937 random(11);
   std::vector<float> samples(static_cast<std::size_t>(size.samples));
@@ -198,11 +201,10 @@ bool WriteDemoSegy(const std::string& path, const DemoSurveySize& size) {
       PutWord16(h, 115, size.samples);
       PutWord16(h, 117, static_cast<int>(kIntervalMs * 1000));
       EncodeSamples(samples.data(), size.samples, kFormatIbmFloat, h + kSegyTraceHeaderBytes);
-      file.write(reinterpret_cast<const char*>(record.data()),
-                 static_cast<std::streamsize>(record.size()));
+      if (!file.Write({reinterpret_cast<const char*>(record.data()), record.size()})) return false;
     }
   }
-  return static_cast<bool>(file.flush());
+  return file.Commit();
 }
 
 int RunDemoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

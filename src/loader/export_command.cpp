@@ -6,22 +6,29 @@
 #include "loader/loader_commands.h"
 #include "loader/segy_export.h"
 #include "platform/command_line.h"
+#include "platform/paths.h"
+#include "platform/safe_write.h"
 #include "platform/tape_device.h"
 #include "platform/terminal_progress.h"
 #include "platform/terminal_prompter.h"
 #include "project/header_file.h"
+#include "project/output_guard.h"
+#include "project/project_state.h"
 
 namespace quarrix {
 namespace {
 
 const char kExportHelp[] =
     "usage: ingestor export PROJECT.hdr (--tape DEVICE_OR_IMAGE.tap | --out FILE.sgy)\n"
+    "                       [--force]\n"
     "                       [--lines FIRST:LAST] [--traces FIRST:LAST]\n"
     "\n"
     "Writes the project as SEG-Y (IBM floats, one block per trace) with the\n"
     "project described in the textual header and each trace's line, trace and\n"
     "X/Y in its trace header. --tape takes a unit number N (/dev/nstN), a\n"
-    "device path or a SIMH .tap image file; --out writes a disk file.\n"
+    "device path or a SIMH .tap image file; --out writes a disk file. A bare\n"
+    "file name lies in the project folder; an existing file or image is\n"
+    "replaced only with --force.\n"
     "The ranges (inclusive line and trace numbers) default to the whole survey.\n";
 
 // Records the "Messages" lines; nothing else is asked during an export.
@@ -51,7 +58,7 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
     out << kExportHelp;
     return 0;
   }
-  CommandLine line(args, {"--tape", "--out", "--lines", "--traces"}, {});
+  CommandLine line(args, {"--tape", "--out", "--lines", "--traces"}, {"--force"});
   std::string problem = line.error();
   if (problem.empty() && line.positionals().size() != 1) problem = "give one PROJECT.hdr";
   if (problem.empty() && line.Has("--tape") == line.Has("--out"))
@@ -69,22 +76,46 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
     err << "export: " << problem << '\n' << kExportHelp;
     return 2;
   }
+  const std::string& header_path = line.positionals()[0];
+  const std::string folder = DirectoryOf(header_path);
+  const bool drive = line.Has("--tape") && NamesTapeDrive(*line.Value("--tape"));
+  // A disk file or a tape image is a file the export creates.
+  std::string target;
+  if (!drive) {
+    target = ResolveProjectName(folder, *line.Value(line.Has("--tape") ? "--tape" : "--out"));
+    ProjectState project;
+    NameProject(project, header_path, header);
+    if (!MayCreate(project, target, line.Has("--force"), "export", err)) return 1;
+  }
   std::unique_ptr<TapeDevice> tape;
   std::unique_ptr<BlockSink> sink;
-  if (auto device = line.Value("--tape")) {
+  // An image is written under a temporary name and renamed into place only
+  // when the export succeeded.
+  std::string image;
+  TemporaryRemover remover(image);
+  if (line.Has("--tape")) {
     std::string error;
-    tape = OpenTape(*device, true, error);
+    if (!drive) image = UniqueTemporaryPath(target, ".tmp~");
+    tape = OpenTape(drive ? *line.Value("--tape") : image, true, error);
     if (!tape) {
       err << "export: " << error << '\n';
       return 1;
     }
     sink = TapeSink(*tape);
   } else {
-    sink = FileSink(*line.Value("--out"));
+    sink = FileSink(target);
   }
   ExportMessages messages(out);
   TerminalProgress progress(err, StderrIsTerminal());
-  return ExportProject(line.positionals()[0], range, *sink, messages, prompter, progress) ? 0 : 1;
+  if (!ExportProject(header_path, range, *sink, messages, prompter, progress)) return 1;
+  sink.reset();
+  tape.reset();
+  std::string error;
+  if (!image.empty() && !RenameIntoPlace(image, target, &error)) {
+    err << "export: " << error << '\n';
+    return 1;
+  }
+  return 0;
 }
 
 }  // namespace quarrix

@@ -17,7 +17,7 @@ bool GridWriter::Prepare(const char* label, Progress& progress) {
   }
   progress.SetLabel(label);
   if (!output_.PreFill(header_)) {
-    prompter_.Tell("Disk Full", "", MessageIcon::Error);
+    prompter_.Tell(output_.FailureText(), "", MessageIcon::Error);
     return false;
   }
   return true;

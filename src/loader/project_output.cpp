@@ -1,10 +1,14 @@
 #include "loader/project_output.h"
 
+#include <array>
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
 #include "platform/paths.h"
 #include "platform/prompter.h"
+#include "platform/safe_write.h"
 #include "project/header_file.h"
 #include "project/survey_header.h"
 
@@ -19,7 +23,7 @@ ProjectOutput::~ProjectOutput() {
 bool ProjectOutput::Prepare(const std::string& header_path) {
   header_path_ = header_path;
   amp_path_ = BaseWithDot(header_path) + "amp";
-  temporary_amp_ = amp_path_ + ".loading";
+  temporary_amp_ = UniqueTemporaryPath(amp_path_, ".loading");
   folder_ = DirectoryOf(header_path);
   std::error_code ec;
   if (!folder_.empty() && !fs::is_directory(folder_, ec)) {
@@ -34,24 +38,64 @@ bool ProjectOutput::CreateAmp() {
 }
 
 bool ProjectOutput::PreFill(const SurveyHeader& header) {
-  if (!amp_.Flush()) return false;
+  if (!amp_.Flush()) {
+    error_number_ = errno;
+    return false;
+  }
   std::error_code ec;
   fs::resize_file(temporary_amp_, static_cast<std::uintmax_t>(header.AmpFileBytes()), ec);
+  error_number_ = ec.value();
   return !ec;
 }
 
+std::string ProjectOutput::FailureText() const {
+  return WriteFailureText("The trace file " + amp_path_ + " could not be written", error_number_);
+}
+
 bool ProjectOutput::Commit(const SurveyHeader& header, Prompter& prompter) {
-  bool flushed = amp_.Flush();
+  const bool flushed = amp_.Flush();
   amp_.Close();
-  std::error_code ec;
-  if (flushed) fs::rename(temporary_amp_, amp_path_, ec);
-  if (!flushed || ec) {
+  if (!flushed) {
     prompter.Tell("The trace file " + amp_path_ + " could not be written", "", MessageIcon::Error);
     return false;
   }
-  if (!SaveHeader(header_path_, header, prompter)) return false;
+  // Both new files are complete before either replaces an old one.
+  const std::array<char, kHeaderFileBytes> bytes = EncodeHeader(header);
+  OutputFile header_file(header_path_);
+  if (!header_file.Open() || !header_file.Write({bytes.data(), bytes.size()}) ||
+      !header_file.Finish()) {
+    prompter.Tell("Cannot Create Header File!", "", MessageIcon::Warning);
+    return false;
+  }
+  std::string error;
+  if (!ReplacePair(header_file.temporary(), error)) {
+    prompter.Tell(error, "", MessageIcon::Error);
+    return false;
+  }
   committed_ = true;
   return true;
+}
+
+bool ProjectOutput::ReplacePair(const std::string& new_header, std::string& error) {
+  // The old trace file stays reachable under a second name until the new
+  // header is in place, so a failure between the two renames puts it back
+  // and the project keeps the header and the traces that belong together.
+  const std::string old_amp = UniqueTemporaryPath(amp_path_, ".old~");
+  std::error_code ec;
+  const bool had_old = fs::exists(amp_path_, ec);
+  // A file system without hard links gets the two renames without the way back.
+  const bool kept = had_old && (fs::create_hard_link(amp_path_, old_amp, ec), !ec);
+  bool ok = RenameIntoPlace(temporary_amp_, amp_path_, &error);
+  if (ok && !RenameIntoPlace(new_header, header_path_, &error)) {
+    ok = false;
+    if (kept)
+      fs::rename(old_amp, amp_path_, ec);
+    else if (!had_old)
+      fs::remove(amp_path_, ec);
+  }
+  if (!ok) std::remove(new_header.c_str());
+  fs::remove(old_amp, ec);
+  return ok;
 }
 
 void ProjectOutput::Discard() {

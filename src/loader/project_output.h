@@ -1,6 +1,6 @@
 #pragma once
-// The files a load makes. The trace file is written under a temporary name
-// and the header saved only when the load succeeds, so a failed or abandoned
+// The files a load makes. The trace file and the header are written under
+// temporary names and put in place together only when the load succeeds, so a failed or abandoned
 // load leaves no half-made project (and an existing project of the same name
 // as it was).
 #include <string>
@@ -31,13 +31,19 @@ class ProjectOutput {
   // Sets the file's length to the whole grid of zero records (fast on file
   // systems with sparse files); false on a write failure such as a full disk.
   bool PreFill(const SurveyHeader& header);
-  // Moves the trace file into place and saves the header.
+  // What to tell the user when PreFill failed ("Disk Full" only for a full disk).
+  std::string FailureText() const;
+  // Writes the header under a temporary name, then moves the trace file and
+  // the header into place; on any failure the old pair stays as it was.
   bool Commit(const SurveyHeader& header, Prompter& prompter);
   // Removes the unfinished files (and the folder when this load made it).
   void Discard();
 
  private:
+  bool ReplacePair(const std::string& new_header, std::string& error);
+
   std::string header_path_, amp_path_, temporary_amp_, folder_;
+  int error_number_ = 0;
   bool made_folder_ = false, committed_ = false;
   AmpFile amp_;
 };

@@ -1,8 +1,6 @@
 #include "loader/segy_export.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 
 #include "loader/big_endian.h"
@@ -14,6 +12,7 @@
 #include "platform/paths.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
+#include "platform/safe_write.h"
 #include "platform/tape_device.h"
 #include "platform/text_util.h"
 #include "project/amp_file.h"
@@ -79,36 +78,22 @@ class TapeBlockSink : public BlockSink {
   TapeDevice& tape_;
 };
 
+// A SEG-Y disk file, written under a temporary name and renamed into place
+// only when the whole export succeeded.
 class FileBlockSink : public BlockSink {
  public:
-  explicit FileBlockSink(const std::string& path) : path_(path), temporary_(path + ".writing") {
-    file_.open(temporary_, std::ios::binary | std::ios::trunc);
-  }
-  ~FileBlockSink() override {
-    if (!finished_) {
-      file_.close();
-      std::error_code ec;
-      std::filesystem::remove(temporary_, ec);
-    }
-  }
+  explicit FileBlockSink(const std::string& path) : file_(path) { open_ = file_.Open(); }
   std::uint32_t WriteBlock(const void* data, std::size_t length) override {
-    file_.write(static_cast<const char*>(data), static_cast<std::streamsize>(length));
-    return file_ ? kTapeOk : kTapeIoError;
+    return open_ && file_.Write(std::string_view(static_cast<const char*>(data), length))
+               ? kTapeOk
+               : kTapeIoError;
   }
-  bool Finish() override {
-    file_.close();
-    if (!file_) return false;
-    std::error_code ec;
-    std::filesystem::rename(temporary_, path_, ec);
-    finished_ = !ec;
-    return finished_;
-  }
+  bool Finish() override { return open_ && file_.Commit(); }
   bool StopOnWriteError() const override { return true; }
 
  private:
-  std::string path_, temporary_;
-  std::ofstream file_;
-  bool finished_ = false;
+  OutputFile file_;
+  bool open_ = false;
 };
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "platform/paths.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
+#include "platform/safe_write.h"
 #include "platform/tape_device.h"
 #include "platform/text_util.h"
 
@@ -195,7 +196,7 @@ LoadOutcome ConvertTapeAuto(TapeDevice& tape, const TapeLoadRequest& request,
   }
   progress.SetLabel("Creating Trace Data File");
   if (!output.PreFill(header)) {
-    prompter.Tell("Disk Full", "", MessageIcon::Error);
+    prompter.Tell(output.FailureText(), "", MessageIcon::Error);
     return outcome;
   }
   progress.SetRange(0, 100);
@@ -307,12 +308,17 @@ LoadOutcome CopyTape(TapeDevice& tape, const TapeLoadRequest& request, LoadDecis
   outcome.header_path = BaseWithDot(*header_path) + "sgy";
   std::error_code ec;
   std::filesystem::create_directories(DirectoryOf(outcome.header_path), ec);
-  std::ofstream copy(outcome.header_path, std::ios::binary | std::ios::trunc);
-  if (!copy) {
+  // The copy is made under a temporary name and appears under its own name
+  // only when every block was written.
+  OutputFile copy(outcome.header_path);
+  if (!copy.Open()) {
     prompter.Tell("CreateFile Failed ", "", MessageIcon::Warning);
     return outcome;
   }
-  copy << request.headers.raw_text << request.headers.raw_binary;
+  if (!copy.Write(request.headers.raw_text) || !copy.Write(request.headers.raw_binary)) {
+    prompter.Tell(copy.UserMessage(), "", MessageIcon::Error);
+    return outcome;
+  }
   std::vector<unsigned char> record(static_cast<std::size_t>(SegyRecordBytes(info)));
   progress.SetRange(0, 100);
   TapeTraceReader reader(tape, request.settings, record.size(), TapeOperation::Copy, decisions,
@@ -321,15 +327,17 @@ LoadOutcome CopyTape(TapeDevice& tape, const TapeLoadRequest& request, LoadDecis
     TapeTraceReader::Result result = reader.Next(record.data());
     if (result == TapeTraceReader::Result::Abandon) return outcome;
     if (result == TapeTraceReader::Result::End) break;
-    copy.write(reinterpret_cast<const char*>(record.data()),
-               static_cast<std::streamsize>(record.size()));
-    if (!copy) {
-      prompter.Tell("Disk Full", "", MessageIcon::Error);
-      break;
+    if (!copy.Write(
+            std::string_view(reinterpret_cast<const char*>(record.data()), record.size()))) {
+      prompter.Tell(copy.UserMessage(), "", MessageIcon::Error);
+      return outcome;
     }
     ++outcome.traces_processed;
   }
-  copy.close();
+  if (!copy.Commit()) {
+    prompter.Tell(copy.UserMessage(), "", MessageIcon::Error);
+    return outcome;
+  }
   Finish(outcome, prompter, tape, progress);
   return outcome;
 }

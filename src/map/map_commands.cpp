@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <ostream>
 
 #include "map/colour_bar_levels.h"
@@ -11,19 +12,24 @@
 #include "platform/atomic_file.h"
 #include "platform/command_line.h"
 #include "platform/json_writer.h"
+#include "platform/paths.h"
 #include "platform/terminal_progress.h"
 #include "platform/terminal_prompter.h"
 #include "platform/text_util.h"
+#include "platform/write_session.h"
+#include "project/output_guard.h"
+#include "project/project_state.h"
 
 namespace quarrix {
 namespace {
 
 const char kGridHelp[] =
-    "usage: quarrix-batch grid PROJECT.hdr GRIDFILE [--out FILE] [--no-extrapolate]\n"
+    "usage: quarrix-batch grid PROJECT.hdr GRIDFILE [--out FILE [--force]] [--no-extrapolate]\n"
     "           [--gradient [--t1 X --t2 Y]] [--area FIRST_LINE:LAST_LINE,FIRST_TRACE:LAST_TRACE]\n"
     "\n"
     "Fills the null cells of the time grid of a horizon-format file by natural-neighbour\n"
-    "gridding, in place unless --out names a new file (a copy with the filled grid).\n"
+    "gridding, in place unless --out names a new file (a copy with the filled grid;\n"
+    "an existing one is replaced only with --force). Bare names lie in the project folder.\n"
     "--no-extrapolate  leaves cells outside the picks' triangulation null\n"
     "--gradient        blends in local gradient planes (tautness --t1, default 1.5,\n"
     "                  and --t2, default 7.0)\n"
@@ -81,7 +87,8 @@ int RunGridCommand(const std::vector<std::string>& args, std::ostream& out, std:
     (args.empty() ? err : out) << kGridHelp;
     return args.empty() ? 2 : 0;
   }
-  CommandLine line(args, {"--out", "--t1", "--t2", "--area"}, {"--no-extrapolate", "--gradient"});
+  CommandLine line(args, {"--out", "--t1", "--t2", "--area"},
+                   {"--no-extrapolate", "--gradient", "--force"});
   if (!line.error().empty() || line.positionals().size() != 2) {
     err << "grid: " << (line.error().empty() ? "give PROJECT.hdr and GRIDFILE" : line.error())
         << '\n';
@@ -100,12 +107,22 @@ int RunGridCommand(const std::vector<std::string>& args, std::ostream& out, std:
   options.tautness1 = *t1;
   options.tautness2 = *t2;
 
-  const std::string& grid_path = line.positionals()[1];
+  const std::string& header_path = line.positionals()[0];
+  const std::string grid_path = ResolveProjectName(DirectoryOf(header_path), line.positionals()[1]);
   LoadedGridFile file;
-  if (!LoadGridFile(line.positionals()[0], grid_path, file, problem, err)) {
+  if (!LoadGridFile(header_path, grid_path, file, problem, err)) {
     err << "grid: " << problem << '\n';
     return 1;
   }
+  ProjectState project;
+  NameProject(project, header_path, file.header);
+  std::optional<std::string> target;
+  if (auto name = line.Value("--out")) target = ResolveProjectName(DirectoryOf(header_path), *name);
+  if (target ? !MayCreate(project, *target, line.Has("--force"), "grid", err)
+             : !MayEdit(project, grid_path, EditedFile::GridFile, "grid", err))
+    return 1;
+  std::unique_ptr<WriteSession> session;
+  if (!target && !(session = LockForEditing(grid_path, "grid", err))) return 1;
   GridRectangle area{0, 0, file.time.columns, file.time.rows};
   if (auto text = line.Value("--area"); text && !ParseArea(*text, file.header, area, problem)) {
     err << "grid: " << problem << '\n';
@@ -123,11 +140,8 @@ int RunGridCommand(const std::vector<std::string>& args, std::ostream& out, std:
   for (std::size_t i = 0; i < before.CellCount(); ++i)
     filled += before.cells[i] != file.time.cells[i];
 
-  if (auto target = line.Value("--out")) {
-    std::string bytes = file.bytes;
-    std::string cells = EncodeGridCells(file.time);
-    bytes.replace(kHorizonStyleBytes, cells.size(), cells);
-    if (!WriteFileAtomically(*target, bytes)) {
+  if (target) {
+    if (!WriteFileAtomically(*target, OverlayGrids(file.bytes, &file.time, nullptr))) {
       err << "grid: cannot write " << *target << '\n';
       return 1;
     }
@@ -135,6 +149,7 @@ int RunGridCommand(const std::vector<std::string>& args, std::ostream& out, std:
     err << "grid: cannot write " << grid_path << '\n';
     return 1;
   }
+  if (session) session->Finish();
   out << "filled " << filled << " cells\n";
   return 0;
 }

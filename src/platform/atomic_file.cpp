@@ -1,33 +1,14 @@
 #include "platform/atomic_file.h"
 
-#include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <system_error>
+
+#include "platform/safe_write.h"
 
 namespace quarrix {
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  std::string temporary = path + ".tmp~";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      return false;
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    std::filesystem::remove(temporary, error);
-    return false;
-  }
-  return true;
+  return WriteFileSafely(path, bytes);
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {

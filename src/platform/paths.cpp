@@ -37,6 +37,11 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
   return folder + "/" + name;
 }
 
+std::string ResolveProjectName(const std::string& project_folder, const std::string& name) {
+  if (name.find_first_of("/\\") != std::string::npos) return name;
+  return JoinPath(project_folder, name);
+}
+
 static std::size_t LastSeparator(const std::string& path) {
   return path.find_last_of("/\\");
 }

@@ -12,6 +12,10 @@ bool EnsureConfigFolder();
 // ConfigFolder() joined with a file name.
 std::string ConfigFile(const std::string& name);
 
+// The file a name given to a command stands for: a bare name lies in the
+// project folder, a name with a folder is taken as given.
+std::string ResolveProjectName(const std::string& project_folder, const std::string& name);
+
 std::string JoinPath(const std::string& folder, const std::string& name);
 // The folder part of a path ("" for a bare name).
 std::string DirectoryOf(const std::string& path);

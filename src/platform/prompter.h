@@ -7,7 +7,8 @@
 namespace quarrix {
 
 enum class MessageIcon { None, Information, Warning, Error, Question, Stop };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+// YesNoDefaultNo: a question whose Yes destroys something; No is the default.
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, YesNoDefaultNo };
 enum class MessageAnswer { Ok, Cancel, Yes, No, Retry };
 
 struct FileDialogRequest {

@@ -7,6 +7,7 @@ MessageAnswer DefaultAnswer(MessageButtons buttons) {
     case MessageButtons::YesNo:
     case MessageButtons::YesNoCancel: return MessageAnswer::Yes;
     case MessageButtons::RetryCancel: return MessageAnswer::Retry;
+    case MessageButtons::YesNoDefaultNo: return MessageAnswer::No;
     default: return MessageAnswer::Ok;
   }
 }

@@ -109,11 +109,20 @@ std::uint32_t ScsiTape::WriteFilemarks(int count) {
 
 #endif
 
+bool NamesTapeDrive(const std::string& name) {
+#ifdef __linux__
+  bool unit = !name.empty() && name.find_first_not_of("0123456789") == std::string::npos;
+  return unit || name.rfind("/dev/", 0) == 0;
+#else
+  return false;
+#endif
+}
+
 std::unique_ptr<TapeDevice> OpenTape(const std::string& name, bool writable, std::string& error) {
   bool unit = !name.empty() && name.find_first_not_of("0123456789") == std::string::npos;
   std::string device = unit ? "/dev/nst" + name : name;
 #ifdef __linux__
-  if (unit || device.rfind("/dev/", 0) == 0) {
+  if (NamesTapeDrive(name)) {
     auto tape = std::make_unique<ScsiTape>();
     if (tape->Open(device, writable)) return tape;
     error = "Cannot open the tape drive " + device;

@@ -45,6 +45,8 @@ class TapeDevice {
 // device path, or a tape image file (".tap"; created when writable is set and
 // it does not exist). Nothing when it cannot be opened; error says why.
 std::unique_ptr<TapeDevice> OpenTape(const std::string& name, bool writable, std::string& error);
+// True when the name stands for a tape drive rather than an image file.
+bool NamesTapeDrive(const std::string& name);
 
 // The line of a unit in the "Select Tape Unit" list: "VENDOR PRODUCT" (with
 // "????????" / "????????????????" for what cannot be read), or "No Device"

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "platform/safe_write.h"
+
 namespace quarrix {
 namespace {
 
@@ -112,7 +114,8 @@ std::uint32_t TapeImage::SpaceFileMarks(int count) {
 
 std::uint32_t TapeImage::WriteRecord(std::uint32_t length_word, const void* buffer,
                                      std::size_t length) {
-  if (!file_.is_open() || !writable_) return kTapeIoError;
+  if (!file_.is_open() || !writable_ || WriteFaultInjected(WriteStep::Write, path_))
+    return kTapeIoError;
   if (!appending_) {
     // Writing ends the recorded data: what lay beyond is gone, as on a tape.
     file_.close();

@@ -3,6 +3,8 @@
 #include <bit>
 #include <vector>
 
+#include "platform/safe_write.h"
+
 namespace quarrix {
 
 bool AmpFile::Open(const std::string& path, AmpOpenMode mode) {
@@ -25,11 +27,12 @@ std::size_t AmpFile::ReadAt(std::int64_t offset, void* data, std::size_t count) 
 }
 
 std::size_t AmpFile::WriteAt(std::int64_t offset, const void* data, std::size_t count) {
+  if (WriteFaultInjected(WriteStep::Write, path_)) return 0;
   return file_.WriteAt(offset, data, count);
 }
 
 bool AmpFile::Flush() {
-  return IsOpen();
+  return IsOpen() && !WriteFaultInjected(WriteStep::Close, path_);
 }
 
 std::int64_t TraceOffset(const SurveyHeader& header, int line_index, int trace_index) {

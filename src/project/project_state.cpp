@@ -5,11 +5,25 @@
 #include "platform/paths.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
+#include "platform/safe_write.h"
 #include "platform/text_util.h"
+#include "platform/write_session.h"
 #include "project/header_file.h"
 #include "project/trace_file_check.h"
 
 namespace quarrix {
+
+namespace {
+
+// A marker beside the trace file means a run changing it in place did not
+// finish: the user is told the traces may be incomplete.
+void WarnOfInterruptedWrite(const ProjectState& project, Prompter& prompter) {
+  if (!project.amp.IsOpen()) return;
+  if (std::string warning = InterruptedWriteWarning(project.AmpPath()); !warning.empty())
+    prompter.Tell(warning, "Warning", MessageIcon::Warning);
+}
+
+}  // namespace
 
 bool OpenProject(ProjectState& project, const std::string& header_path, Prompter& prompter) {
   SurveyHeader header = project.header;
@@ -21,6 +35,7 @@ bool OpenProject(ProjectState& project, const std::string& header_path, Prompter
   DefaultViewAngles(header.corner_index, project.view_azimuth, project.view_elevation);
   RefreshPlacement(project);
   project.amp.Open(project.AmpPath(), AmpOpenMode::Read);
+  WarnOfInterruptedWrite(project, prompter);
   project.is_open = true;
   return true;
 }
@@ -42,6 +57,13 @@ bool FillWithZeroTraces(AmpFile& file, const SurveyHeader& header, Progress& pro
 }
 
 bool CreateZeroAmpFile(ProjectState& project, Prompter& prompter, Progress& progress) {
+  const std::string path = project.AmpPath();
+  if (project.amp.IsOpen()) {
+    prompter.Tell("The project's trace file " + path +
+                      " is open: a dummy trace file is made only for a project without one",
+                  "Warning", MessageIcon::Warning);
+    return false;
+  }
   if (prompter.Message("Create Dummy Amp File???", "Warning", MessageIcon::Warning,
                        MessageButtons::OkCancel) != MessageAnswer::Ok)
     return false;
@@ -51,21 +73,33 @@ bool CreateZeroAmpFile(ProjectState& project, Prompter& prompter, Progress& prog
   if (prompter.Message(question, "Warning", MessageIcon::Warning, MessageButtons::OkCancel) !=
       MessageAnswer::Ok)
     return false;
-  if (project.amp.IsOpen()) return false;
+  if (FileExists(path) &&
+      prompter.Message("The trace file " + path +
+                           " exists. Replace its traces with zeros? They cannot be recovered.",
+                       "Warning", MessageIcon::Warning,
+                       MessageButtons::YesNoDefaultNo) != MessageAnswer::Yes)
+    return false;
+  // Made under a temporary name, so an old file stays until the new one is whole.
+  const std::string temporary = UniqueTemporaryPath(path, ".tmp~");
+  TemporaryRemover remover(temporary);
   AmpFile file;
-  std::string path = project.AmpPath();
-  if (!file.Open(path, AmpOpenMode::Create)) {
-    prompter.Tell("Cannot create amplitude file " + path, "Error", MessageIcon::Error);
+  if (!file.Open(temporary, AmpOpenMode::Create)) {
+    prompter.Tell("Cannot create amplitude file " + path + ": " + SystemErrorText(), "Error",
+                  MessageIcon::Error);
     return false;
   }
   progress.SetLabel("Create Amp File");
   bool written = FillWithZeroTraces(file, h, progress);
   file.Close();
-  if (!written) {
+  std::string error;
+  if (!written || !RenameIntoPlace(temporary, path, &error)) {
     prompter.Tell("Amplitude file " + path + " could not be written completely", "Error",
                   MessageIcon::Error);
     return false;
   }
+  prompter.Tell(FormatText("Created the trace file %s: %lld bytes of zero traces", path.c_str(),
+                           static_cast<long long>(h.AmpFileBytes())),
+                "Create Amp File", MessageIcon::Information);
   return project.amp.Open(path, AmpOpenMode::Read);
 }
 

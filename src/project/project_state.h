@@ -43,8 +43,9 @@ bool OpenProject(ProjectState& project, const std::string& header_path, Prompter
 void RefreshPlacement(ProjectState& project);
 
 // Creates a zero-filled trace file for the project after the two questions
-// ("Create Dummy Amp File???" and the size); does nothing when a trace file is
-// already open. True when a file was made and opened.
+// ("Create Dummy Amp File???" and the size) and, when a trace file of that
+// name exists, a third whose default is No; says what was made. With a trace
+// file open it says why nothing is done. True when a file was made and opened.
 bool CreateZeroAmpFile(ProjectState& project, Prompter& prompter, Progress& progress);
 
 // Writes zero records over the whole grid of an open file, line by line;

@@ -8,18 +8,15 @@
 #include "platform/parallel.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
+#include "platform/safe_write.h"
 #include "platform/text_util.h"
 #include "project/line_block_reader.h"
+#include "project/output_guard.h"
 #include "project/project_state.h"
 #include "section/trace_conditioning.h"
 
 namespace quarrix {
 namespace {
-
-bool SameFile(const std::string& a, const std::string& b) {
-  std::error_code error;
-  return std::filesystem::equivalent(a, b, error) && !error;
-}
 
 // Checks the chain once on a silent trace, so that a parameter fault is told
 // once rather than for every trace, and before any file is touched.
@@ -29,9 +26,10 @@ bool ChainAccepts(const ProcessingParams& params, const SurveyHeader& header, Pr
 }
 
 // Opens the file written to: the project's own file for reading and writing,
-// or a new file filled with zero traces.
+// or a new file under a temporary name (renamed into place when the run
+// succeeds) filled with zero traces.
 bool OpenOutput(ProjectState& project, const BatchTarget& target, AmpFile& output,
-                Prompter& prompter, Progress& progress) {
+                const std::string& temporary, Prompter& prompter, Progress& progress) {
   if (target.in_place) {
     std::string path = project.amp.path();
     project.amp.Close();
@@ -45,9 +43,9 @@ bool OpenOutput(ProjectState& project, const BatchTarget& target, AmpFile& outpu
     prompter.Tell(problem, "Error", MessageIcon::Error);
     return false;
   }
-  if (!output.Open(target.output_path, AmpOpenMode::Create)) {
-    prompter.Tell("Cannot create amplitude file " + target.output_path, "Error",
-                  MessageIcon::Error);
+  if (!output.Open(temporary, AmpOpenMode::Create)) {
+    prompter.Tell("Cannot create amplitude file " + target.output_path + ": " + SystemErrorText(),
+                  "Error", MessageIcon::Error);
     return false;
   }
   if (!FillWithZeroTraces(output, project.header, progress)) {
@@ -139,9 +137,9 @@ RunResult ProcessAllTraces(const AmpFile& input, AmpFile& output, const SurveyHe
 }  // namespace
 
 std::string TraceOutputProblem(const ProjectState& project, const std::string& path) {
-  if (SameFile(path, project.amp.path()) || SameFile(path, project.AmpPath()))
+  if (IsSameFile(path, project.amp.path()) || IsSameFile(path, project.AmpPath()))
     return path + " is the project's own amplitude file: process it in place instead";
-  if (SameFile(path, project.header_path) || SameFile(path, project.XyPath()))
+  if (IsProjectFile(project, path))
     return path + " is a file of the project, not an amplitude file";
   std::error_code error;
   const std::filesystem::path file(path);
@@ -160,18 +158,27 @@ bool BatchProcessTraces(ProjectState& project, ProcessingParams& params, const B
   if (!ChainAccepts(params, header, prompter)) return false;
   progress.SetLabel("Batch Process");
   AmpFile new_file;
-  if (!OpenOutput(project, target, new_file, prompter, progress)) return false;
+  const std::string temporary =
+      target.in_place ? "" : UniqueTemporaryPath(target.output_path, ".tmp~");
+  // A new trace file exists only under its own name once it is complete.
+  TemporaryRemover remover(temporary);
+  if (!OpenOutput(project, target, new_file, temporary, prompter, progress)) return false;
   AmpFile& output = target.in_place ? project.amp : new_file;
   ProcessingConditioner conditioner(params, header.sample_rate, prompter);
   RunResult run =
       ProcessAllTraces(project.amp, output, header, conditioner, target.threads, progress);
 
-  const std::string written = output.path();
+  const std::string written = target.in_place ? output.path() : target.output_path;
   if (target.in_place) {
     project.amp.Close();
     project.amp.Open(written, AmpOpenMode::Read);
   } else {
     new_file.Close();
+    std::string error;
+    if (run.end == RunEnd::Finished && !RenameIntoPlace(temporary, written, &error)) {
+      prompter.Tell(error, "Error", MessageIcon::Error);
+      return false;
+    }
   }
   if (run.end == RunEnd::WriteFailed) {
     prompter.Tell("Amplitude file " + written + " could not be written completely", "Error",

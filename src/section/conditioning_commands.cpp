@@ -5,9 +5,12 @@
 
 #include "platform/command_line.h"
 #include "platform/json_writer.h"
+#include "platform/paths.h"
 #include "platform/terminal_progress.h"
 #include "platform/terminal_prompter.h"
 #include "platform/text_util.h"
+#include "platform/write_session.h"
+#include "project/output_guard.h"
 #include "project/project_state.h"
 #include "section/batch_process.h"
 #include "section/processing_options.h"
@@ -93,13 +96,14 @@ const char kConditionUsage[] =
     "and conditioned whole, else 1). Indexes count from 0.\n\n";
 
 const char kProcessUsage[] =
-    "usage: quarrix-batch process PROJECT.hdr [processing options] (--in-place | --out FILE.amp)\n"
-    "         [--threads N]\n"
+    "usage: quarrix-batch process PROJECT.hdr [processing options]\n"
+    "         (--in-place | --out FILE.amp [--force]) [--threads N]\n"
     "\n"
     "Conditions every trace of the project's trace file and writes the result\n"
-    "over it (--in-place) or into a new trace file (--out), which is replaced\n"
-    "if it exists. --threads N shares the lines out among N threads (default:\n"
-    "one per core; the file is the same for every N).\n\n";
+    "over it (--in-place) or into a new trace file (--out; a bare name lies in\n"
+    "the project folder), which replaces an existing file only with --force.\n"
+    "--threads N shares the lines out among N threads (default: one per core;\n"
+    "the file is the same for every N).\n\n";
 
 std::set<std::string> With(std::set<std::string> options, std::initializer_list<const char*> more) {
   for (const char* option : more) options.insert(option);
@@ -189,13 +193,15 @@ int RunProcessCommand(const std::vector<std::string>& args, std::ostream& out, s
     (args.empty() ? err : out) << kProcessUsage << kProcessingOptionsHelp;
     return args.empty() ? 2 : 0;
   }
-  CommandLine line(args, With(kProcessingValueOptions, {"--out", "--threads"}), {"--in-place"});
+  CommandLine line(args, With(kProcessingValueOptions, {"--out", "--threads"}),
+                   {"--in-place", "--force"});
   CommandSetup setup;
   PrepareCommand(line, "process", kProcessUsage, setup, err);
   if (setup.status != 0) return setup.status;
   BatchTarget target;
   target.in_place = line.Has("--in-place");
-  if (auto path = line.Value("--out")) target.output_path = *path;
+  if (auto path = line.Value("--out"))
+    target.output_path = ResolveProjectName(DirectoryOf(setup.project.header_path), *path);
   if (target.in_place == !target.output_path.empty()) {
     err << "process: give either --in-place or --out FILE.amp\n";
     return 2;
@@ -204,9 +210,18 @@ int RunProcessCommand(const std::vector<std::string>& args, std::ostream& out, s
     err << "process: " << problem << '\n';
     return 2;
   }
+  if (!target.in_place &&
+      !MayCreate(setup.project, target.output_path, line.Has("--force"), "process", err))
+    return 1;
+  // Processing in place rewrites the project's trace file trace by trace: it
+  // is locked for the run and marked until the run has finished.
+  std::unique_ptr<WriteSession> session;
+  if (target.in_place && !(session = LockForEditing(setup.project.AmpPath(), "process", err)))
+    return 1;
   TerminalPrompter prompter(err);
   TerminalProgress progress(err, StderrIsTerminal());
   if (!BatchProcessTraces(setup.project, setup.params, target, prompter, progress)) return 1;
+  if (session) session->Finish();
   out << (target.in_place ? setup.project.AmpPath() : target.output_path) << '\n';
   return 0;
 }

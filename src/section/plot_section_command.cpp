@@ -7,9 +7,11 @@
 
 #include "platform/atomic_file.h"
 #include "platform/command_line.h"
+#include "platform/paths.h"
 #include "platform/plot_output.h"
 #include "platform/terminal_prompter.h"
 #include "platform/text_util.h"
+#include "project/output_guard.h"
 #include "project/project_state.h"
 #include "section/conditioning_commands.h"
 #include "section/processing_params.h"
@@ -29,8 +31,10 @@ const char kHelp[] =
     "         [--horizons A.hor,B.hor] [--datum D.hor] [--wells W1.wll,...]\n"
     "         [--colour-file FILE.aco] [--colour-gain N] [--smooth] [--title]\n"
     "         [--comment1 TEXT] [--comment2 TEXT] [--dpi N] [processing options]\n"
-    "         --out FILE\n"
+    "         --out FILE [--force]\n"
     "\n"
+    "A bare FILE lies in the project folder; an existing FILE is replaced only\n"
+    "with --force.\n"
     "Draws a wiggle/variable-area (var, the default) or colour-density (color)\n"
     "section of the traces, conditioned by the processing options. The page\n"
     "size follows from the plot scale (traces per inch, inches per second).\n"
@@ -146,7 +150,8 @@ int RunPlotSection(const std::vector<std::string>& args, std::ostream& out, std:
       "--wells",  "--colour-file", "--colour-gain", "--comment1",   "--comment2",
       "--dpi",    "--out"};
   value_options.insert(kProcessingValueOptions.begin(), kProcessingValueOptions.end());
-  CommandLine line(args, value_options, {"--reverse", "--right-to-left", "--smooth", "--title"});
+  CommandLine line(args, value_options,
+                   {"--reverse", "--right-to-left", "--smooth", "--title", "--force"});
   if (!line.error().empty() || line.positionals().size() != 1 || !line.Value("--out")) {
     err << (line.error().empty() ? "plot-section: give one PROJECT.hdr and --out FILE"
                                  : "plot-section: " + line.error())
@@ -170,7 +175,8 @@ int RunPlotSection(const std::vector<std::string>& args, std::ostream& out, std:
     err << "plot-section: " << problem << '\n';
     return 2;
   }
-  const std::string out_path = *line.Value("--out");
+  const std::string out_path =
+      ResolveProjectName(DirectoryOf(line.positionals()[0]), *line.Value("--out"));
   const PlotFormat format = PlotFormatOf(out_path);
   if (format == PlotFormat::Unknown) {
     err << "plot-section: --out must end in .png, .bmp, .pdf, .svg, .wmf or .emf\n";
@@ -180,6 +186,7 @@ int RunPlotSection(const std::vector<std::string>& args, std::ostream& out, std:
   TerminalPrompter prompter(err);
   ProjectState project;
   if (!OpenProject(project, line.positionals()[0], prompter)) return 1;
+  if (!MayCreate(project, out_path, line.Has("--force"), "plot-section", err)) return 1;
   const SurveyHeader& header = project.header;
   if (std::string problem = HeaderProblem(header); !problem.empty()) {
     err << "plot-section: " << problem << '\n';

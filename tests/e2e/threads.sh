@@ -10,7 +10,7 @@ trap 'rm -rf "$dir"' EXIT
 hdr=$(head -n 1 "$dir/demo.out")
 project=$(dirname "$hdr")
 
-"$ingestor" export "$hdr" --out "$dir/demo.sgy" >/dev/null
+"$ingestor" export "$hdr" --out "$dir/demo.sgy" --force >/dev/null
 for n in 1 3; do
   "$ingestor" load "$dir/demo.sgy" --project "$dir/load$n/p" --line-word 189 --trace-word 193 \
     --threads $n | sed "s/load$n/loadN/g" >"$dir/load$n.log"

@@ -133,11 +133,11 @@ TEST(AsciiImport, HorizonNumbersGoToVirtualRecords) {
   EXPECT_EQ(progress.labels, std::vector<std::string>{"Loading Data"});
   EXPECT_EQ(progress.range_max, 100);
   std::string temp = table.records()->path();
-  EXPECT_EQ(testing::ReadFileBytes(temp).size(), 4u * 60);
   EXPECT_NE(temp.find("~spd"), std::string::npos);
+  // The rows live in the open temporary, whose name is already gone.
+  EXPECT_FALSE(std::ifstream(temp).good());
   table.Clear();
   EXPECT_FALSE(table.virtual_mode());
-  EXPECT_FALSE(std::ifstream(temp).good());
   EXPECT_EQ(ImportTitle("Import/Export", "/p/h.dat", true),
             "Import/Export -- h.dat (Virtual Mode)");
 }
@@ -162,7 +162,7 @@ TEST(AsciiImport, LargeHorizonFileStepsProgressAndReadsBack) {
     EXPECT_DOUBLE_EQ(table.Number(i + 1, 2), i);
     EXPECT_DOUBLE_EQ(table.Number(i + 1, 3), i % 997);
   }
-  EXPECT_EQ(testing::ReadFileBytes(table.records()->path()).size(), 60u * lines);
+  EXPECT_EQ(table.records()->Count(), lines);
 }
 
 }  // namespace

@@ -116,8 +116,8 @@ TEST(HorizonOutsideTheProject, IsNotCreatedApartFromItsCompanions) {
   std::filesystem::create_directory(p.folder.File("project"));
   for (const char* file : {"survey.hdr", "survey.amp"})
     std::filesystem::copy_file(p.folder.File(file), p.folder.File(std::string("project/") + file));
-  CommandRun run = Call(RunHorizonCommand,
-                        {"create", p.folder.File("project/survey.hdr"), "../outside/evil.hor"});
+  CommandRun run = Call(RunHorizonCommand, {"create", p.folder.File("project/survey.hdr"),
+                                            p.folder.File("outside/evil.hor")});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("outside the project folder"), std::string::npos) << run.err;
   EXPECT_TRUE(std::filesystem::is_empty(p.folder.File("outside")));
@@ -129,8 +129,10 @@ TEST(HorizonOutsideTheProject, IsNotCreatedApartFromItsCompanions) {
 
   // A horizon that is already outside is not edited either: its registration would stay behind.
   std::filesystem::copy_file(p.folder.File("project/good.hor"), p.folder.File("outside/evil.hor"));
-  run = Call(RunPickCommand, {p.folder.File("project/survey.hdr"), "../outside/evil.hor", "--line",
-                              "101", "--from", "10:40"});
+  // A name with a folder is taken as given.
+  run =
+      Call(RunPickCommand, {p.folder.File("project/survey.hdr"), p.folder.File("outside/evil.hor"),
+                            "--line", "101", "--from", "10:40"});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("outside the project folder"), std::string::npos) << run.err;
   EXPECT_FALSE(std::filesystem::exists(p.folder.File("project/evil.hop")));

@@ -106,8 +106,10 @@ TEST(HorizonStore, DeclinedRegistrationStopsPickingAndChangesNothing) {
 }
 
 TEST(HorizonStore, RegistrationFileSitsInTheProjectFolderWhateverTheNameCarries) {
+  // A bare name lies in the project folder; a name with a folder is taken as given.
+  EXPECT_EQ(LocateHorizon("hz/demo", "x.hor").path, "hz/demo/x.hor");
   HorizonLocation location = LocateHorizon("/p/north", "sub/Top.HOR");
-  EXPECT_EQ(location.path, "/p/north/sub/Top.HOR");
+  EXPECT_EQ(location.path, "sub/Top.HOR");
   EXPECT_EQ(location.Companion(".hop"), "/p/north/Top.hop");
   // A registration written on Windows in upper case is found as it is.
   TempFolder folder;

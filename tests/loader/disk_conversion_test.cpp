@@ -362,6 +362,26 @@ TEST_F(DiskLoad, AFailedReloadKeepsTheExistingProject) {
   EXPECT_FALSE(std::filesystem::exists(folder.File("proj/proj.amp.loading")));
 }
 
+TEST_F(DiskLoad, AReloadReplacesTheHeaderAndTracesTogetherOrNeither) {
+  WriteInput("ok.sgy", GridTraces(1, 2, 1, 2, 20, Ramp));
+  ASSERT_EQ(Load("ok.sgy").result, LoadResult::Done);
+  const std::string header = testing::ReadFileBytes(folder.File("proj/proj.hdr"));
+  const std::string amp = testing::ReadFileBytes(folder.File("proj/proj.amp"));
+  WriteInput("other.sgy", GridTraces(1, 3, 1, 3, 20, Ramp));
+  // The header's write, the trace file's rename and the header's rename.
+  for (auto [step, count] : {std::pair{WriteStep::Write, 1}, std::pair{WriteStep::Rename, 1},
+                             std::pair{WriteStep::Rename, 2}}) {
+    testing::FailingWrites fail(step, count);
+    EXPECT_NE(Load("other.sgy").result, LoadResult::Done);
+    EXPECT_EQ(testing::ReadFileBytes(folder.File("proj/proj.hdr")), header);
+    EXPECT_EQ(testing::ReadFileBytes(folder.File("proj/proj.amp")), amp);
+    EXPECT_EQ(testing::ListFolder(folder.File("proj")),
+              (std::vector<std::string>{"proj.amp", "proj.hdr"}));
+  }
+  ASSERT_EQ(Load("other.sgy").result, LoadResult::Done);
+  EXPECT_NE(testing::ReadFileBytes(folder.File("proj/proj.amp")), amp);
+}
+
 TEST_F(DiskLoad, TwoDimensionalDataLandsOnLineOne) {
   WriteInput("2d.sgy", GridTraces(7, 1, 1, 5, 20, Ramp));
   two_d = true;

@@ -211,6 +211,21 @@ TEST_F(TapeLoad, BadBlocksAreUsedUntilTheUserIsAsked) {
   EXPECT_EQ(std::filesystem::file_size(folder.File("proj/proj.sgy")), 3600u + 101 * 280);
 }
 
+TEST_F(TapeLoad, ACopyOntoAFullDiskFailsAndLeavesNoPartialCopy) {
+  ASSERT_TRUE(OpenTape("copy.tap"));
+  WriteSegyBlocks(tape, GridTraces(1, 2, 1, 3, 10, Wave));
+  tape.WriteFilemarks(1);
+  {
+    testing::FailingWrites fail(WriteStep::Write, 4);  // the second trace block
+    LoadOutcome outcome = Run(TapeOperation::Copy);
+    EXPECT_NE(outcome.result, LoadResult::Done);
+  }
+  EXPECT_EQ(prompter.last_text(), "Disk Full");
+  EXPECT_EQ(testing::ListFolder(folder.File("proj")), std::vector<std::string>{});
+  ASSERT_EQ(Run(TapeOperation::Copy).result, LoadResult::Done);
+  EXPECT_EQ(std::filesystem::file_size(folder.File("proj/proj.sgy")), 3600u + 6 * 280);
+}
+
 TEST_F(TapeLoad, HeaderBlocksOfTheWrongLengthAreRefused) {
   ASSERT_TRUE(OpenTape("h.tap"));
   tape.WriteVariableBlock(std::string(3000, ' ').data(), 3000);

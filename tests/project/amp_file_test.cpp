@@ -128,14 +128,47 @@ TEST(ProjectState, CreateZeroAmpFileAsksTwiceThenFillsTheGrid) {
 
   ScriptedPrompter yes;
   ASSERT_TRUE(CreateZeroAmpFile(project, yes, progress));
-  ASSERT_EQ(yes.messages().size(), 2u);
+  ASSERT_EQ(yes.messages().size(), 3u);
   EXPECT_EQ(yes.messages()[0].text, "Create Dummy Amp File???");
   EXPECT_EQ(yes.messages()[1].text, "File requires 24000 bytes, PROCEED??");
   EXPECT_EQ(yes.messages()[1].caption, "Warning");
+  EXPECT_NE(yes.last_text().find("Created the trace file " + project.AmpPath()), std::string::npos);
   EXPECT_TRUE(project.amp.IsOpen());
   EXPECT_EQ(testing::ReadFileBytes(project.AmpPath()), std::string(24000, '\0'));
-  // With a file open, nothing happens.
+  // With a file open, nothing happens, and the user is told why.
   EXPECT_FALSE(CreateZeroAmpFile(project, yes, progress));
+  EXPECT_NE(yes.last_text().find("is open"), std::string::npos);
+}
+
+TEST(ProjectState, CreateZeroAmpFileAsksBeforeReplacingAnExistingTraceFile) {
+  testing::TempFolder folder;
+  ProjectState project;
+  project.header = Grid(3, 4, 1000);
+  project.project_base = folder.File("north.");
+  testing::WriteFileBytes(project.AmpPath(), "the surveyed traces");
+  NullProgress progress;
+  // The replace question's default is No: two OKs alone change nothing.
+  ScriptedPrompter defaults;
+  EXPECT_FALSE(CreateZeroAmpFile(project, defaults, progress));
+  ASSERT_EQ(defaults.messages().size(), 3u);
+  EXPECT_EQ(defaults.messages()[2].buttons, MessageButtons::YesNoDefaultNo);
+  EXPECT_NE(defaults.messages()[2].text.find(project.AmpPath()), std::string::npos);
+  EXPECT_EQ(testing::ReadFileBytes(project.AmpPath()), "the surveyed traces");
+
+  ScriptedPrompter yes;
+  for (MessageAnswer a : {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Yes})
+    yes.QueueAnswer(a);
+  // A failed fill leaves the old file as it was, and no temporary behind.
+  {
+    testing::FailingWrites fail(WriteStep::Write, 2);
+    EXPECT_FALSE(CreateZeroAmpFile(project, yes, progress));
+  }
+  EXPECT_EQ(testing::ReadFileBytes(project.AmpPath()), "the surveyed traces");
+  EXPECT_EQ(testing::ListFolder(folder.path()).size(), 1u);
+  for (MessageAnswer a : {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Yes})
+    yes.QueueAnswer(a);
+  ASSERT_TRUE(CreateZeroAmpFile(project, yes, progress));
+  EXPECT_EQ(testing::ReadFileBytes(project.AmpPath()), std::string(24000, '\0'));
 }
 
 TEST(ProjectState, OpenProjectReadsHeaderPlacementAndTraceFile) {

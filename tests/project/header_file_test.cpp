@@ -185,13 +185,15 @@ TEST(HeaderFile, FailedSaveLeavesTheOldHeaderIntact) {
   std::string path = folder.File("keep.hdr");
   ASSERT_TRUE(SaveHeader(path, NorthSea(), prompter));
   std::string before = testing::ReadFileBytes(path);
-  // A folder standing where the temporary must go makes the save fail.
-  std::filesystem::create_directory(path + ".tmp~");
-  std::filesystem::create_directory(path + ".tmp~/x");
   SurveyHeader changed = NorthSea();
   changed.first_line = 1;
-  EXPECT_FALSE(SaveHeader(path, changed, prompter));
-  EXPECT_EQ(testing::ReadFileBytes(path), before);
+  for (WriteStep step : {WriteStep::Open, WriteStep::Write, WriteStep::Close, WriteStep::Rename}) {
+    SetWriteFaultHook([step](WriteStep at, const std::string&) { return at == step; });
+    EXPECT_FALSE(SaveHeader(path, changed, prompter));
+    SetWriteFaultHook({});
+    EXPECT_EQ(testing::ReadFileBytes(path), before);
+    EXPECT_EQ(testing::ListFolder(folder.path()).size(), 1u) << "a temporary was left behind";
+  }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "support/test_support.h"
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -21,6 +22,25 @@ TempFolder::TempFolder() {
 TempFolder::~TempFolder() {
   std::error_code ignored;
   std::filesystem::remove_all(path_, ignored);
+}
+
+std::vector<std::string> ListFolder(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+FailingWrites::FailingWrites(WriteStep step, int count) : reached_(std::make_shared<int>(0)) {
+  SetWriteFaultHook([step, count, reached = reached_](WriteStep at, const std::string&) {
+    return at == step && ++*reached == count;
+  });
+}
+
+FailingWrites::~FailingWrites() {
+  SetWriteFaultHook({});
 }
 
 std::string SharedDataFolder() {

@@ -22,6 +22,7 @@ class CommandHost;
 class WorkspaceFrame;
 class Prompter;
 class TracePlotWindow;
+class HorizonPlotWindow;
 
 class MainFrame : public QMainWindow {
   Q_OBJECT
@@ -41,6 +42,7 @@ class MainFrame : public QMainWindow {
   WorkspaceFrame* pick_edit_frame() const;
   // The presentation trace plot while it is open.
   TracePlotWindow* trace_plot() const;
+  HorizonPlotWindow* horizon_plot() const;
   // The printer settings shared by every plot window.
   PrinterSettings& printer_settings() { return printer_settings_; }
   // Runs a modal dialog; tests replace it to fill in and accept dialogs.
@@ -72,6 +74,7 @@ class MainFrame : public QMainWindow {
   void CommandTracePlot();
   void CommandPickEdit();
   void CommandTimeSlices();
+  void CommandHorizonPlot();
   void CommandHelp();
   void CommandAbout();
 
@@ -82,6 +85,7 @@ class MainFrame : public QMainWindow {
   QPointer<WorkspaceFrame> pick_frame_;
   FlattenTable slice_flatten_;  // for time slices made without the workspace
   QPointer<TracePlotWindow> trace_plot_;
+  QPointer<HorizonPlotWindow> horizon_plot_;
   bool trace_file_menu_enabled_ = false;
   PrinterSettings printer_settings_;
 };

@@ -1,5 +1,7 @@
 #include "platform/ui/qt_plot_writer.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QHash>
 #include <QImage>
 #include <QPageSize>
@@ -9,6 +11,7 @@
 #include <cmath>
 
 #include "platform/numeric.h"
+#include "platform/safe_write.h"
 #include "platform/ui/print_job.h"
 #include "platform/ui/qt_canvas.h"
 
@@ -27,26 +30,47 @@ DeviceInfo PageDevice(const PlotPage& page) {
   return device;
 }
 
+// Every plot file is made whole in memory (or, for PDF, in a private
+// temporary) and then written through a temporary and a rename, so a full disk
+// leaves the old file or none and is reported.
+bool WriteWhole(const std::string& path, const QByteArray& bytes, std::string& error) {
+  return WriteFileSafely(
+      path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), &error);
+}
+
 bool WritePdf(const std::string& path, const PlotPage& page, const DrawPlot& draw,
               std::string& error) {
+  // QPrinter writes only to a file: it prints into a private temporary whose
+  // complete bytes (ending in the PDF trailer) are then written in place.
+  const std::string temporary = UniqueTemporaryPath(path, ".tmp~");
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(QString::fromStdString(path));
+  printer.setOutputFileName(QString::fromStdString(temporary));
   printer.setResolution(page.dpi);
   printer.setFullPage(true);
   printer.setPageSize(QPageSize(QSizeF(page.width_in, page.height_in), QPageSize::Inch, QString(),
                                 QPageSize::ExactMatch));
   printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-  if (PrintPlot(printer, QString::fromStdString(page.document_name), page.copies, draw))
-    return true;
-  error = "Cannot write PDF file " + path;
-  return false;
+  const bool printed =
+      PrintPlot(printer, QString::fromStdString(page.document_name), page.copies, draw);
+  QFile file(QString::fromStdString(temporary));
+  QByteArray bytes;
+  if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+  file.close();
+  file.remove();
+  if (!printed || !bytes.trimmed().endsWith("%%EOF")) {
+    error = "Cannot write PDF file " + path;
+    return false;
+  }
+  return WriteWhole(path, bytes, error);
 }
 
 bool WriteSvg(const std::string& path, const PlotPage& page, const DrawPlot& draw,
               std::string& error) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
   QSvgGenerator generator;
-  generator.setFileName(QString::fromStdString(path));
+  generator.setOutputDevice(&buffer);
   generator.setSize(PixelSize(page));
   generator.setViewBox(QRect(QPoint(0, 0), PixelSize(page)));
   generator.setResolution(page.dpi);
@@ -56,9 +80,26 @@ bool WriteSvg(const std::string& path, const PlotPage& page, const DrawPlot& dra
     error = "Cannot write SVG file " + path;
     return false;
   }
-  QtCanvas canvas(painter, PageDevice(page));
-  draw(canvas);
-  return painter.end();
+  {
+    QtCanvas canvas(painter, PageDevice(page));
+    draw(canvas);
+  }
+  if (!painter.end()) {
+    error = "Cannot write SVG file " + path;
+    return false;
+  }
+  return WriteWhole(path, buffer.data(), error);
+}
+
+bool WritePng(const std::string& path, const PlotPage& page, const DrawPlot& draw,
+              std::string& error) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  if (!RenderPlotImage(page, draw).save(&buffer, "PNG")) {
+    error = "Cannot write PNG file " + path;
+    return false;
+  }
+  return WriteWhole(path, buffer.data(), error);
 }
 
 }  // namespace
@@ -80,10 +121,7 @@ bool QtPlotWriter::WritePlot(const std::string& path, const PlotPage& page, cons
   switch (PlotFormatOf(path)) {
     case PlotFormat::Pdf: return WritePdf(path, page, draw, error);
     case PlotFormat::Svg: return WriteSvg(path, page, draw, error);
-    case PlotFormat::Png:
-      if (RenderPlotImage(page, draw).save(QString::fromStdString(path), "PNG")) return true;
-      error = "Cannot write PNG file " + path;
-      return false;
+    case PlotFormat::Png: return WritePng(path, page, draw, error);
     default: error = "Not a PNG, PDF or SVG file name: " + path; return false;
   }
 }

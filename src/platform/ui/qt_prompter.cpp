@@ -44,6 +44,10 @@ MessageAnswer QtPrompter::Message(const std::string& text, const std::string& ca
     case MessageButtons::RetryCancel:
       box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
       break;
+    case MessageButtons::YesNoDefaultNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setDefaultButton(QMessageBox::No);
+      break;
   }
   switch (box.exec()) {
     case QMessageBox::Ok: return MessageAnswer::Ok;

@@ -82,6 +82,26 @@ TEST(PlotOutput, ThreeCopiesMakeAThreePagePdf) {
   EXPECT_NE(info.find("Pagesize:72x72pts"), std::string::npos) << info;  // one inch square
 }
 
+TEST(PlotOutput, AFullDiskFailsEveryFormatAndLeavesTheOldPlot) {
+  testing::TempFolder folder;
+  QtPlotWriter writer;
+  for (const char* name : {"plot.png", "plot.pdf", "plot.svg", "plot.bmp", "plot.wmf"}) {
+    const std::string path = folder.File(name);
+    testing::WriteFileBytes(path, "the old plot");
+    for (WriteStep step : {WriteStep::Write, WriteStep::Close, WriteStep::Rename}) {
+      testing::FailingWrites fail(step, 1);
+      std::string error;
+      EXPECT_FALSE(SavePlot(path, OneInchPage(), DrawSample, &writer, error)) << name;
+      EXPECT_FALSE(error.empty()) << name;
+    }
+    EXPECT_EQ(testing::ReadFileBytes(path), "the old plot") << name;
+    std::string error;
+    ASSERT_TRUE(SavePlot(path, OneInchPage(), DrawSample, &writer, error)) << error;
+    EXPECT_GT(testing::ReadFileBytes(path).size(), 100u) << name;
+  }
+  EXPECT_EQ(testing::ListFolder(folder.path()).size(), 5u) << "temporaries were left";
+}
+
 TEST(PlotOutput, BitmapsUseThePlotPalette) {
   testing::TempFolder folder;
   QtPlotWriter writer;
