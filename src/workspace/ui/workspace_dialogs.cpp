@@ -76,8 +76,8 @@ int SelectColourDialog::index() const {
   return colours_->currentIndex();
 }
 
-ZoomDialog::ZoomDialog(int first_line, int first_trace, int last_line, int last_trace,
-                       int default_values[4], QWidget* parent)
+ZoomParametersDialog::ZoomParametersDialog(int first_line, int first_trace, int last_line,
+                                           int last_trace, int default_values[4], QWidget* parent)
     : QDialog(parent) {
   setWindowTitle("Set  Zoom Parameters");
   setProperty("help_page", "pick_edit.html");
@@ -102,7 +102,7 @@ ZoomDialog::ZoomDialog(int first_line, int first_trace, int last_line, int last_
   form->addRow(OkCancel(this));
 }
 
-bool ZoomDialog::values(int out[4]) const {
+bool ZoomParametersDialog::values(int out[4]) const {
   for (int k = 0; k < 4; ++k) {
     bool ok = false;
     out[k] = fields_[k]->text().trimmed().toInt(&ok);

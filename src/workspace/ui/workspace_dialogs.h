@@ -46,11 +46,11 @@ class SelectColourDialog : public QDialog {
 
 // "Set  Zoom Parameters": the zoom window's first and last line and trace
 // numbers; "Default" restores the whole survey.
-class ZoomDialog : public QDialog {
+class ZoomParametersDialog : public QDialog {
   Q_OBJECT
  public:
-  ZoomDialog(int first_line, int first_trace, int last_line, int last_trace, int default_values[4],
-             QWidget* parent = nullptr);
+  ZoomParametersDialog(int first_line, int first_trace, int last_line, int last_trace,
+                       int default_values[4], QWidget* parent = nullptr);
   QLineEdit* field(int k) const { return fields_[k]; }
   // first line, first trace, last line, last trace; false when one is not a number.
   bool values(int out[4]) const;

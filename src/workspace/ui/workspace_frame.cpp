@@ -308,7 +308,8 @@ void WorkspaceFrame::CommandSetZoom() {
   const SurveyHeader& h = workspace_.header();
   const ZoomWindow& z = workspace_.zoom;
   int defaults[4] = {h.first_line, h.first_trace, h.last_line, h.last_trace};
-  ZoomDialog dialog(z.first_line, z.first_trace, z.last_line, z.last_trace, defaults, this);
+  ZoomParametersDialog dialog(z.first_line, z.first_trace, z.last_line, z.last_trace, defaults,
+                              this);
   if (!run_dialog(dialog)) return;
   int v[4];
   if (!dialog.values(v) || v[0] > v[2] || v[1] > v[3] || v[0] < h.first_line ||

@@ -231,7 +231,7 @@ TEST_F(WorkspaceFrameTest, CreatedHorizonsTakeTheirColourAndTheZoomWindowBoundsP
       colour->colours()->setCurrentIndex(9);
       return true;
     }
-    auto* zoom = dynamic_cast<ZoomDialog*>(&dialog);
+    auto* zoom = dynamic_cast<ZoomParametersDialog*>(&dialog);
     if (!zoom) return false;
     zoom->field(0)->setText("1010");
     zoom->field(2)->setText("1020");
