@@ -3,12 +3,20 @@
 // registration as they were before the last edit, and putting back every
 // cell the edit changed.
 #include <optional>
+#include <string>
 
+#include "fault/fault_grid.h"
 #include "horizon/horizon_grid.h"
 #include "horizon/horizon_location.h"
 #include "horizon/pick_registration.h"
 
 namespace quarrix {
+
+// The current fault's cells before the last fault edit.
+struct FaultUndo {
+  std::string path;
+  FaultGrid grid;
+};
 
 struct PickUndo {
   HorizonLocation horizon;

@@ -1,5 +1,6 @@
 #include "workspace/workspace.h"
 
+#include "fault/fault_file.h"
 #include "horizon/bulk_edits.h"
 #include "horizon/horizon_style.h"
 #include "platform/paths.h"
@@ -21,7 +22,10 @@ std::optional<PickEnvironment> CurrentEnvironment(Workspace& w, Prompter& prompt
 // nothing the edit touches.
 void RememberForUndo(Workspace& w) {
   if (auto horizon = CurrentHorizon(w))
-    if (auto snapshot = SnapshotHorizon(*horizon, w.header())) w.undo = std::move(snapshot);
+    if (auto snapshot = SnapshotHorizon(*horizon, w.header())) {
+      w.undo = std::move(snapshot);
+      w.fault_undo.reset();
+    }
 }
 
 const SurveyHeader& Workspace::header() const {
@@ -36,12 +40,16 @@ Workspace OpenWorkspace(ProjectState& project) {
   w.horizons.names = w.settings.horizons;
   w.horizons.current = w.settings.current_horizon;
   w.zoom = FullSurveyZoom(project.header);
+  w.faults.names = w.settings.faults;
+  w.faults.current = w.settings.current_fault;
   return w;
 }
 
 bool CloseWorkspace(Workspace& w) {
   w.settings.horizons = w.horizons.names;
   w.settings.current_horizon = w.horizons.current;
+  w.settings.faults = w.faults.names;
+  w.settings.current_fault = w.faults.current;
   return SavePickSettings(w.folder, w.settings);
 }
 
@@ -114,6 +122,11 @@ bool ClearCurrentAutoPicks(Workspace& w, Prompter& prompter) {
 }
 
 bool UndoLastEdit(Workspace& w, Prompter& prompter) {
+  if (w.fault_undo) {
+    const bool saved = SaveFault(w.fault_undo->path, w.fault_undo->grid, prompter);
+    if (saved) w.fault_undo.reset();
+    return saved;
+  }
   if (!w.undo) return false;
   if (RestoreHorizon(*w.undo, w.header()) < 0) {
     prompter.Tell("Cannot write " + w.undo->horizon.path, "Undo", MessageIcon::Error);

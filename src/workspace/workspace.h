@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "fault/open_faults.h"
 #include "horizon/flattening.h"
 #include "horizon/horizon_location.h"
 #include "horizon/pick_environment.h"
@@ -36,6 +37,13 @@ struct Workspace {
   bool arbitrary_by_traces = true;  // arbitrary windows advance by traces
   int windows_opened = 0;           // cascades new section windows
   std::optional<PickUndo> undo;     // the cells before the last edit
+
+  // Fault mode: the open faults, the fault toolbar's checks, and the fault
+  // before the last fault edit (set instead of undo).
+  OpenFaultList faults;
+  bool show_previous_fault = false;  // "Show Previous Fault"
+  bool erase_fault = false;          // "Erase Fault": the next gesture erases
+  std::optional<FaultUndo> fault_undo;
 
   const SurveyHeader& header() const;
 };
@@ -77,8 +85,8 @@ bool SnapCurrentHorizon(Workspace& workspace, Prompter& prompter, Progress& prog
 bool EraseCurrentInWindow(Workspace& workspace, Prompter& prompter);
 bool ClearCurrentAutoPicks(Workspace& workspace, Prompter& prompter);
 
-// Puts back the cells the last edit changed; false when there is nothing to
-// undo or the horizon could not be written (said).
+// Puts back the cells the last edit (of a horizon or a fault) changed;
+// false when there is nothing to undo or the file could not be written (said).
 bool UndoLastEdit(Workspace& workspace, Prompter& prompter);
 
 }  // namespace quarrix

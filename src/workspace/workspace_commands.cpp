@@ -78,7 +78,7 @@ CommandTable WorkspaceCommands(Workspace& w, Prompter& prompter, WorkspaceShell 
        "&Undo Pick Edit",
        "Ctrl+Z",
        0,
-       [&w] { return w.undo.has_value(); },
+       [&w] { return w.undo.has_value() || w.fault_undo.has_value(); },
        {},
        repaint_after([&w, &prompter] { return UndoLastEdit(w, prompter); })},
       {kUndoLast, "&Edit", "Undo &last operation", "", 0, {}, {}, [shell] { shell.repaint_all(); }},

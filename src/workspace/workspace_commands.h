@@ -83,10 +83,13 @@ constexpr int kHorizonMenuCount = 50;
 }  // namespace workspace_command
 
 // What the table's commands need from the shell.
+struct PickWindowState;
+
 struct WorkspaceShell {
   std::function<void(int)> run;  // commands that open windows or dialogs
   std::function<void()> repaint_all;
-  std::function<void(int steps)> move_active;  // the active section window
+  std::function<void(int steps)> move_active;           // the active section window
+  std::function<const PickWindowState*()> active = {};  // its state, null without one
 };
 
 // The section windows' right-button menu in horizon mode: every open horizon

@@ -8,4 +8,4 @@ tests="$QUARRIX_BIN/../tests/workspace_ui_tests"
 # leak checking would report them, not ours.
 ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x800x24" \
   "$tests" --gtest_filter='WorkspaceScreenshot.*'
-ls -l "$QUARRIX_BIN/../artefacts/workspace.png"
+ls -l "$QUARRIX_BIN/../artefacts/workspace.png" "$QUARRIX_BIN/../artefacts/workspace_faults.png"

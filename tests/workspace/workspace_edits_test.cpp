@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "fault/fault_file.h"
 #include "horizon/horizon_files.h"
 #include "horizon/horizon_style.h"
 #include "loader/demo_survey.h"
@@ -13,6 +14,7 @@
 #include "platform/scripted_prompter.h"
 #include "project/project_state.h"
 #include "support/test_support.h"
+#include "workspace/fault_mode.h"
 #include "workspace/horizon_pick_tool.h"
 #include "workspace/workspace.h"
 #include "workspace/workspace_commands.h"
@@ -155,6 +157,50 @@ TEST_F(WorkspaceEditsTest, ToolBarChecksFollowTheCurrentHorizonAndSettings) {
   EXPECT_TRUE(menu[1].checked);
   EXPECT_FALSE(menu[0].checked);
   EXPECT_EQ(menu[2].id, kPopupCreateHorizon);
+}
+
+// Ctrl+Z takes back the last edit, of a fault or of a horizon, whichever
+// came last; the open faults come back with "pickedit.ini".
+TEST_F(WorkspaceEditsTest, UndoTakesBackTheLastEditOfAFaultOrAHorizon) {
+  const std::string fault = folder->File("demo/f.ffl");
+  ASSERT_TRUE(CreateFaultFile(fault, project.header, prompter));
+  workspace->faults = {{"f.ffl"}, 0};
+  const PickSection line3 = InlineSection(project.header, 3);
+  ASSERT_TRUE(PickFaultSegment(*workspace, line3, 10, 1000, 12, 1100, prompter));
+  FaultGrid grid = SurveyFaultGrid(project.header);
+  ASSERT_TRUE(ReadFault(fault, grid, prompter));
+  EXPECT_EQ(grid.At(3, 10), 9192);
+  EXPECT_EQ(grid.At(3, 12), 9292);
+  const std::string picked = testing::ReadFileBytes(fault);
+
+  PickLineAt(4);  // a horizon edit after the fault edit
+  ASSERT_TRUE(UndoLastEdit(*workspace, prompter));
+  EXPECT_EQ(PickedOnLine(Times(), 4), 0);
+  EXPECT_EQ(testing::ReadFileBytes(fault), picked);  // the fault keeps its segment
+  EXPECT_FALSE(UndoLastEdit(*workspace, prompter));
+
+  ASSERT_TRUE(PickFaultSegment(*workspace, line3, 0, 900, 5, 900, prompter));
+  ASSERT_TRUE(UndoLastEdit(*workspace, prompter));
+  EXPECT_EQ(testing::ReadFileBytes(fault), picked);
+
+  // "Erase Fault" erases with the next gesture only.
+  workspace->erase_fault = true;
+  ASSERT_TRUE(PickFaultSegment(*workspace, line3, 10, 0, 12, 0, prompter));
+  ASSERT_TRUE(ReadFault(fault, grid, prompter));
+  EXPECT_EQ(CountFaultCells(grid).filled, 0u);
+  EXPECT_FALSE(workspace->erase_fault);
+
+  // Without a current fault nothing is written.
+  const std::string erased = testing::ReadFileBytes(fault);
+  workspace->faults.current = -1;
+  EXPECT_FALSE(PickFaultSegment(*workspace, line3, 10, 1000, 12, 1100, prompter));
+  EXPECT_EQ(testing::ReadFileBytes(fault), erased);
+
+  workspace->faults.current = 0;
+  ASSERT_TRUE(CloseWorkspace(*workspace));
+  Workspace reopened = OpenWorkspace(project);
+  EXPECT_EQ(reopened.faults.names, std::vector<std::string>{"f.ffl"});
+  EXPECT_EQ(reopened.faults.current, 0);
 }
 
 }  // namespace

@@ -3,15 +3,18 @@
 #include <QAction>
 #include <QMenu>
 
+#include "workspace/fault_commands.h"
 #include "workspace/workspace_commands.h"
 
 namespace quarrix {
 
-void ShowHorizonPopupMenu(QWidget* owner, const Workspace& workspace, QPoint global,
-                          const std::function<void(int id)>& chosen) {
+void ShowPopupItems(QWidget* owner, const std::vector<PopupItem>& items, QPoint global,
+                    const std::function<void(int id)>& chosen) {
   QMenu menu(owner);
-  for (const PopupItem& item : HorizonPopupMenu(workspace)) {
-    if (item.id == workspace_command::kPopupCreateHorizon) menu.addSeparator();
+  for (const PopupItem& item : items) {
+    if (item.id == workspace_command::kPopupCreateHorizon ||
+        item.id == workspace_command::kPopupCreateFault)
+      menu.addSeparator();
     QAction* action = menu.addAction(QString::fromStdString(item.text));
     action->setCheckable(item.checked);
     action->setChecked(item.checked);
@@ -19,6 +22,16 @@ void ShowHorizonPopupMenu(QWidget* owner, const Workspace& workspace, QPoint glo
     QObject::connect(action, &QAction::triggered, owner, [chosen, id] { chosen(id); });
   }
   menu.exec(global);
+}
+
+void ShowHorizonPopupMenu(QWidget* owner, const Workspace& workspace, QPoint global,
+                          const std::function<void(int id)>& chosen) {
+  ShowPopupItems(owner, HorizonPopupMenu(workspace), global, chosen);
+}
+
+void ShowFaultPopupMenu(QWidget* owner, const Workspace& workspace, QPoint global,
+                        const std::function<void(int id)>& chosen) {
+  ShowPopupItems(owner, FaultPopupMenu(workspace), global, chosen);
 }
 
 }  // namespace quarrix

@@ -11,6 +11,8 @@
 #include "platform/ui/plot_view.h"
 #include "project/project_state.h"
 #include "section/trace_conditioning.h"
+#include "workspace/fault_commands.h"
+#include "workspace/fault_mode.h"
 #include "workspace/horizon_pick_tool.h"
 #include "workspace/ui/cross_hair.h"
 #include "workspace/ui/horizon_popup.h"
@@ -19,6 +21,29 @@
 #include "workspace/workspace_commands.h"
 
 namespace quarrix {
+
+// The mouse goes to the fault tool in fault mode, to the horizon tool
+// otherwise; a gesture ends with the tool it started with.
+class ModeTool : public InteractionTool {
+ public:
+  ModeTool(const Workspace& workspace, InteractionTool& horizons, InteractionTool& faults)
+      : workspace_(workspace), horizons_(horizons), faults_(faults) {}
+  ToolEffect Press(Point p, unsigned keys) override {
+    active_ = workspace_.settings.interaction_mode == kModeFaults ? &faults_ : &horizons_;
+    return active_->Press(p, keys);
+  }
+  ToolEffect Release(Point p, unsigned keys) override { return active_->Release(p, keys); }
+  ToolEffect Escape() override {
+    horizons_.Escape();
+    return faults_.Escape();
+  }
+
+ private:
+  const Workspace& workspace_;
+  InteractionTool& horizons_;
+  InteractionTool& faults_;
+  InteractionTool* active_ = &horizons_;
+};
 
 SectionPickWindow::SectionPickWindow(Workspace& workspace, WorkspaceEvents& events,
                                      Prompter& prompter, PickSectionKind kind, int position,
@@ -61,7 +86,14 @@ SectionPickWindow::SectionPickWindow(Workspace& workspace, WorkspaceEvents& even
                                     : PositionNotice{PositionNotice::Line, column.line_index};
         if (!events_.Offer(notice)) emit crossingWanted(notice.kind, notice.index);
       });
-  view_->SetTool(tool_.get());
+  fault_tool_ = std::make_unique<FaultPickTool>(
+      workspace_, state_, prompter_, [this] { return geometry(); },
+      [this] {
+        Redraw();
+        events_.Changed(this);
+      });
+  mode_tool_ = std::make_unique<ModeTool>(workspace_, *tool_, *fault_tool_);
+  view_->SetTool(mode_tool_.get());
   view_->setMouseTracking(true);
   view_->viewport()->installEventFilter(this);
   connect(view_, &PlotView::cursorMoved, this, &SectionPickWindow::ShowReadout);
@@ -128,11 +160,13 @@ void SectionPickWindow::Redraw() {
   if (plot_) {
     AddFlattening(workspace_, *plot_);
     AddPreviousPicks(workspace_, state_, *plot_);
+    AddFaultLayers(workspace_, state_, *plot_, prompter_);
   }
   UpdateCaption();
-  // The picking cross while the mouse picks the current horizon.
-  const bool picking = workspace_.settings.interaction_mode == kModeHorizons &&
-                       workspace_.horizons.Current() != nullptr;
+  // The picking cross while the mouse picks the current horizon or fault.
+  const int mode = workspace_.settings.interaction_mode;
+  const bool picking = (mode == kModeHorizons && workspace_.horizons.Current() != nullptr) ||
+                       (mode == kModeFaults && workspace_.faults.Current() != nullptr);
   view_->viewport()->setCursor(picking ? Qt::CrossCursor : Qt::ArrowCursor);
   view_->Redraw();
 }
@@ -145,17 +179,22 @@ void SectionPickWindow::RedrawNow() {
 bool SectionPickWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == view_->viewport() && event->type() == QEvent::MouseButtonPress) {
     auto* mouse = static_cast<QMouseEvent*>(event);
+    const int mode = workspace_.settings.interaction_mode;
     if (mouse->button() == Qt::RightButton && !(mouse->modifiers() & Qt::ControlModifier) &&
-        workspace_.settings.interaction_mode == kModeHorizons) {
-      ShowPopupMenu(mouse->globalPosition().toPoint());
+        (mode == kModeHorizons || mode == kModeFaults)) {
+      ShowPopupMenu(mouse->globalPosition().toPoint(), mode == kModeFaults);
       return true;
     }
   }
   return QWidget::eventFilter(watched, event);
 }
 
-void SectionPickWindow::ShowPopupMenu(QPoint global) {
-  ShowHorizonPopupMenu(this, workspace_, global, [this](int id) { emit commandChosen(id); });
+void SectionPickWindow::ShowPopupMenu(QPoint global, bool faults) {
+  const auto chosen = [this](int id) { emit commandChosen(id); };
+  if (faults)
+    ShowFaultPopupMenu(this, workspace_, global, chosen);
+  else
+    ShowHorizonPopupMenu(this, workspace_, global, chosen);
 }
 
 void SectionPickWindow::UpdateCaption() {

@@ -14,7 +14,9 @@
 namespace quarrix {
 
 class CrossHair;
+class FaultPickTool;
 class HorizonPickTool;
+class ModeTool;
 class PlotView;
 class Prompter;
 class WorkspaceEvents;
@@ -59,7 +61,7 @@ class SectionPickWindow : public QWidget {
 
  private:
   void ShowReadout(double x, double y);
-  void ShowPopupMenu(QPoint global);
+  void ShowPopupMenu(QPoint global, bool faults);
   void UpdateCaption();
 
   Workspace& workspace_;
@@ -70,6 +72,8 @@ class SectionPickWindow : public QWidget {
   PlotView* view_;
   std::unique_ptr<HorizonPickTool> tool_;
   CrossHair* cross_hair_;
+  std::unique_ptr<FaultPickTool> fault_tool_;
+  std::unique_ptr<ModeTool> mode_tool_;  // hands the mouse to the tool of the mode
 };
 
 }  // namespace quarrix

@@ -23,6 +23,7 @@
 #include "platform/ui/qt_progress.h"
 #include "project/project_state.h"
 #include "section/ui/section_dialogs.h"
+#include "workspace/fault_commands.h"
 #include "workspace/horizon_pick_tool.h"
 #include "workspace/pick_options.h"
 #include "workspace/ui/map_dialogs.h"
@@ -55,9 +56,16 @@ WorkspaceFrame::WorkspaceFrame(ProjectState& project, Prompter* prompter, QWidge
   setCentralWidget(mdi_);
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  commands_->Install(WorkspaceCommands(workspace_, *prompter_,
-                                       {[this](int id) { Run(id); }, [this] { RepaintAll(); },
-                                        [this](int steps) { MoveActive(steps); }}));
+  const WorkspaceShell shell{[this](int id) { Run(id); }, [this] { RepaintAll(); },
+                             [this](int steps) { MoveActive(steps); },
+                             [this]() -> const PickWindowState* {
+                               SectionPickWindow* window = ActiveSection();
+                               return window ? &window->state() : nullptr;
+                             }};
+  CommandTable table = WorkspaceCommands(workspace_, *prompter_, shell);
+  for (CommandSpec& spec : FaultCommands(workspace_, *prompter_, shell))
+    table.push_back(std::move(spec));
+  commands_->Install(std::move(table));
   ShortenToolBar();
   horizon_field_ = new QLineEdit(this);
   horizon_field_->setReadOnly(true);
@@ -72,6 +80,7 @@ WorkspaceFrame::WorkspaceFrame(ProjectState& project, Prompter* prompter, QWidge
     if (auto* window = qobject_cast<SectionPickWindow*>(sub->widget())) active_ = window;
     if (auto* map = qobject_cast<MapWindow*>(sub->widget())) active_map_ = map;
   });
+  BuildFaultToolBar();
   ShowCurrentHorizon();
 }
 
@@ -107,6 +116,7 @@ void WorkspaceFrame::Dispatch(int command_id) {
     CreateHorizon(true);
     return;
   }
+  if (DispatchFaultPopup(command_id)) return;
   if (horizon >= 0 && horizon < kHorizonMenuCount) {
     if (ChooseHorizon(workspace_, horizon)) {
       ShowCurrentHorizon();
@@ -120,6 +130,10 @@ void WorkspaceFrame::Dispatch(int command_id) {
     return;
   }
   commands_->Dispatch(command_id);
+  if (command_id == kPickFaults || command_id == kPickHorizons) {
+    ShowMode();
+    RepaintAll();
+  }
 }
 
 void WorkspaceFrame::Run(int id) {
@@ -140,6 +154,11 @@ void WorkspaceFrame::Run(int id) {
       {kParameters, &WorkspaceFrame::CommandParameters},
       {kCreateTimeSlice, &WorkspaceFrame::CommandTimeSlices},
       {kCascade, &WorkspaceFrame::RepaintAll},
+      {kOpenFaults, &WorkspaceFrame::CommandOpenFaults},
+      {kSelectFault, &WorkspaceFrame::CommandSelectFault},
+      {kEraseFaultRange, &WorkspaceFrame::CommandEraseFaultRange},
+      {kInterpolateFaults, &WorkspaceFrame::CommandInterpolateFaults},
+      {kUninterpolateFaults, &WorkspaceFrame::CommandUninterpolateFaults},
   };
   if (auto it = kCommands.find(id); it != kCommands.end()) {
     (this->*(it->second))();
@@ -350,7 +369,7 @@ void WorkspaceFrame::ShowCurrentHorizon() {
   status_[1]->setText(
       QString::fromStdString(FormatText("Pick Win %d", workspace_.settings.pick_window_ms)));
   status_[2]->setText(QString::fromStdString(name));
-  commands_->Refresh();
+  ShowMode();
 }
 
 void WorkspaceFrame::CommandOpenHorizons() {

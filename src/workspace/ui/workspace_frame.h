@@ -14,6 +14,7 @@ class QDialog;
 class QLabel;
 class QLineEdit;
 class QMdiArea;
+class QToolBar;
 
 namespace quarrix {
 
@@ -50,6 +51,8 @@ class WorkspaceFrame : public QMainWindow {
   QMdiArea* mdi() const { return mdi_; }
   QLabel* status_part(int k) const { return status_[k]; }
   QLineEdit* horizon_field() const { return horizon_field_; }
+  QLineEdit* fault_field() const { return fault_field_; }
+  QToolBar* fault_tool_bar() const { return fault_bar_; }
 
   // Runs a modal dialog; tests replace it to fill in and accept dialogs.
   std::function<bool(QDialog&)> run_dialog;
@@ -85,6 +88,15 @@ class WorkspaceFrame : public QMainWindow {
   void CommandTraceOptions();
   void CommandParameters();
   void CommandTimeSlices();
+  // Fault mode (workspace_frame_faults.cpp).
+  void BuildFaultToolBar();
+  void ShowMode();
+  bool DispatchFaultPopup(int command_id);
+  void CommandOpenFaults();
+  void CommandSelectFault();
+  void CommandEraseFaultRange();
+  void CommandInterpolateFaults();
+  void CommandUninterpolateFaults();
 
   Workspace workspace_;
   CommandHost* commands_;
@@ -93,6 +105,8 @@ class WorkspaceFrame : public QMainWindow {
   QMdiArea* mdi_;
   QLabel* status_[3];
   QLineEdit* horizon_field_;
+  QLineEdit* fault_field_ = nullptr;
+  QToolBar* fault_bar_ = nullptr;
   QPointer<SectionPickWindow> inline_, crossline_, active_;
   QPointer<MapWindow> active_map_;
   bool closed_ = false;

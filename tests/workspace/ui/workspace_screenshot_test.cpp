@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "fault/demo_fault.h"
 #include "horizon/horizon_commands.h"
 #include "horizon/horizon_files.h"
 #include "loader/demo_survey.h"
@@ -20,9 +21,9 @@
 #include "platform/ui/plot_view.h"
 #include "project/project_state.h"
 #include "support/test_support.h"
+#include "workspace/fault_commands.h"
 #include "workspace/ui/section_pick_window.h"
 #include "workspace/ui/workspace_frame.h"
-#include "workspace/workspace_commands.h"
 
 namespace quarrix {
 namespace {
@@ -70,6 +71,44 @@ TEST(WorkspaceScreenshot, TwoSectionsWithThePickedHorizon) {
   std::filesystem::create_directories(artefacts);
   ASSERT_TRUE(shot.save(QString::fromStdString(artefacts + "/workspace.png")));
   EXPECT_GT(shot.width(), 1000);
+}
+
+// Fault mode on the demo survey's fault: the in-line where it was picked
+// (red) with the line before it (blue, "Show Previous Fault"), and the
+// cross-line through it, where the fault's interpolated cells show.
+TEST(WorkspaceScreenshot, FaultModeWithTheDemoFault) {
+  if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X screen";
+  testing::TempFolder folder;
+  std::ostringstream out, err;
+  ASSERT_EQ(RunDemoCommand({folder.path(), "--lines", "130", "--traces", "80", "--samples", "400"},
+                           out, err),
+            0)
+      << err.str();
+  const std::string header = folder.File("demo/demo.hdr");
+  ASSERT_TRUE(AddDemoFault(header, out, err)) << err.str();
+  ScriptedPrompter prompter;
+  ProjectState project;
+  ASSERT_TRUE(OpenProject(project, header, prompter));
+  WorkspaceFrame frame(project, &prompter);
+  frame.workspace().faults = {{"normal_fault.ffl"}, 0};
+  frame.resize(1280, 780);
+  frame.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+  frame.Dispatch(workspace_command::kPickFaults);
+  frame.Dispatch(workspace_command::kShowPreviousFault);
+  SectionPickWindow* inline_window = frame.OpenInline(102);
+  inline_window->Move(1);  // line index 103, picked; 102 before it
+  SectionPickWindow* crossline = frame.OpenCrossline(40);
+  frame.mdi()->tileSubWindows();
+  for (SectionPickWindow* window : {inline_window, crossline}) {
+    window->RedrawNow();
+    window->view()->verticalScrollBar()->setValue(100);
+  }
+  QTest::qWait(300);
+  QPixmap shot = frame.screen()->grabWindow(frame.winId());
+  const std::string artefacts = std::string(QUARRIX_BINARY_DIR) + "/artefacts";
+  std::filesystem::create_directories(artefacts);
+  ASSERT_TRUE(shot.save(QString::fromStdString(artefacts + "/workspace_faults.png")));
 }
 
 }  // namespace
