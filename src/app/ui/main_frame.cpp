@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
+#include <QEventLoop>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
@@ -18,6 +19,7 @@
 #include "app/ui/monitor_dialog.h"
 #include "app/ui/title_widget.h"
 #include "app/ui/xy_dialog.h"
+#include "exchange/ui/import_export_window.h"
 #include "exchange/ui/well_dialog.h"
 #include "fault/fault_section_overlay.h"
 #include "horizon/colour_file_dialogs.h"
@@ -102,7 +104,7 @@ CommandTable MainFrame::CommandTableOfMenu() {
        }},
       {kScanContour, placeholder("The scan/contour window is not available yet.")},
       {kMath, placeholder("The math functions are not available yet.")},
-      {kImportExport, placeholder("The import/export spreadsheet is not available yet.")},
+      {kImportExport, [this] { CommandImportExport(); }},
       {kCreateTimeSlice, placeholder("Time slices are not available yet.")},
       {kOpenWell, [this] { CommandWell(true); }},
       {kCreateWell, [this] { CommandWell(false); }},
@@ -374,6 +376,25 @@ auto SaveTracePlotColours(const std::string& project_dir) {
 }
 
 }  // namespace
+
+void MainFrame::CommandImportExport() {
+  if (!RequireHeader()) return;
+  // The window is modal: the sheet's conversions write project files the
+  // other windows read.
+  ImportExportWindow window(session_.project, prompter_, this);
+  window.setWindowModality(Qt::ApplicationModal);
+  window.setAttribute(Qt::WA_DeleteOnClose, false);
+  window.show_help = [](QWidget* parent) { ShowHelp(parent); };
+  if (drive_import_export) {
+    drive_import_export(window);
+    return;
+  }
+  CentreWindow(&window, this);
+  QEventLoop loop;
+  connect(&window, &ImportExportWindow::closed, &loop, &QEventLoop::quit);
+  window.show();
+  loop.exec();
+}
 
 void MainFrame::CommandTracePlot() {
   if (!RequireTraceFile()) return;
