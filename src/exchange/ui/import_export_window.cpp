@@ -91,7 +91,10 @@ ImportExportWindow::ImportExportWindow(const ProjectState& project, Prompter* pr
   resize(900, 600);
 }
 
-ImportExportWindow::~ImportExportWindow() = default;
+ImportExportWindow::~ImportExportWindow() {
+  // The grid reads the sheet until it goes, so it goes first.
+  delete grid_;
+}
 
 void ImportExportWindow::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
