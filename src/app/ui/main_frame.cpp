@@ -384,7 +384,7 @@ void MainFrame::CommandImportExport() {
   ImportExportWindow window(session_.project, prompter_, this);
   window.setWindowModality(Qt::ApplicationModal);
   window.setAttribute(Qt::WA_DeleteOnClose, false);
-  window.show_help = [](QWidget* parent) { ShowHelp(parent); };
+  window.show_help = [](QWidget* parent) { ShowHelpPage(parent, "import_export.html"); };
   if (drive_import_export) {
     drive_import_export(window);
     return;

@@ -36,6 +36,7 @@ ExportHorizonDialog::ExportHorizonDialog(const ProjectState& project, Prompter& 
                                          QWidget* parent)
     : QDialog(parent), project_(project) {
   setWindowTitle("Export Horizon");
+  setProperty("help_page", "export_horizon.html");
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(BuildFiles(prompter));
   auto* middle = new QHBoxLayout;

@@ -71,6 +71,8 @@ ImportExportWindow::ImportExportWindow(const ProjectState& project, Prompter* pr
     CentreWindow(&dialog, this);
     return dialog.exec() == QDialog::Accepted;
   };
+  // The window's page of the program's help, for F1.
+  setProperty("help_page", "import_export.html");
   setWindowTitle(QString::fromStdString(doc_.title));
   grid_->SetEditableSource(*source_);
   grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -179,6 +181,7 @@ void ImportExportWindow::PasteClipboard() {
 void ImportExportWindow::ExportAscii() {
   QDialog dialog(this);
   dialog.setWindowTitle("Export Ascii");
+  dialog.setProperty("help_page", "export_ascii.html");
   auto* layout = new QVBoxLayout(&dialog);
   auto* delimiters = new QButtonGroup(&dialog);
   auto* delimiter_box = new QGroupBox(&dialog);
