@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "exchange/ascii_import.h"
+#include "exchange/depth_function.h"
 #include "exchange/horizon_conversion.h"
 #include "exchange/spreadsheet_file.h"
 #include "exchange/well_exchange.h"
@@ -296,6 +297,76 @@ void AddSelectCommands(CommandTable& table, ImportExportDocument& doc,
                    }});
 }
 
+FileDialogRequest DepthFunctionRequest(const char* title, const ProjectState& project) {
+  FileDialogRequest request;
+  request.title = title;
+  request.filter_names[0] = "Depth Ftn (*.ftn)";
+  request.filter_patterns[0] = "*.ftn";
+  request.initial_directory = DirectoryOf(project.header_path);
+  request.default_extension = "ftn";
+  return request;
+}
+
+// Depth functions: shown in the sheet, made from its Ftn columns, and applied
+// to the selected columns.
+void AddDepthFunctionCommands(CommandTable& table, ImportExportDocument& doc,
+                              const ImportExportContext& c) {
+  table.push_back({kOpenDepthFunction, "&Depth Ftn", "&Open Depth Ftn.", "", 0, {}, {}, [&doc, c] {
+                     auto path =
+                         c.prompter.OpenFile(DepthFunctionRequest("Get Depth Ftn File", c.project));
+                     if (!path) return;
+                     auto function = ReadDepthFunctionFile(*path, c.prompter);
+                     if (!function) return;
+                     doc.history.Forget();
+                     doc.hidden_columns.clear();
+                     LoadDepthFunctionIntoSheet(doc.table, *function);
+                     doc.title = doc.base_title + " -- " + *path;
+                     c.changed();
+                   }});
+  table.push_back(
+      {kConvertToDepthFunction, "&Depth Ftn", "Convert to &Depth Ftn", "", 0, {}, {}, [&doc, c] {
+         auto function = SheetToDepthFunction(doc.table, c.prompter);
+         if (!function) return;
+         FileDialogRequest request = DepthFunctionRequest("Depth Ftn Save As", c.project);
+         request.must_exist = false;
+         request.prompt_overwrite = true;
+         auto path = c.prompter.SaveFile(request);
+         if (path && !WriteDepthFunctionFile(*path, *function))
+           c.prompter.Tell("Cannot write the depth function " + *path, "Error");
+       }});
+  auto convert = [&doc, c](bool time_to_depth) {
+    return [&doc, c, time_to_depth] {
+      if (doc.table.virtual_mode()) return;
+      auto path = c.prompter.OpenFile(DepthFunctionRequest("Get Depth Ftn File", c.project));
+      if (!path) return;
+      auto function = ReadDepthFunctionFile(*path, c.prompter);
+      if (!function) return;
+      doc.history.Forget();
+      SheetBlock block = doc.Selected();
+      ConvertSheetColumns(doc.table, *function, block.first_column, block.last_column,
+                          time_to_depth);
+      c.changed();
+    };
+  };
+  auto editable = [&doc] { return !doc.table.virtual_mode(); };
+  table.push_back({kConvertTimeToDepth,
+                   "&Depth Ftn",
+                   "Convert Time to Depth",
+                   "",
+                   0,
+                   editable,
+                   {},
+                   convert(true)});
+  table.push_back({kConvertDepthToTime,
+                   "&Depth Ftn",
+                   "Convert Depth to Time",
+                   "",
+                   0,
+                   editable,
+                   {},
+                   convert(false)});
+}
+
 // Conversions of the sheet into project files.
 void AddConvertCommands(CommandTable& table, ImportExportDocument& doc,
                         const ImportExportContext& c) {
@@ -328,8 +399,6 @@ void AddConvertCommands(CommandTable& table, ImportExportDocument& doc,
          ConvertSheetToLgvFiles(doc.table, DirectoryOf(c.project.header_path), block.first_column,
                                 block.last_column, 1, doc.table.UsedRows(), c.prompter);
        }});
-  table.push_back(
-      {kHelpImport, "&Help", "Import", "F1", 0, {}, {}, [c] { c.window_command(kHelpImport); }});
 }
 
 }  // namespace
@@ -352,6 +421,10 @@ CommandTable ImportExportCommands(ImportExportDocument& doc, ImportExportContext
   AddFillCommands(table, doc, context);
   AddSelectCommands(table, doc, context);
   AddConvertCommands(table, doc, context);
+  AddDepthFunctionCommands(table, doc, context);
+  table.push_back({kHelpImport, "&Help", "Import", "F1", 0, {}, {}, [context] {
+                     context.window_command(kHelpImport);
+                   }});
   return table;
 }
 

@@ -35,6 +35,8 @@ inline constexpr int kCut = 2136, kCopy = 2137, kPaste = 2138, kClear = 2139;
 inline constexpr int kConvertToHorizon = 2162, kConvertToHorizonAndGrid = 2163;
 inline constexpr int kConvertToWellFiles = 2164, kConvertToLgvFiles = 2165;
 inline constexpr int kHelpImport = 2151;
+inline constexpr int kOpenDepthFunction = 2219, kConvertToDepthFunction = 2221,
+                     kConvertTimeToDepth = 2223, kConvertDepthToTime = 2224;
 // Undo of the last edit has no number of its own in the menu resource.
 inline constexpr int kUndo = 2900;
 // "Select" items: Line, Trace, X, Y, Z, Amp, Ftn Time, Ftn Depth, the well

@@ -20,6 +20,7 @@
 #include "app/ui/title_widget.h"
 #include "app/ui/xy_dialog.h"
 #include "exchange/ui/import_export_window.h"
+#include "exchange/ui/math_dialog.h"
 #include "exchange/ui/well_dialog.h"
 #include "fault/fault_section_overlay.h"
 #include "horizon/colour_file_dialogs.h"
@@ -103,7 +104,7 @@ CommandTable MainFrame::CommandTableOfMenu() {
          pick_frame_->raise();
        }},
       {kScanContour, placeholder("The scan/contour window is not available yet.")},
-      {kMath, placeholder("The math functions are not available yet.")},
+      {kMath, [this] { CommandMath(); }},
       {kImportExport, [this] { CommandImportExport(); }},
       {kCreateTimeSlice, placeholder("Time slices are not available yet.")},
       {kOpenWell, [this] { CommandWell(true); }},
@@ -376,6 +377,13 @@ auto SaveTracePlotColours(const std::string& project_dir) {
 }
 
 }  // namespace
+
+void MainFrame::CommandMath() {
+  if (!RequireHeader()) return;
+  MathDialog dialog(session_.project, *prompter_, this);
+  dialog.run_dialog = run_dialog;
+  if (run_dialog(dialog)) dialog.Run();
+}
 
 void MainFrame::CommandImportExport() {
   if (!RequireHeader()) return;

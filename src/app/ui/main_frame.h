@@ -71,6 +71,7 @@ class MainFrame : public QMainWindow {
   void CommandDataLoading();
   void CommandWell(bool open_existing);
   void CommandImportExport();
+  void CommandMath();
   void CommandTracePlot();
   void CommandHelp();
   void CommandAbout();

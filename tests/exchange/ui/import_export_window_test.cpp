@@ -17,6 +17,7 @@
 #include "exchange/exchange_commands.h"
 #include "exchange/exchange_fixture.h"
 #include "exchange/ui/export_horizon_dialog.h"
+#include "exchange/ui/math_dialog.h"
 #include "platform/ui/command_host.h"
 #include "platform/ui/spreadsheet_grid.h"
 
@@ -223,6 +224,85 @@ TEST(ImportExportWindow, MillionRowVirtualSheetIsReadRowByRowAsItScrolls) {
   // Records are not typed into.
   EXPECT_FALSE(model.flags(model.index(5, 0)) & Qt::ItemIsEditable);
   EXPECT_FALSE(window.commands().action(kPaste)->isEnabled());
+}
+
+}  // namespace
+}  // namespace quarrix
+
+namespace quarrix {
+namespace {
+
+// The Math Functions dialog filled in and run, against `quarrix-batch math`.
+void RunMathDialog(ExchangeFiles& p, std::function<void(MathDialog&)> fill) {
+  MathDialog dialog(p.project, p.prompter);
+  dialog.run_dialog = [](QDialog& ask) { return true; };  // sub-questions as proposed
+  fill(dialog);
+  EXPECT_TRUE(dialog.Run()) << p.prompter.last_text();
+  EXPECT_EQ(p.prompter.last_text(), "Math Function is Complete.");
+}
+
+TEST(MathDialog, ResultsEqualTheBatchMathCommand) {
+  ExchangeFiles p;
+  RunMathDialog(p, [&](MathDialog& d) {
+    d.input_file(0)->setCurrentText("picked.hor");
+    d.input_kind(1)->setCurrentText("Constant");
+    d.input_file(1)->setCurrentText("1000");
+    d.expression()->setText("h1 - h2 * 2");
+    d.output()->setText("sheet.isp");
+  });
+  Batch(RunMathCommand, {p.HeaderPath(), "--out", "batch.isp", "--expr", "h1 - h2 * 2", "--h1",
+                         "picked.hor", "--h2", "1000"});
+  ASSERT_FALSE(ReadFileBytes(p.folder.File("sheet.isp")).empty());
+  EXPECT_EQ(ReadFileBytes(p.folder.File("sheet.isp")), ReadFileBytes(p.folder.File("batch.isp")));
+
+  RunMathDialog(p, [&](MathDialog& d) {
+    d.input_kind(0)->setCurrentText("Hor Amp (*.hor)");
+    d.input_file(0)->setCurrentText("picked.hor");
+    d.ChooseFunction(MathFunction::Flatten);
+    d.output()->setText("sheet.hor");
+  });
+  Batch(RunMathCommand,
+        {p.HeaderPath(), "--out", "batch.msc", "--function", "flatten", "--h1", "picked.hor:amp"});
+  ASSERT_FALSE(ReadFileBytes(p.folder.File("sheet.flt")).empty());
+  EXPECT_EQ(ReadFileBytes(p.folder.File("sheet.flt")), ReadFileBytes(p.folder.File("batch.flt")));
+}
+
+TEST(MathDialog, DepthFunctionBuiltInTheSheetConvertsAHorizon) {
+  ExchangeFiles p;
+  ImportExportWindow window(p.project, &p.prompter);
+  QApplication::clipboard()->setText("100\t150\r\n1000\t1500\r\n");
+  window.grid()->SetActiveCell({1, 1});
+  window.Dispatch(kPaste);
+  SelectColumn(window, 1, kSelectFtnTime);
+  SelectColumn(window, 2, kSelectFtnDepth);
+  p.prompter.QueueFile(p.folder.File("velocity.ftn"));
+  window.Dispatch(kConvertToDepthFunction);
+  const std::string ftn = ReadFileBytes(p.folder.File("velocity.ftn"));
+  ASSERT_EQ(ftn.size(), 800u);
+  EXPECT_EQ(ftn.substr(0, 8), std::string("\x64\0\0\0\x96\0\0\0", 8));
+
+  p.prompter.QueueFile(p.folder.File("velocity.ftn"));
+  RunMathDialog(p, [&](MathDialog& d) {
+    d.input_file(0)->setCurrentText("picked.hor");
+    d.ChooseFunction(MathFunction::DepthFunction);
+    d.output()->setText("sheet.dth");
+  });
+  EXPECT_EQ(p.prompter.file_requests().back().title, "Get Depth Ftn File");
+  Batch(RunMathCommand, {p.HeaderPath(), "--out", "batch.dth", "--function", "depth-ftn", "--h1",
+                         "picked.hor", "--depth-ftn", p.folder.File("velocity.ftn")});
+  const std::string sheet = ReadFileBytes(p.folder.File("sheet.dth"));
+  ASSERT_FALSE(sheet.empty());
+  EXPECT_EQ(sheet, ReadFileBytes(p.folder.File("batch.dth")));
+
+  // The same function converts a column of times in the sheet.
+  window.Dispatch(kNew);
+  QApplication::clipboard()->setText("500\r\n1000\r\n");
+  window.grid()->SetActiveCell({1, 1});
+  window.Dispatch(kPaste);
+  p.prompter.QueueFile(p.folder.File("velocity.ftn"));
+  window.Dispatch(kConvertTimeToDepth);
+  EXPECT_EQ(window.grid()->CellText(1, 2), "750");
+  EXPECT_EQ(window.grid()->CellText(2, 2), "");  // 1000 ms is past the function's last segment
 }
 
 }  // namespace
