@@ -1,9 +1,10 @@
-// Pictures of the Import/Export window with an imported horizon and of the
-// Export Horizon dialog, kept as files for people to look at (in
+// Pictures of the Import/Export window with an imported horizon, of the
+// Export Horizon dialog and of Math Functions, kept as files for people to look at (in
 // $QUARRIX_SCREENSHOT_DIR, else the build's artefacts folder).
 // tests/e2e/import_export_screenshot.sh runs them under Xvfb.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -15,6 +16,7 @@
 #include "exchange/exchange_fixture.h"
 #include "exchange/ui/export_horizon_dialog.h"
 #include "exchange/ui/import_export_window.h"
+#include "exchange/ui/math_dialog.h"
 #include "platform/ui/spreadsheet_grid.h"
 
 namespace quarrix {
@@ -63,6 +65,16 @@ TEST(ImportExportScreenshot, SheetWithAnImportAndTheExportHorizonDialog) {
   dialog.adjustSize();
   Keep(dialog, "export_horizon");
   EXPECT_GE(dialog.width(), dialog.minimumSizeHint().width());
+
+  MathDialog math(p.project, p.prompter);
+  math.input_file(0)->setCurrentText("top.hor");
+  math.input_kind(1)->setCurrentText("Constant");
+  math.input_file(1)->setCurrentText("1000");
+  math.expression()->setText("h1 - h2");
+  math.output()->setText("top.isp");
+  math.adjustSize();
+  Keep(math, "math_functions");
+  EXPECT_GE(math.width(), math.minimumSizeHint().width());
 }
 
 }  // namespace
