@@ -1,6 +1,7 @@
 // SEG-Y bytes and tape images from outside: header decoding, the header
 // scan, sample decoding, trace placement and the tape image reader must stay
 // inside their buffers and free of undefined behaviour, whatever the bytes.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,12 +24,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // Read the same bytes as records of every format with the file's sample count.
   for (int format : {1, 2, 3, 5, 8}) {
-    SegyBinaryInfo as{info.samples > 0 ? info.samples : 1, 4000, format};
+    SegyBinaryInfo as{info.samples > 0 ? info.samples : 1, 4000, format, info.byte_order};
     std::int64_t record = SegyRecordBytes(as);
-    HeaderScanTables tables = ScanHeaderBytes(bytes, record);
+    HeaderScanTables tables = ScanHeaderBytes(bytes, record, as.byte_order);
     std::vector<float> samples(static_cast<std::size_t>(as.samples));
+    std::vector<unsigned char> copy(static_cast<std::size_t>(record));
     for (std::size_t at = kSegyFileHeaderBytes; at + record <= size; at += record) {
-      const auto* r = reinterpret_cast<const unsigned char*>(data) + at;
+      std::copy(data + at, data + at + record, copy.begin());
+      // Every record also read as little-endian, whatever the header says.
+      RecordToBigEndian(SegyByteOrder::Little, format, copy.data(), copy.size());
+      const unsigned char* r = copy.data();
       DecodeTrace(r, format, 0, as.samples, samples.data());
       if (tables.traces == 0) continue;
       HeaderWordChoice choice{{48, 4}, {11, 2}, false};

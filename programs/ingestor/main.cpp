@@ -6,6 +6,7 @@
 
 #include "loader/loader_commands.h"
 #include "loader/ui/loader_window.h"
+#include "platform/allocation_guard.h"
 
 namespace {
 
@@ -28,7 +29,9 @@ int main(int argc, char** argv) {
     }
     std::vector<std::string> args(argv + 2, argv + argc);
     for (const auto& command : quarrix::LoaderCommands())
-      if (name == command.name) return command.run(args, std::cout, std::cerr);
+      if (name == command.name)
+        return quarrix::RunReportingAllocationFailure(
+            name, std::cerr, [&] { return command.run(args, std::cout, std::cerr); });
     std::cerr << "ingestor: unknown command '" << name << "'\n";
     PrintUsage(std::cerr);
     return 2;

@@ -37,10 +37,18 @@ int RunAutopickWithGridding(const std::vector<std::string>& args, std::ostream& 
   return RunAutopickCommand(args, out, err, GridWithNaturalNeighbours);
 }
 
+// The demo's interpreter correlates across the fault by the model it was made from.
+DemoReflector CorrelateInDemoModel(const SurveyHeader& h, int line_index, int trace_index,
+                                   double time_ms) {
+  return DemoReflectorThrough({h.num_lines, h.traces_per_line, h.num_samples}, line_index,
+                              trace_index, time_ms);
+}
+
 // The demo survey comes with a picked horizon and a time slice, then the
 // fault, at which the horizon is blanked, then wells, a well group and culture.
 int AddDemoHorizonAndFault(const std::string& header_path, std::ostream& out, std::ostream& err) {
-  if (int status = AddDemoInterpretation(header_path, out, err)) return status;
+  if (int status = AddDemoInterpretation(header_path, out, err, CorrelateInDemoModel))
+    return status;
   if (!AddDemoFault(header_path, out, err)) return 1;
   return AddDemoCulture(header_path, out, err);
 }

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "batch_commands.h"
+#include "platform/allocation_guard.h"
 
 namespace {
 
@@ -29,7 +30,9 @@ int main(int argc, char** argv) {
   }
   std::vector<std::string> args(argv + 2, argv + argc);
   for (const auto& command : quarrix::BatchCommands())
-    if (name == command.name) return command.run(args, std::cout, std::cerr);
+    if (name == command.name)
+      return quarrix::RunReportingAllocationFailure(
+          name, std::cerr, [&] { return command.run(args, std::cout, std::cerr); });
   std::cerr << "quarrix-batch: unknown command '" << name << "'\n";
   PrintUsage(std::cerr);
   return 2;

@@ -60,6 +60,13 @@ bool ReadCulture(const std::string& path, CultureDrawing& culture, std::string& 
     return false;
   }
   const DxfSlot& slot = overlays.slots[0];
+  // A drawing of nothing but entities the overlay cannot draw would leave the
+  // map without the culture asked for.
+  if (slot.Empty() && !slot.skipped.empty()) {
+    problem =
+        path + " holds nothing the map overlay draws (skipped: " + SkippedEntitiesText(slot) + ")";
+    return false;
+  }
   std::size_t next = 0;
   for (std::size_t k = 0; k < slot.polyline_sizes.size(); ++k) {
     CultureDrawing::Polyline polyline;

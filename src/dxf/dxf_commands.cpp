@@ -1,6 +1,7 @@
 #include "dxf/dxf_commands.h"
 
 #include <algorithm>
+#include <string>
 
 #include "dxf/dxf_reader.h"
 #include "platform/command_line.h"
@@ -13,8 +14,9 @@ const char kDxfHelp[] =
     "usage: quarrix-batch dxf info FILE.dxf [--json]\n"
     "\n"
     "Reads a DXF drawing as the map overlay does and prints the counts of the\n"
-    "polylines, points, lines, texts and circles kept, the bounding box of all\n"
-    "points and of the line end points; --json adds every stored entity in\n"
+    "polylines (POLYLINE and LWPOLYLINE), points, lines, texts and circles kept,\n"
+    "how many entities of which other types were skipped, the bounding box of\n"
+    "all points and of the line end points; --json adds every stored entity in\n"
     "stored order (newest first, polyline points reversed).\n";
 
 void WriteBounds(JsonWriter& w, const DxfBounds& b) {
@@ -75,6 +77,8 @@ void PrintInfo(const DxfOverlays& overlays, bool json, std::ostream& out) {
     w.Key("lines").Int(static_cast<long long>(slot.lines.size()));
     w.Key("texts").Int(static_cast<long long>(slot.texts.size()));
     w.Key("circles").Int(static_cast<long long>(slot.circles.size()));
+    w.EndObject().Key("skipped").BeginObject();
+    for (const auto& [type, count] : slot.skipped) w.Key(type).Int(count);
     w.EndObject().Key("bounds").BeginObject().Key("all_points");
     WriteBounds(w, overlays.all_points);
     w.Key("line_points");
@@ -87,7 +91,7 @@ void PrintInfo(const DxfOverlays& overlays, bool json, std::ostream& out) {
   }
   out << "polylines: " << slot.polyline_sizes.size() << " (" << slot.polyline_points.size()
       << " points)\nlines: " << slot.lines.size() << "\ntexts: " << slot.texts.size()
-      << "\ncircles: " << slot.circles.size() << '\n';
+      << "\ncircles: " << slot.circles.size() << "\nskipped: " << SkippedEntitiesText(slot) << '\n';
   auto bounds = [&](const char* name, const DxfBounds& b) {
     out << name << ": ";
     if (b.Valid())

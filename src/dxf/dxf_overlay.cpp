@@ -18,6 +18,13 @@ void DxfBounds::Widen(const DxfBounds& other) {
   max_y = std::max(max_y, other.max_y);
 }
 
+std::string SkippedEntitiesText(const DxfSlot& slot) {
+  std::string text;
+  for (const auto& [type, count] : slot.skipped)
+    text += (text.empty() ? "" : ", ") + std::to_string(count) + " " + type;
+  return text.empty() ? "none" : text;
+}
+
 void SetDxfSelection(DxfOverlays& overlays, const std::vector<std::string>& paths) {
   overlays = DxfOverlays{};
   overlays.count = static_cast<int>(std::min<std::size_t>(paths.size(), kDxfSlotCount));

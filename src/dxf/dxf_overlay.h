@@ -5,6 +5,7 @@
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -50,11 +51,18 @@ struct DxfSlot {
   std::vector<DxfLine> lines;
   std::vector<DxfText> texts;
   std::vector<DxfCircle> circles;
+  // Entities of other types, which the overlay does not draw: how many of
+  // each were passed over.
+  std::map<std::string, long long> skipped;
 
   bool Empty() const {
     return polyline_sizes.empty() && lines.empty() && texts.empty() && circles.empty();
   }
 };
+
+// "none", or how many entities of which types a slot passed over
+// ("3 ARC, 1 SPLINE").
+std::string SkippedEntitiesText(const DxfSlot& slot);
 
 struct DxfBounds {
   std::int32_t min_x = INT_MAX, max_x = INT_MIN;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -80,10 +81,13 @@ class EntityCollector {
     } else if (name == "POLYLINE") {
       Int(73) = Int(74) = 5;
     }
+    lightweight_ = PolylineRecord{};
+    first_start_width_ = 0.0;
   }
 
   void Store(const Group& group) {
     const int code = group.code;
+    if (name_ == "LWPOLYLINE") StoreLightweight(group);
     if (code >= 0 && code <= 9) {
       strings_[static_cast<std::size_t>(code)] = group.value.substr(0, kStringChars);
       if (code == 1 && name_ == "TEXT") pending_ = strings_[1];
@@ -102,6 +106,8 @@ class EntityCollector {
       has_polyline_ = true;
     } else if (name_ == "VERTEX") {
       if (has_polyline_) polylines_.back().points.push_back({Coordinate(10), Coordinate(20)});
+    } else if (name_ == "LWPOLYLINE") {
+      EndLightweight();
     } else if (name_ == "LINE") {
       lines_.push_back({Point(10), Point(11)});
     } else if (name_ == "CIRCLE") {
@@ -116,12 +122,15 @@ class EntityCollector {
       text.rotation = Trunc16(Float(50) * 10.0);
       text.text = pending_.substr(0, kDxfTextChars);
       texts_.push_back(std::move(text));
+    } else if (!IsStructural(name_)) {
+      ++skipped_[name_];
     }
   }
 
   // Moves the records into the slot, newest first, widening the bounds.
   void Pack(DxfSlot& slot, DxfBounds& all_points, DxfBounds& line_points) const {
     slot = DxfSlot{};
+    slot.skipped = skipped_;
     for (auto p = polylines_.rbegin(); p != polylines_.rend(); ++p) {
       slot.polyline_sizes.push_back(static_cast<std::int32_t>(p->points.size()));
       slot.polyline_widths.push_back(p->width);
@@ -148,6 +157,34 @@ class EntityCollector {
   }
 
  private:
+  // Entries that only frame others: block definitions and the end of a
+  // polyline's vertices.
+  static bool IsStructural(const std::string& name) {
+    return name == "SEQEND" || name == "BLOCK" || name == "ENDBLK";
+  }
+
+  // A lightweight polyline repeats groups 10 and 20 (and 40, 41, 42) once
+  // per vertex: a group 10 starts the next vertex.
+  void StoreLightweight(const Group& group) {
+    std::vector<DxfPoint>& points = lightweight_.points;
+    if (group.code == 10) points.push_back({Trunc32(ParseCDouble(group.value)), 0});
+    if (group.code == 20 && !points.empty()) points.back().y = Trunc32(ParseCDouble(group.value));
+    if (group.code == 40 && points.size() == 1) first_start_width_ = ParseCDouble(group.value);
+  }
+
+  // The vertices in order, closed back to the first when flag 1 says so;
+  // bulges (group 42) are not drawn as arcs: each segment is straight. The
+  // width is the constant width (group 43), else the first vertex's start
+  // width.
+  void EndLightweight() {
+    PolylineRecord& polyline = lightweight_;
+    if (polyline.points.empty()) return;
+    if ((Int(70) & 1) != 0 && polyline.points.size() > 2)
+      polyline.points.push_back(polyline.points.front());
+    polyline.width = Trunc16(Float(43) != 0.0 ? Float(43) : first_start_width_);
+    polylines_.push_back(std::move(polyline));
+  }
+
   double& Float(int code) { return floats_[static_cast<std::size_t>(code - 10)]; }
   std::int16_t& Int(int code) { return ints_[static_cast<std::size_t>(code - 60)]; }
   std::int32_t Coordinate(int code) { return Trunc32(Float(code)); }
@@ -162,6 +199,9 @@ class EntityCollector {
   std::string pending_;                  // the text of a TEXT
   std::vector<PolylineRecord> polylines_;
   bool has_polyline_ = false;
+  PolylineRecord lightweight_;      // the LWPOLYLINE being read
+  double first_start_width_ = 0.0;  // its first vertex's group 40
+  std::map<std::string, long long> skipped_;
   std::vector<DxfLine> lines_;
   std::vector<DxfText> texts_;
   std::vector<DxfCircle> circles_;

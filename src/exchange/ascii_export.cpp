@@ -169,9 +169,11 @@ std::optional<ExportInputs> ReadExportInputs(const ProjectState& project,
   ExportInputs inputs{HorizonGrid(header.num_lines, header.traces_per_line),
                       HorizonGrid(header.num_lines, header.traces_per_line),
                       {}};
-  if (ReadHorizon(horizon_path, &inputs.time, &inputs.amplitude) == HorizonReadResult::CannotOpen) {
-    prompter.Tell("Select Horizon File", "Warning");
-    return std::nullopt;
+  std::string problem;
+  switch (ReadWholeHorizon(horizon_path, &inputs.time, &inputs.amplitude, problem)) {
+    case HorizonReadResult::Ok: break;
+    case HorizonReadResult::CannotOpen: prompter.Tell("Select Horizon File", "Warning"); return {};
+    case HorizonReadResult::Short: prompter.Tell(problem, "Error"); return {};
   }
   if (!ReadWholeFile(project.XyPath(), inputs.xy_bytes)) inputs.xy_bytes.clear();
   return inputs;

@@ -126,6 +126,7 @@ int RunImportHorizonCommand(const std::vector<std::string>& args, std::ostream& 
   }
   out << imported.rows << " rows read, " << horizon->cells << " cells set, written to " << path
       << '\n';
+  if (std::string skipped = SkippedRowsText(*horizon); !skipped.empty()) err << skipped << '\n';
   return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "exchange/horizon_conversion.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "exchange/sheet_rows.h"
 #include "exchange/single_float.h"
@@ -34,14 +35,25 @@ bool RefuseVirtual(const SheetTable& table, Prompter& prompter) {
 
 }  // namespace
 
-std::int16_t ZCell(double z) {
+std::optional<std::int16_t> ZCell(double z) {
   if (ToSingle(z) == kImportNull) return HORIZON_NULL;
-  return Trunc16(std::min(z, 32767.0));
+  if (!(z > -32769.0 && z < 32768.0)) return std::nullopt;  // also NaN
+  return Trunc16(z);
 }
 
 std::int16_t AmpCell(double amp) {
-  if (ToSingle(amp) == kImportNull) return HORIZON_NULL;
+  if (ToSingle(amp) == kImportNull || std::isnan(amp)) return HORIZON_NULL;
   return Trunc16(std::clamp(amp, -32767.0, 32767.0));
+}
+
+std::string SkippedRowsText(const ConvertedHorizon& horizon) {
+  const std::int64_t skipped = horizon.outside + horizon.without_z + horizon.bad_z;
+  if (skipped == 0) return "";
+  return FormatText(
+      "%lld rows skipped: %lld outside the survey, %lld without a Z value, %lld "
+      "with a Z value that is not a number or does not fit the 16-bit grid",
+      static_cast<long long>(skipped), static_cast<long long>(horizon.outside),
+      static_cast<long long>(horizon.without_z), static_cast<long long>(horizon.bad_z));
 }
 
 std::optional<ConvertedHorizon> SheetToHorizon(const SheetTable& table, const SurveyHeader& header,
@@ -62,8 +74,20 @@ std::optional<ConvertedHorizon> SheetToHorizon(const SheetTable& table, const Su
   for (int row = 1; row <= rows; ++row) {
     auto cell = SurveyCellOf(header, RowInteger(table, row, line_column),
                              RowInteger(table, row, trace_column));
-    if (!cell || table.IsEmpty(row, z_column)) continue;
-    out.time.At(cell->row, cell->column) = ZCell(table.Number(row, z_column));
+    if (!cell) {
+      ++out.outside;
+      continue;
+    }
+    if (table.IsEmpty(row, z_column)) {
+      ++out.without_z;
+      continue;
+    }
+    std::optional<std::int16_t> z = ZCell(table.Number(row, z_column));
+    if (!z) {
+      ++out.bad_z;
+      continue;
+    }
+    out.time.At(cell->row, cell->column) = *z;
     if (amp_column != 0)
       out.amplitude.At(cell->row, cell->column) = AmpCell(table.Number(row, amp_column));
     out.registration.At(cell->row, cell->column) = registration_value;
@@ -123,6 +147,8 @@ bool ConvertSheetToHorizonFile(const SheetTable& table, const ProjectState& proj
     prompter.Tell("Cannot write the horizon file " + *path, "Error");
     return false;
   }
+  if (std::string skipped = SkippedRowsText(*horizon); !skipped.empty())
+    prompter.Tell(skipped, "Convert to Horizon", MessageIcon::Information);
   return true;
 }
 
@@ -133,9 +159,13 @@ bool FillColumnFromHorizon(SheetTable& table, const SurveyHeader& header,
       RefuseVirtual(table, prompter))
     return false;
   HorizonGrid time(header.num_lines, header.traces_per_line);
-  if (ReadHorizon(horizon_path, &time, nullptr) == HorizonReadResult::CannotOpen) {
-    prompter.Tell("Cannot Open File " + horizon_path, "Error");
-    return false;
+  std::string problem;
+  switch (ReadWholeHorizon(horizon_path, &time, nullptr, problem)) {
+    case HorizonReadResult::Ok: break;
+    case HorizonReadResult::CannotOpen:
+      prompter.Tell("Cannot Open File " + horizon_path, "Error");
+      return false;
+    case HorizonReadResult::Short: prompter.Tell(problem, "Error"); return false;
   }
   const int line_column = table.RoleColumn(ColumnRole::Line);
   const int trace_column = table.RoleColumn(ColumnRole::Trace);

@@ -23,12 +23,20 @@ struct ConvertedHorizon {
   HorizonGrid time, amplitude;
   PickRegistration registration;
   std::int64_t cells = 0;  // rows that landed on the grid
+  // Rows skipped: line or trace not on the grid, an empty Z cell, or a Z value
+  // that is not a number or lies outside the 16-bit grid (never a wrong pick).
+  std::int64_t outside = 0, without_z = 0, bad_z = 0;
 };
 
-// Z or amplitude values as horizon cells: the import null becomes 32700, Z is
-// capped at 32767, an amplitude clamped to -32767..32767, both truncated.
-std::int16_t ZCell(double z);
+// Z or amplitude values as horizon cells, truncated toward zero: the import
+// null becomes 32700. A Z that is not finite or outside -32768..32767 has no
+// cell (the row is refused); an amplitude is clamped to -32767..32767, and one
+// that is not a number is null.
+std::optional<std::int16_t> ZCell(double z);
 std::int16_t AmpCell(double amp);
+
+// "N rows skipped: ..." with the count of each reason, or "" when none was.
+std::string SkippedRowsText(const ConvertedHorizon& horizon);
 
 // Fills survey-shaped grids from the rows: a row is used when its line and
 // trace are survey numbers on the grid and its Z cell is not empty. Nothing

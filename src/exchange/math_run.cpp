@@ -13,16 +13,24 @@
 namespace quarrix {
 namespace {
 
-HorizonGrid ReadInput(const std::optional<MathInput>& input, int index, const SurveyHeader& header,
-                      Prompter& prompter) {
+// One input grid; nothing (after telling the user) for a file too short for the
+// project's grid. An input that cannot be opened is taken as 0 in every cell.
+std::optional<HorizonGrid> ReadInput(const std::optional<MathInput>& input, int index,
+                                     const SurveyHeader& header, Prompter& prompter) {
   HorizonGrid grid(header.num_lines, header.traces_per_line, 0);
   if (!input) return grid;
   if (input->constant) {
     grid.cells.assign(grid.CellCount(), Trunc16(*input->constant));
     return grid;
   }
-  HorizonReadResult result = input->amplitude ? ReadHorizon(input->path, nullptr, &grid)
-                                              : ReadHorizon(input->path, &grid, nullptr);
+  std::string problem;
+  HorizonReadResult result = input->amplitude
+                                 ? ReadWholeHorizon(input->path, nullptr, &grid, problem)
+                                 : ReadWholeHorizon(input->path, &grid, nullptr, problem);
+  if (result == HorizonReadResult::Short) {
+    prompter.Tell(FormatText("Input H%d: %s", index + 1, problem.c_str()), "Math");
+    return std::nullopt;
+  }
   if (result == HorizonReadResult::CannotOpen)
     prompter.Tell(FormatText("Cannot open input H%d (%s); its cells are taken as 0", index + 1,
                              input->path.c_str()),
@@ -84,7 +92,11 @@ std::optional<std::string> RunMath(const MathRequest& request, ProjectState& pro
     return std::nullopt;
   }
   HorizonGrid h[3];
-  for (int i = 0; i < 3; ++i) h[i] = ReadInput(request.inputs[i], i, header, prompter);
+  for (int i = 0; i < 3; ++i) {
+    std::optional<HorizonGrid> input = ReadInput(request.inputs[i], i, header, prompter);
+    if (!input) return std::nullopt;
+    h[i] = std::move(*input);
+  }
 
   std::string output = request.output;
   HorizonGrid result;

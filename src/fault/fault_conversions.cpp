@@ -28,8 +28,9 @@ std::size_t BlankFirstCrossing(HorizonGrid& horizon, const std::vector<int>& d, 
 }
 
 bool ReadHorizonTimes(const std::string& path, HorizonGrid& time, Prompter& prompter) {
-  if (ReadHorizon(path, &time, nullptr) != HorizonReadResult::CannotOpen) return true;
-  prompter.Tell(FormatText("Cannot open the horizon file %s", path.c_str()), "Warning");
+  std::string problem;
+  if (ReadWholeHorizon(path, &time, nullptr, problem) == HorizonReadResult::Ok) return true;
+  prompter.Tell(problem, "Warning");
   return false;
 }
 

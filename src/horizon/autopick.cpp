@@ -1,7 +1,11 @@
 #include "horizon/autopick.h"
 
+#include <memory>
+#include <vector>
+
 #include "horizon/horizon_style.h"
 #include "platform/numeric.h"
+#include "platform/parallel.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
 
@@ -9,25 +13,38 @@ namespace quarrix {
 namespace {
 
 // The snap pass ("Data Analysis"): every non-seed cell of the area moves to
-// its event or becomes a blank; each such trace is read once.
+// its event or becomes a blank; each such trace is read once. Each cell
+// depends on its own trace alone, so the rows may be shared out among
+// threads.
 void SnapPass(const PickEnvironment& env, HorizonWork& work, const IndexArea& area, int pick_type,
-              Progress& progress) {
+              int threads, Progress& progress) {
   const SurveyHeader& h = env.header;
-  TraceReader trace(env.amp, h, env.conditioner);
+  const WorkerConditioners conditioners(env.conditioner, ThreadsForWholeFile(env.amp, h, threads));
+  const int rows = area.last_row - area.first_row + 1;
+  const LinePassPlan plan = PlanLinePass(h, rows, conditioners.threads());
+  std::vector<std::unique_ptr<TraceReader>> traces;
+  for (int w = 0; w < conditioners.threads(); ++w)
+    traces.push_back(std::make_unique<TraceReader>(env.amp, h, conditioners.For(w),
+                                                   TraceOrder::LineByLine, plan.block_bytes));
   const PickSearchParams params = env.SearchParams(pick_type);
+  auto snap_rows = [&](int w, int first, int end) {
+    TraceReader& trace = *traces[static_cast<std::size_t>(w)];
+    for (int i = area.first_row + first; i < area.first_row + end; ++i)
+      for (int j = area.first_column; j <= area.last_column; ++j) {
+        if (work.registration.IsSeed(i, j) || !env.InRegion(i, j)) continue;
+        if (!trace.Read(i, j)) break;
+        std::int16_t t = work.time.At(i, j);
+        int r = t == HORIZON_NULL ? 0 : PickSearch(trace.samples(), t - h.start_time, params);
+        if (r >= 0) StorePick(work, i, j, r, trace, h, RegistrationRule::Analysed, false);
+      }
+  };
   progress.SetLabel("Data Analysis");
-  progress.SetRange(0, area.last_row - area.first_row + 1);
-  for (int i = area.first_row; i <= area.last_row; ++i) {
-    progress.SetPosition(i - area.first_row + 1);
-    for (int j = area.first_column; j <= area.last_column; ++j) {
-      if (work.registration.IsSeed(i, j) || !env.InRegion(i, j)) continue;
-      if (!trace.Read(i, j)) break;
-      std::int16_t t = work.time.At(i, j);
-      int r = t == HORIZON_NULL ? 0 : PickSearch(trace.samples(), t - h.start_time, params);
-      if (r >= 0) StorePick(work, i, j, r, trace, h, RegistrationRule::Analysed, false);
-    }
-    if (progress.Cancelled()) break;
-  }
+  progress.SetRange(0, rows);
+  ForEachLineBatch(rows, conditioners.threads(), plan.lines_per_task, snap_rows,
+                   [&](int rows_done) {
+                     progress.SetPosition(rows_done);
+                     return !progress.Cancelled();
+                   });
 }
 
 }  // namespace
@@ -102,7 +119,8 @@ AutopickOutcome Autopick(const PickEnvironment& env, const AutopickRequest& requ
       }
     }
   }
-  if (request.snap && !area.Empty()) SnapPass(env, work, area, style.pick_type, progress);
+  if (request.snap && !area.Empty())
+    SnapPass(env, work, area, style.pick_type, request.threads, progress);
   if (!SaveHorizonWork(env, work)) return AutopickOutcome::Failed;
   progress.SetLabel("Autopick Finished");
   return AutopickOutcome::Finished;

@@ -27,6 +27,7 @@ struct AutopickRequest {
   AutopickMode mode = AutopickMode::FromInlineSeeds;
   bool snap = true;  // "Snap Horizon from Grid"
   AreaGridder gridder;
+  int threads = 1;  // the snap pass shares its rows out among this many
 };
 
 enum class AutopickOutcome { Finished, NoRegistration, Failed };

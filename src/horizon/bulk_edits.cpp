@@ -31,15 +31,18 @@ EditOutcome NullCells(const PickEnvironment& env, bool reset_registration, Pick 
 }  // namespace
 
 EditOutcome SnapHorizon(const PickEnvironment& env, Progress& progress) {
+  const SurveyHeader& h = env.header;
+  HorizonGrid time(h.num_lines, h.traces_per_line), amplitude(h.num_lines, h.traces_per_line);
+  if (std::string problem;
+      ReadWholeHorizon(env.horizon.path, &time, &amplitude, problem) != HorizonReadResult::Ok) {
+    env.prompter.Tell(problem, "Error", MessageIcon::Error);
+    return EditOutcome::Failed;
+  }
   HorizonStyle style;
   if (!UpdateHorizonStyle(env.horizon.path, [&](HorizonStyle& s) {
         s.pick_type &= 7;
         style = s;
       }))
-    return EditOutcome::Failed;
-  const SurveyHeader& h = env.header;
-  HorizonGrid time(h.num_lines, h.traces_per_line), amplitude(h.num_lines, h.traces_per_line);
-  if (ReadHorizon(env.horizon.path, &time, &amplitude) == HorizonReadResult::CannotOpen)
     return EditOutcome::Failed;
   TraceReader trace(env.amp, h, env.conditioner);
   const PickSearchParams params = env.SearchParams(style.pick_type);

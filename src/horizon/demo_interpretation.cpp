@@ -1,5 +1,6 @@
 #include "horizon/demo_interpretation.h"
 
+#include <cmath>
 #include <ostream>
 
 #include "horizon/autopick.h"
@@ -31,9 +32,42 @@ int StrongestTroughMs(TraceReader& trace, const SurveyHeader& h, int line, int c
   return best;
 }
 
+// The least drop of the reflector between neighbouring traces taken for the
+// fault's throw rather than dip or structure.
+constexpr double kFaultThrowMs = 20.0;
+
+// The first trace index of a line beyond the fault (where the reflector drops
+// most from one trace to the next, beyond column), or -1 when it runs
+// unbroken from column on.
+int FirstTraceBeyondFault(const DemoReflector& reflector, const SurveyHeader& h, int line,
+                          int column) {
+  int beyond = -1;
+  double largest = kFaultThrowMs;
+  for (int j = column + 1; j < h.traces_per_line; ++j) {
+    double drop = reflector(line, j) - reflector(line, j - 1);
+    if (drop > largest) largest = drop, beyond = j;
+  }
+  return beyond;
+}
+
+// Picks an in-line from the first trace beyond the fault to the end of the
+// line, clicked where the reflector resumes there. Tracking from the footwall
+// afterwards follows these picks instead of jumping cycles at the fault.
+PickOutcome PickBeyondFault(const PickEnvironment& env, const SurveyHeader& h, int line, int column,
+                            const DemoReflector& reflector) {
+  const int beyond = FirstTraceBeyondFault(reflector, h, line, column);
+  if (beyond < 0) return PickOutcome::Picked;
+  PickGesture click;
+  click.start_position = click.end_position = h.TraceNumber(beyond);
+  click.start_time = click.end_time = static_cast<int>(std::lround(reflector(line, beyond)));
+  click.direction = TrackDirection::Right;
+  return PickLine(env, InlineSection(h, line), click);
+}
+
 }  // namespace
 
-int AddDemoInterpretation(const std::string& header_path, std::ostream&, std::ostream& err) {
+int AddDemoInterpretation(const std::string& header_path, std::ostream&, std::ostream& err,
+                          const DemoCorrelation& correlation) {
   auto batch = OpenBatchProject(header_path, true, "demo", err);
   if (!batch) return 1;
   const SurveyHeader& h = batch->project.header;
@@ -51,6 +85,8 @@ int AddDemoInterpretation(const std::string& header_path, std::ostream&, std::os
   click.start_position = click.end_position = h.LineNumber(centre);
   click.start_time = click.end_time = StrongestTroughMs(trace, h, centre, column, 960, 1100);
   if (PickLine(env, CrosslineSection(h, column), click) != PickOutcome::Picked) return 1;
+  const DemoReflector reflector =
+      correlation ? correlation(h, centre, column, click.start_time) : DemoReflector{};
 
   // Four in-lines, each clicked where the cross-line crosses it.
   HorizonGrid time(h.num_lines, h.traces_per_line);
@@ -58,6 +94,8 @@ int AddDemoInterpretation(const std::string& header_path, std::ostream&, std::os
   for (int n = 1; n <= 7; n += 2) {
     const int line = n * (h.num_lines - 1) / 8;
     if (time.At(line, column) == HORIZON_NULL) continue;
+    if (reflector && PickBeyondFault(env, h, line, column, reflector) != PickOutcome::Picked)
+      return 1;
     click.start_position = click.end_position = h.TraceNumber(column);
     click.start_time = click.end_time = time.At(line, column);
     if (PickLine(env, InlineSection(h, line), click) != PickOutcome::Picked) return 1;

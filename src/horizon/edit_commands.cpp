@@ -32,12 +32,14 @@ const char kEraseHelp[] =
 
 const char kAutopickHelp[] =
     "usage: quarrix-batch autopick PROJECT.hdr NAME.hor --mode inline|xline|grid\n"
-    "         [--no-snap] [--zoom L1:L2,T1:T2]\n"
+    "         [--no-snap] [--zoom L1:L2,T1:T2] [--threads N]\n"
     "\n"
     "Completes the horizon from its seeds over the zoom window: inline fills\n"
     "linearly across the lines between in-line seeds, xline along the lines\n"
     "between cross-line seeds, grid by natural-neighbour gridding. Then, unless\n"
-    "--no-snap, every non-seed cell is snapped to the event.\n";
+    "--no-snap, every non-seed cell is snapped to the event. --threads N shares\n"
+    "the snap pass's lines out among N threads (default: one per core; the\n"
+    "horizon is the same for every N).\n";
 
 // The parts every edit command shares: the project, the horizon and the zoom.
 struct EditSetup {
@@ -118,8 +120,12 @@ int RunAutopickCommand(const std::vector<std::string>& args, std::ostream& out, 
     (args.empty() ? err : out) << kAutopickHelp;
     return args.empty() ? 2 : 0;
   }
-  CommandLine line(args, {"--zoom", "--mode"}, {"--no-snap"});
+  CommandLine line(args, {"--zoom", "--mode", "--threads"}, {"--no-snap"});
   AutopickRequest request;
+  if (std::string problem = ReadThreadsOption(line, request.threads); !problem.empty()) {
+    err << "autopick: " << problem << '\n';
+    return 2;
+  }
   request.gridder = gridder;
   request.snap = !line.Has("--no-snap");
   const std::string mode = line.Value("--mode").value_or("");

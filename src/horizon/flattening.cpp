@@ -24,7 +24,8 @@ HorizonGrid AutoFlattenShifts(const HorizonGrid& time) {
 
 bool LoadFlattenFile(const std::string& path, const SurveyHeader& header, FlattenTable& table) {
   HorizonGrid shift(header.num_lines, header.traces_per_line, 0);
-  if (ReadHorizon(path, &shift, nullptr) == HorizonReadResult::CannotOpen) return false;
+  std::string problem;
+  if (ReadWholeHorizon(path, &shift, nullptr, problem) != HorizonReadResult::Ok) return false;
   table.shift = std::move(shift);
   table.on = true;
   table.file = FileNameOf(path);

@@ -48,11 +48,9 @@ const std::map<std::string, int> kPickTypes = {{"peak", kPickPeak},
                                                {"zero-trough-up", kPickZeroAboveTrough},
                                                {"zero-trough-down", kPickZeroBelowTrough}};
 
-void PrintInfo(const HorizonLocation& horizon, const SurveyHeader& header, bool json,
+void PrintInfo(const HorizonLocation& horizon, const HorizonGrid& time, bool json,
                std::ostream& out) {
   HorizonStyle style = ReadHorizonStyle(horizon.path).value_or(HorizonStyle{});
-  HorizonGrid time(header.num_lines, header.traces_per_line);
-  ReadHorizon(horizon.path, &time, nullptr);
   long long picked = 0;
   int low = HORIZON_NULL, high = -32768;
   for (std::int16_t t : time.cells)
@@ -109,6 +107,10 @@ int RunHorizonCommand(const std::vector<std::string>& args, std::ostream& out, s
   if (!batch) return 1;
   HorizonLocation horizon = LocateHorizon(batch->folder, pos[2]);
   if (pos[0] == "create") {
+    if (std::string problem = horizon.OutsideProjectProblem(); !problem.empty()) {
+      err << "horizon: " << problem << '\n';
+      return 1;
+    }
     if (!CreateHorizonFile(horizon, batch->project.header)) {
       err << "horizon: cannot create " << horizon.path << '\n';
       return 1;
@@ -120,7 +122,14 @@ int RunHorizonCommand(const std::vector<std::string>& args, std::ostream& out, s
     err << "horizon: no horizon file " << horizon.path << '\n';
     return 1;
   }
-  PrintInfo(horizon, batch->project.header, line.Has("--json"), out);
+  const SurveyHeader& header = batch->project.header;
+  HorizonGrid time(header.num_lines, header.traces_per_line);
+  if (std::string problem;
+      ReadWholeHorizon(horizon.path, &time, nullptr, problem) != HorizonReadResult::Ok) {
+    err << "horizon: " << problem << '\n';
+    return 1;
+  }
+  PrintInfo(horizon, time, line.Has("--json"), out);
   return 0;
 }
 

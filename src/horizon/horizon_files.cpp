@@ -13,6 +13,9 @@ HorizonGrid SurveyGrid(const SurveyHeader& header) {
 }
 
 bool CreateHorizonFile(const HorizonLocation& horizon, const SurveyHeader& header) {
+  // The registration and colour files live in the project folder; a horizon
+  // made elsewhere would be split from them.
+  if (!horizon.InProjectFolder()) return false;
   HorizonGrid empty = SurveyGrid(header);
   std::string cells = EncodeGridCells(empty);
   std::string bytes(kHorizonStyleBytes, '\0');

@@ -17,7 +17,8 @@ HorizonGrid SurveyGrid(const SurveyHeader& header);
 // Creates the horizon at the chosen path: both grids null, style 12/13/1/1/0,
 // an all-zero ".hop" and the default ".col" and ".aco" colour files beside
 // the project. Replaces any old files of those names. False when a file
-// cannot be written (the caller says so).
+// cannot be written, or when the path lies outside the project folder, which
+// would split the horizon from its companions (the caller says so).
 bool CreateHorizonFile(const HorizonLocation& horizon, const SurveyHeader& header);
 
 // Writes a grid as the time grid of a new horizon (style 12/13/0/1/1, the

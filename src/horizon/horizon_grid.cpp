@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
+#include <system_error>
+
+#include "platform/text_util.h"
 
 namespace quarrix {
 namespace {
@@ -60,6 +64,35 @@ HorizonReadResult ReadHorizon(const std::string& path, HorizonGrid* time, Horizo
     whole = ReadGridAt(file.get(), offset, *amplitude) && whole;
   }
   return whole ? HorizonReadResult::Ok : HorizonReadResult::Short;
+}
+
+std::string ShortGridProblem(const std::string& path, unsigned long long held, int rows,
+                             int columns, unsigned long long needed) {
+  return FormatText("%s holds %llu bytes, too few for a %d x %d grid of this project (%llu)",
+                    path.c_str(), held, rows, columns, needed);
+}
+
+HorizonReadResult ReadWholeHorizon(const std::string& path, HorizonGrid* time,
+                                   HorizonGrid* amplitude, std::string& problem) {
+  const HorizonGrid* shape = time ? time : amplitude;
+  if (!shape) return HorizonReadResult::Ok;
+  std::error_code error;
+  const std::uintmax_t held = std::filesystem::file_size(path, error);
+  if (error || !std::filesystem::is_regular_file(path, error)) {
+    problem = "Cannot open the horizon file " + path;
+    return HorizonReadResult::CannotOpen;
+  }
+  // The amplitude grid lies behind the time grid, so reading it needs both.
+  const unsigned long long needed = kHorizonStyleBytes + GridBytes(*shape) * (amplitude ? 2 : 1);
+  if (held < needed) {
+    problem = ShortGridProblem(path, held, shape->rows, shape->columns, needed);
+    return HorizonReadResult::Short;
+  }
+  HorizonReadResult result = ReadHorizon(path, time, amplitude);
+  if (result == HorizonReadResult::CannotOpen) problem = "Cannot open the horizon file " + path;
+  if (result == HorizonReadResult::Short)
+    problem = ShortGridProblem(path, held, shape->rows, shape->columns, needed);
+  return result;
 }
 
 bool WriteHorizon(const std::string& path, const HorizonGrid* time, const HorizonGrid* amplitude) {

@@ -52,6 +52,18 @@ enum class HorizonReadResult { Ok, CannotOpen, Short };
 // for a requested grid reads as far as it goes and says Short.
 HorizonReadResult ReadHorizon(const std::string& path, HorizonGrid* time, HorizonGrid* amplitude);
 
+// The check every reader of a project's horizons makes: the requested grids are
+// read only when the file holds them whole. A shorter file (made for another
+// project, or cut off) is refused and the grids keep their cells, so missing
+// cells never turn into picks and a later write never grows the file. On
+// CannotOpen or Short, `problem` says what is wrong in the user's words.
+HorizonReadResult ReadWholeHorizon(const std::string& path, HorizonGrid* time,
+                                   HorizonGrid* amplitude, std::string& problem);
+
+// "PATH holds N bytes, too few for a R x C grid of this project (NEEDED)".
+std::string ShortGridProblem(const std::string& path, unsigned long long held, int rows,
+                             int columns, unsigned long long needed);
+
 // Writes the given grids at their offsets in place, creating the file when it does
 // not exist and never truncating it: a grid not given keeps its bytes.
 bool WriteHorizon(const std::string& path, const HorizonGrid* time, const HorizonGrid* amplitude);

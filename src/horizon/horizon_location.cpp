@@ -25,6 +25,22 @@ std::string HorizonLocation::Companion(const std::string& extension) const {
   return exact;
 }
 
+bool HorizonLocation::InProjectFolder() const {
+  std::error_code ec;
+  auto folder_of = [&](const std::string& folder) {
+    return std::filesystem::weakly_canonical(
+        std::filesystem::absolute(folder.empty() ? "." : folder, ec), ec);
+  };
+  return folder_of(DirectoryOf(path)) == folder_of(project_folder);
+}
+
+std::string HorizonLocation::OutsideProjectProblem() const {
+  if (InProjectFolder()) return "";
+  return path + " is outside the project folder " +
+         (project_folder.empty() ? "." : project_folder) +
+         ", where its registration and colour files live; give a name in that folder";
+}
+
 HorizonLocation LocateHorizon(const std::string& project_folder, const std::string& name) {
   std::filesystem::path given(name);
   std::string path = given.is_absolute() ? name : JoinPath(project_folder, name);

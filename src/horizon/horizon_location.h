@@ -20,6 +20,10 @@ struct HorizonLocation {
   // extension: ".hop", ".col"... An existing file whose name differs only in
   // case is taken as it is on disk.
   std::string Companion(const std::string& extension) const;
+  // Whether the horizon file lies in the project folder, beside its companions.
+  bool InProjectFolder() const;
+  // "" when it does, else why the horizon cannot be made or edited there.
+  std::string OutsideProjectProblem() const;
 };
 
 // A horizon name given relative to the project folder (or absolute).

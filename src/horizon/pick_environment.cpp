@@ -6,15 +6,20 @@
 
 namespace quarrix {
 
-TraceReader::TraceReader(AmpFile& amp, const SurveyHeader& header, TraceConditioner* conditioner)
+TraceReader::TraceReader(const AmpFile& amp, const SurveyHeader& header,
+                         TraceConditioner* conditioner, TraceOrder order, std::size_t block_bytes)
     : amp_(amp),
       header_(header),
       conditioner_(conditioner),
-      samples_(static_cast<std::size_t>(std::max(header.num_samples, 0)), 0) {}
+      samples_(static_cast<std::size_t>(std::max(header.num_samples, 0)), 0) {
+  if (order == TraceOrder::LineByLine)
+    blocks_ = std::make_unique<LineBlockReader>(amp, header, block_bytes);
+}
 
 bool TraceReader::Read(int row, int column) {
-  return ReadTrace(amp_, header_, samples_.data(), row, column,
-                   static_cast<int>(samples_.size() * 2), conditioner_) == 0;
+  const int bytes = static_cast<int>(samples_.size() * 2);
+  if (blocks_) return blocks_->Read(samples_.data(), row, column, bytes, conditioner_) == 0;
+  return ReadTrace(amp_, header_, samples_.data(), row, column, bytes, conditioner_) == 0;
 }
 
 std::int16_t TraceReader::SampleAtMs(int relative_ms) const {
@@ -35,19 +40,27 @@ bool TellWriteFailure(const PickEnvironment& env) {
 }  // namespace
 
 WorkLoad LoadHorizonWork(const PickEnvironment& env, HorizonWork& work) {
+  // An edit writes the registration beside the project, so a horizon elsewhere
+  // would be split from it; and a horizon that cannot be read whole is refused
+  // before its registration file is asked for or made.
+  if (std::string outside = env.horizon.OutsideProjectProblem(); !outside.empty()) {
+    env.prompter.Tell(outside, "Error", MessageIcon::Error);
+    return WorkLoad::CannotRead;
+  }
+  work.time = HorizonGrid(env.header.num_lines, env.header.traces_per_line);
+  work.amplitude = HorizonGrid(env.header.num_lines, env.header.traces_per_line);
+  std::string problem;
+  if (ReadWholeHorizon(env.horizon.path, &work.time, &work.amplitude, problem) !=
+      HorizonReadResult::Ok) {
+    env.prompter.Tell(problem, "Error", MessageIcon::Error);
+    return WorkLoad::CannotRead;
+  }
   auto registration = LoadPickRegistration(env.horizon, env.header, env.prompter);
   if (!registration) {
     env.prompter.Tell(kPickRegistrationFailed, "", MessageIcon::Warning);
     return WorkLoad::NoRegistration;
   }
   work.registration = std::move(*registration);
-  work.time = HorizonGrid(env.header.num_lines, env.header.traces_per_line);
-  work.amplitude = HorizonGrid(env.header.num_lines, env.header.traces_per_line);
-  if (ReadHorizon(env.horizon.path, &work.time, &work.amplitude) == HorizonReadResult::CannotOpen) {
-    env.prompter.Tell("Cannot open the horizon file " + env.horizon.path, "Error",
-                      MessageIcon::Error);
-    return WorkLoad::CannotRead;
-  }
   return WorkLoad::Loaded;
 }
 

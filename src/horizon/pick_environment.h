@@ -3,6 +3,7 @@
 // current horizon, the zoom window and polygon region, the pick window, and
 // the user. Also the trace reader and the rule that stores a pick result.
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "horizon/pick_registration.h"
 #include "horizon/pick_search.h"
 #include "project/amp_file.h"
+#include "project/line_block_reader.h"
 
 namespace quarrix {
 
@@ -35,10 +37,14 @@ struct PickEnvironment {
   }
 };
 
-// One trace buffer, read (and conditioned) through ReadTrace.
+// One trace buffer, read (and conditioned) through ReadTrace, or for a pass
+// that goes through the lines in order, a block of whole lines at a time.
+enum class TraceOrder { Random, LineByLine };
+
 class TraceReader {
  public:
-  TraceReader(AmpFile& amp, const SurveyHeader& header, TraceConditioner* conditioner);
+  TraceReader(const AmpFile& amp, const SurveyHeader& header, TraceConditioner* conditioner,
+              TraceOrder order = TraceOrder::Random, std::size_t block_bytes = kLineBlockBytes);
   // False when the trace cannot be read whole (the buffer keeps what was read).
   bool Read(int row, int column);
   std::span<const std::int16_t> samples() const { return samples_; }
@@ -46,10 +52,11 @@ class TraceReader {
   std::int16_t SampleAtMs(int relative_ms) const;
 
  private:
-  AmpFile& amp_;
+  const AmpFile& amp_;
   const SurveyHeader& header_;
   TraceConditioner* conditioner_;
   std::vector<std::int16_t> samples_;
+  std::unique_ptr<LineBlockReader> blocks_;  // LineByLine only
 };
 
 // The horizon's grids and registration held while an operation works on them.

@@ -14,11 +14,14 @@ namespace {
 
 const char kSliceHelp[] =
     "usage: quarrix-batch slice PROJECT.hdr --start MS --end MS [--inc MS]\n"
-    "         [--flatten FILE.flt]\n"
+    "         [--flatten FILE.flt] [--threads N]\n"
     "\n"
     "Writes one time slice per time start, start + inc, ... up to end (only the\n"
     "start when inc is 0 or absent) as NNNN.slc in the project folder, or\n"
-    "NNNNflt.slc when flattened on the shifts of FILE.flt.\n";
+    "NNNNflt.slc when flattened on the shifts of FILE.flt.\n"
+    "\n"
+    "--threads N shares the lines out among N threads (default: one per core;\n"
+    "the files are the same for every N).\n";
 
 const char kFlattenHelp[] =
     "usage: quarrix-batch flatten PROJECT.hdr NAME.hor --out FILE.flt\n"
@@ -46,7 +49,7 @@ int RunWithHelp(const std::vector<std::string>& args, std::ostream& out, std::os
 
 int RunSliceCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   return RunWithHelp(args, out, err, kSliceHelp, [&] {
-    CommandLine line(args, {"--start", "--end", "--inc", "--flatten"}, {});
+    CommandLine line(args, {"--start", "--end", "--inc", "--flatten", "--threads"}, {});
     std::string problem = line.error();
     if (problem.empty() && line.positionals().size() != 1) problem = "give one PROJECT.hdr";
     if (problem.empty() && (!line.Has("--start") || !line.Has("--end")))
@@ -55,6 +58,7 @@ int RunSliceCommand(const std::vector<std::string>& args, std::ostream& out, std
     if (problem.empty()) problem = ReadIntOption(line, "--start", -32768, 32767, request.start_ms);
     if (problem.empty()) problem = ReadIntOption(line, "--end", -32768, 32767, request.end_ms);
     if (problem.empty()) problem = ReadIntOption(line, "--inc", 0, 32767, request.increment_ms);
+    if (problem.empty()) problem = ReadThreadsOption(line, request.threads);
     if (!problem.empty()) return Usage(err, "slice", problem, kSliceHelp);
     auto batch = OpenBatchProject(line.positionals()[0], true, "slice", err);
     if (!batch) return 1;
@@ -88,8 +92,9 @@ int RunFlattenCommand(const std::vector<std::string>& args, std::ostream& out, s
     const SurveyHeader& h = batch->project.header;
     HorizonLocation horizon = LocateHorizon(batch->folder, line.positionals()[1]);
     HorizonGrid time(h.num_lines, h.traces_per_line);
-    if (ReadHorizon(horizon.path, &time, nullptr) == HorizonReadResult::CannotOpen) {
-      err << "flatten: cannot read " << horizon.path << '\n';
+    if (std::string problem;
+        ReadWholeHorizon(horizon.path, &time, nullptr, problem) != HorizonReadResult::Ok) {
+      err << "flatten: " << problem << '\n';
       return 1;
     }
     std::string out_path = LocateHorizon(batch->folder, *line.Value("--out")).path;

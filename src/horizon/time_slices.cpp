@@ -1,12 +1,15 @@
 #include "horizon/time_slices.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "platform/numeric.h"
+#include "platform/parallel.h"
 #include "platform/paths.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
+#include "project/line_block_reader.h"
 
 namespace quarrix {
 namespace {
@@ -14,26 +17,47 @@ namespace {
 // Slice grids held at once: at most this many cells in all (256 MiB).
 constexpr std::size_t kMaxGroupCells = std::size_t{128} << 20;
 
-// Fills one group of slices, line by line; false when cancelled.
-bool FillGroup(const SurveyHeader& h, AmpFile& amp, TraceConditioner* conditioner,
+// Fills one group of slices, a batch of lines at a time; false when
+// cancelled. A trace that cannot be read is missing: its cells are null in
+// every slice, never the samples of the trace before it, and it is counted in
+// `unreadable`.
+bool FillGroup(const SurveyHeader& h, const AmpFile& amp, const WorkerConditioners& conditioners,
                const std::vector<int>& sample_of_slice, const HorizonGrid* shift,
-               std::vector<HorizonGrid>& grids, Progress& progress) {
-  std::vector<std::int16_t> trace(static_cast<std::size_t>(h.num_samples), 0);
-  progress.SetRange(0, h.num_lines);
-  for (int i = 0; i < h.num_lines; ++i) {
-    progress.SetPosition(i + 1);
-    for (int j = 0; j < h.traces_per_line; ++j) {
-      ReadTrace(amp, h, trace.data(), i, j, h.num_samples * 2, conditioner);
-      const int s = shift ? Trunc32(shift->At(i, j) / h.sample_rate) : 0;
-      for (std::size_t n = 0; n < grids.size(); ++n) {
-        const long long k = static_cast<long long>(sample_of_slice[n]) - s;
-        grids[n].At(i, j) =
-            k >= 0 && k < h.num_samples ? trace[static_cast<std::size_t>(k)] : HORIZON_NULL;
+               std::vector<HorizonGrid>& grids, Progress& progress, long long& unreadable) {
+  const int threads = conditioners.threads();
+  const LinePassPlan plan = PlanLinePass(h, h.num_lines, threads);
+  std::vector<std::vector<std::int16_t>> traces(static_cast<std::size_t>(threads),
+                                                std::vector<std::int16_t>(h.num_samples, 0));
+  std::vector<long long> unreadable_of(static_cast<std::size_t>(threads), 0);
+  std::vector<std::unique_ptr<LineBlockReader>> readers;
+  for (int worker = 0; worker < threads; ++worker)
+    readers.push_back(std::make_unique<LineBlockReader>(amp, h, plan.block_bytes));
+  auto fill_lines = [&](int worker, int first_line, int end_line) {
+    std::vector<std::int16_t>& trace = traces[static_cast<std::size_t>(worker)];
+    for (int i = first_line; i < end_line; ++i)
+      for (int j = 0; j < h.traces_per_line; ++j) {
+        if (readers[static_cast<std::size_t>(worker)]->Read(trace.data(), i, j, h.num_samples * 2,
+                                                            conditioners.For(worker)) != 0) {
+          ++unreadable_of[static_cast<std::size_t>(worker)];
+          for (HorizonGrid& grid : grids) grid.At(i, j) = HORIZON_NULL;
+          continue;
+        }
+        const int s = shift ? Trunc32(shift->At(i, j) / h.sample_rate) : 0;
+        for (std::size_t n = 0; n < grids.size(); ++n) {
+          const long long k = static_cast<long long>(sample_of_slice[n]) - s;
+          grids[n].At(i, j) =
+              k >= 0 && k < h.num_samples ? trace[static_cast<std::size_t>(k)] : HORIZON_NULL;
+        }
       }
-    }
-    if (progress.Cancelled()) return false;
-  }
-  return true;
+  };
+  progress.SetRange(0, h.num_lines);
+  const bool finished =
+      ForEachLineBatch(h.num_lines, threads, plan.lines_per_task, fill_lines, [&](int lines_done) {
+        progress.SetPosition(lines_done);
+        return !progress.Cancelled();
+      });
+  for (long long count : unreadable_of) unreadable += count;
+  return finished;
 }
 
 }  // namespace
@@ -62,6 +86,7 @@ SliceRun GenerateTimeSlices(const SurveyHeader& h, AmpFile& amp, TraceConditione
   const std::size_t cells =
       std::max<std::size_t>(static_cast<std::size_t>(h.num_lines) * h.traces_per_line, 1);
   const std::size_t group_size = std::max<std::size_t>(kMaxGroupCells / cells, 1);
+  const WorkerConditioners conditioners(conditioner, ThreadsForWholeFile(amp, h, request.threads));
   for (std::size_t first = 0; first < times.size() && !run.cancelled; first += group_size) {
     const std::size_t count = std::min(group_size, times.size() - first);
     std::vector<int> sample_of_slice;
@@ -71,7 +96,9 @@ SliceRun GenerateTimeSlices(const SurveyHeader& h, AmpFile& amp, TraceConditione
       grids.emplace_back(h.num_lines, h.traces_per_line);
     }
     progress.SetLabel(SliceFileName(times[first], false));
-    if (!FillGroup(h, amp, conditioner, sample_of_slice, shift, grids, progress)) {
+    run.unreadable_traces = 0;  // every group reads the same traces
+    if (!FillGroup(h, amp, conditioners, sample_of_slice, shift, grids, progress,
+                   run.unreadable_traces)) {
       run.cancelled = true;
       break;
     }
@@ -84,6 +111,11 @@ SliceRun GenerateTimeSlices(const SurveyHeader& h, AmpFile& amp, TraceConditione
       run.written.push_back(path);
     }
   }
+  if (run.unreadable_traces > 0)
+    prompter.Tell(FormatText("%lld traces could not be read from %s; their cells are null in "
+                             "every slice",
+                             run.unreadable_traces, amp.path().c_str()),
+                  "Time Slice", MessageIcon::Warning);
   prompter.Tell("Generate Time Slice Finished", "Time Slice", MessageIcon::Information);
   return run;
 }

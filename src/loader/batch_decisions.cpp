@@ -1,5 +1,6 @@
 #include "loader/batch_decisions.h"
 
+#include <cmath>
 #include <ostream>
 #include <tuple>
 
@@ -10,9 +11,9 @@
 namespace quarrix {
 
 const char* const kLoadValueOptions[] = {
-    "--project",   "--line-word", "--trace-word",   "--corner",        "--start-time",
-    "--end-time",  "--line-inc",  "--trace-inc",    "--scale",         "--owner",
-    "--line-name", "--collector", "--line-spacing", "--trace-spacing", nullptr};
+    "--project",      "--line-word",     "--trace-word", "--corner", "--start-time", "--end-time",
+    "--line-inc",     "--trace-inc",     "--scale",      "--owner",  "--line-name",  "--collector",
+    "--line-spacing", "--trace-spacing", "--lines",      "--traces", nullptr};
 const char* const kLoadFlagOptions[] = {"--2d", "--no-scale", nullptr};
 
 const char kLoadOptionsHelp[] =
@@ -27,7 +28,9 @@ const char kLoadOptionsHelp[] =
     "  --no-scale             store samples truncated, without scaling\n"
     "  --scale VALUE          the value that maps to 32767 (default: calculated)\n"
     "  --owner T --line-name T --collector T    header labels (39 characters)\n"
-    "  --line-spacing F --trace-spacing F      spacings in map units\n";
+    "  --line-spacing F --trace-spacing F      spacings in map units\n"
+    "  --lines FIRST:LAST --traces FIRST:LAST   the survey's line and trace ranges\n"
+    "                         (default: the ranges the header scan finds)\n";
 
 namespace {
 
@@ -62,12 +65,28 @@ std::string ParseWord(const CommandLine& line, const char* name, std::optional<H
   return "";
 }
 
+std::string ParseRange(const CommandLine& line, const char* name,
+                       std::optional<std::pair<int, int>>& range) {
+  if (auto text = line.Value(name)) {
+    auto pair = ParseNumberPair(*text, ':');
+    auto whole = [](double v) { return v == std::trunc(v) && std::fabs(v) <= 2147483647.0; };
+    if (!pair || !whole(pair->first) || !whole(pair->second) || pair->first > pair->second)
+      return FormatText("%s takes FIRST:LAST", name);
+    range = std::pair{static_cast<int>(pair->first), static_cast<int>(pair->second)};
+  }
+  return "";
+}
+
 }  // namespace
 
 std::string ParseLoadOptions(const CommandLine& line, BatchLoadOptions& o, bool words_required) {
   o.project = line.Value("--project").value_or("");
   if (o.project.empty()) return "--project DIR/NAME is required";
   if (FileNameOf(o.project).empty()) return "--project must end with the project name";
+  // The name becomes the project's folder and file names: "." or ".." would put
+  // the project files beside (or above) the folder the user named.
+  if (const std::string name = FileNameOf(o.project); name == "." || name == "..")
+    return "--project must end with the project name, not '" + name + "'";
   o.two_d = line.Has("--2d");
   o.window.no_scaling = line.Has("--no-scale");
   if (o.window.no_scaling && line.Has("--scale")) return "give --no-scale or --scale, not both";
@@ -80,7 +99,8 @@ std::string ParseLoadOptions(const CommandLine& line, BatchLoadOptions& o, bool 
         ParseInt(line, "--end-time", o.window.end_time), ParseNumber(line, "--line-inc", line_inc),
         ParseNumber(line, "--trace-inc", trace_inc),
         ParseNumber(line, "--line-spacing", line_spacing),
-        ParseNumber(line, "--trace-spacing", trace_spacing), ParseNumber(line, "--scale", scale)})
+        ParseNumber(line, "--trace-spacing", trace_spacing), ParseNumber(line, "--scale", scale),
+        ParseRange(line, "--lines", o.lines), ParseRange(line, "--traces", o.traces)})
     if (problem.empty()) problem = p;
   if (!problem.empty()) return problem;
   if (words_required && !o.trace_word) return "--trace-word BYTE[:SIZE] is required";

@@ -25,7 +25,7 @@ struct BatchLoadOptions {
   std::optional<double> scale;     // without it the calculated value is used
   SurveyHeader values;             // labels, spacings and increments to store
   std::deque<std::string> append;  // files appended at the end of the input
-  // Ranges typed by hand (the manual tape conversion); otherwise the scan's.
+  // Ranges typed by hand (as in "Header Values"); otherwise the scan's.
   std::optional<std::pair<int, int>> lines, traces;
   // Loads the next reel of a tape set; false when there is none.
   std::function<bool()> next_reel;
@@ -56,6 +56,7 @@ class BatchDecisions : public LoadDecisions {
   bool EditHeaderValues(SurveyHeader& header) override;
   std::optional<std::string> AppendFile() override;
   std::optional<double> ScaleValue(const ScaleSummary& summary) override;
+  std::optional<double> ScaleValueGivenBeforehand() const override { return options_.scale; }
   // A tape image or drive has no one to change reels: the data end there.
   // A reel change loads the next tape image given, if any.
   bool ContinueWithNewReel(const std::string&) override {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <ostream>
 #include <random>
 #include <sstream>
@@ -140,6 +141,17 @@ class DemoModel {
 std::vector<double> DemoReflectorTimes(const DemoSurveySize& size, int line_index,
                                        int trace_index) {
   return DemoModel(size).LayerTimes(line_index, trace_index);
+}
+
+std::function<double(int, int)> DemoReflectorThrough(const DemoSurveySize& size, int line_index,
+                                                     int trace_index, double time_ms) {
+  auto model = std::make_shared<DemoModel>(size);
+  std::vector<double> times = model->LayerTimes(line_index, trace_index);
+  std::size_t nearest = 0;
+  for (std::size_t k = 1; k < times.size(); ++k)
+    if (std::fabs(times[k] - time_ms) < std::fabs(times[nearest] - time_ms)) nearest = k;
+  if (times.empty()) return [](int, int) { return 0.0; };
+  return [model, nearest](int line, int trace) { return model->LayerTimes(line, trace)[nearest]; };
 }
 
 void DemoXy(int line_index, int trace_index, double& x, double& y) {

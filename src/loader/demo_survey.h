@@ -1,6 +1,7 @@
 #pragma once
 // The demo survey: a synthetic but plausible 3-D survey written as SEG-Y and
 // loaded through the same conversion as "ingestor load".
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -23,6 +24,12 @@ void DemoXy(int line_index, int trace_index, double& x, double& y);
 // The model's interface times (ms) at a bin, shallowest first: the true
 // times of the reflectors a picked horizon should follow.
 std::vector<double> DemoReflectorTimes(const DemoSurveySize& size, int line_index, int trace_index);
+
+// Of the model's interfaces, the one nearest time_ms at a bin, as a function
+// of any bin: its time there, on either side of the fault (the correlation an
+// interpreter makes across it).
+std::function<double(int line_index, int trace_index)> DemoReflectorThrough(
+    const DemoSurveySize& size, int line_index, int trace_index, double time_ms);
 
 // "quarrix-batch demo DIR [--lines N --traces N --samples N]": writes
 // DIR/demo.sgy, loads it into DIR/demo/demo.hdr and writes its X/Y file.

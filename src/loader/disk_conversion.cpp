@@ -1,5 +1,6 @@
 #include "loader/disk_conversion.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "loader/ebcdic.h"
@@ -8,6 +9,8 @@
 #include "loader/load_decisions.h"
 #include "loader/project_output.h"
 #include "loader/segy_input.h"
+#include "loader/trace_scaling.h"
+#include "platform/parallel.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
@@ -17,6 +20,56 @@ namespace {
 
 const char kCannotOpenInput[] = "Cannot open input file!!";
 
+// Why a file cannot continue a load of the given layout, from its first 3600
+// bytes; "" when it can. Its traces would be read with the load's layout, so
+// a file of another layout or byte order would be misread.
+std::string AppendRefusal(const std::string& path, std::string_view headers,
+                          const SegyBinaryInfo& load) {
+  SegyBinaryInfo info = DecodeBinaryHeader(
+      headers.size() > kSegyTextBytes ? headers.substr(kSegyTextBytes) : std::string_view());
+  if (headers.size() != kSegyFileHeaderBytes || info.samples != load.samples ||
+      info.format != load.format)
+    return FormatText(
+        "%s has %d samples of format %d per trace, the load %d of format %d: not appended",
+        path.c_str(), info.samples, info.format, load.samples, load.format);
+  if (info.byte_order != load.byte_order)
+    return FormatText("%s is %s, the load %s: not appended", path.c_str(),
+                      ByteOrderName(info.byte_order), ByteOrderName(load.byte_order));
+  return "";
+}
+
+// The header scan over the first file and every file named to follow it;
+// nothing (after telling why, unless cancelled) when one cannot be scanned.
+std::optional<HeaderScanTables> ScanAllInputs(const DiskLoadRequest& request, Prompter& prompter,
+                                              Progress& progress) {
+  const SegyBinaryInfo& info = request.info;
+  const std::int64_t record_bytes = SegyRecordBytes(info);
+  HeaderScanTables all;
+  all.byte_order = info.byte_order;
+  std::vector<std::string> paths{request.input_path};
+  paths.insert(paths.end(), request.scan_also.begin(), request.scan_also.end());
+  for (const std::string& path : paths) {
+    if (&path != &paths.front()) {
+      SegyInput input;
+      std::string headers(kSegyFileHeaderBytes, '\0');
+      if (input.Open(path)) headers.resize(input.Read(headers.data(), headers.size()));
+      std::string refusal = input.IsOpen() ? AppendRefusal(path, headers, info) : "";
+      if (!refusal.empty()) {
+        prompter.Tell(refusal, "Error", MessageIcon::Error);
+        return std::nullopt;
+      }
+    }
+    std::optional<HeaderScanTables> tables =
+        ScanHeaders(path, record_bytes, progress, info.byte_order);
+    if (!tables) {
+      if (!progress.Cancelled()) prompter.Tell(kCannotOpenInput, "", MessageIcon::Warning);
+      return std::nullopt;
+    }
+    all.Merge(*tables);
+  }
+  return all;
+}
+
 // Reads the next input record; at the end of a file asks for a file to
 // append and goes on at its first trace. False when the input ends.
 class AppendingInput {
@@ -25,36 +78,40 @@ class AppendingInput {
       : info_(info), decisions_(decisions), prompter_(prompter) {}
 
   bool Open(const std::string& path) {
+    path_ = path;
     return input_.Open(path) && input_.Seek(kSegyFileHeaderBytes);
   }
 
   bool Next(unsigned char* record, std::size_t bytes) {
-    while (input_.Read(record, bytes) != bytes) {
+    std::size_t got;
+    while ((got = input_.Read(record, bytes)) != bytes) {
+      // A file cut off inside a trace: that trace is not loaded, and the user is told.
+      if (got > 0)
+        prompter_.Tell(FormatText("%s ends inside a trace: %zu of its %zu bytes are missing, "
+                                  "and it is not loaded",
+                                  path_.c_str(), bytes - got, bytes),
+                       "Warning", MessageIcon::Warning);
       std::optional<std::string> next = decisions_.AppendFile();
       if (!next) return false;
       if (!OpenAppended(*next)) return false;
     }
+    RecordToBigEndian(info_.byte_order, info_.format, record, bytes);
     return true;
   }
 
  private:
   bool OpenAppended(const std::string& path) {
     input_.Close();
+    path_ = path;
     char headers[kSegyFileHeaderBytes];
     if (!input_.Open(path)) {
       prompter_.Tell(kCannotOpenInput, "", MessageIcon::Warning);
       return false;
     }
     std::size_t got = input_.Read(headers, sizeof headers);
-    // The traces of an appended file are read with the first file's layout,
-    // so a file of another layout would be misread: it is refused.
-    SegyBinaryInfo info = DecodeBinaryHeader(std::string_view(headers, got).substr(kSegyTextBytes));
-    if (got != sizeof headers || info.samples != info_.samples || info.format != info_.format) {
-      prompter_.Tell(
-          FormatText("%s has %d samples of format %d per trace, the load %d of format "
-                     "%d: not appended",
-                     path.c_str(), info.samples, info.format, info_.samples, info_.format),
-          "Error", MessageIcon::Error);
+    if (std::string refusal = AppendRefusal(path, std::string_view(headers, got), info_);
+        !refusal.empty()) {
+      prompter_.Tell(refusal, "Error", MessageIcon::Error);
       return false;
     }
     return true;
@@ -64,6 +121,71 @@ class AppendingInput {
   LoadDecisions& decisions_;
   Prompter& prompter_;
   SegyInput input_;
+  std::string path_;  // the file being read
+};
+
+// Input records read a batch at a time and brought to 16 bits together: the
+// decoding and scaling of a batch's traces is shared out among threads. Each
+// trace depends on its own record alone, so a batch gives what reading one
+// trace at a time gives; with one thread a batch is one trace.
+class DecodedBatch {
+ public:
+  DecodedBatch(const SegyBinaryInfo& info, const TimeWindow& window, bool no_scaling, int threads)
+      : info_(info),
+        window_(window),
+        no_scaling_(no_scaling),
+        threads_(std::max(threads, 1)),
+        record_bytes_(static_cast<std::size_t>(SegyRecordBytes(info))),
+        samples_(static_cast<std::size_t>(window.num_samples)) {
+    capacity_ = threads_ == 1 ? 1
+                              : std::max<int>(threads_, static_cast<int>(std::min<std::size_t>(
+                                                            kBatchBytes / record_bytes_, 1024)));
+    records_.resize(record_bytes_ * static_cast<std::size_t>(capacity_));
+    scaled_.resize(samples_ * static_cast<std::size_t>(capacity_));
+    maxima_.resize(static_cast<std::size_t>(capacity_));
+    decoded_.assign(static_cast<std::size_t>(threads_), std::vector<float>(samples_));
+  }
+
+  // Reads and converts up to a batch of records; false when none was left.
+  // Once the input has ended it is not asked again (that would repeat the
+  // end-of-file question).
+  bool Fill(AppendingInput& input) {
+    size_ = 0;
+    while (!input_ended_ && size_ < capacity_) {
+      if (input.Next(records_.data() + Offset(size_, record_bytes_), record_bytes_))
+        ++size_;
+      else
+        input_ended_ = true;
+    }
+    RunParallel(size_, threads_, [&](int worker, int k) {
+      float* decoded = decoded_[static_cast<std::size_t>(worker)].data();
+      DecodeTrace(record(k), info_.format, window_.first_sample, window_.num_samples, decoded);
+      maxima_[static_cast<std::size_t>(k)] = ScaleTrace(decoded, window_.num_samples, no_scaling_,
+                                                        scaled_.data() + Offset(k, samples_));
+    });
+    return size_ > 0;
+  }
+
+  int size() const { return size_; }
+  const unsigned char* record(int k) const { return records_.data() + Offset(k, record_bytes_); }
+  const std::int16_t* scaled(int k) const { return scaled_.data() + Offset(k, samples_); }
+  float maximum(int k) const { return maxima_[static_cast<std::size_t>(k)]; }
+
+ private:
+  static constexpr std::size_t kBatchBytes = std::size_t{16} << 20;
+  static std::size_t Offset(int k, std::size_t size) { return static_cast<std::size_t>(k) * size; }
+
+  SegyBinaryInfo info_;
+  TimeWindow window_;
+  bool no_scaling_;
+  int threads_;
+  std::size_t record_bytes_, samples_;
+  int capacity_ = 1, size_ = 0;
+  bool input_ended_ = false;
+  std::vector<unsigned char> records_;
+  std::vector<std::int16_t> scaled_;
+  std::vector<float> maxima_;
+  std::vector<std::vector<float>> decoded_;  // one per worker
 };
 
 }  // namespace
@@ -77,6 +199,13 @@ bool ReadDiskHeaders(const std::string& path, SegyFileHeaders& headers, LoadDeci
   }
   std::string bytes(kSegyFileHeaderBytes, '\0');
   bytes.resize(input.Read(bytes.data(), bytes.size()));
+  if (bytes.size() < kSegyFileHeaderBytes) {
+    prompter.Tell(FormatText("%s holds %zu bytes, too short to be SEG-Y (its textual and binary "
+                             "headers alone take %zu)",
+                             path.c_str(), bytes.size(), kSegyFileHeaderBytes),
+                  "Error", MessageIcon::Error);
+    return false;
+  }
   std::string_view view(bytes);
   headers.text = DecodeTextHeader(view.substr(0, kSegyTextBytes));
   headers.info = DecodeBinaryHeader(view.size() > kSegyTextBytes ? view.substr(kSegyTextBytes)
@@ -108,17 +237,15 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
     return outcome;
   }
   const std::int64_t record_bytes = SegyRecordBytes(info);
-  std::optional<HeaderScanTables> tables = ScanHeaders(request.input_path, record_bytes, progress);
-  if (!tables) {
-    if (!progress.Cancelled()) prompter.Tell(kCannotOpenInput, "", MessageIcon::Warning);
-    return outcome;
-  }
+  std::optional<HeaderScanTables> tables = ScanAllInputs(request, prompter, progress);
+  if (!tables) return outcome;
   HeaderWordChoice choice;
   if (!ConfirmSurveyGeometry(*tables, request.two_d, true, info, header, window, choice, decisions,
                              prompter))
     return outcome;
 
   GridWriter grid(output, header, prompter);
+  if (!request.window.no_scaling) grid.ScaleWhilePlacing(decisions.ScaleValueGivenBeforehand());
   if (!grid.Prepare("Creating Trace Data File", progress)) return outcome;
 
   AppendingInput input(info, decisions, prompter);
@@ -126,35 +253,35 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
     prompter.Tell(kCannotOpenInput, "", MessageIcon::Warning);
     return outcome;
   }
-  std::vector<unsigned char> record(static_cast<std::size_t>(record_bytes));
-  std::vector<float> samples(static_cast<std::size_t>(window.num_samples));
-  std::vector<std::int16_t> scaled(samples.size());
+  DecodedBatch batch(info, window, request.window.no_scaling, request.threads);
   ScaleStats stats;
   progress.SetRange(0, 100);
   progress.SetPosition(0);
   progress.SetLabel("Converting Traces ");
   int bar = 0;
   long long& count = outcome.traces_processed;
-  while (!progress.Cancelled() && input.Next(record.data(), record.size())) {
-    DecodeTrace(record.data(), info.format, window.first_sample, window.num_samples,
-                samples.data());
-    float m = NormaliseTrace(samples.data(), window.num_samples, request.window.no_scaling, count,
-                             stats, scaled.data());
-    LineTrace position = TraceLineTrace(record.data(), choice);
-    if (count % 10 == 0) progress.SetPosition(++bar);
-    ++count;
-    if (count % 1000 == 0) {
-      std::string text = FormatText("Converting %lld Traces", count);
-      decisions.AddMessage(text);
-      progress.SetLabel(text);
-      progress.SetPosition(bar = 0);
-    }
-    GridWriter::Placed placed = grid.Put(position, m, scaled.data());
-    if (placed == GridWriter::Placed::Failed) return outcome;
-    if (placed == GridWriter::Placed::Skipped) {
-      ++outcome.traces_skipped;
-      decisions.AddMessage(
-          FormatText("Skip Trace  line %d trace %d", position.line, position.trace));
+  // Each trace is counted and placed in input order, whatever thread decoded it.
+  while (!progress.Cancelled() && batch.Fill(input)) {
+    for (int k = 0; k < batch.size(); ++k) {
+      if (k > 0 && progress.Cancelled()) break;
+      const float m = batch.maximum(k);
+      stats.Add(m, count);
+      LineTrace position = TraceLineTrace(batch.record(k), choice);
+      if (count % 10 == 0) progress.SetPosition(++bar);
+      ++count;
+      if (count % 1000 == 0) {
+        std::string text = FormatText("Converting %lld Traces", count);
+        decisions.AddMessage(text);
+        progress.SetLabel(text);
+        progress.SetPosition(bar = 0);
+      }
+      GridWriter::Placed placed = grid.Put(position, m, batch.scaled(k));
+      if (placed == GridWriter::Placed::Failed) return outcome;
+      if (placed == GridWriter::Placed::Skipped) {
+        ++outcome.traces_skipped;
+        decisions.AddMessage(
+            FormatText("Skip Trace  line %d trace %d", position.line, position.trace));
+      }
     }
   }
   if (!grid.ScaleAndCommit(stats, request.window.no_scaling, decisions, "Scaling Traces", progress))

@@ -3,6 +3,7 @@
 // project: header, trace file with every trace at its grid position, gaps as
 // zero traces, samples scaled into 16 bits with one global scale value.
 #include <string>
+#include <vector>
 
 #include "loader/load_geometry.h"
 #include "loader/segy_format.h"
@@ -40,6 +41,10 @@ struct DiskLoadRequest {
   bool two_d = false;
   // Labels, spacings and increments offered in "Header Values".
   SurveyHeader defaults;
+  // Files appended later whose trace headers the scan also reads, so the
+  // survey's ranges cover them (a survey delivered as one file per line).
+  std::vector<std::string> scan_also;
+  int threads = 1;  // traces are decoded on this many; the files are the same
 };
 
 LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decisions,

@@ -36,7 +36,10 @@ GridWriter::Placed GridWriter::Put(const LineTrace& position, float maximum,
   std::size_t at = pending_.size();
   pending_.resize(at + bytes);
   std::memcpy(pending_.data() + at, samples, bytes);
-  SamplesFromFileOrder(reinterpret_cast<std::int16_t*>(pending_.data() + at), bytes / 2);
+  auto* placed = reinterpret_cast<std::int16_t*>(pending_.data() + at);
+  if (scale_while_placing_ && maximum != 0.0f)
+    RescaleSamples(placed, bytes / 2, maximum, *scale_while_placing_);
+  SamplesFromFileOrder(placed, bytes / 2);
   return Placed::Written;
 }
 
@@ -51,14 +54,19 @@ bool GridWriter::Flush() {
   return written;
 }
 
+void GridWriter::ScaleWhilePlacing(std::optional<double> used) {
+  scale_while_placing_.reset();
+  if (used && *used > 0.0) scale_while_placing_ = used;
+}
+
 bool GridWriter::ScaleAndCommit(const ScaleStats& stats, bool no_scaling, LoadDecisions& decisions,
                                 const char* label, Progress& progress) {
   if (!Flush()) return false;
   if (!no_scaling) {
-    std::optional<double> used = AskScaleValue(stats, decisions);
+    std::optional<double> used = AskScaleValue(stats, decisions, scale_while_placing_);
     if (used && !UsableScale(used, stats, prompter_)) return false;
     // With nothing but zero traces there is nothing to scale.
-    if (used && stats.overall_max != 0.0 &&
+    if (used && stats.overall_max != 0.0 && !scale_while_placing_ &&
         !RescaleTraces(output_.amp(), header_, maxima_, *used, label, progress)) {
       prompter_.Tell("The trace file " + output_.amp_path() + " could not be rescaled", "",
                      MessageIcon::Error);

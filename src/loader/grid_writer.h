@@ -4,6 +4,7 @@
 // kept trace written at its cell with its maximum, and the closing "Set Scale
 // Value" step with the scaling pass before the project is committed.
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "loader/trace_placement.h"
@@ -34,6 +35,12 @@ class GridWriter {
   // Writes what Put has gathered; false after telling the user.
   bool Flush();
 
+  // With a scale value known before the load, Put writes every trace fully
+  // scaled and the scaling pass over the finished file is left out: the
+  // same bytes, one pass fewer. Values that would be refused are ignored
+  // here (ScaleAndCommit refuses them as before).
+  void ScaleWhilePlacing(std::optional<double> used);
+
   // Unless no_scaling: asks for the scale value and rescales. Then commits
   // the project. False when the load ends without a project.
   bool ScaleAndCommit(const ScaleStats& stats, bool no_scaling, LoadDecisions& decisions,
@@ -44,6 +51,7 @@ class GridWriter {
   const SurveyHeader& header_;
   Prompter& prompter_;
   TraceMaxGrid maxima_;
+  std::optional<double> scale_while_placing_;
   // Traces of consecutive cells are gathered and written together.
   std::vector<char> pending_;
   std::int64_t pending_offset_ = 0;

@@ -36,6 +36,26 @@ void HeaderScanTables::Fold(const unsigned char* header) {
   }
 }
 
+void HeaderScanTables::Fold(const unsigned char* header, SegyByteOrder order) {
+  if (order == SegyByteOrder::Big) return Fold(header);
+  unsigned char swapped[kSegyTraceHeaderBytes];
+  std::copy(header, header + kSegyTraceHeaderBytes, swapped);
+  RecordToBigEndian(order, 0, swapped, sizeof swapped);
+  Fold(swapped);
+}
+
+void HeaderScanTables::Merge(const HeaderScanTables& other) {
+  auto widen = [](auto& low, auto& high, const auto& other_low, const auto& other_high) {
+    for (std::size_t k = 0; k < low.size(); ++k) {
+      low[k] = std::min(low[k], other_low[k]);
+      high[k] = std::max(high[k], other_high[k]);
+    }
+  };
+  widen(min32, max32, other.min32, other.max32);
+  widen(min16, max16, other.min16, other.max16);
+  traces += other.traces;
+}
+
 std::int32_t HeaderScanTables::Minimum(const HeaderWord& w) const {
   return w.width == 2 ? min16[w.index - 1] : min32[w.index - 1];
 }
@@ -45,11 +65,12 @@ std::int32_t HeaderScanTables::Maximum(const HeaderWord& w) const {
 }
 
 std::optional<HeaderScanTables> ScanHeaders(const std::string& path, std::int64_t record_bytes,
-                                            Progress& progress) {
+                                            Progress& progress, SegyByteOrder order) {
   SegyInput input;
   if (record_bytes < static_cast<std::int64_t>(kSegyTraceHeaderBytes) || !input.Open(path))
     return std::nullopt;
   HeaderScanTables tables;
+  tables.byte_order = order;
   progress.SetRange(0, 10);
   progress.SetPosition(0);
   progress.SetLabel("Scan Headers");
@@ -62,7 +83,7 @@ std::optional<HeaderScanTables> ScanHeaders(const std::string& path, std::int64_
     if (progress.Cancelled()) return std::nullopt;
     std::size_t got = input.Read(record.data(), record.size());
     if (got < kSegyTraceHeaderBytes) break;
-    tables.Fold(record.data());
+    tables.Fold(record.data(), order);
     if (n % 100 == 0) progress.SetPosition(++bar);
     tables.traces = n + 1;
     if (tables.traces % 1000 == 0) {
@@ -74,16 +95,23 @@ std::optional<HeaderScanTables> ScanHeaders(const std::string& path, std::int64_
   return tables;
 }
 
-HeaderScanTables ScanHeaderBytes(std::string_view file, std::int64_t record_bytes) {
+HeaderScanTables ScanHeaderBytes(std::string_view file, std::int64_t record_bytes,
+                                 SegyByteOrder order) {
   HeaderScanTables tables;
+  tables.byte_order = order;
   if (record_bytes < static_cast<std::int64_t>(kSegyTraceHeaderBytes)) return tables;
   const auto* bytes = reinterpret_cast<const unsigned char*>(file.data());
   for (std::size_t at = kSegyFileHeaderBytes; at + kSegyTraceHeaderBytes <= file.size();
        at += static_cast<std::size_t>(record_bytes)) {
-    tables.Fold(bytes + at);
+    tables.Fold(bytes + at, order);
     ++tables.traces;
   }
   return tables;
+}
+
+std::string ScanSummaryText(const HeaderScanTables& tables) {
+  return FormatText("Trace headers: %lld   Byte order: %s", tables.traces,
+                    ByteOrderName(tables.byte_order));
 }
 
 void HeaderScanMarks::Mark(WordMark kind, int row, int column) {

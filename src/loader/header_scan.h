@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "loader/segy_byte_order.h"
 #include "loader/trace_header.h"
 
 namespace quarrix {
@@ -18,23 +19,34 @@ struct HeaderScanTables {
   std::array<std::int32_t, kWords32> min32, max32;
   std::array<std::int32_t, kWords16> min16, max16;
   long long traces = 0;
+  SegyByteOrder byte_order = SegyByteOrder::Big;  // of the file the words were read from
 
   HeaderScanTables() { Reset(); }
   void Reset();
   // Folds the words of one 240-byte trace header into the ranges.
   void Fold(const unsigned char* header);
+  // Folds a header of a file in the given byte order.
+  void Fold(const unsigned char* header, SegyByteOrder order);
+  // Widens the ranges by those of another scan and adds its traces.
+  void Merge(const HeaderScanTables& other);
   std::int32_t Minimum(const HeaderWord& word) const;
   std::int32_t Maximum(const HeaderWord& word) const;
 };
 
 // Scans the trace headers of a SEG-Y disk file (records of record_bytes from
-// byte 3600 to the first short read). Nothing when the file cannot be opened
-// or the user cancels.
+// byte 3600 to the first short read), each header read in the file's byte
+// order. Nothing when the file cannot be opened or the user cancels.
 std::optional<HeaderScanTables> ScanHeaders(const std::string& path, std::int64_t record_bytes,
-                                            Progress& progress);
+                                            Progress& progress,
+                                            SegyByteOrder order = SegyByteOrder::Big);
 
 // The same scan over the bytes of a whole file held in memory.
-HeaderScanTables ScanHeaderBytes(std::string_view file, std::int64_t record_bytes);
+HeaderScanTables ScanHeaderBytes(std::string_view file, std::int64_t record_bytes,
+                                 SegyByteOrder order = SegyByteOrder::Big);
+
+// The line under the table: how many trace headers were scanned and in which
+// byte order their words were read ("Trace headers: 1200   Byte order: little-endian").
+std::string ScanSummaryText(const HeaderScanTables& tables);
 
 // The "Header Information" table as data: 6 columns ("32-bit min",
 // "32-bit max", "Select", "16-bit min", "16-bit max", "Select") and 120 rows.

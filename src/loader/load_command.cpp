@@ -18,7 +18,11 @@ const char kLoadHelp[] =
     "\n"
     "Converts SEG-Y disk files (the later ones appended to the first) into the\n"
     "project DIR/NAME/NAME.hdr with NAME.amp. The Messages lines go to stdout.\n"
-    "\n";
+    "Unless --lines and --traces give the ranges, the trace headers of every\n"
+    "file are scanned for them.\n"
+    "\n"
+    "  --threads N            decode on N threads (default: one per core; the\n"
+    "                         project is the same for every N)\n";
 
 }  // namespace
 
@@ -27,22 +31,28 @@ int RunLoadCommand(const std::vector<std::string>& args, std::ostream& out, std:
     out << kLoadHelp << kLoadOptionsHelp;
     return 0;
   }
-  CommandLine line(args, OptionSet(kLoadValueOptions), OptionSet(kLoadFlagOptions));
+  std::set<std::string> value_options = OptionSet(kLoadValueOptions);
+  value_options.insert("--threads");
+  CommandLine line(args, value_options, OptionSet(kLoadFlagOptions));
   BatchLoadOptions options;
+  DiskLoadRequest request;
   std::string problem = line.error();
   if (problem.empty() && line.positionals().empty()) problem = "load: give at least one FILE.sgy";
   if (problem.empty()) problem = ParseLoadOptions(line, options);
+  if (problem.empty()) problem = ReadThreadsOption(line, request.threads);
   if (!problem.empty()) {
     err << "load: " << problem << '\n';
     return 2;
   }
-  DiskLoadRequest request;
   request.input_path = line.positionals()[0];
   request.window = options.window;
   request.two_d = options.two_d;
   request.defaults = options.values;
   for (std::size_t k = 1; k < line.positionals().size(); ++k)
     options.append.push_back(line.positionals()[k]);
+  // Without both ranges given, every file's headers count for the ranges.
+  if (!options.lines || !options.traces)
+    request.scan_also.assign(options.append.begin(), options.append.end());
   BatchDecisions decisions(std::move(options), out);
   TerminalPrompter prompter(err);
   SegyFileHeaders headers;

@@ -49,6 +49,10 @@ class LoadDecisions {
   virtual std::optional<std::string> AppendFile() = 0;
   // "Set Scale Value": the value that maps to 32767, or nothing to skip scaling.
   virtual std::optional<double> ScaleValue(const ScaleSummary& summary) = 0;
+  // The scale value when it is known before any trace is read (ScaleValue
+  // will then give it whatever the summary): a load can scale every trace as
+  // it places it instead of in a pass over the finished file.
+  virtual std::optional<double> ScaleValueGivenBeforehand() const { return std::nullopt; }
   // Tape: the end-of-reel question (text as shown); true to go on with a new reel.
   virtual bool ContinueWithNewReel(const std::string& question) = 0;
   // Tape: "Tape Not Ready!!" (Retry/Cancel); true to retry.

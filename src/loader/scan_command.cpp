@@ -20,7 +20,8 @@ const char kScanHelp[] =
     "usage: ingestor scan FILE.sgy [--json]\n"
     "\n"
     "Prints the decoded textual header, the Number Samples, Sample Rate and\n"
-    "Format lines, the trace count and the minimum and maximum of the 60\n"
+    "Format lines (and Byte Order for a little-endian file; --json gives\n"
+    "\"byte_order\" always), the trace count and the minimum and maximum of the 60\n"
     "32-bit and 120 16-bit trace-header words (with the 1-based byte where\n"
     "each starts, as --line-word and --trace-word of \"ingestor load\" take it).\n";
 
@@ -56,6 +57,7 @@ void PrintJson(const SegyFileHeaders& headers, const HeaderScanTables& t, std::o
   w.Key("samples").Int(headers.info.samples);
   w.Key("interval_us").Int(headers.info.interval_us);
   w.Key("format").Int(headers.info.format);
+  w.Key("byte_order").String(headers.info.byte_order == SegyByteOrder::Little ? "little" : "big");
   w.Key("traces").Int(t.traces);
   auto words = [&](const char* key, int count, int width) {
     w.Key(key).BeginArray();
@@ -115,7 +117,8 @@ int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std:
     return 1;
   }
   NullProgress progress;
-  std::optional<HeaderScanTables> tables = ScanHeaders(path, record_bytes, progress);
+  std::optional<HeaderScanTables> tables =
+      ScanHeaders(path, record_bytes, progress, headers.info.byte_order);
   if (!tables) {
     err << "Cannot open input file!!\n";
     return 1;

@@ -18,6 +18,8 @@
 #include "platform/text_util.h"
 #include "project/amp_file.h"
 #include "project/header_file.h"
+#include "project/line_block_reader.h"
+#include "project/trace_file_check.h"
 
 namespace quarrix {
 namespace {
@@ -166,11 +168,66 @@ void FillExportTraceHeader(unsigned char* p, const ExportTraceFields& f,
   PutHalvesLowFirst(p + 156, f.y);
 }
 
+namespace {
+
+// What writing the trace blocks came to.
+struct TraceExport {
+  ExportTraceFields fields;  // of the last trace written; `sequence` counts them
+  long long unread = 0;      // traces of the range the trace file could not give
+  bool stopped = false;      // a write error that stops the export
+};
+
+// Writes one block per trace of the range, line by line, until cancelled. A
+// short read ends its line; the line's remaining traces are counted as unread.
+template <typename Write>
+TraceExport WriteTraceBlocks(const SurveyHeader& h, AmpFile& amp, const XyRecords& xy,
+                             const ExportRange& range, Write& write, Progress& progress) {
+  TraceExport run;
+  std::vector<std::int16_t> samples(static_cast<std::size_t>(h.num_samples));
+  std::vector<float> floats(samples.size());
+  std::vector<unsigned char> block(240 + 4 * samples.size());
+  LineBlockReader traces(amp, h);
+  bool cancelled = false;
+  for (int i = 0; i < h.num_lines && !cancelled; ++i) {
+    const int line = h.LineNumber(i);
+    const bool in_range = line >= range.first_line && line <= range.last_line;
+    bool line_ended = false;
+    for (int j = 0; in_range && j < h.traces_per_line; ++j) {
+      const int trace = h.TraceNumber(j);
+      if (trace < range.first_trace || trace > range.last_trace) continue;
+      if (line_ended || traces.Read(samples.data(), i, j, h.trace_bytes) != 0) {
+        line_ended = true;
+        ++run.unread;
+        continue;
+      }
+      for (std::size_t n = 0; n < samples.size(); ++n) floats[n] = samples[n];
+      EncodeSamples(floats.data(), h.num_samples, kFormatIbmFloat, block.data() + 240);
+      ExportTraceFields& f = run.fields;
+      f.sequence++;
+      f.ensemble = i * h.traces_per_line + j + 1;
+      f.line = line;
+      f.trace = trace;
+      xy.At(h, line, trace, f.x, f.y);
+      FillExportTraceHeader(block.data(), f, h);
+      if (!write(block.data(), block.size())) {
+        run.stopped = true;
+        return run;
+      }
+    }
+    cancelled = progress.Cancelled();
+    progress.SetPosition(i + 1);
+  }
+  return run;
+}
+
+}  // namespace
+
 bool ExportProject(const std::string& header_path, const ExportRange& range, BlockSink& sink,
                    LoadDecisions& decisions, Prompter& prompter, Progress& progress) {
   SurveyHeader h;
   if (!LoadHeader(header_path, h, prompter, HeaderReader::Interpretation)) return false;
   AmpFile amp;
+  if (!TraceFileAgrees(h, BaseWithDot(header_path) + "amp", prompter)) return false;
   if (!amp.Open(BaseWithDot(header_path) + "amp", AmpOpenMode::Read)) {
     prompter.Tell("Cannot Open AMP File", "", MessageIcon::Warning);
     return false;
@@ -190,31 +247,17 @@ bool ExportProject(const std::string& header_path, const ExportRange& range, Blo
   progress.SetRange(0, h.num_lines);
   progress.SetLabel("Writing Traces to Tape");
   decisions.AddMessage("Writing Traces to Tape");
-  std::vector<std::int16_t> samples(static_cast<std::size_t>(h.num_samples));
-  std::vector<float> floats(samples.size());
-  std::vector<unsigned char> block(240 + 4 * samples.size());
-  ExportTraceFields fields;
-  bool cancelled = false;
-  for (int i = 0; i < h.num_lines && !cancelled; ++i) {
-    int line = h.LineNumber(i);
-    if (line >= range.first_line && line <= range.last_line) {
-      for (int j = 0; j < h.traces_per_line; ++j) {
-        int trace = h.TraceNumber(j);
-        if (trace < range.first_trace || trace > range.last_trace) continue;
-        if (ReadTrace(amp, h, samples.data(), i, j, h.trace_bytes) != 0) break;
-        for (std::size_t n = 0; n < samples.size(); ++n) floats[n] = samples[n];
-        EncodeSamples(floats.data(), h.num_samples, kFormatIbmFloat, block.data() + 240);
-        fields.sequence++;
-        fields.ensemble = i * h.traces_per_line + j + 1;
-        fields.line = line;
-        fields.trace = trace;
-        xy.At(h, line, trace, fields.x, fields.y);
-        FillExportTraceHeader(block.data(), fields, h);
-        if (!write(block.data(), block.size())) return false;
-      }
-    }
-    cancelled = progress.Cancelled();
-    progress.SetPosition(i + 1);
+  const TraceExport run = WriteTraceBlocks(h, amp, xy, range, write, progress);
+  if (run.stopped) return false;
+  // A trace file shorter than the header says makes a partial export, which is
+  // a failure: a disk file is then not put in place (as after a failed write);
+  // a tape is still closed with its file marks.
+  const std::string unread = FormatText(
+      "%lld traces could not be read from %s; only %d were written and the export is incomplete",
+      run.unread, amp.path().c_str(), run.fields.sequence);
+  if (run.unread > 0 && sink.StopOnWriteError()) {
+    prompter.Tell(unread, "", MessageIcon::Error);
+    return false;
   }
   if (!sink.Finish()) {
     prompter.Tell("The export could not be completed", "", MessageIcon::Error);
@@ -225,7 +268,11 @@ bool ExportProject(const std::string& header_path, const ExportRange& range, Blo
                   MessageIcon::Error);
     return false;
   }
-  decisions.AddMessage(FormatText("%d Traces Written", fields.sequence));
+  if (run.unread > 0) {
+    prompter.Tell(unread, "", MessageIcon::Error);
+    return false;
+  }
+  decisions.AddMessage(FormatText("%d Traces Written", run.fields.sequence));
   prompter.Message("End of Conversion!!", "", MessageIcon::Information, MessageButtons::Ok);
   return true;
 }

@@ -9,11 +9,17 @@
 namespace quarrix {
 
 SegyBinaryInfo DecodeBinaryHeader(std::string_view bytes) {
+  const SegyByteOrder order = DetectByteOrder(bytes);
+  const bool little = order == SegyByteOrder::Little;
   auto field = [&](std::size_t offset) -> int {
     if (bytes.size() < offset + 2) return 0;
-    return ReadBig16(reinterpret_cast<const unsigned char*>(bytes.data()) + offset);
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data()) + offset;
+    return little ? static_cast<std::int16_t>(p[0] | (p[1] << 8)) : ReadBig16(p);
   };
-  return SegyBinaryInfo{field(20), field(16), field(24)};
+  // A count cannot be negative: the samples per trace are read unsigned, so a
+  // file of 65535 samples says 65535, not -1.
+  const int samples = static_cast<std::uint16_t>(field(20));
+  return SegyBinaryInfo{samples, field(16), field(24), order};
 }
 
 int SampleWidth(int format) {
@@ -47,16 +53,19 @@ std::string SegyLoadProblem(const SegyBinaryInfo& info) {
 }
 
 float IbmToFloat(std::uint32_t ibm) {
-  std::uint32_t fraction = ibm & 0x00FFFFFFu;
-  if (fraction == 0) return 0.0f;
-  std::uint32_t sign = ibm & 0x80000000u;
-  int exponent = static_cast<int>((ibm >> 24) & 0x7F);
-  // Shift the fraction until bit 23 is set; k counts the shifts plus one.
-  int shifts = std::countl_zero(fraction) - 8;
-  fraction <<= shifts;
-  int k = 1 + shifts;
-  std::uint32_t ieee_exponent = static_cast<std::uint32_t>(4 * exponent + 127 - k) & 0xFFu;
-  return std::bit_cast<float>(sign | (ieee_exponent << 23) | (fraction & 0x007FFFFFu));
+  // The 24-bit fraction converts to a float exactly; its exponent says how
+  // far the fraction had to be shifted to bring its top bit to bit 23, and
+  // its significand is the shifted fraction. No branch and no bit count, so
+  // a loop over a trace vectorises. The exponent wraps as an 8-bit field for
+  // values beyond the float range, as it always has.
+  const std::uint32_t fraction = ibm & 0x00FFFFFFu;
+  const std::uint32_t normalised = std::bit_cast<std::uint32_t>(static_cast<float>(fraction));
+  const std::uint32_t shifts_plus_one = 151u - (normalised >> 23);
+  const std::uint32_t exponent = (ibm >> 24) & 0x7Fu;
+  const std::uint32_t ieee_exponent = (4u * exponent + 127u - shifts_plus_one) & 0xFFu;
+  const std::uint32_t bits =
+      (ibm & 0x80000000u) | (ieee_exponent << 23) | (normalised & 0x007FFFFFu);
+  return std::bit_cast<float>(fraction == 0 ? 0u : bits);
 }
 
 std::uint32_t FloatToIbm(float value) {
@@ -113,6 +122,8 @@ std::vector<std::string> SegyHeaderMessages(const std::string& decoded_text,
   lines.push_back(FormatText("Number Samples %d", info.samples));
   lines.push_back(FormatText("Sample Rate %d", info.interval_us));
   lines.push_back(FormatText("Format %d", info.format));
+  if (info.byte_order == SegyByteOrder::Little)
+    lines.push_back(FormatText("Byte Order %s", ByteOrderName(info.byte_order)));
   return lines;
 }
 

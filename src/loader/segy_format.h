@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "loader/segy_byte_order.h"
+
 namespace quarrix {
 
 constexpr std::size_t kSegyTextBytes = 3200;
@@ -23,13 +25,14 @@ enum SegyFormat : int {
 };
 
 struct SegyBinaryInfo {
-  int samples = 0;      // samples per trace
-  int interval_us = 0;  // sample interval, microseconds
-  int format = 0;       // data sample format code
+  int samples = 0;                                // samples per trace, 0..65535
+  int interval_us = 0;                            // sample interval, microseconds
+  int format = 0;                                 // data sample format code
+  SegyByteOrder byte_order = SegyByteOrder::Big;  // of the headers and samples
 };
 
-// Reads the three fields from a 400-byte binary header (fewer bytes leave the
-// missing fields 0).
+// Reads the three fields from a 400-byte binary header in the byte order the
+// header declares (fewer bytes leave the missing fields 0).
 SegyBinaryInfo DecodeBinaryHeader(std::string_view bytes);
 
 // Bytes per sample of a format code, 0 for a code the loader does not decode.
@@ -53,7 +56,8 @@ std::uint32_t FloatToIbm(float value);
 void DecodeTrace(const unsigned char* record, int format, int first, int count, float* out);
 
 // The "Messages" lines of the decoded headers: "3200 Byte Header", 40 card
-// lines, then "Number Samples", "Sample Rate" and "Format".
+// lines, then "Number Samples", "Sample Rate" and "Format", and for a
+// little-endian file "Byte Order little-endian".
 std::vector<std::string> SegyHeaderMessages(const std::string& decoded_text,
                                             const SegyBinaryInfo& info);
 

@@ -132,6 +132,7 @@ LoadOutcome ConvertTapeAuto(TapeDevice& tape, const TapeLoadRequest& request,
     TapeTraceReader::Result result = reader.Next(record.data());
     if (result == TapeTraceReader::Result::Abandon) return outcome;
     if (result == TapeTraceReader::Result::End) break;
+    RecordToBigEndian(info.byte_order, info.format, record.data(), record.size());
     DecodeTrace(record.data(), info.format, window.first_sample, window.num_samples,
                 samples.data());
     float m = NormaliseTrace(samples.data(), window.num_samples, no_scaling,
@@ -246,6 +247,7 @@ LoadOutcome ConvertTapeManual(TapeDevice& tape, const TapeLoadRequest& request,
   if (std::uint32_t status = tape.ReadVariableBlock(record.data(), record.size(), got);
       status != kTapeOk)
     decisions.AddMessage(FormatText("Bad Status %X  Length %zu", status, record.size()));
+  RecordToBigEndian(info.byte_order, info.format, record.data(), record.size());
   HeaderScanTables tables;
   tables.Fold(record.data());
   tables.traces = 1;
@@ -269,6 +271,7 @@ LoadOutcome ConvertTapeManual(TapeDevice& tape, const TapeLoadRequest& request,
       TapeTraceReader::Result result = reader.Next(record.data());
       if (result == TapeTraceReader::Result::Abandon) return outcome;
       if (result == TapeTraceReader::Result::End) break;
+      RecordToBigEndian(info.byte_order, info.format, record.data(), record.size());
     }
     DecodeTrace(record.data(), info.format, window.first_sample, window.num_samples,
                 samples.data());

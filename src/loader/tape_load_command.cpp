@@ -25,8 +25,7 @@ const char kTapeLoadHelp[] =
     "image; further images are the next reels of the set.\n"
     "\n"
     "  --skip-eof N           space over N file marks before the headers\n"
-    "  --ignore-single-eof    read on over one file mark inside the data\n"
-    "  --lines FIRST:LAST --traces FIRST:LAST   ranges of the manual mode\n";
+    "  --ignore-single-eof    read on over one file mark inside the data\n";
 
 }  // namespace
 
@@ -36,7 +35,7 @@ int RunTapeLoadCommand(const std::vector<std::string>& args, std::ostream& out, 
     return 0;
   }
   std::set<std::string> values = OptionSet(kLoadValueOptions);
-  values.insert({"--mode", "--skip-eof", "--lines", "--traces"});
+  values.insert({"--mode", "--skip-eof"});
   std::set<std::string> flags = OptionSet(kLoadFlagOptions);
   flags.insert("--ignore-single-eof");
   CommandLine line(args, values, flags);
@@ -56,14 +55,6 @@ int RunTapeLoadCommand(const std::vector<std::string>& args, std::ostream& out, 
       else
         request.settings.skip_eof_count = static_cast<int>(*n);
     }
-    for (auto [name, range] : {std::pair{"--lines", &options.lines}, {"--traces", &options.traces}})
-      if (auto text = line.Value(name)) {
-        auto pair = ParseNumberPair(*text, ':');
-        if (!pair || pair->first > pair->second)
-          problem = std::string(name) + " takes FIRST:LAST";
-        else
-          *range = std::pair{static_cast<int>(pair->first), static_cast<int>(pair->second)};
-      }
   }
   if (!problem.empty()) {
     err << "tape-load: " << problem << '\n';

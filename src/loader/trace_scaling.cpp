@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <new>
+#include <stdexcept>
 
 #include "platform/numeric.h"
 #include "platform/progress.h"
@@ -21,29 +22,70 @@ ScaleSummary ScaleStats::Summary() const {
   return s;
 }
 
+namespace {
+
+// Trunc16, written without branches so that the loops over a trace
+// vectorise: the same value for every input, not a number giving 0.
+template <typename Real>
+inline std::int16_t TruncWithoutBranches16(Real value) {
+  value = value == value ? value : Real(0);
+  value = value < Real(-32768) ? Real(-32768) : value;
+  value = value > Real(32767) ? Real(32767) : value;
+  return static_cast<std::int16_t>(static_cast<std::int32_t>(value));
+}
+
+// The largest absolute sample, kept in eight lanes that the compiler turns
+// into one vector; not a number never wins. The lanes give exactly the
+// maximum a plain loop gives, as every value compared is 0 or above.
+float LargestMagnitude(const float* samples, int count) {
+  constexpr int kLanes = 8;
+  float lanes[kLanes] = {};
+  int n = 0;
+  for (; n + kLanes <= count; n += kLanes)
+    for (int l = 0; l < kLanes; ++l) {
+      const float a = std::fabs(samples[n + l]);
+      lanes[l] = a > lanes[l] ? a : lanes[l];
+    }
+  float m = 0.0f;
+  for (; n < count; ++n) {
+    const float a = std::fabs(samples[n]);
+    m = a > m ? a : m;
+  }
+  for (float lane : lanes) m = lane > m ? lane : m;
+  return m;
+}
+
+}  // namespace
+
+void ScaleStats::Add(float m, long long traces_before) {
+  if (m != 0.0f) {
+    sum += m;
+    ++count;
+  }
+  if (m > overall_max) {
+    overall_max = m;
+    overall_max_trace = traces_before;
+  }
+}
+
+float ScaleTrace(const float* samples, int count, bool no_scaling, std::int16_t* out) {
+  const float m = LargestMagnitude(samples, count);
+  float factor = m != 0.0f ? 32767.0f / m : 0.0f;
+  if (no_scaling) factor = 1.0f;
+  for (int n = 0; n < count; ++n) out[n] = TruncWithoutBranches16(samples[n] * factor);
+  return m;
+}
+
 float NormaliseTrace(const float* samples, int count, bool no_scaling, long long traces_before,
                      ScaleStats& stats, std::int16_t* out) {
-  float m = 0.0f;
-  for (int n = 0; n < count; ++n) {
-    float a = std::fabs(samples[n]);
-    if (a > m) m = a;
-  }
-  float factor = 0.0f;
-  if (m != 0.0f) {
-    factor = 32767.0f / m;
-    stats.sum += m;
-    ++stats.count;
-  }
-  if (m > stats.overall_max) {
-    stats.overall_max = m;
-    stats.overall_max_trace = traces_before;
-  }
-  if (no_scaling) {
-    for (int n = 0; n < count; ++n) out[n] = Trunc16(samples[n]);
-  } else {
-    for (int n = 0; n < count; ++n) out[n] = Trunc16(samples[n] * factor);
-  }
+  const float m = ScaleTrace(samples, count, no_scaling, out);
+  stats.Add(m, traces_before);
   return m;
+}
+
+void RescaleSamples(std::int16_t* samples, std::size_t count, double maximum, double used) {
+  for (std::size_t n = 0; n < count; ++n)
+    samples[n] = TruncWithoutBranches16(samples[n] * maximum / used);
 }
 
 bool TraceMaxGrid::Allocate(int lines, int traces_per_line) {
@@ -80,8 +122,7 @@ bool RescaleTraces(AmpFile& amp, const SurveyHeader& header, TraceMaxGrid& maxim
         // A trace that never arrived, or an all-zero one, stays as it is.
         if (m == 0.0) continue;
         changed = true;
-        for (std::size_t n = record * j; n < record * (j + 1); ++n)
-          samples[n] = Trunc16(samples[n] * m / used);
+        RescaleSamples(samples.data() + record * j, record, m, used);
       }
       if (!changed) continue;
       SamplesFromFileOrder(samples.data(), record * count);
@@ -92,9 +133,10 @@ bool RescaleTraces(AmpFile& amp, const SurveyHeader& header, TraceMaxGrid& maxim
   return true;
 }
 
-std::optional<double> AskScaleValue(const ScaleStats& stats, LoadDecisions& decisions) {
+std::optional<double> AskScaleValue(const ScaleStats& stats, LoadDecisions& decisions,
+                                    std::optional<double> given) {
   ScaleSummary summary = stats.Summary();
-  std::optional<double> used = decisions.ScaleValue(summary);
+  std::optional<double> used = given ? given : decisions.ScaleValue(summary);
   if (!used) return std::nullopt;
   decisions.AddMessage(
       FormatText("Scale value MAX %f  MEAN %f  USED %f", summary.largest, summary.mean, *used));

@@ -21,14 +21,24 @@ struct ScaleStats {
   long long count = 0;
 
   ScaleSummary Summary() const;
+  // Counts a trace whose largest absolute sample is m; traces_before is the
+  // number of input traces read before it.
+  void Add(float m, long long traces_before);
 };
 
-// Converts one trace to 16 bits and returns its largest absolute sample m.
-// Unless no_scaling, samples are multiplied by 32767 / m (0 for an all-zero
+// Brings one trace to 16 bits and returns its largest absolute sample m:
+// unless no_scaling, samples are multiplied by 32767 / m (0 for an all-zero
 // trace); values are truncated toward zero and saturate at the 16-bit ends.
-// traces_before is the number of input traces read before this one.
+// Depends on the trace alone, so traces may be scaled on several threads.
+float ScaleTrace(const float* samples, int count, bool no_scaling, std::int16_t* out);
+
+// ScaleTrace, then the trace counted in stats.
 float NormaliseTrace(const float* samples, int count, bool no_scaling, long long traces_before,
                      ScaleStats& stats, std::int16_t* out);
+
+// The second scaling step of one trace whose largest absolute sample was
+// maximum: every sample becomes trunc(sample x maximum / used).
+void RescaleSamples(std::int16_t* samples, std::size_t count, double maximum, double used);
 
 // The per-cell trace maxima of a load, one float per grid cell (line-major).
 class TraceMaxGrid {
@@ -55,7 +65,9 @@ bool RescaleTraces(AmpFile& amp, const SurveyHeader& header, TraceMaxGrid& maxim
 
 // The "Set Scale Value" step shared by the loads: asks for the value, logs
 // "Scale value MAX ... MEAN ... USED ..." and returns the value to use, or
-// nothing when scaling is skipped.
-std::optional<double> AskScaleValue(const ScaleStats& stats, LoadDecisions& decisions);
+// nothing when scaling is skipped. A value given beforehand is taken as it
+// is, without asking.
+std::optional<double> AskScaleValue(const ScaleStats& stats, LoadDecisions& decisions,
+                                    std::optional<double> given = std::nullopt);
 
 }  // namespace quarrix

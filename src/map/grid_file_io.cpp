@@ -4,7 +4,6 @@
 
 #include "platform/atomic_file.h"
 #include "platform/terminal_prompter.h"
-#include "platform/text_util.h"
 #include "project/header_file.h"
 
 namespace quarrix {
@@ -28,8 +27,7 @@ bool LoadGridFile(const std::string& header_path, const std::string& grid_path,
   const unsigned long long needed =
       kHorizonStyleBytes + 2ull * static_cast<unsigned long long>(rows) * columns;
   if (loaded.bytes.size() < needed) {
-    problem = FormatText("%s holds %zu bytes, too few for a %d x %d grid of this project (%llu)",
-                         grid_path.c_str(), loaded.bytes.size(), rows, columns, needed);
+    problem = ShortGridProblem(grid_path, loaded.bytes.size(), rows, columns, needed);
     return false;
   }
   loaded.time = HorizonGrid(rows, columns);

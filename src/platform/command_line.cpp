@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/parallel.h"
+
 namespace quarrix {
 
 CommandLine::CommandLine(const std::vector<std::string>& args,
@@ -90,6 +92,17 @@ std::optional<std::pair<double, double>> ParseNumberPair(const std::string& text
   auto second = ParseWholeDouble(text.substr(at + 1));
   if (!first || !second) return std::nullopt;
   return std::make_pair(*first, *second);
+}
+
+std::string ReadThreadsOption(const CommandLine& line, int& threads) {
+  threads = MachineThreadCount();
+  auto text = line.Value("--threads");
+  if (!text) return "";
+  auto parsed = ParseWholeInt(*text);
+  if (!parsed || *parsed < 0 || *parsed > 1024)
+    return "--threads takes a whole number from 0 to 1024";
+  threads = ResolveThreadCount(static_cast<int>(*parsed));
+  return "";
 }
 
 }  // namespace quarrix

@@ -36,6 +36,10 @@ bool WantsHelp(const std::vector<std::string>& args);
 // Strict number parsing for command-line values: the whole text must be a number.
 std::optional<long long> ParseWholeInt(const std::string& text);
 std::optional<double> ParseWholeDouble(const std::string& text);
+// "--threads N" (1 to 1024; 0 or absent: every core) into threads; a problem
+// worded for the user, or empty.
+std::string ReadThreadsOption(const CommandLine& line, int& threads);
+
 // "X,Y" or "A:B" pairs of numbers.
 std::optional<std::pair<double, double>> ParseNumberPair(const std::string& text, char separator);
 

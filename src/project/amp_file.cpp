@@ -7,42 +7,29 @@ namespace quarrix {
 
 bool AmpFile::Open(const std::string& path, AmpOpenMode mode) {
   Close();
-  std::ios::openmode flags = std::ios::binary | std::ios::in;
-  if (mode == AmpOpenMode::ReadWrite) flags |= std::ios::out;
-  if (mode == AmpOpenMode::Create)
-    flags = std::ios::binary | std::ios::in | std::ios::out | std::ios::trunc;
-  if (!buffer_.open(path, flags)) return false;
+  FileAccessMode access = FileAccessMode::Read;
+  if (mode == AmpOpenMode::ReadWrite) access = FileAccessMode::ReadWrite;
+  if (mode == AmpOpenMode::Create) access = FileAccessMode::Create;
+  if (!file_.Open(path, access)) return false;
   path_ = path;
   return true;
 }
 
 void AmpFile::Close() {
-  if (buffer_.is_open()) buffer_.close();
+  file_.Close();
   path_.clear();
 }
 
-std::size_t AmpFile::ReadAt(std::int64_t offset, void* data, std::size_t count) {
-  if (!IsOpen() || offset < 0) return 0;
-  if (buffer_.pubseekpos(static_cast<std::streamoff>(offset), std::ios::in) ==
-      std::streampos(std::streamoff(-1)))
-    return 0;
-  std::streamsize got =
-      buffer_.sgetn(static_cast<char*>(data), static_cast<std::streamsize>(count));
-  return got > 0 ? static_cast<std::size_t>(got) : 0;
+std::size_t AmpFile::ReadAt(std::int64_t offset, void* data, std::size_t count) const {
+  return file_.ReadAt(offset, data, count);
 }
 
 std::size_t AmpFile::WriteAt(std::int64_t offset, const void* data, std::size_t count) {
-  if (!IsOpen() || offset < 0) return 0;
-  if (buffer_.pubseekpos(static_cast<std::streamoff>(offset), std::ios::out) ==
-      std::streampos(std::streamoff(-1)))
-    return 0;
-  std::streamsize put =
-      buffer_.sputn(static_cast<const char*>(data), static_cast<std::streamsize>(count));
-  return put > 0 ? static_cast<std::size_t>(put) : 0;
+  return file_.WriteAt(offset, data, count);
 }
 
 bool AmpFile::Flush() {
-  return IsOpen() && buffer_.pubsync() == 0;
+  return IsOpen();
 }
 
 std::int64_t TraceOffset(const SurveyHeader& header, int line_index, int trace_index) {
@@ -59,15 +46,20 @@ void SamplesFromFileOrder(std::int16_t* samples, std::size_t count) {
   }
 }
 
-int ReadTrace(AmpFile& file, const SurveyHeader& header, std::int16_t* samples, int line_index,
-              int trace_index, int byte_count, TraceConditioner* conditioner) {
-  if (byte_count < 0) return 1;
-  std::size_t wanted = static_cast<std::size_t>(byte_count);
-  std::size_t got = file.ReadAt(TraceOffset(header, line_index, trace_index), samples, wanted);
+int FinishTraceRead(std::int16_t* samples, std::size_t got, int byte_count,
+                    TraceConditioner* conditioner) {
   SamplesFromFileOrder(samples, got / 2);
-  int result = got == wanted ? 0 : 1;
+  int result = got == static_cast<std::size_t>(byte_count) ? 0 : 1;
   if (conditioner && conditioner->Condition(samples, byte_count / 2) != 0) return 1;
   return result;
+}
+
+int ReadTrace(const AmpFile& file, const SurveyHeader& header, std::int16_t* samples,
+              int line_index, int trace_index, int byte_count, TraceConditioner* conditioner) {
+  if (byte_count < 0) return 1;
+  std::size_t got = file.ReadAt(TraceOffset(header, line_index, trace_index), samples,
+                                static_cast<std::size_t>(byte_count));
+  return FinishTraceRead(samples, got, byte_count, conditioner);
 }
 
 int WriteTrace(AmpFile& file, const SurveyHeader& header, const std::int16_t* samples,

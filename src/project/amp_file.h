@@ -1,11 +1,13 @@
 #pragma once
 // The trace amplitude file: line-major fixed-length records of 16-bit
 // little-endian samples, addressed by line and trace index. Offsets are
-// 64-bit, so surveys beyond 2 GiB are read and written correctly.
+// 64-bit, so surveys beyond 2 GiB are read and written correctly. Every read
+// and write is one positioned system call, so threads may share the file.
 #include <cstdint>
-#include <fstream>
+#include <memory>
 #include <string>
 
+#include "platform/positioned_file.h"
 #include "project/survey_header.h"
 
 namespace quarrix {
@@ -21,16 +23,22 @@ class AmpFile {
   // Closes any open file first; false when the file cannot be opened.
   bool Open(const std::string& path, AmpOpenMode mode);
   void Close();
-  bool IsOpen() const { return buffer_.is_open(); }
+  bool IsOpen() const { return file_.IsOpen(); }
   const std::string& path() const { return path_; }
 
   // Reads or writes bytes at an absolute position; returns the byte count done.
-  std::size_t ReadAt(std::int64_t offset, void* data, std::size_t count);
+  std::size_t ReadAt(std::int64_t offset, void* data, std::size_t count) const;
   std::size_t WriteAt(std::int64_t offset, const void* data, std::size_t count);
+  // Writes go straight to the system, so there is nothing to flush; kept so
+  // that callers say where their writes must be complete.
   bool Flush();
+  // Tells the system how the coming pass reads the file.
+  void Advise(AccessHint hint) const { file_.Advise(hint); }
+  // The file's size in bytes; -1 when it cannot be had.
+  std::int64_t Size() const { return file_.Size(); }
 
  private:
-  std::filebuf buffer_;
+  PositionedFile file_;
   std::string path_;
 };
 
@@ -43,13 +51,23 @@ class TraceConditioner {
  public:
   virtual ~TraceConditioner() = default;
   virtual int Condition(std::int16_t* samples, int sample_count) = 0;
+  // The same conditioning for another thread of a pass that tells the user
+  // nothing itself; none when this one cannot be shared out (such a pass
+  // runs on one thread).
+  virtual std::unique_ptr<TraceConditioner> CloneForWorker() const { return nullptr; }
 };
 
 // Reads byte_count bytes of the trace (line_index, trace_index) into samples
 // and, when conditioner is given, conditions them. 0 when the whole record was
 // read and conditioning succeeded, else 1. Indexes are not range-checked.
-int ReadTrace(AmpFile& file, const SurveyHeader& header, std::int16_t* samples, int line_index,
-              int trace_index, int byte_count, TraceConditioner* conditioner = nullptr);
+int ReadTrace(const AmpFile& file, const SurveyHeader& header, std::int16_t* samples,
+              int line_index, int trace_index, int byte_count,
+              TraceConditioner* conditioner = nullptr);
+
+// The end of every trace read: got bytes of byte_count arrived in file order;
+// puts them in host order and conditions the trace. ReadTrace's result.
+int FinishTraceRead(std::int16_t* samples, std::size_t got, int byte_count,
+                    TraceConditioner* conditioner);
 
 // Writes byte_count bytes of samples at the record (line_index, trace_index);
 // 0 when all were written, else 1.

@@ -7,12 +7,14 @@
 #include "platform/prompter.h"
 #include "platform/text_util.h"
 #include "project/header_file.h"
+#include "project/trace_file_check.h"
 
 namespace quarrix {
 
 bool OpenProject(ProjectState& project, const std::string& header_path, Prompter& prompter) {
   SurveyHeader header = project.header;
   if (!LoadHeader(header_path, header, prompter, HeaderReader::Interpretation)) return false;
+  if (!TraceFileAgrees(header, BaseWithDot(header_path) + "amp", prompter)) return false;
   project.header = header;
   project.header_path = header_path;
   project.project_base = BaseWithDot(header_path);

@@ -34,7 +34,9 @@ struct ProjectState {
 // Opens a project from its header: loads the header (telling the user on
 // failure, leaving the state as it was), derives the values, reads the X/Y
 // placement and opens the trace file for reading (a missing trace file leaves
-// it closed without a message).
+// it closed without a message). A trace file whose size disagrees with the
+// header is reported, and one far too small for the header's grid refuses the
+// project (see TraceFileAgrees).
 bool OpenProject(ProjectState& project, const std::string& header_path, Prompter& prompter);
 
 // Re-reads the placement from the project's X/Y file.

@@ -80,9 +80,17 @@ std::string HeaderProblem(const SurveyHeader& h) {
     return FormatText("last trace %d is below first trace %d", h.last_trace, h.first_trace);
   if (h.trace_bytes / 2 <= 0)
     return FormatText("the number of samples must be above 0 (trace bytes %d)", h.trace_bytes);
+  if (h.trace_bytes % 2 != 0)
+    return FormatText("trace bytes %d is not twice a whole number of samples", h.trace_bytes);
+  if (!std::isfinite(h.sample_rate)) return "the sample rate is not a finite number";
   if (h.sample_rate < 0.0) return FormatText("sample rate %g ms is negative", h.sample_rate);
   SurveyHeader derived = h;
   derived.ComputeDerived();
+  // Cells and trace records are counted in 32-bit numbers throughout.
+  const double traces = static_cast<double>(derived.num_lines) * derived.traces_per_line;
+  if (traces > 2147483647.0)
+    return FormatText("a grid of %d lines x %d traces is beyond any survey", derived.num_lines,
+                      derived.traces_per_line);
   // Beyond 2^50 bytes the trace file could never exist: the fields are garbage.
   double bytes =
       static_cast<double>(derived.num_lines) * derived.traces_per_line * derived.trace_bytes;

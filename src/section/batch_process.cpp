@@ -1,11 +1,15 @@
 #include "section/batch_process.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
+#include "platform/parallel.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
+#include "project/line_block_reader.h"
 #include "project/project_state.h"
 #include "section/trace_conditioning.h"
 
@@ -61,32 +65,74 @@ struct RunResult {
   long long unread_traces = 0;
 };
 
-RunResult ProcessAllTraces(AmpFile& input, AmpFile& output, const SurveyHeader& header,
-                           ProcessingConditioner& conditioner, Progress& progress) {
-  RunResult result;
-  std::vector<std::int16_t> trace(static_cast<std::size_t>(header.trace_bytes / 2) + 1);
-  progress.SetRange(0, 100);
-  for (int i = 0; i < header.num_lines; ++i) {
-    int percent = static_cast<int>(static_cast<double>(i) / header.num_lines * 100.0);
-    if (percent % 5 == 0) progress.SetPosition(percent);
-    if (progress.Cancelled()) {
-      result.end = RunEnd::Cancelled;
-      return result;
-    }
-    for (int j = 0; j < header.traces_per_line; ++j) {
-      std::fill(trace.begin(), trace.end(), std::int16_t{0});
-      if (ReadTrace(input, header, trace.data(), i, j, header.trace_bytes, &conditioner) != 0) {
-        // A trace missing from a short file is left as it is in the output.
-        ++result.unread_traces;
-        continue;
-      }
-      if (WriteTrace(output, header, trace.data(), i, j, header.trace_bytes) != 0) {
-        result.end = RunEnd::WriteFailed;
-        return result;
-      }
-    }
+// One worker's share of the work: its reader, its line of processed traces
+// and what went wrong in its lines.
+struct LineWorker {
+  LineWorker(const AmpFile& input, const SurveyHeader& header, std::size_t block_bytes)
+      : reader(input, header, block_bytes),
+        line(static_cast<std::size_t>(header.traces_per_line) *
+             static_cast<std::size_t>(header.trace_bytes / 2 + 1)) {}
+  LineBlockReader reader;
+  std::vector<std::int16_t> line;
+  long long unread_traces = 0;
+  bool write_failed = false;
+};
+
+// Processes line i: every trace read (from the worker's block of lines) and
+// conditioned, then each trace that was read written at its place. A trace
+// missing from a short file is left as it is in the output.
+void ProcessLine(int i, const SurveyHeader& header, TraceConditioner* conditioner, AmpFile& output,
+                 LineWorker& worker) {
+  const std::size_t stride = static_cast<std::size_t>(header.trace_bytes / 2 + 1);
+  std::vector<bool> read(static_cast<std::size_t>(header.traces_per_line));
+  for (int j = 0; j < header.traces_per_line; ++j) {
+    std::int16_t* trace = worker.line.data() + stride * static_cast<std::size_t>(j);
+    std::fill(trace, trace + stride, std::int16_t{0});
+    read[static_cast<std::size_t>(j)] =
+        worker.reader.Read(trace, i, j, header.trace_bytes, conditioner) == 0;
+    if (!read[static_cast<std::size_t>(j)]) ++worker.unread_traces;
   }
-  if (!output.Flush()) result.end = RunEnd::WriteFailed;
+  for (int j = 0; j < header.traces_per_line && !worker.write_failed; ++j) {
+    if (read[static_cast<std::size_t>(j)] &&
+        WriteTrace(output, header, worker.line.data() + stride * static_cast<std::size_t>(j), i, j,
+                   header.trace_bytes) != 0)
+      worker.write_failed = true;
+  }
+}
+
+RunResult ProcessAllTraces(const AmpFile& input, AmpFile& output, const SurveyHeader& header,
+                           ProcessingConditioner& conditioner, int threads, Progress& progress) {
+  const WorkerConditioners conditioners(&conditioner, ThreadsForWholeFile(input, header, threads));
+  const LinePassPlan plan = PlanLinePass(header, header.num_lines, conditioners.threads());
+  std::vector<std::unique_ptr<LineWorker>> workers;
+  for (int w = 0; w < conditioners.threads(); ++w)
+    workers.push_back(std::make_unique<LineWorker>(input, header, plan.block_bytes));
+  RunResult result;
+  progress.SetRange(0, 100);
+  auto report = [&](int lines_done) {
+    for (const auto& worker : workers)
+      if (worker->write_failed) result.end = RunEnd::WriteFailed;
+    if (result.end == RunEnd::WriteFailed) return false;
+    if (lines_done == header.num_lines) return true;
+    int percent = static_cast<int>(static_cast<double>(lines_done) / header.num_lines * 100.0);
+    if (percent % 5 == 0) progress.SetPosition(percent);
+    if (progress.Cancelled()) result.end = RunEnd::Cancelled;
+    return result.end == RunEnd::Finished;
+  };
+  // The first position and cancel check come before any line, as in a
+  // line-by-line pass.
+  if (report(0)) {
+    ForEachLineBatch(
+        header.num_lines, conditioners.threads(), plan.lines_per_task,
+        [&](int w, int first_line, int end_line) {
+          for (int i = first_line; i < end_line; ++i)
+            ProcessLine(i, header, conditioners.For(w), output,
+                        *workers[static_cast<std::size_t>(w)]);
+        },
+        report);
+  }
+  for (const auto& worker : workers) result.unread_traces += worker->unread_traces;
+  if (result.end == RunEnd::Finished && !output.Flush()) result.end = RunEnd::WriteFailed;
   return result;
 }
 
@@ -117,7 +163,8 @@ bool BatchProcessTraces(ProjectState& project, ProcessingParams& params, const B
   if (!OpenOutput(project, target, new_file, prompter, progress)) return false;
   AmpFile& output = target.in_place ? project.amp : new_file;
   ProcessingConditioner conditioner(params, header.sample_rate, prompter);
-  RunResult run = ProcessAllTraces(project.amp, output, header, conditioner, progress);
+  RunResult run =
+      ProcessAllTraces(project.amp, output, header, conditioner, target.threads, progress);
 
   const std::string written = output.path();
   if (target.in_place) {

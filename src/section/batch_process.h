@@ -14,6 +14,7 @@ struct ProjectState;
 struct BatchTarget {
   bool in_place = false;
   std::string output_path;  // the new trace file when not in place
+  int threads = 1;          // lines are shared out among this many; the file is the same
 };
 
 // Why a new trace file may not be written at path, or "" when it may: never

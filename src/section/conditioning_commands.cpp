@@ -94,10 +94,12 @@ const char kConditionUsage[] =
 
 const char kProcessUsage[] =
     "usage: quarrix-batch process PROJECT.hdr [processing options] (--in-place | --out FILE.amp)\n"
+    "         [--threads N]\n"
     "\n"
     "Conditions every trace of the project's trace file and writes the result\n"
     "over it (--in-place) or into a new trace file (--out), which is replaced\n"
-    "if it exists.\n\n";
+    "if it exists. --threads N shares the lines out among N threads (default:\n"
+    "one per core; the file is the same for every N).\n\n";
 
 std::set<std::string> With(std::set<std::string> options, std::initializer_list<const char*> more) {
   for (const char* option : more) options.insert(option);
@@ -187,7 +189,7 @@ int RunProcessCommand(const std::vector<std::string>& args, std::ostream& out, s
     (args.empty() ? err : out) << kProcessUsage << kProcessingOptionsHelp;
     return args.empty() ? 2 : 0;
   }
-  CommandLine line(args, With(kProcessingValueOptions, {"--out"}), {"--in-place"});
+  CommandLine line(args, With(kProcessingValueOptions, {"--out", "--threads"}), {"--in-place"});
   CommandSetup setup;
   PrepareCommand(line, "process", kProcessUsage, setup, err);
   if (setup.status != 0) return setup.status;
@@ -196,6 +198,10 @@ int RunProcessCommand(const std::vector<std::string>& args, std::ostream& out, s
   if (auto path = line.Value("--out")) target.output_path = *path;
   if (target.in_place == !target.output_path.empty()) {
     err << "process: give either --in-place or --out FILE.amp\n";
+    return 2;
+  }
+  if (std::string problem = ReadThreadsOption(line, target.threads); !problem.empty()) {
+    err << "process: " << problem << '\n';
     return 2;
   }
   TerminalPrompter prompter(err);

@@ -25,6 +25,9 @@ class ProcessingConditioner : public TraceConditioner {
       : params_(params), sample_rate_ms_(sample_rate_ms), prompter_(prompter) {}
 
   int Condition(std::int16_t* samples, int sample_count) override;
+  // A clone tells nothing: its failures show only in its results (the chain's
+  // parameter faults are told on the calling thread, by worker 0).
+  std::unique_ptr<TraceConditioner> CloneForWorker() const override;
 
   // True when the last Condition call failed in a step (rather than, say,
   // ReadTrace reporting a short read).

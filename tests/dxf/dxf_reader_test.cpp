@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,31 @@ TEST(DxfReader, PolylineVerticesAreStoredInReverseWithWidth) {
   EXPECT_EQ(p.all.min_x, -120);
   EXPECT_EQ(p.all.max_y, 220);
   EXPECT_FALSE(p.lines.Valid());
+}
+
+TEST(DxfReader, LightweightPolylinesJoinThePolylinesInFileOrder) {
+  Parsed p = Parse(EntitiesFile(
+      {{0, "POLYLINE"}, {40, "2"},         {0, "VERTEX"}, {10, "1"},     {20, "1"},
+       {0, "SEQEND"},   {0, "LWPOLYLINE"}, {90, "3"},     {70, "0"},     {10, "100.9"},
+       {20, "-200.9"},  {40, "4.5"},       {41, "9"},     {42, "0.5"},   {10, "110"},
+       {20, "-210"},    {40, "8"},         {10, "120"},   {20, "-220"},  {0, "LWPOLYLINE"},
+       {70, "1"},       {43, "12.5"},      {10, "0"},     {20, "0"},     {42, "1"},
+       {10, "10"},      {20, "0"},         {10, "10"},    {20, "10"},    {0, "ARC"},
+       {10, "5"},       {20, "5"},         {40, "3"},     {0, "SPLINE"}, {10, "1"},
+       {0, "ARC"},      {0, "INSERT"},     {2, "WELL"}}));
+  ASSERT_TRUE(p.ok);
+  // Newest first: the closed square (back to its first vertex), the open
+  // line, then the old-style polyline.
+  ASSERT_EQ(p.slot.polyline_sizes, (std::vector<std::int32_t>{4, 3, 1}));
+  EXPECT_EQ(p.slot.polyline_widths, (std::vector<std::int32_t>{12, 4, 2}));
+  std::vector<std::pair<int, int>> points;
+  for (const DxfPoint& point : p.slot.polyline_points) points.emplace_back(point.x, point.y);
+  EXPECT_EQ(points,
+            (std::vector<std::pair<int, int>>{
+                {0, 0}, {10, 10}, {10, 0}, {0, 0}, {120, -220}, {110, -210}, {100, -200}, {1, 1}}));
+  EXPECT_EQ(p.all.min_y, -220);
+  EXPECT_EQ(p.slot.skipped,
+            (std::map<std::string, long long>{{"ARC", 2}, {"INSERT", 1}, {"SPLINE", 1}}));
 }
 
 TEST(DxfReader, RecordsAreNewestFirstAndLinesWidenBothBoxes) {

@@ -46,6 +46,24 @@ def build(version):
         r = rng.uniform(1, 500)
         msp.add_circle(c, r)
         expect["circles"].append({"centre": [int(c[0]), int(c[1]), 0], "radius": int(r)})
+    if version != "R12":  # lightweight polylines came with R2000
+        for k in range(3):
+            points = [(rng.uniform(-5e5, 5e5), rng.uniform(1e6, 2e6), rng.uniform(0, 9),
+                       rng.uniform(0, 9), rng.choice([0.0, 0.4, -1.0]))
+                      for _ in range(rng.randint(2, 7))]
+            closed = k == 1
+            width = 0.0 if k == 0 else 5.5
+            msp.add_lwpolyline(points, format="xyseb", close=closed,
+                               dxfattribs={"const_width": width} if width else {})
+            kept = [[int(x), int(y)] for x, y, *_ in points]
+            if closed and len(kept) > 2:
+                kept.append(kept[0])
+            first_width = int(width) if width else int(points[0][2])
+            expect["polylines"].append({"width": first_width, "points": list(reversed(kept))})
+        msp.add_arc((0, 0), 10, 0, 90)
+        msp.add_arc((5, 5), 10, 0, 90)
+        msp.add_point((1, 2))
+        expect["skipped"] = {"ARC": 2, "POINT": 1}
     aligns = [("LEFT", 0, 0), ("MIDDLE_CENTER", 1, 2), ("TOP_RIGHT", 2, 3), ("BOTTOM_LEFT", 0, 1)]
     for name, h, v in aligns:
         pos = (rng.uniform(0, 1e5), rng.uniform(0, 1e5))
@@ -78,7 +96,8 @@ for version in ["R12", "R2000", "R2010", "R2018"]:
     counts = got["counts"]
     check("counts", (counts["polylines"], counts["lines"], counts["circles"], counts["texts"],
                      counts["polyline_points"]) ==
-          (3, 4, 2, 4, sum(len(p["points"]) for p in expect["polylines"])))
+          (len(expect["polylines"]), 4, 2, 4, sum(len(p["points"]) for p in expect["polylines"])))
+    check("skipped entities", got["skipped"] == expect.get("skipped", {}))
     xs = [p[0] for poly in expect["polylines"] for p in poly["points"]]
     xs += [l[e][0] for l in expect["lines"] for e in ("start", "end")]
     xs += [c["centre"][0] for c in expect["circles"]] + [t["anchor"][0] for t in expect["texts"]]

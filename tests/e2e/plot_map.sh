@@ -58,8 +58,16 @@ doc = ezdxf.new("R12")
 y = 2000 + (20 - 1) * 25
 doc.modelspace().add_line((1000 + 2 * 25, y), (1000 + 7 * 25, y))
 doc.saveas(sys.argv[1] + "/lease.dxf")
+arcs = ezdxf.new("R2000")
+arcs.modelspace().add_arc((1200, 2300), 50, 0, 90)
+arcs.saveas(sys.argv[1] + "/arcs.dxf")
 PY
   plot --scale 500 --dxf "$dir/lease.dxf" --out "$dir/culture.png" >/dev/null
+  # A drawing the overlay cannot draw any of is refused, saying what it holds.
+  if plot --dxf "$dir/arcs.dxf" --out "$dir/arcs.png" >/dev/null 2>"$dir/arcs.err"; then
+    echo "a DXF of arcs only gave a map without its culture"; exit 1
+  fi
+  grep -q "skipped: 1 ARC" "$dir/arcs.err"
 fi
 ! plot --type nothing --out "$dir/x.png" 2>/dev/null
 ! plot --camera 0,1,2 --out "$dir/x.png" 2>/dev/null

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 
@@ -143,6 +144,36 @@ TEST(ExchangeCommands, MathExpressionAndFunctions) {
                 .status,
             1);  // no trace file
   EXPECT_EQ(Call(RunMathCommand, {"--help"}).status, 0);
+}
+
+TEST(ExchangeCommands, AHorizonShorterThanTheGridIsRefusedNotReadAsPicksAt0) {
+  ExchangeProject p;
+  const std::string hdr = p.HeaderPath();
+  HorizonGrid a(10, 12, 100);
+  WriteHorizon(p.folder.File("a.hor"), &a, &a);
+  std::filesystem::resize_file(p.folder.File("a.hor"), 4 + 2 * 120 - 1);
+  const std::string too_few = "a.hor holds 243 bytes, too few for a 10 x 12 grid";
+  CommandRun math =
+      Call(RunMathCommand, {hdr, "--out", "m.hor", "--expr", "h1 + 1", "--h1", "a.hor"});
+  EXPECT_EQ(math.status, 1);
+  EXPECT_NE(math.err.find(too_few), std::string::npos) << math.err;
+  EXPECT_FALSE(std::filesystem::exists(p.folder.File("m.hor")));
+  CommandRun exported = Call(RunExportHorizonCommand, {hdr, "a.hor", "--format", "custom"});
+  EXPECT_EQ(exported.status, 1);
+  EXPECT_NE(exported.err.find(too_few), std::string::npos) << exported.err;
+  EXPECT_EQ(exported.out, "");
+  EXPECT_EQ(std::filesystem::file_size(p.folder.File("a.hor")), 243u);
+
+  // Import: values that are not numbers or beyond the 16-bit grid are skipped and counted.
+  WriteFileBytes(p.folder.File("picks.txt"), "1001 2001 1200\n1001 2002 nan\n1001 2003 40000\n");
+  CommandRun imported =
+      Call(RunImportHorizonCommand, {hdr, p.folder.File("picks.txt"), "--line-col", "1",
+                                     "--trace-col", "2", "--z-col", "3", "--out", "i.hor"});
+  ASSERT_EQ(imported.status, 0) << imported.err;
+  EXPECT_NE(imported.out.find("3 rows read, 1 cells set"), std::string::npos);
+  EXPECT_NE(imported.err.find("2 rows skipped: 0 outside the survey, 0 without a Z value, 2 with"),
+            std::string::npos)
+      << imported.err;
 }
 
 }  // namespace

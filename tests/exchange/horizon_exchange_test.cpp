@@ -29,16 +29,34 @@ SheetTable LineTraceZSheet(const std::vector<std::vector<std::string>>& rows) {
 TEST(ConvertToHorizon, RowsLandOnTheirCellsWithCapsAndNulls) {
   ExchangeProject p;
   SheetTable table = LineTraceZSheet({{"1001", "2001", "1500.9", "-40000"},
-                                      {"1010", "2012", "40000", "1.0E37"},
+                                      {"1010", "2012", "32767.9", "1.0E37"},
                                       {"1005", "2003", "1.0E37", "77"},
                                       {"1000", "2001", "5", "5"},  // line outside
                                       {"1002", "2013", "5", "5"},  // trace outside
                                       {"1003", "2004", "", "9"},   // no Z
-                                      {"1004", "2005", "-12.7", "40000"}});
+                                      {"1004", "2005", "-12.7", "40000"},
+                                      {"1006", "2001", "nan", "5"},  // Z refused from here on
+                                      {"1006", "2002", "inf", "5"},
+                                      {"1006", "2003", "1e308", "5"},
+                                      {"1006", "2004", "40000", "5"},
+                                      {"1006", "2005", "-32769", "5"},
+                                      {"1007", "2001", "100", "nan"}});
   table.AssignRole(ColumnRole::Amp, 4);
   auto h = SheetToHorizon(table, p.project.header, kRegProtected, p.prompter);
   ASSERT_TRUE(h);
-  EXPECT_EQ(h->cells, 4);
+  EXPECT_EQ(h->cells, 5);
+  EXPECT_EQ(h->outside, 2);
+  EXPECT_EQ(h->without_z, 1);
+  EXPECT_EQ(h->bad_z, 5);
+  for (int j = 0; j < 5; ++j) {
+    EXPECT_EQ(h->time.At(5, j), HORIZON_NULL);
+    EXPECT_EQ(h->registration.At(5, j), 0);
+  }
+  EXPECT_EQ(h->time.At(6, 0), 100);
+  EXPECT_EQ(h->amplitude.At(6, 0), HORIZON_NULL);
+  EXPECT_EQ(SkippedRowsText(*h),
+            "8 rows skipped: 2 outside the survey, 1 without a Z value, 5 with a Z value that is "
+            "not a number or does not fit the 16-bit grid");
   EXPECT_EQ(h->time.At(0, 0), 1500);
   EXPECT_EQ(h->amplitude.At(0, 0), -32767);
   EXPECT_EQ(h->time.At(9, 11), 32767);

@@ -58,6 +58,29 @@ TEST(BatchLoadOptions, ContradictionsAndBadValuesAreRefused) {
       Parse({"--project", "p/q", "--line-word", "189", "--trace-word", "193", "--scale", "0"}, o),
       "");
   EXPECT_NE(Parse({"--project", "p/", "--line-word", "189", "--trace-word", "193"}, o), "");
+  // A name of "." or ".." would put the project's files beside or above its folder.
+  for (const char* project : {"x/..", "x/.", "..", "."})
+    EXPECT_NE(Parse({"--project", project, "--trace-word", "193", "--2d"}, o), "") << project;
+  for (const char* range : {"9:3", "1.5:3", "3", "a:b", "1:3000000000"})
+    EXPECT_NE(Parse({"--project", "p/q", "--trace-word", "193", "--2d", "--traces", range}, o), "")
+        << range;
+}
+
+TEST(BatchLoadOptions, RangesGivenReplaceTheScannedOnes) {
+  BatchLoadOptions o;
+  ASSERT_EQ(Parse({"--project", "p/q", "--line-word", "189", "--trace-word", "193", "--lines",
+                   "111:133", "--traces", "-5:40"},
+                  o),
+            "");
+  std::ostringstream messages;
+  BatchDecisions decisions(o, messages);
+  SurveyHeader h;
+  h.first_line = h.last_line = 111;
+  ASSERT_TRUE(decisions.EditHeaderValues(h));
+  EXPECT_EQ(h.first_line, 111);
+  EXPECT_EQ(h.last_line, 133);
+  EXPECT_EQ(h.first_trace, -5);
+  EXPECT_EQ(h.last_trace, 40);
 }
 
 }  // namespace

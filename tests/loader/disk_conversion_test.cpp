@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <iterator>
 
+#include "loader/trace_scaling.h"
+#include "platform/numeric.h"
 #include "platform/progress.h"
 #include "platform/scripted_prompter.h"
 #include "project/amp_file.h"
@@ -41,6 +45,8 @@ class DiskLoad : public ::testing::Test {
     request.info = headers.info;
     request.window = window;
     request.two_d = two_d;
+    request.threads = threads;
+    request.scan_also = scan_also;
     return ConvertDiskFile(request, decisions, prompter, progress);
   }
 
@@ -58,6 +64,15 @@ class DiskLoad : public ::testing::Test {
     return samples;
   }
 
+  // The trace file of a load with a known scale value, scaled as the traces
+  // are placed or in the pass over the finished file.
+  std::string ScaledAmpBytes(const std::string& input, double scale, bool one_pass) {
+    decisions.scale = scale;
+    decisions.scale_given_beforehand = one_pass;
+    EXPECT_EQ(Load(input).result, LoadResult::Done) << prompter.last_text();
+    return testing::ReadFileBytes(folder.File("proj/proj.amp"));
+  }
+
   bool NothingLeftBehind() { return !std::filesystem::exists(folder.File("proj")); }
 
   TempFolder folder;
@@ -65,6 +80,8 @@ class DiskLoad : public ::testing::Test {
   ScriptedPrompter prompter;
   RecordingProgress progress;
   bool two_d = false;
+  int threads = 1;
+  std::vector<std::string> scan_also;
 };
 
 TEST_F(DiskLoad, UnscaledLoadPlacesTracesFillsGapsAndSkipsStrays) {
@@ -127,6 +144,80 @@ TEST_F(DiskLoad, ScaledLoadMapsTheScaleValueTo32767AcrossTraces) {
   EXPECT_EQ(clipped[3], 32767);
 }
 
+float Spiky(int line, int trace, int n) {
+  if (line == 2 && trace == 3 && n == 4) return 1.0e30f;  // saturates
+  if (line == 3 && trace == 2) return 0.0f;               // an all-zero trace
+  return std::sin(static_cast<float>(line * 7 + trace * 3 + n)) * (1 + line) * 0.37f;
+}
+
+TEST_F(DiskLoad, AScaleGivenBeforehandGivesTheSameFileInOnePass) {
+  WriteInput("in.sgy", GridTraces(1, 4, 1, 5, 33, Spiky), 33);
+  for (double scale : {0.37 * 4, 0.2, 3.5}) {
+    std::string two_passes = ScaledAmpBytes("in.sgy", scale, false);
+    EXPECT_TRUE(ScaledAmpBytes("in.sgy", scale, true) == two_passes) << scale;
+  }
+  // The real files: IBM floats written by segyio and 16-bit integers.
+  const std::string shared = testing::SharedDataFolder();
+  for (const char* name : {"small.sgy", "f3.sgy"}) {
+    const std::string path = shared + "/" + name;
+    if (shared.empty() || !std::filesystem::exists(path)) continue;
+    std::filesystem::copy_file(path, folder.File(name));
+    for (double scale : {1.0, 3000.0}) {
+      std::string two_passes = ScaledAmpBytes(name, scale, false);
+      EXPECT_TRUE(ScaledAmpBytes(name, scale, true) == two_passes) << name << ' ' << scale;
+    }
+  }
+}
+
+TEST_F(DiskLoad, EveryThreadCountGivesTheSameProjectAndMessages) {
+  std::vector<TestTrace> traces = GridTraces(1, 6, 1, 7, 41, Spiky);
+  traces.erase(traces.begin() + 9);                         // a gap
+  traces.push_back({9, 2, std::vector<float>(41, 1.0f)});   // a stray: skipped
+  traces.push_back({3, 4, std::vector<float>(41, -7.5f)});  // a second trace at one cell
+  WriteInput("in.sgy", traces, 41);
+  std::vector<std::string> inputs{"in.sgy"};
+  const std::string shared = testing::SharedDataFolder();
+  for (const char* name : {"small.sgy", "f3.sgy"})
+    if (!shared.empty() && std::filesystem::exists(shared + "/" + name)) {
+      std::filesystem::copy_file(shared + "/" + name, folder.File(name));
+      inputs.push_back(name);
+    }
+  for (const std::string& input : inputs) {
+    auto project = [&](int thread_count) {
+      threads = thread_count;
+      decisions.messages.clear();
+      decisions.append_questions = 0;
+      // The first file again, appended: the end-of-file question comes twice.
+      decisions.append = {folder.File(input)};
+      EXPECT_EQ(Load(input).result, LoadResult::Done) << prompter.last_text();
+      return testing::ReadFileBytes(folder.File("proj/proj.amp")) +
+             testing::ReadFileBytes(folder.File("proj/proj.hdr"));
+    };
+    const std::string one = project(1);
+    const std::vector<std::string> messages = decisions.messages;
+    for (int thread_count : {2, 3}) {
+      EXPECT_TRUE(project(thread_count) == one) << input << ' ' << thread_count;
+      EXPECT_EQ(decisions.messages, messages) << input;
+      EXPECT_EQ(decisions.append_questions, 2) << input;
+    }
+  }
+}
+
+TEST(NormaliseTrace, OutsideValuesTruncateAndSaturateLikeEveryConversion) {
+  const float nan = std::nanf(""), inf = INFINITY;
+  const std::vector<float> in{nan, inf, -inf, 32767.5f, -32768.9f, 2.9f, -2.9f, 40000.0f};
+  std::vector<std::int16_t> out(in.size());
+  ScaleStats stats;
+  EXPECT_EQ(NormaliseTrace(in.data(), 8, true, 0, stats, out.data()), inf);  // NaN never wins
+  for (std::size_t n = 0; n < in.size(); ++n) EXPECT_EQ(out[n], Trunc16(in[n])) << n;
+  const std::vector<float> scaled{nan, -0.5f, 0.25f, 1.0f};
+  NormaliseTrace(scaled.data(), 4, false, 1, stats, out.data());
+  EXPECT_EQ(out[0], 0);
+  EXPECT_EQ(out[1], -16383);
+  EXPECT_EQ(out[2], 8191);
+  EXPECT_EQ(out[3], 32767);
+}
+
 TEST_F(DiskLoad, TimeWindowAndIncrementsSelectSamplesAndTraces) {
   WriteInput("in.sgy",
              GridTraces(1, 3, 101, 10, 600,
@@ -159,10 +250,73 @@ TEST_F(DiskLoad, AppendedFilesContinueTheInput) {
   EXPECT_NE(prompter.messages()[0].text.find("not appended"), std::string::npos);
 }
 
-TEST_F(DiskLoad, MalformedInputLeavesNoProjectBehind) {
-  testing::WriteFileBytes(folder.File("short.sgy"), std::string(1000, '\x40'));
-  EXPECT_NE(Load("short.sgy").result, LoadResult::Done);
+TEST_F(DiskLoad, LittleEndianFilesLoadLikeTheirBigEndianTwins) {
+  for (int format : {1, 2, 3, 5, 8}) {
+    auto value = [](int l, int t, int n) {
+      return static_cast<float>((l * 7 + t * 3 + n) % 90 - 45);
+    };
+    std::vector<TestTrace> traces = GridTraces(3, 2, 10, 3, 20, value);
+    testing::WriteFileBytes(folder.File("big.sgy"), BuildSegy(traces, 20, 4000, format));
+    testing::WriteFileBytes(folder.File("little.sgy"),
+                            BuildSegy(traces, 20, 4000, format, SegyByteOrder::Little));
+    ASSERT_EQ(Load("big.sgy").result, LoadResult::Done) << format;
+    std::string big_amp = testing::ReadFileBytes(folder.File("proj/proj.amp"));
+    std::string big_header = testing::ReadFileBytes(folder.File("proj/proj.hdr"));
+    decisions.messages.clear();
+    ASSERT_EQ(Load("little.sgy").result, LoadResult::Done) << format << prompter.last_text();
+    EXPECT_EQ(testing::ReadFileBytes(folder.File("proj/proj.amp")), big_amp) << format;
+    EXPECT_EQ(testing::ReadFileBytes(folder.File("proj/proj.hdr")), big_header) << format;
+    EXPECT_TRUE(decisions.HasMessage("Format " + std::to_string(format)));
+    EXPECT_TRUE(decisions.HasMessage("Byte Order little-endian"));
+  }
+  // A file of the other byte order would be misread: it is not appended.
+  decisions.append = {folder.File("big.sgy")};
+  ASSERT_EQ(Load("little.sgy").result, LoadResult::Done);
+  EXPECT_TRUE(std::any_of(prompter.messages().begin(), prompter.messages().end(), [](auto& m) {
+    return m.text.find("is big-endian, the load little-endian") != std::string::npos;
+  }));
+}
+
+TEST_F(DiskLoad, OneFilePerLineLoadsLikeTheWholeSurvey) {
+  // The lines hold different trace ranges: the first alone would cut the others.
+  std::vector<TestTrace> whole = GridTraces(11, 3, 5, 6, 20, Ramp);
+  std::erase_if(whole, [](const TestTrace& t) { return t.line == 11 && t.trace > 8; });
+  std::erase_if(whole, [](const TestTrace& t) { return t.line == 13 && t.trace < 7; });
+  WriteInput("whole.sgy", whole);
+  ASSERT_EQ(Load("whole.sgy").result, LoadResult::Done);
+  std::string amp = testing::ReadFileBytes(folder.File("proj/proj.amp"));
+  std::string header = testing::ReadFileBytes(folder.File("proj/proj.hdr"));
+  for (int line = 11; line <= 13; ++line) {
+    std::vector<TestTrace> one;
+    std::copy_if(whole.begin(), whole.end(), std::back_inserter(one),
+                 [line](const TestTrace& t) { return t.line == line; });
+    WriteInput("il-" + std::to_string(line) + ".sgy", one);
+  }
+  decisions.append = {folder.File("il-12.sgy"), folder.File("il-13.sgy")};
+  scan_also = {decisions.append.begin(), decisions.append.end()};
+  ASSERT_EQ(Load("il-11.sgy").result, LoadResult::Done) << prompter.last_text();
+  EXPECT_EQ(testing::ReadFileBytes(folder.File("proj/proj.amp")), amp);
+  EXPECT_EQ(testing::ReadFileBytes(folder.File("proj/proj.hdr")), header);
+  EXPECT_EQ(decisions.scanned_traces, static_cast<long long>(whole.size()));
+
+  // A file to scan of another layout is refused before anything is written.
+  WriteInput("long.sgy", GridTraces(14, 1, 5, 6, 30, Ramp), 30);
+  std::filesystem::remove_all(folder.File("proj"));
+  scan_also = {folder.File("long.sgy")};
+  EXPECT_NE(Load("il-11.sgy").result, LoadResult::Done);
+  EXPECT_NE(prompter.last_text().find("not appended"), std::string::npos);
   EXPECT_TRUE(NothingLeftBehind());
+}
+
+TEST_F(DiskLoad, MalformedInputLeavesNoProjectBehind) {
+  for (std::size_t size : {0, 1000, 2000, 3599}) {
+    testing::WriteFileBytes(folder.File("short.sgy"), std::string(size, '\x40'));
+    EXPECT_NE(Load("short.sgy").result, LoadResult::Done);
+    EXPECT_EQ(prompter.last_text(),
+              folder.File("short.sgy") + " holds " + std::to_string(size) +
+                  " bytes, too short to be SEG-Y (its textual and binary headers alone take 3600)");
+    EXPECT_TRUE(NothingLeftBehind());
+  }
 
   WriteInput("fmt4.sgy", GridTraces(1, 1, 1, 2, 20, Ramp), 20, 4000, 4);
   EXPECT_EQ(Load("fmt4.sgy").result, LoadResult::NotStarted);
@@ -184,6 +338,18 @@ TEST_F(DiskLoad, MalformedInputLeavesNoProjectBehind) {
   decisions.accept_header = false;
   EXPECT_EQ(Load("ok.sgy").result, LoadResult::Abandoned);
   EXPECT_TRUE(NothingLeftBehind());
+}
+
+TEST_F(DiskLoad, AFileCutOffInsideATraceLoadsTheWholeTracesAndSaysWhatIsMissing) {
+  std::string bytes = BuildSegy(GridTraces(1, 2, 1, 3, 20, Ramp), 20, 4000, 1);
+  testing::WriteFileBytes(folder.File("cut.sgy"), bytes.substr(0, bytes.size() - 30));
+  LoadOutcome outcome = Load("cut.sgy");
+  ASSERT_EQ(outcome.result, LoadResult::Done);
+  EXPECT_EQ(outcome.traces_processed, 5);
+  ASSERT_FALSE(prompter.messages().empty());
+  EXPECT_EQ(prompter.messages()[0].text,
+            folder.File("cut.sgy") +
+                " ends inside a trace: 30 of its 320 bytes are missing, and it is not loaded");
 }
 
 TEST_F(DiskLoad, AFailedReloadKeepsTheExistingProject) {

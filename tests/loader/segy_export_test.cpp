@@ -146,6 +146,32 @@ TEST_F(ExportToTape, SubRangeWithoutXyFileWritesZeroCoordinates) {
   EXPECT_EQ(ReadBigU32(p + 240), FloatToIbm(110.0f));  // line index 1, trace index 1
 }
 
+TEST_F(ExportToTape, ATraceFileShorterThanTheHeaderIsAFailedExport) {
+  // 4 whole traces of the 9 and half of the fifth (line index 1, trace index 1).
+  std::filesystem::resize_file(folder.File("north.amp"), 4 * 20 + 10);
+  TapeImage tape;
+  ASSERT_TRUE(tape.Open(folder.File("out.tap"), true));
+  auto sink = TapeSink(tape);
+  EXPECT_FALSE(ExportProject(folder.File("north.hdr"), {10, 14, 1, 3}, *sink, decisions, prompter,
+                             progress));
+  EXPECT_EQ(prompter.last_text(), "5 traces could not be read from " + folder.File("north.amp") +
+                                      "; only 4 were written and the export is incomplete");
+  EXPECT_EQ(Blocks(tape).size(), 2u + 4 + 2);  // a tape is still closed with its marks
+  auto file = FileSink(folder.File("out.sgy"));
+  EXPECT_FALSE(ExportProject(folder.File("north.hdr"), {10, 14, 1, 3}, *file, decisions, prompter,
+                             progress));
+  EXPECT_NE(prompter.last_text().find("export is incomplete"), std::string::npos);
+  file.reset();
+  EXPECT_FALSE(std::filesystem::exists(folder.File("out.sgy")));  // a disk file is whole or none
+  EXPECT_FALSE(std::filesystem::exists(folder.File("out.sgy.writing")));
+
+  // A header whose grid the file could never hold is refused before anything is written.
+  std::filesystem::resize_file(folder.File("north.amp"), 10);
+  EXPECT_FALSE(ExportProject(folder.File("north.hdr"), {10, 14, 1, 3}, *sink, decisions, prompter,
+                             progress));
+  EXPECT_NE(prompter.last_text().find("far too few"), std::string::npos);
+}
+
 TEST_F(ExportToTape, MissingTraceFileIsReported) {
   std::filesystem::remove(folder.File("north.amp"));
   auto sink = FileSink(folder.File("out.sgy"));

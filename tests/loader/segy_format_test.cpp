@@ -28,6 +28,32 @@ TEST(IbmFloat, ExponentsBeyondIeeeWrapInsteadOfSaturating) {
   EXPECT_LT(std::fabs(wrapped), 1e30f);
 }
 
+// IBM decoding by shifting the fraction bit by bit: the slow, obvious way.
+float IbmByShifting(std::uint32_t ibm) {
+  std::uint32_t fraction = ibm & 0x00FFFFFFu;
+  if (fraction == 0) return 0.0f;
+  int exponent = static_cast<int>((ibm >> 24) & 0x7F) * 4 + 127 - 1;
+  while (!(fraction & 0x00800000u)) {
+    fraction <<= 1;
+    --exponent;
+  }
+  const std::uint32_t field = static_cast<std::uint32_t>(exponent) & 0xFFu;
+  return std::bit_cast<float>((ibm & 0x80000000u) | (field << 23) | (fraction & 0x007FFFFFu));
+}
+
+TEST(IbmFloat, EveryExponentAndFractionWidthDecodesBitForBit) {
+  for (std::uint32_t top = 0; top < 256; ++top)  // sign and exponent
+    for (int width = 0; width <= 24; ++width)
+      for (std::uint32_t low : {0u, 1u, 0x5A5A5Au, 0xFFFFFFu}) {
+        const std::uint32_t fraction =
+            width == 0 ? 0u : ((1u << (width - 1)) | low) & ((1u << width) - 1);
+        const std::uint32_t ibm = (top << 24) | fraction;
+        ASSERT_EQ(std::bit_cast<std::uint32_t>(IbmToFloat(ibm)),
+                  std::bit_cast<std::uint32_t>(IbmByShifting(ibm)))
+            << std::hex << ibm;
+      }
+}
+
 TEST(IbmFloat, EncodesByTruncatingTheSignificand) {
   EXPECT_EQ(FloatToIbm(1.0f), 0x41100000u);
   EXPECT_EQ(FloatToIbm(0.0f), 0u);
@@ -75,6 +101,7 @@ TEST(SegyFormat, BinaryHeaderFieldsAndMessages) {
   EXPECT_EQ(info.interval_us, 2000);
   EXPECT_EQ(info.format, 3);
   EXPECT_EQ(DecodeBinaryHeader("short").samples, 0);
+  EXPECT_EQ(DecodeBinaryHeader(EncodeBinaryHeader({65535, 2000, 1})).samples, 65535);
 
   std::string text(3200, ' ');
   text.replace(0, 6, "C01 AB");
@@ -85,6 +112,31 @@ TEST(SegyFormat, BinaryHeaderFieldsAndMessages) {
   EXPECT_EQ(lines[41], "Number Samples 751");
   EXPECT_EQ(lines[42], "Sample Rate 2000");
   EXPECT_EQ(lines[43], "Format 3");
+}
+
+TEST(SegyFormat, ByteOrderFromTheOrderWordOrTheFormatCode) {
+  std::string header = EncodeBinaryHeader({751, 2000, 5});
+  EXPECT_EQ(DetectByteOrder(header), SegyByteOrder::Big);
+  std::string little = header;
+  for (std::size_t at : {16, 20, 24}) std::swap(little[at], little[at + 1]);
+  SegyBinaryInfo info = DecodeBinaryHeader(little);
+  EXPECT_EQ(info.byte_order, SegyByteOrder::Little);
+  EXPECT_EQ(info.samples, 751);
+  EXPECT_EQ(info.interval_us, 2000);
+  EXPECT_EQ(info.format, 5);
+  EXPECT_EQ(SegyHeaderMessages("", info).back(), "Byte Order little-endian");
+
+  // The order word of newer files decides, whatever the format code reads.
+  little.replace(96, 4, "\x04\x03\x02\x01");
+  EXPECT_EQ(DetectByteOrder(little), SegyByteOrder::Little);
+  header.replace(96, 4, "\x04\x03\x02\x01");
+  EXPECT_EQ(DetectByteOrder(header), SegyByteOrder::Little);
+  header.replace(96, 4, "\x01\x02\x03\x04");
+  EXPECT_EQ(DetectByteOrder(header), SegyByteOrder::Big);
+  // An unknown format code either way stays big-endian, and is refused as such.
+  EXPECT_EQ(DecodeBinaryHeader(EncodeBinaryHeader({10, 4000, 4})).format, 4);
+  EXPECT_EQ(DetectByteOrder(EncodeBinaryHeader({10, 4000, 0})), SegyByteOrder::Big);
+  EXPECT_EQ(DetectByteOrder("short"), SegyByteOrder::Big);
 }
 
 TEST(Ebcdic, DecodesCodePage500) {

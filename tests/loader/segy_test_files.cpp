@@ -1,17 +1,32 @@
 #include "segy_test_files.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 
 #include "loader/segy_encoding.h"
 
 namespace quarrix::testing {
 
+namespace {
+
+// Reverses the bytes of the fields (at 1-based bytes) of a little-endian file.
+void Reverse(unsigned char* header, std::initializer_list<std::pair<int, int>> fields) {
+  for (auto [byte, width] : fields) std::reverse(header + byte - 1, header + byte - 1 + width);
+}
+
+}  // namespace
+
 std::string BuildSegy(const std::vector<TestTrace>& traces, int samples, int interval_us,
-                      int format) {
+                      int format, SegyByteOrder order) {
+  const bool little = order == SegyByteOrder::Little;
   std::string bytes(kSegyTextBytes, '\x40');
-  bytes += EncodeBinaryHeader({samples, interval_us, format});
+  std::string binary = EncodeBinaryHeader({samples, interval_us, format});
+  if (little) Reverse(reinterpret_cast<unsigned char*>(binary.data()), {{17, 2}, {21, 2}, {25, 2}});
+  bytes += binary;
   std::vector<unsigned char> record(
       static_cast<std::size_t>(SegyRecordBytes({samples, 0, format})));
+  const int width = SampleWidth(format);
   for (const TestTrace& t : traces) {
     std::fill(record.begin(), record.end(), 0);
     PutWord32(record.data(), 189, t.line);
@@ -19,6 +34,13 @@ std::string BuildSegy(const std::vector<TestTrace>& traces, int samples, int int
     PutWord16(record.data(), 115, samples);
     EncodeSamples(t.samples.data(), std::min<int>(samples, static_cast<int>(t.samples.size())),
                   format, record.data() + kSegyTraceHeaderBytes);
+    if (little) {
+      Reverse(record.data(), {{189, 4}, {193, 4}, {115, 2}});
+      for (int n = 0; n < samples; ++n) {
+        unsigned char* sample = record.data() + kSegyTraceHeaderBytes + n * width;
+        std::reverse(sample, sample + width);
+      }
+    }
     bytes.append(reinterpret_cast<const char*>(record.data()), record.size());
   }
   return bytes;

@@ -18,8 +18,10 @@ struct TestTrace {
 // A whole SEG-Y file: text header of EBCDIC spaces, the binary header, and
 // one record per trace with the line number at byte 189 and the trace
 // number at byte 193 (32-bit words).
+// Little-endian: every header field and sample written least significant byte
+// first, as segyio's endian='little' writes them.
 std::string BuildSegy(const std::vector<TestTrace>& traces, int samples, int interval_us,
-                      int format);
+                      int format, SegyByteOrder order = SegyByteOrder::Big);
 
 // A grid of traces: lines x traces, sample n of (line, trace) = f(line, trace, n).
 std::vector<TestTrace> GridTraces(int first_line, int lines, int first_trace, int traces,
@@ -45,6 +47,7 @@ class TestDecisions : public LoadDecisions {
     return accept_header;
   }
   std::optional<std::string> AppendFile() override {
+    ++append_questions;
     if (append.empty()) return std::nullopt;
     std::string next = append.front();
     append.pop_front();
@@ -54,6 +57,9 @@ class TestDecisions : public LoadDecisions {
     summary = s;
     if (skip_scaling) return std::nullopt;
     return scale ? *scale : s.calculated;
+  }
+  std::optional<double> ScaleValueGivenBeforehand() const override {
+    return scale_given_beforehand ? scale : std::nullopt;
   }
   bool ContinueWithNewReel(const std::string& question) override {
     questions.push_back(question);
@@ -76,6 +82,8 @@ class TestDecisions : public LoadDecisions {
   bool accept_header = true;
   std::deque<std::string> append;
   std::optional<double> scale;  // the calculated value when unset
+  bool scale_given_beforehand = false;
+  int append_questions = 0;
   bool skip_scaling = false;
   int new_reels = 0;
   bool retry_bad_blocks = false;

@@ -61,8 +61,9 @@ TEST(TapeUnits, UnitsWithoutADriveAreListedAsNoDevice) {
 class TapeLoad : public ::testing::Test {
  protected:
   // A SEG-Y data set on tape: headers, then one block per trace.
-  void WriteSegyBlocks(TapeImage& tape, const std::vector<testing::TestTrace>& traces) {
-    std::string bytes = BuildSegy(traces, 10, 4000, 1);
+  void WriteSegyBlocks(TapeImage& tape, const std::vector<testing::TestTrace>& traces,
+                       SegyByteOrder order = SegyByteOrder::Big) {
+    std::string bytes = BuildSegy(traces, 10, 4000, 1, order);
     std::size_t record = 240 + 40;
     tape.WriteVariableBlock(bytes.data(), 3200);
     tape.WriteVariableBlock(bytes.data() + 3200, 400);
@@ -119,6 +120,35 @@ TEST_F(TapeLoad, AutomaticConversionBuildsTheProjectAfterReading) {
   EXPECT_EQ(decisions.questions.size(), 1u);  // the end-of-file question
   EXPECT_FALSE(std::filesystem::exists(folder.File("proj/proj.hdr.hdr_tmp")));
   EXPECT_FALSE(std::filesystem::exists(folder.File("proj/proj.amp_data")));
+}
+
+TEST_F(TapeLoad, LittleEndianTapesLoadLikeBigEndianOnes) {
+  for (TapeOperation operation : {TapeOperation::AutoConvert, TapeOperation::ManualConvert}) {
+    std::string amp[2];
+    for (SegyByteOrder order : {SegyByteOrder::Big, SegyByteOrder::Little}) {
+      ASSERT_TRUE(OpenTape(order == SegyByteOrder::Big ? "big.tap" : "little.tap"));
+      WriteSegyBlocks(tape, GridTraces(1, 2, 1, 3, 10, Wave), order);
+      tape.WriteFilemarks(1);
+      struct Ranges : TestDecisions {
+        bool EditHeaderValues(SurveyHeader& h) override {
+          h.first_line = 1, h.last_line = 2, h.first_trace = 1, h.last_trace = 3;
+          return true;
+        }
+      } ranges;
+      ranges.header_path = folder.File("proj/proj.hdr");
+      TapeLoadRequest request;
+      tape.Rewind();
+      ASSERT_TRUE(ReadTapeHeaders(tape, request.settings, request.headers, ranges, prompter));
+      request.window.no_scaling = true;
+      LoadOutcome outcome = operation == TapeOperation::AutoConvert
+                                ? ConvertTapeAuto(tape, request, ranges, prompter, progress)
+                                : ConvertTapeManual(tape, request, ranges, prompter, progress);
+      ASSERT_EQ(outcome.result, LoadResult::Done) << prompter.last_text();
+      amp[order == SegyByteOrder::Little] = testing::ReadFileBytes(folder.File("proj/proj.amp"));
+    }
+    EXPECT_EQ(amp[1], amp[0]);
+    EXPECT_EQ(Trace(1, 2)[4], 2 * 100 + 3 * 3 + 4);
+  }
 }
 
 TEST_F(TapeLoad, SingleFileMarkIsPassedWhenAskedAndReelsContinue) {

@@ -9,6 +9,7 @@
 #include "platform/progress.h"
 #include "platform/scripted_prompter.h"
 #include "project/header_file.h"
+#include "project/line_block_reader.h"
 #include "project/project_state.h"
 #include "support/test_support.h"
 
@@ -157,6 +158,111 @@ TEST(ProjectState, OpenProjectReadsHeaderPlacementAndTraceFile) {
   EXPECT_EQ(project.view_azimuth, 45);
   EXPECT_EQ(project.view_elevation, 135);
   EXPECT_EQ(prompter.messages().size(), 1u);  // only the failed first open
+}
+
+// Adds the trace's first sample to every sample, failing on a chosen value,
+// so a test sees that the hook ran once per read and that failures pass on.
+class AddFirstSample : public TraceConditioner {
+ public:
+  int Condition(std::int16_t* samples, int count) override {
+    for (int n = 1; n < count; ++n) samples[n] = static_cast<std::int16_t>(samples[n] + samples[0]);
+    return count > 0 && samples[0] == 7 ? 1 : 0;
+  }
+};
+
+// A file of 7 lines x 5 traces x 6 samples whose every sample is distinct.
+std::string WriteNumberedFile(testing::TempFolder& folder, const SurveyHeader& h) {
+  std::string path = folder.File("t.amp");
+  AmpFile file;
+  EXPECT_TRUE(file.Open(path, AmpOpenMode::Create));
+  std::vector<std::int16_t> trace(static_cast<std::size_t>(h.num_samples));
+  for (int i = 0; i < h.num_lines; ++i)
+    for (int j = 0; j < h.traces_per_line; ++j) {
+      for (int n = 0; n < h.num_samples; ++n)
+        trace[static_cast<std::size_t>(n)] =
+            static_cast<std::int16_t>((i * h.traces_per_line + j) * 100 + n - 1000);
+      EXPECT_EQ(WriteTrace(file, h, trace.data(), i, j, h.trace_bytes), 0);
+    }
+  return path;
+}
+
+// Every read through the block reader gives the samples, leftovers and
+// result of ReadTrace, in file order and out of it, whole or cut short.
+void ExpectSameAsReadTrace(const AmpFile& file, const SurveyHeader& h, std::size_t block_bytes,
+                           TraceConditioner* conditioner) {
+  LineBlockReader blocks(file, h, block_bytes);
+  std::vector<std::pair<int, int>> order;
+  for (int i = 0; i < h.num_lines; ++i)
+    for (int j = 0; j < h.traces_per_line; ++j) order.emplace_back(i, j);
+  order.emplace_back(1, 2);            // back to an earlier block
+  order.emplace_back(h.num_lines, 0);  // outside the grid
+  for (auto [i, j] : order) {
+    for (int bytes : {h.trace_bytes, h.trace_bytes - 4}) {
+      std::vector<std::int16_t> expected(static_cast<std::size_t>(h.num_samples), 555);
+      std::vector<std::int16_t> got = expected;
+      int want = ReadTrace(file, h, expected.data(), i, j, bytes, conditioner);
+      EXPECT_EQ(blocks.Read(got.data(), i, j, bytes, conditioner), want) << i << "," << j;
+      EXPECT_EQ(got, expected) << i << "," << j << " bytes " << bytes;
+    }
+  }
+}
+
+TEST(LineBlockReader, GivesWhatReadTraceGivesForEveryBlockSize) {
+  testing::TempFolder folder;
+  SurveyHeader h = Grid(7, 5, 6);
+  AmpFile file;
+  ASSERT_TRUE(file.Open(WriteNumberedFile(folder, h), AmpOpenMode::Read));
+  AddFirstSample conditioner;
+  for (std::size_t block : {std::size_t{1}, std::size_t{60}, std::size_t{130}, kLineBlockBytes}) {
+    ExpectSameAsReadTrace(file, h, block, nullptr);
+    ExpectSameAsReadTrace(file, h, block, &conditioner);
+  }
+}
+
+TEST(LineBlockReader, ShortFileGivesWhatReadTraceGives) {
+  testing::TempFolder folder;
+  SurveyHeader h = Grid(7, 5, 6);
+  std::string path = WriteNumberedFile(folder, h);
+  // Cut inside trace (5, 2): the rest of that trace and every later one are missing.
+  std::filesystem::resize_file(path, static_cast<std::uintmax_t>(TraceOffset(h, 5, 2) + 5));
+  AmpFile file;
+  ASSERT_TRUE(file.Open(path, AmpOpenMode::Read));
+  for (std::size_t block : {std::size_t{60}, std::size_t{130}, kLineBlockBytes})
+    ExpectSameAsReadTrace(file, h, block, nullptr);
+}
+
+TEST(ProjectState, ATraceFileOfAnotherSizeIsReportedAndOneFarTooSmallRefusesTheProject) {
+  testing::TempFolder folder;
+  SurveyHeader h = Grid(3, 4, 10);  // 12 traces of 20 bytes
+  const std::string header_path = folder.File("north.hdr"), amp_path = folder.File("north.amp");
+  auto bytes = EncodeHeader(h);
+  testing::WriteFileBytes(header_path, std::string(bytes.data(), bytes.size()));
+  struct Case {
+    std::size_t amp_bytes;
+    bool opens;
+    const char* says;  // "" for nothing
+  } cases[] = {
+      {240, true, ""},
+      {250, true, "holds 250 bytes, more than the header's grid"},
+      {150, true,
+       "holds 150 bytes, 7 of the 12 traces of the header's grid of 3 lines x 4 traces "
+       "of 10 samples (240 bytes); the other traces read as missing"},
+      {23, false, "far too few for the header's grid"},  // not 2 bytes a trace
+      {0, false, "far too few"},
+  };
+  for (const Case& c : cases) {
+    testing::WriteFileBytes(amp_path, std::string(c.amp_bytes, '\0'));
+    ScriptedPrompter prompter;
+    ProjectState project;
+    EXPECT_EQ(OpenProject(project, header_path, prompter), c.opens) << c.amp_bytes;
+    EXPECT_EQ(project.is_open, c.opens);
+    if (*c.says == '\0') {
+      EXPECT_TRUE(prompter.messages().empty());
+      continue;
+    }
+    ASSERT_EQ(prompter.messages().size(), 1u);
+    EXPECT_NE(prompter.last_text().find(c.says), std::string::npos) << prompter.last_text();
+  }
 }
 
 }  // namespace

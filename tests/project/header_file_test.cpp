@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 
 #include "platform/scripted_prompter.h"
@@ -92,14 +93,14 @@ TEST(HeaderFile, LabelsKeepThirtyNineCharacters) {
   EXPECT_EQ(text[39], ' ');
 }
 
-TEST(HeaderFile, OddTraceByteCountIsTakenAsWholeSamples) {
+TEST(HeaderFile, OddTraceByteCountIsRefused) {
+  // Records hold whole 2-byte samples: an odd count cannot describe a trace file.
   SurveyHeader h = NorthSea();
   std::string text(EncodeHeader(h).data(), 600);
   text.replace(5 * 40, 4, "3001");
   SurveyHeader back;
-  ASSERT_EQ(DecodeHeader(text, HeaderReader::Interpretation, back), "");
-  EXPECT_EQ(back.num_samples, 1500);
-  EXPECT_EQ(back.trace_bytes, 3000);
+  EXPECT_EQ(DecodeHeader(text, HeaderReader::Interpretation, back),
+            "trace bytes 3001 is not twice a whole number of samples");
 }
 
 TEST(HeaderFile, ZeroSampleRateBecomesTwoInTheInterpretationProgram) {
@@ -141,6 +142,14 @@ TEST(HeaderFile, UnusableGeometryIsRefusedNamingTheField) {
          h.trace_increment = 0.0001f;
        },
        "beyond"},
+      {[](SurveyHeader& h) {
+         h.first_line = h.first_trace = 1;
+         h.last_line = h.last_trace = 100000;
+       },
+       "beyond any survey"},
+      {[](SurveyHeader& h) { h.sample_rate = std::nan(""); }, "sample rate"},
+      {[](SurveyHeader& h) { h.sample_rate = INFINITY; }, "sample rate"},
+      {[](SurveyHeader& h) { h.sample_rate = -INFINITY; }, "sample rate"},
   };
   testing::TempFolder folder;
   for (const Case& c : cases) {

@@ -85,6 +85,23 @@ TEST_F(BatchProcessing, NewFileGetsTheProcessedTracesAndTheProjectKeepsItsOwn) {
   EXPECT_EQ(Stored(project.amp, 4, 1), survey.RawTrace(4, 1));
 }
 
+TEST_F(BatchProcessing, EveryThreadCountWritesTheSameFileNewOrInPlace) {
+  NullProgress progress;
+  ProcessingParams with = params;
+  std::string one = survey.folder.File("one.amp");
+  ASSERT_TRUE(BatchProcessTraces(project, with, {false, one, 1}, prompter, progress));
+  const std::string expected = testing::ReadFileBytes(one);
+  for (int threads : {2, 3, 7}) {
+    with = params;
+    std::string out = survey.folder.File("t" + std::to_string(threads) + ".amp");
+    ASSERT_TRUE(BatchProcessTraces(project, with, {false, out, threads}, prompter, progress));
+    EXPECT_TRUE(testing::ReadFileBytes(out) == expected) << threads << " threads";
+  }
+  ASSERT_TRUE(BatchProcessTraces(project, params, {true, "", 3}, prompter, progress));
+  EXPECT_TRUE(testing::ReadFileBytes(survey.AmpPath()) == expected);
+  EXPECT_TRUE(prompter.messages().empty()) << prompter.last_text();
+}
+
 TEST_F(BatchProcessing, BadParametersAreToldOnceAndNothingIsWritten) {
   params.filter_hz = {30, 20, 40, 50};
   NullProgress progress;
@@ -134,7 +151,7 @@ TEST_F(BatchProcessing, TracesMissingFromAShortFileAreLeftAloneAndReported) {
   testing::WriteFileBytes(survey.AmpPath(), bytes.substr(0, kept));
   project.amp.Open(survey.AmpPath(), AmpOpenMode::Read);
   NullProgress progress;
-  ASSERT_TRUE(BatchProcessTraces(project, params, {true, ""}, prompter, progress));
+  ASSERT_TRUE(BatchProcessTraces(project, params, {true, "", 3}, prompter, progress));
   EXPECT_EQ(std::filesystem::file_size(survey.AmpPath()), kept);
   EXPECT_NE(prompter.last_text().find("4 traces could not be read"), std::string::npos)
       << prompter.last_text();

@@ -31,8 +31,8 @@ TEST(ColourBar, DefaultBarRunsBlueWhiteRedAndKeepsTheExtraColour) {
 TEST(ColourBar, PaletteHasCountPlusTwoEntriesAndStaysInsideTheRecord) {
   ColourBar empty;
   std::vector<Rgb> palette = CreateBarPalette(empty);
-  EXPECT_EQ(empty.count, 32) << "a bar without bands becomes the default";
-  ASSERT_EQ(palette.size(), 34u);
+  EXPECT_EQ(empty.count, 0) << "drawing leaves the bar as it is";
+  ASSERT_EQ(palette.size(), 34u) << "a bar without bands draws as the default";
   EXPECT_EQ(palette[33], kBlack);
   ColourBar damaged;
   damaged.count = 500;  // from a damaged file

@@ -33,6 +33,7 @@
 #include "platform/ui/qt_progress.h"
 #include "platform/ui/qt_prompter.h"
 #include "project/header_file.h"
+#include "project/trace_file_check.h"
 #include "section/ui/trace_plot_window.h"
 
 namespace quarrix {
@@ -229,7 +230,9 @@ void MainFrame::CommandOpenAmpFile() {
   auto path = prompter_->OpenFile(request);
   if (!path) return;
   session_.project.amp.Close();
-  trace_file_menu_enabled_ = session_.project.amp.Open(*path, AmpOpenMode::Read);
+  // A file far too small for the project's grid is not opened: the header does not describe it.
+  trace_file_menu_enabled_ = TraceFileAgrees(session_.project.header, *path, *prompter_) &&
+                             session_.project.amp.Open(*path, AmpOpenMode::Read);
   commands_->Refresh();
   if (!session_.project.header_path.empty())
     QDir::setCurrent(QString::fromStdString(DirectoryOf(session_.project.header_path)));

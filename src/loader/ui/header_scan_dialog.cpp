@@ -1,5 +1,6 @@
 #include "loader/ui/header_scan_dialog.h"
 
+#include <QLabel>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
@@ -34,6 +35,7 @@ HeaderScanDialog::HeaderScanDialog(const HeaderScanTables& tables, bool two_d, P
   auto* layout = new QVBoxLayout(this);
   layout->setMenuBar(menu_bar);
   layout->addWidget(grid_);
+  layout->addWidget(new QLabel(QString::fromStdString(ScanSummaryText(tables)), this));
   resize(620, 520);
 }
 

@@ -11,6 +11,7 @@
 #include "loader/ui/scale_dialogs.h"
 #include "loader/ui/status_windows.h"
 #include "platform/numeric.h"
+#include "platform/parallel.h"
 #include "platform/paths.h"
 #include "platform/tape_device.h"
 #include "platform/tape_image.h"
@@ -161,6 +162,7 @@ void LoaderWindow::LoadFromDisk(DialogDecisions& decisions) {
   request.window = state_.window;
   request.two_d = state_.two_d;
   request.defaults = state_.header;
+  request.threads = MachineThreadCount();
   TakeOutcome(ConvertDiskFile(request, decisions, *prompter_, *progress_), true);
 }
 

@@ -234,7 +234,13 @@ bool TracePlotWindow::PrintTo(QPrinter& printer, int copies) {
     };
     return std::vector<DrawPlot>(static_cast<std::size_t>(std::max(1, copies)), draw);
   };
-  if (!doc_.automatic) return PrintPages(printer, "Trace Plot", pages_of(*plot_));
+  // A job that cannot start is reported, for a single plot as for a series.
+  auto print_job = [&](const std::string& name, const std::vector<DrawPlot>& pages) {
+    if (PrintPages(printer, QString::fromStdString(name), pages)) return true;
+    prompter_->Tell("SetDoc returns False", "", MessageIcon::Warning);
+    return false;
+  };
+  if (!doc_.automatic) return print_job("Trace Plot", pages_of(*plot_));
   // The series: one job per section on a printer. Into a file every job
   // would replace the one before, so there the series is one document.
   const bool to_file = !printer.outputFileName().isEmpty();
@@ -243,21 +249,12 @@ bool TracePlotWindow::PrintTo(QPrinter& printer, int copies) {
     std::optional<SectionPlot> plot = AssemblePlot(section);
     if (!plot) return false;
     std::vector<DrawPlot> pages = pages_of(*plot);
-    if (to_file) {
+    if (to_file)
       file_pages.insert(file_pages.end(), pages.begin(), pages.end());
-    } else if (!PrintPages(printer, QString::fromStdString(PrintDocumentName(section, true)),
-                           pages)) {
-      prompter_->Tell("SetDoc returns False", "", MessageIcon::Warning);
+    else if (!print_job(PrintDocumentName(section, true), pages))
       return false;
-    }
   }
-  if (to_file &&
-      !PrintPages(printer, QString::fromStdString(PrintDocumentName(CurrentSection(doc_), true)),
-                  file_pages)) {
-    prompter_->Tell("SetDoc returns False", "", MessageIcon::Warning);
-    return false;
-  }
-  return true;
+  return !to_file || print_job(PrintDocumentName(CurrentSection(doc_), true), file_pages);
 }
 
 void TracePlotWindow::CommandPrint() {

@@ -273,6 +273,12 @@ TEST_F(TracePlotWindowTest, PrintedPagesEqualThePlotSectionDrawing) {
   printer.setOutputFileName(QString::fromStdString(folder.File("series.pdf")));
   ASSERT_TRUE(window->PrintTo(printer, 1));
   EXPECT_EQ(PdfPages(folder.File("series.pdf"), folder.File("series")).size(), 4u);
+
+  // A job that cannot start is reported, not taken for printed.
+  window->Dispatch(kAutomatic);
+  printer.setOutputFileName(QString::fromStdString(folder.File("no-such-folder/x.pdf")));
+  EXPECT_FALSE(window->PrintTo(printer, 1));
+  EXPECT_EQ(prompter.last_text(), "SetDoc returns False");
 }
 
 TEST_F(TracePlotWindowTest, MetafileAndBitmapAreReadByOutsideTools) {

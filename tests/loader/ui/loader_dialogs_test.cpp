@@ -144,6 +144,12 @@ TEST_F(HeaderScanDialogTest, TableAndMovingMarks) {
   EXPECT_EQ(model->headerData(5, Qt::Horizontal).toString(), "Select");
   EXPECT_EQ(Cell(dialog, 48, 1), "7");
   EXPECT_EQ(Cell(dialog, 61, 1), "");  // no 32-bit word 61
+  // Under the table: the count and the byte order the words were read in.
+  tables.byte_order = SegyByteOrder::Little;
+  HeaderScanDialog little(tables, false, prompter);
+  QLabel* summary = little.findChild<QLabel*>();
+  ASSERT_TRUE(summary);
+  EXPECT_EQ(summary->text(), "Trace headers: 1   Byte order: little-endian");
 
   Mark(dialog, 48, 3, HeaderScanDialog::kLine);
   EXPECT_EQ(Cell(dialog, 48, 3), "LINE");

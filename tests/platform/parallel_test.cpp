@@ -1,0 +1,71 @@
+#include "platform/parallel.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <stdexcept>
+#include <vector>
+
+#include "platform/command_line.h"
+
+namespace quarrix {
+namespace {
+
+TEST(RunParallel, EveryTaskRunsOnceOnAValidWorkerAndOneThreadKeepsTheOrder) {
+  for (int threads : {1, 2, 5, 40}) {
+    std::vector<std::atomic<int>> runs(37);
+    std::atomic<bool> bad_worker{false};
+    RunParallel(37, threads, [&](int worker, int task) {
+      if (worker < 0 || worker >= threads) bad_worker = true;
+      ++runs[static_cast<std::size_t>(task)];
+    });
+    for (const auto& count : runs) EXPECT_EQ(count.load(), 1) << threads;
+    EXPECT_FALSE(bad_worker) << threads;
+  }
+  std::vector<int> order;
+  RunParallel(4, 1, [&](int, int task) { order.push_back(task); });
+  EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3}));
+}
+
+TEST(RunParallel, AFailingTaskIsRethrownAfterTheOthersStop) {
+  EXPECT_THROW(RunParallel(50, 3,
+                           [](int, int task) {
+                             if (task == 7) throw std::runtime_error("task 7");
+                           }),
+               std::runtime_error);
+}
+
+TEST(ForEachLineBatch, CoversEveryLineOnceAndStopsWhenTold) {
+  std::vector<std::atomic<int>> seen(23);
+  std::vector<int> between;
+  EXPECT_TRUE(ForEachLineBatch(
+      23, 3, 4,
+      [&](int, int first, int end) {
+        for (int i = first; i < end; ++i) ++seen[static_cast<std::size_t>(i)];
+      },
+      [&](int done) {
+        between.push_back(done);
+        return true;
+      }));
+  for (const auto& count : seen) EXPECT_EQ(count.load(), 1);
+  EXPECT_EQ(between, (std::vector<int>{12, 23}));
+  int batches = 0;
+  EXPECT_FALSE(ForEachLineBatch(
+      23, 1, 1, [](int, int, int) {}, [&](int) { return ++batches < 2; }));
+  EXPECT_EQ(batches, 2);
+}
+
+TEST(ThreadsOption, DefaultsToEveryCoreAndRefusesNonsense) {
+  int threads = 0;
+  EXPECT_EQ(ReadThreadsOption(CommandLine({}, {"--threads"}, {}), threads), "");
+  EXPECT_EQ(threads, MachineThreadCount());
+  EXPECT_EQ(ReadThreadsOption(CommandLine({"--threads", "3"}, {"--threads"}, {}), threads), "");
+  EXPECT_EQ(threads, 3);
+  EXPECT_EQ(ReadThreadsOption(CommandLine({"--threads", "0"}, {"--threads"}, {}), threads), "");
+  EXPECT_EQ(threads, MachineThreadCount());
+  for (const char* bad : {"-1", "x", "2000"})
+    EXPECT_NE(ReadThreadsOption(CommandLine({"--threads", bad}, {"--threads"}, {}), threads), "");
+}
+
+}  // namespace
+}  // namespace quarrix
