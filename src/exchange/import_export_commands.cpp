@@ -1,6 +1,7 @@
 #include "exchange/import_export_commands.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <utility>
 
 #include "exchange/ascii_import.h"
@@ -19,47 +20,49 @@ namespace {
 
 using namespace sheet_command;
 
-FileDialogRequest SpreadsheetRequest(const char* title, const ProjectState& project) {
+struct FilterPair {
+  const char* name;
+  const char* pattern;
+};
+
+// A file question in the project folder with up to four filters.
+FileDialogRequest ProjectFileRequest(const char* title, std::initializer_list<FilterPair> filters,
+                                     const ProjectState& project) {
   FileDialogRequest request;
   request.title = title;
-  request.filter_names[0] = "Spreadsheet (*.ss2)";
-  request.filter_patterns[0] = "*.ss2";
-  request.initial_directory = DirectoryOf(project.header_path);
-  request.default_extension = "ss2";
-  return request;
-}
-
-FileDialogRequest TextImportRequest(const ProjectState& project) {
-  FileDialogRequest request;
-  request.title = "Open Ascii Import File";
-  request.filter_names[0] = "Text Files (*.txt)";
-  request.filter_patterns[0] = "*.txt";
-  request.initial_directory = DirectoryOf(project.header_path);
-  return request;
-}
-
-FileDialogRequest HorizonImportRequest(const ProjectState& project) {
-  FileDialogRequest request;
-  request.title = "Open Ascii Horizon Import File";
-  const char* names[] = {"Landmark (*.dat)", "Geoquest (*.goq)", "Custom (*.asc)", "Text (*.txt)"};
-  const char* patterns[] = {"*.dat", "*.goq", "*.asc", "*.txt"};
-  for (int i = 0; i < 4; ++i) {
-    request.filter_names[i] = names[i];
-    request.filter_patterns[i] = patterns[i];
+  int k = 0;
+  for (const FilterPair& filter : filters) {
+    if (k == 4) break;
+    request.filter_names[k] = filter.name;
+    request.filter_patterns[k++] = filter.pattern;
   }
   request.initial_directory = DirectoryOf(project.header_path);
   return request;
 }
 
-FileDialogRequest HorizonFileRequest(const ProjectState& project) {
-  FileDialogRequest request;
-  request.title = "Open Horizon File";
-  request.filter_names[0] = "Horizon (*.hor)";
-  request.filter_patterns[0] = "*.hor";
-  request.filter_names[1] = "All Files (*.*)";
-  request.filter_patterns[1] = "*.*";
-  request.initial_directory = DirectoryOf(project.header_path);
+FileDialogRequest SpreadsheetRequest(const char* title, const ProjectState& project) {
+  FileDialogRequest request =
+      ProjectFileRequest(title, {{"Spreadsheet (*.ss2)", "*.ss2"}}, project);
+  request.default_extension = "ss2";
   return request;
+}
+
+FileDialogRequest TextImportRequest(const ProjectState& project) {
+  return ProjectFileRequest("Open Ascii Import File", {{"Text Files (*.txt)", "*.txt"}}, project);
+}
+
+FileDialogRequest HorizonImportRequest(const ProjectState& project) {
+  return ProjectFileRequest("Open Ascii Horizon Import File",
+                            {{"Landmark (*.dat)", "*.dat"},
+                             {"Geoquest (*.goq)", "*.goq"},
+                             {"Custom (*.asc)", "*.asc"},
+                             {"Text (*.txt)", "*.txt"}},
+                            project);
+}
+
+FileDialogRequest HorizonFileRequest(const ProjectState& project) {
+  return ProjectFileRequest("Open Horizon File",
+                            {{"Horizon (*.hor)", "*.hor"}, {"All Files (*.*)", "*.*"}}, project);
 }
 
 // The file-level commands: new sheet, the two imports, the sheet's own file.
@@ -298,11 +301,7 @@ void AddSelectCommands(CommandTable& table, ImportExportDocument& doc,
 }
 
 FileDialogRequest DepthFunctionRequest(const char* title, const ProjectState& project) {
-  FileDialogRequest request;
-  request.title = title;
-  request.filter_names[0] = "Depth Ftn (*.ftn)";
-  request.filter_patterns[0] = "*.ftn";
-  request.initial_directory = DirectoryOf(project.header_path);
+  FileDialogRequest request = ProjectFileRequest(title, {{"Depth Ftn (*.ftn)", "*.ftn"}}, project);
   request.default_extension = "ftn";
   return request;
 }
