@@ -11,7 +11,7 @@
 #include "map/gridding.h"
 #include "map/map_commands.h"
 #include "map/plot_map_command.h"
-#include "plot_map_readers.h"
+#include "app/plot_map_readers.h"
 #include "project/project_commands.h"
 #include "section/conditioning_commands.h"
 #include "section/plot_section_command.h"
@@ -55,7 +55,7 @@ int AddDemoHorizonAndFault(const std::string& header_path, std::ostream& out, st
 
 [[maybe_unused]] int RunPlotMapWithReaders(const std::vector<std::string>& args, std::ostream& out,
                                            std::ostream& err) {
-  return RunPlotMap(args, out, err, nullptr, BatchPlotMapReaders());
+  return RunPlotMap(args, out, err, nullptr, ProgramPlotMapReaders());
 }
 
 int RunDemoWithInterpretation(const std::vector<std::string>& args, std::ostream& out,

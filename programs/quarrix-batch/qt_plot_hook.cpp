@@ -4,7 +4,7 @@
 
 #include "map/plot_map_command.h"
 #include "platform/ui/qt_plot_writer.h"
-#include "plot_map_readers.h"
+#include "app/plot_map_readers.h"
 #include "section/plot_section_command.h"
 
 namespace quarrix {
@@ -33,7 +33,7 @@ int RunPlotSectionWithQt(const std::vector<std::string>& args, std::ostream& out
 
 int RunPlotMapWithQt(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   return WithGuiApplication([&](QtPlotWriter& writer) {
-    return RunPlotMap(args, out, err, &writer, BatchPlotMapReaders());
+    return RunPlotMap(args, out, err, &writer, ProgramPlotMapReaders());
   });
 }
 

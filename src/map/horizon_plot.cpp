@@ -262,8 +262,16 @@ void DrawOverlays(Canvas& canvas, const PlotTransform& transform,
   if (settings.plot_polyfaults) {
     canvas.SetPen(PenOf(settings.fault_style));
     canvas.SetBrush(kNullBrush);
-    for (const std::vector<Point>& polygon : data.poly_faults)
+    for (const GridPolyline& outline : data.poly_faults) {
+      std::vector<Point> polygon;
+      for (const auto& [row, column] : outline.points)
+        polygon.push_back(transform.ToDevice(row, column));
       if (polygon.size() >= 3) canvas.Polygon(polygon);
+    }
+    std::vector<Point> open;
+    for (const auto& [row, column] : data.poly_fault_open.points)
+      open.push_back(transform.ToDevice(row, column));
+    if (open.size() >= 2) canvas.Polyline(open);
   }
   DrawGridPolylines(canvas, place, data.arbitrary_lines, settings.arbitrary_style, other_smooth);
   for (const WellGroupPost& group : data.wells)
@@ -320,6 +328,22 @@ std::vector<std::string> HorizonPlotTitle(const HorizonPlotData& data,
                      FormatText("Max %d", data.bar.max_value).c_str())};
 }
 
+Point HorizonPlotPageSize(const HorizonPlotSettings& settings, const HorizonPlotData& data,
+                          double ppi_x, double ppi_y, Point fit) {
+  if (settings.scale_feet_per_inch <= 0 || settings.type == HorizonPlotType::Surface ||
+      !data.header || !data.placement || data.zoom.Empty())
+    return fit;
+  const PlotTransform transform(*data.header, *data.placement, data.zoom, settings.in_xy);
+  double width = transform.WidthFeet() / settings.scale_feet_per_inch * ppi_x + 2 * kMargin * ppi_x;
+  double height =
+      transform.HeightFeet() / settings.scale_feet_per_inch * ppi_y + 2 * kMargin * ppi_y;
+  if (settings.palette) width += (kPaletteWidth + 0.2) * ppi_x;
+  if (settings.title) height += (3 * kTitleLineHeight + 0.2) * ppi_y;
+  // Never smaller than the fit size: the title and colour bar keep their room.
+  return {std::clamp(width, fit.x, std::max(fit.x, kMaxPlotPageUnits)),
+          std::clamp(height, fit.y, std::max(fit.y, kMaxPlotPageUnits))};
+}
+
 HorizonPlotResult DrawHorizonPlot(Canvas& canvas, Rect page, const HorizonPlotSettings& settings,
                                   HorizonPlotData& data, Progress& progress, Prompter& prompter) {
   HorizonPlotResult result;
@@ -346,6 +370,7 @@ HorizonPlotResult DrawHorizonPlot(Canvas& canvas, Rect page, const HorizonPlotSe
                                                                 : transform.FitScale(area, px, py);
   transform.Place(area, result.scale_feet_per_inch, px, py);
   result.data_rect = settings.type == HorizonPlotType::Surface ? area : transform.DataRect();
+  result.frame = transform.Frame();
 
   bool complete = true;
   if (settings.type == HorizonPlotType::Surface) {

@@ -11,6 +11,7 @@
 #include "map/contour_types.h"
 #include "map/horizon_map.h"
 #include "map/map_overlays.h"
+#include "map/plot_transform.h"
 #include "map/surface_view.h"
 #include "platform/canvas.h"
 #include "project/survey_header.h"
@@ -66,8 +67,9 @@ struct HorizonPlotData {
   MapZoom zoom;
   std::string plot_name, file_name, date, time;
   std::vector<WellGroupPost> wells;
-  std::vector<HorizonGrid> faults;              // fault grids of the survey's shape
-  std::vector<std::vector<Point>> poly_faults;  // in plot device units
+  std::vector<HorizonGrid> faults;        // fault grids of the survey's shape
+  std::vector<GridPolyline> poly_faults;  // closed outlines, (row, column) of the survey
+  GridPolyline poly_fault_open;           // the outline being digitised
   std::vector<GridPolyline> arbitrary_lines;
   std::vector<CultureDrawing> culture;
 };
@@ -76,6 +78,7 @@ struct HorizonPlotResult {
   bool drawn = false;
   int scale_feet_per_inch = 0;
   Rect data_rect;
+  PlotGridFrame frame;  // survey (row, column) to device, for the mouse
 };
 
 // The grid as the plot draws it: the zoom window, holes filled when asked,
@@ -87,6 +90,14 @@ HorizonGrid PreparePlotGrid(const HorizonGrid& grid, const MapZoom& zoom, bool f
 // the colour information.
 std::vector<std::string> HorizonPlotTitle(const HorizonPlotData& data,
                                           const HorizonPlotSettings& settings, int scale);
+
+// The page a plot takes on a device: the given fit size when the scale is 0
+// (fit) or the plot is a surface view, else the grid at its scale with the
+// margins, colour bar and title band: never smaller than the fit size, at most
+// kMaxPlotPageUnits a side.
+inline constexpr double kMaxPlotPageUnits = 16000;
+Point HorizonPlotPageSize(const HorizonPlotSettings& settings, const HorizonPlotData& data,
+                          double ppi_x, double ppi_y, Point fit);
 
 // Draws the plot on the page. Contouring errors are told through the prompter
 // and end the plot after what was drawn.

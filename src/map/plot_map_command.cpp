@@ -1,15 +1,14 @@
 #include "map/plot_map_command.h"
 
 #include <algorithm>
+#include <cmath>
 #include <ctime>
 #include <filesystem>
 #include <ostream>
 
-#include "map/grid_file_io.h"
 #include "map/horizon_plot.h"
-#include "map/plot_map_inputs.h"
-#include "platform/atomic_file.h"
 #include "platform/command_line.h"
+#include "platform/numeric.h"
 #include "platform/paths.h"
 #include "platform/plot_output.h"
 #include "platform/progress.h"
@@ -26,6 +25,8 @@ const char kHelp[] =
     "         [--scale FT_PER_INCH] [--grid-lines] [--grid-circles] [--labels] [--in-xy]\n"
     "         [--smooth none|light|heavy] [--decimate K] [--fill-holes]\n"
     "         [--wells A.wll,G.lgv] [--faults F.ffl] [--arb A.arb] [--dxf F.dxf[,G.dxf]]\n"
+    "         [--poly-faults F.flp] [--zoom LINE1,LINE2,TRACE1,TRACE2]\n"
+    "         [--contours EVERY1[,EVERY2[,EVERY3]]] [--no-palette]\n"
     "         [--camera DIST,AZI,ELEV] [--zscale F] [--fishnet] [--colour-fishnet]\n"
     "         [--title] [--comment1 TEXT] [--comment2 TEXT]\n"
     "         [--page WIDTH_IN,HEIGHT_IN] [--dpi N] --out FILE\n"
@@ -36,7 +37,9 @@ const char kHelp[] =
     "with lines (lcontour) or a 3-D perspective view (surface). Colours come from\n"
     "--colour-file, else the grid's own .col/.aco file, else a colour set stretched\n"
     "over its values. --scale 0 (the default) fits the page. Overlays: wells and\n"
-    "well groups, fault grids, arbitrary lines, DXF culture (world X/Y). FILE ends\n"
+    "well groups, fault grids, arbitrary lines, DXF culture (world X/Y), poly faults.\n"
+    "--zoom plots part of the survey; --contours sets the values between the lines\n"
+    "of the three contour line classes (0 leaves a class out). FILE ends\n"
     "in .png, .bmp, .pdf, .svg, .wmf or .emf; --dpi (default 150) sets the\n"
     "resolution of raster and PDF output.\n";
 
@@ -124,57 +127,52 @@ std::string ReadSettings(const CommandLine& line, HorizonPlotSettings& s, double
   return "";
 }
 
-// Contour line classes of a bar: thin lines every fifth band, heavier
-// labelled lines every twenty-fifth.
-void DefaultLineClasses(const ColourBar& bar, HorizonPlotSettings& s) {
-  const int every = bar.increment * (bar.count > 30 ? 5 : 1);
-  if (every <= 0 || every > 32767 / 5) return;
-  s.classes[0] = {static_cast<std::int16_t>(every), false, 1, false, 0x404040};
-  s.classes[2] = {static_cast<std::int16_t>(every * 5), true, 2, false, 0};
-}
-
-// Reads every overlay file named on the command line; "" when all were read.
-std::string ReadOverlays(const CommandLine& line, const SurveyHeader& header,
-                         const PlotMapReaders& readers, const WellStyle& map_style,
-                         HorizonPlotData& data) {
-  std::string bytes;
-  WellGroupPost single;
-  single.style = map_style;
-  for (const std::string& path : ListOption(line, "--wells")) {
-    if (HasExtension(path, "lgv")) {
-      if (!readers.well_group) return "well groups (.lgv) cannot be read by this program";
-      WellGroupPost group;
-      group.style = map_style;
-      group.style.label_position = 1;
-      std::string problem;
-      if (!readers.well_group(path, header, group, problem)) return problem;
-      data.wells.push_back(std::move(group));
-      continue;
-    }
-    PostedWell well;
-    if (!ReadWholeFile(path, bytes)) return "cannot open " + path;
-    if (!DecodePostedWell(bytes, header, well)) return path + " is not a well file";
-    well.name = std::filesystem::path(path).stem().string();
-    single.wells.push_back(well);
-  }
-  if (!single.wells.empty()) data.wells.push_back(single);
-  for (const std::string& path : ListOption(line, "--faults")) {
-    if (!ReadWholeFile(path, bytes)) return "cannot open " + path;
-    if (!DecodeFaultGrid(bytes, header, data.faults.emplace_back()))
-      return path + " is too short for a fault grid of this project";
-  }
-  for (const std::string& path : ListOption(line, "--arb")) {
-    if (!ReadWholeFile(path, bytes)) return "cannot open " + path;
-    data.arbitrary_lines.push_back(DecodeArbitraryPolyline(bytes, header));
-  }
-  std::vector<std::string> dxf = ListOption(line, "--dxf");
-  if (dxf.size() > 10) dxf.resize(10);  // ten overlay slots
-  for (const std::string& path : dxf) {
-    if (!readers.dxf) return "DXF files cannot be read by this program";
-    std::string problem;
-    if (!readers.dxf(path, data.culture.emplace_back(), problem)) return problem;
+// The values between contour lines of the three line classes; their pens and
+// labels stay as the bar's default classes have them.
+std::string ReadContourClasses(const CommandLine& line, HorizonPlotSettings& s) {
+  const std::vector<std::string> every = ListOption(line, "--contours");
+  if (every.empty()) return "";
+  if (every.size() > 3) return "--contours takes at most three values";
+  for (std::size_t k = 0; k < 3; ++k) {
+    std::optional<double> value = k < every.size() ? ParseWholeDouble(every[k]) : 0.0;
+    if (!value || *value < 0 || *value > 32767 || *value != std::floor(*value))
+      return "--contours takes whole values from 0 to 32767";
+    s.classes[k].every = static_cast<std::int16_t>(*value);
   }
   return "";
+}
+
+// The request of the command line's files and zoom window; "" when sound.
+std::string ReadRequest(const CommandLine& line, HorizonPlotRequest& request) {
+  request.header_path = line.positionals()[0];
+  request.grid_path = line.positionals()[1];
+  request.amplitude = line.Has("--amp");
+  request.colour_file = line.Value("--colour-file").value_or("");
+  request.wells = ListOption(line, "--wells");
+  request.faults = ListOption(line, "--faults");
+  request.arbitrary_lines = ListOption(line, "--arb");
+  request.dxf = ListOption(line, "--dxf");
+  request.poly_faults = line.Value("--poly-faults").value_or("");
+  return "";
+}
+
+// The zoom window of --zoom in line and trace numbers; false when unsound.
+bool ApplyZoomOption(const CommandLine& line, HorizonPlotDocument& doc) {
+  auto text = line.Value("--zoom");
+  if (!text) return true;
+  std::vector<std::string> parts = SplitText(*text, ',');
+  if (parts.size() != 4) return false;
+  int numbers[4];
+  for (std::size_t i = 0; i < 4; ++i) {
+    std::optional<double> n = ParseWholeDouble(parts[i]);
+    if (!n || std::fabs(*n) > 1e9) return false;
+    numbers[i] = Trunc32(*n);
+  }
+  std::optional<MapZoom> zoom =
+      ZoomOfNumbers(doc.header, numbers[0], numbers[1], numbers[2], numbers[3]);
+  if (!zoom) return false;
+  doc.data.zoom = *zoom;
+  return true;
 }
 
 }  // namespace
@@ -186,12 +184,13 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
       out << kHelp;
       return 0;
     }
-  CommandLine line(args,
-                   {"--type", "--colour-file", "--scale", "--smooth", "--decimate", "--wells",
-                    "--faults", "--arb", "--dxf", "--camera", "--zscale", "--comment1",
-                    "--comment2", "--page", "--dpi", "--out"},
-                   {"--amp", "--grid-lines", "--grid-circles", "--labels", "--in-xy", "--title",
-                    "--fill-holes", "--fishnet", "--colour-fishnet"});
+  CommandLine line(
+      args,
+      {"--type", "--colour-file", "--scale", "--smooth", "--decimate", "--wells", "--faults",
+       "--arb", "--dxf", "--camera", "--zscale", "--comment1", "--comment2", "--page", "--dpi",
+       "--out", "--poly-faults", "--zoom", "--contours"},
+      {"--amp", "--grid-lines", "--grid-circles", "--labels", "--in-xy", "--title", "--fill-holes",
+       "--fishnet", "--colour-fishnet", "--no-palette"});
   if (!line.error().empty() || line.positionals().size() != 2 || !line.Value("--out")) {
     err << "plot-map: "
         << (line.error().empty() ? "give PROJECT.hdr, GRIDFILE and --out FILE" : line.error())
@@ -217,70 +216,37 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
     return 2;
   }
 
-  const std::string& header_path = line.positionals()[0];
-  const std::string& grid_path = line.positionals()[1];
-  LoadedGridFile loaded;
+  settings.palette = !line.Has("--no-palette");
+  HorizonPlotRequest request;
+  ReadRequest(line, request);
+  request.well_style = settings.well_style;
   std::string problem;
-  if (!LoadGridFile(header_path, grid_path, loaded, problem, err)) {
+  std::optional<HorizonPlotDocument> doc =
+      LoadHorizonPlot(request, readers, LoadColourSets(ConfigFile("colorset.ini")), problem, err);
+  if (!doc) {
     err << "plot-map: " << problem << '\n';
     return 1;
   }
-  const SurveyHeader& header = loaded.header;
-  HorizonPlotData data;
-  data.amplitude = line.Has("--amp");
-  HorizonGrid grid = loaded.time;
-  if (data.amplitude) {
-    const std::size_t offset = kHorizonStyleBytes + GridBytes(grid);
-    if (loaded.bytes.size() < offset + GridBytes(grid)) {
-      err << "plot-map: " << grid_path << " holds no amplitude grid\n";
-      return 1;
-    }
-    DecodeGridCells(std::string_view(loaded.bytes).substr(offset), grid);
+  if (!ApplyZoomOption(line, *doc)) {
+    err << "plot-map: --zoom takes LINE1,LINE2,TRACE1,TRACE2 within the survey\n";
+    return 2;
   }
-  const SurveyPlacement placement = LoadXyGeometry(BaseWithDot(header_path) + "x_y", header);
-  if (settings.in_xy && !placement.HasXy())
+  if (settings.in_xy && !doc->placement.HasXy())
     err << "plot-map: the project has no X/Y file; --in-xy is ignored\n";
-
-  if (auto colour_file = line.Value("--colour-file")) {
-    if (!ReadColourFile(*colour_file, data.bar)) {
-      err << "plot-map: cannot read the colour file " << *colour_file << '\n';
-      return 1;
-    }
-    data.colour_name = std::filesystem::path(*colour_file).filename().string();
-  } else {
-    data.bar = PlotColourBar(grid_path, grid, data.amplitude,
-                             LoadColourSets(ConfigFile("colorset.ini")), data.colour_name);
-  }
-  DefaultLineClasses(data.bar, settings);
-  data.grid = &grid;
-  data.header = &header;
-  data.placement = &placement;
-  data.zoom = FullMapZoom(header);
-  data.plot_name = std::filesystem::path(header_path).stem().string();
-  data.file_name = std::filesystem::path(grid_path).filename().string();
-  data.date = LocalTimeText("%m/%d/%y");
-  data.time = LocalTimeText("%H:%M:%S");
-  if (std::string overlay_problem = ReadOverlays(line, header, readers, settings.well_style, data);
-      !overlay_problem.empty()) {
-    err << "plot-map: " << overlay_problem << '\n';
-    return 1;
+  DefaultLineClasses(doc->data.bar, settings);
+  if (std::string problem = ReadContourClasses(line, settings); !problem.empty()) {
+    err << "plot-map: " << problem << '\n';
+    return 2;
   }
 
-  PlotPage page;
-  page.width_in = page_width;
-  page.height_in = page_height;
-  page.dpi = static_cast<int>(dpi);
-  page.document_name = "Horizon Plot";
-  page.palette = CreateBarPalette(data.bar);
-  page.palette.back() = kWhite;
-  page.palette.push_back(kBlack);
+  const PlotPage page = HorizonPlotPage(*doc, page_width, page_height, static_cast<int>(dpi));
   TerminalPrompter prompter(err);
   NullProgress progress;
   HorizonPlotResult result;
   auto draw = [&](Canvas& canvas) {
     const DeviceInfo device = canvas.Device();
     Rect area{0, 0, page_width * device.ppi_x, page_height * device.ppi_y};
-    result = DrawHorizonPlot(canvas, area, settings, data, progress, prompter);
+    result = DrawHorizonPlotDocument(canvas, area, settings, *doc, progress, prompter);
   };
   std::string error;
   if (!SavePlot(out_path, page, draw, raster, error)) {
@@ -288,7 +254,7 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
     return 1;
   }
   out << FormatText("%s: %d x %d cells, scale 1 in = %d ft\n", out_path.c_str(),
-                    data.zoom.Columns(), data.zoom.Rows(), result.scale_feet_per_inch);
+                    doc->data.zoom.Columns(), doc->data.zoom.Rows(), result.scale_feet_per_inch);
   return result.drawn ? 0 : 1;
 }
 

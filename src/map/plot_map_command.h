@@ -6,25 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "map/map_overlays.h"
-#include "project/survey_header.h"
+#include "map/horizon_plot_document.h"
 
 namespace quarrix {
 
 class RasterPlotWriter;
-
-// Readers of overlay files whose formats belong to folders above the maps;
-// the program that runs the command supplies them. An absent reader makes
-// the matching option unavailable.
-struct PlotMapReaders {
-  // A well group list (".lgv") with its attributes (".wga") beside it; the
-  // style passed in holds the map's defaults.
-  std::function<bool(const std::string& path, const SurveyHeader& header, WellGroupPost& group,
-                     std::string& problem)>
-      well_group;
-  // A DXF drawing.
-  std::function<bool(const std::string& path, CultureDrawing& culture, std::string& problem)> dxf;
-};
 
 // With a raster writer every output type is available; without one only
 // metafiles.

@@ -109,6 +109,24 @@ Point PlotTransform::ToDevice(double row, double column) const {
   return {left_ + (x - min_x_) * units_x_, top_ + (y - min_y_) * units_y_};
 }
 
+PlotGridFrame PlotTransform::Frame() const {
+  const Point origin = ToDevice(0, 0), row = ToDevice(1, 0), column = ToDevice(0, 1);
+  return {origin, {row.x - origin.x, row.y - origin.y}, {column.x - origin.x, column.y - origin.y}};
+}
+
+Point PlotGridFrame::ToDevice(double row, double column) const {
+  return {origin.x + row * per_row.x + column * per_column.x,
+          origin.y + row * per_row.y + column * per_column.y};
+}
+
+std::optional<std::pair<double, double>> PlotGridFrame::ToGrid(Point device) const {
+  const double det = per_row.x * per_column.y - per_row.y * per_column.x;
+  if (std::fabs(det) < 1e-12) return std::nullopt;
+  const double dx = device.x - origin.x, dy = device.y - origin.y;
+  return std::pair{(dx * per_column.y - dy * per_column.x) / det,
+                   (per_row.x * dy - per_row.y * dx) / det};
+}
+
 std::optional<Point> PlotTransform::WorldToDevice(double x, double y) const {
   if (!placement_.HasXy()) return std::nullopt;
   if (in_xy_) return Point{left_ + (x - min_x_) * units_x_, top_ + (-y - min_y_) * units_y_};

@@ -4,6 +4,7 @@
 // per inch, either in the survey's own orientation (traces across for
 // orientation codes 1..4, lines across for 5..8) or rotated into true X/Y.
 #include <optional>
+#include <utility>
 
 #include "map/horizon_map.h"
 #include "map/map_overlays.h"
@@ -12,6 +13,19 @@
 #include "project/xy_geometry.h"
 
 namespace quarrix {
+
+// Where the plot put the grid, kept after drawing so that the mouse can turn a
+// device point back into a fractional grid position: the plot is an affine
+// image of (row, column) in both orientations.
+struct PlotGridFrame {
+  Point origin;      // device point of row 0, column 0
+  Point per_row;     // device step of one row
+  Point per_column;  // device step of one column
+
+  Point ToDevice(double row, double column) const;
+  // (row, column) of a device point; nothing when the frame is degenerate.
+  std::optional<std::pair<double, double>> ToGrid(Point device) const;
+};
 
 class PlotTransform {
  public:
@@ -30,6 +44,7 @@ class PlotTransform {
   void Place(Rect area, double feet_per_inch, double ppi_x, double ppi_y);
 
   Point ToDevice(double row, double column) const;
+  PlotGridFrame Frame() const;
   // A world X/Y on the page; nothing when the project has no X/Y placement.
   std::optional<Point> WorldToDevice(double x, double y) const;
   // The device rectangle the zoom window's cells cover.

@@ -22,6 +22,9 @@ class InteractionTool {
   virtual ToolEffect Move(Point, unsigned /*keys*/) { return {}; }
   virtual ToolEffect Release(Point, unsigned /*keys*/) { return {}; }
   virtual ToolEffect Escape() { return {}; }
+  // The wheel turned by `steps` notches (positive away from the user). A tool
+  // that takes the wheel says so by asking for a repaint; otherwise it scrolls.
+  virtual ToolEffect Wheel(Point, double /*steps*/, unsigned /*keys*/) { return {}; }
 };
 
 }  // namespace quarrix

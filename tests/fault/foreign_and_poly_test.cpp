@@ -2,6 +2,7 @@
 
 #include "fault/fault_file.h"
 #include "fault/poly_fault_file.h"
+#include "fault/poly_fault_outlines.h"
 #include "fault/tridex_import.h"
 #include "fault_test_support.h"
 #include "platform/paths.h"
@@ -128,6 +129,28 @@ TEST(PolyFaultFile, BadFilesAreToldAndLeaveNoPolygons) {
     WriteFileBytes(folder.File("bad.flp"), bytes);
     EXPECT_FALSE(OpenPolyFaultFile(folder.File("bad.flp"), false, faults, prompter));
   }
+}
+
+TEST(PolyFaultOutlines, KeepSixtiethsOfACellAndSkipOpenOrTinyOutlines) {
+  TempFolder folder;
+  ScriptedPrompter prompter;
+  std::vector<GridPolyline> outlines = {{{{2.5, 3}, {2.5, 10.25}, {8, 10.25}}},
+                                        {{{1, 1}, {1, 2}}},  // too few points to close
+                                        {{{0, 0}, {0, 4}, {5, 4}, {5, 0}}}};
+  PolyFaults faults = PolyFaultsOfOutlines(outlines, folder.File("t.flp"));
+  ASSERT_TRUE(SavePolyFaultFile(faults, prompter));
+  // x runs across the traces, y down the lines: (row 2.5, column 10.25) is (615, 150).
+  const std::string bytes = ReadFileBytes(folder.File("t.flp"));
+  EXPECT_EQ(bytes.substr(0, 20), Le32(2) + Le32(3) + Le32(4) + Le32(180) + Le32(150));
+  EXPECT_EQ(bytes.substr(20, 8), Le32(615) + Le32(150));
+  std::vector<GridPolyline> back;
+  std::string problem;
+  ASSERT_TRUE(ReadPolyFaultOutlines(folder.File("t.flp"), back, problem));
+  ASSERT_EQ(back.size(), 2u);
+  EXPECT_EQ(back[0].points, outlines[0].points);
+  EXPECT_EQ(back[1].points, outlines[2].points);
+  EXPECT_FALSE(ReadPolyFaultOutlines(folder.File("none.flp"), back, problem));
+  EXPECT_NE(problem.find("Cannot Open POLY FAULT File"), std::string::npos);
 }
 
 }  // namespace

@@ -73,6 +73,38 @@ TEST_F(PlotMapFiles, RefusesWhatItCannotDo) {
   EXPECT_EQ(Run({header_path, grid_path, "--faults", folder.File("short.ffl"), "--out", wmf}), 1);
 }
 
+TEST_F(PlotMapFiles, ZoomContourClassesPolyFaultsAndPaletteAreOptions) {
+  const std::string wmf = folder.File("z.wmf");
+  ASSERT_EQ(Run({header_path, grid_path, "--zoom", "2,4,13,16", "--out", wmf}), 0) << err.str();
+  EXPECT_NE(out.str().find("4 x 3 cells"), std::string::npos) << out.str();
+  EXPECT_EQ(Run({header_path, grid_path, "--zoom", "20,30,13,16", "--out", wmf}), 2);
+  EXPECT_EQ(Run({header_path, grid_path, "--zoom", "2,4,13", "--out", wmf}), 2);
+  EXPECT_EQ(Run({header_path, grid_path, "--contours", "5,-1", "--out", wmf}), 2);
+  EXPECT_EQ(Run({header_path, grid_path, "--contours", "1,2,3,4", "--out", wmf}), 2);
+
+  // Poly faults come through the program's reader and are drawn in the fault
+  // colour over the cells they were digitised on.
+  std::vector<std::string> read;
+  PlotMapReaders readers;
+  readers.poly_faults = [&read](const std::string& path, std::vector<GridPolyline>& outlines,
+                                std::string&) {
+    read.push_back(path);
+    outlines.push_back({{{1, 1}, {1, 6}, {4, 6}, {4, 1}}});
+    return true;
+  };
+  auto metafile = [&](const std::vector<std::string>& extra) {
+    std::vector<std::string> args = {header_path, grid_path, "--out", wmf};
+    args.insert(args.end(), extra.begin(), extra.end());
+    EXPECT_EQ(RunPlotMap(args, out, err, nullptr, readers), 0) << err.str();
+    return ReadFileBytes(wmf);
+  };
+  // The outline adds one META_POLYGON record of four points (6 + 2 + 16 bytes).
+  EXPECT_EQ(metafile({"--poly-faults", folder.File("g.flp")}).size(), metafile({}).size() + 24);
+  EXPECT_EQ(read, std::vector<std::string>{folder.File("g.flp")});
+  EXPECT_EQ(Run({header_path, grid_path, "--poly-faults", folder.File("g.flp"), "--out", wmf}), 1);
+  EXPECT_NE(err.str().find("poly-fault files cannot be read"), std::string::npos);
+}
+
 TEST_F(PlotMapFiles, OverlayFilesDecodeForTheSurvey) {
   std::string well(80, '\0');
   well[0] = 4, well[2] = 15, well[38] = 3, well[40] = 0x10, well[41] = 0x27;  // x = 10000

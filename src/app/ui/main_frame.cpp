@@ -12,7 +12,9 @@
 #include <QShortcut>
 #include <cerrno>
 
+#include "app/horizon_plot_settings.h"
 #include "app/main_commands.h"
+#include "app/plot_map_readers.h"
 #include "app/section_settings.h"
 #include "app/ui/header_dialog.h"
 #include "app/ui/help_browser.h"
@@ -23,8 +25,10 @@
 #include "exchange/ui/math_dialog.h"
 #include "exchange/ui/well_dialog.h"
 #include "fault/fault_section_overlay.h"
+#include "fault/poly_fault_outlines.h"
 #include "horizon/colour_file_dialogs.h"
 #include "horizon/ui/pick_edit_frame.h"
+#include "map/ui/horizon_plot_window.h"
 #include "platform/paths.h"
 #include "platform/profile_file.h"
 #include "platform/text_util.h"
@@ -92,11 +96,7 @@ CommandTable MainFrame::CommandTableOfMenu() {
       {kSetupHeader, [this] { CommandSetupHeader(); }},
       {kMonitor, [this] { CommandMonitor(); }},
       {kCreateXyFile, [this] { CommandCreateXyFile(); }},
-      {kHorizonPlot,
-       [this] {
-         if (RequireHeader())
-           show_placeholder("The presentation horizon plot is not available yet.");
-       }},
+      {kHorizonPlot, [this] { CommandHorizonPlot(); }},
       {kTracePlot, [this] { CommandTracePlot(); }},
       {kPickEdit,
        [this] {
@@ -162,6 +162,10 @@ void MainFrame::RebuildRecentMenu() {
 
 QAction* MainFrame::action(int command_id) const {
   return commands_->action(command_id);
+}
+
+HorizonPlotWindow* MainFrame::horizon_plot() const {
+  return horizon_plot_;
 }
 
 TracePlotWindow* MainFrame::trace_plot() const {
@@ -379,6 +383,41 @@ auto SaveTracePlotColours(const std::string& project_dir) {
   };
 }
 
+// The horizon plot's colour files: time or amplitude colour files in the
+// project folder, as the plotted grid is.
+auto HorizonPlotColours(const std::string& project_dir, bool save) {
+  return [project_dir, save](ColourBar& bar, std::string& name, bool amplitude,
+                             Prompter& prompter) {
+    NamedColourBar colours{bar, name};
+    const ColourFileKind kind = amplitude ? ColourFileKind::Amplitude : ColourFileKind::HorizonTime;
+    const bool done = save ? SaveColourFileWithDialog(colours, kind, project_dir, "", "", prompter)
+                           : OpenColourFileWithDialog(colours, kind, project_dir, prompter);
+    if (!done) return false;
+    if (!save) bar = colours.bar;
+    name = colours.name;
+    return true;
+  };
+}
+
+// The saved normal-position rectangle of a plot window (0 horizon plot, 1
+// trace plot): right and bottom are kept one past the last pixel.
+QRect SavedPlacement(const SetupSettings& s, int k) {
+  return QRect(QPoint(s.npleft[k], s.nptop[k]), QPoint(s.npright[k] - 1, s.npbottom[k] - 1));
+}
+
+void StorePlacement(QRect placement, int k, SetupSettings& s) {
+  s.npleft[k] = placement.left();
+  s.nptop[k] = placement.top();
+  s.npright[k] = placement.right() + 1;
+  s.npbottom[k] = placement.bottom() + 1;
+}
+
+bool SavePolyFaultOutlines(const std::string& path, const std::vector<GridPolyline>& outlines,
+                           Prompter& prompter) {
+  PolyFaults faults = PolyFaultsOfOutlines(outlines, path);
+  return SavePolyFaultFile(faults, prompter);
+}
+
 }  // namespace
 
 void MainFrame::CommandMath() {
@@ -407,6 +446,34 @@ void MainFrame::CommandImportExport() {
   loop.exec();
 }
 
+void MainFrame::CommandHorizonPlot() {
+  if (!RequireHeader()) return;
+  if (!horizon_plot_) {
+    SetupSettings& s = session_.settings;
+    const std::string project_dir = DirectoryOf(session_.project.header_path);
+    HorizonPlotContext context{session_.project.header_path,
+                               HorizonPlotSettingsFromSettings(s),
+                               ProgramPlotMapReaders(),
+                               session_.colour_sets,
+                               SavedPlacement(s, 0),
+                               printer_settings_,
+                               prompter_,
+                               [](QWidget* parent) { ShowHelp(parent); },
+                               HorizonPlotColours(project_dir, false),
+                               HorizonPlotColours(project_dir, true),
+                               SavePolyFaultOutlines};
+    horizon_plot_ = new HorizonPlotWindow(std::move(context), this);
+    horizon_plot_->setWindowFlag(Qt::Window);
+    horizon_plot_->on_close = [this](const HorizonPlotSettings& plot, QRect placement) {
+      SetupSettings& settings = session_.settings;
+      StoreHorizonPlotSettings(plot, settings);
+      StorePlacement(placement, 0, settings);
+    };
+  }
+  horizon_plot_->show();
+  horizon_plot_->raise();
+}
+
 void MainFrame::CommandTracePlot() {
   if (!RequireTraceFile()) return;
   if (!trace_plot_) {
@@ -417,7 +484,7 @@ void MainFrame::CommandTracePlot() {
         SectionDisplayFromSettings(s),
         s.max_defl,
         {s.plotter, s.paper, s.dpi, s.port},
-        QRect(QPoint(s.npleft[1], s.nptop[1]), QPoint(s.npright[1], s.npbottom[1])),
+        SavedPlacement(s, 1),
         printer_settings_,
         prompter_,
         [header = session_.project.header](const std::string& path, Prompter& prompter) {
@@ -436,10 +503,7 @@ void MainFrame::CommandTracePlot() {
       settings.paper = plotter.paper;
       settings.dpi = plotter.dpi;
       settings.port = plotter.port;
-      settings.npleft[1] = placement.left();
-      settings.nptop[1] = placement.top();
-      settings.npright[1] = placement.right() + 1;
-      settings.npbottom[1] = placement.bottom() + 1;
+      StorePlacement(placement, 1, settings);
     };
     connect(trace_plot_, &QObject::destroyed, commands_, [this] {
       trace_plot_.clear();

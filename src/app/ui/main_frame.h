@@ -22,6 +22,7 @@ class ImportExportWindow;
 class PickEditFrame;
 class Prompter;
 class TracePlotWindow;
+class HorizonPlotWindow;
 
 class MainFrame : public QMainWindow {
   Q_OBJECT
@@ -40,6 +41,7 @@ class MainFrame : public QMainWindow {
   PickEditFrame* pick_edit_frame() const { return pick_frame_.get(); }
   // The presentation trace plot while it is open.
   TracePlotWindow* trace_plot() const;
+  HorizonPlotWindow* horizon_plot() const;
   // The printer settings shared by every plot window.
   PrinterSettings& printer_settings() { return printer_settings_; }
   // Runs a modal dialog; tests replace it to fill in and accept dialogs.
@@ -73,6 +75,7 @@ class MainFrame : public QMainWindow {
   void CommandImportExport();
   void CommandMath();
   void CommandTracePlot();
+  void CommandHorizonPlot();
   void CommandHelp();
   void CommandAbout();
 
@@ -82,6 +85,7 @@ class MainFrame : public QMainWindow {
   QMenu* recent_menu_ = nullptr;
   std::unique_ptr<PickEditFrame> pick_frame_;
   QPointer<TracePlotWindow> trace_plot_;
+  QPointer<HorizonPlotWindow> horizon_plot_;
   bool trace_file_menu_enabled_ = false;
   PrinterSettings printer_settings_;
 };

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "platform/interaction_tool.h"
@@ -180,6 +181,20 @@ void PlotView::mousePressEvent(QMouseEvent* event) {
 
 void PlotView::mouseReleaseEvent(QMouseEvent* event) {
   if (tool_) Apply(tool_->Release(ToPlot(event->position().toPoint()), KeysOf(event->modifiers())));
+}
+
+void PlotView::wheelEvent(QWheelEvent* event) {
+  if (tool_) {
+    const ToolEffect effect =
+        tool_->Wheel(ToPlot(event->position().toPoint()), event->angleDelta().y() / 120.0,
+                     KeysOf(event->modifiers()));
+    if (effect.repaint || !effect.notice.empty()) {
+      Apply(effect);
+      event->accept();
+      return;
+    }
+  }
+  QAbstractScrollArea::wheelEvent(event);
 }
 
 void PlotView::keyPressEvent(QKeyEvent* event) {

@@ -12,6 +12,7 @@
 #include "platform/prompter.h"
 #include "platform/ui/centre_window.h"
 #include "platform/ui/command_host.h"
+#include "platform/ui/open_plot_bitmap.h"
 #include "platform/ui/plot_view.h"
 #include "platform/ui/print_job.h"
 #include "platform/ui/printer_settings.h"
@@ -287,14 +288,7 @@ void TracePlotWindow::CommandSaveBitmap() {
 }
 
 void TracePlotWindow::CommandOpenBitmap() {
-  auto path = ChooseBitmapToOpen(*prompter_, project_dir_);
-  if (!path) return;
-  QImage image(QString::fromStdString(*path));
-  if (image.isNull()) {
-    prompter_->Tell("Cannot read the bitmap " + *path, "Error", MessageIcon::Error);
-    return;
-  }
-  view_->ShowImage(image);
+  OpenPlotBitmap(*view_, *prompter_, project_dir_);
 }
 
 void TracePlotWindow::CommandProcess() {

@@ -1,7 +1,8 @@
-#include "plot_map_readers.h"
+#include "app/plot_map_readers.h"
 
 #include "dxf/dxf_reader.h"
 #include "exchange/well_exchange.h"
+#include "fault/poly_fault_outlines.h"
 #include "platform/paths.h"
 
 namespace quarrix {
@@ -89,8 +90,8 @@ bool ReadCulture(const std::string& path, CultureDrawing& culture, std::string& 
 
 }  // namespace
 
-const PlotMapReaders& BatchPlotMapReaders() {
-  static const PlotMapReaders readers{ReadWellGroup, ReadCulture};
+const PlotMapReaders& ProgramPlotMapReaders() {
+  static const PlotMapReaders readers{ReadWellGroup, ReadCulture, ReadPolyFaultOutlines};
   return readers;
 }
 
