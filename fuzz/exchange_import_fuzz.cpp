@@ -1,5 +1,6 @@
-// The spreadsheet's text imports over arbitrary bytes, then the conversion of
-// the rows into a horizon: whatever the file holds, nothing misbehaves.
+// The spreadsheet's text imports, its own file and pasted clipboard text over
+// arbitrary bytes, then the conversion of the rows into a horizon: whatever
+// the bytes hold, nothing misbehaves.
 #include <unistd.h>
 
 #include <cstddef>
@@ -11,6 +12,8 @@
 
 #include "exchange/ascii_import.h"
 #include "exchange/horizon_conversion.h"
+#include "exchange/sheet_editing.h"
+#include "exchange/spreadsheet_file.h"
 #include "platform/progress.h"
 #include "platform/scripted_prompter.h"
 
@@ -49,5 +52,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   numbers.AssignRole(ColumnRole::Trace, 1);
   numbers.AssignRole(ColumnRole::Z, 15);
   SheetToHorizon(numbers, header, 8, prompter);
+
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  SheetTable loaded;
+  if (DecodeSpreadsheetFile(bytes, loaded)) SheetToHorizon(loaded, header, 1, prompter);
+  SheetEditHistory history;
+  history.Paste(text, 3, 2, bytes);
+  history.Undo(text);
   return 0;
 }

@@ -52,7 +52,14 @@ std::string SheetAsciiText(const SheetTable& table, int first_row, int first_col
 
 bool ExportSheetAscii(const SheetTable& table, const std::string& path, char delimiter,
                       Prompter& prompter) {
-  std::string text = SheetAsciiText(table, 1, 1, table.UsedRows(), table.UsedColumns(), delimiter);
+  return ExportSheetAscii(table, {1, 1, table.UsedRows(), table.UsedColumns()}, path, delimiter,
+                          prompter);
+}
+
+bool ExportSheetAscii(const SheetTable& table, const SheetBlock& block, const std::string& path,
+                      char delimiter, Prompter& prompter) {
+  std::string text = SheetAsciiText(table, block.first_row, block.first_column, block.last_row,
+                                    block.last_column, delimiter);
   if (WriteFileAtomically(path, text)) return true;
   prompter.Tell("Cannot Create Export Ascii File", "Error");
   return false;

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <string>
 
+#include "exchange/sheet_editing.h"
 #include "exchange/sheet_table.h"
 #include "horizon/horizon_grid.h"
 #include "project/project_state.h"
@@ -21,6 +22,9 @@ std::string SheetAsciiText(const SheetTable& table, int first_row, int first_col
 // Writes the used range; "Cannot Create Export Ascii File" when it cannot.
 bool ExportSheetAscii(const SheetTable& table, const std::string& path, char delimiter,
                       Prompter& prompter);
+// "Output Selected": the rows and columns of a block only.
+bool ExportSheetAscii(const SheetTable& table, const SheetBlock& block, const std::string& path,
+                      char delimiter, Prompter& prompter);
 
 enum class ExportFieldKind { Line, Trace, X, Y, ZValue, Amp, Unused };
 enum class ExportLayout { CommaDelimited, SpaceDelimited, TabDelimited, ColumnData };

@@ -51,13 +51,6 @@ std::vector<std::string> SplitLines(const std::string& text) {
 
 }  // namespace
 
-std::string ColumnLetters(int column) {
-  std::string letters;
-  for (int n = column; n > 0; n = (n - 1) / 26)
-    letters.insert(letters.begin(), static_cast<char>('A' + (n - 1) % 26));
-  return letters;
-}
-
 SheetTable::SheetTable() = default;
 SheetTable::~SheetTable() = default;
 SheetTable::SheetTable(SheetTable&&) noexcept = default;

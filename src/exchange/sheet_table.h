@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "exchange/virtual_records.h"
+#include "platform/text_util.h"
 
 namespace quarrix {
 
@@ -35,9 +36,6 @@ inline constexpr int kColumnRoleCount = 14;
 
 // The import null value: Z and Amp values equal to it become the horizon null.
 inline constexpr float kImportNull = 1.0e37f;
-
-// Column letters as the headings show them: A..Z, AA, AB, ...
-std::string ColumnLetters(int column);
 
 class SheetTable {
  public:

@@ -74,4 +74,11 @@ double ParseCDouble(std::string_view text) {
   return std::atof(std::string(text).c_str());
 }
 
+std::string ColumnLetters(int column) {
+  std::string letters;
+  for (int n = column; n > 0; n = (n - 1) / 26)
+    letters.insert(letters.begin(), static_cast<char>('A' + (n - 1) % 26));
+  return letters;
+}
+
 }  // namespace quarrix

@@ -18,6 +18,8 @@ std::string ToLower(std::string_view text);
 std::string FormatText(const char* format, ...) QUARRIX_PRINTF(1, 2);
 // Splits on a single separator character; empty fields are kept.
 std::vector<std::string> SplitText(std::string_view text, char separator);
+// Column letters as table headings show them: "A" for column 1, ..., "Z", "AA", ...
+std::string ColumnLetters(int column);
 // The local date or time now, formatted with strftime.
 std::string LocalTimeText(const char* format);
 // atoi / atof over text that need not be NUL-terminated.

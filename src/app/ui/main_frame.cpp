@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
+#include <QEventLoop>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
@@ -19,6 +20,8 @@
 #include "app/ui/monitor_dialog.h"
 #include "app/ui/title_widget.h"
 #include "app/ui/xy_dialog.h"
+#include "exchange/ui/import_export_window.h"
+#include "exchange/ui/math_dialog.h"
 #include "exchange/ui/well_dialog.h"
 #include "fault/fault_section_overlay.h"
 #include "fault/poly_fault_outlines.h"
@@ -101,8 +104,8 @@ CommandTable MainFrame::CommandTableOfMenu() {
       {kTracePlot, [this] { CommandTracePlot(); }},
       {kPickEdit, [this] { CommandPickEdit(); }},
       {kScanContour, placeholder("The scan/contour window is not available yet.")},
-      {kMath, placeholder("The math functions are not available yet.")},
-      {kImportExport, placeholder("The import/export spreadsheet is not available yet.")},
+      {kMath, [this] { CommandMath(); }},
+      {kImportExport, [this] { CommandImportExport(); }},
       {kCreateTimeSlice, [this] { CommandTimeSlices(); }},
       {kOpenWell, [this] { CommandWell(true); }},
       {kCreateWell, [this] { CommandWell(false); }},
@@ -452,6 +455,32 @@ bool SavePolyFaultOutlines(const std::string& path, const std::vector<GridPolyli
 }
 
 }  // namespace
+
+void MainFrame::CommandMath() {
+  if (!RequireHeader()) return;
+  MathDialog dialog(session_.project, *prompter_, this);
+  dialog.run_dialog = run_dialog;
+  if (run_dialog(dialog)) dialog.Run();
+}
+
+void MainFrame::CommandImportExport() {
+  if (!RequireHeader()) return;
+  // The window is modal: the sheet's conversions write project files the
+  // other windows read.
+  ImportExportWindow window(session_.project, prompter_, this);
+  window.setWindowModality(Qt::ApplicationModal);
+  window.setAttribute(Qt::WA_DeleteOnClose, false);
+  window.show_help = [](QWidget* parent) { ShowHelpPage(parent, "import_export.html"); };
+  if (drive_import_export) {
+    drive_import_export(window);
+    return;
+  }
+  CentreWindow(&window, this);
+  QEventLoop loop;
+  connect(&window, &ImportExportWindow::closed, &loop, &QEventLoop::quit);
+  window.show();
+  loop.exec();
+}
 
 void MainFrame::CommandHorizonPlot() {
   if (!RequireHeader()) return;

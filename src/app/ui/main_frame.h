@@ -19,6 +19,7 @@ class QDialog;
 namespace quarrix {
 
 class CommandHost;
+class ImportExportWindow;
 class WorkspaceFrame;
 class Prompter;
 class TracePlotWindow;
@@ -49,6 +50,8 @@ class MainFrame : public QMainWindow {
   std::function<bool(QDialog&)> run_dialog;
   // The texts of the placeholders shown for windows not built yet (for tests).
   std::function<void(const QString&)> show_placeholder;
+  // Tests drive the modal Import/Export window here instead of waiting on it.
+  std::function<void(ImportExportWindow&)> drive_import_export;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -71,6 +74,8 @@ class MainFrame : public QMainWindow {
   void CommandMonitor();
   void CommandDataLoading();
   void CommandWell(bool open_existing);
+  void CommandImportExport();
+  void CommandMath();
   void CommandTracePlot();
   void CommandHorizonPlot();
   void CommandPickEdit();

@@ -6,18 +6,12 @@
 
 namespace quarrix {
 
-QString ColumnLetters(int column) {
-  QString letters;
-  for (int n = column; n > 0; n = (n - 1) / 26) letters.prepend(QChar('A' + (n - 1) % 26));
-  return letters;
-}
-
 int CellTextModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : source_.Rows();
+  return parent.isValid() ? 0 : rows_;
 }
 
 int CellTextModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : source_.Columns();
+  return parent.isValid() ? 0 : columns_;
 }
 
 QVariant CellTextModel::data(const QModelIndex& index, int role) const {
@@ -32,12 +26,34 @@ QVariant CellTextModel::headerData(int section, Qt::Orientation orientation, int
     return heading.isEmpty() ? QVariant(section + 1) : QVariant(heading);
   }
   QString heading = QString::fromStdString(source_.Heading(section + 1));
-  return heading.isEmpty() ? ColumnLetters(section + 1) : heading;
+  return heading.isEmpty() ? QString::fromStdString(ColumnLetters(section + 1)) : heading;
+}
+
+Qt::ItemFlags CellTextModel::flags(const QModelIndex& index) const {
+  Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+  if (editable_ && index.isValid() && editable_->CellEditable(index.row() + 1, index.column() + 1))
+    flags |= Qt::ItemIsEditable;
+  return flags;
+}
+
+bool CellTextModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (!editable_ || !index.isValid() || role != Qt::EditRole) return false;
+  if (!editable_->SetCellText(index.row() + 1, index.column() + 1, value.toString().toStdString()))
+    return false;
+  emit dataChanged(index, index);
+  return true;
 }
 
 void CellTextModel::Refresh() {
-  if (rowCount() > 0 && columnCount() > 0)
-    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+  if (source_.Rows() != rows_ || source_.Columns() != columns_) {
+    beginResetModel();
+    rows_ = source_.Rows();
+    columns_ = source_.Columns();
+    endResetModel();
+    return;
+  }
+  if (columns_ > 0) emit headerDataChanged(Qt::Horizontal, 0, columns_ - 1);
+  if (rows_ > 0 && columns_ > 0) emit dataChanged(index(0, 0), index(rows_ - 1, columns_ - 1));
 }
 
 SpreadsheetGrid::SpreadsheetGrid(QWidget* parent) : QTableView(parent) {
@@ -48,8 +64,18 @@ SpreadsheetGrid::SpreadsheetGrid(QWidget* parent) : QTableView(parent) {
 }
 
 void SpreadsheetGrid::SetSource(const CellTextSource& source) {
+  Adopt(new CellTextModel(source, this));
+}
+
+void SpreadsheetGrid::SetEditableSource(CellTextSource& source) {
+  Adopt(new CellTextModel(source, this));
+  setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                  QAbstractItemView::AnyKeyPressed);
+}
+
+void SpreadsheetGrid::Adopt(CellTextModel* model) {
   CellTextModel* old = model_;
-  model_ = new CellTextModel(source, this);
+  model_ = model;
   setModel(model_);
   delete old;
 }

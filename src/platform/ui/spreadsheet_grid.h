@@ -7,6 +7,8 @@
 #include <QTableView>
 #include <string>
 
+#include "platform/text_util.h"
+
 namespace quarrix {
 
 class CellTextSource {
@@ -19,10 +21,11 @@ class CellTextSource {
   // The heading beside a row; "" shows the row's number.
   virtual std::string RowHeading(int row) const { return ""; }
   virtual std::string CellText(int row, int column) const = 0;
+  // Sources the user may type into take the text of an edited cell; false
+  // refuses it (and makes the cell read-only).
+  virtual bool CellEditable(int row, int column) const { return false; }
+  virtual bool SetCellText(int row, int column, const std::string& text) { return false; }
 };
-
-// "A" for column 1, ..., "Z", "AA", ...
-QString ColumnLetters(int column);
 
 // A Qt table model over a CellTextSource (read-only; the source tells it
 // when cells change through Refresh).
@@ -30,17 +33,29 @@ class CellTextModel : public QAbstractTableModel {
   Q_OBJECT
  public:
   explicit CellTextModel(const CellTextSource& source, QObject* parent = nullptr)
-      : QAbstractTableModel(parent), source_(source) {}
+      : QAbstractTableModel(parent),
+        source_(source),
+        rows_(source.Rows()),
+        columns_(source.Columns()) {}
+  // A source whose cells the user may edit.
+  explicit CellTextModel(CellTextSource& source, QObject* parent = nullptr)
+      : CellTextModel(static_cast<const CellTextSource&>(source), parent) {
+    editable_ = &source;
+  }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-  // Every cell may have changed.
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+  // Every cell, heading and the size may have changed.
   void Refresh();
 
  private:
   const CellTextSource& source_;
+  CellTextSource* editable_ = nullptr;
+  int rows_ = 0, columns_ = 0;  // the size the views were last told
 };
 
 struct SheetCell {
@@ -55,6 +70,8 @@ class SpreadsheetGrid : public QTableView {
 
   // Shows a source (which must outlive the grid or the next SetSource).
   void SetSource(const CellTextSource& source);
+  // Shows a source the user edits: typing, F2 or a double click opens a cell.
+  void SetEditableSource(CellTextSource& source);
   // Width of a 1-based column in characters of the grid's font.
   void SetColumnWidthChars(int column, int characters);
   SheetCell ActiveCell() const;
@@ -68,6 +85,8 @@ class SpreadsheetGrid : public QTableView {
   void Refresh();
 
  private:
+  void Adopt(CellTextModel* model);
+
   CellTextModel* model_ = nullptr;
 };
 

@@ -4,21 +4,26 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
 #include "app/main_commands.h"
 #include "app/ui/header_dialog.h"
 #include "app/ui/xy_dialog.h"
+#include "exchange/exchange_commands.h"
+#include "exchange/ui/import_export_window.h"
 #include "exchange/ui/well_dialog.h"
 #include "exchange/well_file.h"
 #include "map/horizon_plot_commands.h"
 #include "map/ui/horizon_plot_window.h"
 #include "platform/scripted_prompter.h"
+#include "platform/ui/spreadsheet_grid.h"
 #include "project/header_file.h"
 #include "support/test_support.h"
 #include "workspace/ui/section_pick_window.h"
@@ -299,6 +304,51 @@ TEST_F(MainFrameTest, UnusableHeaderEditIsRefusedAndTheDialogStays) {
   EXPECT_FALSE(accepted);
   EXPECT_EQ(session.project.header.line_increment, 1.0f);
   EXPECT_NE(prompter.last_text().find("line increment"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quarrix
+
+namespace quarrix {
+namespace {
+
+TEST_F(MainFrameTest, ImportExportPostsWellsFromATableAsTheWellCommandDoes) {
+  ASSERT_TRUE(frame->OpenProjectFile(QString::fromStdString(header_path)));
+  bool opened = false;
+  frame->drive_import_export = [&](ImportExportWindow& window) {
+    opened = true;
+    QApplication::clipboard()->setText(
+        "A-1\t12\t40\t1300\t2300\t1200\t3\tFirst\r\nB-2\t30\t85\t1750\t2900\t1450\t5\tSecond\r\n");
+    window.grid()->SetActiveCell({1, 1});
+    window.Dispatch(sheet_command::kPaste);
+    const int roles[] = {sheet_command::kSelectWellName, sheet_command::kSelectLine,
+                         sheet_command::kSelectTrace,    sheet_command::kSelectX,
+                         sheet_command::kSelectY,        sheet_command::kSelectWellTime,
+                         sheet_command::kSelectWellType, sheet_command::kSelectWellTitle};
+    for (int column = 1; column <= 8; ++column) {
+      window.grid()->SetActiveCell({1, column});
+      window.Dispatch(roles[column - 1]);
+    }
+    window.Dispatch(sheet_command::kConvertToWellFiles);
+  };
+  frame->Dispatch(command::kImportExport);
+  ASSERT_TRUE(opened);
+  EXPECT_TRUE(placeholders.isEmpty());
+  const std::vector<std::vector<std::string>> wells = {
+      {"A-1", "12", "40", "1300", "2300", "1200", "3", "First"},
+      {"B-2", "30", "85", "1750", "2900", "1450", "5", "Second"}};
+  for (const auto& w : wells) {
+    std::ostringstream out, err;
+    ASSERT_EQ(RunWellCommand(
+                  {"create", header_path, "batch-" + w[0], "--line", w[1], "--trace", w[2], "--x",
+                   w[3], "--y", w[4], "--time", w[5], "--symbol", w[6], "--title", w[7]},
+                  out, err),
+              0)
+        << err.str();
+    const std::string sheet = testing::ReadFileBytes(folder.File(w[0] + ".wll"));
+    EXPECT_EQ(sheet.size(), 80u) << w[0];
+    EXPECT_EQ(sheet, testing::ReadFileBytes(folder.File("batch-" + w[0] + ".wll"))) << w[0];
+  }
 }
 
 }  // namespace
