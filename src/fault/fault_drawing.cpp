@@ -49,7 +49,7 @@ void DrawFaultPass(Canvas& canvas, const std::vector<FaultPolyline>& polylines,
     for (const FaultSectionPoint& p : line) points.push_back(to_device(p));
     if (points.size() > 1) canvas.Polyline(points.data(), points.size());
     if (!labelled && points.size() > 1) {
-      canvas.Text(points.front(), label, kAlignLeft | kAlignBottom);
+      if (!label.empty()) canvas.Text(points.front(), label, kAlignLeft | kAlignBottom);
       labelled = true;
     }
   }

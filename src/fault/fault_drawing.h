@@ -33,7 +33,8 @@ std::string FaultLabel(const std::string& file_name);
 enum class FaultPass { Previous, Current };
 
 // Draws one pass of a fault, clipped to the trace area. to_device places a
-// (position, time) point on the canvas as the section's picks are placed.
+// (position, time) point on the canvas as the section's picks are placed;
+// an empty label writes no name.
 void DrawFaultPass(Canvas& canvas, const std::vector<FaultPolyline>& polylines,
                    const std::string& label, FaultPass pass, const Rect& trace_area,
                    const std::function<Point(const FaultSectionPoint&)>& to_device);

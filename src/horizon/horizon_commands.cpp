@@ -3,6 +3,7 @@
 #include <map>
 #include <ostream>
 
+#include "horizon/arbitrary_line.h"
 #include "horizon/batch_setup.h"
 #include "horizon/horizon_files.h"
 #include "horizon/horizon_style.h"
@@ -31,14 +32,18 @@ const char kHorizonHelp[] =
     "taken as given. create replaces an existing file only with --force.\n";
 
 const char kPickHelp[] =
-    "usage: quarrix-batch pick PROJECT.hdr NAME.hor (--line N | --xline N)\n"
+    "usage: quarrix-batch pick PROJECT.hdr NAME.hor\n"
+    "         (--line N | --xline N | --arb FILE.arb [--offset N] [--by-lines])\n"
     "         --from POS:MS [--to POS:MS] [--style entire|rubber]\n"
     "         [--direction both|right|left] [--type TYPE] [--erase] [--window MS]\n"
     "\n"
     "One gesture on a section: a click (no --to, or --to at the same position)\n"
     "tracks the event along the whole line in entire style; a drag picks the\n"
-    "positions between its ends. POS is a trace number on an in-line (--line)\n"
-    "and a line number on a cross-line (--xline); MS is the time in ms.\n"
+    "positions between its ends. POS is a trace number on an in-line (--line),\n"
+    "a line number on a cross-line (--xline) and a place in the list of the\n"
+    "arbitrary line (--arb, from 0; the line moved by --offset traces, or lines\n"
+    "with --by-lines; its bins outside the survey are left alone); MS is the\n"
+    "time in ms.\n"
     "TYPE: peak trough cursor zero-peak-up zero-peak-down zero-trough-up\n"
     "zero-trough-down. --type and --erase rewrite the horizon's pick type and\n"
     "--window the pick window of pickedit.ini before the gesture.\n";
@@ -144,14 +149,19 @@ int RunPickCommand(const std::vector<std::string>& args, std::ostream& out, std:
     (args.empty() ? err : out) << kPickHelp;
     return args.empty() ? 2 : 0;
   }
-  CommandLine line(
-      args, {"--line", "--xline", "--from", "--to", "--style", "--direction", "--type", "--window"},
-      {"--erase"});
+  CommandLine line(args,
+                   {"--line", "--xline", "--arb", "--offset", "--from", "--to", "--style",
+                    "--direction", "--type", "--window"},
+                   {"--erase", "--by-lines"});
   if (!line.error().empty()) return Usage(err, "pick", line.error(), kPickHelp);
   if (line.positionals().size() != 2)
     return Usage(err, "pick", "give PROJECT.hdr and NAME.hor", kPickHelp);
-  if (line.Has("--line") == line.Has("--xline"))
-    return Usage(err, "pick", "give one of --line and --xline", kPickHelp);
+  if (line.Has("--line") + line.Has("--xline") + line.Has("--arb") != 1)
+    return Usage(err, "pick", "give one of --line, --xline and --arb", kPickHelp);
+  std::optional<long long> offset = 0;
+  if (auto text = line.Value("--offset")) offset = ParseWholeInt(*text);
+  if (!offset || *offset < -(1LL << 30) || *offset > (1LL << 30))
+    return Usage(err, "pick", "--offset takes a whole number", kPickHelp);
   auto from = line.Value("--from") ? ParseWholePair(*line.Value("--from"), ':') : std::nullopt;
   auto to = line.Value("--to") ? ParseWholePair(*line.Value("--to"), ':') : from;
   if (!from || !to) return Usage(err, "pick", "--from and --to take POS:MS", kPickHelp);
@@ -174,13 +184,25 @@ int RunPickCommand(const std::vector<std::string>& args, std::ostream& out, std:
   auto batch = OpenBatchProject(line.positionals()[0], true, "pick", err);
   if (!batch) return 1;
   const SurveyHeader& h = batch->project.header;
-  const bool inline_section = line.Has("--line");
-  auto number = ParseWholeInt(*line.Value(inline_section ? "--line" : "--xline"));
-  int index = number ? (inline_section ? h.LineIndex(static_cast<int>(*number))
-                                       : h.TraceIndex(static_cast<int>(*number)))
-                     : -1;
-  if (index < 0 || index >= (inline_section ? h.num_lines : h.traces_per_line))
-    return Usage(err, "pick", "the line or cross-line is not in the survey", kPickHelp);
+  PickSection section;
+  if (auto arb = line.Value("--arb")) {
+    ArbitraryLine arbitrary;
+    const std::string path = ResolveProjectName(batch->folder, *arb);
+    if (!ReadArbitraryLine(path, h, arbitrary)) {
+      err << "pick: cannot read the arbitrary line " << path << '\n';
+      return 1;
+    }
+    section = ArbitrarySection(arbitrary, static_cast<int>(*offset), !line.Has("--by-lines"));
+  } else {
+    const bool inline_section = line.Has("--line");
+    auto number = ParseWholeInt(*line.Value(inline_section ? "--line" : "--xline"));
+    int index = number ? (inline_section ? h.LineIndex(static_cast<int>(*number))
+                                         : h.TraceIndex(static_cast<int>(*number)))
+                       : -1;
+    if (index < 0 || index >= (inline_section ? h.num_lines : h.traces_per_line))
+      return Usage(err, "pick", "the line or cross-line is not in the survey", kPickHelp);
+    section = inline_section ? InlineSection(h, index) : CrosslineSection(h, index);
+  }
 
   PickSettings settings = LoadPickSettings(batch->folder, h);
   if (window >= 0) {
@@ -209,7 +231,6 @@ int RunPickCommand(const std::vector<std::string>& args, std::ostream& out, std:
                       : direction == "left" ? TrackDirection::Left
                                             : TrackDirection::Both;
   gesture.left_to_right = settings.plot_direction != 0;
-  PickSection section = inline_section ? InlineSection(h, index) : CrosslineSection(h, index);
   PickOutcome outcome = PickLine(env, section, gesture);
   if (outcome != PickOutcome::Failed) session->Finish();
   switch (outcome) {
@@ -222,7 +243,8 @@ int RunPickCommand(const std::vector<std::string>& args, std::ostream& out, std:
   HorizonGrid time(h.num_lines, h.traces_per_line);
   ReadHorizon(env.horizon.path, &time, nullptr);
   int picked = 0;
-  for (const GridBin& bin : section.bins) picked += time.At(bin.row, bin.column) != HORIZON_NULL;
+  for (const GridBin& bin : section.bins)
+    picked += BinInGrid(h, bin) && time.At(bin.row, bin.column) != HORIZON_NULL;
   out << FormatText("%d of %d cells of the section picked\n", picked, section.count());
   return 0;
 }

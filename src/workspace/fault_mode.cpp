@@ -53,9 +53,7 @@ bool PickFaultSegment(Workspace& w, const PickSection& section, int position1, i
 
 bool FaultFromPrevious(Workspace& w, const PickWindowState& window, Prompter& prompter) {
   if (!window.previous || !w.faults.Current()) return false;
-  PickWindowState before = window;
-  before.position = *window.previous;
-  const PickSection previous = SectionOf(w.header(), before);
+  const PickSection previous = SectionAt(w.header(), window, *window.previous);
   const PickSection current = SectionOf(w.header(), window);
   return EditFault(w, prompter,
                    [&](FaultGrid& grid) { SetFaultFromPrevious(grid, current, previous); });
@@ -92,13 +90,23 @@ bool CreateOpenFault(Workspace& w, Prompter& prompter) {
 namespace {
 
 // The bins a section window drew, or the same columns on another section of
-// the window's kind (the previous one).
-PickSection DrawnSection(const std::vector<SectionColumn>& columns, bool inline_window,
-                         std::optional<int> moved_to) {
+// the window's kind (the previous one): an in-line or cross-line moved to
+// its position, an arbitrary line's columns to the bins of their places in
+// the list at the previous offset (outside the survey when it has none).
+PickSection DrawnSection(const std::vector<SectionColumn>& columns, PickSectionKind kind,
+                         const std::optional<PickSection>& moved_to) {
   PickSection section;
   for (const SectionColumn& c : columns) {
     GridBin bin{c.line_index, c.trace_index};
-    if (moved_to) (inline_window ? bin.row : bin.column) = *moved_to;
+    if (moved_to) {
+      const auto p = static_cast<std::size_t>(c.list_position);
+      if (kind == PickSectionKind::Inline)
+        bin.row = moved_to->position;
+      else if (kind == PickSectionKind::Crossline)
+        bin.column = moved_to->position;
+      else
+        bin = p < moved_to->bins.size() ? moved_to->bins[p] : GridBin{-1, -1};
+    }
     section.bins.push_back(bin);
   }
   return section;
@@ -109,8 +117,10 @@ PickSection DrawnSection(const std::vector<SectionColumn>& columns, bool inline_
 void AddFaultLayers(const Workspace& w, const PickWindowState& window, SectionPlot& plot,
                     Prompter& prompter) {
   const SurveyHeader header = w.header();
-  const bool inline_window = window.kind == PickSectionKind::Inline;
-  const std::optional<int> previous = w.show_previous_fault ? window.previous : std::nullopt;
+  const PickSectionKind kind = window.kind;
+  std::optional<PickSection> previous;
+  if (w.show_previous_fault && window.previous)
+    previous = SectionAt(header, window, *window.previous);
   const int start_ms = std::max(plot.section.start_ms, header.start_time);
   const TimeGrid datum = plot.datum;
   for (const std::string& name : w.faults.names) {
@@ -134,13 +144,17 @@ void AddFaultLayers(const Workspace& w, const PickWindowState& window, SectionPl
         const int row = Trunc32(p.time / rate) - Trunc32(top_ms / rate);
         return Point{layout.ColumnX(p.position), layout.RowY(row)};
       };
+      const std::vector<FaultPolyline> current =
+          FaultSectionPolylines(*grid, DrawnSection(columns, kind, std::nullopt), 1);
+      // The previous section's name only where this section does not name
+      // the fault, so the two never print over each other.
+      const bool named = std::any_of(current.begin(), current.end(),
+                                     [](const FaultPolyline& line) { return line.size() > 1; });
       if (previous)
-        DrawFaultPass(
-            canvas, FaultSectionPolylines(*grid, DrawnSection(columns, inline_window, previous), 1),
-            label, FaultPass::Previous, layout.data, place);
-      DrawFaultPass(canvas,
-                    FaultSectionPolylines(*grid, DrawnSection(columns, inline_window, {}), 1),
-                    label, FaultPass::Current, layout.data, place);
+        DrawFaultPass(canvas,
+                      FaultSectionPolylines(*grid, DrawnSection(columns, kind, previous), 1),
+                      named ? std::string() : label, FaultPass::Previous, layout.data, place);
+      DrawFaultPass(canvas, current, label, FaultPass::Current, layout.data, place);
     });
   }
 }

@@ -57,9 +57,7 @@ ToolEffect HorizonPickTool::Escape() {
 bool PickFromPreviousSection(Workspace& workspace, const PickWindowState& window,
                              Prompter& prompter) {
   if (!window.previous) return false;
-  PickWindowState before = window;
-  before.position = *window.previous;
-  const PickSection previous = SectionOf(workspace.header(), before);
+  const PickSection previous = SectionAt(workspace.header(), window, *window.previous);
   PickGesture gesture;
   gesture.previous = &previous;
   gesture.pick_style = workspace.settings.pick_style;

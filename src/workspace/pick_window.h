@@ -1,8 +1,8 @@
 #pragma once
-// A section pick window without its shell: which in-line or cross-line it
-// shows, moving through the survey, its caption, the plot it draws (the
-// section with every open horizon and the previous picks) and turning a
-// point of the drawing into a section position and time.
+// A section pick window without its shell: which in-line, cross-line or
+// arbitrary line it shows, moving through the survey, its caption, the plot
+// it draws (the section with every open horizon and the previous picks) and
+// turning a point of the drawing into a section position and time.
 #include <optional>
 #include <string>
 
@@ -16,33 +16,50 @@ struct Workspace;
 
 struct PickWindowState {
   PickSectionKind kind = PickSectionKind::Inline;
-  int position = 0;                   // line index (in-lines) or trace index (cross-lines)
+  // Line index (in-lines), trace index (cross-lines) or the arbitrary line's
+  // offset in traces or lines (may be negative).
+  int position = 0;
   std::optional<int> previous;        // the position shown before the last move
   int first_time = 0, last_time = 0;  // displayed times, ms
+  // Arbitrary windows: the ".arb" file, read again on every drawing and
+  // pick, and whether the offset moves the line along traces or lines.
+  std::string arb_path;
+  bool by_traces = true;
 };
 
 // A window on a line index (in-lines) or trace index (cross-lines), showing
 // the workspace's displayed times.
 PickWindowState NewPickWindow(const Workspace& workspace, PickSectionKind kind, int position);
+// A window on an arbitrary line's file at offset 0, advancing as the
+// workspace's arbitrary windows do.
+PickWindowState NewArbitraryWindow(const Workspace& workspace, const std::string& arb_path);
 
 // Positions a window of that kind can show: lines for in-lines, traces for cross-lines.
 int PositionCount(const SurveyHeader& header, PickSectionKind kind);
 
 // "Go To Previous"/"Go To Next" (steps -1/+1), "Go Back"/"Go Forward" (the
 // step): the position moves within the survey; the old one becomes the
-// previous position when the previous picks follow the last display.
-void MovePickWindow(PickWindowState& window, const SurveyHeader& header, int steps, bool remember);
-// "Select Line or X-Line": a line number (in-lines) or trace number
-// (cross-lines); false for one outside the survey.
+// previous position when the previous picks follow the last display. An
+// arbitrary window's offset is not bounded; when the workspace switched
+// between advancing by traces and by lines, the offset starts again from 0.
+void MovePickWindow(PickWindowState& window, const SurveyHeader& header, int steps, bool remember,
+                    bool arbitrary_by_traces = true);
+// "Select Line or X-Line": a line number (in-lines), trace number
+// (cross-lines) or offset (arbitrary windows); false for a line or trace
+// outside the survey.
 bool ShowNumber(PickWindowState& window, const SurveyHeader& header, int number, bool remember);
 // The range "Select Line or X-Line" offers: first and last line or trace number.
 std::pair<int, int> NumberRange(const SurveyHeader& header, PickSectionKind kind);
 
-// "In Line -- %d" / "Cross Line -- %d" with the line or trace number.
+// "In Line -- %d", "Cross Line -- %d" with the line or trace number, or
+// "Arbitrary Line -- %s  %+d Trace" ("Line") with the file name and offset.
 std::string PickWindowCaption(const SurveyHeader& header, const PickWindowState& window);
 
-// The bins the picking engine works on.
+// The bins the picking engine works on; an arbitrary window reads its file
+// (no bins when it cannot be read).
 PickSection SectionOf(const SurveyHeader& header, const PickWindowState& window);
+// The same window's section at another position (its previous one).
+PickSection SectionAt(const SurveyHeader& header, const PickWindowState& window, int position);
 
 // The section and overlays a window draws, from the workspace's display
 // settings and open horizons.
@@ -56,7 +73,8 @@ void AddFlattening(const Workspace& workspace, SectionPlot& plot);
 void AddPreviousPicks(const Workspace& workspace, const PickWindowState& window, SectionPlot& plot);
 
 // A point of the drawing as the picking engine takes it: the trace number
-// (in-lines) or line number (cross-lines) and the displayed time; in_band
+// (in-lines), line number (cross-lines) or place in the arbitrary line's
+// list, and the displayed time; in_band
 // when the point lies above the traces, in the annotation band.
 struct SectionPoint {
   int number = 0;

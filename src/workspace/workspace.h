@@ -35,6 +35,7 @@ struct Workspace {
   bool show_last_display = true;    // the previous picks follow the last display
   bool auto_update = true;          // other windows repaint after a pick
   bool arbitrary_by_traces = true;  // arbitrary windows advance by traces
+  std::string arbitrary_line;       // the current arbitrary line's ".arb" file, once chosen
   int windows_opened = 0;           // cascades new section windows
   std::optional<PickUndo> undo;     // the cells before the last edit
 

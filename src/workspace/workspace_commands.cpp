@@ -84,6 +84,7 @@ CommandTable WorkspaceCommands(Workspace& w, Prompter& prompter, WorkspaceShell 
       {kUndoLast, "&Edit", "Undo &last operation", "", 0, {}, {}, [shell] { shell.repaint_all(); }},
       {kPlotInline, "&Plot", "Plot &In-Line", "", 0, {}, {}, by_shell(kPlotInline)},
       {kPlotCrossline, "&Plot", "Plot &Cross-Line", "", 0, {}, {}, by_shell(kPlotCrossline)},
+      {kPlotArbitrary, "&Plot", "Plot &Arbitrary Line", "", 0, {}, {}, by_shell(kPlotArbitrary)},
       {kPlotHorizonTime, "&Plot", "Plot Horizon &Time ", "", 0, {}, {}, by_shell(kPlotHorizonTime)},
       {kPlotHorizonAmp, "&Plot", "Plot &Horizon Amp", "", 0, {}, {}, by_shell(kPlotHorizonAmp)},
       {kPlotTimeSlice, "&Plot", "Plot Time &Slice", "", 0, {}, {}, by_shell(kPlotTimeSlice)},

@@ -22,6 +22,7 @@ constexpr int kSelectHorizon = 2115;
 constexpr int kCreateTimeSlice = 2126;
 constexpr int kPlotCrossline = 2098;
 constexpr int kPlotInline = 2099;
+constexpr int kPlotArbitrary = 2100;
 // The map windows.
 constexpr int kPlotHorizonTime = 2112;
 constexpr int kPlotHorizonAmp = 2111;

@@ -4,11 +4,14 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "platform/text_util.h"
 #include "platform/ui/plot_view.h"
+#include "platform/ui/qt_canvas.h"
 #include "project/project_state.h"
 #include "section/trace_conditioning.h"
 #include "workspace/fault_commands.h"
@@ -23,45 +26,73 @@
 namespace quarrix {
 
 // The mouse goes to the fault tool in fault mode, to the horizon tool
-// otherwise; a gesture ends with the tool it started with.
+// otherwise; a gesture ends with the tool it started with. An edit draws
+// the overlays again (edited) instead of the whole section.
 class ModeTool : public InteractionTool {
  public:
-  ModeTool(const Workspace& workspace, InteractionTool& horizons, InteractionTool& faults)
-      : workspace_(workspace), horizons_(horizons), faults_(faults) {}
+  ModeTool(const Workspace& workspace, InteractionTool& horizons, InteractionTool& faults,
+           std::function<void()> edited)
+      : workspace_(workspace), horizons_(horizons), faults_(faults), edited_(std::move(edited)) {}
   ToolEffect Press(Point p, unsigned keys) override {
     active_ = workspace_.settings.interaction_mode == kModeFaults ? &faults_ : &horizons_;
-    return active_->Press(p, keys);
+    return Overlays(active_->Press(p, keys));
   }
-  ToolEffect Release(Point p, unsigned keys) override { return active_->Release(p, keys); }
+  ToolEffect Release(Point p, unsigned keys) override {
+    return Overlays(active_->Release(p, keys));
+  }
   ToolEffect Escape() override {
     horizons_.Escape();
     return faults_.Escape();
   }
 
  private:
+  ToolEffect Overlays(ToolEffect effect) {
+    if (effect.repaint) edited_();
+    effect.repaint = false;
+    return effect;
+  }
+
   const Workspace& workspace_;
   InteractionTool& horizons_;
   InteractionTool& faults_;
+  std::function<void()> edited_;
   InteractionTool* active_ = &horizons_;
 };
 
+// The plot view of a section window: the drawn traces from the plot view,
+// the overlay layer painted over the exposed part on every paint.
+class SectionView : public PlotView {
+ public:
+  using PlotView::PlotView;
+  std::function<void(QPainter&)> paint_overlays;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    PlotView::paintEvent(event);
+    if (!paint_overlays || image().isNull()) return;
+    QPainter painter(viewport());
+    painter.setClipRect(event->rect());
+    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    paint_overlays(painter);
+  }
+};
+
 SectionPickWindow::SectionPickWindow(Workspace& workspace, WorkspaceEvents& events,
-                                     Prompter& prompter, PickSectionKind kind, int position,
-                                     QWidget* parent)
+                                     Prompter& prompter, PickWindowState state, QWidget* parent)
     : QWidget(parent),
       workspace_(workspace),
       events_(events),
       prompter_(prompter),
-      state_(NewPickWindow(workspace, kind, position)),
-      view_(new PlotView(this)),
+      state_(std::move(state)),
+      view_(new SectionView(this)),
       cross_hair_(new CrossHair(view_->viewport())) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(view_);
   view_->SetPlot(
       [this](Canvas& canvas, Progress* progress) -> std::any {
-        if (!plot_) return {};
-        SectionPlot plot = *plot_;
+        if (!layers_) return {};
+        const SectionPlot plot = layers_->traces;
         const ProcessingParams params = workspace_.params;
         ProcessingConditioner conditioner(params, workspace_.header().sample_rate, prompter_);
         SectionSource source{workspace_.project.amp, workspace_.header(),
@@ -69,18 +100,20 @@ SectionPickWindow::SectionPickWindow(Workspace& workspace, WorkspaceEvents& even
         return DrawTracePlot(canvas, source, plot, PickWindowMode(workspace_), progress);
       },
       [this](const DeviceInfo& device) {
-        if (!plot_) return QSizeF(1, 1);
+        if (!layers_) return QSizeF(1, 1);
         const SectionLayout layout =
-            PlanSection(workspace_.header(), *plot_, device, PickWindowMode(workspace_));
+            PlanSection(workspace_.header(), layers_->traces, device, PickWindowMode(workspace_));
         return QSizeF(layout.width, layout.height);
       });
-  const bool inline_window = kind == PickSectionKind::Inline;
+  view_->paint_overlays = [this](QPainter& painter) { PaintOverlays(painter); };
+  const bool inline_window = state_.kind == PickSectionKind::Inline;
   tool_ = std::make_unique<HorizonPickTool>(
       workspace_, state_, prompter_, [this] { return geometry(); },
       [this] {
-        if (workspace_.auto_update) events_.Changed(this);
+        if (workspace_.auto_update) events_.Changed(this, true);
       },
       [this, inline_window](SectionColumn column) {
+        if (state_.kind == PickSectionKind::Arbitrary) return;
         PositionNotice notice = inline_window
                                     ? PositionNotice{PositionNotice::Trace, column.trace_index}
                                     : PositionNotice{PositionNotice::Line, column.line_index};
@@ -88,11 +121,9 @@ SectionPickWindow::SectionPickWindow(Workspace& workspace, WorkspaceEvents& even
       });
   fault_tool_ = std::make_unique<FaultPickTool>(
       workspace_, state_, prompter_, [this] { return geometry(); },
-      [this] {
-        Redraw();
-        events_.Changed(this);
-      });
-  mode_tool_ = std::make_unique<ModeTool>(workspace_, *tool_, *fault_tool_);
+      [this] { events_.Changed(this, true); });
+  mode_tool_ =
+      std::make_unique<ModeTool>(workspace_, *tool_, *fault_tool_, [this] { RedrawOverlays(); });
   view_->SetTool(mode_tool_.get());
   view_->setMouseTracking(true);
   view_->viewport()->installEventFilter(this);
@@ -100,10 +131,15 @@ SectionPickWindow::SectionPickWindow(Workspace& workspace, WorkspaceEvents& even
   connect(view_, &PlotView::notice, this, [](const QString& text) {
     if (text == kOutsideZoomNotice) QApplication::beep();
   });
-  connect(&events_, &WorkspaceEvents::changed, this, [this](QObject* source) {
-    if (source != this) Redraw();
+  connect(&events_, &WorkspaceEvents::changed, this, [this](QObject* source, bool picks_only) {
+    if (source == this) return;
+    if (picks_only)
+      RedrawOverlays();
+    else
+      Redraw();
   });
   events_.AddTaker(this, [this, inline_window](const PositionNotice& notice) {
+    if (state_.kind == PickSectionKind::Arbitrary) return false;
     if ((notice.kind == PositionNotice::Line) != inline_window) return false;
     ShowPosition(notice.index);
     return true;
@@ -115,12 +151,30 @@ SectionPickWindow::~SectionPickWindow() {
   view_->SetTool(nullptr);
 }
 
+PlotView* SectionPickWindow::view() const {
+  return view_;
+}
+
 const TracePlotGeometry* SectionPickWindow::geometry() const {
   return std::any_cast<TracePlotGeometry>(&view_->geometry());
 }
 
 void SectionPickWindow::Move(int steps) {
-  MovePickWindow(state_, workspace_.header(), steps, workspace_.show_last_display);
+  MovePickWindow(state_, workspace_.header(), steps, workspace_.show_last_display,
+                 workspace_.arbitrary_by_traces);
+  Redraw();
+}
+
+void SectionPickWindow::ShowArbitraryLine(const std::string& arb_path) {
+  if (state_.kind != PickSectionKind::Arbitrary) return;
+  if (state_.arb_path == arb_path) {
+    Redraw();
+    return;
+  }
+  state_.arb_path = arb_path;
+  state_.position = 0;
+  state_.by_traces = workspace_.arbitrary_by_traces;
+  state_.previous.reset();
   Redraw();
 }
 
@@ -156,12 +210,9 @@ void SectionPickWindow::ShowCrossHair(std::optional<GridCell> cell) {
 }
 
 void SectionPickWindow::Redraw() {
-  plot_ = LoadSectionPlot(workspace_.project, PickWindowRequest(workspace_, state_), prompter_);
-  if (plot_) {
-    AddFlattening(workspace_, *plot_);
-    AddPreviousPicks(workspace_, state_, *plot_);
-    AddFaultLayers(workspace_, state_, *plot_, prompter_);
-  }
+  layers_.reset();
+  if (auto plot = LoadPickWindowPlot(workspace_, state_, prompter_))
+    layers_ = SplitLayers(std::move(*plot));
   UpdateCaption();
   // The picking cross while the mouse picks the current horizon or fault.
   const int mode = workspace_.settings.interaction_mode;
@@ -176,6 +227,28 @@ void SectionPickWindow::RedrawNow() {
   view_->RedrawNow();
 }
 
+void SectionPickWindow::RedrawOverlays() {
+  if (!layers_) return;
+  if (auto plot = LoadPickWindowPlot(workspace_, state_, prompter_))
+    layers_->overlays = SplitLayers(std::move(*plot)).overlays;
+  view_->viewport()->update();
+}
+
+void SectionPickWindow::PaintOverlays(QPainter& painter) const {
+  const TracePlotGeometry* g = geometry();
+  if (!layers_ || !g) return;
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  QtCanvas canvas(painter, view_->device());
+  DrawOverlayLayer(canvas, workspace_.header(), layers_->overlays, *g);
+}
+
+QImage SectionPickWindow::picture() const {
+  QImage image = view_->image().copy();
+  if (image.isNull()) return image;
+  QPainter painter(&image);
+  PaintOverlays(painter);
+  return image;
+}
 bool SectionPickWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == view_->viewport() && event->type() == QEvent::MouseButtonPress) {
     auto* mouse = static_cast<QMouseEvent*>(event);
@@ -215,13 +288,13 @@ void SectionPickWindow::ShowReadout(double x, double y) {
       FormatText("Line %d  Trace %d  %d ms  ", h.LineNumber(point->column.line_index),
                  h.TraceNumber(point->column.trace_index), point->time_ms) +
       values.amplitude;
-  if (!plot_ || workspace_.horizons.current < 0 ||
-      workspace_.horizons.current >= static_cast<int>(plot_->horizons.size())) {
+  if (!layers_ || workspace_.horizons.current < 0 ||
+      workspace_.horizons.current >= static_cast<int>(layers_->overlays.horizons.size())) {
     emit readout(QString::fromStdString(text));
     return;
   }
   const TimeGrid& times =
-      plot_->horizons[static_cast<std::size_t>(workspace_.horizons.current)].times;
+      layers_->overlays.horizons[static_cast<std::size_t>(workspace_.horizons.current)].times;
   const std::size_t cell = static_cast<std::size_t>(point->column.line_index) * h.traces_per_line +
                            static_cast<std::size_t>(point->column.trace_index);
   if (times && cell < times->size() && (*times)[cell] != kHorizonNullTime)

@@ -1,7 +1,11 @@
 #pragma once
-// An in-line or cross-line pick window: the section drawn by the section
-// renderer with the workspace's horizons, picked with the mouse through the
-// horizon pick tool, moved through the survey by the workspace's commands.
+// An in-line, cross-line or arbitrary-line pick window: the section drawn by
+// the section renderer with the workspace's horizons, picked with the mouse
+// through the horizon pick tool, moved through the survey by the workspace's
+// commands. The drawn traces are kept while the window shows the same
+// section; after a pick only the overlays (horizons, faults) are drawn again,
+// over the part of the window on screen.
+#include <QImage>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -10,6 +14,7 @@
 #include "section/section_render.h"
 #include "section/trace_plot.h"
 #include "workspace/pick_window.h"
+#include "workspace/section_layers.h"
 
 namespace quarrix {
 
@@ -18,6 +23,7 @@ class FaultPickTool;
 class HorizonPickTool;
 class ModeTool;
 class PlotView;
+class SectionView;
 class Prompter;
 class WorkspaceEvents;
 struct Workspace;
@@ -26,7 +32,7 @@ class SectionPickWindow : public QWidget {
   Q_OBJECT
  public:
   SectionPickWindow(Workspace& workspace, WorkspaceEvents& events, Prompter& prompter,
-                    PickSectionKind kind, int position, QWidget* parent = nullptr);
+                    PickWindowState state, QWidget* parent = nullptr);
   ~SectionPickWindow() override;
 
   // Moves by steps (Go To Previous/Next, Go Back/Forward) and repaints.
@@ -34,6 +40,8 @@ class SectionPickWindow : public QWidget {
   // Shows a line number (in-lines) or trace number (cross-lines).
   bool ShowNumber(int number);
   void ShowPosition(int position);
+  // Shows another arbitrary line (an arbitrary window) from offset 0.
+  void ShowArbitraryLine(const std::string& arb_path);
   // The displayed times after "Pick Trace Options".
   void ShowTimes(int first_ms, int last_ms);
   // Marks the map cursor's cell: the column of its trace (in-lines) or line
@@ -43,10 +51,15 @@ class SectionPickWindow : public QWidget {
   // Reads the section and horizons again and repaints.
   void Redraw();
   void RedrawNow();
+  // Reads the horizons and faults again and draws them over the kept traces.
+  void RedrawOverlays();
 
   const PickWindowState& state() const { return state_; }
-  PlotView* view() const { return view_; }
+  PlotView* view() const;
   const TracePlotGeometry* geometry() const;
+  // The whole plot as the window shows it: the drawn traces with the
+  // overlays over them.
+  QImage picture() const;
 
  signals:
   void readout(const QString& text);
@@ -61,6 +74,7 @@ class SectionPickWindow : public QWidget {
 
  private:
   void ShowReadout(double x, double y);
+  void PaintOverlays(class QPainter& painter) const;
   void ShowPopupMenu(QPoint global, bool faults);
   void UpdateCaption();
 
@@ -68,8 +82,8 @@ class SectionPickWindow : public QWidget {
   WorkspaceEvents& events_;
   Prompter& prompter_;
   PickWindowState state_;
-  std::optional<SectionPlot> plot_;
-  PlotView* view_;
+  std::optional<SectionLayers> layers_;
+  SectionView* view_;
   std::unique_ptr<HorizonPickTool> tool_;
   CrossHair* cross_hair_;
   std::unique_ptr<FaultPickTool> fault_tool_;

@@ -21,15 +21,17 @@ class WorkspaceEvents : public QObject {
  public:
   using Taker = std::function<bool(const PositionNotice&)>;
 
-  // Tells every window but the source that the horizons changed.
-  void Changed(QObject* source) { emit changed(source); }
+  // Tells every window but the source that the horizons changed. picks_only:
+  // only picks of horizons or faults changed, so a section window keeps its
+  // drawn traces and draws its overlays again.
+  void Changed(QObject* source, bool picks_only = false) { emit changed(source, picks_only); }
   // Registers a window that may take offered positions while it lives.
   void AddTaker(QObject* owner, Taker taker);
   // True when a window took the position.
   bool Offer(const PositionNotice& notice);
 
  signals:
-  void changed(QObject* source);
+  void changed(QObject* source, bool picks_only);
 
  private:
   std::vector<std::pair<QPointer<QObject>, Taker>> takers_;

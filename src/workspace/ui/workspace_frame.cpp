@@ -153,6 +153,8 @@ void WorkspaceFrame::Run(int id) {
       {kTraceOptions, &WorkspaceFrame::CommandTraceOptions},
       {kParameters, &WorkspaceFrame::CommandParameters},
       {kCreateTimeSlice, &WorkspaceFrame::CommandTimeSlices},
+      {kPlotArbitrary, &WorkspaceFrame::CommandPlotArbitrary},
+      {kAutopickAll, &WorkspaceFrame::CommandAutopickWithoutMap},
       {kCascade, &WorkspaceFrame::RepaintAll},
       {kOpenFaults, &WorkspaceFrame::CommandOpenFaults},
       {kSelectFault, &WorkspaceFrame::CommandSelectFault},
@@ -180,8 +182,7 @@ void WorkspaceFrame::Run(int id) {
     case kSelectWells: CommandSelectWells(); break;
     case kLoadDxfFiles: CommandLoadDxf(); break;
     case kZoomIn:
-    case kZoomOut:
-    case kAutopickAll:
+    case kZoomOut: CommandZoomWithoutMap(id == kZoomIn); break;
     case kSelectPolygon:
     case kEraseInterior:
     case kEraseExterior: break;  // map commands without a map window
@@ -212,13 +213,28 @@ SectionPickWindow* WorkspaceFrame::OpenCrossline(int trace_index) {
   return OpenSection(PickSectionKind::Crossline, trace_index);
 }
 
+SectionPickWindow* WorkspaceFrame::OpenArbitrary(const std::string& arb_path) {
+  workspace_.arbitrary_line = arb_path;
+  if (arbitrary_) {
+    arbitrary_->ShowArbitraryLine(arb_path);
+    return arbitrary_;
+  }
+  arbitrary_ = AddSectionWindow(NewArbitraryWindow(workspace_, arb_path));
+  return arbitrary_;
+}
+
 SectionPickWindow* WorkspaceFrame::OpenSection(PickSectionKind kind, int position) {
   QPointer<SectionPickWindow>& slot = kind == PickSectionKind::Inline ? inline_ : crossline_;
   if (slot) {
     slot->ShowPosition(position);
     return slot;
   }
-  auto* window = new SectionPickWindow(workspace_, *events_, *prompter_, kind, position);
+  slot = AddSectionWindow(NewPickWindow(workspace_, kind, position));
+  return slot;
+}
+
+SectionPickWindow* WorkspaceFrame::AddSectionWindow(PickWindowState state) {
+  auto* window = new SectionPickWindow(workspace_, *events_, *prompter_, std::move(state));
   connect(window, &SectionPickWindow::readout, status_[0], &QLabel::setText);
   connect(window, &SectionPickWindow::commandChosen, this, &WorkspaceFrame::Dispatch);
   connect(window, &SectionPickWindow::crossingWanted, this, [this](int notice_kind, int index) {
@@ -232,9 +248,71 @@ SectionPickWindow* WorkspaceFrame::OpenSection(PickSectionKind kind, int positio
   const int k = workspace_.windows_opened++;
   sub->setGeometry(20 * k + 1, 20 * k + 1, 500, 400);
   sub->show();
-  slot = window;
   active_ = window;
   return window;
+}
+
+// "Plot Arbitrary Line": the current arbitrary line (the one last created),
+// else one chosen from the project's ".arb" files.
+void WorkspaceFrame::CommandPlotArbitrary() {
+  if (!workspace_.arbitrary_line.empty()) {
+    OpenArbitrary(workspace_.arbitrary_line);
+    return;
+  }
+  const std::vector<std::string> names = ListFilesWithExtension(workspace_.folder, "arb");
+  if (names.empty()) {
+    prompter_->Tell(
+        "The project has no arbitrary lines. Draw one on a map with Create Arbitrary Line.",
+        "Plot Arbitrary Line", MessageIcon::Information);
+    return;
+  }
+  HorizonListDialog dialog(names, {names.front()}, false, this);
+  dialog.setWindowTitle("Select Arbitrary Lines");
+  dialog.setProperty("help_page", "pick_edit.html");
+  if (!run_dialog(dialog) || dialog.chosen().empty()) return;
+  OpenArbitrary(JoinPath(workspace_.folder, dialog.chosen().front()));
+}
+
+// Zoom In and Zoom Out without a map to draw on: In asks for the zoom window
+// ("Set  Zoom Parameters"), Out shows the whole survey again.
+void WorkspaceFrame::CommandZoomWithoutMap(bool zoom_in) {
+  if (zoom_in) {
+    CommandSetZoom();
+    return;
+  }
+  workspace_.zoom = FullSurveyZoom(workspace_.header());
+  RepaintAll();
+}
+
+// "Autopick All Lines" without a map: over the zoom window, as a map without
+// a polygon region does it.
+void WorkspaceFrame::CommandAutopickWithoutMap() {
+  if (!CurrentHorizon(workspace_)) {
+    prompter_->Tell("Choose the horizon to autopick first (Select/Edit Horizon).",
+                    "Autopick All Lines", MessageIcon::Information);
+    return;
+  }
+  AutopickChoice choice = StartAutopickChoice(workspace_, false);
+  if (!ChooseAutopick(choice)) return;
+  StoreAutopickChoice(workspace_, choice);
+  QtProgress progress(this, "Gridding Data");
+  if (AutopickCurrent(workspace_, GridRegion{}, choice, progress, *prompter_,
+                      [this] { return ChooseGridding(); }) == AutopickOutcome::Finished)
+    RepaintAll();
+}
+
+bool WorkspaceFrame::ChooseAutopick(AutopickChoice& choice) {
+  AutopickOptionsDialog dialog(choice, this);
+  if (!run_dialog(dialog)) return false;
+  choice = dialog.choice();
+  return true;
+}
+
+// Every gridding run starts from the defaults.
+std::optional<GriddingOptions> WorkspaceFrame::ChooseGridding() {
+  GriddingOptionsDialog dialog(GriddingOptions{}, this);
+  if (!run_dialog(dialog)) return std::nullopt;
+  return dialog.options();
 }
 
 MapWindow* WorkspaceFrame::OpenMap(MapKind kind, const std::string& slice_path) {
@@ -245,18 +323,8 @@ MapWindow* WorkspaceFrame::OpenMap(MapKind kind, const std::string& slice_path) 
     if (crossline_) marks.trace_columns.push_back(crossline_->state().position);
     return marks;
   };
-  map->choose_autopick = [this](AutopickChoice& choice) {
-    AutopickOptionsDialog dialog(choice, this);
-    if (!run_dialog(dialog)) return false;
-    choice = dialog.choice();
-    return true;
-  };
-  // Every gridding run starts from the defaults.
-  map->choose_gridding = [this]() -> std::optional<GriddingOptions> {
-    GriddingOptionsDialog dialog(GriddingOptions{}, this);
-    if (!run_dialog(dialog)) return std::nullopt;
-    return dialog.options();
-  };
+  map->choose_autopick = [this](AutopickChoice& choice) { return ChooseAutopick(choice); };
+  map->choose_gridding = [this] { return ChooseGridding(); };
   connect(map, &MapWindow::readout, this,
           [this](const QString& line, const QString& trace, const QString& value) {
             status_[0]->setText(line + "  " + trace + "  " + value);
@@ -320,7 +388,10 @@ void WorkspaceFrame::CommandCreateArbitraryLine() {
   request.initial_directory = workspace_.folder;
   request.must_exist = false;
   request.prompt_overwrite = true;
-  if (auto path = prompter_->SaveFile(request)) map->StartArbitraryLine(*path);
+  if (auto path = prompter_->SaveFile(request)) {
+    workspace_.arbitrary_line = *path;
+    map->StartArbitraryLine(*path);
+  }
 }
 
 void WorkspaceFrame::CommandSelectWells() {
@@ -461,6 +532,8 @@ void WorkspaceFrame::CommandSetLine() {
   if (!window) return;
   auto [low, high] = NumberRange(workspace_.header(), window->state().kind);
   SelectLineDialog dialog(low, high, this);
+  // An arbitrary window takes an offset, starting from 0.
+  if (window->state().kind == PickSectionKind::Arbitrary) dialog.field()->setText("0");
   int number = 0;
   if (!run_dialog(dialog) || !dialog.value(number)) return;
   window->ShowNumber(number);

@@ -7,7 +7,9 @@
 #include <functional>
 #include <memory>
 
+#include "workspace/map_edits.h"
 #include "workspace/map_view.h"
+#include "workspace/pick_window.h"
 #include "workspace/workspace.h"
 
 class QDialog;
@@ -39,6 +41,8 @@ class WorkspaceFrame : public QMainWindow {
   // window on a trace index.
   SectionPickWindow* OpenInline(int line_index);
   SectionPickWindow* OpenCrossline(int trace_index);
+  // Opens (or shows the line in) the arbitrary window on an ".arb" file at offset 0.
+  SectionPickWindow* OpenArbitrary(const std::string& arb_path);
   // Opens a map window: the current horizon's time or amplitude map, or a slice.
   MapWindow* OpenMap(MapKind kind, const std::string& slice_path = {});
   // The section window the commands act on: the active one, else the last opened.
@@ -65,6 +69,12 @@ class WorkspaceFrame : public QMainWindow {
   void Run(int id);
   void ShortenToolBar();
   SectionPickWindow* OpenSection(PickSectionKind kind, int position);
+  SectionPickWindow* AddSectionWindow(PickWindowState state);
+  void CommandPlotArbitrary();
+  void CommandZoomWithoutMap(bool zoom_in);
+  void CommandAutopickWithoutMap();
+  bool ChooseAutopick(AutopickChoice& choice);
+  std::optional<GriddingOptions> ChooseGridding();
   void MoveActive(int steps);
   void ShowSectionFromMap(bool inline_window, int index);
   void RepaintMaps();
@@ -107,7 +117,7 @@ class WorkspaceFrame : public QMainWindow {
   QLineEdit* horizon_field_;
   QLineEdit* fault_field_ = nullptr;
   QToolBar* fault_bar_ = nullptr;
-  QPointer<SectionPickWindow> inline_, crossline_, active_;
+  QPointer<SectionPickWindow> inline_, crossline_, arbitrary_, active_;
   QPointer<MapWindow> active_map_;
   bool closed_ = false;
 };

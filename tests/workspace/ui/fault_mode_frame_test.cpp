@@ -238,7 +238,7 @@ TEST_F(FaultModeTest, FaultsAreDrawnAndChosenFromThePopupAndTheLists) {
   frame.Dispatch(kPickFaults);
   SectionPickWindow* window = frame.OpenInline(60);
   Settle(window);
-  const QImage empty = window->view()->image();
+  const QImage empty = window->picture();
 
   // "Select Faults" opens both, "Select Fault to Pick / Edit" chooses one.
   frame.run_dialog = [](QDialog& dialog) {
@@ -255,7 +255,7 @@ TEST_F(FaultModeTest, FaultsAreDrawnAndChosenFromThePopupAndTheLists) {
 
   Drag(window, 2010, 700, 2030, 1100);
   Settle(window);
-  const QImage drawn = window->view()->image();
+  const QImage drawn = window->picture();
   EXPECT_NE(drawn, empty);
   // The red pen of this section's fault is there.
   bool red = false;
@@ -266,10 +266,10 @@ TEST_F(FaultModeTest, FaultsAreDrawnAndChosenFromThePopupAndTheLists) {
   // On the next line the fault shows only with "Show Previous Fault".
   frame.Dispatch(kGoNext);
   Settle(window);
-  const QImage next = window->view()->image();
+  const QImage next = window->picture();
   frame.Dispatch(kShowPreviousFault);
   Settle(window);
-  EXPECT_NE(window->view()->image(), next);
+  EXPECT_NE(window->picture(), next);
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "horizon/arbitrary_line.h"
 #include "horizon/horizon_commands.h"
 #include "horizon/horizon_files.h"
 #include "horizon/horizon_style.h"
@@ -117,7 +118,7 @@ TEST_F(WorkspaceFrameTest, DragAlongTheReflectorPicksAsTheBatchCommandAndUndoRes
   Settle(inline_window);
   EXPECT_EQ(inline_window->windowTitle(), "In Line -- 1120");
   EXPECT_EQ(crossline->windowTitle(), "Cross Line -- 2031");
-  const QImage crossline_before = crossline->view()->image();
+  const QImage crossline_before = crossline->picture();
 
   // The demo reflector's time at the two ends of the drag.
   DemoSurveySize size{130, 60, 400};
@@ -150,9 +151,12 @@ TEST_F(WorkspaceFrameTest, DragAlongTheReflectorPicksAsTheBatchCommandAndUndoRes
   EXPECT_NEAR(ui.At(kLine1120, 30), DemoReflectorTimes(size, kLine1120, 30)[0],
               25);  // on its wavelet
 
-  // The cross-line window through trace index 30 shows the new pick.
+  // The cross-line window through trace index 30 shows the new pick over
+  // the traces it kept, and so does the window picked in.
   Settle(crossline);
-  EXPECT_NE(crossline->view()->image(), crossline_before);
+  EXPECT_EQ(crossline->view()->image(), crossline_before);
+  EXPECT_NE(crossline->picture(), crossline_before);
+  EXPECT_NE(inline_window->picture(), inline_window->view()->image());
 
   // Ctrl+Z puts every cell back.
   EXPECT_EQ(frame.commands().action(kUndoEdit)->shortcut(), QKeySequence("Ctrl+Z"));
@@ -374,6 +378,109 @@ TEST_F(WorkspaceFrameTest, AutoFlattenFlattensTheSectionsOnTheCurrentHorizon) {
       EXPECT_EQ(time.At(9, j) + shift.At(9, j), time.At(9, j - 1) + shift.At(9, j - 1));
   frame.Dispatch(kAutoFlatten);
   EXPECT_FALSE(frame.workspace().flatten.on);
+}
+
+// An arbitrary window on a line drawn across the survey: opened from the
+// project's ".arb" files, moved by traces, and picked by a drag that writes
+// the cells the batch command writes along the same line; the cross-line
+// window through one of its bins shows the picks at once.
+TEST_F(WorkspaceFrameTest, ArbitraryWindowPicksAlongItsLineAsTheBatchCommand) {
+  const SurveyHeader& h = project.header;
+  ASSERT_TRUE(
+      SaveArbitraryLine(folder->File("demo/across.arb"), {{5, 100}, {50, 125}}, h, prompter));
+  WorkspaceFrame frame(project, &prompter);
+  frame.workspace().horizons.Open({"ui.hor"});
+  frame.resize(1200, 900);
+  frame.show();
+  std::string offered;
+  frame.run_dialog = [&](QDialog& dialog) {
+    offered = dialog.windowTitle().toStdString();
+    return true;  // the list's first line is chosen
+  };
+  frame.Dispatch(kPlotArbitrary);
+  EXPECT_EQ(offered, "Select Arbitrary Lines");
+  SectionPickWindow* window = frame.ActiveSection();
+  ASSERT_TRUE(window);
+  ASSERT_EQ(window->state().kind, PickSectionKind::Arbitrary);
+  frame.Dispatch(kGoNext);
+  frame.Dispatch(kGoNext);
+  EXPECT_EQ(window->windowTitle(), "Arbitrary Line -- across.arb  +2 Trace");
+  window->parentWidget()->resize(800, 700);
+  const PickSection section = SectionOf(h, window->state());
+  const GridBin middle = section.bins[20];
+  SectionPickWindow* crossline = frame.OpenCrossline(middle.column);
+  Settle(crossline);
+  const QImage crossline_before = crossline->picture();
+  frame.mdi()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
+  Settle(window);
+
+  DemoSurveySize size{130, 60, 400};
+  const int first = 3, last = 40;
+  auto reflector = [&](int place) {
+    const GridBin bin = section.bins[static_cast<std::size_t>(place)];
+    return static_cast<int>(DemoReflectorTimes(size, bin.row, bin.column)[0]);
+  };
+  const QPoint from = PixelOf(window, h, first, reflector(first));
+  const QPoint to = PixelOf(window, h, last, reflector(last));
+  const int from_ms = TimeAt(window, h, from), to_ms = TimeAt(window, h, to);
+  QWidget* viewport = window->view()->viewport();
+  QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+  QTest::mouseMove(viewport, (from + to) / 2);
+  QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
+
+  std::ostringstream out, err;
+  ASSERT_EQ(RunPickCommand({header_path, "batch.hor", "--arb", "across.arb", "--offset", "2",
+                            "--from", std::to_string(first) + ":" + std::to_string(from_ms), "--to",
+                            std::to_string(last) + ":" + std::to_string(to_ms)},
+                           out, err),
+            0)
+      << err.str();
+  const HorizonGrid ui = Times("ui.hor"), batch = Times("batch.hor");
+  EXPECT_EQ(ui.cells, batch.cells);
+  EXPECT_NE(ui.At(middle.row, middle.column), HORIZON_NULL);
+  Settle(crossline);
+  EXPECT_NE(crossline->picture(), crossline_before);
+  std::filesystem::remove(folder->File("demo/across.arb"));
+}
+
+// The map tools of the horizon tool bar without a map window: Zoom In asks
+// for the zoom window, Zoom Out shows the whole survey again, and Autopick
+// All Lines completes the current horizon over the zoom window as the batch
+// command does.
+TEST_F(WorkspaceFrameTest, ZoomAndAutopickButtonsWorkWithoutAMap) {
+  const SurveyHeader& h = project.header;
+  std::ostringstream out, err;
+  for (const char* name : {"ui.hor", "batch.hor"})
+    for (int line : {10, 40}) {
+      const int t = static_cast<int>(DemoReflectorTimes({130, 60, 400}, line, 20)[0]);
+      ASSERT_EQ(
+          RunPickCommand({header_path, name, "--line", std::to_string(h.LineNumber(line)), "--from",
+                          std::to_string(h.TraceNumber(20)) + ":" + std::to_string(t)},
+                         out, err),
+          0)
+          << err.str();
+    }
+  WorkspaceFrame frame(project, &prompter);
+  frame.workspace().horizons.Open({"ui.hor"});
+  frame.Dispatch(kHorizonMenuFirst);
+  frame.workspace().settings.autopick_mode = 1;  // from in-line seeds
+  std::vector<std::string> asked;
+  frame.run_dialog = [&](QDialog& dialog) {
+    asked.push_back(dialog.windowTitle().toStdString());
+    return dialog.windowTitle() == "Autopick Options";
+  };
+  frame.Dispatch(kZoomIn);
+  frame.workspace().zoom = {h.first_line + 5, h.first_line + 9, h.first_trace, h.first_trace + 9};
+  frame.Dispatch(kZoomOut);
+  EXPECT_EQ(frame.workspace().zoom.first_line, h.first_line);
+  EXPECT_EQ(frame.workspace().zoom.last_trace, h.last_trace);
+  frame.Dispatch(kAutopickAll);
+  EXPECT_EQ(asked, (std::vector<std::string>{"Set  Zoom Parameters", "Autopick Options"}));
+  ASSERT_EQ(RunAutopickCommand({header_path, "batch.hor", "--mode", "inline"}, out, err, {}), 0)
+      << err.str();
+  const HorizonGrid ui = Times("ui.hor"), batch = Times("batch.hor");
+  EXPECT_EQ(ui.cells, batch.cells);
+  EXPECT_NE(ui.At(25, 20), HORIZON_NULL);  // between the seed lines
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // A real window on a (virtual) X screen: the workspace on the demo survey with
-// an in-line and a cross-line window and a horizon picked along the demo
-// reflector, kept as a picture for people to look at.
+// an in-line, a cross-line and an arbitrary-line window and a horizon picked
+// along the demo reflector, kept as a picture for people to look at.
 // tests/e2e/workspace_screenshot.sh runs it under Xvfb.
 #include <gtest/gtest.h>
 
@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "fault/demo_fault.h"
+#include "horizon/arbitrary_line.h"
 #include "horizon/horizon_commands.h"
 #include "horizon/horizon_files.h"
 #include "loader/demo_survey.h"
@@ -28,7 +29,7 @@
 namespace quarrix {
 namespace {
 
-TEST(WorkspaceScreenshot, TwoSectionsWithThePickedHorizon) {
+TEST(WorkspaceScreenshot, ThreeSectionsWithThePickedHorizon) {
   if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X screen";
   testing::TempFolder folder;
   std::ostringstream out, err;
@@ -52,6 +53,17 @@ TEST(WorkspaceScreenshot, TwoSectionsWithThePickedHorizon) {
               0)
         << err.str();
   }
+  // A line across both picked sections, picked along its whole length too.
+  const std::string arb = folder.File("demo/across.arb");
+  ASSERT_TRUE(SaveArbitraryLine(arb, {{10, 100}, {70, 125}}, project.header, prompter));
+  ArbitraryLine across;
+  ASSERT_TRUE(ReadArbitraryLine(arb, project.header, across));
+  const ArbitraryBin seed = across.bins[30];
+  const int t = static_cast<int>(DemoReflectorTimes(size, seed.line_index, seed.trace_index)[0]);
+  ASSERT_EQ(RunPickCommand({header, "top.hor", "--arb", arb, "--from", "30:" + std::to_string(t)},
+                           out, err),
+            0)
+      << err.str();
   WorkspaceFrame frame(project, &prompter);
   frame.workspace().horizons.Open({"top.hor"});
   frame.Dispatch(workspace_command::kHorizonMenuFirst);  // as chosen from the pop-up menu
@@ -60,8 +72,9 @@ TEST(WorkspaceScreenshot, TwoSectionsWithThePickedHorizon) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
   SectionPickWindow* inline_window = frame.OpenInline(119);
   SectionPickWindow* crossline = frame.OpenCrossline(40);
+  SectionPickWindow* arbitrary = frame.OpenArbitrary(arb);
   frame.mdi()->tileSubWindows();
-  for (SectionPickWindow* window : {inline_window, crossline}) {
+  for (SectionPickWindow* window : {inline_window, crossline, arbitrary}) {
     window->RedrawNow();
     window->view()->verticalScrollBar()->setValue(150);
   }
