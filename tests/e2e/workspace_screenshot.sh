@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The pick-edit workspace with two section windows and a picked horizon on a
+# The pick-edit workspace with three section windows and a picked horizon on a
 # virtual X screen; the picture is kept under the build tree's artefacts folder.
 set -euo pipefail
 if ! command -v xvfb-run >/dev/null 2>&1; then echo "xvfb-run not installed: skipped"; exit 0; fi
