@@ -4,8 +4,11 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDir>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QRadioButton>
 #include <algorithm>
 
@@ -15,6 +18,7 @@
 #include "exchange/well_exchange.h"
 #include "platform/recording_canvas.h"
 #include "platform/ui/command_host.h"
+#include "platform/ui/qt_canvas.h"
 
 namespace quarrix {
 namespace {
@@ -108,6 +112,19 @@ TEST(SheetPrint, EveryColumnOfAWideSheetIsOnAPage) {
   for (int c = 0; c < 26; ++c) all[c] = c + 1;
   EXPECT_EQ(printed, all);
   EXPECT_EQ(pages.back().columns.size(), 2u);  // the widest column alone
+
+  // The first page as the printer draws it, kept for people to look at.
+  QImage paper(static_cast<int>(area.Width()), static_cast<int>(area.Height()),
+               QImage::Format_RGB32);
+  paper.fill(Qt::white);
+  {
+    QPainter painter(&paper);
+    QtCanvas page_canvas(painter, DeviceInfo{96, 96, true, false});
+    DrawSheetPage(page_canvas, area, doc.table, pages.front(), {false, true, true, true});
+  }
+  QDir artefacts(QString(QUARRIX_BINARY_DIR) + "/artefacts");
+  ASSERT_TRUE(artefacts.mkpath("."));
+  paper.save(artefacts.filePath("sheet_print_page.png"));
 
   RecordingCanvas canvas(DeviceInfo{600, 600, true, false});
   DrawSheetPage(canvas, area, doc.table, pages.front(), {false, true, true, true});
