@@ -8,6 +8,7 @@
 
 #include "exchange/exchange_commands.h"
 #include "exchange/exchange_fixture.h"
+#include "exchange/horizon_conversion.h"
 #include "exchange/import_export_commands.h"
 #include "exchange/little_endian.h"
 #include "exchange/sheet_arbitrary.h"
@@ -275,6 +276,41 @@ TEST(SheetHorizonData, LoadEditAndSaveChangesOnlyTheNamedCells) {
   s.prompter.QueueFile(s.folder.File("short.hor"));
   s.Run(kSaveHorizonData);
   EXPECT_EQ(ReadFileBytes(s.folder.File("short.hor")), std::string(40, '\0'));
+}
+
+TEST(SheetHorizonData, LargeHorizonsGoToVirtualRowsAndSaveBackTheSame) {
+  testing::TempFolder folder;
+  ScriptedPrompter prompter;
+  SurveyHeader header;
+  header.first_line = 1;
+  header.last_line = 320;
+  header.first_trace = 1;
+  header.last_trace = 320;
+  header.line_spacing = header.trace_spacing = 25.0f;
+  header.trace_bytes = 200;
+  header.sample_rate = 4.0;
+  header.corner_index = 1;
+  header.ComputeDerived();
+  SaveHeader(folder.File("big.hdr"), header, prompter);
+  ProjectState project;
+  ASSERT_TRUE(OpenProject(project, folder.File("big.hdr"), prompter));
+  HorizonGrid time(320, 320), amplitude(320, 320);
+  for (std::size_t k = 0; k < time.cells.size(); ++k) {
+    time.cells[k] = static_cast<std::int16_t>(1000 + k % 977);
+    amplitude.cells[k] = static_cast<std::int16_t>(static_cast<int>(k % 30001) - 15000);
+  }
+  time.cells[5] = HORIZON_NULL;
+  ASSERT_TRUE(WriteGridFile(project, folder.File("big.hor"), time, &amplitude));
+  const std::string before = ReadFileBytes(folder.File("big.hor"));
+
+  SheetTable table;
+  ASSERT_TRUE(LoadHorizonDataIntoSheet(table, header, folder.File("big.hor"), prompter));
+  ASSERT_TRUE(table.virtual_mode());
+  EXPECT_EQ(table.UsedRows(), 320 * 320 - 1);
+  EXPECT_EQ(table.Cell(6, 2), "7");  // trace 6 of line 1 is null and left out
+  EXPECT_EQ(table.Heading(4), "(D)Amp");
+  EXPECT_EQ(SaveSheetIntoHorizon(table, project, folder.File("big.hor"), prompter), 320 * 320 - 1);
+  EXPECT_EQ(ReadFileBytes(folder.File("big.hor")), before);
 }
 
 TEST(SheetTridex, ConvertsAsTheBatchCommandAndAsksBeforeReplacing) {
