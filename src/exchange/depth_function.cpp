@@ -86,6 +86,13 @@ std::optional<DepthFunction> SheetToDepthFunction(const SheetTable& table, Promp
   for (int row = 1; function.size() < kDepthFunctionPairs; ++row) {
     DepthPair pair{RowInteger(table, row, time_column), RowInteger(table, row, depth_column)};
     if (pair.time == 0 && pair.depth == 0) break;
+    // Conversions look the times up in order; a function whose times do not
+    // increase would give wrong depths, so none is made.
+    if (!function.empty() && pair.time <= function.back().time) {
+      prompter.Tell(FormatText("The times of a depth function must increase (row %d)", row),
+                    "Warning");
+      return std::nullopt;
+    }
     function.push_back(pair);
   }
   return function;

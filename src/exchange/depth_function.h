@@ -42,7 +42,8 @@ std::optional<std::int32_t> DepthToTime(const DepthFunction& function, double de
 HorizonGrid GridTimeToDepth(const HorizonGrid& time, const DepthFunction& function);
 
 // "Convert to Depth Ftn": rows 1, 2, ... of the Ftn Time and Ftn Depth columns
-// until both are 0 or 100 pairs are taken. Nothing (said) without the roles.
+// until both are 0 or 100 pairs are taken. Nothing (said) without the roles or
+// when the times do not increase from row to row.
 std::optional<DepthFunction> SheetToDepthFunction(const SheetTable& table, Prompter& prompter);
 
 // "Edit Depth Ftn": the function in a fresh sheet as (A)Time and (B)Depth.

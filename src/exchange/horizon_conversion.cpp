@@ -173,6 +173,8 @@ bool ConvertSheetToHorizonFile(const SheetTable& table, const ProjectState& proj
   request.initial_directory = DirectoryOf(project.header_path);
   request.default_extension = "hor";
   request.must_exist = false;
+  // Converting over an existing file replaces every cell of it: ask first.
+  request.prompt_overwrite = true;
   auto path = prompter.SaveFile(request);
   if (!path) return false;
   bool protect = prompter.Message("Make Values non-editable", "Warning", MessageIcon::Question,

@@ -7,6 +7,7 @@
 #include "exchange/ascii_import.h"
 #include "exchange/depth_function.h"
 #include "exchange/horizon_conversion.h"
+#include "exchange/import_export_parts.h"
 #include "exchange/spreadsheet_file.h"
 #include "exchange/well_exchange.h"
 #include "platform/paths.h"
@@ -16,22 +17,12 @@
 
 namespace quarrix {
 
-namespace {
-
-using namespace sheet_command;
-
-struct FilterPair {
-  const char* name;
-  const char* pattern;
-};
-
-// A file question in the project folder with up to four filters.
-FileDialogRequest ProjectFileRequest(const char* title, std::initializer_list<FilterPair> filters,
-                                     const ProjectState& project) {
+FileDialogRequest SheetFileRequest(const char* title, std::initializer_list<SheetFilter> filters,
+                                   const ProjectState& project) {
   FileDialogRequest request;
   request.title = title;
   int k = 0;
-  for (const FilterPair& filter : filters) {
+  for (const SheetFilter& filter : filters) {
     if (k == 4) break;
     request.filter_names[k] = filter.name;
     request.filter_patterns[k++] = filter.pattern;
@@ -40,29 +31,32 @@ FileDialogRequest ProjectFileRequest(const char* title, std::initializer_list<Fi
   return request;
 }
 
+namespace {
+
+using namespace sheet_command;
+
 FileDialogRequest SpreadsheetRequest(const char* title, const ProjectState& project) {
-  FileDialogRequest request =
-      ProjectFileRequest(title, {{"Spreadsheet (*.ss2)", "*.ss2"}}, project);
+  FileDialogRequest request = SheetFileRequest(title, {{"Spreadsheet (*.ss2)", "*.ss2"}}, project);
   request.default_extension = "ss2";
   return request;
 }
 
 FileDialogRequest TextImportRequest(const ProjectState& project) {
-  return ProjectFileRequest("Open Ascii Import File", {{"Text Files (*.txt)", "*.txt"}}, project);
+  return SheetFileRequest("Open Ascii Import File", {{"Text Files (*.txt)", "*.txt"}}, project);
 }
 
 FileDialogRequest HorizonImportRequest(const ProjectState& project) {
-  return ProjectFileRequest("Open Ascii Horizon Import File",
-                            {{"Landmark (*.dat)", "*.dat"},
-                             {"Geoquest (*.goq)", "*.goq"},
-                             {"Custom (*.asc)", "*.asc"},
-                             {"Text (*.txt)", "*.txt"}},
-                            project);
+  return SheetFileRequest("Open Ascii Horizon Import File",
+                          {{"Landmark (*.dat)", "*.dat"},
+                           {"Geoquest (*.goq)", "*.goq"},
+                           {"Custom (*.asc)", "*.asc"},
+                           {"Text (*.txt)", "*.txt"}},
+                          project);
 }
 
 FileDialogRequest HorizonFileRequest(const ProjectState& project) {
-  return ProjectFileRequest("Open Horizon File",
-                            {{"Horizon (*.hor)", "*.hor"}, {"All Files (*.*)", "*.*"}}, project);
+  return SheetFileRequest("Open Horizon File",
+                          {{"Horizon (*.hor)", "*.hor"}, {"All Files (*.*)", "*.*"}}, project);
 }
 
 // The file-level commands: new sheet, the two imports, the sheet's own file.
@@ -71,8 +65,10 @@ void AddFileCommands(CommandTable& table, ImportExportDocument& doc, const Impor
     auto path = c.prompter.OpenFile(TextImportRequest(c.project));
     if (!path) return;
     doc.history.Forget();
-    if (ImportAsciiText(doc.table, *path, c.prompter).opened)
+    if (ImportAsciiText(doc.table, *path, c.prompter).opened) {
       doc.title = ImportTitle(doc.base_title, *path, false);
+      doc.current_file = *path;
+    }
     c.changed();
   };
   auto import_horizon = [&doc, c] {
@@ -80,8 +76,10 @@ void AddFileCommands(CommandTable& table, ImportExportDocument& doc, const Impor
     if (!path) return;
     doc.history.Forget();
     std::unique_ptr<Progress> progress = c.make_progress("Loading Data");
-    if (ImportAsciiHorizon(doc.table, *path, *progress, c.prompter).opened)
+    if (ImportAsciiHorizon(doc.table, *path, *progress, c.prompter).opened) {
       doc.title = ImportTitle(doc.base_title, *path, doc.table.virtual_mode());
+      doc.current_file = *path;
+    }
     c.changed();
   };
   auto load_sheet = [&doc, c] {
@@ -94,6 +92,7 @@ void AddFileCommands(CommandTable& table, ImportExportDocument& doc, const Impor
     doc.history.Forget();
     doc.hidden_columns.clear();
     doc.title = doc.base_title;
+    doc.current_file = *path;
     c.changed();
   };
   auto save_sheet = [&doc, c] {
@@ -110,6 +109,7 @@ void AddFileCommands(CommandTable& table, ImportExportDocument& doc, const Impor
                      doc.history.Forget();
                      doc.hidden_columns.clear();
                      doc.title = doc.base_title;
+                     doc.current_file.clear();
                      c.changed();
                    }});
   table.push_back({kImportAscii, "&File", "Import Ascii ", "", 0, {}, {}, import_text});
@@ -301,7 +301,7 @@ void AddSelectCommands(CommandTable& table, ImportExportDocument& doc,
 }
 
 FileDialogRequest DepthFunctionRequest(const char* title, const ProjectState& project) {
-  FileDialogRequest request = ProjectFileRequest(title, {{"Depth Ftn (*.ftn)", "*.ftn"}}, project);
+  FileDialogRequest request = SheetFileRequest(title, {{"Depth Ftn (*.ftn)", "*.ftn"}}, project);
   request.default_extension = "ftn";
   return request;
 }
@@ -320,6 +320,7 @@ void AddDepthFunctionCommands(CommandTable& table, ImportExportDocument& doc,
                      doc.hidden_columns.clear();
                      LoadDepthFunctionIntoSheet(doc.table, *function);
                      doc.title = doc.base_title + " -- " + *path;
+                     doc.current_file = *path;
                      c.changed();
                    }});
   table.push_back(
@@ -388,8 +389,11 @@ void AddConvertCommands(CommandTable& table, ImportExportDocument& doc,
   table.push_back(MenuSeparator("&Convert"));
   table.push_back(
       {kConvertToWellFiles, "&Convert", "Convert to &Well Files", "", 0, {}, {}, [&doc, c] {
-         int written = ConvertSheetToWellFiles(doc.table, DirectoryOf(c.project.header_path), 1,
-                                               doc.table.UsedRows(), c.prompter);
+         // The selected rows when several are selected, else every used row.
+         SheetBlock block = doc.Selected();
+         if (block.first_row == block.last_row) block = {1, 1, doc.table.UsedRows(), 1};
+         int written = ConvertSheetToWellFiles(doc.table, DirectoryOf(c.project.header_path),
+                                               block.first_row, block.last_row, c.prompter);
          if (written > 0) c.changed();
        }});
   table.push_back(
@@ -421,6 +425,8 @@ CommandTable ImportExportCommands(ImportExportDocument& doc, ImportExportContext
   AddSelectCommands(table, doc, context);
   AddConvertCommands(table, doc, context);
   AddDepthFunctionCommands(table, doc, context);
+  AddWellCommands(table, doc, context);
+  AddHorizonLineCommands(table, doc, context);
   table.push_back({kHelpImport, "&Help", "Import", "F1", 0, {}, {}, [context] {
                      context.window_command(kHelpImport);
                    }});

@@ -5,11 +5,14 @@
 // to the window; the rest run here on the core exchange functions.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "exchange/sheet_editing.h"
 #include "exchange/sheet_table.h"
+#include "exchange/well_file.h"
 #include "platform/command_table.h"
 
 namespace quarrix {
@@ -35,6 +38,13 @@ inline constexpr int kCut = 2136, kCopy = 2137, kPaste = 2138, kClear = 2139;
 inline constexpr int kConvertToHorizon = 2162, kConvertToHorizonAndGrid = 2163;
 inline constexpr int kConvertToWellFiles = 2164, kConvertToLgvFiles = 2165;
 inline constexpr int kHelpImport = 2151;
+inline constexpr int kLoadWells = 2154, kLoadWellGroup = 2166, kGroupAttributes = 2199,
+                     kLoadWellTops = 2226, kSaveWellTops = 2227;
+inline constexpr int kLoadArbitrary = 2100, kConvertToArbitrary = 2217,
+                     kConvertToArbitraryAndFill = 2218;
+inline constexpr int kOpenHorizonList = 2074, kSaveHorizonList = 2109, kLoadHorizonData = 2201,
+                     kSaveHorizonData = 2202, kConvertToTridex = 2204;
+inline constexpr int kConvertQuarrixToTridex = 2206, kConvertTridexToQuarrix = 2207;
 inline constexpr int kOpenDepthFunction = 2219, kConvertToDepthFunction = 2221,
                      kConvertTimeToDepth = 2223, kConvertDepthToTime = 2224;
 // Undo of the last edit has no number of its own in the menu resource.
@@ -57,6 +67,9 @@ struct ImportExportDocument {
   int active_row = 1, active_column = 1;
   SheetBlock selection{1, 1, 1, 1};
   std::set<int> hidden_columns;
+  // The file the sheet was last loaded from ("" for none): well tops are
+  // named after it and "Save Horizon Data" proposes it.
+  std::string current_file;
 
   // The selection, or the active cell when nothing is selected.
   SheetBlock Selected() const;
@@ -72,6 +85,15 @@ struct ImportExportContext {
   std::function<void()> changed;
   // A command the window carries out itself (clipboard, dialogs, printing, exit).
   std::function<void(int)> window_command;
+  // A list of names to choose from ("Select Wells"): the chosen ones, or
+  // nothing when the user cancels.
+  std::function<std::optional<std::vector<std::string>>(
+      const std::string& title, const std::vector<std::string>& names, bool multiple)>
+      choose_names;
+  // "Well Group Attributes - %s": edits the attributes; false when cancelled.
+  std::function<bool(const std::string& group, WellAttributes& attributes)> edit_group_attributes;
+  // The well settings a group without its own attributes is posted with.
+  WellAttributes well_defaults;
 };
 
 CommandTable ImportExportCommands(ImportExportDocument& doc, ImportExportContext context);

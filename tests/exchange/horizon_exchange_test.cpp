@@ -86,6 +86,7 @@ TEST(ConvertToHorizon, AsksForFileAndProtectionThenWritesHorizonAndRegistration)
   NullProgress progress;
   ASSERT_TRUE(ConvertSheetToHorizonFile(table, p.project, true, p.prompter, progress));
   EXPECT_EQ(p.prompter.messages().back().text, "Make Values non-editable");
+  EXPECT_TRUE(p.prompter.file_requests().back().prompt_overwrite);
   std::string bytes = testing::ReadFileBytes(out);
   ASSERT_EQ(bytes.size(), 4u + 4u * 120);
   EXPECT_EQ(bytes.substr(0, 4), std::string("\x0c\x00\xd1\x01", 4));

@@ -82,6 +82,13 @@ TEST(DepthFunction, SheetConversions) {
   table.DeleteRow(1);
   DepthFunction f = *SheetToDepthFunction(table, prompter);
   ASSERT_EQ(f.size(), 2u);
+  // Times that do not increase would convert to wrong depths: refused.
+  SheetTable unordered;
+  unordered.LoadTabText("100\t150\r\n1000\t1500\r\n900\t1400\r\n");
+  unordered.AssignRole(ColumnRole::FtnTime, 1);
+  unordered.AssignRole(ColumnRole::FtnDepth, 2);
+  EXPECT_FALSE(SheetToDepthFunction(unordered, prompter));
+  EXPECT_EQ(prompter.last_text(), "The times of a depth function must increase (row 3)");
 
   SheetTable edit;
   LoadDepthFunctionIntoSheet(edit, f);

@@ -150,10 +150,14 @@ TEST(SheetPrint, PagesHoldTheUsedRowsUnderHeadingsAndSkipHiddenColumns) {
   }
   const DeviceInfo device{72, 72, true, false};
   // 12.5 points a row: a 10-inch page holds 57 rows, the headings and 56 of cells.
-  EXPECT_EQ(SheetRowsPerPage(device, 720), 56);
-  EXPECT_EQ(SheetPageCount(table, device, 720), 3);
+  EXPECT_EQ(SheetRowsPerPage(device, 720, true), 56);
   RecordingCanvas canvas(device);
-  DrawSheetPage(canvas, {0, 0, 540, 720}, table, 2, {2});
+  const Rect area{0, 0, 540, 720};
+  const SheetPrintOptions options;
+  std::vector<SheetPage> pages = PlanSheetPages(canvas, area, table, {1, 1, 130, 3}, {2}, options);
+  ASSERT_EQ(pages.size(), 3u);
+  EXPECT_EQ(pages[2].first_row, 113);
+  DrawSheetPage(canvas, area, table, pages[2], options);
   std::vector<std::string> texts = canvas.Texts();
   EXPECT_EQ(texts.front(), "A");
   EXPECT_NE(std::find(texts.begin(), texts.end(), "113"), texts.end());

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDialog>
@@ -10,8 +11,10 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QImage>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,11 +23,13 @@
 #include "exchange/ascii_export.h"
 #include "exchange/sheet_print.h"
 #include "exchange/ui/export_horizon_dialog.h"
+#include "exchange/ui/well_choice_dialogs.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 #include "platform/ui/centre_window.h"
 #include "platform/ui/command_host.h"
 #include "platform/ui/print_job.h"
+#include "platform/ui/qt_canvas.h"
 #include "platform/ui/qt_progress.h"
 #include "platform/ui/spreadsheet_grid.h"
 #include "project/project_state.h"
@@ -77,12 +82,21 @@ ImportExportWindow::ImportExportWindow(const ProjectState& project, Prompter* pr
   grid_->SetEditableSource(*source_);
   grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
   setCentralWidget(grid_);
-  ImportExportContext context{project_, commands_->prompter(),
-                              [this](const std::string& title) -> std::unique_ptr<Progress> {
-                                return std::make_unique<QtProgress>(this,
-                                                                    QString::fromStdString(title));
-                              },
-                              [this] { SheetChanged(); }, [this](int id) { WindowCommand(id); }};
+  ImportExportContext context{
+      project_,
+      commands_->prompter(),
+      [this](const std::string& title) -> std::unique_ptr<Progress> {
+        return std::make_unique<QtProgress>(this, QString::fromStdString(title));
+      },
+      [this] { SheetChanged(); },
+      [this](int id) { WindowCommand(id); },
+      [this](const std::string&, const std::vector<std::string>& names, bool multiple) {
+        return ChooseNames(names, multiple);
+      },
+      [this](const std::string& group, WellAttributes& attributes) {
+        return EditGroupAttributes(group, attributes);
+      },
+      WellAttributes{}};
   commands_->Install(ImportExportCommands(doc_, context));
   connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this] { FollowSelection(); });
@@ -239,17 +253,83 @@ void ImportExportWindow::ExportHorizon() {
                      commands_->prompter());
 }
 
+std::optional<std::vector<std::string>> ImportExportWindow::ChooseNames(
+    const std::vector<std::string>& names, bool multiple) {
+  WellListDialog dialog(names, multiple, this);
+  if (!run_dialog(dialog)) return std::nullopt;
+  return dialog.Chosen();
+}
+
+bool ImportExportWindow::EditGroupAttributes(const std::string& group, WellAttributes& attributes) {
+  WellGroupAttributesDialog dialog(group, attributes, commands_->prompter(), this);
+  if (!run_dialog(dialog)) return false;
+  attributes = dialog.attributes();
+  return true;
+}
+
+bool ImportExportWindow::AskPrintOptions() {
+  QDialog dialog(this);
+  dialog.setWindowTitle("Spreadsheet Print Options");
+  dialog.setProperty("help_page", "spreadsheet_print_options.html");
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* range = new QGroupBox("Print", &dialog);
+  auto* range_layout = new QVBoxLayout(range);
+  auto* all = new QRadioButton("All", range);
+  auto* selected = new QRadioButton("Selection", range);
+  selected->setObjectName("Selection");
+  (print_options_.selection_only ? selected : all)->setChecked(true);
+  range_layout->addWidget(all);
+  range_layout->addWidget(selected);
+  layout->addWidget(range);
+  auto check = [&](const char* text, bool on) {
+    auto* box = new QCheckBox(text, &dialog);
+    box->setObjectName(text);
+    box->setChecked(on);
+    layout->addWidget(box);
+    return box;
+  };
+  QCheckBox* headings = check("Column Headings", print_options_.headings);
+  QCheckBox* row_numbers = check("Row Numbers", print_options_.row_numbers);
+  QCheckBox* grid_lines = check("Grid Lines", print_options_.grid_lines);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  layout->addWidget(buttons);
+  if (!run_dialog(dialog)) return false;
+  print_options_ = {selected->isChecked(), headings->isChecked(), row_numbers->isChecked(),
+                    grid_lines->isChecked()};
+  return true;
+}
+
 void ImportExportWindow::PrintSheet() {
+  if (!AskPrintOptions()) return;
   QPrinter printer;
-  if (!ChoosePrinter(this, printer)) return;
+  if (!print_pages && !ChoosePrinter(this, printer)) return;
   const double dpi = printer.resolution();
   const QRectF paper = printer.pageRect(QPrinter::DevicePixel);
   const Rect area{0, 0, paper.width(), paper.height()};
-  const int pages = SheetPageCount(doc_.table, {dpi, dpi, true, false}, area.Height());
+  const SheetBlock block = print_options_.selection_only
+                               ? doc_.Selected()
+                               : SheetBlock{1, 1, doc_.table.UsedRows(), doc_.table.UsedColumns()};
+  // Fonts are sized in pixels, so a scratch image measures as the printer draws.
+  QImage scratch(1, 1, QImage::Format_RGB32);
+  QPainter measuring(&scratch);
+  QtCanvas measure(measuring, DeviceInfo{dpi, dpi, true, false});
+  const std::vector<SheetPage> pages =
+      PlanSheetPages(measure, area, doc_.table, block, doc_.hidden_columns, print_options_);
+  measuring.end();
+  if (pages.empty()) {
+    commands_->prompter().Tell("There are no cells to print.", "Print");
+    return;
+  }
+  if (print_pages) {
+    print_pages(pages, area);
+    return;
+  }
   std::vector<DrawPlot> draws;
-  for (int page = 0; page < pages; ++page)
+  for (const SheetPage& page : pages)
     draws.push_back([this, page, area](Canvas& canvas) {
-      DrawSheetPage(canvas, area, doc_.table, page, doc_.hidden_columns);
+      DrawSheetPage(canvas, area, doc_.table, page, print_options_);
     });
   PrintPages(printer, windowTitle(), draws);
 }

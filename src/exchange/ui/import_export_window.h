@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "exchange/import_export_commands.h"
+#include "exchange/sheet_print.h"
 
 class QDialog;
 
@@ -32,6 +33,8 @@ class ImportExportWindow : public QMainWindow {
 
   // Runs a modal dialog; tests replace it to fill in and accept dialogs.
   std::function<bool(QDialog&)> run_dialog;
+  // Prints the planned pages; tests replace it to look at the pages.
+  std::function<void(const std::vector<SheetPage>&, Rect area)> print_pages;
   std::function<void(QWidget*)> show_help;
 
  signals:
@@ -50,6 +53,11 @@ class ImportExportWindow : public QMainWindow {
   void ExportAscii();
   void ExportHorizon();
   void PrintSheet();
+  // "Spreadsheet Print Options"; false when cancelled.
+  bool AskPrintOptions();
+  std::optional<std::vector<std::string>> ChooseNames(const std::vector<std::string>& names,
+                                                      bool multiple);
+  bool EditGroupAttributes(const std::string& group, WellAttributes& attributes);
 
   const ProjectState& project_;
   ImportExportDocument doc_;
@@ -58,6 +66,7 @@ class ImportExportWindow : public QMainWindow {
   CommandHost* commands_;
   char export_delimiter_ = '\t';
   bool export_selected_ = false;
+  SheetPrintOptions print_options_;
 };
 
 }  // namespace quarrix

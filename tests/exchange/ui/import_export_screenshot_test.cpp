@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 #include <sstream>
 
@@ -17,6 +18,7 @@
 #include "exchange/ui/export_horizon_dialog.h"
 #include "exchange/ui/import_export_window.h"
 #include "exchange/ui/math_dialog.h"
+#include "exchange/ui/well_choice_dialogs.h"
 #include "platform/ui/spreadsheet_grid.h"
 
 namespace quarrix {
@@ -75,6 +77,23 @@ TEST(ImportExportScreenshot, SheetWithAnImportAndTheExportHorizonDialog) {
   math.adjustSize();
   Keep(math, "math_functions");
   EXPECT_GE(math.width(), math.minimumSizeHint().width());
+}
+
+TEST(ImportExportScreenshot, WellDialogs) {
+  testing::ExchangeProject p;
+  WellListDialog wells({"A-1.wll", "A-2.wll", "B-7.wll", "NORTH-3.wll"}, true);
+  wells.list()->item(1)->setSelected(true);
+  wells.adjustSize();
+  Keep(wells, "select_wells");
+  WellAttributes attributes;
+  attributes.symbol_colour = 0x0000C0;
+  attributes.label_colour = 0x800000;
+  attributes.erase_label_background = 1;
+  attributes.label_position = 3;
+  WellGroupAttributesDialog group("NORTH", attributes, p.prompter);
+  group.adjustSize();
+  Keep(group, "well_group_attributes");
+  EXPECT_GE(group.width(), group.minimumSizeHint().width());
 }
 
 }  // namespace
