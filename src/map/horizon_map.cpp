@@ -22,22 +22,25 @@ bool FlipsY(int corner) {
   return k == 2 || k == 3;
 }
 
-// Cells between labels: a multiple of 10 that leaves room for the label.
-int LabelInterval(double cell_pixels, double label_pixels) {
-  int interval = 10;
-  while (interval * cell_pixels < label_pixels && interval < 1000000) interval += 10;
+// Cells between labels: a multiple of `step` (the map options' increment, 10
+// by default) that leaves room for the label.
+int LabelInterval(double cell_pixels, double label_pixels, int step) {
+  step = step > 0 ? step : 10;
+  int interval = step;
+  while (interval * cell_pixels < label_pixels && interval < 1000000) interval += step;
   return interval;
 }
 
 // Labels of one grid axis (rows when `rows`, else columns) on both sides of
 // the map: across the top and bottom when the axis runs across, else written
 // upwards in the side margins.
-void DrawAxisLabels(Canvas& canvas, const MapGeometry& g, const SurveyHeader& header, bool rows) {
+void DrawAxisLabels(Canvas& canvas, const MapGeometry& g, const SurveyHeader& header, bool rows,
+                    int step) {
   const bool across = rows == LinesAcross(g.corner);
   canvas.SetFont({"Arial", 12, 400, across ? 0 : 900});
   const double width =
       canvas.TextWidth(FormatText("T%d", std::max(header.last_trace, header.last_line)));
-  const int interval = LabelInterval(across ? g.cell_width : g.cell_height, width * 1.5);
+  const int interval = LabelInterval(across ? g.cell_width : g.cell_height, width * 1.5, step);
   const int first = rows ? g.zoom.first_row : g.zoom.first_column;
   const int last = rows ? g.zoom.last_row : g.zoom.last_column;
   for (int k = first; k <= last; ++k) {
@@ -137,8 +140,8 @@ MapGeometry DrawHorizonMap(Canvas& canvas, Rect client, const HorizonMapSource& 
   geometry.cell_height = geometry.area.Height() / image.height;
   canvas.StretchImage(image, geometry.area);
   canvas.SetTextColour(kBlack);
-  DrawAxisLabels(canvas, geometry, header, true);
-  DrawAxisLabels(canvas, geometry, header, false);
+  DrawAxisLabels(canvas, geometry, header, true, source.line_label_every);
+  DrawAxisLabels(canvas, geometry, header, false, source.trace_label_every);
   return geometry;
 }
 

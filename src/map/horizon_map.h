@@ -49,6 +49,8 @@ struct HorizonMapSource {
   // One byte per cell for horizons (0xFF = blanked); slices have none.
   const std::vector<std::uint8_t>* registration = nullptr;
   bool is_slice = false;
+  // Cells between axis labels; 0 = every 10 cells, widened until labels fit.
+  int line_label_every = 0, trace_label_every = 0;
 };
 
 // The 8-bit image of the zoom window, one pixel per cell, already in screen

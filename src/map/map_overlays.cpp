@@ -56,6 +56,7 @@ void DrawWells(Canvas& canvas, const OverlayPlacer& place, const WellGroupPost& 
   const int text_height = std::max(4, Trunc32(style.character_inches * device.ppi_y));
   canvas.SetFont({"Arial", text_height, 400, 0});
   for (const PostedWell& well : group.wells) {
+    if (options.sort && !options.well_sort.Posts(well.depth)) continue;
     std::optional<Point> at;
     if (options.use_xy && place.world) {
       at = place.world(well.x, well.y);
@@ -83,6 +84,13 @@ void DrawWells(Canvas& canvas, const OverlayPlacer& place, const WellGroupPost& 
     }
     DrawWellSymbol(canvas, well.symbol, *at, symbol, style.symbol_colour,
                    std::max(1, style.thickness));
+    if (options.sort && options.well_sort.Marks(well.depth)) {
+      // A ring around the symbol marks the deep wells.
+      const double ring = symbol * 0.8;
+      canvas.SetPen({PenStyle::Solid, 2, kMarkedWellColour});
+      canvas.SetBrush(kNullBrush);
+      canvas.Ellipse({at->x - ring, at->y - ring, at->x + ring, at->y + ring});
+    }
     std::vector<std::string> lines;
     if (options.label) lines.push_back(well.name);
     if (options.title && !well.title.empty()) lines.push_back(well.title);

@@ -24,6 +24,7 @@ struct LineStyle {
   PenStyle style = PenStyle::Solid;
   int width = 1;
   Rgb colour = kBlack;
+  bool operator==(const LineStyle&) const = default;
 };
 
 // How wells are posted: the map's own settings, or a group's attributes.
@@ -50,10 +51,28 @@ struct WellGroupPost {
   WellStyle style;
 };
 
+// "Well Sort Parameters": which wells are posted by depth (feet), and which
+// are marked. A bound of 0 is no bound.
+struct WellSort {
+  int below_feet = 0;       // post wells deeper than this
+  int above_feet = 0;       // and shallower than this
+  int mark_below_feet = 0;  // ring wells deeper than this
+  bool operator==(const WellSort&) const = default;
+  bool Posts(int depth) const {
+    return (below_feet <= 0 || depth > below_feet) && (above_feet <= 0 || depth < above_feet);
+  }
+  bool Marks(int depth) const { return mark_below_feet > 0 && depth > mark_below_feet; }
+};
+
+inline constexpr Rgb kMarkedWellColour{255, 0, 0};
+
 struct WellPostingOptions {
   bool label = true, title = false, depth = false;
   bool use_xy = false;  // place by X/Y instead of line/trace
   bool trap = false;    // round X/Y positions to the nearest line and trace
+  bool sort = false;    // only the wells `well_sort` posts
+  WellSort well_sort;
+  bool operator==(const WellPostingOptions&) const = default;
 };
 
 // A polyline in grid positions (row, column) pairs.
@@ -91,6 +110,8 @@ struct CultureOptions {
   LineStyle line;
   Rgb text_colour = kBlack;
   double text_scale = 1.0;
+  double margin_feet = 0;  // the world window widened by this on every side
+  bool operator==(const CultureOptions&) const = default;
 };
 
 // A world window; anchors outside it are skipped.

@@ -35,7 +35,8 @@ void DrawMapOverlays(Canvas& canvas, const MapGeometry& geometry, const SurveyHe
     DrawGridPolylines(canvas, place, {closed}, overlays.region_style);
   }
   if (!overlays.plot_culture || !place.world) return;
-  const WorldWindow window = ZoomWorldWindow(header, placement, geometry.zoom, 0);
+  const WorldWindow window =
+      ZoomWorldWindow(header, placement, geometry.zoom, overlays.culture_options.margin_feet);
   const double feet_per_cell = std::fabs(header.trace_spacing * header.trace_increment);
   const double units_per_foot = feet_per_cell > 0 ? geometry.cell_width / feet_per_cell : 1;
   for (const CultureDrawing& culture : overlays.culture)

@@ -7,6 +7,8 @@
 #include "horizon/colour_files.h"
 #include "horizon/pick_registration.h"
 #include "map/plot_map_inputs.h"
+#include "platform/paths.h"
+#include "platform/prompter.h"
 #include "platform/text_util.h"
 #include "workspace/workspace.h"
 
@@ -150,10 +152,43 @@ MapPicture LoadMapPicture(const Workspace& workspace, const MapViewState& view,
     }
   }
   if (!picture.readable) return picture;
-  std::string name;
-  picture.bar = PlotColourBar(picture.path, picture.grid, amplitude || picture.is_slice,
-                              DefaultColourSets(), name);
+  const MapColours colours = BuildMapColours(
+      picture.path, picture.grid, amplitude || picture.is_slice,
+      {MapColourSchemeOf(picture, view), false}, LoadColourSets(ConfigFile("colorset.ini")));
+  picture.bar = colours.bar;
+  picture.bar_name = colours.name;
   return picture;
+}
+
+namespace {
+
+bool AmplitudeBar(const MapPicture& picture, const MapViewState& view) {
+  return view.kind == MapKind::Amplitude || picture.is_slice;
+}
+
+}  // namespace
+
+int MapColourSchemeOf(const MapPicture& picture, const MapViewState& view) {
+  return MapColourScheme(picture.path, view.kind == MapKind::Amplitude, view.slice_colour_scheme);
+}
+
+bool ApplyColourScheme(const MapPicture& picture, MapViewState& view,
+                       const ColourSchemeChoice& choice, const ColourSets& sets,
+                       Prompter& prompter) {
+  if (!picture.readable) return false;
+  if (picture.is_slice) view.slice_colour_scheme = choice.scheme;
+  if (!StoreMapColourScheme(picture.path, view.kind == MapKind::Amplitude, choice.scheme)) {
+    prompter.Tell("Cannot write the color scheme to " + picture.path, "Select Color Scheme");
+    return false;
+  }
+  if (!choice.replace_colour_file) return true;
+  const MapColours colours =
+      BuildMapColours(picture.path, picture.grid, AmplitudeBar(picture, view), choice, sets);
+  if (colours.write_failed) {
+    prompter.Tell("Cannot Create Color File!", "", MessageIcon::Warning);
+    return false;
+  }
+  return true;
 }
 
 MapReadout MapReadoutAt(const SurveyHeader& header, const HorizonGrid& grid, GridCell cell) {

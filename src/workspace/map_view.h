@@ -12,6 +12,7 @@
 #include "horizon/horizon_grid.h"
 #include "horizon/horizon_location.h"
 #include "map/horizon_map.h"
+#include "map/map_colour_scheme.h"
 #include "project/survey_header.h"
 #include "section/colour_bar.h"
 
@@ -40,6 +41,9 @@ struct MapViewState {
   GridRegion region;               // the closed polygon
   std::optional<GridCell> anchor;  // where the rubber band or the next edge starts
   std::optional<GridCell> cursor;  // the cell under the pointer while drawing
+  // The colour scheme of a slice map (a horizon keeps its own in its file).
+  int slice_colour_scheme = 1;
+  int line_label_every = 0, trace_label_every = 0;  // cells between axis labels
 };
 
 MapViewState NewMapView(const SurveyHeader& header, MapKind kind);
@@ -77,6 +81,7 @@ struct MapPicture {
   HorizonGrid grid;
   std::vector<std::uint8_t> registration;  // horizons only
   ColourBar bar;
+  std::string bar_name;  // the colour file or colour set
   bool is_slice = false;
   bool readable = false;
 };
@@ -84,7 +89,17 @@ struct MapPicture {
 // Reads the map's grid and builds its colour bar: the current horizon's time
 // or amplitude grid with its registration and its colour scheme, or the
 // slice. Without a current horizon (or slice) the picture is not readable.
+// A grid without a colour file gets one (see BuildMapColours).
 MapPicture LoadMapPicture(const Workspace& workspace, const MapViewState& view, Prompter& prompter);
+
+// The scheme the map's colours come from, and "Select Color Scheme" applied:
+// a horizon's style word takes the scheme (a slice map keeps it), and the
+// colour file is replaced when the choice asks for it. False with the
+// problem told when the horizon or its colour file cannot be written.
+int MapColourSchemeOf(const MapPicture& picture, const MapViewState& view);
+bool ApplyColourScheme(const MapPicture& picture, MapViewState& view,
+                       const ColourSchemeChoice& choice, const ColourSets& sets,
+                       Prompter& prompter);
 
 // The status bar's "Line %d", "Trace %d" and "Value %d" for a cell.
 struct MapReadout {

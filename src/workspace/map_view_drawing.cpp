@@ -56,7 +56,8 @@ MapGeometry DrawMapView(Canvas& canvas, Rect client, const MapDrawInputs& in,
   if (!in.picture || !in.picture->readable || !in.header) return {};
   const MapPicture& picture = *in.picture;
   ColourBar bar = picture.bar;
-  const HorizonMapSource source{&picture.grid, &picture.registration, picture.is_slice};
+  const HorizonMapSource source{&picture.grid, &picture.registration, picture.is_slice,
+                                view.line_label_every, view.trace_label_every};
   const MapGeometry geometry =
       DrawHorizonMap(canvas, client, source, bar, *in.header, view.zoom, prompter);
   if (geometry.Empty()) return geometry;

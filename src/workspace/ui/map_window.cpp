@@ -10,6 +10,7 @@
 #include "dxf/dxf_culture.h"
 #include "exchange/well_posting.h"
 #include "horizon/arbitrary_line.h"
+#include "horizon/horizon_location.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 #include "platform/ui/plot_view.h"
@@ -133,31 +134,56 @@ void MapWindow::SaveArbitraryLine(const std::vector<GridCell>& vertices) {
 }
 
 void MapWindow::SetWells(const std::vector<std::string>& names, bool label, double symbol_inches) {
-  well_names_ = names;
+  WellChoice choice = wells_;
+  choice.names = names;
+  choice.posting.label = label;
+  options_.well_symbol_inches = symbol_inches;
+  SetWells(choice);
+}
+
+void MapWindow::SetWells(const WellChoice& choice) {
+  wells_ = choice;
+  ReadWells();
+  view_widget_->Redraw();
+}
+
+// The wells read again with the present options; groups first, so that a
+// well chosen both singly and in a group is posted once, as its group says.
+void MapWindow::ReadWells() {
   overlays_.wells.clear();
-  overlays_.well_options.label = label;
+  overlays_.well_options = wells_.posting;
   view_.wells.clear();
-  for (const std::string& name : names) {
+  for (const std::string& name : GroupsFirst(wells_.names)) {
     WellGroupPost group;
-    group.style.symbol_inches = symbol_inches;
+    group.style = MapWellStyle(options_);
     std::string problem;
     if (!ReadWellGroupPost(JoinPath(workspace_.folder, name), workspace_.header(), group, problem))
       continue;
+    overlays_.wells.push_back(std::move(group));
+  }
+  PostEachWellOnce(overlays_.wells);
+  for (const WellGroupPost& group : overlays_.wells)
     for (const PostedWell& well : group.wells)
       view_.wells.push_back({static_cast<int>(std::lround(well.line_row)),
                              static_cast<int>(std::lround(well.trace_column))});
-    overlays_.wells.push_back(std::move(group));
-  }
+}
+
+void MapWindow::SetMapOptions(const MapOptions& options) {
+  options_ = options;
+  view_.line_label_every = options.line_label_every;
+  view_.trace_label_every = options.trace_label_every;
+  ReadWells();
   view_widget_->Redraw();
 }
 
 bool MapWindow::SetCulture(const std::vector<std::string>& paths) {
   overlays_.culture.clear();
+  culture_paths_ = KeepFirstDxfFiles(paths);
   bool all_read = true;
-  for (std::size_t k = 0; k < paths.size() && k < 10; ++k) {
+  for (const std::string& path : culture_paths_) {
     CultureDrawing culture;
     std::string problem;
-    if (ReadCultureDrawing(paths[k], culture, problem)) {
+    if (ReadCultureDrawing(path, culture, problem)) {
       overlays_.culture.push_back(std::move(culture));
       continue;
     }
@@ -167,6 +193,25 @@ bool MapWindow::SetCulture(const std::vector<std::string>& paths) {
   overlays_.plot_culture = !overlays_.culture.empty();
   view_widget_->Redraw();
   return all_read;
+}
+
+// "Select Color Scheme": the horizon (or the slice map) takes the scheme and
+// the colour bar is built again.
+void MapWindow::ChooseColours() {
+  if (!picture_.readable) return;
+  const ColourSets sets = LoadColourSets(ConfigFile("colorset.ini"));
+  ColourSchemeChoice choice{MapColourSchemeOf(picture_, view_), false};
+  if (!ChooseColourScheme(this, sets, view_.kind != MapKind::Time, choice, run_dialog)) return;
+  ApplyColourScheme(picture_, view_, choice, sets, prompter_);
+  Redraw();
+}
+
+void MapWindow::ChooseWellOptions() {
+  std::vector<std::string> names = ListFilesWithExtension(workspace_.folder, "wll");
+  for (const std::string& group : ListFilesWithExtension(workspace_.folder, "lgv"))
+    names.push_back(group);
+  WellChoice choice = wells_;
+  if (quarrix::ChooseWellOptions(this, names, choice, run_dialog)) SetWells(choice);
 }
 
 bool MapWindow::Run(int id) {
@@ -203,6 +248,22 @@ bool MapWindow::Run(int id) {
     case kAutopickAll:
       if (!time) return false;
       Autopick();
+      return true;
+    case kHorizonColour:
+      if (!time && !slice) return false;
+      ChooseColours();
+      return true;
+    case kMapOptions:
+      if (MapOptions options = options_; ChooseMapOptions(this, options, run_dialog))
+        SetMapOptions(options);
+      return true;
+    case kWellOptions: ChooseWellOptions(); return true;
+    case kDxfOptions:
+      if (CultureOptions options = overlays_.culture_options;
+          ChooseDxfOptions(this, options, run_dialog)) {
+        overlays_.culture_options = options;
+        view_widget_->Redraw();
+      }
       return true;
     default: return false;
   }

@@ -8,7 +8,9 @@
 #include <functional>
 #include <memory>
 
+#include "map/map_display_options.h"
 #include "map/map_window_overlays.h"
+#include "map/ui/map_choices.h"
 #include "workspace/map_edits.h"
 #include "workspace/map_view.h"
 #include "workspace/map_view_drawing.h"
@@ -39,9 +41,15 @@ class MapWindow : public QWidget {
 
   // Starts digitising an arbitrary line; Esc saves it to the file.
   void StartArbitraryLine(const std::string& path);
-  // Posts wells: ".wll" files and ".lgv" groups of the project folder.
+  // Posts wells: ".wll" files and ".lgv" groups of the project folder, each
+  // well once, labelled and sorted as the choice says.
+  void SetWells(const WellChoice& choice);
   void SetWells(const std::vector<std::string>& names, bool label, double symbol_inches);
-  const std::vector<std::string>& well_names() const { return well_names_; }
+  const std::vector<std::string>& well_names() const { return wells_.names; }
+  const WellChoice& well_choice() const { return wells_; }
+  const MapOptions& map_options() const { return options_; }
+  void SetMapOptions(const MapOptions& options);
+  const std::vector<std::string>& culture_paths() const { return culture_paths_; }
   // Draws DXF culture (at most ten files); none switches it off. False with
   // the problem told when a file could not be read (the others are drawn).
   bool SetCulture(const std::vector<std::string>& paths);
@@ -57,6 +65,8 @@ class MapWindow : public QWidget {
   std::function<bool(AutopickChoice&)> choose_autopick;
   // "Gridding Options" for one gridding run.
   GriddingOptionsQuestion choose_gridding;
+  // Shows the map's dialogs ("Select Color Scheme", "Map Options", ...).
+  DialogRunner run_dialog = ExecDialog;
 
  signals:
   void readout(const QString& line, const QString& trace, const QString& value);
@@ -87,7 +97,13 @@ class MapWindow : public QWidget {
   PlotView* view_widget_;
   std::unique_ptr<MapMouseTool> tool_;
   std::optional<QPoint> pan_from_;
-  std::vector<std::string> well_names_;
+  void ChooseColours();
+  void ChooseWellOptions();
+  void ReadWells();
+
+  WellChoice wells_;
+  MapOptions options_;
+  std::vector<std::string> culture_paths_;
 };
 
 }  // namespace quarrix

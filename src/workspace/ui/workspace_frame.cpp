@@ -185,7 +185,11 @@ void WorkspaceFrame::Run(int id) {
     case kZoomOut: CommandZoomWithoutMap(id == kZoomIn); break;
     case kSelectPolygon:
     case kEraseInterior:
-    case kEraseExterior: break;  // map commands without a map window
+    case kEraseExterior:
+    case kHorizonColour:
+    case kMapOptions:
+    case kWellOptions:
+    case kDxfOptions: break;  // map commands without a map window
     case kRefresh:
       if (SectionPickWindow* window = ActiveSection()) window->Redraw();
       break;
@@ -323,6 +327,7 @@ MapWindow* WorkspaceFrame::OpenMap(MapKind kind, const std::string& slice_path) 
     if (crossline_) marks.trace_columns.push_back(crossline_->state().position);
     return marks;
   };
+  map->run_dialog = [this](QDialog& dialog) { return run_dialog(dialog); };
   map->choose_autopick = [this](AutopickChoice& choice) { return ChooseAutopick(choice); };
   map->choose_gridding = [this] { return ChooseGridding(); };
   connect(map, &MapWindow::readout, this,
@@ -407,12 +412,8 @@ void WorkspaceFrame::CommandSelectWells() {
 void WorkspaceFrame::CommandLoadDxf() {
   MapWindow* map = ActiveMap();
   if (!map) return;
-  HorizonListDialog dialog(ListFilesWithExtension(workspace_.folder, "dxf"), {}, true, this);
-  dialog.setWindowTitle("Select DXF Files");
-  if (!run_dialog(dialog)) return;
-  std::vector<std::string> paths;
-  for (const std::string& name : dialog.chosen())
-    paths.push_back(JoinPath(workspace_.folder, name));
+  std::vector<std::string> paths = map->culture_paths();
+  if (!SelectDxfFiles(this, workspace_.folder, paths, run_dialog)) return;
   status_[0]->setText("Starting DXF Plot");
   map->SetCulture(paths);
   status_[0]->setText("End DXF Plot");

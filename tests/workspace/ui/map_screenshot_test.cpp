@@ -16,6 +16,7 @@
 #include "exchange/demo_culture.h"
 #include "horizon/demo_interpretation.h"
 #include "loader/demo_survey.h"
+#include "map/ui/map_choices.h"
 #include "platform/scripted_prompter.h"
 #include "platform/ui/plot_view.h"
 #include "project/project_state.h"
@@ -58,7 +59,7 @@ TEST(MapScreenshot, TimeMapWithWellsCultureAndPolygon) {
   frame.mdi()->tileSubWindows();
   frame.run_dialog = [](QDialog& dialog) {
     if (auto* wells = qobject_cast<SelectWellsDialog*>(&dialog)) wells->list()->selectAll();
-    if (auto* files = qobject_cast<HorizonListDialog*>(&dialog)) files->list()->selectAll();
+    if (auto* files = qobject_cast<DxfFilesDialog*>(&dialog)) files->list()->selectAll();
     return true;
   };
   frame.Dispatch(workspace_command::kSelectWells);

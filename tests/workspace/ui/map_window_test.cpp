@@ -16,19 +16,36 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
+#include "dxf/dxf_culture.h"
 #include "exchange/demo_culture.h"
 #include "horizon/demo_interpretation.h"
 #include "horizon/horizon_commands.h"
+#include "horizon/horizon_style.h"
 #include "loader/demo_survey.h"
+#include "map/horizon_plot_document.h"
+#include "map/map_colours.h"
 #include "map/map_commands.h"
+#include "map/plot_map_command.h"
+#include "map/plot_map_inputs.h"
+#include "map/ui/map_choices.h"
+#include "platform/paths.h"
+#include "platform/plot_output.h"
+#include "platform/progress.h"
+#include "platform/recording_canvas.h"
 #include "platform/scripted_prompter.h"
+#include "platform/text_util.h"
 #include "platform/ui/plot_view.h"
+#include "platform/ui/qt_plot_writer.h"
 #include "project/project_state.h"
+#include "project/xy_geometry.h"
 #include "support/test_support.h"
 #include "workspace/ui/cross_hair.h"
 #include "workspace/ui/map_dialogs.h"
@@ -294,6 +311,175 @@ TEST_F(MapWindowTest, ArbitraryLineThroughTwoWellsSnapsAndSavesAsTheBatchCommand
   EXPECT_EQ(prompter.last_text(), "");
   EXPECT_FALSE(by_window.empty());
   EXPECT_EQ(by_window, testing::ReadFileBytes(demo + "batch_wells.arb"));
+}
+
+// "Horizon Color" with a colour set: the horizon keeps the scheme and the map
+// shows the colours the batch plot of the horizon uses.
+TEST_F(MapWindowTest, ColourSchemeChoiceGivesTheBatchPlotsColours) {
+  const std::string path = folder->File("demo/") + kDemoHorizonName;
+  frame->run_dialog = [](QDialog& dialog) {
+    auto* scheme = qobject_cast<ColourSchemeDialog*>(&dialog);
+    EXPECT_NE(scheme, nullptr);
+    if (!scheme) return false;
+    scheme->schemes()->button(3)->click();
+    return true;
+  };
+  const QImage before = map->view()->image();
+  frame->Dispatch(kHorizonColour);
+  map->RedrawNow();
+  ASSERT_EQ(ReadHorizonStyle(path)->time_colour_scheme, 3);
+  HorizonGrid grid(project.header.num_lines, project.header.traces_per_line);
+  ASSERT_EQ(ReadHorizon(path, &grid, nullptr), HorizonReadResult::Ok);
+  std::string name;
+  ColourBar batch =
+      PlotColourBar(path, grid, false, LoadColourSets(ConfigFile("colorset.ini")), name);
+  MapColourIndex index(batch);
+  const QImage after = map->view()->image();
+  int picked = 0, changed = 0;
+  for (int row = 3; row < 60; row += 11)
+    for (int column = 2; column < 50; column += 9) {
+      const std::int16_t value = grid.At(row, column);
+      if (value == HORIZON_NULL) continue;
+      ++picked;
+      const QPoint p = PixelOf(row, column);
+      const Rgb want = index.palette()[index.Of(value)];
+      EXPECT_EQ(after.pixel(p), qRgb(want.r, want.g, want.b)) << row << "," << column;
+      changed += before.pixel(p) != after.pixel(p);
+    }
+  EXPECT_GT(picked, 10);
+  EXPECT_GT(changed, 0);
+  EXPECT_EQ(prompter.last_text(), "");
+  ASSERT_TRUE(StoreMapColourScheme(path, false, 1));
+}
+
+// A line drawn by ezdxf from one cell's centre to another's lies on those
+// cells on the map window, as it does on the batch plot-map output.
+TEST_F(MapWindowTest, DxfFromEzdxfShowsWherePlotMapPutsIt) {
+  if (std::system("/usr/bin/python3 -c 'import ezdxf' 2>/dev/null") != 0)
+    GTEST_SKIP() << "ezdxf is not installed";
+  const SurveyHeader& h = project.header;
+  const GridCell a{12, 8}, b{44, 38};
+  auto world = [&](GridCell c) {
+    return LineTraceToXy(h, project.placement, c.row * h.line_increment,
+                         c.column * h.trace_increment);
+  };
+  const XyPoint wa = world(a), wb = world(b);
+  const std::string dxf = folder->File("demo/ezdxf_line.dxf");
+  const std::string script = FormatText(
+      "/usr/bin/python3 -c 'import ezdxf, sys; d = ezdxf.new(\"R12\"); "
+      "d.modelspace().add_line((%d, %d), (%d, %d)); d.saveas(sys.argv[1])' '%s'",
+      wa.x, wa.y, wb.x, wb.y, dxf.c_str());
+  ASSERT_EQ(std::system(script.c_str()), 0);
+
+  // The map window, lines in magenta.
+  map->overlays().culture_options.line = {PenStyle::Solid, 1, {255, 0, 255}};
+  ASSERT_TRUE(map->SetCulture({dxf}));
+  map->RedrawNow();
+  const QImage drawn = map->view()->image();
+  auto magenta_near = [&](Point p) {
+    for (int dy = -1; dy <= 1; ++dy)
+      for (int dx = -1; dx <= 1; ++dx)
+        if (drawn.pixel(static_cast<int>(p.x) + dx, static_cast<int>(p.y) + dy) ==
+            qRgb(255, 0, 255))
+          return true;
+    return false;
+  };
+  const MapGeometry& g = *map->geometry();
+  EXPECT_TRUE(magenta_near(g.PixelOf(a.row, a.column)));
+  EXPECT_TRUE(magenta_near(g.PixelOf(b.row, b.column)));
+  EXPECT_TRUE(magenta_near(g.PixelOf((a.row + b.row) / 2.0, (a.column + b.column) / 2.0)));
+  EXPECT_FALSE(magenta_near(g.PixelOf(a.row + 6, a.column)));
+
+  // plot-map over an unpicked grid: black culture on white cells. The plot's
+  // frame comes from drawing the same document as the command does, and both
+  // pictures are the same.
+  const std::string demo = folder->File("demo/");
+  HorizonGrid empty(h.num_lines, h.traces_per_line);
+  ASSERT_TRUE(WriteHorizon(demo + "unpicked.hor", &empty, &empty));
+  std::ostringstream out, err;
+  PlotMapReaders readers;
+  readers.dxf = ReadCultureDrawing;
+  QtPlotWriter writer;
+  ASSERT_EQ(RunPlotMap({demo + "demo.hdr", "unpicked.hor", "--dxf", dxf, "--dpi", "100", "--out",
+                        demo + "culture_cli.png", "--force"},
+                       out, err, &writer, readers),
+            0)
+      << err.str();
+  HorizonPlotRequest request;
+  request.header_path = demo + "demo.hdr";
+  request.grid_path = demo + "unpicked.hor";
+  request.dxf = {dxf};
+  std::string problem;
+  auto doc =
+      LoadHorizonPlot(request, readers, LoadColourSets(ConfigFile("colorset.ini")), problem, err);
+  ASSERT_TRUE(doc) << problem;
+  // The settings of a plot-map command line without options.
+  HorizonPlotSettings settings;
+  settings.palette = true;
+  settings.grid_lines = settings.grid_circles = settings.label_traces_lines = false;
+  settings.in_xy = settings.title = settings.fill_holes = false;
+  settings.camera.fishnet = settings.camera.colour_fishnet = false;
+  DefaultLineClasses(doc->data.bar, settings);
+  HorizonPlotResult result;
+  NullProgress progress;
+  auto draw = [&](Canvas& canvas) {
+    const DeviceInfo device = canvas.Device();
+    result = DrawHorizonPlotDocument(canvas, {0, 0, 11 * device.ppi_x, 8.5 * device.ppi_y},
+                                     settings, *doc, progress, prompter);
+  };
+  std::string error;
+  ASSERT_TRUE(
+      SavePlot(demo + "culture_lib.png", HorizonPlotPage(*doc, 11, 8.5, 100), draw, &writer, error))
+      << error;
+  const QImage plotted(QString::fromStdString(demo + "culture_cli.png"));
+  ASSERT_FALSE(plotted.isNull());
+  ASSERT_TRUE(plotted == QImage(QString::fromStdString(demo + "culture_lib.png")));
+  auto dark_near = [&](Point p) {
+    for (int dy = -1; dy <= 1; ++dy)
+      for (int dx = -1; dx <= 1; ++dx)
+        if (qGray(plotted.pixel(static_cast<int>(p.x) + dx, static_cast<int>(p.y) + dy)) < 100)
+          return true;
+    return false;
+  };
+  const PlotGridFrame& f = result.frame;
+  EXPECT_TRUE(dark_near(f.ToDevice(a.row, a.column)));
+  EXPECT_TRUE(dark_near(f.ToDevice(b.row, b.column)));
+  EXPECT_TRUE(dark_near(f.ToDevice((a.row + b.row) / 2.0, (a.column + b.column) / 2.0)));
+  EXPECT_FALSE(dark_near(f.ToDevice(a.row + 6, a.column)));
+}
+
+// Wells chosen singly and through their group are posted once each, with
+// the group's colours, and "Sort" keeps the depth range asked for.
+TEST_F(MapWindowTest, WellOptionsPostEachWellOnceAndSortByDepth) {
+  frame->run_dialog = [](QDialog& dialog) {
+    if (auto* sort = qobject_cast<WellSortDialog*>(&dialog)) {
+      sort->below()->setValue(2100);  // DEMO-1 (2050 ft) is left out
+      return true;
+    }
+    auto* wells = qobject_cast<WellOptionsDialog*>(&dialog);
+    EXPECT_NE(wells, nullptr);
+    if (!wells) return false;
+    wells->select_all()->click();
+    wells->option("Sort")->click();
+    return true;
+  };
+  frame->Dispatch(kWellOptions);
+  const WellChoice& choice = map->well_choice();
+  EXPECT_GE(choice.names.size(), 5u);  // four wells and their group
+  EXPECT_TRUE(choice.posting.sort);
+  std::vector<std::string> posted;
+  for (const WellGroupPost& group : map->overlays().wells)
+    for (const PostedWell& well : group.wells) posted.push_back(well.name);
+  std::sort(posted.begin(), posted.end());
+  EXPECT_EQ(posted, (std::vector<std::string>{"DEMO-1", "DEMO-2", "DEMO-3", "DEMO-4"}));
+  ASSERT_EQ(map->overlays().wells.size(), 1u);  // all of them as the group
+  EXPECT_EQ(map->overlays().wells[0].style.symbol_colour, (Rgb{255, 0, 0}));
+
+  RecordingCanvas canvas(map->view()->device());
+  DrawMapOverlays(canvas, *map->geometry(), project.header, project.placement, map->overlays());
+  std::vector<std::string> labels = canvas.Texts();
+  std::sort(labels.begin(), labels.end());
+  EXPECT_EQ(labels, (std::vector<std::string>{"DEMO-2", "DEMO-3", "DEMO-4"}));
 }
 
 }  // namespace
