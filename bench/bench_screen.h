@@ -15,7 +15,7 @@ namespace quarrix::bench {
 
 inline QImage DrawForScreen(const SectionSource& source, const SectionPlot& plot, SectionMode mode,
                             std::optional<QSize> window = std::nullopt) {
-  DeviceInfo screen{96, 96, false, false};
+  DeviceInfo screen{.ppi_x = 96, .ppi_y = 96};
   const SectionLayout layout = PlanSection(source.header, plot, screen, mode);
   QSize size(static_cast<int>(layout.width), static_cast<int>(layout.height));
   if (window) {

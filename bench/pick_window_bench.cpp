@@ -33,7 +33,7 @@ void OpenAndDraw(Workspace& workspace, const PickWindowState& window, Prompter& 
   std::optional<SectionPlot> plot =
       LoadSectionPlot(workspace.project, PickWindowRequest(workspace, window), prompter);
   AddPreviousPicks(workspace, window, *plot);
-  const DeviceInfo screen{96, 96, false, false};
+  const DeviceInfo screen{.ppi_x = 96, .ppi_y = 96};
   const SectionMode mode = PickWindowMode(workspace);
   const SectionLayout layout = PlanSection(workspace.header(), *plot, screen, mode);
   QImage image(static_cast<int>(layout.width), static_cast<int>(layout.height),

@@ -16,7 +16,7 @@ using testing::OpenTestSurvey;
 using testing::TestSurvey;
 
 DeviceInfo Screen() {
-  return DeviceInfo{96, 96, false, false};
+  return DeviceInfo{.ppi_x = 96, .ppi_y = 96};
 }
 
 // Screen at 96 pixels per inch, 24 traces per inch, gain 20.
@@ -126,7 +126,7 @@ TEST(SectionLayout, ScreenScalesAndRightToLeftStart) {
   EXPECT_EQ(l.ColumnX(0), l.width - 48);
   EXPECT_EQ(l.ColumnX(1), l.width - 52);
   // Printers and metafiles use their own resolution, not the screen settings.
-  DeviceInfo printer{600, 600, true, false};
+  DeviceInfo printer{.ppi_x = 600, .ppi_y = 600, .printing = true};
   EXPECT_EQ(PlanSection(survey.header, plot, printer, SectionMode::Wiggle).dx, 25);
 }
 

@@ -249,7 +249,7 @@ TEST_F(TracePlotWindowTest, PrintedPagesEqualThePlotSectionDrawing) {
   if (!HasTool("pdftoppm")) GTEST_SKIP() << "pdftoppm not installed";
   Run(kForwardTen);
   Run(kPlotVar);
-  DeviceInfo device{100, 100, true, false};
+  DeviceInfo device{.ppi_x = 100, .ppi_y = 100, .printing = true};
   SectionPlot plot = *window->plot();
   const PlotPage page = SectionPlotPage(header(), plot, SectionMode::Wiggle, device);
   QPrinter printer(QPrinter::HighResolution);
