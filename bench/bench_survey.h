@@ -1,15 +1,19 @@
 #pragma once
 // The synthetic survey the section benchmarks read: a few lines of sine
-// traces with noise at 4 ms, written as a project header and trace file.
+// traces with noise at 4 ms, written as a project header and trace file; the
+// conditioning they run and their peer, reading a line's traces alone.
 #include <algorithm>
 #include <cmath>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "cpu_timer.h"
 #include "platform/scripted_prompter.h"
 #include "project/amp_file.h"
 #include "project/header_file.h"
+#include "project/project_state.h"
+#include "section/processing_params.h"
 
 namespace quarrix::bench {
 
@@ -40,6 +44,31 @@ inline std::string MakeSineSurvey(const std::string& folder, int lines, int trac
       WriteTrace(amp, h, trace.data(), l, t, 2 * samples);
     }
   return path;
+}
+
+// Band-pass 10-15-45-50 Hz, a 90-degree phase rotation and 100 ms AGC.
+inline ProcessingParams FilterPhaseAndAgc() {
+  ProcessingParams p;
+  p.filter_on = p.phase_on = p.agc_on = 1;
+  p.filter_hz = {10, 15, 45, 50};
+  p.phase_deg = 90;
+  p.agc_window_ms = 100;
+  return p;
+}
+
+// Best CPU milliseconds of reading the first `traces` traces of a line,
+// unconditioned, alternating between lines 0 and 1 (from the page cache).
+inline double ReadLineAlone(ProjectState& project, int traces, int runs = 5) {
+  std::vector<std::int16_t> trace(static_cast<std::size_t>(project.header.num_samples));
+  int line = 0;
+  return BestMilliseconds(
+      [&] {
+        line = 1 - line;
+        for (int t = 0; t < traces; ++t)
+          ReadTrace(project.amp, project.header, trace.data(), line, t,
+                    static_cast<int>(2 * trace.size()), nullptr);
+      },
+      runs);
 }
 
 }  // namespace quarrix::bench

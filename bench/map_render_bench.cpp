@@ -49,7 +49,7 @@ HorizonGrid Structure(int size) {
 
 template <typename Draw>
 double TimeDrawing(QImage& image, Draw draw) {
-  const DeviceInfo screen{96, 96, false, false};
+  const DeviceInfo screen{.ppi_x = 96, .ppi_y = 96};
   return BestMilliseconds([&] {
     image.fill(Qt::white);
     QPainter painter(&image);

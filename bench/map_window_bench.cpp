@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   QImage image(1000, 800, QImage::Format_RGB32);
-  const DeviceInfo screen{96, 96, false, false};
+  const DeviceInfo screen{.ppi_x = 96, .ppi_y = 96};
   ScriptedPrompter prompter;
   constexpr int kSize = 1000;
   const SurveyHeader h = Survey(kSize);

@@ -30,7 +30,7 @@ using bench::BestMilliseconds;
 
 constexpr int kLines = 3, kTraces = 1000, kSamples = 1500;
 
-const DeviceInfo kScreen{96, 96, false, false};
+const DeviceInfo kScreen{.ppi_x = 96, .ppi_y = 96};
 
 struct DrawnWindow {
   SectionLayers layers;

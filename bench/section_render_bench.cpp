@@ -79,7 +79,7 @@ Result Measure(SectionMode mode, int traces, int samples) {
   plot.section.line_number = 1;
   plot.section.end_ms = 4 * (samples - 1);
   if (mode == SectionMode::Colour) plot.display.ovtrwidth = plot.display.ovlabwidth = 0;
-  const DeviceInfo screen{96, 96, false, false};
+  const DeviceInfo screen{.ppi_x = 96, .ppi_y = 96};
   const SectionLayout layout = PlanSection(project.header, plot, screen, mode);
   QImage image(static_cast<int>(layout.width), static_cast<int>(layout.height),
                QImage::Format_RGB32);

@@ -21,8 +21,9 @@ struct SetupKey {
   std::size_t buffer_size = 140;
 };
 
-std::vector<SetupKey> KeysInWriteOrder(SetupSettings& s) {
-  std::vector<SetupKey> keys = {
+// The plot scales, plotter, overlay and 3-D view keys, first in the file.
+std::vector<SetupKey> PlotKeys(SetupSettings& s) {
+  return {
       {"lrufile", &s.lrufile, "*.hdr", 144},
       {"tpi", &s.tpi, "24.0"},
       {"ips", &s.ips, "3.0"},
@@ -79,6 +80,10 @@ std::vector<SetupKey> KeysInWriteOrder(SetupSettings& s) {
       {"axcsize", &s.axcsize, "1.5"},
       {"wellcsize", &s.wellcsize, "1.2"},
   };
+}
+
+// The horizon plot's line classes and its page rectangles.
+void AddHorizonPlotKeys(SetupSettings& s, std::vector<SetupKey>& keys) {
   auto row = [&](const char* stem, auto* fields, int first, int count,
                  const char* const* defaults) {
     for (int k = 0; k < count; ++k)
@@ -106,6 +111,10 @@ std::vector<SetupKey> KeysInWriteOrder(SetupSettings& s) {
     keys.push_back({"npbottom" + n, &s.npbottom[r], kRect[2]});
     keys.push_back({"npright" + n, &s.npright[r], kRect[3]});
   }
+}
+
+// Picking, the overlay pens and the page margin, then the recent projects.
+void AddPickAndRecentKeys(SetupSettings& s, std::vector<SetupKey>& keys) {
   std::vector<SetupKey> tail = {
       {"pickwin", &s.pickwin, "10"},
       {"pickline", &s.pickline, "10"},
@@ -122,6 +131,12 @@ std::vector<SetupKey> KeysInWriteOrder(SetupSettings& s) {
   keys.insert(keys.end(), tail.begin(), tail.end());
   for (int r = 0; r < kRecentProjects; ++r)
     keys.push_back({"recent" + std::to_string(r + 1), &s.recent[r], "", 144});
+}
+
+std::vector<SetupKey> KeysInWriteOrder(SetupSettings& s) {
+  std::vector<SetupKey> keys = PlotKeys(s);
+  AddHorizonPlotKeys(s, keys);
+  AddPickAndRecentKeys(s, keys);
   return keys;
 }
 

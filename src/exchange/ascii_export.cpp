@@ -5,9 +5,9 @@
 #include <optional>
 #include <sstream>
 
-#include "exchange/little_endian.h"
 #include "exchange/sheet_rows.h"
 #include "platform/atomic_file.h"
+#include "platform/byte_order.h"
 #include "platform/prompter.h"
 #include "platform/safe_write.h"
 

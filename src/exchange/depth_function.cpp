@@ -1,8 +1,8 @@
 #include "exchange/depth_function.h"
 
-#include "exchange/little_endian.h"
 #include "exchange/sheet_rows.h"
 #include "platform/atomic_file.h"
+#include "platform/byte_order.h"
 #include "platform/file_message.h"
 #include "platform/numeric.h"
 #include "platform/prompter.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "exchange/little_endian.h"
 #include "platform/atomic_file.h"
+#include "platform/byte_order.h"
 
 namespace quarrix {
 namespace {

@@ -11,15 +11,13 @@ namespace {
 std::optional<std::string> AskTarget(const std::string& folder, const char* title,
                                      const char* filter, const char* extension,
                                      Prompter& prompter) {
-  FileDialogRequest request;
-  request.title = title;
-  request.filter_names[0] = filter;
-  request.filter_patterns[0] = std::string("*.") + extension;
-  request.default_extension = extension;
-  request.initial_directory = folder;
-  request.must_exist = false;
-  request.prompt_overwrite = true;
-  return prompter.SaveFile(request);
+  return prompter.SaveFile({.title = title,
+                            .filter_names = {filter},
+                            .filter_patterns = {std::string("*.") + extension},
+                            .initial_directory = folder,
+                            .default_extension = extension,
+                            .must_exist = false,
+                            .prompt_overwrite = true});
 }
 
 }  // namespace

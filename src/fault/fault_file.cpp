@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "horizon/horizon_files.h"
-#include "horizon/little_endian.h"
 #include "platform/atomic_file.h"
+#include "platform/byte_order.h"
 #include "platform/file_message.h"
 #include "platform/prompter.h"
 #include "project/survey_header.h"
@@ -13,10 +13,10 @@ namespace quarrix {
 namespace {
 
 void PutExtent(std::string& bytes, const FaultExtent& e) {
-  le::Put16(bytes, kFaultExtentOffset, static_cast<std::uint16_t>(e.first_row));
-  le::Put16(bytes, kFaultExtentOffset + 2, static_cast<std::uint16_t>(e.first_column));
-  le::Put16(bytes, kFaultExtentOffset + 4, static_cast<std::uint16_t>(e.last_row));
-  le::Put16(bytes, kFaultExtentOffset + 6, static_cast<std::uint16_t>(e.last_column));
+  le::Put<std::uint16_t>(bytes, kFaultExtentOffset, static_cast<std::uint16_t>(e.first_row));
+  le::Put<std::uint16_t>(bytes, kFaultExtentOffset + 2, static_cast<std::uint16_t>(e.first_column));
+  le::Put<std::uint16_t>(bytes, kFaultExtentOffset + 4, static_cast<std::uint16_t>(e.last_row));
+  le::Put<std::uint16_t>(bytes, kFaultExtentOffset + 6, static_cast<std::uint16_t>(e.last_column));
 }
 
 void SayCannotOpen(const std::string& path, Prompter& prompter) {
@@ -38,7 +38,7 @@ FaultGrid SurveyFaultGrid(const SurveyHeader& header) {
 
 std::string EncodeFaultFile(const FaultGrid& grid, const FaultExtent& extent) {
   std::string bytes(kFaultGridOffset, '\0');
-  le::Put16(bytes, 0, static_cast<std::uint16_t>(kFaultPenColour));
+  le::Put<std::uint16_t>(bytes, 0, static_cast<std::uint16_t>(kFaultPenColour));
   PutExtent(bytes, extent);
   return bytes + EncodeGridCells(grid);
 }
@@ -49,7 +49,7 @@ std::size_t DecodeFaultFile(std::string_view bytes, FaultGrid& grid, FaultExtent
                             &extent.last_column};
   for (std::size_t k = 0; k < 4; ++k) {
     std::size_t at = kFaultExtentOffset + 2 * k;
-    if (at + 2 <= bytes.size()) *fields[k] = le::GetSigned16(bytes, at);
+    if (at + 2 <= bytes.size()) *fields[k] = le::Get<std::int16_t>(bytes, at);
   }
   if (bytes.size() <= kFaultGridOffset) return 0;
   return DecodeGridCells(bytes.substr(kFaultGridOffset), grid);

@@ -1,7 +1,7 @@
 #include "fault/poly_fault_file.h"
 
-#include "horizon/little_endian.h"
 #include "platform/atomic_file.h"
+#include "platform/byte_order.h"
 #include "platform/file_message.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
@@ -37,13 +37,13 @@ std::string PolyFaultPath(const std::string& project_folder, const std::string& 
 std::string EncodePolyFaults(const PolyFaults& faults) {
   const std::size_t vertex_count = faults.ClosedVertexCount();
   std::string bytes(4 + 4 * faults.counts.size() + 8 * vertex_count, '\0');
-  le::Put32(bytes, 0, static_cast<std::uint32_t>(faults.counts.size()));
+  le::Put<std::uint32_t>(bytes, 0, static_cast<std::uint32_t>(faults.counts.size()));
   for (std::size_t p = 0; p < faults.counts.size(); ++p)
-    le::Put32(bytes, 4 + 4 * p, static_cast<std::uint32_t>(faults.counts[p]));
+    le::Put<std::uint32_t>(bytes, 4 + 4 * p, static_cast<std::uint32_t>(faults.counts[p]));
   std::size_t at = 4 + 4 * faults.counts.size();
   for (std::size_t k = 0; k < vertex_count; ++k) {
-    le::Put32(bytes, at, static_cast<std::uint32_t>(faults.vertices[k].x));
-    le::Put32(bytes, at + 4, static_cast<std::uint32_t>(faults.vertices[k].y));
+    le::Put<std::uint32_t>(bytes, at, static_cast<std::uint32_t>(faults.vertices[k].x));
+    le::Put<std::uint32_t>(bytes, at + 4, static_cast<std::uint32_t>(faults.vertices[k].y));
     at += 8;
   }
   return bytes;
@@ -51,14 +51,14 @@ std::string EncodePolyFaults(const PolyFaults& faults) {
 
 std::optional<PolyFaults> DecodePolyFaults(std::string_view bytes) {
   if (bytes.size() < 4) return std::nullopt;
-  auto polygons = static_cast<std::int32_t>(le::Get32(bytes, 0));
+  auto polygons = static_cast<std::int32_t>(le::Get<std::uint32_t>(bytes, 0));
   if (polygons < 0 || polygons > static_cast<std::int32_t>(kMaxPolyFaults) ||
       bytes.size() < 4 + 4 * static_cast<std::size_t>(polygons))
     return std::nullopt;
   PolyFaults faults;
   std::size_t total = 0;
   for (std::int32_t p = 0; p < polygons; ++p) {
-    auto count = static_cast<std::int32_t>(le::Get32(bytes, 4 + 4 * p));
+    auto count = static_cast<std::int32_t>(le::Get<std::uint32_t>(bytes, 4 + 4 * p));
     if (count < 0) return std::nullopt;
     faults.counts.push_back(count);
     total += static_cast<std::size_t>(count);
@@ -66,8 +66,9 @@ std::optional<PolyFaults> DecodePolyFaults(std::string_view bytes) {
   const std::size_t at = 4 + 4 * static_cast<std::size_t>(polygons);
   if ((bytes.size() - at) / 8 < total) return std::nullopt;
   for (std::size_t k = 0; k < total; ++k)
-    faults.vertices.push_back({static_cast<std::int32_t>(le::Get32(bytes, at + 8 * k)),
-                               static_cast<std::int32_t>(le::Get32(bytes, at + 8 * k + 4))});
+    faults.vertices.push_back(
+        {static_cast<std::int32_t>(le::Get<std::uint32_t>(bytes, at + 8 * k)),
+         static_cast<std::int32_t>(le::Get<std::uint32_t>(bytes, at + 8 * k + 4))});
   return faults;
 }
 

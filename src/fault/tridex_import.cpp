@@ -2,8 +2,8 @@
 
 #include "fault/fault_file.h"
 #include "fault/fault_segment.h"
-#include "horizon/little_endian.h"
 #include "platform/atomic_file.h"
+#include "platform/byte_order.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
@@ -18,9 +18,9 @@ constexpr std::size_t kPointsPerRecord = kTridexRecordBytes / 4;
 template <typename Set, typename ToIndex>
 void WalkRecord(std::string_view record, ToIndex to_index, Set set) {
   for (std::size_t k = 0; k + 1 < kPointsPerRecord; ++k) {
-    int a = le::GetSigned16(record, 4 * k), s = le::GetSigned16(record, 4 * k + 2);
-    int b = le::GetSigned16(record, 4 * k + 4);
-    int t = le::GetSigned16(record, 4 * k + 6);
+    int a = le::Get<std::int16_t>(record, 4 * k), s = le::Get<std::int16_t>(record, 4 * k + 2);
+    int b = le::Get<std::int16_t>(record, 4 * k + 4);
+    int t = le::Get<std::int16_t>(record, 4 * k + 6);
     if (a == 0 || b == 0) return;
     // Both ends keep their own times, as on a picked segment.
     WalkLine(to_index(a), s, to_index(b), t, set);
@@ -72,12 +72,10 @@ bool ImportTridexFile(const std::string& fal_path, const SurveyHeader& header, P
 
 bool ImportTridexFaults(const std::string& project_folder, const SurveyHeader& header,
                         Prompter& prompter) {
-  FileDialogRequest request;
-  request.title = "Convert Tridex Fault File";
-  request.filter_names[0] = "Fault Files (*.fal)";
-  request.filter_patterns[0] = "*.fal";
-  request.initial_directory = project_folder;
-  std::optional<std::string> path = prompter.OpenFile(request);
+  std::optional<std::string> path = prompter.OpenFile({.title = "Convert Tridex Fault File",
+                                                       .filter_names = {"Fault Files (*.fal)"},
+                                                       .filter_patterns = {"*.fal"},
+                                                       .initial_directory = project_folder});
   return path && ImportTridexFile(*path, header, prompter);
 }
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "horizon/little_endian.h"
 #include "platform/atomic_file.h"
+#include "platform/byte_order.h"
 #include "platform/numeric.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
@@ -36,12 +36,12 @@ std::vector<ArbitraryBin> WalkArbitraryLine(const std::vector<ArbitraryBin>& ver
 std::string EncodeArbitraryLine(const std::vector<ArbitraryBin>& bins, const SurveyHeader& h) {
   std::size_t count = std::min(bins.size(), kMaxArbitraryBins);
   std::string bytes(2 + 4 * count, '\0');
-  le::Put16(bytes, 0, static_cast<std::uint16_t>(count));
+  le::Put<std::uint16_t>(bytes, 0, static_cast<std::uint16_t>(count));
   for (std::size_t k = 0; k < count; ++k) {
     long long entry =
         (static_cast<long long>(bins[k].line_index) * h.traces_per_line + bins[k].trace_index) *
         h.trace_bytes;
-    le::Put32(bytes, 2 + 4 * k, static_cast<std::uint32_t>(entry));
+    le::Put<std::uint32_t>(bytes, 2 + 4 * k, static_cast<std::uint32_t>(entry));
   }
   return bytes;
 }
@@ -49,11 +49,11 @@ std::string EncodeArbitraryLine(const std::vector<ArbitraryBin>& bins, const Sur
 std::vector<ArbitraryBin> DecodeArbitraryLine(std::string_view bytes, const SurveyHeader& h) {
   std::vector<ArbitraryBin> bins;
   if (bytes.size() < 2 || h.trace_bytes <= 0 || h.traces_per_line <= 0) return bins;
-  int stored = le::GetSigned16(bytes, 0);
+  int stored = le::Get<std::int16_t>(bytes, 0);
   std::size_t count = std::min(
       {static_cast<std::size_t>(std::max(stored, 0)), (bytes.size() - 2) / 4, kMaxArbitraryBins});
   for (std::size_t k = 0; k < count; ++k) {
-    long long entry = static_cast<std::int32_t>(le::Get32(bytes, 2 + 4 * k));
+    long long entry = static_cast<std::int32_t>(le::Get<std::uint32_t>(bytes, 2 + 4 * k));
     long long record = entry / h.trace_bytes;
     long long line = record / h.traces_per_line;
     bins.push_back({static_cast<int>(record - line * h.traces_per_line), static_cast<int>(line)});

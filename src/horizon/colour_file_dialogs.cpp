@@ -9,19 +9,16 @@
 namespace quarrix {
 namespace {
 
-struct ColourFilter {
-  const char* name;
-  const char* pattern;
+// The colour files of one kind: amplitude bars (".aco") or horizon time
+// colours (".col"). The dialogs list the kind's own files first, preselected.
+struct ColourFileNames {
+  const char *own_name, *own_pattern, *other_name, *other_pattern, *extension;
 };
 
-// The filters in the order the dialog lists them, the preselected one first.
-void SetFilters(FileDialogRequest& request, std::initializer_list<ColourFilter> filters) {
-  int k = 0;
-  for (const ColourFilter& filter : filters) {
-    request.filter_names[k] = filter.name;
-    request.filter_patterns[k] = filter.pattern;
-    ++k;
-  }
+ColourFileNames NamesOf(ColourFileKind kind, const char* aco_name) {
+  if (kind == ColourFileKind::Amplitude)
+    return {aco_name, "*.aco", "Color Files (*.col)", "*.col", "aco"};
+  return {"Color Files (*.col)", "*.col", aco_name, "*.aco", "col"};
 }
 
 std::string WithExtension(const std::string& path, const char* extension) {
@@ -47,17 +44,13 @@ void UseDefaultColours(NamedColourBar& colours) {
 
 bool OpenColourFileWithDialog(NamedColourBar& colours, ColourFileKind kind,
                               const std::string& project_folder, Prompter& prompter) {
-  FileDialogRequest request;
-  request.title = "OPEN COLOR FILE";
-  const ColourFilter aco{"Color Files (*.aco)", "*.aco"}, col{"Color Files (*.col)", "*.col"},
-      all{"All Files (*.*)", "*.*"};
-  if (kind == ColourFileKind::Amplitude)
-    SetFilters(request, {aco, col, all});
-  else
-    SetFilters(request, {col, aco, all});
-  request.initial_directory = project_folder;
-  request.must_exist = true;
-  std::optional<std::string> path = prompter.OpenFile(request);
+  const ColourFileNames names = NamesOf(kind, "Color Files (*.aco)");
+  std::optional<std::string> path =
+      prompter.OpenFile({.title = "OPEN COLOR FILE",
+                         .filter_names = {names.own_name, names.other_name, "All Files (*.*)"},
+                         .filter_patterns = {names.own_pattern, names.other_pattern, "*.*"},
+                         .initial_directory = project_folder,
+                         .must_exist = true});
   if (!path) return false;
   ColourBar loaded = colours.bar;
   if (!ReadColourFile(*path, loaded)) {
@@ -73,23 +66,20 @@ bool SaveColourFileWithDialog(NamedColourBar& colours, ColourFileKind kind,
                               const std::string& project_folder,
                               const std::string& current_horizon_path,
                               const std::string& first_horizon_path, Prompter& prompter) {
-  FileDialogRequest request;
-  request.title = "SAVE COLOR FILE";
-  const ColourFilter col{"Color Files (*.col)", "*.col"}, aco{"(*.aco)", "*.aco"},
-      all{"All Files (*.*)", "*.*"};
-  if (kind == ColourFileKind::HorizonTime) {
-    SetFilters(request, {col, aco, all});
-    request.default_extension = "col";
-    request.initial_file = WithExtension(current_horizon_path, ".col");
-  } else {
-    SetFilters(request, {aco, col, all});
-    request.default_extension = "aco";
-    request.initial_file = WithExtension(first_horizon_path, ".aco");
-  }
-  request.initial_directory = project_folder;
-  request.must_exist = false;
-  request.prompt_overwrite = true;
-  std::optional<std::string> path = prompter.SaveFile(request);
+  const ColourFileNames names = NamesOf(kind, "(*.aco)");
+  // A time colour file is named after the current horizon, an amplitude bar
+  // after the first one.
+  const bool time = kind == ColourFileKind::HorizonTime;
+  std::optional<std::string> path =
+      prompter.SaveFile({.title = "SAVE COLOR FILE",
+                         .filter_names = {names.own_name, names.other_name, "All Files (*.*)"},
+                         .filter_patterns = {names.own_pattern, names.other_pattern, "*.*"},
+                         .initial_directory = project_folder,
+                         .initial_file = time ? WithExtension(current_horizon_path, ".col")
+                                              : WithExtension(first_horizon_path, ".aco"),
+                         .default_extension = names.extension,
+                         .must_exist = false,
+                         .prompt_overwrite = true});
   if (!path) return false;
   std::error_code error;
   if (std::filesystem::exists(*path, error) && !IsColourFileName(*path)) {

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "horizon/horizon_style.h"
-#include "horizon/little_endian.h"
 #include "platform/atomic_file.h"
+#include "platform/byte_order.h"
 #include "platform/prompter.h"
 #include "section/section_inputs.h"
 
@@ -30,15 +30,16 @@ ColourBar LinearBar(int count, int max_value, int min_value, int increment, int 
 
 std::string EncodeColourBar(const ColourBar& bar) {
   std::string bytes(sizeof(ColourBar), '\0');
-  le::Put16(bytes, 0, static_cast<std::uint16_t>(bar.count));
-  le::Put16(bytes, 2, static_cast<std::uint16_t>(bar.max_value));
-  le::Put16(bytes, 4, static_cast<std::uint16_t>(bar.min_value));
-  le::Put16(bytes, 6, bar.increment);
+  le::Put<std::uint16_t>(bytes, 0, static_cast<std::uint16_t>(bar.count));
+  le::Put<std::uint16_t>(bytes, 2, static_cast<std::uint16_t>(bar.max_value));
+  le::Put<std::uint16_t>(bytes, 4, static_cast<std::uint16_t>(bar.min_value));
+  le::Put<std::uint16_t>(bytes, 6, bar.increment);
   for (int k = 0; k < kColourBarSlots; ++k) {
     bytes[kColoursAt + 3 * k] = static_cast<char>(bar.colours[k].r);
     bytes[kColoursAt + 3 * k + 1] = static_cast<char>(bar.colours[k].g);
     bytes[kColoursAt + 3 * k + 2] = static_cast<char>(bar.colours[k].b);
-    le::Put16(bytes, kThresholdsAt + 2 * k, static_cast<std::uint16_t>(bar.thresholds[k]));
+    le::Put<std::uint16_t>(bytes, kThresholdsAt + 2 * k,
+                           static_cast<std::uint16_t>(bar.thresholds[k]));
   }
   return bytes;
 }
@@ -154,10 +155,10 @@ std::string EncodeColourSets(const ColourSets& sets) {
   for (int r = 0; r < kColourSetCount; ++r) {
     const ColourSetRecord& s = sets[r];
     std::size_t at = r * kColourSetBytes;
-    le::Put32(bytes, at, static_cast<std::uint32_t>(s.count));
-    le::Put32(bytes, at + 4, static_cast<std::uint32_t>(s.min_increment));
+    le::Put<std::uint32_t>(bytes, at, static_cast<std::uint32_t>(s.count));
+    le::Put<std::uint32_t>(bytes, at + 4, static_cast<std::uint32_t>(s.min_increment));
     std::memcpy(bytes.data() + at + 8, s.name.data(), s.name.size());
-    for (int k = 0; k < 16; ++k) le::Put32(bytes, at + 88 + 4 * k, s.colours[k]);
+    for (int k = 0; k < 16; ++k) le::Put<std::uint32_t>(bytes, at + 88 + 4 * k, s.colours[k]);
   }
   return bytes;
 }
@@ -169,10 +170,10 @@ void OverlayColourSets(std::string_view bytes, ColourSets& sets) {
   for (int r = 0; r < kColourSetCount; ++r) {
     ColourSetRecord& s = sets[r];
     std::size_t at = r * kColourSetBytes;
-    s.count = static_cast<std::int32_t>(le::Get32(whole, at));
-    s.min_increment = static_cast<std::int32_t>(le::Get32(whole, at + 4));
+    s.count = static_cast<std::int32_t>(le::Get<std::uint32_t>(whole, at));
+    s.min_increment = static_cast<std::int32_t>(le::Get<std::uint32_t>(whole, at + 4));
     std::memcpy(s.name.data(), whole.data() + at + 8, s.name.size());
-    for (int k = 0; k < 16; ++k) s.colours[k] = le::Get32(whole, at + 88 + 4 * k);
+    for (int k = 0; k < 16; ++k) s.colours[k] = le::Get<std::uint32_t>(whole, at + 88 + 4 * k);
   }
 }
 

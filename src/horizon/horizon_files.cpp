@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "horizon/colour_files.h"
-#include "horizon/little_endian.h"
 #include "platform/atomic_file.h"
+#include "platform/byte_order.h"
 #include "platform/safe_write.h"
 
 namespace quarrix {
@@ -16,7 +16,7 @@ HorizonGrid SurveyGrid(const SurveyHeader& header) {
 std::string NewHorizonBytes(const SurveyHeader& header) {
   std::string cells = EncodeGridCells(SurveyGrid(header));
   std::string bytes(kHorizonStyleBytes, '\0');
-  le::Put32(bytes, 0, PackStyleWord(HorizonStyle{}));
+  le::Put<std::uint32_t>(bytes, 0, PackStyleWord(HorizonStyle{}));
   bytes += cells;
   bytes += cells;
   return bytes;
@@ -47,7 +47,7 @@ bool SaveGridAsHorizon(const HorizonLocation& horizon, const HorizonGrid& grid) 
   std::string bytes;
   ReadWholeFile(horizon.path, bytes);
   bytes = OverlayGrids(std::move(bytes), &grid, nullptr);
-  le::Put32(bytes, 0, PackStyleWord(style));
+  le::Put<std::uint32_t>(bytes, 0, PackStyleWord(style));
   return WriteFileAtomically(horizon.path, bytes) &&
          WriteColourFile(horizon.Companion(".col"), DefaultTimeColourBar());
 }
@@ -62,10 +62,10 @@ bool WriteHorizonCells(const std::string& path, const SurveyHeader& header,
     long at = static_cast<long>(kHorizonStyleBytes) +
               2L * (static_cast<long>(cell.row) * header.traces_per_line + cell.column);
     std::string bytes(2, '\0');
-    le::Put16(bytes, 0, static_cast<std::uint16_t>(cell.time));
+    le::Put<std::uint16_t>(bytes, 0, static_cast<std::uint16_t>(cell.time));
     ok = ok && !WriteFaultInjected(WriteStep::Write, path) && std::fseek(file, at, SEEK_SET) == 0 &&
          std::fwrite(bytes.data(), 1, 2, file) == 2;
-    le::Put16(bytes, 0, static_cast<std::uint16_t>(cell.amplitude));
+    le::Put<std::uint16_t>(bytes, 0, static_cast<std::uint16_t>(cell.amplitude));
     ok = ok && std::fseek(file, at + grid_bytes, SEEK_SET) == 0 &&
          std::fwrite(bytes.data(), 1, 2, file) == 2;
   }

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "platform/atomic_file.h"
+#include "platform/byte_order.h"
 #include "platform/safe_write.h"
 #include "platform/text_util.h"
 
@@ -38,21 +39,13 @@ bool WriteGridAt(std::FILE* file, const std::string& path, long offset, const Ho
 
 std::size_t DecodeGridCells(std::string_view bytes, HorizonGrid& grid) {
   std::size_t count = std::min(bytes.size() / 2, grid.CellCount());
-  for (std::size_t i = 0; i < count; ++i) {
-    auto low = static_cast<std::uint8_t>(bytes[2 * i]);
-    auto high = static_cast<std::uint8_t>(bytes[2 * i + 1]);
-    grid.cells[i] = static_cast<std::int16_t>(static_cast<std::uint16_t>(low | (high << 8)));
-  }
+  for (std::size_t i = 0; i < count; ++i) grid.cells[i] = le::Get<std::int16_t>(bytes, 2 * i);
   return count;
 }
 
 std::string EncodeGridCells(const HorizonGrid& grid) {
   std::string bytes(GridBytes(grid), '\0');
-  for (std::size_t i = 0; i < grid.CellCount(); ++i) {
-    auto value = static_cast<std::uint16_t>(grid.cells[i]);
-    bytes[2 * i] = static_cast<char>(value & 0xFF);
-    bytes[2 * i + 1] = static_cast<char>(value >> 8);
-  }
+  for (std::size_t i = 0; i < grid.CellCount(); ++i) le::Put(bytes, 2 * i, grid.cells[i]);
   return bytes;
 }
 

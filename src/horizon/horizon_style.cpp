@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 
+#include "platform/byte_order.h"
 #include "platform/safe_write.h"
 
 namespace quarrix {
@@ -36,17 +37,14 @@ std::optional<HorizonStyle> ReadHorizonStyle(const std::string& path) {
   std::size_t got = std::fread(bytes, 1, 4, file);
   std::fclose(file);
   if (got != 4) return std::nullopt;
-  return UnpackStyleWord(bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) |
-                         (static_cast<std::uint32_t>(bytes[3]) << 24));
+  return UnpackStyleWord(LoadLittle<std::uint32_t>(bytes));
 }
 
 bool WriteHorizonStyle(const std::string& path, const HorizonStyle& style) {
   std::FILE* file = std::fopen(path.c_str(), "r+b");
   if (!file) return false;
-  std::uint32_t word = PackStyleWord(style);
-  unsigned char bytes[4] = {static_cast<unsigned char>(word), static_cast<unsigned char>(word >> 8),
-                            static_cast<unsigned char>(word >> 16),
-                            static_cast<unsigned char>(word >> 24)};
+  unsigned char bytes[4];
+  StoreLittle(bytes, PackStyleWord(style));
   bool ok = !WriteFaultInjected(WriteStep::Write, path) && std::fwrite(bytes, 1, 4, file) == 4;
   return std::fclose(file) == 0 && ok;
 }

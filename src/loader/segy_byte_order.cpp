@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "loader/big_endian.h"
 #include "loader/segy_format.h"
+#include "platform/byte_order.h"
 
 namespace quarrix {
 namespace {
@@ -42,10 +42,6 @@ constexpr int SumOfWidths() {
 }
 static_assert(SumOfWidths() == 240, "the fields cover the trace header exactly");
 
-std::uint16_t ReadLittleU16(const unsigned char* p) {
-  return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
-
 }  // namespace
 
 SegyByteOrder DetectByteOrder(std::string_view binary_header) {
@@ -57,7 +53,7 @@ SegyByteOrder DetectByteOrder(std::string_view binary_header) {
   }
   if (binary_header.size() < kFormatOffset + 2) return SegyByteOrder::Big;
   bool big = SampleWidth(ReadBigU16(p + kFormatOffset)) != 0;
-  bool little = SampleWidth(ReadLittleU16(p + kFormatOffset)) != 0;
+  bool little = SampleWidth(LoadLittle<std::uint16_t>(p + kFormatOffset)) != 0;
   return little && !big ? SegyByteOrder::Little : SegyByteOrder::Big;
 }
 

@@ -2,7 +2,7 @@
 
 #include <bit>
 
-#include "loader/big_endian.h"
+#include "platform/byte_order.h"
 #include "platform/numeric.h"
 
 namespace quarrix {

@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <memory>
 
-#include "loader/big_endian.h"
 #include "loader/ebcdic.h"
 #include "loader/load_decisions.h"
 #include "loader/segy_encoding.h"
 #include "platform/atomic_file.h"
+#include "platform/byte_order.h"
 #include "platform/file_message.h"
 #include "platform/numeric.h"
 #include "platform/paths.h"
@@ -41,10 +41,8 @@ class XyRecords {
                       (static_cast<long long>(trace) - h.first_trace);
     if (index < 0 || (index + 1) * 8 > static_cast<long long>(bytes_.size())) return;
     auto* p = reinterpret_cast<const unsigned char*>(bytes_.data()) + index * 8;
-    x = static_cast<std::int32_t>(p[0] | (p[1] << 8) | (p[2] << 16) |
-                                  (static_cast<std::uint32_t>(p[3]) << 24));
-    y = static_cast<std::int32_t>(p[4] | (p[5] << 8) | (p[6] << 16) |
-                                  (static_cast<std::uint32_t>(p[7]) << 24));
+    x = LoadLittle<std::int32_t>(p);
+    y = LoadLittle<std::int32_t>(p + 4);
   }
 
  private:

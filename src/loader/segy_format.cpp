@@ -3,7 +3,7 @@
 #include <bit>
 #include <cstring>
 
-#include "loader/big_endian.h"
+#include "platform/byte_order.h"
 #include "platform/text_util.h"
 
 namespace quarrix {
@@ -14,7 +14,7 @@ SegyBinaryInfo DecodeBinaryHeader(std::string_view bytes) {
   auto field = [&](std::size_t offset) -> int {
     if (bytes.size() < offset + 2) return 0;
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data()) + offset;
-    return little ? static_cast<std::int16_t>(p[0] | (p[1] << 8)) : ReadBig16(p);
+    return little ? LoadLittle<std::int16_t>(p) : ReadBig16(p);
   };
   // A count cannot be negative: the samples per trace are read unsigned, so a
   // file of 65535 samples says 65535, not -1.

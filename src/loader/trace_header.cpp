@@ -1,6 +1,6 @@
 #include "loader/trace_header.h"
 
-#include "loader/big_endian.h"
+#include "platform/byte_order.h"
 #include "platform/command_line.h"
 
 namespace quarrix {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/byte_order.h"
+
 namespace quarrix {
 namespace {
 
@@ -11,9 +13,7 @@ constexpr int kMaxBands = 128;
 
 std::int16_t Int16At(std::string_view bytes, std::size_t offset) {
   if (offset + 2 > bytes.size()) return 0;
-  auto low = static_cast<std::uint8_t>(bytes[offset]);
-  auto high = static_cast<std::uint8_t>(bytes[offset + 1]);
-  return static_cast<std::int16_t>(static_cast<std::uint16_t>(low | (high << 8)));
+  return le::Get<std::int16_t>(bytes, offset);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "horizon/arbitrary_line.h"
 #include "horizon/horizon_style.h"
 #include "map/map_colours.h"
+#include "platform/byte_order.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
 #include "section/section_inputs.h"
@@ -72,12 +73,7 @@ bool SetPlotColoursAsDefault(const std::string& grid_path, bool amplitude, const
 bool DecodePostedWell(std::string_view bytes, const SurveyHeader& header, PostedWell& well) {
   SectionWell marker;
   if (!DecodeWellMarker(bytes, marker)) return false;
-  auto i32 = [&](std::size_t at) {
-    return static_cast<std::int32_t>(
-        static_cast<std::uint8_t>(bytes[at]) | static_cast<std::uint8_t>(bytes[at + 1]) << 8 |
-        static_cast<std::uint8_t>(bytes[at + 2]) << 16 |
-        static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes[at + 3])) << 24);
-  };
+  auto i32 = [&](std::size_t at) { return le::Get<std::int32_t>(bytes, at); };
   well.line_row =
       (marker.line_number - header.first_line) / static_cast<double>(header.line_increment);
   well.trace_column =

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/atomic_file.h"
+#include "platform/byte_order.h"
 
 namespace quarrix {
 namespace {
@@ -17,22 +18,6 @@ constexpr std::int64_t kMaxPixels = std::int64_t{1} << 28;
 // Run-length data claiming more pixels per byte than this is taken as damaged
 // (runs give at most 127 per byte; only long skips give more).
 constexpr std::int64_t kMaxRle8Ratio = 1024;
-
-std::uint32_t U16(std::string_view b, std::size_t at) {
-  return static_cast<std::uint8_t>(b[at]) | (static_cast<std::uint8_t>(b[at + 1]) << 8);
-}
-std::uint32_t U32(std::string_view b, std::size_t at) {
-  return U16(b, at) | (U16(b, at + 2) << 16);
-}
-
-void Put16(std::string& out, std::uint32_t v) {
-  out.push_back(static_cast<char>(v & 0xFF));
-  out.push_back(static_cast<char>((v >> 8) & 0xFF));
-}
-void Put32(std::string& out, std::uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
-}
 
 // RLE8 pixel data into a bottom-up index buffer; runs past a row or the
 // picture are cut off.
@@ -84,18 +69,18 @@ bool ReadBmpLayout(std::string_view bytes, BmpLayout& layout, std::string& error
     error = "not a bitmap file";
     return false;
   }
-  layout.pixel_offset = U32(bytes, 10);
-  layout.info_size = U32(bytes, 14);
+  layout.pixel_offset = le::Get<std::uint32_t>(bytes, 10);
+  layout.info_size = le::Get<std::uint32_t>(bytes, 14);
   if (layout.info_size == 12) {  // the old core header
-    layout.width = U16(bytes, 18);
-    layout.height = static_cast<std::int16_t>(U16(bytes, 20));
-    layout.bits = U16(bytes, 24);
+    layout.width = le::Get<std::uint16_t>(bytes, 18);
+    layout.height = static_cast<std::int16_t>(le::Get<std::uint16_t>(bytes, 20));
+    layout.bits = le::Get<std::uint16_t>(bytes, 24);
   } else if (layout.info_size >= 40 && bytes.size() >= 54) {
-    layout.width = static_cast<std::int32_t>(U32(bytes, 18));
-    layout.height = static_cast<std::int32_t>(U32(bytes, 22));
-    layout.bits = U16(bytes, 28);
-    layout.compression = U32(bytes, 30);
-    layout.colours_used = U32(bytes, 46);
+    layout.width = static_cast<std::int32_t>(le::Get<std::uint32_t>(bytes, 18));
+    layout.height = static_cast<std::int32_t>(le::Get<std::uint32_t>(bytes, 22));
+    layout.bits = le::Get<std::uint16_t>(bytes, 28);
+    layout.compression = le::Get<std::uint32_t>(bytes, 30);
+    layout.colours_used = le::Get<std::uint32_t>(bytes, 46);
   } else {
     error = "unsupported bitmap header";
     return false;
@@ -272,20 +257,20 @@ std::string EncodeBmpRle8(const IndexedImage& image, int pixels_per_inch) {
   const auto pixel_offset = static_cast<std::uint32_t>(14 + 40 + 4 * colours);
   const auto pixels_per_metre = static_cast<std::uint32_t>(std::lround(pixels_per_inch / 0.0254));
   std::string out = "BM";
-  Put32(out, pixel_offset + static_cast<std::uint32_t>(data.size()));
-  Put32(out, 0);
-  Put32(out, pixel_offset);
-  Put32(out, 40);
-  Put32(out, static_cast<std::uint32_t>(image.width));
-  Put32(out, static_cast<std::uint32_t>(image.height));
-  Put16(out, 1);
-  Put16(out, 8);
-  Put32(out, kRle8);
-  Put32(out, static_cast<std::uint32_t>(data.size()));
-  Put32(out, pixels_per_metre);
-  Put32(out, pixels_per_metre);
-  Put32(out, static_cast<std::uint32_t>(colours));
-  Put32(out, 0);
+  le::Append<std::uint32_t>(out, pixel_offset + static_cast<std::uint32_t>(data.size()));
+  le::Append<std::uint32_t>(out, 0);
+  le::Append<std::uint32_t>(out, pixel_offset);
+  le::Append<std::uint32_t>(out, 40);
+  le::Append<std::uint32_t>(out, static_cast<std::uint32_t>(image.width));
+  le::Append<std::uint32_t>(out, static_cast<std::uint32_t>(image.height));
+  le::Append<std::uint16_t>(out, 1);
+  le::Append<std::uint16_t>(out, 8);
+  le::Append<std::uint32_t>(out, kRle8);
+  le::Append<std::uint32_t>(out, static_cast<std::uint32_t>(data.size()));
+  le::Append<std::uint32_t>(out, pixels_per_metre);
+  le::Append<std::uint32_t>(out, pixels_per_metre);
+  le::Append<std::uint32_t>(out, static_cast<std::uint32_t>(colours));
+  le::Append<std::uint32_t>(out, 0);
   for (std::size_t i = 0; i < colours; ++i) {
     Rgb c = i < image.palette.size() ? image.palette[i] : Rgb{};
     out.push_back(static_cast<char>(c.b));

@@ -8,6 +8,7 @@
 // that devices able to place sub-unit detail (QPainter) keep it; devices with
 // whole units round.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -100,6 +101,10 @@ struct DeviceInfo {
   double ppi_x = 96, ppi_y = 96;  // device units per inch
   bool printing = false;          // device scales come from the device itself
   bool metafile = false;          // recording a metafile at 96 units per inch
+  // The part of the plot the device shows (a window's view of a plot larger
+  // than the window); none for printers and files, which show all of it.
+  // Renderers may leave out what lies wholly outside it.
+  std::optional<Rect> exposed;
 };
 
 class Canvas {

@@ -5,41 +5,35 @@
 namespace quarrix {
 namespace {
 
-FileDialogRequest BitmapRequest(const char* title, const std::string& project_dir) {
-  FileDialogRequest request;
-  request.title = title;
-  request.filter_names[0] = "Bitmap Files (*.bmp)";
-  request.filter_patterns[0] = "*.bmp";
-  request.initial_directory = project_dir;
-  request.default_extension = "bmp";
-  return request;
+// Saving never replaces a file unasked.
+FileDialogRequest BitmapRequest(const char* title, const std::string& project_dir, bool saving) {
+  return {.title = title,
+          .filter_names = {"Bitmap Files (*.bmp)"},
+          .filter_patterns = {"*.bmp"},
+          .initial_directory = project_dir,
+          .default_extension = "bmp",
+          .must_exist = !saving,
+          .prompt_overwrite = saving};
 }
 
 }  // namespace
 
 std::optional<std::string> ChooseMetafileName(Prompter& prompter, const std::string& project_dir) {
-  FileDialogRequest request;
-  request.title = "SAVE WMF FILE";
-  request.filter_names[0] = "WMF Files (*.wmf)";
-  request.filter_patterns[0] = "*.wmf";
-  request.filter_names[1] = "EMF Files (*.emf)";
-  request.filter_patterns[1] = "*.emf";
-  request.initial_directory = project_dir;
-  request.default_extension = "emf";
-  request.must_exist = false;
-  request.prompt_overwrite = true;
-  return prompter.SaveFile(request);
+  return prompter.SaveFile({.title = "SAVE WMF FILE",
+                            .filter_names = {"WMF Files (*.wmf)", "EMF Files (*.emf)"},
+                            .filter_patterns = {"*.wmf", "*.emf"},
+                            .initial_directory = project_dir,
+                            .default_extension = "emf",
+                            .must_exist = false,
+                            .prompt_overwrite = true});
 }
 
 std::optional<std::string> ChooseBitmapToOpen(Prompter& prompter, const std::string& project_dir) {
-  return prompter.OpenFile(BitmapRequest("Open Bitmap File", project_dir));
+  return prompter.OpenFile(BitmapRequest("Open Bitmap File", project_dir, false));
 }
 
 std::optional<std::string> ChooseBitmapToSave(Prompter& prompter, const std::string& project_dir) {
-  FileDialogRequest request = BitmapRequest("Save Bitmap File", project_dir);
-  request.must_exist = false;
-  request.prompt_overwrite = true;  // a saved plot never replaces a file unasked
-  return prompter.SaveFile(request);
+  return prompter.SaveFile(BitmapRequest("Save Bitmap File", project_dir, true));
 }
 
 bool SavePlotTellingUser(const std::string& path, const PlotPage& page, const DrawPlot& draw,

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/byte_order.h"
 #include "platform/safe_write.h"
 
 namespace quarrix {
@@ -65,7 +66,7 @@ bool TapeImage::ReadWord(std::uint32_t& word) {
   stream_->clear();
   stream_->seekg(position_);
   if (!stream_->read(reinterpret_cast<char*>(b), 4)) return false;
-  word = b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
+  word = LoadLittle<std::uint32_t>(b);
   position_ += 4;
   return true;
 }
@@ -126,9 +127,8 @@ std::uint32_t TapeImage::WriteRecord(std::uint32_t length_word, const void* buff
     if (ec || !stream_) return kTapeIoError;
     appending_ = true;
   }
-  unsigned char word[4] = {
-      static_cast<unsigned char>(length_word), static_cast<unsigned char>(length_word >> 8),
-      static_cast<unsigned char>(length_word >> 16), static_cast<unsigned char>(length_word >> 24)};
+  unsigned char word[4];
+  StoreLittle(word, length_word);
   file_.clear();
   file_.seekp(position_);
   file_.write(reinterpret_cast<const char*>(word), 4);

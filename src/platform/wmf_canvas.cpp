@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/atomic_file.h"
+#include "platform/byte_order.h"
 #include "platform/numeric.h"
 
 namespace quarrix {
@@ -63,15 +64,13 @@ int PenStyleCode(PenStyle style) {
   return 0;
 }
 
+// Record words: the low 16 bits of value.
 void Append16(std::string& out, int value) {
-  auto v = static_cast<std::uint16_t>(value);
-  out.push_back(static_cast<char>(v & 0xFF));
-  out.push_back(static_cast<char>(v >> 8));
+  le::Append(out, static_cast<std::uint16_t>(value));
 }
 
 void Append32(std::string& out, std::uint32_t v) {
-  Append16(out, static_cast<int>(v & 0xFFFF));
-  Append16(out, static_cast<int>(v >> 16));
+  le::Append(out, v);
 }
 
 }  // namespace
@@ -419,8 +418,7 @@ std::string PlaceableHeader(int left, int top, int right, int bottom, int units_
 std::uint16_t PlaceableChecksum(std::string_view header) {
   std::uint16_t sum = 0;
   for (std::size_t i = 0; i + 1 < header.size() && i < 20; i += 2)
-    sum ^= static_cast<std::uint16_t>(static_cast<std::uint8_t>(header[i]) |
-                                      (static_cast<std::uint8_t>(header[i + 1]) << 8));
+    sum ^= le::Get<std::uint16_t>(header, i);
   return sum;
 }
 

@@ -3,6 +3,7 @@
 #include <bit>
 #include <vector>
 
+#include "platform/byte_order.h"
 #include "platform/safe_write.h"
 
 namespace quarrix {
@@ -42,10 +43,7 @@ std::int64_t TraceOffset(const SurveyHeader& header, int line_index, int trace_i
 
 void SamplesFromFileOrder(std::int16_t* samples, std::size_t count) {
   if constexpr (std::endian::native == std::endian::big) {
-    for (std::size_t k = 0; k < count; ++k) {
-      auto u = static_cast<std::uint16_t>(samples[k]);
-      samples[k] = static_cast<std::int16_t>((u >> 8) | (u << 8));
-    }
+    for (std::size_t k = 0; k < count; ++k) samples[k] = SwapBytes(samples[k]);
   }
 }
 

@@ -119,15 +119,11 @@ bool SaveHeader(const std::string& path, const SurveyHeader& header, Prompter& p
 }
 
 FileDialogRequest OpenHeaderRequest(const std::string& initial_header) {
-  FileDialogRequest request;
-  request.title = "OPEN HEADER FILE";
-  request.filter_names[0] = "Header Files (*.hdr)";
-  request.filter_patterns[0] = "*.hdr";
-  request.filter_names[1] = "All Files (*.*)";
-  request.filter_patterns[1] = "*";
-  request.initial_directory = DirectoryOf(initial_header);
-  request.initial_file = FileNameOf(initial_header);
-  return request;
+  return {.title = "OPEN HEADER FILE",
+          .filter_names = {"Header Files (*.hdr)", "All Files (*.*)"},
+          .filter_patterns = {"*.hdr", "*"},
+          .initial_directory = DirectoryOf(initial_header),
+          .initial_file = FileNameOf(initial_header)};
 }
 
 }  // namespace quarrix

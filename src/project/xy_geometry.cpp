@@ -4,25 +4,13 @@
 #include <cstring>
 
 #include "platform/atomic_file.h"
+#include "platform/byte_order.h"
 #include "platform/numeric.h"
 
 namespace quarrix {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-
-void PutInt32(std::string& out, std::int32_t value) {
-  auto u = static_cast<std::uint32_t>(value);
-  char bytes[4] = {static_cast<char>(u & 0xff), static_cast<char>((u >> 8) & 0xff),
-                   static_cast<char>((u >> 16) & 0xff), static_cast<char>((u >> 24) & 0xff)};
-  out.append(bytes, 4);
-}
-
-std::int32_t GetInt32(const std::string& bytes, std::size_t at) {
-  std::uint32_t u = 0;
-  for (int k = 3; k >= 0; --k) u = (u << 8) | static_cast<unsigned char>(bytes[at + k]);
-  return static_cast<std::int32_t>(u);
-}
 
 }  // namespace
 
@@ -43,8 +31,10 @@ std::string BuildXyFile(const SurveyHeader& h, const XyCorners& corners) {
     double line_x = a.x + cos_l * static_cast<double>(i) * h.line_spacing;
     double line_y = a.y + sin_l * static_cast<double>(i) * h.line_spacing;
     for (std::int64_t j = 0; j < traces; ++j) {
-      PutInt32(out, Trunc32(static_cast<double>(j) * h.trace_spacing * cos_t + line_x));
-      PutInt32(out, Trunc32(static_cast<double>(j) * h.trace_spacing * sin_t + line_y));
+      le::Append<std::int32_t>(out,
+                               Trunc32(static_cast<double>(j) * h.trace_spacing * cos_t + line_x));
+      le::Append<std::int32_t>(out,
+                               Trunc32(static_cast<double>(j) * h.trace_spacing * sin_t + line_y));
     }
   }
   return out;
@@ -62,18 +52,20 @@ SurveyPlacement PlacementFromXyBytes(const std::string& bytes, const SurveyHeade
   p.xy_min_x = p.xy_min_y = 134217727;
   p.xy_max_x = p.xy_max_y = 0;
   for (std::size_t r = 0; r < records; ++r) {
-    std::int32_t x = GetInt32(bytes, r * 8), y = GetInt32(bytes, r * 8 + 4);
+    std::int32_t x = le::Get<std::int32_t>(bytes, r * 8),
+                 y = le::Get<std::int32_t>(bytes, r * 8 + 4);
     if (x < p.xy_min_x) p.xy_min_x = x;
     if (x > p.xy_max_x) p.xy_max_x = x;
     if (y < p.xy_min_y) p.xy_min_y = y;
     if (y > p.xy_max_y) p.xy_max_y = y;
   }
-  p.xy_origin_x = GetInt32(bytes, 0);
-  p.xy_origin_y = GetInt32(bytes, 4);
+  p.xy_origin_x = le::Get<std::int32_t>(bytes, 0);
+  p.xy_origin_y = le::Get<std::int32_t>(bytes, 4);
   // The trace direction comes from the last of the first traces_per_line records.
   std::size_t last = h.traces_per_line > 0 ? static_cast<std::size_t>(h.traces_per_line) : 1;
   if (last > records) last = records;
-  std::int32_t end_x = GetInt32(bytes, (last - 1) * 8), end_y = GetInt32(bytes, (last - 1) * 8 + 4);
+  std::int32_t end_x = le::Get<std::int32_t>(bytes, (last - 1) * 8),
+               end_y = le::Get<std::int32_t>(bytes, (last - 1) * 8 + 4);
   double theta0 = std::atan2(static_cast<double>(end_y) - p.xy_origin_y,
                              static_cast<double>(end_x) - p.xy_origin_x);
   switch (h.corner_index) {

@@ -202,14 +202,13 @@ bool BatchProcess(ProjectState& project, ProcessingParams& params, Prompter& pro
   target.in_place = prompter.Message("Do INPLACE processing", "Warning", MessageIcon::Warning,
                                      MessageButtons::YesNo) == MessageAnswer::Yes;
   if (!target.in_place) {
-    FileDialogRequest request;
-    request.title = "Create Amplitude File";
-    request.filter_names[0] = "Amplitude Files (*.amp)";
-    request.filter_patterns[0] = "*.amp";
-    request.default_extension = "amp";
-    request.must_exist = false;
-    request.prompt_overwrite = true;
-    std::optional<std::string> path = prompter.SaveFile(request);
+    std::optional<std::string> path =
+        prompter.SaveFile({.title = "Create Amplitude File",
+                           .filter_names = {"Amplitude Files (*.amp)"},
+                           .filter_patterns = {"*.amp"},
+                           .default_extension = "amp",
+                           .must_exist = false,
+                           .prompt_overwrite = true});
     if (!path) return false;
     target.output_path = *path;
   }

@@ -3,15 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/byte_order.h"
+
 namespace quarrix {
-namespace {
-
-std::int16_t Int16At(std::string_view b, std::size_t at) {
-  return static_cast<std::int16_t>(static_cast<std::uint8_t>(b[at]) |
-                                   (static_cast<std::uint8_t>(b[at + 1]) << 8));
-}
-
-}  // namespace
 
 bool DecodeColourBar(std::string_view bytes, ColourBar& bar) {
   if (bytes.empty()) return false;
@@ -33,16 +27,16 @@ void DecodeHorizonTimes(std::string_view bytes, const SurveyHeader& header,
                             static_cast<std::size_t>(std::max(0, header.traces_per_line));
   times.assign(cells, kHorizonNullTime);
   colour_code = 12;
-  if (bytes.size() >= 2) colour_code = std::min<int>(Int16At(bytes, 0), 15);
+  if (bytes.size() >= 2) colour_code = std::min<int>(le::Get<std::int16_t>(bytes, 0), 15);
   for (std::size_t i = 0; i < cells && 4 + 2 * i + 1 < bytes.size(); ++i)
-    times[i] = Int16At(bytes, 4 + 2 * i);
+    times[i] = le::Get<std::int16_t>(bytes, 4 + 2 * i);
 }
 
 bool DecodeWellMarker(std::string_view bytes, SectionWell& well) {
   if (bytes.size() < 40) return false;
-  well.line_number = Int16At(bytes, 0);
-  well.trace_number = Int16At(bytes, 2);
-  well.symbol = Int16At(bytes, 38);
+  well.line_number = le::Get<std::int16_t>(bytes, 0);
+  well.trace_number = le::Get<std::int16_t>(bytes, 2);
+  well.symbol = le::Get<std::int16_t>(bytes, 38);
   return true;
 }
 

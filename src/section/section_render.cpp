@@ -1,32 +1,73 @@
 #include "section/section_render.h"
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
+#include <optional>
 
+#include "platform/numeric.h"
 #include "platform/progress.h"
 #include "section/section_wiggle.h"
 
 namespace quarrix {
 namespace {
 
-// Reads the section's traces in drawing order and hands each column's window
-// samples to draw_column; stops at a read failure or a cancellation.
+// The columns and window rows a drawing covers, [first, end): all of them,
+// or on a device that shows only part of the plot, those reaching into it.
+struct DrawnSpan {
+  int first_column = 0, end_column = 0;
+  int first_row = 0, end_row = 0;
+};
+
+DrawnSpan SpanOf(const SectionLayout& layout, const SectionDisplay& display, int columns,
+                 const std::optional<Rect>& exposed) {
+  const int rows = layout.window_samples;
+  DrawnSpan span{0, columns, 0, rows};
+  if (!exposed) return span;
+  // A wiggle swings up to gain / 10 spacings from its column, a colour column
+  // fills half a spacing each side; pens add a few units.
+  const double reach = layout.dx * std::max(1.0, display.gain / 10.0) + 8;
+  int first = columns, last = -1;
+  for (int k = 0; k < columns; ++k) {
+    const double x = layout.ColumnX(k);
+    if (x + reach < exposed->left || x - reach > exposed->right) continue;
+    first = std::min(first, k);
+    last = k;
+  }
+  span.first_column = first;
+  span.end_column = std::max(first, last + 1);
+  // Two rows beyond each edge, so that lobes crossing it are drawn whole.
+  if (layout.sample_step > 0) {
+    const double top = (exposed->top - layout.data.top) / layout.sample_step;
+    const double bottom = (exposed->bottom - layout.data.top) / layout.sample_step;
+    span.first_row = std::clamp(Trunc32(std::floor(top)) - 2, 0, rows);
+    span.end_row = std::clamp(Trunc32(std::ceil(bottom)) + 2, span.first_row, rows);
+  }
+  return span;
+}
+
+// Reads the section's traces of the span in drawing order, from `context`
+// columns before it, and hands each column's window samples to draw_column;
+// stops at a read failure or a cancellation. Columns outside the span count
+// as done.
 void WalkSection(const SectionSource& source, const SectionPlot& plot,
                  const std::vector<SectionColumn>& columns, const SectionLayout& layout,
-                 Progress* progress, SectionDrawResult& result,
+                 const DrawnSpan& span, int context, Progress* progress, SectionDrawResult& result,
                  const std::function<void(int, const std::vector<std::int16_t>&)>& draw_column) {
   const SurveyHeader& header = source.header;
   std::vector<std::int16_t> trace(static_cast<std::size_t>(std::max(0, header.num_samples)));
   std::vector<std::int16_t> window(static_cast<std::size_t>(layout.window_samples));
-  const int count = static_cast<int>(columns.size());
+  const int begin = std::max(0, span.first_column - context);
+  const int count = span.end_column - begin;
   int last_percent = -1;
-  for (int k = 0; k < count; ++k) {
+  result.drawn = begin;
+  for (int k = begin; k < span.end_column; ++k) {
     if (progress) {
       if (progress->Cancelled()) {
         result.cancelled = true;
         return;
       }
-      const int percent = count > 1 ? k * 100 / (count - 1) : 100;
+      const int percent = count > 1 ? (k - begin) * 100 / (count - 1) : 100;
       if (percent % 5 == 0 && percent != last_percent) progress->SetPosition(percent);
       last_percent = percent;
     }
@@ -45,6 +86,7 @@ void WalkSection(const SectionSource& source, const SectionPlot& plot,
     draw_column(k, window);
     result.drawn = k + 1;
   }
+  result.drawn = static_cast<int>(columns.size());
 }
 
 WiggleScale ScaleOf(const SectionLayout& layout, const SectionDisplay& display) {
@@ -97,84 +139,120 @@ SectionDrawResult DrawWiggleSection(Canvas& canvas, const SectionSource& source,
   result.layout = PlanSection(source.header, plot, canvas.Device(), SectionMode::Wiggle);
   const SectionLayout& layout = result.layout;
   const WiggleScale scale = ScaleOf(layout, plot.display);
-  WalkSection(source, plot, columns, layout, progress, result,
+  const DrawnSpan span = SpanOf(layout, plot.display, result.columns, canvas.Device().exposed);
+  WalkSection(source, plot, columns, layout, span, 0, progress, result,
               [&](int k, const std::vector<std::int16_t>& window) {
-                DrawWiggleTrace(canvas, layout.ColumnX(k), layout.data.top, window.data(), 0,
-                                static_cast<int>(window.size()), scale);
+                DrawWiggleTrace(canvas, layout.ColumnX(k), layout.data.top, window.data(),
+                                span.first_row, span.end_row - span.first_row, scale);
               });
   DrawFurniture(canvas, source, plot, columns, result);
   return result;
 }
 
-SectionDrawResult DrawColourSection(Canvas& canvas, const SectionSource& source,
-                                    const SectionPlot& plot, Progress* progress) {
-  SectionDrawResult result;
-  const SectionDisplay& display = plot.display;
-  const auto columns = SectionColumns(source.header, plot.section, display);
-  result.columns = static_cast<int>(columns.size());
-  result.layout = PlanSection(source.header, plot, canvas.Device(), SectionMode::Colour);
-  const SectionLayout& layout = result.layout;
-  const int rows = layout.window_samples;
-  const ColourMapper mapper(plot.colour_bar, display.colour_gain, display.polarity);
+namespace {
 
-  // Column-major colour indexes and, when overlays are drawn, the windows.
-  const bool overlays = display.ovtrwidth > 0 || display.ovlabwidth > 0 ||
-                        (!plot.wells.empty() && display.ovwellwidth > 0);
+// The colour indexes of the span's columns and rows, column by column, and,
+// when overlay wiggles are drawn, the columns' windows.
+struct ColourColumns {
   std::vector<std::uint8_t> indexes;
-  indexes.reserve(columns.size() * static_cast<std::size_t>(rows));
   std::vector<std::vector<std::int16_t>> windows;
-  std::vector<std::int16_t> previous, before_previous, shown(static_cast<std::size_t>(rows));
-  WalkSection(source, plot, columns, layout, progress, result,
+};
+
+ColourColumns ReadColourColumns(const SectionSource& source, const SectionPlot& plot,
+                                const std::vector<SectionColumn>& columns,
+                                const SectionLayout& layout, const DrawnSpan& span,
+                                bool keep_windows, Progress* progress, SectionDrawResult& result) {
+  const SectionDisplay& display = plot.display;
+  const ColourMapper mapper(plot.colour_bar, display.colour_gain, display.polarity);
+  const int r0 = span.first_row, r1 = span.end_row;
+  ColourColumns out;
+  out.indexes.reserve(static_cast<std::size_t>(span.end_column - span.first_column) *
+                      static_cast<std::size_t>(r1 - r0));
+  // Smoothing mixes each column with the two before it, read even when they
+  // lie outside the span.
+  const int context = display.smooth_colours ? 2 : 0;
+  std::vector<std::int16_t> previous, before_previous;
+  std::vector<std::int16_t> shown(static_cast<std::size_t>(layout.window_samples));
+  WalkSection(source, plot, columns, layout, span, context, progress, result,
               [&](int k, const std::vector<std::int16_t>& window) {
-                const std::vector<std::int16_t>* column = &window;
-                if (display.smooth_colours && k > 0) {
-                  for (int r = 0; r < rows; ++r)
-                    shown[r] = k == 1 ? static_cast<std::int16_t>((previous[r] + window[r]) / 2)
-                                      : static_cast<std::int16_t>(before_previous[r] / 4 +
-                                                                  previous[r] / 2 + window[r] / 4);
-                  column = &shown;
+                if (k >= span.first_column) {
+                  const std::vector<std::int16_t>* column = &window;
+                  if (display.smooth_colours && k > 0) {
+                    for (int r = r0; r < r1; ++r)
+                      shown[r] = k == 1
+                                     ? static_cast<std::int16_t>((previous[r] + window[r]) / 2)
+                                     : static_cast<std::int16_t>(before_previous[r] / 4 +
+                                                                 previous[r] / 2 + window[r] / 4);
+                    column = &shown;
+                  }
+                  for (int r = r0; r < r1; ++r) out.indexes.push_back(mapper.Index((*column)[r]));
+                  if (keep_windows) out.windows.push_back(window);
                 }
-                for (int r = 0; r < rows; ++r) indexes.push_back(mapper.Index((*column)[r]));
                 if (display.smooth_colours) {
                   before_previous.swap(previous);
                   previous = window;
                 }
-                if (overlays) windows.push_back(window);
               });
+  return out;
+}
 
-  const int n = result.drawn;
-  if (n > 0) {
-    IndexedImage image(n, rows);
-    image.palette = CreateBarPalette(plot.colour_bar);
-    // Columns into rows, in tiles that stay in the cache.
-    constexpr int kTile = 64;
-    for (int r0 = 0; r0 < rows; r0 += kTile)
-      for (int k0 = 0; k0 < n; k0 += kTile)
-        for (int r = r0; r < std::min(rows, r0 + kTile); ++r) {
-          std::uint8_t* row = image.Row(r);
-          for (int k = k0; k < std::min(n, k0 + kTile); ++k)
-            row[layout.left_to_right ? k : n - 1 - k] =
-                indexes[static_cast<std::size_t>(k) * rows + r];
-        }
-    const double a = layout.ColumnX(0), b = layout.ColumnX(n - 1);
-    canvas.StretchImage(image, {std::min(a, b) - layout.dx / 2, layout.data.top,
-                                std::max(a, b) + layout.dx / 2, layout.data.bottom});
-  }
+// Stretches the colour columns [span.first_column, span.first_column + n)
+// into the plot as one image, placed exactly where the image of all `done`
+// columns would put them.
+void DrawColourImage(Canvas& canvas, const SectionPlot& plot, const SectionLayout& layout,
+                     const DrawnSpan& span, int n, int done,
+                     const std::vector<std::uint8_t>& indexes) {
+  const int rows = span.end_row - span.first_row;
+  if (n <= 0 || rows <= 0) return;
+  IndexedImage image(n, rows);
+  image.palette = CreateBarPalette(plot.colour_bar);
+  // Columns into rows, in tiles that stay in the cache.
+  constexpr int kTile = 64;
+  for (int r0 = 0; r0 < rows; r0 += kTile)
+    for (int k0 = 0; k0 < n; k0 += kTile)
+      for (int r = r0; r < std::min(rows, r0 + kTile); ++r) {
+        std::uint8_t* row = image.Row(r);
+        for (int k = k0; k < std::min(n, k0 + kTile); ++k)
+          row[layout.left_to_right ? k : n - 1 - k] =
+              indexes[static_cast<std::size_t>(k) * rows + r];
+      }
+  // The image of all columns and rows would span [lo, hi) in `parts` equal
+  // parts; part j starts at edge(lo, hi, j, parts).
+  auto edge = [](double lo, double hi, int j, int parts) {
+    return j == 0 ? lo : j == parts ? hi : lo + (hi - lo) * j / parts;
+  };
+  const double a = layout.ColumnX(0), b = layout.ColumnX(done - 1);
+  const double left = std::min(a, b) - layout.dx / 2, right = std::max(a, b) + layout.dx / 2;
+  const int from = layout.left_to_right ? span.first_column : done - span.first_column - n;
+  const int total_rows = layout.window_samples;
+  canvas.StretchImage(image, {edge(left, right, from, done),
+                              edge(layout.data.top, layout.data.bottom, span.first_row, total_rows),
+                              edge(left, right, from + n, done),
+                              edge(layout.data.top, layout.data.bottom, span.end_row, total_rows)});
+}
 
-  // Overlay wiggles: every ovtrinc-th trace, labelled traces, well traces.
+// Overlay wiggles over the colour columns drawn: every ovtrinc-th trace,
+// labelled traces, well traces and well sticks.
+void DrawColourOverlays(Canvas& canvas, const SectionSource& source, const SectionPlot& plot,
+                        const SectionLayout& layout, const DrawnSpan& span,
+                        const std::vector<SectionColumn>& drawn,
+                        const std::vector<std::vector<std::int16_t>>& windows) {
+  const SectionDisplay& display = plot.display;
   const WiggleScale scale = ScaleOf(layout, display);
   const int step = plot.section.kind == SectionKind::CrossLine ? display.ln_inc : display.tr_inc;
-  const std::vector<SectionColumn> drawn(columns.begin(), columns.begin() + n);
+  const int n = static_cast<int>(drawn.size());
   std::vector<bool> well_columns(static_cast<std::size_t>(n), false);
   for (const SectionWell& well : plot.wells)
     if (int k = WellColumn(source.header, drawn, well, step); k >= 0) well_columns[k] = true;
-  for (int k = 0; overlays && k < n; ++k) {
+  const int rows = span.end_row - span.first_row;
+  for (std::size_t j = 0; j < windows.size(); ++j) {
+    const int k = span.first_column + static_cast<int>(j);
     const double x = layout.ColumnX(k);
-    const auto& window = windows[k];
+    const auto& window = windows[j];
     auto overlay = [&](int width_setting, Rgb colour) {
       if (width_setting <= 0) return;
       canvas.SetPen({PenStyle::Solid, width_setting - 1, colour});
-      DrawWiggleLine(canvas, x, layout.data.top, window.data(), rows, scale);
+      DrawWiggleLine(canvas, x, layout.data.top, window.data(), span.first_row, rows, scale);
     };
     if (k % std::max(1, display.ovtrinc) == 0) overlay(display.ovtrwidth, kBlack);
     if (CarriesLabel(plot.section.kind, drawn[k].list_position,
@@ -190,6 +268,29 @@ SectionDrawResult DrawColourSection(Canvas& canvas, const SectionSource& source,
       }
     }
   }
+}
+
+}  // namespace
+
+SectionDrawResult DrawColourSection(Canvas& canvas, const SectionSource& source,
+                                    const SectionPlot& plot, Progress* progress) {
+  SectionDrawResult result;
+  const SectionDisplay& display = plot.display;
+  const auto columns = SectionColumns(source.header, plot.section, display);
+  result.columns = static_cast<int>(columns.size());
+  result.layout = PlanSection(source.header, plot, canvas.Device(), SectionMode::Colour);
+  const SectionLayout& layout = result.layout;
+  const DrawnSpan span = SpanOf(layout, display, result.columns, canvas.Device().exposed);
+
+  const bool overlays = display.ovtrwidth > 0 || display.ovlabwidth > 0 ||
+                        (!plot.wells.empty() && display.ovwellwidth > 0);
+  const ColourColumns read =
+      ReadColourColumns(source, plot, columns, layout, span, overlays, progress, result);
+  const int n = result.drawn;
+  const int shown = std::max(0, std::min(span.end_column, n) - span.first_column);
+  DrawColourImage(canvas, plot, layout, span, shown, n, read.indexes);
+  const std::vector<SectionColumn> drawn(columns.begin(), columns.begin() + n);
+  DrawColourOverlays(canvas, source, plot, layout, span, drawn, read.windows);
 
   if (n > 0) {
     const double legend_width = 1.1 * layout.ppi_x;

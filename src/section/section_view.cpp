@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/byte_order.h"
 #include "platform/numeric.h"
 
 namespace quarrix {
@@ -66,15 +67,11 @@ std::vector<SectionColumn> SectionColumns(const SurveyHeader& header,
 std::vector<std::int32_t> DecodeArbitraryLine(std::string_view bytes) {
   std::vector<std::int32_t> entries;
   if (bytes.size() < 2) return entries;
-  auto byte = [&](std::size_t i) {
-    return static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes[i]));
-  };
-  const auto count = static_cast<std::int16_t>(byte(0) | (byte(1) << 8));
+  const auto count = le::Get<std::int16_t>(bytes, 0);
   for (int k = 0; k < count; ++k) {
     const std::size_t at = 2 + 4 * static_cast<std::size_t>(k);
     if (at + 4 > bytes.size()) break;
-    entries.push_back(static_cast<std::int32_t>(byte(at) | (byte(at + 1) << 8) |
-                                                (byte(at + 2) << 16) | (byte(at + 3) << 24)));
+    entries.push_back(le::Get<std::int32_t>(bytes, at));
   }
   return entries;
 }

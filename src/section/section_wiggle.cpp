@@ -22,12 +22,14 @@ void DrawWiggleTrace(Canvas& canvas, double x, double top_y, const std::int16_t*
   for (int i = 0; i < sample_count && !any; ++i) any = s[i] != 0;
   if (!any) return;
 
+  // Sample i of the part drawn lies where it lies in the whole trace.
+  auto y_at = [&](double i) { return QuarterY(top_y, (first_sample + i) * scale.sample_step); };
   const double factor = scale.Factor();
   std::vector<Point> line(static_cast<std::size_t>(sample_count));
   std::vector<int> deflection(static_cast<std::size_t>(sample_count));
   for (int i = 0; i < sample_count; ++i) {
     deflection[i] = Trunc32(s[i] * factor);
-    line[i] = {x + deflection[i], QuarterY(top_y, i * scale.sample_step)};
+    line[i] = {x + deflection[i], y_at(i)};
   }
 
   // Positive lobes as polygons closed along the zero line.
@@ -45,7 +47,7 @@ void DrawWiggleTrace(Canvas& canvas, double x, double top_y, const std::int16_t*
         const int before = deflection[i - 1];  // 0 or negative
         start = before == 0 ? i - 1 : (i - 1) + double(-before) / (deflection[i] - before);
       }
-      lobes.push_back({x, QuarterY(top_y, start * scale.sample_step)});
+      lobes.push_back({x, y_at(start)});
       in_lobe = true;
     }
     if (positive) lobes.push_back(line[i]);
@@ -56,7 +58,7 @@ void DrawWiggleTrace(Canvas& canvas, double x, double top_y, const std::int16_t*
         const int before = deflection[i - 1], now = deflection[i];
         end = now == 0 ? i : (i - 1) + double(before) / (before - now);
       }
-      lobes.push_back({x, QuarterY(top_y, end * scale.sample_step)});
+      lobes.push_back({x, y_at(end)});
       counts.push_back(static_cast<int>(lobes.size() - lobe_start));
       in_lobe = false;
     }
@@ -74,14 +76,15 @@ void DrawWiggleTrace(Canvas& canvas, double x, double top_y, const std::int16_t*
 }
 
 void DrawWiggleLine(Canvas& canvas, double x, double top_y, const std::int16_t* samples,
-                    int sample_count, const WiggleScale& scale) {
+                    int first_sample, int sample_count, const WiggleScale& scale) {
   const double factor = scale.Factor();
-  int first = 0;
-  while (first < sample_count && Trunc32(samples[first] * factor) == 0) ++first;
-  if (sample_count - first < 2) return;
+  const int end = first_sample + sample_count;
+  int first = first_sample;
+  while (first < end && Trunc32(samples[first] * factor) == 0) ++first;
+  if (end - first < 2) return;
   std::vector<Point> line;
-  line.reserve(static_cast<std::size_t>(sample_count - first));
-  for (int i = first; i < sample_count; ++i)
+  line.reserve(static_cast<std::size_t>(end - first));
+  for (int i = first; i < end; ++i)
     line.push_back({x + Trunc32(samples[i] * factor), QuarterY(top_y, i * scale.sample_step)});
   canvas.Polyline(line);
 }

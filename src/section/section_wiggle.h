@@ -17,16 +17,18 @@ struct WiggleScale {
 };
 
 // Draws samples[first_sample .. first_sample + sample_count) with the zero
-// line at x and the first of them at top_y. The lobes go to the device in one
-// poly-polygon call (black brush, alternate fill), then the black wiggle
+// line at x; sample k lies at top_y + k x sample_step, so a part of a trace
+// is drawn where the whole trace would put it. The lobes go to the device in
+// one poly-polygon call (black brush, alternate fill), then the black wiggle
 // line. A trace of zeros draws nothing. Vertical positions keep quarter
 // units, so lobe edges between samples keep sub-sample precision.
 void DrawWiggleTrace(Canvas& canvas, double x, double top_y, const std::int16_t* samples,
                      int first_sample, int sample_count, const WiggleScale& scale);
 
 // The wiggle line alone in the current pen, from the first non-zero
-// deflection on (the overlays of colour sections).
+// deflection on (the overlays of colour sections); placed as DrawWiggleTrace
+// places its samples.
 void DrawWiggleLine(Canvas& canvas, double x, double top_y, const std::int16_t* samples,
-                    int sample_count, const WiggleScale& scale);
+                    int first_sample, int sample_count, const WiggleScale& scale);
 
 }  // namespace quarrix

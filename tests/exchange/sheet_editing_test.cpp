@@ -148,7 +148,7 @@ TEST(SheetPrint, PagesHoldTheUsedRowsUnderHeadingsAndSkipHiddenColumns) {
     table.SetCell(r, 2, "hidden");
     table.SetCell(r, 3, "z" + std::to_string(r));
   }
-  const DeviceInfo device{72, 72, true, false};
+  const DeviceInfo device{.ppi_x = 72, .ppi_y = 72, .printing = true};
   // 12.5 points a row: a 10-inch page holds 57 rows, the headings and 56 of cells.
   EXPECT_EQ(SheetRowsPerPage(device, 720, true), 56);
   RecordingCanvas canvas(device);

@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "loader/big_endian.h"
 #include "loader/ebcdic.h"
 #include "loader/segy_format.h"
+#include "platform/byte_order.h"
 #include "platform/progress.h"
 #include "platform/scripted_prompter.h"
 #include "platform/tape_image.h"

@@ -16,7 +16,7 @@ using testing::OpenTestSurvey;
 using testing::TestSurvey;
 
 DeviceInfo Screen() {
-  return DeviceInfo{96, 96, false, false};
+  return DeviceInfo{.ppi_x = 96, .ppi_y = 96};
 }
 
 // Screen at 96 pixels per inch, 24 traces per inch, gain 20.
@@ -126,7 +126,7 @@ TEST(SectionLayout, ScreenScalesAndRightToLeftStart) {
   EXPECT_EQ(l.ColumnX(0), l.width - 48);
   EXPECT_EQ(l.ColumnX(1), l.width - 52);
   // Printers and metafiles use their own resolution, not the screen settings.
-  DeviceInfo printer{600, 600, true, false};
+  DeviceInfo printer{.ppi_x = 600, .ppi_y = 600, .printing = true};
   EXPECT_EQ(PlanSection(survey.header, plot, printer, SectionMode::Wiggle).dx, 25);
 }
 
@@ -383,6 +383,85 @@ TEST(ArbitrarySection, LabelsLineAboveTraceUnderTheirRowHeadings) {
   EXPECT_EQ(y_of("Line"), y_of("12"));
   EXPECT_EQ(PrintDocumentName(plot.section, true), "Arb-Line Plot diagonal.arb");
   EXPECT_EQ(PrintDocumentName(plot.section, false), "Trace Plot");
+}
+
+// A window shows part of a large plot: the renderers draw the traces that
+// reach into that part, each where the whole drawing puts it.
+DeviceInfo ScreenShowing(const SectionLayout& layout, double left, double right, double top_row,
+                         double bottom_row) {
+  DeviceInfo device = Screen();
+  device.exposed = Rect{left, layout.data.top + top_row * layout.sample_step, right,
+                        layout.data.top + bottom_row * layout.sample_step};
+  return device;
+}
+
+TEST(ExposedPart, WiggleTracesOutsideItAreLeftOutAndTheRestDrawnInPlace) {
+  OpenTestSurvey survey(4, 30);
+  ASSERT_TRUE(survey.project.amp.IsOpen());
+  SectionPlot plot = InLinePlot(11);
+  SectionSource source = survey.Source();
+  RecordingCanvas whole(Screen());
+  const SectionDrawResult all = DrawWiggleSection(whole, source, plot);
+  // x 100..140 with a reach of 2 spacings (gain 20) and the pen's 8 units:
+  // columns 9..27 (x = 48 + 4k).
+  // Rows 40.5..119.5 with two more each side: 38..122.
+  const DeviceInfo device = ScreenShowing(all.layout, 100, 140, 40.5, 119.5);
+  RecordingCanvas part(device);
+  const SectionDrawResult result = DrawWiggleSection(part, source, plot);
+  EXPECT_EQ(result.drawn, 30) << "the mouse still finds every trace";
+  EXPECT_EQ(result.layout.width, all.layout.width);
+  const auto whole_lines = whole.OfKind(PrimitiveKind::Polyline);
+  const auto lines = part.OfKind(PrimitiveKind::Polyline);
+  const auto whole_fills = whole.OfKind(PrimitiveKind::PolyPolygon);
+  const auto fills = part.OfKind(PrimitiveKind::PolyPolygon);
+  ASSERT_EQ(whole_lines.size(), 30u);
+  ASSERT_EQ(lines.size(), 19u);
+  ASSERT_EQ(fills.size(), 19u);
+  for (int j = 0; j < 19; ++j) {
+    const auto& full = whole_lines[9 + j].points;
+    const auto& drawn = lines[j].points;
+    ASSERT_FALSE(drawn.empty());
+    auto at = std::find(full.begin(), full.end(), drawn.front());
+    ASSERT_NE(at, full.end()) << "column " << 9 + j;
+    EXPECT_TRUE(std::equal(drawn.begin(), drawn.end(), at)) << "column " << 9 + j;
+    EXPECT_EQ(drawn.front().y, all.layout.RowY(38));
+    EXPECT_EQ(drawn.back().y, all.layout.RowY(121));
+    EXPECT_EQ(fills[j].points, whole_fills[9 + j].points) << "the event's lobe, whole";
+  }
+}
+
+TEST(ExposedPart, ColourColumnsAreTheMatchingBlockOfTheWholeImageEvenWhenSmoothed) {
+  OpenTestSurvey survey(4, 30);
+  ASSERT_TRUE(survey.project.amp.IsOpen());
+  SectionPlot plot = InLinePlot(10);
+  plot.display.smooth_colours = true;  // needs the two columns before the part
+  SectionSource source = survey.Source();
+  for (bool left_to_right : {true, false}) {
+    plot.display.left_to_right = left_to_right;
+    RecordingCanvas whole(Screen());
+    const SectionDrawResult all = DrawColourSection(whole, source, plot);
+    // 20 units from column 12 on, reach 16: columns 8..21; rows 28..92.
+    const double x0 = all.layout.ColumnX(12), x1 = left_to_right ? x0 + 20 : x0 - 20;
+    RecordingCanvas part(ScreenShowing(all.layout, std::min(x0, x1), std::max(x0, x1), 30.5, 89.5));
+    DrawColourSection(part, source, plot);
+    const auto whole_image = whole.OfKind(PrimitiveKind::Image).at(0);
+    const auto image = part.OfKind(PrimitiveKind::Image).at(0);
+    ASSERT_EQ(image.image.width, 14);
+    ASSERT_EQ(image.image.height, 92 - 28);
+    const int offset = left_to_right ? 8 : 30 - 22;
+    for (int y = 0; y < image.image.height; ++y)
+      for (int x = 0; x < image.image.width; ++x)
+        ASSERT_EQ(image.image.At(x, y), whole_image.image.At(x + offset, y + 28))
+            << x << ", " << y << (left_to_right ? "" : " right to left");
+    const double rows = all.layout.window_samples;
+    const Rect data = all.layout.data;
+    EXPECT_DOUBLE_EQ(image.points[0].x, whole_image.points[0].x + offset * 4);
+    EXPECT_DOUBLE_EQ(image.points[1].x, image.points[0].x + 14 * 4);
+    EXPECT_DOUBLE_EQ(image.points[0].y, data.top + 28 * data.Height() / rows);
+    EXPECT_DOUBLE_EQ(image.points[1].y, data.top + 92 * data.Height() / rows);
+    EXPECT_EQ(part.OfKind(PrimitiveKind::Polyline).size(), 15u)
+        << "an overlay wiggle on each column and the labelled trace 120's";
+  }
 }
 
 }  // namespace

@@ -154,7 +154,7 @@ TracePlotGeometry DrawInLine(OpenTestSurvey& survey, SectionPlot& plot) {
   plot.section.kind = SectionKind::InLine;
   plot.section.line_number = 11;
   plot.section.end_ms = survey.header.end_time;
-  RecordingCanvas canvas(DeviceInfo{96, 96, false, false});
+  RecordingCanvas canvas(DeviceInfo{.ppi_x = 96, .ppi_y = 96});
   SectionSource source = survey.Source();
   return DrawTracePlot(canvas, source, plot, SectionMode::Wiggle, nullptr);
 }

@@ -233,13 +233,11 @@ void MainFrame::CommandOpen() {
 }
 
 void MainFrame::CommandOpenAmpFile() {
-  FileDialogRequest request;
-  request.title = "OPEN AMP FILE";
-  request.filter_names[0] = "Amp Files (*.amp)";
-  request.filter_patterns[0] = "*.amp";
-  request.initial_file = "*.amp";
-  request.initial_directory = DirectoryOf(session_.project.header_path);
-  auto path = prompter_->OpenFile(request);
+  auto path = prompter_->OpenFile({.title = "OPEN AMP FILE",
+                                   .filter_names = {"Amp Files (*.amp)"},
+                                   .filter_patterns = {"*.amp"},
+                                   .initial_directory = DirectoryOf(session_.project.header_path),
+                                   .initial_file = "*.amp"});
   if (!path) return;
   session_.project.amp.Close();
   // A file far too small for the project's grid is not opened: the header does not describe it.
@@ -256,16 +254,15 @@ void MainFrame::CommandClose() {
 }
 
 void MainFrame::CommandSaveHeader() {
-  FileDialogRequest request;
-  request.title = "SAVE HEADER FILE";
-  request.filter_names[0] = "Header Files (*.hdr)";
-  request.filter_patterns[0] = "*.hdr";
-  request.default_extension = "hdr";
-  request.initial_directory = DirectoryOf(session_.project.header_path);
-  request.initial_file = FileNameOf(session_.project.header_path);
-  request.must_exist = false;
-  request.prompt_overwrite = true;
-  if (auto path = prompter_->SaveFile(request))
+  if (auto path =
+          prompter_->SaveFile({.title = "SAVE HEADER FILE",
+                               .filter_names = {"Header Files (*.hdr)"},
+                               .filter_patterns = {"*.hdr"},
+                               .initial_directory = DirectoryOf(session_.project.header_path),
+                               .initial_file = FileNameOf(session_.project.header_path),
+                               .default_extension = "hdr",
+                               .must_exist = false,
+                               .prompt_overwrite = true}))
     SaveHeader(*path, session_.project.header, *prompter_);
 }
 
@@ -282,15 +279,13 @@ void MainFrame::CommandCreateXyFile() {
     prompter_->Tell("Project Not Open!!", "Warning", MessageIcon::Stop);
     return;
   }
-  FileDialogRequest request;
-  request.title = "SAVE X/Y FILE";
-  request.filter_names[0] = "X/Y Files (*.x_y)";
-  request.filter_patterns[0] = "*.x_y";
-  request.default_extension = "x_y";
-  request.initial_directory = DirectoryOf(session_.project.header_path);
-  request.initial_file = FileNameOf(session_.project.XyPath());
-  request.must_exist = false;
-  auto path = prompter_->SaveFile(request);
+  auto path = prompter_->SaveFile({.title = "SAVE X/Y FILE",
+                                   .filter_names = {"X/Y Files (*.x_y)"},
+                                   .filter_patterns = {"*.x_y"},
+                                   .initial_directory = DirectoryOf(session_.project.header_path),
+                                   .initial_file = FileNameOf(session_.project.XyPath()),
+                                   .default_extension = "x_y",
+                                   .must_exist = false});
   if (!path) return;
   XyDialog dialog(session_.last_xy_corners, this);
   if (!run_dialog(dialog)) return;
@@ -335,14 +330,12 @@ void MainFrame::CommandDataLoading() {
 
 void MainFrame::CommandWell(bool open_existing) {
   std::string folder = DirectoryOf(session_.project.header_path);
-  FileDialogRequest request;
-  request.filter_names[0] = "Well Files (*.wll)";
-  request.filter_patterns[0] = "*.wll";
-  request.default_extension = "wll";
-  request.initial_directory = folder;
   if (open_existing) {
-    request.title = "OPEN WELL FILE";
-    auto path = prompter_->OpenFile(request);
+    auto path = prompter_->OpenFile({.title = "OPEN WELL FILE",
+                                     .filter_names = {"Well Files (*.wll)"},
+                                     .filter_patterns = {"*.wll"},
+                                     .initial_directory = folder,
+                                     .default_extension = "wll"});
     if (!path) return;
     auto well = ReadWellFile(*path);
     if (!well) {
@@ -358,11 +351,14 @@ void MainFrame::CommandWell(bool open_existing) {
   WellDialog dialog(session_.current_well, FileNameOf(session_.current_well_path), session_.project,
                     *prompter_, this);
   if (!run_dialog(dialog)) return;
-  request.title = "SAVE WELL FILE";
-  request.must_exist = false;
-  request.prompt_overwrite = true;
-  request.initial_file = FileNameOf(session_.current_well_path);
-  auto path = prompter_->SaveFile(request);
+  auto path = prompter_->SaveFile({.title = "SAVE WELL FILE",
+                                   .filter_names = {"Well Files (*.wll)"},
+                                   .filter_patterns = {"*.wll"},
+                                   .initial_directory = folder,
+                                   .initial_file = FileNameOf(session_.current_well_path),
+                                   .default_extension = "wll",
+                                   .must_exist = false,
+                                   .prompt_overwrite = true});
   if (!path) return;
   if (!WriteWellFile(*path, session_.current_well)) {
     prompter_->Tell("Cannot Create Well File!", "", MessageIcon::Warning);

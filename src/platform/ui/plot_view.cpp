@@ -91,13 +91,29 @@ void PlotView::RedrawNow() {
   Render();
 }
 
+QRect PlotView::VisiblePart() const {
+  return QRect(QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()),
+               viewport()->size())
+      .intersected(QRect(QPoint(0, 0), plot_size_));
+}
+
 void PlotView::Render() {
   redraw_pending_ = false;
   if (!draw_ || !size_) return;
-  const DeviceInfo info = device();
+  DeviceInfo info = device();
   const QSizeF size = size_(info);
-  QImage canvas_image(std::max(1, qCeil(size.width())), std::max(1, qCeil(size.height())),
-                      QImage::Format_RGB32);
+  plot_size_ = QSize(std::max(1, qCeil(size.width())), std::max(1, qCeil(size.height())));
+  showing_image_ = false;
+  placing_ = true;  // a scroll clamped here is drawn by this drawing
+  UpdateScrollRanges();
+  placing_ = false;
+  QRect area(QPoint(0, 0), plot_size_);
+  if (exposed_only_ && isVisible() && !VisiblePart().isEmpty()) {
+    area = VisiblePart();
+    info.exposed = Rect{double(area.left()), double(area.top()), double(area.right() + 1),
+                        double(area.bottom() + 1)};
+  }
+  QImage canvas_image(area.size(), QImage::Format_RGB32);
   canvas_image.fill(Qt::white);
   drawing_ = true;
   cancel_requested_ = false;
@@ -109,6 +125,7 @@ void PlotView::Render() {
   {
     QPainter painter(&canvas_image);
     painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.translate(-area.topLeft());
     QtCanvas canvas(painter, info);
     DrawProgress progress(*this);
     geometry = draw_(canvas, &progress);
@@ -118,8 +135,8 @@ void PlotView::Render() {
   if (!self) return;
   drawing_ = false;
   image_ = std::move(canvas_image);
+  image_origin_ = area.topLeft();
   geometry_ = std::move(geometry);
-  UpdateScrollRanges();
   viewport()->update();
   emit drawFinished(cancelled);
   if (redraw_pending_) {
@@ -130,6 +147,9 @@ void PlotView::Render() {
 
 void PlotView::ShowImage(const QImage& image) {
   image_ = image;
+  image_origin_ = QPoint(0, 0);
+  plot_size_ = image.size();
+  showing_image_ = true;
   geometry_.reset();
   UpdateScrollRanges();
   viewport()->update();
@@ -137,24 +157,37 @@ void PlotView::ShowImage(const QImage& image) {
 
 void PlotView::UpdateScrollRanges() {
   const QSize area = viewport()->size();
-  horizontalScrollBar()->setRange(0, std::max(0, image_.width() - area.width()));
-  verticalScrollBar()->setRange(0, std::max(0, image_.height() - area.height()));
+  horizontalScrollBar()->setRange(0, std::max(0, plot_size_.width() - area.width()));
+  verticalScrollBar()->setRange(0, std::max(0, plot_size_.height() - area.height()));
   horizontalScrollBar()->setPageStep(area.width());
   verticalScrollBar()->setPageStep(area.height());
   horizontalScrollBar()->setSingleStep(std::max(1, area.width() / 20));
   verticalScrollBar()->setSingleStep(std::max(1, area.height() / 20));
 }
 
+void PlotView::RedrawIfUncovered() {
+  if (!exposed_only_ || showing_image_ || placing_ || !draw_) return;
+  const QRect drawn(image_origin_, image_.size());
+  if (!drawn.contains(VisiblePart())) Redraw();
+}
+
 void PlotView::paintEvent(QPaintEvent*) {
   QPainter painter(viewport());
   if (!image_.isNull())
-    painter.drawImage(QPoint(-horizontalScrollBar()->value(), -verticalScrollBar()->value()),
-                      image_);
+    painter.drawImage(
+        image_origin_ - QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()),
+        image_);
 }
 
 void PlotView::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   UpdateScrollRanges();
+  RedrawIfUncovered();
+}
+
+void PlotView::scrollContentsBy(int, int) {
+  viewport()->update();
+  RedrawIfUncovered();
 }
 
 namespace {

@@ -44,6 +44,9 @@ TracePlotWindow::TracePlotWindow(TracePlotContext context, QWidget* parent)
   commands_->Install(TracePlotCommands(
       doc_, [this] { Replot(); }, [this](int id) { WindowCommand(id); }));
   setCentralWidget(view_);
+  // A section at plotting scale is many times the window: drawing only the
+  // part in view keeps stepping and scrolling quick.
+  view_->SetDrawExposedOnly(true);
   view_->SetPlot(
       [this](Canvas& canvas, Progress* progress) -> std::any {
         if (!plot_ || !HasPlotMode(doc_)) return {};

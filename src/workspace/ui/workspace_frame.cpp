@@ -373,27 +373,23 @@ void WorkspaceFrame::RepaintMaps() {
 }
 
 void WorkspaceFrame::CommandPlotSlice() {
-  FileDialogRequest request;
-  request.title = "Open Time Slice";
-  request.filter_names[0] = "Time Slice Files (*.slc)";
-  request.filter_patterns[0] = "*.slc";
-  request.initial_directory = workspace_.folder;
-  auto path = prompter_->OpenFile(request);
+  auto path = prompter_->OpenFile({.title = "Open Time Slice",
+                                   .filter_names = {"Time Slice Files (*.slc)"},
+                                   .filter_patterns = {"*.slc"},
+                                   .initial_directory = workspace_.folder});
   if (path) OpenMap(MapKind::Slice, *path);
 }
 
 void WorkspaceFrame::CommandCreateArbitraryLine() {
   MapWindow* map = ActiveMap();
   if (!map || map->view_state().kind == MapKind::Slice) return;
-  FileDialogRequest request;
-  request.title = "Create Arbitrary File";
-  request.filter_names[0] = "Arbitrary Files (*.arb)";
-  request.filter_patterns[0] = "*.arb";
-  request.default_extension = "arb";
-  request.initial_directory = workspace_.folder;
-  request.must_exist = false;
-  request.prompt_overwrite = true;
-  if (auto path = prompter_->SaveFile(request)) {
+  if (auto path = prompter_->SaveFile({.title = "Create Arbitrary File",
+                                       .filter_names = {"Arbitrary Files (*.arb)"},
+                                       .filter_patterns = {"*.arb"},
+                                       .initial_directory = workspace_.folder,
+                                       .default_extension = "arb",
+                                       .must_exist = false,
+                                       .prompt_overwrite = true})) {
     workspace_.arbitrary_line = *path;
     map->StartArbitraryLine(*path);
   }
@@ -475,17 +471,13 @@ void WorkspaceFrame::CommandSelectHorizon() {
 // Horizon menu the open horizons are closed and the new one is opened with
 // Open Horizons.
 void WorkspaceFrame::CreateHorizon(bool open_it) {
-  FileDialogRequest request;
-  request.title = "Create Horizon File";
-  request.filter_names[0] = "Horizon Files (*.hor)";
-  request.filter_patterns[0] = "*.hor";
-  request.filter_names[1] = "All Files (*.*)";
-  request.filter_patterns[1] = "*.*";
-  request.default_extension = "hor";
-  request.initial_directory = workspace_.folder;
-  request.must_exist = false;
-  request.prompt_overwrite = true;
-  auto path = prompter_->SaveFile(request);
+  auto path = prompter_->SaveFile({.title = "Create Horizon File",
+                                   .filter_names = {"Horizon Files (*.hor)", "All Files (*.*)"},
+                                   .filter_patterns = {"*.hor", "*.*"},
+                                   .initial_directory = workspace_.folder,
+                                   .default_extension = "hor",
+                                   .must_exist = false,
+                                   .prompt_overwrite = true});
   if (!path) return;
   const HorizonLocation horizon = LocateHorizon(workspace_.folder, *path);
   if (!CreateHorizonFile(horizon, workspace_.header())) {

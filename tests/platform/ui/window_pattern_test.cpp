@@ -13,6 +13,7 @@
 
 #include "platform/interaction_tool.h"
 #include "platform/progress.h"
+#include "platform/recording_canvas.h"
 #include "platform/scripted_prompter.h"
 #include "platform/ui/command_host.h"
 #include "platform/ui/plot_view.h"
@@ -146,6 +147,49 @@ TEST(PlotView, EscStopsALongDrawingAndKeepsWhatWasDrawn) {
   EXPECT_LT(drawn, 1000000);
   EXPECT_FALSE(view.drawing());
   EXPECT_EQ(view.image().size(), QSize(100, 100)) << "what was drawn is shown";
+}
+
+TEST(PlotView, ALargePlotIsDrawnOnlyWhereItIsInViewAndAgainAfterScrolling) {
+  PlotView view;
+  view.resize(200, 150);
+  view.SetDrawExposedOnly(true);
+  std::vector<std::optional<Rect>> exposed;
+  view.SetPlot(
+      [&](Canvas& canvas, Progress*) -> std::any {
+        exposed.push_back(canvas.Device().exposed);
+        canvas.SetBrush({BrushStyle::Solid, Rgb{255, 0, 0}});
+        canvas.Rectangle({300, 200, 340, 240});
+        return {};
+      },
+      [](const DeviceInfo&) { return QSizeF(800, 600); });
+  view.RedrawNow();
+  ASSERT_EQ(exposed.size(), 1u);
+  EXPECT_FALSE(exposed.back()) << "not on screen: the whole plot";
+  EXPECT_EQ(view.image().size(), QSize(800, 600));
+
+  view.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+  view.RedrawNow();
+  const QSize area = view.viewport()->size();
+  ASSERT_TRUE(exposed.back());
+  EXPECT_EQ(*exposed.back(), (Rect{0, 0, double(area.width()), double(area.height())}));
+  EXPECT_EQ(view.image().size(), area);
+
+  const std::size_t drawings = exposed.size();
+  view.horizontalScrollBar()->setValue(290);
+  view.verticalScrollBar()->setValue(190);
+  QTest::qWait(20);
+  ASSERT_GT(exposed.size(), drawings) << "scrolling to an undrawn part draws it";
+  EXPECT_EQ(exposed.back()->left, 290);
+  EXPECT_EQ(exposed.back()->top, 190);
+  EXPECT_EQ(view.image_origin(), QPoint(290, 190));
+  EXPECT_EQ(view.image().pixel(15, 15), qRgb(255, 0, 0)) << "plot point (305, 205)";
+  EXPECT_GT(view.horizontalScrollBar()->maximum(), 500) << "the scroll range is the plot's";
+
+  // Output draws the whole plot.
+  RecordingCanvas file;
+  view.plot_drawing()(file);
+  EXPECT_FALSE(exposed.back());
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ Rendered Render(SectionMode mode, int polarity) {
   plot.display.ovtrwidth = plot.display.ovlabwidth = 0;
   PlotPage page;
   page.dpi = 96;
-  const DeviceInfo device{96, 96, true, false};
+  const DeviceInfo device{.ppi_x = 96, .ppi_y = 96, .printing = true};
   Rendered r;
   r.layout = PlanSection(survey.project.header, plot, device, mode);
   page.width_in = r.layout.width / 96;
