@@ -20,6 +20,7 @@
 #include "platform/text_util.h"
 #include "platform/ui/centre_window.h"
 #include "platform/ui/command_host.h"
+#include "platform/ui/printer_settings.h"
 #include "platform/ui/qt_progress.h"
 #include "project/project_state.h"
 #include "section/ui/section_dialogs.h"
@@ -153,6 +154,11 @@ void WorkspaceFrame::Run(int id) {
       {kTraceOptions, &WorkspaceFrame::CommandTraceOptions},
       {kParameters, &WorkspaceFrame::CommandParameters},
       {kCreateTimeSlice, &WorkspaceFrame::CommandTimeSlices},
+      {kPlotContour, &WorkspaceFrame::CommandPlotContour},
+      {kContourOptions, &WorkspaceFrame::CommandContourOptions},
+      {kViewHorizonValues, &WorkspaceFrame::CommandViewHorizonValues},
+      {kPrintMap, &WorkspaceFrame::CommandPrintMap},
+      {kSaveMapMetafile, &WorkspaceFrame::CommandSaveMapMetafile},
       {kCascade, &WorkspaceFrame::RepaintAll},
       {kOpenFaults, &WorkspaceFrame::CommandOpenFaults},
       {kSelectFault, &WorkspaceFrame::CommandSelectFault},
@@ -267,6 +273,7 @@ MapWindow* WorkspaceFrame::OpenMap(MapKind kind, const std::string& slice_path) 
       section->ShowCrossHair(GridCell{row, column});
   });
   connect(map, &MapWindow::commandChosen, this, &WorkspaceFrame::Dispatch);
+  connect(map, &MapWindow::drawNote, status_[0], &QLabel::setText);
   QMdiSubWindow* sub = mdi_->addSubWindow(map);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   const int k = workspace_.windows_opened++;
