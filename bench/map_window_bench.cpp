@@ -18,7 +18,6 @@
 #include "bench_surface.h"
 #include "cpu_timer.h"
 #include "horizon/demo_interpretation.h"
-#include "horizon/horizon_commands.h"
 #include "horizon/horizon_grid.h"
 #include "loader/demo_survey.h"
 #include "map/map_colours.h"
