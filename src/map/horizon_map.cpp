@@ -37,7 +37,9 @@ int LabelInterval(double cell_pixels, double label_pixels, int step) {
 void DrawAxisLabels(Canvas& canvas, const MapGeometry& g, const SurveyHeader& header, bool rows,
                     int step) {
   const bool across = rows == LinesAcross(g.corner);
-  canvas.SetFont({"Arial", 12, 400, across ? 0 : 900});
+  // 12 pixels high on the screen; as high in inches on a printer.
+  const int height = std::max(1, static_cast<int>(std::lround(12 * canvas.Device().ppi_y / 96)));
+  canvas.SetFont({"Arial", height, 400, across ? 0 : 900});
   const double width =
       canvas.TextWidth(FormatText("T%d", std::max(header.last_trace, header.last_line)));
   const int interval = LabelInterval(across ? g.cell_width : g.cell_height, width * 1.5, step);
@@ -115,6 +117,29 @@ IndexedImage BuildMapImage(const HorizonMapSource& source, ColourBar& bar, const
   return image;
 }
 
+MapGeometry MapLayout(Rect client, const DeviceInfo& device, const SurveyHeader& header,
+                      const MapZoom& zoom) {
+  MapGeometry geometry;
+  geometry.corner = header.corner_index >= 1 && header.corner_index <= 8 ? header.corner_index : 1;
+  geometry.zoom = zoom;
+  if (zoom.Empty()) return geometry;
+  const double margin_x = device.ppi_x / 4, margin_y = device.ppi_y / 4;
+  geometry.area = {client.left + margin_x, client.top + margin_y, client.right - margin_x,
+                   client.bottom - margin_y};
+  if (geometry.area.Width() <= 0 || geometry.area.Height() <= 0) return geometry;
+  const bool lines_across = LinesAcross(geometry.corner);
+  geometry.cell_width = geometry.area.Width() / (lines_across ? zoom.Rows() : zoom.Columns());
+  geometry.cell_height = geometry.area.Height() / (lines_across ? zoom.Columns() : zoom.Rows());
+  return geometry;
+}
+
+void DrawMapAxisLabels(Canvas& canvas, const MapGeometry& geometry, const SurveyHeader& header,
+                       int line_step, int trace_step) {
+  canvas.SetTextColour(kBlack);
+  DrawAxisLabels(canvas, geometry, header, true, line_step);
+  DrawAxisLabels(canvas, geometry, header, false, trace_step);
+}
+
 MapGeometry DrawHorizonMap(Canvas& canvas, Rect client, const HorizonMapSource& source,
                            ColourBar& bar, const SurveyHeader& header, const MapZoom& zoom,
                            Prompter& prompter) {
@@ -130,18 +155,11 @@ MapGeometry DrawHorizonMap(Canvas& canvas, Rect client, const HorizonMapSource& 
     prompter.Tell("Pick Registration Failed");
     return geometry;
   }
-  const DeviceInfo device = canvas.Device();
-  const double margin_x = device.ppi_x / 4, margin_y = device.ppi_y / 4;
-  geometry.area = {client.left + margin_x, client.top + margin_y, client.right - margin_x,
-                   client.bottom - margin_y};
-  if (geometry.area.Width() <= 0 || geometry.area.Height() <= 0) return geometry;
-  IndexedImage image = BuildMapImage(source, bar, zoom, geometry.corner);
-  geometry.cell_width = geometry.area.Width() / image.width;
-  geometry.cell_height = geometry.area.Height() / image.height;
-  canvas.StretchImage(image, geometry.area);
-  canvas.SetTextColour(kBlack);
-  DrawAxisLabels(canvas, geometry, header, true, source.line_label_every);
-  DrawAxisLabels(canvas, geometry, header, false, source.trace_label_every);
+  geometry = MapLayout(client, canvas.Device(), header, zoom);
+  if (geometry.Empty()) return geometry;
+  canvas.StretchImage(BuildMapImage(source, bar, zoom, geometry.corner), geometry.area);
+  DrawMapAxisLabels(canvas, geometry, header, source.line_label_every,
+                    source.trace_label_every);
   return geometry;
 }
 

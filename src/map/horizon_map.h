@@ -58,6 +58,16 @@ struct HorizonMapSource {
 IndexedImage BuildMapImage(const HorizonMapSource& source, ColourBar& bar, const MapZoom& zoom,
                            int corner);
 
+// Where a map of the zoom window lies in the client rectangle: a quarter inch
+// margin on each side, the cells stretched over the rest in the survey's
+// orientation. Empty when the client leaves no room.
+MapGeometry MapLayout(Rect client, const DeviceInfo& device, const SurveyHeader& header,
+                      const MapZoom& zoom);
+// The "L%d" and "T%d" labels on both sides of a laid-out map.
+// `line_step`/`trace_step`: cells between labels, 0 for automatic.
+void DrawMapAxisLabels(Canvas& canvas, const MapGeometry& geometry, const SurveyHeader& header,
+                       int line_step = 0, int trace_step = 0);
+
 // Draws the map into the client rectangle. A horizon without a registration of
 // the grid's size says "Pick Registration Failed" and draws nothing (the
 // geometry is then empty).

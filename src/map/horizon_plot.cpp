@@ -93,35 +93,34 @@ HorizonGrid LowBordered(const HorizonGrid& grid) {
 
 // Quadrilaterals over cells (row and column ranges inclusive, relative to the
 // zoom window) in one colour.
-void FillCells(Canvas& canvas, const PlotTransform& transform, const MapZoom& zoom, double r0,
+void FillCells(Canvas& canvas, const GridToDevice& to_device, const MapZoom& zoom, double r0,
                double r1, double c0, double c1, Rgb colour) {
   canvas.SetPen({PenStyle::Null, 0, kBlack});
   canvas.SetBrush({BrushStyle::Solid, colour});
   r0 += zoom.first_row, r1 += zoom.first_row, c0 += zoom.first_column, c1 += zoom.first_column;
-  const Point quad[4] = {
-      transform.ToDevice(r0 - 0.5, c0 - 0.5), transform.ToDevice(r0 - 0.5, c1 + 0.5),
-      transform.ToDevice(r1 + 0.5, c1 + 0.5), transform.ToDevice(r1 + 0.5, c0 - 0.5)};
+  const Point quad[4] = {to_device(r0 - 0.5, c0 - 0.5), to_device(r0 - 0.5, c1 + 0.5),
+                         to_device(r1 + 0.5, c1 + 0.5), to_device(r1 + 0.5, c0 - 0.5)};
   canvas.Polygon(quad, 4);
 }
 
-ContourOptions FrameOptions(const PlotTransform& transform, const MapZoom& zoom,
+ContourOptions FrameOptions(const GridToDevice& to_device, const MapZoom& zoom,
                             const HorizonGrid& grid, int step, int border) {
   ContourOptions options;
   options.frame.left = -border * step;
   options.frame.top = -border * step;
   options.frame.width = (grid.columns - 1) * step;
   options.frame.height = (grid.rows - 1) * step;
-  options.frame.orient = [&transform, zoom](double& x, double& y) {
-    Point p = transform.ToDevice(zoom.first_row + y, zoom.first_column + x);
+  options.frame.orient = [&to_device, zoom](double& x, double& y) {
+    Point p = to_device(zoom.first_row + y, zoom.first_column + x);
     x = p.x;
     y = p.y;
   };
   return options;
 }
 
-// "Contour" fills each level's area with its colour; "L Contour" fills cell
-// by cell. Both then trace the lines of the enabled classes.
-bool DrawContourPlot(Canvas& canvas, const PlotTransform& transform, const HorizonGrid& grid,
+}  // namespace
+
+bool DrawContourPlot(Canvas& canvas, const GridToDevice& to_device, const HorizonGrid& grid,
                      const MapZoom& zoom, ColourBar& bar, const HorizonPlotSettings& settings,
                      Progress& progress, Prompter& prompter) {
   const std::vector<int> thresholds = Thresholds(bar);
@@ -141,9 +140,9 @@ bool DrawContourPlot(Canvas& canvas, const PlotTransform& transform, const Horiz
     for (int i = 0; i < count; ++i) level_colours.push_back(bar.colours[count - 1 - i]);
     ContourPainter filler(canvas, level_colours, {}, {}, 1, 0);
     // Values below the lowest level take the bar's last colour.
-    FillCells(canvas, transform, zoom, 0, grid.rows - 1, 0, grid.columns - 1, bar.colours[count]);
+    FillCells(canvas, to_device, zoom, 0, grid.rows - 1, 0, grid.columns - 1, bar.colours[count]);
     const HorizonGrid bordered = LowBordered(thinned);
-    ContourOptions options = FrameOptions(transform, zoom, bordered, step, 2);
+    ContourOptions options = FrameOptions(to_device, zoom, bordered, step, 2);
     if (DrawFilledContours(bordered, ascending, options, filler, progress, prompter) !=
         ContourError::None)
       return false;
@@ -153,16 +152,16 @@ bool DrawContourPlot(Canvas& canvas, const PlotTransform& transform, const Horiz
         if (grid.At(r, c) != HORIZON_NULL) continue;
         int end = c;
         while (end + 1 < grid.columns && grid.At(r, end + 1) == HORIZON_NULL) ++end;
-        FillCells(canvas, transform, zoom, r, r, c, end, kWhite);
+        FillCells(canvas, to_device, zoom, r, r, c, end, kWhite);
         c = end;
       }
     const double rows = grid.rows, columns = grid.columns, b = 2.0 * step;
-    FillCells(canvas, transform, zoom, -b, -1, -b, columns - 1 + b, kWhite);
-    FillCells(canvas, transform, zoom, rows, rows - 1 + b, -b, columns - 1 + b, kWhite);
-    FillCells(canvas, transform, zoom, 0, rows - 1, -b, -1, kWhite);
-    FillCells(canvas, transform, zoom, 0, rows - 1, columns, columns - 1 + b, kWhite);
+    FillCells(canvas, to_device, zoom, -b, -1, -b, columns - 1 + b, kWhite);
+    FillCells(canvas, to_device, zoom, rows, rows - 1 + b, -b, columns - 1 + b, kWhite);
+    FillCells(canvas, to_device, zoom, 0, rows - 1, -b, -1, kWhite);
+    FillCells(canvas, to_device, zoom, 0, rows - 1, columns, columns - 1 + b, kWhite);
   } else {
-    ContourOptions options = FrameOptions(transform, zoom, thinned, step, 0);
+    ContourOptions options = FrameOptions(to_device, zoom, thinned, step, 0);
     // Cells with null corners are left out.
     HorizonGrid low = thinned;
     std::replace(low.cells.begin(), low.cells.end(), HORIZON_NULL, std::int16_t{-32768});
@@ -171,7 +170,7 @@ bool DrawContourPlot(Canvas& canvas, const PlotTransform& transform, const Horiz
   const bool any_class = std::any_of(settings.classes.begin(), settings.classes.end(),
                                      [](const ContourLineClass& k) { return k.every != 0; });
   if (!any_class) return true;
-  ContourOptions options = FrameOptions(transform, zoom, thinned, step, 0);
+  ContourOptions options = FrameOptions(to_device, zoom, thinned, step, 0);
   options.fill = false;
   options.classes = settings.classes;
   options.smoothing = settings.contour_curve;
@@ -184,6 +183,8 @@ bool DrawContourPlot(Canvas& canvas, const PlotTransform& transform, const Horiz
   return DrawFilledContours(thinned, lined, options, painter, progress, prompter) ==
          ContourError::None;
 }
+
+namespace {
 
 Pen PenOf(const LineStyle& style) {
   return {style.style, style.width, style.colour};
@@ -459,7 +460,9 @@ HorizonPlotResult DrawHorizonPlot(Canvas& canvas, Rect page, const HorizonPlotSe
     if (settings.type == HorizonPlotType::Horizon)
       DrawCellRaster(canvas, transform, grid, zoom, bar, settings.decimate);
     else
-      complete = DrawContourPlot(canvas, transform, grid, zoom, bar, settings, progress, prompter);
+      complete = DrawContourPlot(
+          canvas, [&transform](double r, double c) { return transform.ToDevice(r, c); }, grid, zoom,
+          bar, settings, progress, prompter);
     if (complete) {
       DrawGridAndLabels(canvas, transform, header, zoom, settings);
       DrawOverlays(canvas, transform, settings, data);

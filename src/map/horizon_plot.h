@@ -4,6 +4,7 @@
 // surface, with grid lines and circles, trace and line labels, faults, poly
 // faults, arbitrary lines, wells, DXF culture, the colour bar and title lines.
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,17 @@ std::vector<std::string> HorizonPlotTitle(const HorizonPlotData& data,
 inline constexpr double kMaxPlotPageUnits = 16000;
 Point HorizonPlotPageSize(const HorizonPlotSettings& settings, const HorizonPlotData& data,
                           double ppi_x, double ppi_y, Point fit);
+
+// A fractional survey (row, column) on the device.
+using GridToDevice = std::function<Point(double row, double column)>;
+
+// The contours of a grid prepared by PreparePlotGrid (the zoom window's cells)
+// with the bar's thresholds as levels: "Contour" fills each level's area with
+// its colour, "L Contour" fills cell by cell; both then trace the lines of the
+// enabled classes. False when the contouring stopped with an error (told).
+bool DrawContourPlot(Canvas& canvas, const GridToDevice& to_device, const HorizonGrid& grid,
+                     const MapZoom& zoom, ColourBar& bar, const HorizonPlotSettings& settings,
+                     Progress& progress, Prompter& prompter);
 
 // Draws the plot on the page. Contouring errors are told through the prompter
 // and end the plot after what was drawn.

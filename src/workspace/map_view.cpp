@@ -127,6 +127,7 @@ std::string MapCaption(MapKind kind, const std::string& path) {
     case MapKind::Time: return "Time -- " + path;
     case MapKind::Amplitude: return "Amp -- " + path;
     case MapKind::Slice: return "Slice --  " + path;
+    case MapKind::Contour: return "Contour -- " + path;
   }
   return path;
 }
@@ -137,9 +138,9 @@ MapPicture LoadMapPicture(const Workspace& workspace, const MapViewState& view,
   MapPicture picture;
   picture.grid = HorizonGrid(header.num_lines, header.traces_per_line);
   const bool amplitude = view.kind == MapKind::Amplitude;
-  if (view.kind == MapKind::Slice) {
+  if (view.kind == MapKind::Slice || view.kind == MapKind::Contour) {
     picture.path = view.slice_path;
-    picture.is_slice = true;
+    picture.is_slice = view.kind == MapKind::Slice || HasExtension(picture.path, "slc");
     picture.readable = !picture.path.empty() &&
                        ReadHorizon(picture.path, &picture.grid, nullptr) == HorizonReadResult::Ok;
   } else if (auto horizon = CurrentHorizon(workspace)) {

@@ -1,6 +1,7 @@
 #pragma once
 // A map window of the workspace without its window: what it shows (the time
-// or amplitude grid of the current horizon, or a time slice), the zoom window
+// or amplitude grid of the current horizon, a time slice, or the contours of
+// a horizon or slice file), the zoom window
 // with its stack of earlier windows, the mouse mode and the polygon region.
 // The map's zoom window is the workspace's: zooming on a map narrows what the
 // section windows, autopicking and erasing work on.
@@ -21,7 +22,7 @@ namespace quarrix {
 class Prompter;
 struct Workspace;
 
-enum class MapKind { Time, Amplitude, Slice };
+enum class MapKind { Time, Amplitude, Slice, Contour };
 
 inline constexpr std::size_t kZoomStackSize = 10;
 inline constexpr int kMinimumZoomCells = 6;  // a zoom rectangle spans at least this many
@@ -30,7 +31,7 @@ struct MapViewState {
   enum class Mode { Pointer, Zoom, Polygon, ArbitraryLine };
 
   MapKind kind = MapKind::Time;
-  std::string slice_path;  // the time slice a slice map shows
+  std::string slice_path;  // the time slice a slice map shows, or a contour map's file
   MapZoom zoom;
   std::vector<MapZoom> zoom_stack;  // earlier windows, newest last
   Mode mode = Mode::Pointer;
@@ -72,7 +73,7 @@ void ClosePolygon(MapViewState& view);
 // snap distance of a cell.
 std::optional<GridCell> SnapToWell(const MapViewState& view, GridCell cell);
 
-// "Time -- %s", "Amp -- %s" or "Slice --  %s" with the file shown.
+// "Time -- %s", "Amp -- %s", "Slice --  %s" or "Contour -- %s" with the file shown.
 std::string MapCaption(MapKind kind, const std::string& path);
 
 // What the map shows, read afresh for each drawing.
@@ -88,8 +89,9 @@ struct MapPicture {
 
 // Reads the map's grid and builds its colour bar: the current horizon's time
 // or amplitude grid with its registration and its colour scheme, or the
-// slice. Without a current horizon (or slice) the picture is not readable.
-// A grid without a colour file gets one (see BuildMapColours).
+// slice; a contour map's file is a slice (".slc") or a horizon's time grid.
+// Without a current horizon (or slice) the picture is not readable. A grid
+// without a colour file gets one (see BuildMapColours).
 MapPicture LoadMapPicture(const Workspace& workspace, const MapViewState& view, Prompter& prompter);
 
 // The scheme the map's colours come from, and "Select Color Scheme" applied:

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/progress.h"
+
 namespace quarrix {
 namespace {
 
@@ -58,8 +60,14 @@ MapGeometry DrawMapView(Canvas& canvas, Rect client, const MapDrawInputs& in,
   ColourBar bar = picture.bar;
   const HorizonMapSource source{&picture.grid, &picture.registration, picture.is_slice,
                                 view.line_label_every, view.trace_label_every};
+  NullProgress no_progress;
+  const ContourMapOptions no_options;
   const MapGeometry geometry =
-      DrawHorizonMap(canvas, client, source, bar, *in.header, view.zoom, prompter);
+      view.kind == MapKind::Contour
+          ? DrawContourMap(canvas, client, picture, *in.header, view.zoom,
+                           in.contour ? *in.contour : no_options,
+                           in.progress ? *in.progress : no_progress, prompter)
+          : DrawHorizonMap(canvas, client, source, bar, *in.header, view.zoom, prompter);
   if (geometry.Empty()) return geometry;
   canvas.SetClip(geometry.area);
   if (in.overlays && in.placement) {

@@ -1,11 +1,12 @@
 #pragma once
-// Draws a map window: the map of its picture, the overlays handed in, the
+// Draws a map window: the map of its picture (a raster, or contours), the overlays handed in, the
 // positions of the open section windows, and what the mouse is drawing (the
 // zoom rectangle, the polygon's edges).
 #include <vector>
 
 #include "map/horizon_map.h"
 #include "map/map_window_overlays.h"
+#include "workspace/contour_map.h"
 #include "workspace/map_view.h"
 
 namespace quarrix {
@@ -23,6 +24,8 @@ struct MapDrawInputs {
   const SurveyPlacement* placement = nullptr;
   const MapWindowOverlays* overlays = nullptr;
   SectionMarks sections;
+  const ContourMapOptions* contour = nullptr;  // how a contour map is drawn
+  Progress* progress = nullptr;                // a contour map's levels; may stop it
 };
 
 MapGeometry DrawMapView(Canvas& canvas, Rect client, const MapDrawInputs& inputs,

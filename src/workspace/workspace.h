@@ -13,6 +13,7 @@
 #include "horizon/pick_line.h"
 #include "horizon/pick_settings.h"
 #include "section/processing_params.h"
+#include "workspace/contour_map.h"
 #include "workspace/pick_undo.h"
 
 namespace quarrix {
@@ -29,15 +30,16 @@ struct Workspace {
   PickSettings settings;
   OpenHorizonList horizons;
   ZoomWindow zoom;
-  FlattenTable flatten;             // shifts of the flattened display
-  ProcessingParams params;          // the sections' conditioning
-  bool show_previous = false;       // "Show Previous Picks"
-  bool show_last_display = true;    // the previous picks follow the last display
-  bool auto_update = true;          // other windows repaint after a pick
-  bool arbitrary_by_traces = true;  // arbitrary windows advance by traces
-  std::string arbitrary_line;       // the current arbitrary line's ".arb" file, once chosen
-  int windows_opened = 0;           // cascades new section windows
-  std::optional<PickUndo> undo;     // the cells before the last edit
+  FlattenTable flatten;               // shifts of the flattened display
+  ProcessingParams params;            // the sections' conditioning
+  bool show_previous = false;         // "Show Previous Picks"
+  bool show_last_display = true;      // the previous picks follow the last display
+  bool auto_update = true;            // other windows repaint after a pick
+  bool arbitrary_by_traces = true;    // arbitrary windows advance by traces
+  std::string arbitrary_line;         // the current arbitrary line's ".arb" file, once chosen
+  int windows_opened = 0;             // cascades new section windows
+  std::optional<PickUndo> undo;       // the cells before the last edit
+  ContourMapOptions contour_options;  // how the contour maps are drawn
 
   // Fault mode: the open faults, the fault toolbar's checks, and the fault
   // before the last fault edit (set instead of undo).

@@ -5,7 +5,11 @@
 namespace quarrix {
 
 HorizonValuesTable::HorizonValuesTable(const HorizonPlotDocument& document)
-    : grid_(document.grid), header_(document.header), zoom_(document.data.zoom) {}
+    : HorizonValuesTable(document.grid, document.header, document.data.zoom) {}
+
+HorizonValuesTable::HorizonValuesTable(const HorizonGrid& grid, const SurveyHeader& header,
+                                       const MapZoom& zoom)
+    : grid_(grid), header_(header), zoom_(zoom) {}
 
 std::string HorizonValuesTable::Heading(int column) const {
   if (column == 1) return "Line";
@@ -20,11 +24,18 @@ std::string HorizonValuesTable::CellText(int row, int column) const {
 }
 
 HorizonValuesWindow::HorizonValuesWindow(const HorizonPlotDocument& document, QWidget* parent)
-    : QDialog(parent), table_(document), grid_(new SpreadsheetGrid(this)) {
+    : HorizonValuesWindow(document.grid, document.header, document.data.zoom,
+                          document.data.file_name, parent) {
+  setProperty("help_page", "presentation_horizon_plot");
+}
+
+HorizonValuesWindow::HorizonValuesWindow(const HorizonGrid& grid, const SurveyHeader& header,
+                                         const MapZoom& zoom, const std::string& file_name,
+                                         QWidget* parent)
+    : QDialog(parent), table_(grid, header, zoom), grid_(new SpreadsheetGrid(this)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setModal(false);
-  setWindowTitle("View Horizon -- " + QString::fromStdString(document.data.file_name));
-  setProperty("help_page", "presentation_horizon_plot");
+  setWindowTitle("View Horizon -- " + QString::fromStdString(file_name));
   grid_->SetSource(table_);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(grid_);

@@ -12,6 +12,7 @@ namespace quarrix {
 class HorizonValuesTable : public CellTextSource {
  public:
   explicit HorizonValuesTable(const HorizonPlotDocument& document);
+  HorizonValuesTable(const HorizonGrid& grid, const SurveyHeader& header, const MapZoom& zoom);
   int Rows() const override { return zoom_.Rows(); }
   int Columns() const override { return zoom_.Columns() + 1; }
   std::string Heading(int column) const override;
@@ -27,6 +28,9 @@ class HorizonValuesWindow : public QDialog {
   Q_OBJECT
  public:
   HorizonValuesWindow(const HorizonPlotDocument& document, QWidget* parent = nullptr);
+  // Any grid of the survey over a zoom window, titled with its file's name.
+  HorizonValuesWindow(const HorizonGrid& grid, const SurveyHeader& header, const MapZoom& zoom,
+                      const std::string& file_name, QWidget* parent = nullptr);
   SpreadsheetGrid* grid() const { return grid_; }
 
  private:

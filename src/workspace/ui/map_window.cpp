@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPageLayout>
+#include <QPrinter>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <cmath>
@@ -12,8 +14,12 @@
 #include "horizon/arbitrary_line.h"
 #include "horizon/horizon_location.h"
 #include "platform/paths.h"
+#include "platform/plot_file_dialogs.h"
+#include "platform/progress.h"
 #include "platform/prompter.h"
 #include "platform/ui/plot_view.h"
+#include "platform/ui/print_job.h"
+#include "platform/ui/printer_settings.h"
 #include "platform/ui/qt_progress.h"
 #include "project/project_state.h"
 #include "workspace/map_edits.h"
@@ -34,21 +40,19 @@ MapWindow::MapWindow(Workspace& workspace, WorkspaceEvents& events, Prompter& pr
       view_(NewMapView(workspace.header(), kind)),
       view_widget_(new PlotView(this)) {
   view_.slice_path = std::move(slice_path);
-  setWindowTitle("Horizon Time");
+  setWindowTitle(kind == MapKind::Contour ? "Horizon Contour" : "Horizon Time");
   setProperty("help_page", "map_windows.html");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(view_widget_);
   view_widget_->SetPlot(
-      [this](Canvas& canvas, Progress*) -> std::any {
+      [this](Canvas& canvas, Progress* progress) -> std::any {
         // The window's client area, in the device's units.
         const DeviceInfo device = canvas.Device();
         const QSize size = view_widget_->viewport()->size();
         const Rect client{0, 0, size.width() * device.ppi_x / 96,
                           size.height() * device.ppi_y / 96};
-        MapDrawInputs inputs{&picture_, &workspace_.header(), &workspace_.project.placement,
-                             &overlays_, section_marks ? section_marks() : SectionMarks{}};
-        return DrawMapView(canvas, client, inputs, view_, prompter_);
+        return DrawOn(canvas, client, progress);
       },
       [this](const DeviceInfo&) { return QSizeF(view_widget_->viewport()->size()); });
   tool_ = std::make_unique<MapMouseTool>(
@@ -74,6 +78,85 @@ MapWindow::MapWindow(Workspace& workspace, WorkspaceEvents& events, Prompter& pr
 
 MapWindow::~MapWindow() {
   view_widget_->SetTool(nullptr);
+}
+
+namespace {
+
+// The drawing's progress with its labels told through the window.
+class NotedProgress : public Progress {
+ public:
+  NotedProgress(Progress& inner, std::function<void(const std::string&)> note)
+      : inner_(inner), note_(std::move(note)) {}
+  void SetRange(int minimum, int maximum) override { inner_.SetRange(minimum, maximum); }
+  void SetPosition(int position) override { inner_.SetPosition(position); }
+  void SetLabel(const std::string& text) override { note_(text); }
+  bool Cancelled() override { return inner_.Cancelled(); }
+
+ private:
+  Progress& inner_;
+  std::function<void(const std::string&)> note_;
+};
+
+}  // namespace
+
+MapGeometry MapWindow::DrawOn(Canvas& canvas, Rect client, Progress* progress) {
+  MapDrawInputs inputs{&picture_, &workspace_.header(), &workspace_.project.placement, &overlays_,
+                       section_marks ? section_marks() : SectionMarks{}};
+  inputs.contour = &workspace_.contour_options;
+  std::optional<NotedProgress> noted;
+  if (progress) {
+    noted.emplace(*progress,
+                  [this](const std::string& text) { emit drawNote(QString::fromStdString(text)); });
+    inputs.progress = &*noted;
+  }
+  const MapGeometry geometry = DrawMapView(canvas, client, inputs, view_, prompter_);
+  if (progress) emit drawNote({});
+  return geometry;
+}
+
+PlotPage MapWindow::Page() const {
+  const DeviceInfo screen = view_widget_->device();
+  const QSize size = view_widget_->viewport()->size();
+  PlotPage page;
+  page.width_in = size.width() / screen.ppi_x;
+  page.height_in = size.height() / screen.ppi_y;
+  page.document_name = MapCaption(view_.kind, picture_.path);
+  return page;
+}
+
+DrawPlot MapWindow::PageDrawing() {
+  const PlotPage page = Page();
+  return [this, page](Canvas& canvas) {
+    const DeviceInfo device = canvas.Device();
+    DrawOn(canvas, {0, 0, page.width_in * device.ppi_x, page.height_in * device.ppi_y}, nullptr);
+  };
+}
+
+bool MapWindow::Print(PrinterSettings& printer) {
+  if (!picture_.readable || !GetPrinter(this, printer)) return false;
+  return PrintTo(printer.printer, printer.copies);
+}
+
+bool MapWindow::PrintTo(QPrinter& printer, int copies) {
+  if (!picture_.readable) return false;
+  // The page keeps the window's proportions, as large as the printable area allows.
+  const QRectF paper = printer.pageLayout().paintRect(QPageLayout::Inch);
+  const PlotPage page = Page();
+  const double scale = std::min(paper.width() / page.width_in, paper.height() / page.height_in);
+  const double width_in = page.width_in * scale, height_in = page.height_in * scale;
+  return PrintPlot(
+      printer, QString::fromStdString(page.document_name), std::max(1, copies),
+      [this, width_in, height_in](Canvas& canvas) {
+        const DeviceInfo device = canvas.Device();
+        DrawOn(canvas, {0, 0, width_in * device.ppi_x, height_in * device.ppi_y}, nullptr);
+      });
+}
+
+bool MapWindow::SaveMetafile(const std::string& path) {
+  if (!picture_.readable) return false;
+  PlotPage page = Page();
+  page.dpi = 96;
+  return SavePlotTellingUser(path, page, PageDrawing(), nullptr, prompter_);
 }
 
 const MapGeometry* MapWindow::geometry() const {
@@ -337,6 +420,11 @@ bool MapWindow::HandleViewEvent(QEvent* event) {
       ZoomChanged();
       return true;
     case QEvent::KeyPress:
+      // Any key stops a contour map's drawing; what was drawn stays.
+      if (view_.kind == MapKind::Contour && view_widget_->drawing()) {
+        view_widget_->CancelDrawing();
+        return true;
+      }
       if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Home) return false;
       ZoomHome(view_, header);
       ZoomChanged();

@@ -1,9 +1,11 @@
 #pragma once
 // A map window of the workspace: the time or amplitude map of the current
-// horizon, or a time slice, drawn by the map renderer in a PlotView with the
-// map mouse tool. The wheel zooms about the pointer, a middle-button drag
-// pans and Home shows the whole survey again.
+// horizon, a time slice, or the contours of a horizon or slice file, drawn in
+// a PlotView with the map mouse tool. The wheel zooms about the pointer, a
+// middle-button drag pans and Home shows the whole survey again. While a
+// contour map draws, the levels are told and any key stops it.
 #include <QPoint>
+#include <QPrinter>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -11,6 +13,7 @@
 #include "map/map_display_options.h"
 #include "map/map_window_overlays.h"
 #include "map/ui/map_choices.h"
+#include "platform/plot_output.h"
 #include "workspace/map_edits.h"
 #include "workspace/map_view.h"
 #include "workspace/map_view_drawing.h"
@@ -19,6 +22,7 @@ namespace quarrix {
 
 class MapMouseTool;
 class PlotView;
+struct PrinterSettings;
 class Prompter;
 class WorkspaceEvents;
 struct Workspace;
@@ -58,6 +62,18 @@ class MapWindow : public QWidget {
   const MapGeometry* geometry() const;
   PlotView* view() const { return view_widget_; }
   MapWindowOverlays& overlays() { return overlays_; }
+  const MapPicture& picture() const { return picture_; }
+
+  // The map as a page of the window's size on the screen, drawn by the same
+  // function as the screen (printing and metafiles).
+  PlotPage Page() const;
+  DrawPlot PageDrawing();
+  // "Print Map": the print dialog, then one page per copy; false on Cancel.
+  bool Print(PrinterSettings& printer);
+  // Prints on a chosen printer without asking (tests print to PDF).
+  bool PrintTo(QPrinter& printer, int copies);
+  // "Save Map As Meta File" into a chosen path; false (told) when it fails.
+  bool SaveMetafile(const std::string& path);
 
   // Where the section windows are, drawn as lines on the map.
   std::function<SectionMarks()> section_marks;
@@ -76,12 +92,15 @@ class MapWindow : public QWidget {
   void sectionWanted(bool inline_window, int index);
   // A command chosen from the horizon pop-up menu.
   void commandChosen(int id);
+  // What the drawing is doing ("Contour Level %d"), empty when done.
+  void drawNote(const QString& text);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void ShowReadout(double x, double y);
+  MapGeometry DrawOn(Canvas& canvas, Rect client, Progress* progress);
   void ZoomChanged();
   void ShowPopupMenu(QPoint global);
   bool HandleViewEvent(QEvent* event);

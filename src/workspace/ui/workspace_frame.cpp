@@ -20,6 +20,7 @@
 #include "platform/text_util.h"
 #include "platform/ui/centre_window.h"
 #include "platform/ui/command_host.h"
+#include "platform/ui/printer_settings.h"
 #include "platform/ui/qt_progress.h"
 #include "project/project_state.h"
 #include "section/ui/section_dialogs.h"
@@ -155,6 +156,11 @@ void WorkspaceFrame::Run(int id) {
       {kCreateTimeSlice, &WorkspaceFrame::CommandTimeSlices},
       {kPlotArbitrary, &WorkspaceFrame::CommandPlotArbitrary},
       {kAutopickAll, &WorkspaceFrame::CommandAutopickWithoutMap},
+      {kPlotContour, &WorkspaceFrame::CommandPlotContour},
+      {kContourOptions, &WorkspaceFrame::CommandContourOptions},
+      {kViewHorizonValues, &WorkspaceFrame::CommandViewHorizonValues},
+      {kPrintMap, &WorkspaceFrame::CommandPrintMap},
+      {kSaveMapMetafile, &WorkspaceFrame::CommandSaveMapMetafile},
       {kCascade, &WorkspaceFrame::RepaintAll},
       {kOpenFaults, &WorkspaceFrame::CommandOpenFaults},
       {kSelectFault, &WorkspaceFrame::CommandSelectFault},
@@ -340,6 +346,7 @@ MapWindow* WorkspaceFrame::OpenMap(MapKind kind, const std::string& slice_path) 
       section->ShowCrossHair(GridCell{row, column});
   });
   connect(map, &MapWindow::commandChosen, this, &WorkspaceFrame::Dispatch);
+  connect(map, &MapWindow::drawNote, status_[0], &QLabel::setText);
   QMdiSubWindow* sub = mdi_->addSubWindow(map);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   const int k = workspace_.windows_opened++;

@@ -25,6 +25,7 @@ class MapWindow;
 class Prompter;
 class SectionPickWindow;
 class WorkspaceEvents;
+struct PrinterSettings;
 struct ProjectState;
 
 class WorkspaceFrame : public QMainWindow {
@@ -82,6 +83,12 @@ class WorkspaceFrame : public QMainWindow {
   void CommandCreateArbitraryLine();
   void CommandSelectWells();
   void CommandLoadDxf();
+  // Contour maps, the values view and map output (workspace_frame_maps.cpp).
+  void CommandPlotContour();
+  void CommandContourOptions();
+  void CommandViewHorizonValues();
+  void CommandPrintMap();
+  void CommandSaveMapMetafile();
   void RepaintAll();
   void ShowCurrentHorizon();
   void CommandOpenHorizons();
@@ -119,6 +126,7 @@ class WorkspaceFrame : public QMainWindow {
   QToolBar* fault_bar_ = nullptr;
   QPointer<SectionPickWindow> inline_, crossline_, arbitrary_, active_;
   QPointer<MapWindow> active_map_;
+  std::unique_ptr<PrinterSettings> printer_;  // the map windows' printer set-up
   bool closed_ = false;
 };
 

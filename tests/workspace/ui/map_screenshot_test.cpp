@@ -1,7 +1,8 @@
-// A real time map window on a (virtual) X screen: the demo horizon with its
-// wells, the demo culture from DXF and a polygon region, beside an in-line
-// pick window whose position the map marks. Kept as a picture for people to
-// look at; tests/e2e/map_screenshot.sh runs it under Xvfb.
+// Real map windows on a (virtual) X screen: the time map of the demo horizon
+// with its wells, the demo culture from DXF and a polygon region, beside an
+// in-line pick window whose position the map marks; and the contour map of
+// the same horizon. Kept as pictures for people to look at;
+// tests/e2e/map_screenshot.sh runs them under Xvfb.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -72,6 +73,42 @@ TEST(MapScreenshot, TimeMapWithWellsCultureAndPolygon) {
   const std::string artefacts = std::string(QUARRIX_BINARY_DIR) + "/artefacts";
   std::filesystem::create_directories(artefacts);
   ASSERT_TRUE(shot.save(QString::fromStdString(artefacts + "/time_map.png")));
+  EXPECT_EQ(prompter.messages().size(), 0u) << prompter.last_text();
+}
+
+// The contour map of the demo horizon with its wells, filling the frame.
+TEST(MapScreenshot, ContourMapWithWells) {
+  if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X screen";
+  testing::TempFolder folder;
+  std::ostringstream out, err;
+  ASSERT_EQ(RunDemoCommand({folder.path(), "--lines", "120", "--traces", "100", "--samples", "300"},
+                           out, err, AddDemoHorizonAndCulture),
+            0)
+      << err.str();
+  ScriptedPrompter prompter;
+  ProjectState project;
+  ASSERT_TRUE(OpenProject(project, folder.File("demo/demo.hdr"), prompter));
+  WorkspaceFrame frame(project, &prompter);
+  frame.workspace().horizons.Open({kDemoHorizonName});
+  frame.resize(1000, 780);
+  frame.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+  prompter.QueueFile(folder.File("demo/") + kDemoHorizonName);
+  frame.Dispatch(workspace_command::kPlotContour);
+  MapWindow* map = frame.ActiveMap();
+  ASSERT_NE(map, nullptr);
+  map->parentWidget()->showMaximized();
+  frame.run_dialog = [](QDialog& dialog) {
+    if (auto* wells = qobject_cast<SelectWellsDialog*>(&dialog)) wells->list()->selectAll();
+    return true;
+  };
+  frame.Dispatch(workspace_command::kSelectWells);
+  map->RedrawNow();
+  QTest::qWait(300);
+  QPixmap shot = frame.screen()->grabWindow(frame.winId());
+  const std::string artefacts = std::string(QUARRIX_BINARY_DIR) + "/artefacts";
+  std::filesystem::create_directories(artefacts);
+  ASSERT_TRUE(shot.save(QString::fromStdString(artefacts + "/contour_map.png")));
   EXPECT_EQ(prompter.messages().size(), 0u) << prompter.last_text();
 }
 
