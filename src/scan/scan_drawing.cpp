@@ -1,6 +1,7 @@
 #include "scan/scan_drawing.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "horizon/colour_files.h"
 #include "horizon/horizon_location.h"
@@ -46,16 +47,66 @@ void FillCellRuns(Canvas& canvas, const MapGeometry& frame, int rows, int column
   }
 }
 
-void DrawGridColours(Canvas& canvas, const ScanDocument& document, const MapGeometry& frame) {
-  ColourBar bar = ScanColourBar(document);
-  const MapColourIndex index(bar);
-  FillCellRuns(canvas, frame, document.grid.rows, document.grid.columns,
-               [&](int row, int column) -> std::optional<Rgb> {
-                 const std::int16_t value = document.grid.At(row, column);
-                 if (value == HORIZON_NULL) return std::nullopt;
-                 return index.palette()[index.Of(value)];
-               });
+// The grid position along one axis of the scan for each pixel of that axis
+// (-1 outside the data area).
+std::vector<int> CellsAlong(int pixels, double start, double cell, int cells) {
+  std::vector<int> along(static_cast<std::size_t>(pixels), -1);
+  for (int p = 0; p < pixels; ++p) {
+    const double k = std::floor((p + 0.5 - start) / cell);
+    if (k >= 0 && k < cells) along[p] = static_cast<int>(k);
+  }
+  return along;
 }
+
+bool IsInk(Rgb c) {
+  return c.r * 30 + c.g * 59 + c.b * 11 < 128 * 100;
+}
+
+}  // namespace
+
+IndexedImage ComposeColouredScan(const ScanDocument& document) {
+  const IndexedImage& scan = document.image;
+  const MapGeometry frame = ScanFrame(document);
+  if (frame.Empty()) return scan;
+  ColourBar bar = ScanColourBar(document);
+  const MapColourIndex colours(bar);
+  // The grid's colours first, then the scan's colours on a 4 x 4 x 4 cube.
+  IndexedImage image(scan.width, scan.height);
+  image.palette = colours.palette();
+  const int cube = static_cast<int>(image.palette.size());
+  for (int r = 0; r < 4; ++r)
+    for (int g = 0; g < 4; ++g)
+      for (int b = 0; b < 4; ++b)
+        image.palette.push_back({static_cast<std::uint8_t>(r * 85),
+                                 static_cast<std::uint8_t>(g * 85),
+                                 static_cast<std::uint8_t>(b * 85)});
+  std::vector<std::uint8_t> scan_colour(256, 0);
+  std::vector<bool> ink(256, true);
+  for (std::size_t k = 0; k < scan.palette.size() && k < 256; ++k) {
+    const Rgb c = scan.palette[k];
+    scan_colour[k] = static_cast<std::uint8_t>(cube + ((c.r + 42) / 85 * 4 + (c.g + 42) / 85) * 4 +
+                                               (c.b + 42) / 85);
+    ink[k] = IsInk(c);
+  }
+  const bool lines_across = frame.corner >= 5;
+  const int across = lines_across ? frame.zoom.Rows() : frame.zoom.Columns();
+  const int down = lines_across ? frame.zoom.Columns() : frame.zoom.Rows();
+  const std::vector<int> xs = CellsAlong(scan.width, frame.area.left, frame.cell_width, across);
+  const std::vector<int> ys = CellsAlong(scan.height, frame.area.top, frame.cell_height, down);
+  for (int y = 0; y < scan.height; ++y)
+    for (int x = 0; x < scan.width; ++x) {
+      const std::uint8_t s = scan.pixels[static_cast<std::size_t>(y) * scan.stride + x];
+      std::uint8_t& out = image.pixels[static_cast<std::size_t>(y) * image.stride + x];
+      out = scan_colour[s];
+      if (ink[s] || xs[x] < 0 || ys[y] < 0) continue;  // the scan's lines stay on top
+      const std::int16_t value =
+          lines_across ? document.grid.At(xs[x], ys[y]) : document.grid.At(ys[y], xs[x]);
+      if (value != HORIZON_NULL) out = colours.Of(value);
+    }
+  return image;
+}
+
+namespace {
 
 void DrawSeeds(Canvas& canvas, const ScanDocument& document, const MapGeometry& frame) {
   FillCellRuns(canvas, frame, document.grid.rows, document.grid.columns,
@@ -122,11 +173,14 @@ ScanGeometry DrawScan(Canvas& canvas, const ScanDocument& document) {
   geometry.scale = document.scale;
   if (!document.HasBitmap()) return geometry;
   const double s = document.scale;
-  canvas.StretchImage(document.image, {0, 0, document.image.width * s, document.image.height * s});
   geometry.frame = ScanFrame(document, s);
   const MapGeometry& frame = geometry.frame;
+  const Rect scan{0, 0, document.image.width * s, document.image.height * s};
+  if (document.show_in_colour && !frame.Empty())
+    canvas.StretchImage(ComposeColouredScan(document), scan);
+  else
+    canvas.StretchImage(document.image, scan);
   if (!frame.Empty()) {
-    if (document.show_in_colour) DrawGridColours(canvas, document, frame);
     if (document.show_seeds) DrawSeeds(canvas, document, frame);
     canvas.SetPen({PenStyle::Dot, 1, kCornerColour});
     canvas.SetBrush({BrushStyle::Null, kBlack});

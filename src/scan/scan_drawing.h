@@ -1,6 +1,6 @@
 #pragma once
 // Draws the Scan/Contour window: the scan at the view scale, the grid in
-// colour over it (empty cells leave the scan visible), the seeds, the
+// colour under its dark lines (empty cells show the scan), the seeds, the
 // polyline being clicked, the registration corners and the posted wells.
 #include "map/horizon_map.h"
 #include "scan/scan_document.h"
@@ -18,6 +18,11 @@ struct ScanGeometry {
 // default time colours when it has none) for scheme 0, else the colour set
 // stretched over the grid's values.
 ColourBar ScanColourBar(const ScanDocument& document);
+
+// The scan with the grid's cells in colour wherever they have a value and
+// the scan is not dark (its contour lines and lettering stay on top); the
+// scan's own colours are kept to a 4 x 4 x 4 cube beside the grid's.
+IndexedImage ComposeColouredScan(const ScanDocument& document);
 
 // The size of the drawing in device pixels.
 Point ScanDrawingSize(const ScanDocument& document);

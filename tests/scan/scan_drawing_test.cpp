@@ -20,40 +20,37 @@ std::vector<DrawnPrimitive> FilledWith(const RecordingCanvas& canvas, Rgb colour
   return found;
 }
 
-TEST(ScanDrawing, TheScanThenTheGridInColourWhereItHasValues) {
+TEST(ScanDrawing, TheGridInColourUnderTheScansLines) {
   ScanDocument d = RegisteredScan();
   d.scale = 2;
-  // One run of three equal cells on row 1, and one cell of another value.
   for (int column : {2, 3, 4}) d.grid.At(1, column) = 3000;
   d.grid.At(3, 7) = 100;
+  d.image.pixels[30 * d.image.stride + 52] = 1;  // a black pixel of the scan in cell (1, 2)
   d.show_seeds = false;
   RecordingCanvas canvas;
   const ScanGeometry g = DrawScan(canvas, d);
+  ASSERT_FALSE(g.frame.Empty());
+  EXPECT_DOUBLE_EQ(g.frame.cell_width, 40);
   const auto images = canvas.OfKind(PrimitiveKind::Image);
   ASSERT_EQ(images.size(), 1u);
   EXPECT_EQ(images[0].points[1].x, 420);  // the scan at twice its size
-  ASSERT_FALSE(g.frame.Empty());
-  EXPECT_DOUBLE_EQ(g.frame.cell_width, 40);
+  const IndexedImage& shown = images[0].image;
+  ASSERT_EQ(shown.width, 210);
+  auto at = [&](int x, int y) { return shown.palette[shown.pixels[y * shown.stride + x]]; };
   ColourBar bar = ScanColourBar(d);
   const MapColourIndex colours(bar);
-  // Cells of one colour along a row are one rectangle, centred on the cells.
-  int cells = 0;
-  for (const DrawnPrimitive& p : canvas.OfKind(PrimitiveKind::Rectangle)) {
-    if (p.brush.style != BrushStyle::Solid || p.pen.style != PenStyle::Null) continue;
-    ++cells;
-    if (p.points[0].y == 40) {
-      EXPECT_EQ(p.points[0].x, 80);  // cell (1, 2) spans 80..120 at scale 2
-      EXPECT_EQ(p.points[1].x, 200);
-      EXPECT_EQ(p.brush.colour, colours.palette()[colours.Of(3000)]);
-    }
-  }
-  EXPECT_EQ(cells, 2);
-  // Without colour, none.
+  // Cell (1, 2) covers pixels 40..59 across and 20..39 down.
+  EXPECT_EQ(at(40, 20), colours.palette()[colours.Of(3000)]);
+  EXPECT_EQ(at(99, 39), colours.palette()[colours.Of(3000)]);
+  EXPECT_EQ(at(150, 70), colours.palette()[colours.Of(100)]);
+  EXPECT_EQ(at(52, 30), (Rgb{0, 0, 0}));         // the scan's line stays on top
+  EXPECT_EQ(at(120, 20), (Rgb{255, 255, 255}));  // an empty cell shows the scan
+  EXPECT_EQ(at(5, 5), (Rgb{255, 255, 255}));     // outside the data area
+  // Without colour the scan is drawn as it is.
   d.show_in_colour = false;
   RecordingCanvas plain;
   DrawScan(plain, d);
-  for (const DrawnPrimitive& p : plain.OfKind(PrimitiveKind::Rectangle))
-    EXPECT_NE(p.pen.style, PenStyle::Null);
+  EXPECT_EQ(plain.OfKind(PrimitiveKind::Image).at(0).image.palette, d.image.palette);
 }
 
 TEST(ScanDrawing, SeedsPolylinesAndCorners) {
