@@ -39,6 +39,7 @@
 #include "platform/ui/qt_prompter.h"
 #include "project/header_file.h"
 #include "project/trace_file_check.h"
+#include "scan/ui/scan_window.h"
 #include "section/ui/trace_plot_window.h"
 #include "workspace/ui/time_slices_dialog.h"
 #include "workspace/ui/workspace_frame.h"
@@ -88,7 +89,6 @@ MainFrame::~MainFrame() = default;
 
 CommandTable MainFrame::CommandTableOfMenu() {
   using namespace command;
-  auto placeholder = [this](const char* text) { return [this, text] { show_placeholder(text); }; };
   const std::map<int, std::function<void()>> runs = {
       {kOpen, [this] { CommandOpen(); }},
       {kOpenAmpFile, [this] { CommandOpenAmpFile(); }},
@@ -103,7 +103,7 @@ CommandTable MainFrame::CommandTableOfMenu() {
       {kHorizonPlot, [this] { CommandHorizonPlot(); }},
       {kTracePlot, [this] { CommandTracePlot(); }},
       {kPickEdit, [this] { CommandPickEdit(); }},
-      {kScanContour, placeholder("The scan/contour window is not available yet.")},
+      {kScanContour, [this] { CommandScanContour(); }},
       {kMath, [this] { CommandMath(); }},
       {kImportExport, [this] { CommandImportExport(); }},
       {kCreateTimeSlice, [this] { CommandTimeSlices(); }},
@@ -169,6 +169,10 @@ HorizonPlotWindow* MainFrame::horizon_plot() const {
 
 WorkspaceFrame* MainFrame::pick_edit_frame() const {
   return pick_frame_;
+}
+
+ScanContourWindow* MainFrame::scan_contour() const {
+  return scan_contour_;
 }
 
 TracePlotWindow* MainFrame::trace_plot() const {
@@ -507,6 +511,24 @@ void MainFrame::CommandHorizonPlot() {
   horizon_plot_->raise();
 }
 
+void MainFrame::CommandScanContour() {
+  if (!RequireHeader()) return;
+  if (!scan_contour_) {
+    const ProjectState& project = session_.project;
+    ScanContourContext context{project.header,
+                               project.placement,
+                               DirectoryOf(project.header_path),
+                               {project.header_path, project.AmpPath(), project.XyPath()},
+                               session_.colour_sets,
+                               prompter_,
+                               [](QWidget* parent) { ShowHelpPage(parent, "scan_contour.html"); }};
+    scan_contour_ = new ScanContourWindow(std::move(context), this);
+    scan_contour_->setWindowFlag(Qt::Window);
+  }
+  scan_contour_->show();
+  scan_contour_->raise();
+}
+
 void MainFrame::CommandTracePlot() {
   if (!RequireTraceFile()) return;
   if (!trace_plot_) {
@@ -562,6 +584,11 @@ void MainFrame::CommandAbout() {
 void MainFrame::closeEvent(QCloseEvent* event) {
   if (prompter_->Message("End Quarrix3D?", "WARNING", MessageIcon::Question,
                          MessageButtons::YesNo) != MessageAnswer::Yes) {
+    event->ignore();
+    return;
+  }
+  // Unsaved digitising is asked about first; a cancelled save keeps the program.
+  if (scan_contour_ && !scan_contour_->close()) {
     event->ignore();
     return;
   }

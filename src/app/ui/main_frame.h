@@ -24,6 +24,7 @@ class WorkspaceFrame;
 class Prompter;
 class TracePlotWindow;
 class HorizonPlotWindow;
+class ScanContourWindow;
 
 class MainFrame : public QMainWindow {
   Q_OBJECT
@@ -44,6 +45,8 @@ class MainFrame : public QMainWindow {
   // The presentation trace plot while it is open.
   TracePlotWindow* trace_plot() const;
   HorizonPlotWindow* horizon_plot() const;
+  // The Scan/Contour window while it is open.
+  ScanContourWindow* scan_contour() const;
   // The printer settings shared by every plot window.
   PrinterSettings& printer_settings() { return printer_settings_; }
   // Runs a modal dialog; tests replace it to fill in and accept dialogs.
@@ -79,6 +82,7 @@ class MainFrame : public QMainWindow {
   void CommandTracePlot();
   void CommandHorizonPlot();
   void CommandPickEdit();
+  void CommandScanContour();
   void CommandTimeSlices();
   void CommandHelp();
   void CommandAbout();
@@ -91,6 +95,7 @@ class MainFrame : public QMainWindow {
   FlattenTable slice_flatten_;  // for time slices made without the workspace
   QPointer<TracePlotWindow> trace_plot_;
   QPointer<HorizonPlotWindow> horizon_plot_;
+  QPointer<ScanContourWindow> scan_contour_;
   bool trace_file_menu_enabled_ = false;
   PrinterSettings printer_settings_;
 };

@@ -25,6 +25,7 @@
 #include "platform/scripted_prompter.h"
 #include "platform/ui/spreadsheet_grid.h"
 #include "project/header_file.h"
+#include "scan/ui/scan_window.h"
 #include "support/test_support.h"
 #include "workspace/ui/section_pick_window.h"
 #include "workspace/ui/workspace_frame.h"
@@ -127,6 +128,27 @@ TEST_F(MainFrameTest, AnsweringNoToEndKeepsRunningAndWritesNothing) {
   Session restarted;
   MainFrame again(restarted, &prompter);
   EXPECT_EQ(restarted.colour_sets[3].Name(), "Edited");
+}
+
+TEST_F(MainFrameTest, ScanContourWorksOnTheProjectAndItsUnsavedWorkHoldsTheProgram) {
+  ASSERT_TRUE(frame->OpenProjectFile(QString::fromStdString(header_path)));
+  frame->Dispatch(command::kScanContour);
+  ScanContourWindow* scan = frame->scan_contour();
+  ASSERT_NE(scan, nullptr);
+  EXPECT_TRUE(placeholders.isEmpty());
+  EXPECT_TRUE(scan->windowTitle().startsWith("Scan/Contour   Horizon "));
+  EXPECT_EQ(scan->document().header.num_lines, 50);
+  EXPECT_EQ(scan->document().project_folder, folder.path());
+  // Unsaved digitising: Yes to ending, Yes to saving, the save cancelled.
+  scan->document().grid = HorizonGrid(50, 100);
+  scan->document().unsaved = true;
+  prompter.QueueAnswer(MessageAnswer::Yes);
+  prompter.QueueAnswer(MessageAnswer::Yes);
+  prompter.QueueFile(std::nullopt);
+  EXPECT_FALSE(frame->close());
+  EXPECT_EQ(prompter.last_text(), "Do you wish to save your work?");
+  EXPECT_EQ(frame->scan_contour(), scan);
+  scan->document().unsaved = false;
 }
 
 TEST_F(MainFrameTest, MissingLoaderGivesErrorTwo) {
