@@ -4,6 +4,7 @@
 
 #include "bench_surface.h"
 #include "map/contour_tracer.h"
+#include "platform/parallel.h"
 #include "platform/progress.h"
 #include "platform/scripted_prompter.h"
 
@@ -33,14 +34,26 @@ int main() {
   ContourOptions options;
   options.frame.width = options.frame.height = 8000;
   options.fill = false;
-  CountingSink sink;
-  NullProgress progress;
-  ScriptedPrompter prompter;
-  auto start = std::chrono::steady_clock::now();
-  ContourError error = DrawFilledContours(grid, levels, options, sink, progress, prompter);
-  double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  std::printf("tracing 32 levels on a %d x %d grid: %.3f s (%ld polygons, %ld points%s)\n", kSize,
-              kSize, seconds, sink.polygons, sink.points,
-              error == ContourError::None ? "" : ", stopped by an error");
+  const int cores = MachineThreadCount();
+  double one_thread = 0;
+  for (int threads : {1, cores}) {
+    if (threads == 1 && one_thread > 0) break;
+    options.threads = threads;
+    CountingSink sink;
+    NullProgress progress;
+    ScriptedPrompter prompter;
+    auto start = std::chrono::steady_clock::now();
+    ContourError error = DrawFilledContours(grid, levels, options, sink, progress, prompter);
+    double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (threads == 1) one_thread = seconds;
+    std::printf(
+        "tracing 32 levels on a %d x %d grid, %d thread(s): %.3f s (%ld polygons, %ld "
+        "points%s)",
+        kSize, kSize, threads, seconds, sink.polygons, sink.points,
+        error == ContourError::None ? "" : ", stopped by an error");
+    if (threads > 1) std::printf("   speed-up %.2f", one_thread / seconds);
+    std::printf("\n");
+  }
   return 0;
 }

@@ -8,6 +8,7 @@
 
 #include "bench_surface.h"
 #include "map/gridding.h"
+#include "platform/parallel.h"
 #include "platform/progress.h"
 #include "platform/scripted_prompter.h"
 
@@ -50,13 +51,14 @@ Case EveryTenthLine(int size) {
   return {"picks on every tenth in-line", picks};
 }
 
-double RunQuarrix(const HorizonGrid& picks, HorizonGrid& result) {
+double RunQuarrix(const HorizonGrid& picks, HorizonGrid& result, int threads = 1) {
   result = picks;
   NullProgress progress;
   ScriptedPrompter prompter;
+  GriddingOptions options;
+  options.threads = threads;
   auto start = std::chrono::steady_clock::now();
-  GridHorizonArea(result, {0, 0, picks.columns, picks.rows}, {}, GriddingOptions{}, progress,
-                  prompter);
+  GridHorizonArea(result, {0, 0, picks.columns, picks.rows}, {}, options, progress, prompter);
   return Seconds(start);
 }
 
@@ -118,6 +120,14 @@ void Report(const Case& test) {
               cgal_seconds, valued, quarrix_seconds / cgal_seconds, differ);
 #endif
   std::printf("\n");
+  const int cores = MachineThreadCount();
+  if (cores > 1) {
+    HorizonGrid shared;
+    const double shared_seconds = RunQuarrix(test.picks, shared, cores);
+    std::printf("%-30s quarrix on %d threads %7.3f s   speed-up %.2f   %s\n", "", cores,
+                shared_seconds, quarrix_seconds / shared_seconds,
+                shared.cells == ours.cells ? "same grid" : "GRID DIFFERS");
+  }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "map/gridding.h"
 #include "map/map_commands.h"
 #include "map/plot_map_command.h"
+#include "platform/parallel.h"
 #include "project/project_commands.h"
 #include "section/conditioning_commands.h"
 #include "section/plot_section_command.h"
@@ -29,7 +30,9 @@ void GridWithNaturalNeighbours(HorizonGrid& time, const IndexArea& area, const G
   GridRectangle rectangle{area.first_column, area.first_row,
                           area.last_column - area.first_column + 1,
                           area.last_row - area.first_row + 1};
-  GridHorizonArea(time, rectangle, region, GriddingOptions{}, progress, prompter);
+  GriddingOptions options;
+  options.threads = MachineThreadCount();
+  GridHorizonArea(time, rectangle, region, options, progress, prompter);
 }
 
 int RunAutopickWithGridding(const std::vector<std::string>& args, std::ostream& out,

@@ -6,6 +6,9 @@
 #include "batch_commands.h"
 #include "platform/allocation_guard.h"
 #include "platform/program_options.h"
+#ifdef QUARRIX_HAVE_MPI
+#include "platform/mpi/mpi_group.h"
+#endif
 
 namespace {
 
@@ -33,6 +36,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   std::vector<std::string> args(argv + 2, argv + argc);
+#ifdef QUARRIX_HAVE_MPI
+  // --mpi joins the job's processes through MPI.
+  quarrix::SetProcessGroupJoiner(quarrix::JoinMpiGroup);
+#endif
   for (const auto& command : quarrix::BatchCommands())
     if (name == command.name)
       return quarrix::RunReportingAllocationFailure(

@@ -1,11 +1,14 @@
 #include "horizon/autopick.h"
 
+#include <cstring>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "horizon/horizon_style.h"
 #include "platform/numeric.h"
 #include "platform/parallel.h"
+#include "platform/process_group.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
 
@@ -16,11 +19,12 @@ namespace {
 // its event or becomes a blank; each such trace is read once. Each cell
 // depends on its own trace alone, so the rows may be shared out among
 // threads.
+// Snaps the rows of the area in the range (counted from the area's first row).
 void SnapPass(const PickEnvironment& env, HorizonWork& work, const IndexArea& area, int pick_type,
-              int threads, Progress& progress) {
+              int threads, LineRange range, Progress& progress) {
   const SurveyHeader& h = env.header;
   const WorkerConditioners conditioners(env.conditioner, ThreadsForWholeFile(env.amp, h, threads));
-  const int rows = area.last_row - area.first_row + 1;
+  const int rows = range.count();
   const LinePassPlan plan = PlanLinePass(h, rows, conditioners.threads());
   std::vector<std::unique_ptr<TraceReader>> traces;
   for (int w = 0; w < conditioners.threads(); ++w)
@@ -29,7 +33,7 @@ void SnapPass(const PickEnvironment& env, HorizonWork& work, const IndexArea& ar
   const PickSearchParams params = env.SearchParams(pick_type);
   auto snap_rows = [&](int w, int first, int end) {
     TraceReader& trace = *traces[static_cast<std::size_t>(w)];
-    for (int i = area.first_row + first; i < area.first_row + end; ++i)
+    for (int i = area.first_row + range.first + first; i < area.first_row + range.first + end; ++i)
       for (int j = area.first_column; j <= area.last_column; ++j) {
         if (work.registration.IsSeed(i, j) || !env.InRegion(i, j)) continue;
         if (!trace.Read(i, j)) break;
@@ -45,6 +49,36 @@ void SnapPass(const PickEnvironment& env, HorizonWork& work, const IndexArea& ar
                      progress.SetPosition(rows_done);
                      return !progress.Cancelled();
                    });
+}
+
+// Puts every process's snapped rows of the grids and registration together
+// on the first process; rows are whole grid rows, the same on every process
+// outside the ones it snapped.
+void GatherRows(ProcessGroup& group, int first_row, LineRange range, HorizonWork& work) {
+  if (group.Size() == 1) return;
+  auto gather = [&](auto* whole, std::size_t columns) {
+    using Cell = std::remove_pointer_t<decltype(whole)>;
+    const std::size_t row_bytes = columns * sizeof(Cell);
+    Cell* mine = whole + static_cast<std::size_t>(first_row + range.first) * columns;
+    std::vector<char> all = group.GatherOnFirst(
+        reinterpret_cast<const char*>(mine), static_cast<std::size_t>(range.count()) * row_bytes);
+    if (group.IsFirst())
+      std::memcpy(whole + static_cast<std::size_t>(first_row) * columns, all.data(), all.size());
+  };
+  gather(work.time.cells.data(), static_cast<std::size_t>(work.time.columns));
+  gather(work.amplitude.cells.data(), static_cast<std::size_t>(work.amplitude.columns));
+  gather(work.registration.bytes.data(), static_cast<std::size_t>(work.registration.columns));
+}
+
+// Loads the horizon on every process: the first process first, as it may
+// build a missing registration. Anything but Loaded on any process stops all.
+WorkLoad LoadWorkInGroup(const PickEnvironment& env, ProcessGroup& group, HorizonWork& work) {
+  WorkLoad load = WorkLoad::Loaded;
+  if (group.IsFirst()) load = LoadHorizonWork(env, work);
+  if (!group.AllOk(load == WorkLoad::Loaded)) return group.IsFirst() ? load : WorkLoad::CannotRead;
+  if (!group.IsFirst()) load = LoadHorizonWork(env, work);
+  if (!group.AllOk(load == WorkLoad::Loaded)) return WorkLoad::CannotRead;
+  return WorkLoad::Loaded;
 }
 
 }  // namespace
@@ -77,14 +111,19 @@ void InterpolateRun(int first, int last, const std::function<std::int16_t&(int)>
 
 AutopickOutcome Autopick(const PickEnvironment& env, const AutopickRequest& request,
                          Progress& progress) {
+  SingleProcess alone;
+  ProcessGroup& group = request.group ? *request.group : alone;
   HorizonStyle style;
-  if (!UpdateHorizonStyle(env.horizon.path, [&](HorizonStyle& s) {
+  const bool styled =
+      !group.IsFirst() || UpdateHorizonStyle(env.horizon.path, [&](HorizonStyle& s) {
         s.pick_type &= 7;
         style = s;
-      }))
-    return AutopickOutcome::Failed;
+      });
+  if (!group.AllOk(styled)) return AutopickOutcome::Failed;
+  // The pick type as the first process read it (the others read nothing).
+  style.pick_type = static_cast<int>(group.Sum(group.IsFirst() ? style.pick_type : 0));
   HorizonWork work;
-  switch (LoadHorizonWork(env, work)) {
+  switch (LoadWorkInGroup(env, group, work)) {
     case WorkLoad::NoRegistration: return AutopickOutcome::NoRegistration;
     case WorkLoad::CannotRead: return AutopickOutcome::Failed;
     case WorkLoad::Loaded: break;
@@ -119,11 +158,16 @@ AutopickOutcome Autopick(const PickEnvironment& env, const AutopickRequest& requ
       }
     }
   }
-  if (request.snap && !area.Empty())
-    SnapPass(env, work, area, style.pick_type, request.threads, progress);
+  if (request.snap && !area.Empty()) {
+    const int rows = area.last_row - area.first_row + 1;
+    const LineRange range = LinesOfRank(rows, group.Rank(), group.Size());
+    SnapPass(env, work, area, style.pick_type, request.threads, range, progress);
+    GatherRows(group, area.first_row, range, work);
+  }
   // A cancelled fill is half done: nothing of it is written.
-  if (progress.Cancelled()) return AutopickOutcome::Cancelled;
-  if (!SaveHorizonWork(env, work)) return AutopickOutcome::Failed;
+  if (!group.AllOk(!progress.Cancelled())) return AutopickOutcome::Cancelled;
+  const bool saved = !group.IsFirst() || SaveHorizonWork(env, work);
+  if (!group.AllOk(saved)) return AutopickOutcome::Failed;
   progress.SetLabel("Autopick Finished");
   return AutopickOutcome::Finished;
 }

@@ -8,6 +8,7 @@
 
 namespace quarrix {
 
+class ProcessGroup;
 class Progress;
 
 enum class AutopickMode {
@@ -28,6 +29,9 @@ struct AutopickRequest {
   bool snap = true;  // "Snap Horizon from Grid"
   AreaGridder gridder;
   int threads = 1;  // the snap pass shares its rows out among this many
+  // The job's processes, each snapping its run of rows; the first updates
+  // the style, gathers the rows and writes the horizon (null: this one alone).
+  ProcessGroup* group = nullptr;
 };
 
 // Cancelled: the user stopped the work and the horizon was left as it was.

@@ -6,6 +6,8 @@
 #include "horizon/pick_settings.h"
 #include "platform/command_line.h"
 #include "platform/paths.h"
+#include "platform/process_group.h"
+#include "platform/progress.h"
 #include "platform/terminal_progress.h"
 #include "platform/write_session.h"
 #include "project/output_guard.h"
@@ -34,14 +36,16 @@ const char kEraseHelp[] =
 
 const char kAutopickHelp[] =
     "usage: quarrix-batch autopick PROJECT.hdr NAME.hor --mode inline|xline|grid\n"
-    "         [--no-snap] [--zoom L1:L2,T1:T2] [--threads N]\n"
+    "         [--no-snap] [--zoom L1:L2,T1:T2] [--threads N] [--mpi]\n"
     "\n"
     "Completes the horizon from its seeds over the zoom window: inline fills\n"
     "linearly across the lines between in-line seeds, xline along the lines\n"
     "between cross-line seeds, grid by natural-neighbour gridding. Then, unless\n"
     "--no-snap, every non-seed cell is snapped to the event. --threads N shares\n"
     "the snap pass's lines out among N threads (default: one per core; the\n"
-    "horizon is the same for every N).\n";
+    "horizon is the same for every N). --mpi, in a job started by mpirun or\n"
+    "srun, shares the snap pass's lines out among the job's processes; the\n"
+    "first writes the horizon, the same as one process writes.\n";
 
 // The parts every edit command shares: the project, the horizon and the zoom.
 struct EditSetup {
@@ -51,8 +55,10 @@ struct EditSetup {
   int status = 0;
 };
 
+// In a job's group every process opens the project and the horizon; the
+// first alone checks, locks and marks the horizon.
 EditSetup PrepareEdit(const CommandLine& line, const char* name, const char* help, bool need_traces,
-                      std::ostream& err) {
+                      std::ostream& err, ProcessGroup* group = nullptr) {
   EditSetup setup;
   std::string problem = line.error();
   if (problem.empty() && line.positionals().size() != 2) problem = "give PROJECT.hdr and NAME.hor";
@@ -66,15 +72,19 @@ EditSetup PrepareEdit(const CommandLine& line, const char* name, const char* hel
     return setup;
   }
   setup.batch = OpenBatchProject(line.positionals()[0], need_traces, name, err);
-  if (!setup.batch) {
+  if (group && !group->AllOk(setup.batch != nullptr)) setup.status = 1;
+  if (!setup.batch || setup.status != 0) {
     setup.status = 1;
     return setup;
   }
   PickSettings settings = LoadPickSettings(setup.batch->folder, setup.batch->project.header);
   setup.env.emplace(setup.batch->Environment(line.positionals()[1], settings.pick_window_ms));
   if (zoom) setup.env->zoom = *zoom;
-  if (!MayEdit(setup.batch->project, setup.env->horizon.path, EditedFile::Horizon, name, err) ||
-      !(setup.session = LockForEditing(setup.env->horizon.path, name, err)))
+  if (!FirstDecides(group, [&] {
+        return MayEdit(setup.batch->project, setup.env->horizon.path, EditedFile::Horizon, name,
+                       err) &&
+               (setup.session = LockForEditing(setup.env->horizon.path, name, err)) != nullptr;
+      }))
     setup.status = 1;
   return setup;
 }
@@ -82,7 +92,7 @@ EditSetup PrepareEdit(const CommandLine& line, const char* name, const char* hel
 // The exit status of an edit. An edit that failed part way leaves the
 // horizon's marker, so the next run says the horizon may be incomplete.
 int Conclude(EditSetup& setup, bool failed, bool done) {
-  if (!failed) setup.session->Finish();
+  if (!failed && setup.session) setup.session->Finish();
   return done ? 0 : 1;
 }
 
@@ -126,7 +136,7 @@ int RunAutopickCommand(const std::vector<std::string>& args, std::ostream& out, 
     (args.empty() ? err : out) << kAutopickHelp;
     return args.empty() ? 2 : 0;
   }
-  CommandLine line(args, {"--zoom", "--mode", "--threads"}, {"--no-snap"});
+  CommandLine line(args, {"--zoom", "--mode", "--threads"}, {"--no-snap", "--mpi"});
   AutopickRequest request;
   if (std::string problem = ReadThreadsOption(line, request.threads); !problem.empty()) {
     err << "autopick: " << problem << '\n';
@@ -145,11 +155,20 @@ int RunAutopickCommand(const std::vector<std::string>& args, std::ostream& out, 
     err << "autopick: --mode is inline, xline or grid\n" << kAutopickHelp;
     return 2;
   }
-  EditSetup setup = PrepareEdit(line, "autopick", kAutopickHelp, true, err);
+  std::unique_ptr<ProcessGroup> group;
+  if (std::string problem = ReadMpiOption(line, group); !problem.empty()) {
+    err << "autopick: " << problem << '\n';
+    return 1;
+  }
+  request.group = group.get();
+  EditSetup setup = PrepareEdit(line, "autopick", kAutopickHelp, true, err, group.get());
   if (setup.status != 0) return setup.status;
-  TerminalProgress progress(err, StderrIsTerminal());
+  const bool first = !group || group->IsFirst();
+  TerminalProgress terminal(err, StderrIsTerminal());
+  NullProgress quiet;
+  Progress& progress = first ? static_cast<Progress&>(terminal) : quiet;
   AutopickOutcome outcome = Autopick(*setup.env, request, progress);
-  if (outcome == AutopickOutcome::Finished) out << "Autopick Finished\n";
+  if (outcome == AutopickOutcome::Finished && first) out << "Autopick Finished\n";
   return Conclude(setup, outcome == AutopickOutcome::Failed, outcome == AutopickOutcome::Finished);
 }
 

@@ -7,6 +7,8 @@
 #include "horizon/time_slices.h"
 #include "platform/command_line.h"
 #include "platform/paths.h"
+#include "platform/process_group.h"
+#include "platform/progress.h"
 #include "platform/terminal_progress.h"
 #include "project/output_guard.h"
 
@@ -15,14 +17,16 @@ namespace {
 
 const char kSliceHelp[] =
     "usage: quarrix-batch slice PROJECT.hdr --start MS --end MS [--inc MS]\n"
-    "         [--flatten FILE.flt] [--threads N]\n"
+    "         [--flatten FILE.flt] [--threads N] [--mpi]\n"
     "\n"
     "Writes one time slice per time start, start + inc, ... up to end (only the\n"
     "start when inc is 0 or absent) as NNNN.slc in the project folder, or\n"
     "NNNNflt.slc when flattened on the shifts of FILE.flt.\n"
     "\n"
     "--threads N shares the lines out among N threads (default: one per core;\n"
-    "the files are the same for every N).\n";
+    "the files are the same for every N). --mpi, in a job started by mpirun or\n"
+    "srun, shares the lines out among the job's processes; the first writes the\n"
+    "slices, the same files as one process writes.\n";
 
 const char kFlattenHelp[] =
     "usage: quarrix-batch flatten PROJECT.hdr NAME.hor --out FILE.flt [--force]\n"
@@ -53,7 +57,7 @@ int RunWithHelp(const std::vector<std::string>& args, std::ostream& out, std::os
 
 int RunSliceCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   return RunWithHelp(args, out, err, kSliceHelp, [&] {
-    CommandLine line(args, {"--start", "--end", "--inc", "--flatten", "--threads"}, {});
+    CommandLine line(args, {"--start", "--end", "--inc", "--flatten", "--threads"}, {"--mpi"});
     std::string problem = line.error();
     if (problem.empty() && line.positionals().size() != 1) problem = "give one PROJECT.hdr";
     if (problem.empty() && (!line.Has("--start") || !line.Has("--end")))
@@ -64,7 +68,15 @@ int RunSliceCommand(const std::vector<std::string>& args, std::ostream& out, std
     if (problem.empty()) problem = ReadIntOption(line, "--inc", 0, 32767, request.increment_ms);
     if (problem.empty()) problem = ReadThreadsOption(line, request.threads);
     if (!problem.empty()) return Usage(err, "slice", problem, kSliceHelp);
+    std::unique_ptr<ProcessGroup> group;
+    if (std::string mpi_problem = ReadMpiOption(line, group); !mpi_problem.empty()) {
+      err << "slice: " << mpi_problem << '\n';
+      return 1;
+    }
+    request.group = group.get();
+    const bool first = !group || group->IsFirst();
     auto batch = OpenBatchProject(line.positionals()[0], true, "slice", err);
+    if (group && !group->AllOk(batch != nullptr)) return 1;
     if (!batch) return 1;
     FlattenTable flatten;
     if (auto file = line.Value("--flatten")) {
@@ -75,10 +87,13 @@ int RunSliceCommand(const std::vector<std::string>& args, std::ostream& out, std
       }
       request.flatten = &flatten;
     }
-    TerminalProgress progress(err, StderrIsTerminal());
+    TerminalProgress terminal(err, StderrIsTerminal());
+    NullProgress quiet;
+    Progress& progress = first ? static_cast<Progress&>(terminal) : quiet;
     SliceRun run = GenerateTimeSlices(batch->project.header, batch->project.amp, nullptr,
                                       batch->folder, request, progress, batch->prompter);
-    for (const std::string& path : run.written) out << path << '\n';
+    if (first)
+      for (const std::string& path : run.written) out << path << '\n';
     return run.written.size() == SliceTimes(request).size() ? 0 : 1;
   });
 }

@@ -1,11 +1,13 @@
 #include "horizon/time_slices.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
 #include "platform/numeric.h"
 #include "platform/parallel.h"
 #include "platform/paths.h"
+#include "platform/process_group.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
@@ -17,15 +19,15 @@ namespace {
 // Slice grids held at once: at most this many cells in all (256 MiB).
 constexpr std::size_t kMaxGroupCells = std::size_t{128} << 20;
 
-// Fills one group of slices, a batch of lines at a time; false when
-// cancelled. A trace that cannot be read is missing: its cells are null in
+// Fills the lines of one group of slices, a batch of lines at a time; false
+// when cancelled. A trace that cannot be read is missing: its cells are null in
 // every slice, never the samples of the trace before it, and it is counted in
 // `unreadable`.
 bool FillGroup(const SurveyHeader& h, const AmpFile& amp, const WorkerConditioners& conditioners,
-               const std::vector<int>& sample_of_slice, const HorizonGrid* shift,
+               const std::vector<int>& sample_of_slice, const HorizonGrid* shift, LineRange lines,
                std::vector<HorizonGrid>& grids, Progress& progress, long long& unreadable) {
   const int threads = conditioners.threads();
-  const LinePassPlan plan = PlanLinePass(h, h.num_lines, threads);
+  const LinePassPlan plan = PlanLinePass(h, lines.count(), threads);
   std::vector<std::vector<std::int16_t>> traces(static_cast<std::size_t>(threads),
                                                 std::vector<std::int16_t>(h.num_samples, 0));
   std::vector<long long> unreadable_of(static_cast<std::size_t>(threads), 0);
@@ -34,7 +36,7 @@ bool FillGroup(const SurveyHeader& h, const AmpFile& amp, const WorkerConditione
     readers.push_back(std::make_unique<LineBlockReader>(amp, h, plan.block_bytes));
   auto fill_lines = [&](int worker, int first_line, int end_line) {
     std::vector<std::int16_t>& trace = traces[static_cast<std::size_t>(worker)];
-    for (int i = first_line; i < end_line; ++i)
+    for (int i = lines.first + first_line; i < lines.first + end_line; ++i)
       for (int j = 0; j < h.traces_per_line; ++j) {
         if (readers[static_cast<std::size_t>(worker)]->Read(trace.data(), i, j, h.num_samples * 2,
                                                             conditioners.For(worker)) != 0) {
@@ -50,14 +52,26 @@ bool FillGroup(const SurveyHeader& h, const AmpFile& amp, const WorkerConditione
         }
       }
   };
-  progress.SetRange(0, h.num_lines);
-  const bool finished =
-      ForEachLineBatch(h.num_lines, threads, plan.lines_per_task, fill_lines, [&](int lines_done) {
-        progress.SetPosition(lines_done);
-        return !progress.Cancelled();
-      });
+  progress.SetRange(0, lines.count());
+  const bool finished = ForEachLineBatch(lines.count(), threads, plan.lines_per_task, fill_lines,
+                                         [&](int lines_done) {
+                                           progress.SetPosition(lines_done);
+                                           return !progress.Cancelled();
+                                         });
   for (long long count : unreadable_of) unreadable += count;
   return finished;
+}
+
+// Puts every process's lines of the grids together on the first process.
+void GatherLines(ProcessGroup& group, LineRange lines, std::vector<HorizonGrid>& grids) {
+  if (group.Size() == 1) return;
+  for (HorizonGrid& grid : grids) {
+    const std::size_t bytes =
+        static_cast<std::size_t>(lines.count()) * grid.columns * sizeof(std::int16_t);
+    std::vector<char> all =
+        group.GatherOnFirst(reinterpret_cast<const char*>(grid.Row(lines.first)), bytes);
+    if (group.IsFirst()) std::memcpy(grid.cells.data(), all.data(), all.size());
+  }
 }
 
 }  // namespace
@@ -87,6 +101,9 @@ SliceRun GenerateTimeSlices(const SurveyHeader& h, AmpFile& amp, TraceConditione
       std::max<std::size_t>(static_cast<std::size_t>(h.num_lines) * h.traces_per_line, 1);
   const std::size_t group_size = std::max<std::size_t>(kMaxGroupCells / cells, 1);
   const WorkerConditioners conditioners(conditioner, ThreadsForWholeFile(amp, h, request.threads));
+  SingleProcess alone;
+  ProcessGroup& group = request.group ? *request.group : alone;
+  const LineRange lines = LinesOfRank(h.num_lines, group.Rank(), group.Size());
   for (std::size_t first = 0; first < times.size() && !run.cancelled; first += group_size) {
     const std::size_t count = std::min(group_size, times.size() - first);
     std::vector<int> sample_of_slice;
@@ -96,21 +113,27 @@ SliceRun GenerateTimeSlices(const SurveyHeader& h, AmpFile& amp, TraceConditione
       grids.emplace_back(h.num_lines, h.traces_per_line);
     }
     progress.SetLabel(SliceFileName(times[first], false));
-    run.unreadable_traces = 0;  // every group reads the same traces
-    if (!FillGroup(h, amp, conditioners, sample_of_slice, shift, grids, progress,
-                   run.unreadable_traces)) {
+    long long unreadable = 0;  // every group reads the same traces
+    const bool filled =
+        FillGroup(h, amp, conditioners, sample_of_slice, shift, lines, grids, progress, unreadable);
+    run.unreadable_traces = group.Sum(unreadable);
+    if (!group.AllOk(filled)) {
       run.cancelled = true;
       break;
     }
+    GatherLines(group, lines, grids);
     for (std::size_t n = 0; n < count; ++n) {
       std::string path = JoinPath(project_folder, SliceFileName(times[first + n], flattened));
-      if (!ReplaceHorizon(path, &grids[n], nullptr)) {
-        prompter.Tell("Cannot write the time slice " + path, "Time Slice", MessageIcon::Error);
+      const bool saved = !group.IsFirst() || ReplaceHorizon(path, &grids[n], nullptr);
+      if (!group.AllOk(saved)) {
+        if (!saved)
+          prompter.Tell("Cannot write the time slice " + path, "Time Slice", MessageIcon::Error);
         return run;
       }
       run.written.push_back(path);
     }
   }
+  if (!group.IsFirst()) return run;
   if (run.unreadable_traces > 0)
     prompter.Tell(FormatText("%lld traces could not be read from %s; their cells are null in "
                              "every slice",

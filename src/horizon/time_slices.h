@@ -9,6 +9,7 @@
 
 namespace quarrix {
 
+class ProcessGroup;
 class Progress;
 class Prompter;
 
@@ -18,6 +19,9 @@ struct SliceRequest {
   int increment_ms = 0;                   // 0 makes exactly one slice at the start time
   const FlattenTable* flatten = nullptr;  // used when on
   int threads = 1;                        // lines are shared out among this many
+  // The job's processes, each reading its run of lines; the first gathers
+  // the slices, writes them and tells the outcome (null: this one alone).
+  ProcessGroup* group = nullptr;
 };
 
 // "%04d.slc", or "%04dflt.slc" when flattened.

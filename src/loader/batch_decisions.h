@@ -53,6 +53,7 @@ class BatchDecisions : public LoadDecisions {
   std::optional<HeaderWordChoice> ChooseHeaderWords(const HeaderScanTables& tables,
                                                     bool two_d) override;
   int ChooseCorner(const CoverageGrid& grid, int candidate) override;
+  bool LooksAtCoverage() const override { return false; }  // the corner comes from --corner
   bool EditHeaderValues(SurveyHeader& header) override;
   std::optional<std::string> AppendFile() override;
   std::optional<double> ScaleValue(const ScaleSummary& summary) override;

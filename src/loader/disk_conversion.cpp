@@ -253,6 +253,7 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
 
   GridWriter grid(output, header, prompter);
   if (!request.window.no_scaling) grid.ScaleWhilePlacing(decisions.ScaleValueGivenBeforehand());
+  grid.SetScalingThreads(request.threads);
   if (!grid.Prepare("Creating Trace Data File", progress)) return outcome;
 
   AppendingInput input(info, decisions, prompter);

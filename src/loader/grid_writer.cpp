@@ -67,7 +67,7 @@ bool GridWriter::ScaleAndCommit(const ScaleStats& stats, bool no_scaling, LoadDe
     if (used && !UsableScale(used, stats, prompter_)) return false;
     // With nothing but zero traces there is nothing to scale.
     if (used && stats.overall_max != 0.0 && !scale_while_placing_ &&
-        !RescaleTraces(output_.amp(), header_, maxima_, *used, label, progress)) {
+        !RescaleTraces(output_.amp(), header_, maxima_, *used, label, progress, scaling_threads_)) {
       prompter_.Tell("The trace file " + output_.amp_path() + " could not be rescaled", "",
                      MessageIcon::Error);
       return false;

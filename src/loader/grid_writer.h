@@ -40,6 +40,8 @@ class GridWriter {
   // same bytes, one pass fewer. Values that would be refused are ignored
   // here (ScaleAndCommit refuses them as before).
   void ScaleWhilePlacing(std::optional<double> used);
+  // The scaling pass shares the lines out among this many threads.
+  void SetScalingThreads(int threads) { scaling_threads_ = threads; }
 
   // Unless no_scaling: asks for the scale value and rescales. Then commits
   // the project. False when the load ends without a project.
@@ -52,6 +54,7 @@ class GridWriter {
   Prompter& prompter_;
   TraceMaxGrid maxima_;
   std::optional<double> scale_while_placing_;
+  int scaling_threads_ = 1;
   // Traces of consecutive cells are gathered and written together.
   std::vector<char> pending_;
   std::int64_t pending_offset_ = 0;

@@ -42,6 +42,9 @@ class LoadDecisions {
                                                             bool two_d) = 0;
   // "Determine Direction": the corner index (1..8) for the candidate shown.
   virtual int ChooseCorner(const CoverageGrid& grid, int candidate) = 0;
+  // Whether ChooseCorner looks at the coverage; when it does not, the grid
+  // is left empty and the pass over the input that marks it is saved.
+  virtual bool LooksAtCoverage() const { return true; }
   // "Header Values": edits the header in place; false on Cancel.
   virtual bool EditHeaderValues(SurveyHeader& header) = 0;
   // The end-of-file question of a disk load: the next file to append, or

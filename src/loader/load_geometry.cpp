@@ -88,7 +88,7 @@ bool ConfirmSurveyGeometry(const HeaderScanTables& tables, bool two_d, bool ask_
     grid.rows = static_cast<int>(rows);
     grid.columns = static_cast<int>(columns);
     grid.cells.assign(static_cast<std::size_t>(rows * columns), CoverageGrid::kNoTrace);
-    if (fill) fill(grid, choice);
+    if (fill && decisions.LooksAtCoverage()) fill(grid, choice);
     header.corner_index = decisions.ChooseCorner(grid, 4);
   }
 

@@ -53,8 +53,8 @@ std::string ProjectOutput::FailureText() const {
 }
 
 bool ProjectOutput::Commit(const SurveyHeader& header, Prompter& prompter) {
-  const bool flushed = amp_.Flush();
-  amp_.Close();
+  bool flushed = amp_.Flush();
+  flushed = amp_.Close() && flushed;
   if (!flushed) {
     prompter.Tell("The trace file " + amp_path_ + " could not be written", "", MessageIcon::Error);
     return false;

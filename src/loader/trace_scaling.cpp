@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "platform/numeric.h"
+#include "platform/parallel.h"
 #include "platform/progress.h"
 #include "platform/text_util.h"
 #include "project/amp_file.h"
@@ -102,35 +103,54 @@ bool TraceMaxGrid::Allocate(int lines, int traces_per_line) {
 }
 
 bool RescaleTraces(AmpFile& amp, const SurveyHeader& header, TraceMaxGrid& maxima, double used,
-                   const char* label, Progress& progress) {
+                   const char* label, Progress& progress, int threads) {
   // Records lie in grid order, so runs of them are read and written in one go.
   const std::size_t record = static_cast<std::size_t>(header.num_samples);
   const int run = std::max<int>(1, static_cast<int>(kRescaleChunkBytes / header.trace_bytes));
-  std::vector<std::int16_t> samples(record * static_cast<std::size_t>(run));
+  const int workers = std::max(threads, 1);
+  std::vector<std::vector<std::int16_t>> buffers(
+      static_cast<std::size_t>(workers),
+      std::vector<std::int16_t>(record * static_cast<std::size_t>(run)));
+  std::vector<char> failed(static_cast<std::size_t>(workers), 0);
+  auto rescale_lines = [&](int worker, int first_line, int end_line) {
+    std::vector<std::int16_t>& samples = buffers[static_cast<std::size_t>(worker)];
+    for (int i = first_line; i < end_line; ++i)
+      for (int j0 = 0; j0 < header.traces_per_line; j0 += run) {
+        int count = std::min(run, header.traces_per_line - j0);
+        std::size_t bytes = static_cast<std::size_t>(count) * header.trace_bytes;
+        std::int64_t offset = TraceOffset(header, i, j0);
+        bool ok = amp.ReadAt(offset, samples.data(), bytes) == bytes;
+        if (ok) {
+          SamplesFromFileOrder(samples.data(), record * count);
+          bool changed = false;
+          for (int j = 0; j < count; ++j) {
+            double m = maxima.At(i, j0 + j);
+            // A trace that never arrived, or an all-zero one, stays as it is.
+            if (m == 0.0) continue;
+            changed = true;
+            RescaleSamples(samples.data() + record * j, record, m, used);
+          }
+          if (!changed) continue;
+          SamplesFromFileOrder(samples.data(), record * count);
+          ok = amp.WriteAt(offset, samples.data(), bytes) == bytes;
+        }
+        if (!ok) {
+          failed[static_cast<std::size_t>(worker)] = 1;
+          return;
+        }
+      }
+  };
   progress.SetLabel(label);
   progress.SetRange(0, header.num_lines);
-  for (int i = 0; i < header.num_lines; ++i) {
-    for (int j0 = 0; j0 < header.traces_per_line; j0 += run) {
-      int count = std::min(run, header.traces_per_line - j0);
-      std::size_t bytes = static_cast<std::size_t>(count) * header.trace_bytes;
-      std::int64_t offset = TraceOffset(header, i, j0);
-      if (amp.ReadAt(offset, samples.data(), bytes) != bytes) return false;
-      SamplesFromFileOrder(samples.data(), record * count);
-      bool changed = false;
-      for (int j = 0; j < count; ++j) {
-        double m = maxima.At(i, j0 + j);
-        // A trace that never arrived, or an all-zero one, stays as it is.
-        if (m == 0.0) continue;
-        changed = true;
-        RescaleSamples(samples.data() + record * j, record, m, used);
-      }
-      if (!changed) continue;
-      SamplesFromFileOrder(samples.data(), record * count);
-      if (amp.WriteAt(offset, samples.data(), bytes) != bytes) return false;
-    }
-    progress.SetPosition(i + 1);
-  }
-  return true;
+  // One thread goes line by line, as the progress steps.
+  const int lines_per_task = workers == 1 ? 1 : std::max(1, header.num_lines / (workers * 16));
+  return ForEachLineBatch(header.num_lines, workers, lines_per_task, rescale_lines,
+                          [&](int lines_done) {
+                            for (char f : failed)
+                              if (f) return false;
+                            progress.SetPosition(lines_done);
+                            return true;
+                          });
 }
 
 std::optional<double> AskScaleValue(const ScaleStats& stats, LoadDecisions& decisions,

@@ -59,9 +59,10 @@ constexpr std::size_t kRescaleChunkBytes = 256 * 1024;
 
 // The scaling pass: every record with a non-zero maximum becomes
 // trunc(sample x max / used). Stops at the first short read; false when a
-// record could not be read or written back.
+// record could not be read or written back. The lines are shared out among
+// threads (each record depends on itself alone, so the file is the same).
 bool RescaleTraces(AmpFile& amp, const SurveyHeader& header, TraceMaxGrid& maxima, double used,
-                   const char* label, Progress& progress);
+                   const char* label, Progress& progress, int threads = 1);
 
 // The "Set Scale Value" step shared by the loads: asks for the value, logs
 // "Scale value MAX ... MEAN ... USED ..." and returns the value to use, or

@@ -1,7 +1,11 @@
 #include "map/contour_tracer.h"
 
+#include <algorithm>
+#include <memory>
+
 #include "map/contour_grid.h"
 #include "map/smooth_curve.h"
+#include "platform/parallel.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
@@ -192,27 +196,118 @@ int LineClassOf(int level, const std::array<ContourLineClass, 3>& classes) {
   return 0;
 }
 
+namespace {
+
+// The polygons of one level as its tracer handed them over, and how the
+// trace ended, kept until the levels before it have gone to the real sink.
+struct TracedLevel {
+  std::vector<ContourPolygon> polygons;
+  ContourError error = ContourError::None;
+};
+
+class LevelRecording final : public ContourSink {
+ public:
+  explicit LevelRecording(TracedLevel*& into) : into_(into) {}
+  DrawOutcome Polygon(const ContourPolygon& polygon) override {
+    into_->polygons.push_back(polygon);
+    return DrawOutcome::Drawn;
+  }
+
+ private:
+  TracedLevel*& into_;
+};
+
+// Hands a traced level to the sink as its tracer would have: the label clip
+// goes to the plot's first polygon of at least 11 points, and a refused
+// polygon ends the level as it ends the trace.
+ContourError Replay(TracedLevel& level, ContourSink& sink, bool& label_clip_given) {
+  for (ContourPolygon& polygon : level.polygons) {
+    std::size_t points = 0;
+    for (const ContourPath& path : polygon.paths) points += path.points.size();
+    polygon.label_clip = !label_clip_given && points >= 11;
+    label_clip_given = label_clip_given || polygon.label_clip;
+    const DrawOutcome outcome = sink.Polygon(polygon);
+    if (outcome == DrawOutcome::PolygonRefused) return ContourError::PolygonTooComplex;
+    if (outcome == DrawOutcome::PolylineRefused) return ContourError::PolylineTooComplex;
+  }
+  return level.error;
+}
+
+// Traces the levels in batches of one per thread, each level by its
+// worker's tracer into a recording, then replays the batch in level order.
+// Cancelling is checked between batches.
+ContourError TraceLevelsInParallel(const ContourGrid& grid, const std::vector<int>& levels,
+                                   const ContourOptions& options, ContourSink& sink, int threads,
+                                   Progress& progress) {
+  int levels_done = 0;
+  // Each worker's tracer records into the level it is tracing.
+  std::vector<TracedLevel> batch(static_cast<std::size_t>(threads));
+  std::vector<TracedLevel*> tracing(static_cast<std::size_t>(threads), nullptr);
+  std::vector<std::unique_ptr<LevelRecording>> recordings;
+  std::vector<std::unique_ptr<LevelTracer>> tracers;
+  for (std::size_t w = 0; w < tracing.size(); ++w) {
+    recordings.push_back(std::make_unique<LevelRecording>(tracing[w]));
+    tracers.push_back(std::make_unique<LevelTracer>(grid, options, *recordings.back()));
+  }
+  bool label_clip_given = false;
+  ContourError error = ContourError::None;
+  const int count = static_cast<int>(levels.size());
+  ForEachLineBatch(
+      count, threads, 1,
+      [&](int worker, int first, int) {
+        const std::size_t w = static_cast<std::size_t>(worker);
+        TracedLevel& level = batch[static_cast<std::size_t>(first % threads)];
+        level.polygons.clear();
+        tracing[w] = &level;
+        level.error = tracers[w]->Trace(levels[static_cast<std::size_t>(first)], first);
+      },
+      [&](int done) {
+        for (int i = levels_done; i < done && error == ContourError::None; ++i) {
+          progress.SetLabel(FormatText("Contour Level %d", i + 1));
+          error = Replay(batch[static_cast<std::size_t>(i % threads)], sink, label_clip_given);
+          if (error == ContourError::None) levels_done = i + 1;
+        }
+        progress.SetPosition(levels_done * 100 / count);
+        return error == ContourError::None && !progress.Cancelled();
+      });
+  return error;
+}
+
+void TellContourError(ContourError error, Prompter& prompter) {
+  const char* text =
+      error == ContourError::PointLimit ? "Reached Polygon point limit!\nTry smoothing data."
+      : error == ContourError::PolygonTooComplex ? "Polygon too complex!\nTry L Contour Plot."
+                                                 : "Polyline too complex!\nTry smoothing data.";
+  prompter.Tell(text, "", MessageIcon::Stop);
+}
+
+}  // namespace
+
 ContourError DrawFilledContours(const HorizonGrid& source, const std::vector<int>& levels,
                                 const ContourOptions& options, ContourSink& sink,
                                 Progress& progress, Prompter& prompter) {
   HorizonGrid grid = DecimateGrid(source, options.decimate);
   ContourGrid contour_grid(grid, options.frame);
   if (!contour_grid.Usable() || levels.empty()) return ContourError::None;
-  LevelTracer tracer(contour_grid, options, sink);
   progress.SetRange(0, 100);
   progress.SetPosition(0);
-  int shown_percent = 0;
   const int count = static_cast<int>(levels.size());
+  const int threads = std::clamp(options.threads, 1, count);
+  if (threads > 1) {
+    if (progress.Cancelled()) return ContourError::None;
+    ContourError error =
+        TraceLevelsInParallel(contour_grid, levels, options, sink, threads, progress);
+    if (error != ContourError::None) TellContourError(error, prompter);
+    return error;
+  }
+  LevelTracer tracer(contour_grid, options, sink);
+  int shown_percent = 0;
   for (int i = 0; i < count; ++i) {
     if (progress.Cancelled()) break;
     progress.SetLabel(FormatText("Contour Level %d", i + 1));
     ContourError error = tracer.Trace(levels[i], i);
     if (error != ContourError::None) {
-      const char* text =
-          error == ContourError::PointLimit ? "Reached Polygon point limit!\nTry smoothing data."
-          : error == ContourError::PolygonTooComplex ? "Polygon too complex!\nTry L Contour Plot."
-                                                     : "Polyline too complex!\nTry smoothing data.";
-      prompter.Tell(text, "", MessageIcon::Stop);
+      TellContourError(error, prompter);
       return error;
     }
     int percent = (i + 1) * 100 / count;

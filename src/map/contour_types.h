@@ -42,6 +42,9 @@ struct ContourOptions {
   ContourFrame frame;
   // Cell filling takes only corners above this value.
   int lower_bound = -32768;
+  // Levels are traced by this many threads at once; the sink receives the
+  // same polygons in the same order for every count.
+  int threads = 1;
 };
 
 struct ContourPath {

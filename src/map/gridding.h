@@ -17,6 +17,9 @@ struct GriddingOptions {
   bool apply_gradient = false;  // blend in gradient planes
   double tautness1 = 1.5;
   double tautness2 = 7.0;
+  // The nodes' rows are shared out among this many threads; the values are
+  // the same for every count.
+  int threads = 1;
 };
 
 // Fault interpolation starts with extrapolation off.
@@ -43,7 +46,8 @@ enum class GriddingResult {
 
 // Fills every null cell of the rectangle that lies in the region (the whole
 // rectangle when the region is empty). Progress is labelled "Gridding Data",
-// ranges over the rows and steps once per row; cancelling stops after the row.
+// ranges over the rows and steps once per row; cancelling stops after the row
+// (with several threads, after the current batch of rows).
 GriddingResult GridHorizonArea(HorizonGrid& grid, const GridRectangle& area,
                                const GridRegion& region, const GriddingOptions& options,
                                Progress& progress, Prompter& prompter);

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <new>
 #include <random>
 
 #include "map/gridding_gradients.h"
 #include "platform/numeric.h"
+#include "platform/parallel.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
 
@@ -156,27 +158,42 @@ GriddingResult GridWorkCells(HorizonGrid& work, const std::vector<std::uint8_t>&
     progress.SetLabel(label);
     progress.SetRange(0, work.rows);
     progress.SetPosition(0);
-    std::vector<NeighbourWeight> weights;
-    for (int r = 0; r < work.rows; ++r) {
-      if (progress.Cancelled()) break;
-      progress.SetPosition(r + 1);
-      double y = r * step_y;
-      for (int c = 0; c < work.columns; ++c) {
-        if (!wanted[static_cast<std::size_t>(r) * work.columns + c]) continue;
-        double x = c * step_x;
-        bool inside = mesh.NeighbourWeights(x, y, weights);
-        if (!options.extrapolate && !inside) {
-          work.At(r, c) = HORIZON_NULL;
-          continue;
+    // A query marks the triangles it visits, so each worker past the first
+    // asks its own copy of the finished mesh. A node's value depends on the
+    // mesh alone (the walk that finds its triangle only starts elsewhere),
+    // so the thread count does not change it.
+    const int threads = std::clamp(options.threads, 1, std::max(work.rows, 1));
+    std::vector<std::unique_ptr<DelaunayMesh>> copies;
+    for (int w = 1; w < threads; ++w) copies.push_back(std::make_unique<DelaunayMesh>(mesh));
+    std::vector<std::vector<NeighbourWeight>> weights(static_cast<std::size_t>(threads));
+    auto grid_rows = [&](int worker, int first_row, int end_row) {
+      DelaunayMesh& queried = worker == 0 ? mesh : *copies[static_cast<std::size_t>(worker - 1)];
+      std::vector<NeighbourWeight>& node = weights[static_cast<std::size_t>(worker)];
+      for (int r = first_row; r < end_row; ++r) {
+        const double y = r * step_y;
+        for (int c = 0; c < work.columns; ++c) {
+          if (!wanted[static_cast<std::size_t>(r) * work.columns + c]) continue;
+          const double x = c * step_x;
+          const bool inside = queried.NeighbourWeights(x, y, node);
+          if (!options.extrapolate && !inside) {
+            work.At(r, c) = HORIZON_NULL;
+            continue;
+          }
+          NormaliseWeights(node);
+          double value = SurfaceValue(points, node);
+          if (options.apply_gradient)
+            value = BlendGradients(points, node, x, y, value, options.tautness1, options.tautness2);
+          work.At(r, c) = Trunc16(value + 0.5);
         }
-        NormaliseWeights(weights);
-        double value = SurfaceValue(points, weights);
-        if (options.apply_gradient)
-          value =
-              BlendGradients(points, weights, x, y, value, options.tautness1, options.tautness2);
-        work.At(r, c) = Trunc16(value + 0.5);
       }
-    }
+    };
+    // One thread goes row by row, so that a cancel stops after the row.
+    const int rows_per_task = threads == 1 ? 1 : 4;
+    if (!progress.Cancelled())
+      ForEachLineBatch(work.rows, threads, rows_per_task, grid_rows, [&](int rows_done) {
+        progress.SetPosition(rows_done);
+        return !progress.Cancelled();
+      });
   } catch (const std::bad_alloc&) {
     prompter.Tell("Unable to allocate storage for a simplex", "", MessageIcon::Error);
     return GriddingResult::OutOfMemory;

@@ -26,6 +26,7 @@ namespace {
 const char kGridHelp[] =
     "usage: quarrix-batch grid PROJECT.hdr GRIDFILE [--out FILE [--force]] [--no-extrapolate]\n"
     "           [--gradient [--t1 X --t2 Y]] [--area FIRST_LINE:LAST_LINE,FIRST_TRACE:LAST_TRACE]\n"
+    "           [--threads N]\n"
     "\n"
     "Fills the null cells of the time grid of a horizon-format file by natural-neighbour\n"
     "gridding, in place unless --out names a new file (a copy with the filled grid;\n"
@@ -33,16 +34,19 @@ const char kGridHelp[] =
     "--no-extrapolate  leaves cells outside the picks' triangulation null\n"
     "--gradient        blends in local gradient planes (tautness --t1, default 1.5,\n"
     "                  and --t2, default 7.0)\n"
-    "--area            grids only this rectangle of survey line and trace numbers\n";
+    "--area            grids only this rectangle of survey line and trace numbers\n"
+    "--threads N       shares the rows out among N threads (default: one per core;\n"
+    "                  the grid is the same for every N)\n";
 
 const char kContourHelp[] =
     "usage: quarrix-batch contour PROJECT.hdr GRIDFILE (--levels V1,V2,... | --colour-file FILE)\n"
-    "           [--decimate K] [--smooth none|light|medium|heavy] [--json]\n"
+    "           [--decimate K] [--smooth none|light|medium|heavy] [--json] [--threads N]\n"
     "\n"
     "Traces the contours of the time grid of a horizon-format file at each level (or at\n"
     "the thresholds of a colour file) and prints, per level, every traced path with its\n"
     "closed flag and its points in grid coordinates (column = trace index, row = line\n"
-    "index); --json prints one object. --decimate keeps every (K+1)-th row and column.\n";
+    "index); --json prints one object. --decimate keeps every (K+1)-th row and column.\n"
+    "--threads N traces N levels at once (default: one per core; the output is the same).\n";
 
 // "FIRST_LINE:LAST_LINE,FIRST_TRACE:LAST_TRACE" in survey numbers, to a rectangle.
 bool ParseArea(const std::string& text, const SurveyHeader& h, GridRectangle& area,
@@ -87,7 +91,7 @@ int RunGridCommand(const std::vector<std::string>& args, std::ostream& out, std:
     (args.empty() ? err : out) << kGridHelp;
     return args.empty() ? 2 : 0;
   }
-  CommandLine line(args, {"--out", "--t1", "--t2", "--area"},
+  CommandLine line(args, {"--out", "--t1", "--t2", "--area", "--threads"},
                    {"--no-extrapolate", "--gradient", "--force"});
   if (!line.error().empty() || line.positionals().size() != 2) {
     err << "grid: " << (line.error().empty() ? "give PROJECT.hdr and GRIDFILE" : line.error())
@@ -106,6 +110,10 @@ int RunGridCommand(const std::vector<std::string>& args, std::ostream& out, std:
   }
   options.tautness1 = *t1;
   options.tautness2 = *t2;
+  if (problem = ReadThreadsOption(line, options.threads); !problem.empty()) {
+    err << "grid: " << problem << '\n';
+    return 2;
+  }
 
   const std::string& header_path = line.positionals()[0];
   const std::string grid_path = ResolveProjectName(DirectoryOf(header_path), line.positionals()[1]);
@@ -235,7 +243,8 @@ int RunContourCommand(const std::vector<std::string>& args, std::ostream& out, s
     (args.empty() ? err : out) << kContourHelp;
     return args.empty() ? 2 : 0;
   }
-  CommandLine line(args, {"--levels", "--colour-file", "--decimate", "--smooth"}, {"--json"});
+  CommandLine line(args, {"--levels", "--colour-file", "--decimate", "--smooth", "--threads"},
+                   {"--json"});
   if (!line.error().empty() || line.positionals().size() != 2) {
     err << "contour: " << (line.error().empty() ? "give PROJECT.hdr and GRIDFILE" : line.error())
         << '\n';
@@ -268,6 +277,10 @@ int RunContourCommand(const std::vector<std::string>& args, std::ostream& out, s
       return 2;
     }
     options.smoothing = kind->second;
+  }
+  if (problem = ReadThreadsOption(line, options.threads); !problem.empty()) {
+    err << "contour: " << problem << '\n';
+    return 2;
   }
 
   LoadedGridFile file;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/parallel.h"
+#include "platform/process_group.h"
 
 namespace quarrix {
 
@@ -103,6 +104,13 @@ std::string ReadThreadsOption(const CommandLine& line, int& threads) {
     return "--threads takes a whole number from 0 to 1024";
   threads = ResolveThreadCount(static_cast<int>(*parsed));
   return "";
+}
+
+std::string ReadMpiOption(const CommandLine& line, std::unique_ptr<ProcessGroup>& group) {
+  if (!line.Has("--mpi")) return "";
+  std::string problem;
+  group = JoinProcessGroup(problem);
+  return problem;
 }
 
 }  // namespace quarrix

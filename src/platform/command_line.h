@@ -2,6 +2,7 @@
 // Argument lists of the batch commands: positionals, "--name value" options
 // and "--flag" switches, with the parse errors worded for the user.
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -39,6 +40,10 @@ std::optional<double> ParseWholeDouble(const std::string& text);
 // "--threads N" (1 to 1024; 0 or absent: every core) into threads; a problem
 // worded for the user, or empty.
 std::string ReadThreadsOption(const CommandLine& line, int& threads);
+class ProcessGroup;
+// "--mpi": joins the job's processes into group (left null without it); a
+// problem worded for the user, or empty.
+std::string ReadMpiOption(const CommandLine& line, std::unique_ptr<ProcessGroup>& group);
 
 // "X,Y" or "A:B" pairs of numbers.
 std::optional<std::pair<double, double>> ParseNumberPair(const std::string& text, char separator);

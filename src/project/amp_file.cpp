@@ -15,12 +15,17 @@ bool AmpFile::Open(const std::string& path, AmpOpenMode mode) {
   if (mode == AmpOpenMode::Create) access = FileAccessMode::Create;
   if (!file_.Open(path, access)) return false;
   path_ = path;
+  writable_ = mode != AmpOpenMode::Read;
   return true;
 }
 
-void AmpFile::Close() {
-  file_.Close();
+bool AmpFile::Close() {
+  bool closed = file_.Close();
+  // Only a file written to can lose data on closing.
+  if (writable_ && WriteFaultInjected(WriteStep::Close, path_)) closed = false;
   path_.clear();
+  writable_ = false;
+  return closed;
 }
 
 std::size_t AmpFile::ReadAt(std::int64_t offset, void* data, std::size_t count) const {

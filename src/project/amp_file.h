@@ -22,7 +22,9 @@ class AmpFile {
 
   // Closes any open file first; false when the file cannot be opened.
   bool Open(const std::string& path, AmpOpenMode mode);
-  void Close();
+  // False when the system reports a failure closing the file (a write that
+  // did not reach the file may only show here, on a network file system).
+  bool Close();
   bool IsOpen() const { return file_.IsOpen(); }
   const std::string& path() const { return path_; }
 
@@ -40,6 +42,7 @@ class AmpFile {
  private:
   PositionedFile file_;
   std::string path_;
+  bool writable_ = false;
 };
 
 // Start of the record of (line_index, trace_index).

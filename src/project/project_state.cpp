@@ -90,7 +90,7 @@ bool CreateZeroAmpFile(ProjectState& project, Prompter& prompter, Progress& prog
   }
   progress.SetLabel("Create Amp File");
   bool written = FillWithZeroTraces(file, h, progress);
-  file.Close();
+  written = file.Close() && written;
   std::string error;
   if (!written || !RenameIntoPlace(temporary, path, &error)) {
     prompter.Tell("Amplitude file " + path + " could not be written completely", "Error",

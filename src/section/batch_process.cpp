@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/parallel.h"
+#include "platform/process_group.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
 #include "platform/safe_write.h"
@@ -25,20 +26,9 @@ bool ChainAccepts(const ProcessingParams& params, const SurveyHeader& header, Pr
   return ConditionTrace(silent, params, header.sample_rate, prompter) == 0;
 }
 
-// Opens the file written to: the project's own file for reading and writing,
-// or a new file under a temporary name (renamed into place when the run
-// succeeds) filled with zero traces.
-bool OpenOutput(ProjectState& project, const BatchTarget& target, AmpFile& output,
-                const std::string& temporary, Prompter& prompter, Progress& progress) {
-  if (target.in_place) {
-    std::string path = project.amp.path();
-    project.amp.Close();
-    if (project.amp.Open(path, AmpOpenMode::ReadWrite)) return true;
-    project.amp.Open(path, AmpOpenMode::Read);
-    prompter.Tell("Cannot open amplitude file " + path + " for writing", "Error",
-                  MessageIcon::Error);
-    return false;
-  }
+// Creates the new trace file under its temporary name, filled with zero traces.
+bool MakeZeroFile(const ProjectState& project, const BatchTarget& target, AmpFile& output,
+                  const std::string& temporary, Prompter& prompter, Progress& progress) {
   if (std::string problem = TraceOutputProblem(project, target.output_path); !problem.empty()) {
     prompter.Tell(problem, "Error", MessageIcon::Error);
     return false;
@@ -54,6 +44,37 @@ bool OpenOutput(ProjectState& project, const BatchTarget& target, AmpFile& outpu
     return false;
   }
   return true;
+}
+
+// Opens the file written to: the project's own file for reading and writing,
+// or a new file under a temporary name (renamed into place when the run
+// succeeds) filled with zero traces. In a group the first process makes the
+// new file and the others open it once it is filled; true when every process
+// has its file open.
+bool OpenOutput(ProjectState& project, const BatchTarget& target, AmpFile& output,
+                const std::string& temporary, ProcessGroup& group, Prompter& prompter,
+                Progress& progress) {
+  if (target.in_place) {
+    std::string path = project.amp.path();
+    project.amp.Close();
+    bool opened = project.amp.Open(path, AmpOpenMode::ReadWrite);
+    if (!opened) {
+      project.amp.Open(path, AmpOpenMode::Read);
+      prompter.Tell("Cannot open amplitude file " + path + " for writing", "Error",
+                    MessageIcon::Error);
+    }
+    if (group.AllOk(opened)) return true;
+    if (opened) project.amp.Open(path, AmpOpenMode::Read);
+    return false;
+  }
+  bool made = true;
+  if (group.IsFirst()) made = MakeZeroFile(project, target, output, temporary, prompter, progress);
+  if (!group.AllOk(made)) return false;
+  bool opened = group.IsFirst() || output.Open(temporary, AmpOpenMode::ReadWrite);
+  if (!opened)
+    prompter.Tell("Cannot open amplitude file " + temporary + " for writing: " + SystemErrorText(),
+                  "Error", MessageIcon::Error);
+  return group.AllOk(opened);
 }
 
 enum class RunEnd { Finished, Cancelled, WriteFailed };
@@ -98,10 +119,12 @@ void ProcessLine(int i, const SurveyHeader& header, TraceConditioner* conditione
   }
 }
 
+// Processes the lines of the range.
 RunResult ProcessAllTraces(const AmpFile& input, AmpFile& output, const SurveyHeader& header,
-                           ProcessingConditioner& conditioner, int threads, Progress& progress) {
+                           ProcessingConditioner& conditioner, int threads, LineRange lines,
+                           Progress& progress) {
   const WorkerConditioners conditioners(&conditioner, ThreadsForWholeFile(input, header, threads));
-  const LinePassPlan plan = PlanLinePass(header, header.num_lines, conditioners.threads());
+  const LinePassPlan plan = PlanLinePass(header, lines.count(), conditioners.threads());
   std::vector<std::unique_ptr<LineWorker>> workers;
   for (int w = 0; w < conditioners.threads(); ++w)
     workers.push_back(std::make_unique<LineWorker>(input, header, plan.block_bytes));
@@ -111,8 +134,8 @@ RunResult ProcessAllTraces(const AmpFile& input, AmpFile& output, const SurveyHe
     for (const auto& worker : workers)
       if (worker->write_failed) result.end = RunEnd::WriteFailed;
     if (result.end == RunEnd::WriteFailed) return false;
-    if (lines_done == header.num_lines) return true;
-    int percent = static_cast<int>(static_cast<double>(lines_done) / header.num_lines * 100.0);
+    if (lines_done == lines.count()) return true;
+    int percent = static_cast<int>(static_cast<double>(lines_done) / lines.count() * 100.0);
     if (percent % 5 == 0) progress.SetPosition(percent);
     if (progress.Cancelled()) result.end = RunEnd::Cancelled;
     return result.end == RunEnd::Finished;
@@ -121,9 +144,9 @@ RunResult ProcessAllTraces(const AmpFile& input, AmpFile& output, const SurveyHe
   // line-by-line pass.
   if (report(0)) {
     ForEachLineBatch(
-        header.num_lines, conditioners.threads(), plan.lines_per_task,
+        lines.count(), conditioners.threads(), plan.lines_per_task,
         [&](int w, int first_line, int end_line) {
-          for (int i = first_line; i < end_line; ++i)
+          for (int i = lines.first + first_line; i < lines.first + end_line; ++i)
             ProcessLine(i, header, conditioners.For(w), output,
                         *workers[static_cast<std::size_t>(w)]);
         },
@@ -157,36 +180,42 @@ bool BatchProcessTraces(ProjectState& project, ProcessingParams& params, const B
   const SurveyHeader& header = project.header;
   if (!ChainAccepts(params, header, prompter)) return false;
   progress.SetLabel("Batch Process");
+  SingleProcess alone;
+  ProcessGroup& group = target.group ? *target.group : alone;
   AmpFile new_file;
   const std::string temporary =
-      target.in_place ? "" : UniqueTemporaryPath(target.output_path, ".tmp~");
+      target.in_place ? "" : group.Share(UniqueTemporaryPath(target.output_path, ".tmp~"));
   // A new trace file exists only under its own name once it is complete.
-  TemporaryRemover remover(temporary);
-  if (!OpenOutput(project, target, new_file, temporary, prompter, progress)) return false;
+  const std::string owned_temporary = group.IsFirst() ? temporary : std::string();
+  TemporaryRemover remover(owned_temporary);
+  if (!OpenOutput(project, target, new_file, temporary, group, prompter, progress)) return false;
   AmpFile& output = target.in_place ? project.amp : new_file;
   ProcessingConditioner conditioner(params, header.sample_rate, prompter);
   RunResult run =
-      ProcessAllTraces(project.amp, output, header, conditioner, target.threads, progress);
+      ProcessAllTraces(project.amp, output, header, conditioner, target.threads,
+                       LinesOfRank(header.num_lines, group.Rank(), group.Size()), progress);
 
   const std::string written = target.in_place ? output.path() : target.output_path;
-  if (target.in_place) {
-    project.amp.Close();
-    project.amp.Open(written, AmpOpenMode::Read);
-  } else {
-    new_file.Close();
+  const bool closed = output.Close();
+  if (target.in_place) project.amp.Open(written, AmpOpenMode::Read);
+  if (!closed && run.end == RunEnd::Finished) run.end = RunEnd::WriteFailed;
+  const bool write_failed = !group.AllOk(run.end != RunEnd::WriteFailed);
+  const bool finished = group.AllOk(run.end == RunEnd::Finished);
+  run.unread_traces = group.Sum(run.unread_traces);
+  if (!target.in_place && finished) {
     std::string error;
-    if (run.end == RunEnd::Finished && !RenameIntoPlace(temporary, written, &error)) {
-      prompter.Tell(error, "Error", MessageIcon::Error);
-      return false;
-    }
+    const bool renamed = !group.IsFirst() || RenameIntoPlace(temporary, written, &error);
+    if (!renamed) prompter.Tell(error, "Error", MessageIcon::Error);
+    if (!group.AllOk(renamed)) return false;
   }
-  if (run.end == RunEnd::WriteFailed) {
-    prompter.Tell("Amplitude file " + written + " could not be written completely", "Error",
-                  MessageIcon::Error);
+  if (write_failed) {
+    if (group.IsFirst())
+      prompter.Tell("Amplitude file " + written + " could not be written completely", "Error",
+                    MessageIcon::Error);
     return false;
   }
-  if (run.end == RunEnd::Cancelled) return false;
-  if (run.unread_traces > 0)
+  if (!finished) return false;
+  if (run.unread_traces > 0 && group.IsFirst())
     prompter.Tell(FormatText("%lld traces could not be read from %s and were not processed",
                              run.unread_traces, project.amp.path().c_str()),
                   "Warning", MessageIcon::Warning);

@@ -7,6 +7,7 @@
 
 namespace quarrix {
 
+class ProcessGroup;
 class Progress;
 class Prompter;
 struct ProjectState;
@@ -15,6 +16,10 @@ struct BatchTarget {
   bool in_place = false;
   std::string output_path;  // the new trace file when not in place
   int threads = 1;          // lines are shared out among this many; the file is the same
+  // The processes of the job, each taking its run of lines (null: this one
+  // alone). Every process calls BatchProcessTraces and gets the same result;
+  // the first makes and names the new file and tells the outcome.
+  ProcessGroup* group = nullptr;
 };
 
 // Why a new trace file may not be written at path, or "" when it may: never

@@ -6,6 +6,8 @@
 #include "platform/command_line.h"
 #include "platform/json_writer.h"
 #include "platform/paths.h"
+#include "platform/process_group.h"
+#include "platform/progress.h"
 #include "platform/terminal_progress.h"
 #include "platform/terminal_prompter.h"
 #include "platform/text_util.h"
@@ -97,13 +99,15 @@ const char kConditionUsage[] =
 
 const char kProcessUsage[] =
     "usage: quarrix-batch process PROJECT.hdr [processing options]\n"
-    "         (--in-place | --out FILE.amp [--force]) [--threads N]\n"
+    "         (--in-place | --out FILE.amp [--force]) [--threads N] [--mpi]\n"
     "\n"
     "Conditions every trace of the project's trace file and writes the result\n"
     "over it (--in-place) or into a new trace file (--out; a bare name lies in\n"
     "the project folder), which replaces an existing file only with --force.\n"
     "--threads N shares the lines out among N threads (default: one per core;\n"
-    "the file is the same for every N).\n\n";
+    "the file is the same for every N). --mpi, in a job started by mpirun or\n"
+    "srun, shares the lines out among the job's processes; the file is the same\n"
+    "as one process makes.\n\n";
 
 std::set<std::string> With(std::set<std::string> options, std::initializer_list<const char*> more) {
   for (const char* option : more) options.insert(option);
@@ -194,11 +198,18 @@ int RunProcessCommand(const std::vector<std::string>& args, std::ostream& out, s
     return args.empty() ? 2 : 0;
   }
   CommandLine line(args, With(kProcessingValueOptions, {"--out", "--threads"}),
-                   {"--in-place", "--force"});
+                   {"--in-place", "--force", "--mpi"});
+  std::unique_ptr<ProcessGroup> group;
+  if (std::string problem = ReadMpiOption(line, group); !problem.empty()) {
+    err << "process: " << problem << '\n';
+    return 1;
+  }
   CommandSetup setup;
   PrepareCommand(line, "process", kProcessUsage, setup, err);
+  if (group && !group->AllOk(setup.status == 0) && setup.status == 0) return 1;
   if (setup.status != 0) return setup.status;
   BatchTarget target;
+  target.group = group.get();
   target.in_place = line.Has("--in-place");
   if (auto path = line.Value("--out"))
     target.output_path = ResolveProjectName(DirectoryOf(setup.project.header_path), *path);
@@ -210,19 +221,26 @@ int RunProcessCommand(const std::vector<std::string>& args, std::ostream& out, s
     err << "process: " << problem << '\n';
     return 2;
   }
-  if (!target.in_place &&
-      !MayCreate(setup.project, target.output_path, line.Has("--force"), "process", err))
+  if (!target.in_place && !FirstDecides(group.get(), [&] {
+        return MayCreate(setup.project, target.output_path, line.Has("--force"), "process", err);
+      }))
     return 1;
   // Processing in place rewrites the project's trace file trace by trace: it
-  // is locked for the run and marked until the run has finished.
+  // is locked for the run (by the first process of a job) and marked until
+  // the run has finished.
   std::unique_ptr<WriteSession> session;
-  if (target.in_place && !(session = LockForEditing(setup.project.AmpPath(), "process", err)))
+  if (target.in_place && !FirstDecides(group.get(), [&] {
+        return (session = LockForEditing(setup.project.AmpPath(), "process", err)) != nullptr;
+      }))
     return 1;
+  const bool first = !group || group->IsFirst();
   TerminalPrompter prompter(err);
-  TerminalProgress progress(err, StderrIsTerminal());
+  TerminalProgress terminal(err, StderrIsTerminal());
+  NullProgress quiet;
+  Progress& progress = first ? static_cast<Progress&>(terminal) : quiet;
   if (!BatchProcessTraces(setup.project, setup.params, target, prompter, progress)) return 1;
   if (session) session->Finish();
-  out << (target.in_place ? setup.project.AmpPath() : target.output_path) << '\n';
+  if (first) out << (target.in_place ? setup.project.AmpPath() : target.output_path) << '\n';
   return 0;
 }
 

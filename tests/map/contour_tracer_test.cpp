@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "contour_test_support.h"
 #include "map/contour_grid.h"
@@ -213,6 +214,76 @@ TEST(ContourTracing, CancelStopsBeforeTheNextLevel) {
   DrawFilledContours(g, {80, 50, 20}, ThousandthsOfACell(9, 9), sink, progress, prompter);
   EXPECT_EQ(sink.polygons.size(), 1u);
   EXPECT_EQ(progress.labels.front(), "Contour Level 1");
+}
+
+// The fields a drawing uses, in the order the sink received them.
+std::vector<std::string> Described(const std::vector<ContourPolygon>& polygons) {
+  std::vector<std::string> lines;
+  for (const ContourPolygon& p : polygons) {
+    std::string line = std::to_string(p.level) + "/" + std::to_string(p.level_index) + " class " +
+                       std::to_string(p.line_class) + (p.label ? " label" : "") +
+                       (p.label_clip ? " clip" : "") + (p.fill ? " fill" : "");
+    for (const ContourPath& path : p.paths) {
+      line += path.closed ? " [closed" : " [open";
+      for (const DevicePoint& d : path.points)
+        line += " " + std::to_string(d.x) + "," + std::to_string(d.y);
+      line += "]";
+    }
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// A sink that refuses its n-th polygon (counting from 0) and every later one.
+class RefusingSink : public RecordingContourSink {
+ public:
+  explicit RefusingSink(std::size_t n) : n_(n) {}
+  DrawOutcome Polygon(const ContourPolygon& polygon) override {
+    polygons.push_back(polygon);
+    return polygons.size() > n_ ? DrawOutcome::PolylineRefused : DrawOutcome::Drawn;
+  }
+
+ private:
+  std::size_t n_;
+};
+
+// Levels traced on several threads reach the sink exactly as on one: the
+// same polygons in the same order, the label clip on the plot's first large
+// polygon, and a refusal ending the plot at the same polygon with the same
+// message.
+TEST(ContourTracing, SeveralThreadsHandTheSinkWhatOneThreadDoes) {
+  HorizonGrid g = Surface(40, 55, [](int r, int c) {
+    return 500 + 120 * std::sin(0.21 * c) * std::cos(0.17 * r) + 2.0 * r;
+  });
+  std::vector<int> levels;
+  for (int level = 380; level <= 700; level += 20) levels.push_back(level);
+  ContourOptions options = ThousandthsOfACell(g.rows, g.columns);
+  options.smoothing = CurveSmoothing::Medium;
+  options.classes[0].every = 20;
+  options.classes[1] = {100, true, 2, false, 0};
+  const RecordingContourSink alone = Trace(g, levels, options);
+  ASSERT_GT(alone.polygons.size(), levels.size());
+  for (int threads : {2, 4, 64}) {
+    options.threads = threads;
+    EXPECT_EQ(Described(Trace(g, levels, options).polygons), Described(alone.polygons))
+        << threads << " threads";
+  }
+  for (std::size_t refused : {std::size_t{0}, alone.polygons.size() / 2}) {
+    std::vector<std::string> said;
+    for (int threads : {1, 3}) {
+      options.threads = threads;
+      RefusingSink sink(refused);
+      NullProgress progress;
+      ScriptedPrompter prompter;
+      EXPECT_EQ(DrawFilledContours(g, levels, options, sink, progress, prompter),
+                ContourError::PolylineTooComplex);
+      EXPECT_EQ(sink.polygons.size(), refused + 1);
+      EXPECT_EQ(Described(sink.polygons),
+                Described({alone.polygons.begin(), alone.polygons.begin() + refused + 1}));
+      said.push_back(prompter.last_text());
+    }
+    EXPECT_EQ(said[0], said[1]);
+  }
 }
 
 }  // namespace

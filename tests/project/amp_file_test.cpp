@@ -298,5 +298,23 @@ TEST(ProjectState, ATraceFileOfAnotherSizeIsReportedAndOneFarTooSmallRefusesTheP
   }
 }
 
+// A failure closing a file written to is reported, so a write lost there
+// never passes for a finished file; closing a file only read is no write.
+TEST(AmpFile, CloseReportsAFailureOfAFileWrittenTo) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("c.amp");
+  AmpFile file;
+  ASSERT_TRUE(file.Open(path, AmpOpenMode::Create));
+  {
+    testing::FailingWrites fail(WriteStep::Close, 1);
+    EXPECT_FALSE(file.Close());
+    ASSERT_TRUE(file.Open(path, AmpOpenMode::Read));
+    EXPECT_TRUE(file.Close());
+    EXPECT_EQ(fail.reached(), 1);
+  }
+  EXPECT_FALSE(file.IsOpen());
+  EXPECT_TRUE(file.Close());  // nothing open
+}
+
 }  // namespace
 }  // namespace quarrix

@@ -5,9 +5,11 @@
 #include <filesystem>
 
 #include "platform/progress.h"
+#include "platform/safe_write.h"
 #include "platform/scripted_prompter.h"
 #include "project/project_state.h"
 #include "section/trace_conditioning.h"
+#include "support/thread_job.h"
 #include "survey_fixture.h"
 
 namespace quarrix {
@@ -100,6 +102,63 @@ TEST_F(BatchProcessing, EveryThreadCountWritesTheSameFileNewOrInPlace) {
   ASSERT_TRUE(BatchProcessTraces(project, params, {true, "", 3}, prompter, progress));
   EXPECT_TRUE(testing::ReadFileBytes(survey.AmpPath()) == expected);
   EXPECT_TRUE(prompter.messages().empty()) << prompter.last_text();
+}
+
+// A job of processes (as many as the lines, more, and fewer), each with its
+// own project, writes the file one process writes, new or in place; a
+// refusal seen by the first process fails every process and is told once.
+TEST_F(BatchProcessing, AJobOfProcessesWritesTheFileOneProcessWrites) {
+  NullProgress progress;
+  ProcessingParams with = params;
+  const std::string one = survey.folder.File("one.amp");
+  ASSERT_TRUE(BatchProcessTraces(project, with, {false, one, 1}, prompter, progress));
+  const std::string expected = testing::ReadFileBytes(one);
+  project.amp.Close();
+  auto run_job = [&](int ranks, const BatchTarget& target) {
+    std::vector<int> told(static_cast<std::size_t>(ranks));
+    std::vector<int> succeeded(static_cast<std::size_t>(ranks));
+    testing::ThreadJob::Run(ranks, [&](ProcessGroup& group) {
+      ScriptedPrompter mine;
+      ProjectState own;
+      OpenProject(own, survey.HeaderPath(), mine);
+      ProcessingParams chosen_here = params;
+      BatchTarget here = target;
+      here.group = &group;
+      NullProgress quiet;
+      succeeded[static_cast<std::size_t>(group.Rank())] =
+          BatchProcessTraces(own, chosen_here, here, mine, quiet);
+      told[static_cast<std::size_t>(group.Rank())] = static_cast<int>(mine.messages().size());
+    });
+    return std::make_pair(succeeded, told);
+  };
+  for (int ranks : {3, 20, 26}) {
+    const std::string out = survey.folder.File("job" + std::to_string(ranks) + ".amp");
+    auto [succeeded, told] = run_job(ranks, {false, out, 2});
+    EXPECT_EQ(succeeded, std::vector<int>(static_cast<std::size_t>(ranks), 1));
+    EXPECT_EQ(told, std::vector<int>(static_cast<std::size_t>(ranks), 0));
+    EXPECT_TRUE(testing::ReadFileBytes(out) == expected) << ranks << " processes";
+  }
+  auto [refused, told] = run_job(3, {false, survey.HeaderPath(), 1});
+  EXPECT_EQ(refused, (std::vector<int>{0, 0, 0}));
+  EXPECT_EQ(told, (std::vector<int>{1, 0, 0}));
+  run_job(4, {true, "", 1});
+  EXPECT_TRUE(testing::ReadFileBytes(survey.AmpPath()) == expected);
+  for (const auto& entry : std::filesystem::directory_iterator(survey.folder.path()))
+    EXPECT_EQ(entry.path().string().find("~"), std::string::npos) << entry.path();
+}
+
+// A new file whose filling, last write or closing fails is not put in place.
+TEST_F(BatchProcessing, AFailureFinishingTheNewFileLeavesNoFile) {
+  const std::string out = survey.folder.File("closed.amp");
+  for (int failing = 1; failing <= 3; ++failing) {
+    NullProgress progress;
+    ProcessingParams with = params;
+    testing::FailingWrites fail(WriteStep::Close, failing);
+    EXPECT_FALSE(BatchProcessTraces(project, with, {false, out, 2}, prompter, progress)) << failing;
+    EXPECT_GE(fail.reached(), failing);
+    EXPECT_FALSE(std::filesystem::exists(out)) << failing;
+    EXPECT_EQ(testing::ListFolder(survey.folder.path()).size(), 2u) << failing;
+  }
 }
 
 TEST_F(BatchProcessing, BadParametersAreToldOnceAndNothingIsWritten) {
