@@ -39,6 +39,7 @@ struct HorizonPlotSettings {
   bool fill_holes = false;
   bool plot_dxf = true;
   bool plot_polyfaults = true;
+  bool label_faults = false, label_arbitrary_lines = false;  // their file names
   int decimate = 0;
   int grid_line_increment = 10, grid_trace_increment = 10;
   int label_line_increment = 10, label_trace_increment = 10;
@@ -62,7 +63,10 @@ struct HorizonPlotSettings {
 // Everything the plot shows besides its settings.
 struct HorizonPlotData {
   const HorizonGrid* grid = nullptr;  // the survey's shape
-  bool amplitude = false;             // values are amplitudes, not times
+  // The horizon's times, which faults are drawn against; the plotted grid
+  // when null (an amplitude plot keeps them here).
+  const HorizonGrid* times = nullptr;
+  bool amplitude = false;  // values are amplitudes, not times
   ColourBar bar;
   std::string colour_name = kDefaultColourBarName;
   const SurveyHeader* header = nullptr;
@@ -70,7 +74,8 @@ struct HorizonPlotData {
   MapZoom zoom;
   std::string plot_name, file_name, date, time;
   std::vector<WellGroupPost> wells;
-  std::vector<HorizonGrid> faults;        // fault grids of the survey's shape
+  std::vector<HorizonGrid> faults;                        // fault grids of the survey's shape
+  std::vector<std::string> fault_names, arbitrary_names;  // labels, in the files' order
   std::vector<GridPolyline> poly_faults;  // closed outlines, (row, column) of the survey
   GridPolyline poly_fault_open;           // the outline being digitised
   std::vector<GridPolyline> arbitrary_lines;

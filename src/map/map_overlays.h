@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "horizon/horizon_grid.h"
+#include "map/label_space.h"
 #include "platform/canvas.h"
 
 namespace quarrix {
@@ -35,6 +36,7 @@ struct WellStyle {
   // 0 right, 1 above right, 2 above, 3 above left, 4 left, 5 below left,
   // 6 below, 7 below right.
   int label_position = 0;
+  friend bool operator==(const WellStyle&, const WellStyle&) = default;
 };
 
 struct PostedWell {
@@ -43,6 +45,7 @@ struct PostedWell {
   std::int32_t x = 0, y = 0;
   int symbol = 1;
   int depth = 0, time = 0;
+  std::optional<int> map_value;  // the plotted grid's value under the well
 };
 
 struct WellGroupPost {
@@ -52,6 +55,11 @@ struct WellGroupPost {
 
 struct WellPostingOptions {
   bool label = true, title = false, depth = false;
+  bool map_value = false;  // a line with the plotted grid's value
+  // "Sort": only wells whose depth lies from `deeper_than` to `shallower_than`
+  // feet are posted.
+  bool sort = false;
+  int deeper_than = 0, shallower_than = 30000;
   bool use_xy = false;  // place by X/Y instead of line/trace
   bool trap = false;    // round X/Y positions to the nearest line and trace
 };
@@ -101,17 +109,23 @@ struct WorldWindow {
   }
 };
 
+// Labels go to the style's label position, else to the first of the other
+// seven that is free in `space`, else are left out; no space, always drawn.
 void DrawWells(Canvas& canvas, const OverlayPlacer& place, const WellGroupPost& group,
-               const WellPostingOptions& options);
+               const WellPostingOptions& options, LabelSpace* space = nullptr);
+
+// Whether the options post a well of that depth.
+bool PostsWell(const WellPostingOptions& options, int depth);
+
+// The label lines of a well: its name, its title when it says more than the
+// name, its depth and the grid value as the options ask.
+std::vector<std::string> WellLabelLines(const PostedWell& well, const WellPostingOptions& options);
 
 // Polylines through grid positions, smoothed as open B-splines with `smooth`
 // points per span when it is 2 or more.
 void DrawGridPolylines(Canvas& canvas, const OverlayPlacer& place,
                        const std::vector<GridPolyline>& lines, const LineStyle& style,
                        int smooth = 1);
-
-// The traces of a fault grid: every picked cell joined to its picked neighbours.
-std::vector<GridPolyline> FaultTraces(const HorizonGrid& fault);
 
 // Draws the culture clipped to `clip`; world units per device unit convert
 // polyline widths.
