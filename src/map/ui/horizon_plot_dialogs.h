@@ -131,6 +131,7 @@ class HorizonPropertiesDialog : public QDialog {
   QTabWidget* pages() const { return pages_; }
   QCheckBox* option(const QString& text) const;
   QComboBox* plot_type() const { return type_; }
+  QComboBox* data_smoothing() const { return smoothing_; }
   QSpinBox* contour_every(int k) const { return every_[k]; }
   QSpinBox* thickness(int row) const { return thickness_[row]; }
   // Rows 0..2 the contour classes, 3..5 the grid, arbitrary and fault lines.

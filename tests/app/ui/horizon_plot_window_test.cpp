@@ -503,11 +503,14 @@ TEST_F(HorizonPlotWindowTest, ScreenshotsOfTheComposedMapAndTheSurface) {
   window->run_dialog = [](QDialog& dialog) {
     if (auto* files = dynamic_cast<SelectFilesDialog*>(&dialog)) {
       for (QListWidget* list : {files->wells(), files->faults()}) list->selectAll();
+      files->well_box("Title")->setChecked(true);
+      files->label_faults()->setChecked(true);
       return true;
     }
     if (auto* sheet = dynamic_cast<HorizonPropertiesDialog*>(&dialog)) {
       sheet->option("Plot Grid Lines")->setChecked(true);
       sheet->plot_type()->setCurrentText("Contour");
+      sheet->data_smoothing()->setCurrentText("Light");
       return true;
     }
     return true;  // the Surface dialog as it stands
