@@ -365,15 +365,18 @@ void DrawOverlays(Canvas& canvas, const PlotTransform& transform,
     for (std::size_t k = 0; k < data.arbitrary_lines.size() && k < data.arbitrary_names.size(); ++k)
       name_line({data.arbitrary_lines[k]}, data.arbitrary_names[k],
                 settings.arbitrary_style.colour);
+  // Culture first: its texts stand where the drawing puts them, and the well
+  // labels find room beside them; the wells lie on top.
+  if (settings.plot_dxf && !data.culture.empty() && place.world) {
+    const WorldWindow window =
+        ZoomWorldWindow(*data.header, *data.placement, data.zoom, settings.dxf_margin_feet);
+    for (const CultureDrawing& culture : data.culture)
+      DrawCulture(canvas, place, culture, settings.culture, window, transform.DataRect(),
+                  transform.UnitsPerFootX(), &labels);
+  }
   for (const WellGroupPost& group : data.wells)
     DrawWells(canvas, place, WithMapValues(group, plotted, data.zoom), settings.well_options,
               &labels);
-  if (!settings.plot_dxf || data.culture.empty() || !place.world) return;
-  const WorldWindow window =
-      ZoomWorldWindow(*data.header, *data.placement, data.zoom, settings.dxf_margin_feet);
-  for (const CultureDrawing& culture : data.culture)
-    DrawCulture(canvas, place, culture, settings.culture, window, transform.DataRect(),
-                transform.UnitsPerFootX());
 }
 
 void DrawTitleLines(Canvas& canvas, Rect band, const std::vector<std::string>& lines) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "map/smooth_curve.h"
 #include "platform/numeric.h"
@@ -149,7 +150,7 @@ void DrawGridPolylines(Canvas& canvas, const OverlayPlacer& place,
 
 void DrawCulture(Canvas& canvas, const OverlayPlacer& place, const CultureDrawing& culture,
                  const CultureOptions& options, const WorldWindow& window, Rect clip,
-                 double device_units_per_foot) {
+                 double device_units_per_foot, LabelSpace* space) {
   if (!place.world) return;
   canvas.SetClip(clip);
   if (options.plot_lines) {
@@ -198,6 +199,23 @@ void DrawCulture(Canvas& canvas, const OverlayPlacer& place, const CultureDrawin
       align |= label.vertical == 3   ? kAlignTop
                : label.vertical == 1 ? kAlignBottom
                                      : kAlignBaseline;
+      if (space) {
+        // The text's box from its anchor, turned with it.
+        const double width = canvas.TextWidth(label.text);
+        const double left = align & kAlignCentre ? -width / 2 : align & kAlignRight ? -width : 0;
+        const double top = align & kAlignBottom     ? -height
+                           : align & kAlignBaseline ? -0.8 * height
+                                                    : 0;
+        const double turn = label.rotation / 10.0 * std::numbers::pi / 180;
+        const double c = std::cos(turn), s = std::sin(turn);
+        LabelSpace::Box box;
+        const Point corners[4] = {
+            {left, top}, {left + width, top}, {left + width, top + height}, {left, top + height}};
+        for (int k = 0; k < 4; ++k)
+          box[k] = {at->x + corners[k].x * c + corners[k].y * s,
+                    at->y - corners[k].x * s + corners[k].y * c};
+        space->Reserve(box);
+      }
       canvas.Text(*at, label.text, align);
     }
   }

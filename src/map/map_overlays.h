@@ -129,8 +129,10 @@ void DrawGridPolylines(Canvas& canvas, const OverlayPlacer& place,
 
 // Draws the culture clipped to `clip`; world units per device unit convert
 // polyline widths.
+// The texts stand where the drawing puts them; with a label space they take
+// their room in it first, so that labels drawn later keep off them.
 void DrawCulture(Canvas& canvas, const OverlayPlacer& place, const CultureDrawing& culture,
                  const CultureOptions& options, const WorldWindow& window, Rect clip,
-                 double device_units_per_foot);
+                 double device_units_per_foot, LabelSpace* space = nullptr);
 
 }  // namespace quarrix
