@@ -16,6 +16,7 @@
 #include "cpu_timer.h"
 #include "map/horizon_map.h"
 #include "map/horizon_plot.h"
+#include "map/horizon_plot_document.h"
 #include "map/horizon_plot_tools.h"
 #include "map/map_colours.h"
 #include "platform/progress.h"
@@ -95,6 +96,38 @@ int main(int argc, char** argv) {
     DrawHorizonPlot(canvas, client, settings, data, progress, prompter);
   });
 
+  // The composed presentation plot: the same contours with the default line
+  // classes (about ten lines, every fifth labelled), a fault drawn where it
+  // cuts the horizon, 40 labelled wells placed clear of the other labels.
+  HorizonGrid fault(1000, 1000);
+  for (int r = 0; r < 1000; ++r)
+    for (int c = 0; c < 1000; ++c) fault.At(r, c) = static_cast<std::int16_t>(1000 + c + r / 4);
+  data.faults = {fault};
+  data.fault_names = {"F1"};
+  WellGroupPost wells;
+  for (int k = 0; k < 40; ++k)
+    wells.wells.push_back({"WELL-" + std::to_string(k),
+                           "",
+                           100.0 + 20 * k,
+                           300.0 + 11 * k,
+                           0,
+                           0,
+                           1 + k % 12,
+                           1000 + k,
+                           0,
+                           {}});
+  data.wells = {wells};
+  HorizonPlotSettings composed;
+  composed.type = HorizonPlotType::Contour;
+  composed.label_faults = true;
+  composed.well_options.depth = true;
+  DefaultLineClasses(data.bar, composed);
+  const double presentation = TimeDrawing(image, [&](Canvas& canvas) {
+    DrawHorizonPlot(canvas, client, composed, data, progress, prompter);
+  });
+  data.faults.clear();
+  data.wells.clear();
+
   const SurveyHeader small = Survey(500);
   const HorizonGrid surface_grid = Structure(500);
   data.grid = &surface_grid;
@@ -134,6 +167,8 @@ int main(int argc, char** argv) {
   std::printf("%-40s %8.1f %8.1f %8s\n", "horizon map 1000 x 1000", map, bare, "50");
   std::printf("%-40s %8.1f %8s %8s\n", "filled contours 1000 x 1000, 32 levels", contours, "-",
               "1000");
+  std::printf("%-40s %8.1f %8s %8s\n", "composed plot: contours, fault, 40 wells", presentation,
+              "-", "1000");
   std::printf("%-40s %8.1f %8s %8s\n", "surface view 500 x 500", surface, "-", "1000");
   std::printf("%-40s %8.1f %8.1f %8s   (%.0f frames/s, %.1f x the bare frame)\n",
               "3-D drag frame 500 x 500, 1000 x 700", drag, drag_bare, "33", 1000 / drag,

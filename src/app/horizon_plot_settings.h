@@ -1,7 +1,9 @@
 #pragma once
 // The user settings the presentation horizon plot starts from, and back: the
 // window leaves its changes (scale, grid and label increments, curve
-// smoothing, the 3-D camera and drawing modes) in them when it closes.
+// smoothing, the line rows and well colour of the "Attributes" page, the DXF
+// line and text options, the 3-D camera and drawing modes) in them when it
+// closes.
 #include "app/setup_settings.h"
 #include "map/horizon_plot.h"
 

@@ -83,7 +83,7 @@ DrawOutcome ContourPainter::Polygon(const ContourPolygon& polygon) {
 void ContourPainter::DrawOutline(const std::vector<std::vector<Point>>& paths,
                                  const ContourPolygon& polygon) {
   const ContourLineClass& line_class = classes_[polygon.line_class - 1];
-  const Pen pen{line_class.dashed ? PenStyle::Dash : PenStyle::Solid,
+  const Pen pen{static_cast<PenStyle>(std::clamp<int>(line_class.style, 0, 4)),
                 std::max<int>(line_class.width, 0), ClassColour(line_class.colour)};
   for (const std::vector<Point>& path : paths) {
     if (path.size() < 3) continue;
@@ -123,6 +123,15 @@ void ContourPainter::DrawLabels(const std::vector<Point>& path, int level) {
     double angle = std::atan2(-(b.y - a.y), b.x - a.x) * 180 / kPi;
     if (angle > 90) angle -= 180;
     if (angle < -90) angle += 180;
+    if (label_space_) {
+      // The text stands on the line: its box is half its height above it.
+      const double turn = angle * kPi / 180, half = label_height_ / 2.0;
+      const Point centre{middle.x - std::sin(turn) * half, middle.y - std::cos(turn) * half};
+      if (!label_space_->Take(
+              LabelSpace::Turned(centre, canvas_.TextWidth(text), label_height_, angle),
+              label_height_ * 0.25))
+        continue;
+    }
     canvas_.SetFont({"Arial", label_height_, 400, static_cast<int>(std::lround(angle * 10))});
     canvas_.Text(middle, text, kAlignCentre | kAlignBottom);
     travelled = 0;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "map/contour_types.h"
+#include "map/label_space.h"
 #include "platform/canvas.h"
 
 namespace quarrix {
@@ -23,6 +24,10 @@ class ContourPainter : public ContourSink {
                  const std::array<ContourLineClass, 3>& classes, int label_height,
                  double label_spacing);
 
+  // Labels then take their room in `space` and are left out where it is
+  // taken; without one they are only kept apart along each line.
+  void UseLabelSpace(LabelSpace* space) { label_space_ = space; }
+
   DrawOutcome Polygon(const ContourPolygon& polygon) override;
   void BandPiece(const std::vector<DevicePoint>& piece, int band) override;
 
@@ -37,6 +42,7 @@ class ContourPainter : public ContourSink {
   int label_height_;
   double label_spacing_;
   std::vector<Point> label_clip_;
+  LabelSpace* label_space_ = nullptr;
 };
 
 // Whether p lies inside the closed polygon (even-odd rule).

@@ -20,7 +20,7 @@ struct ContourLineClass {
   std::int16_t every = 0;
   bool label = false;
   std::int16_t width = 1;
-  bool dashed = false;
+  std::int16_t style = 0;  // pen: 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot
   std::uint32_t colour = 0;
 };
 

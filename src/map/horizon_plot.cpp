@@ -8,6 +8,7 @@
 #include "map/contour_grid.h"
 #include "map/contour_painter.h"
 #include "map/contour_tracer.h"
+#include "map/fault_cut_lines.h"
 #include "map/grid_smoothing.h"
 #include "map/map_colours.h"
 #include "map/plot_transform.h"
@@ -57,32 +58,12 @@ void DrawCellRaster(Canvas& canvas, const PlotTransform& transform, const Horizo
   }
 }
 
-// Every null cell given the value of a nearest picked cell (breadth first),
-// so that fills run whole up to the holes, which are cleared afterwards.
-HorizonGrid HolesFilledFromEdges(const HorizonGrid& grid) {
-  HorizonGrid out = grid;
-  std::vector<int> queue;
-  for (int i = 0; i < static_cast<int>(out.cells.size()); ++i)
-    if (out.cells[i] != HORIZON_NULL) queue.push_back(i);
-  for (std::size_t head = 0; head < queue.size(); ++head) {
-    const int i = queue[head], r = i / out.columns, c = i % out.columns;
-    const int neighbours[4][2] = {{r - 1, c}, {r + 1, c}, {r, c - 1}, {r, c + 1}};
-    for (const auto& [nr, nc] : neighbours) {
-      if (nr < 0 || nr >= out.rows || nc < 0 || nc >= out.columns) continue;
-      std::int16_t& cell = out.At(nr, nc);
-      if (cell != HORIZON_NULL) continue;
-      cell = out.cells[i];
-      queue.push_back(nr * out.columns + nc);
-    }
-  }
-  return out;
-}
-
-// The same, extended by one ring that repeats the edge values and bordered by
-// a ring of the lowest value, so that every level's area closes outside the
-// data and fills cover the edge cells whole.
+// The grid with every null cell given the value of a nearest picked cell, so
+// that fills run whole up to the holes (cleared afterwards), extended by one
+// ring that repeats the edge values and bordered by a ring of the lowest value, so that every
+// level's area closes outside the data and fills cover the edge cells whole.
 HorizonGrid LowBordered(const HorizonGrid& grid) {
-  const HorizonGrid low = HolesFilledFromEdges(grid);
+  const HorizonGrid low = NearestFilled(grid);
   HorizonGrid out(grid.rows + 4, grid.columns + 4, -32768);
   for (int r = -1; r <= grid.rows; ++r)
     for (int c = -1; c <= grid.columns; ++c)
@@ -122,7 +103,7 @@ ContourOptions FrameOptions(const GridToDevice& to_device, const MapZoom& zoom,
 
 bool DrawContourPlot(Canvas& canvas, const GridToDevice& to_device, const HorizonGrid& grid,
                      const MapZoom& zoom, ColourBar& bar, const HorizonPlotSettings& settings,
-                     Progress& progress, Prompter& prompter) {
+                     LabelSpace& labels, Progress& progress, Prompter& prompter) {
   const std::vector<int> thresholds = Thresholds(bar);
   const std::vector<int> ascending(thresholds.rbegin(), thresholds.rend());
   const int count = static_cast<int>(thresholds.size());
@@ -134,6 +115,7 @@ bool DrawContourPlot(Canvas& canvas, const GridToDevice& to_device, const Horizo
   ContourPainter painter(canvas, {}, band_colours, settings.classes,
                          Trunc32(settings.label_inches * device.ppi_y),
                          kLabelSpacingInches * device.ppi_x);
+  painter.UseLabelSpace(&labels);
   if (settings.type == HorizonPlotType::Contour) {
     // Lowest level first, so that each higher area is painted over the lower.
     std::vector<Rgb> level_colours;
@@ -305,16 +287,66 @@ void DrawGridAndLabels(Canvas& canvas, const PlotTransform& transform, const Sur
   if (settings.label_traces_lines) DrawEdgeLabels(canvas, transform, header, zoom, settings);
 }
 
+// The wells of a group as posted on this plot, each with the plotted grid's
+// value under it.
+WellGroupPost WithMapValues(const WellGroupPost& group, const HorizonGrid& grid,
+                            const MapZoom& zoom) {
+  WellGroupPost out = group;
+  for (PostedWell& well : out.wells) {
+    const int r = static_cast<int>(std::lround(well.line_row)) - zoom.first_row;
+    const int c = static_cast<int>(std::lround(well.trace_column)) - zoom.first_column;
+    if (r >= 0 && r < grid.rows && c >= 0 && c < grid.columns && grid.At(r, c) != HORIZON_NULL)
+      well.map_value = grid.At(r, c);
+  }
+  return out;
+}
+
+// A line's name written upright beside a point of it, in the first free
+// place above, below, right or left of the point; left out when none is free.
+void DrawLineName(Canvas& canvas, LabelSpace& labels, Point at, const std::string& name, Rgb colour,
+                  int height) {
+  if (name.empty()) return;
+  canvas.SetFont({"Arial", height, 400, 0});
+  const double width = canvas.TextWidth(name), gap = height * 0.4;
+  const Point centres[] = {{at.x, at.y - gap - height / 2.0},
+                           {at.x, at.y + gap + height / 2.0},
+                           {at.x + gap + width / 2, at.y},
+                           {at.x - gap - width / 2, at.y}};
+  for (const Point& centre : centres)
+    if (labels.Take(LabelSpace::Turned(centre, width, height, 0), height * 0.2)) {
+      canvas.SetTextColour(colour);
+      canvas.Text({centre.x, centre.y + height / 2.0}, name, kAlignCentre | kAlignBottom);
+      return;
+    }
+}
+
 void DrawOverlays(Canvas& canvas, const PlotTransform& transform,
-                  const HorizonPlotSettings& settings, const HorizonPlotData& data) {
+                  const HorizonPlotSettings& settings, const HorizonPlotData& data,
+                  const HorizonGrid& plotted, LabelSpace& labels) {
   OverlayPlacer place;
   place.grid = [&transform](double row, double column) { return transform.ToDevice(row, column); };
   if (data.placement->HasXy())
     place.world = [&transform](double x, double y) { return transform.WorldToDevice(x, y); };
   const int other_smooth = static_cast<int>(settings.other_curve);
-  for (const HorizonGrid& fault : data.faults)
-    if (fault.rows == data.grid->rows && fault.columns == data.grid->columns)
-      DrawGridPolylines(canvas, place, FaultTraces(fault), settings.fault_style, 1);
+  // A fault is drawn where it cuts the horizon's times, or nearest them.
+  const HorizonGrid& times = data.times ? *data.times : *data.grid;
+  const int name_height = std::max(6, Trunc32(settings.label_inches * canvas.Device().ppi_y));
+  // Each line is named once, at the middle of its longest piece.
+  auto name_line = [&](const std::vector<GridPolyline>& pieces, const std::string& name,
+                       Rgb colour) {
+    const GridPolyline* longest = nullptr;
+    for (const GridPolyline& piece : pieces)
+      if (!longest || piece.points.size() > longest->points.size()) longest = &piece;
+    if (!longest || longest->points.empty()) return;
+    const auto [row, column] = longest->points[longest->points.size() / 2];
+    DrawLineName(canvas, labels, transform.ToDevice(row, column), name, colour, name_height);
+  };
+  for (std::size_t k = 0; k < data.faults.size(); ++k) {
+    const std::vector<GridPolyline> cuts = FaultMapLines(times, data.faults[k], data.zoom);
+    DrawGridPolylines(canvas, place, cuts, settings.fault_style, other_smooth);
+    if (settings.label_faults && k < data.fault_names.size())
+      name_line(cuts, data.fault_names[k], settings.fault_style.colour);
+  }
   if (settings.plot_polyfaults) {
     canvas.SetPen(PenOf(settings.fault_style));
     canvas.SetBrush(kNullBrush);
@@ -330,14 +362,22 @@ void DrawOverlays(Canvas& canvas, const PlotTransform& transform,
     if (open.size() >= 2) canvas.Polyline(open);
   }
   DrawGridPolylines(canvas, place, data.arbitrary_lines, settings.arbitrary_style, other_smooth);
+  if (settings.label_arbitrary_lines)
+    for (std::size_t k = 0; k < data.arbitrary_lines.size() && k < data.arbitrary_names.size(); ++k)
+      name_line({data.arbitrary_lines[k]}, data.arbitrary_names[k],
+                settings.arbitrary_style.colour);
+  // Culture first: its texts stand where the drawing puts them, and the well
+  // labels find room beside them; the wells lie on top.
+  if (settings.plot_dxf && !data.culture.empty() && place.world) {
+    const WorldWindow window =
+        ZoomWorldWindow(*data.header, *data.placement, data.zoom, settings.dxf_margin_feet);
+    for (const CultureDrawing& culture : data.culture)
+      DrawCulture(canvas, place, culture, settings.culture, window, transform.DataRect(),
+                  transform.UnitsPerFootX(), &labels);
+  }
   for (const WellGroupPost& group : data.wells)
-    DrawWells(canvas, place, group, settings.well_options);
-  if (!settings.plot_dxf || data.culture.empty() || !place.world) return;
-  const WorldWindow window =
-      ZoomWorldWindow(*data.header, *data.placement, data.zoom, settings.dxf_margin_feet);
-  for (const CultureDrawing& culture : data.culture)
-    DrawCulture(canvas, place, culture, settings.culture, window, transform.DataRect(),
-                transform.UnitsPerFootX());
+    DrawWells(canvas, place, WithMapValues(group, plotted, data.zoom), settings.well_options,
+              &labels);
 }
 
 void DrawTitleLines(Canvas& canvas, Rect band, const std::vector<std::string>& lines) {
@@ -443,6 +483,7 @@ HorizonPlotResult DrawHorizonPlot(Canvas& canvas, Rect page, const HorizonPlotSe
   result.frame = transform.Frame();
 
   bool complete = true;
+  LabelSpace labels;
   if (settings.type == HorizonPlotType::Surface) {
     SurfaceGeometry geometry;
     geometry.column_feet = std::fabs(header.trace_spacing * header.trace_increment);
@@ -462,10 +503,10 @@ HorizonPlotResult DrawHorizonPlot(Canvas& canvas, Rect page, const HorizonPlotSe
     else
       complete = DrawContourPlot(
           canvas, [&transform](double r, double c) { return transform.ToDevice(r, c); }, grid, zoom,
-          bar, settings, progress, prompter);
+          bar, settings, labels, progress, prompter);
     if (complete) {
       DrawGridAndLabels(canvas, transform, header, zoom, settings);
-      DrawOverlays(canvas, transform, settings, data);
+      DrawOverlays(canvas, transform, settings, data, grid, labels);
     }
   }
   if (settings.palette) {

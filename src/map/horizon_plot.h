@@ -11,6 +11,7 @@
 #include "horizon/horizon_grid.h"
 #include "map/contour_types.h"
 #include "map/horizon_map.h"
+#include "map/label_space.h"
 #include "map/map_overlays.h"
 #include "map/plot_transform.h"
 #include "map/surface_view.h"
@@ -40,6 +41,7 @@ struct HorizonPlotSettings {
   bool fill_holes = false;
   bool plot_dxf = true;
   bool plot_polyfaults = true;
+  bool label_faults = false, label_arbitrary_lines = false;  // their file names
   int decimate = 0;
   int grid_line_increment = 10, grid_trace_increment = 10;
   int label_line_increment = 10, label_trace_increment = 10;
@@ -63,7 +65,10 @@ struct HorizonPlotSettings {
 // Everything the plot shows besides its settings.
 struct HorizonPlotData {
   const HorizonGrid* grid = nullptr;  // the survey's shape
-  bool amplitude = false;             // values are amplitudes, not times
+  // The horizon's times, which faults are drawn against; the plotted grid
+  // when null (an amplitude plot keeps them here).
+  const HorizonGrid* times = nullptr;
+  bool amplitude = false;  // values are amplitudes, not times
   ColourBar bar;
   std::string colour_name = kDefaultColourBarName;
   const SurveyHeader* header = nullptr;
@@ -71,7 +76,8 @@ struct HorizonPlotData {
   MapZoom zoom;
   std::string plot_name, file_name, date, time;
   std::vector<WellGroupPost> wells;
-  std::vector<HorizonGrid> faults;        // fault grids of the survey's shape
+  std::vector<HorizonGrid> faults;                        // fault grids of the survey's shape
+  std::vector<std::string> fault_names, arbitrary_names;  // labels, in the files' order
   std::vector<GridPolyline> poly_faults;  // closed outlines, (row, column) of the survey
   GridPolyline poly_fault_open;           // the outline being digitised
   std::vector<GridPolyline> arbitrary_lines;
@@ -113,10 +119,11 @@ using GridToDevice = std::function<Point(double row, double column)>;
 // The contours of a grid prepared by PreparePlotGrid (the zoom window's cells)
 // with the bar's thresholds as levels: "Contour" fills each level's area with
 // its colour, "L Contour" fills cell by cell; both then trace the lines of the
-// enabled classes. False when the contouring stopped with an error (told).
+// enabled classes, their labels kept clear of those in `labels`. False when
+// the contouring stopped with an error (told).
 bool DrawContourPlot(Canvas& canvas, const GridToDevice& to_device, const HorizonGrid& grid,
                      const MapZoom& zoom, ColourBar& bar, const HorizonPlotSettings& settings,
-                     Progress& progress, Prompter& prompter);
+                     LabelSpace& labels, Progress& progress, Prompter& prompter);
 
 // Draws the plot on the page. Contouring errors are told through the prompter
 // and end the plot after what was drawn.

@@ -37,6 +37,15 @@ std::string ReadWells(const HorizonPlotRequest& request, const SurveyHeader& hea
     well.name = std::filesystem::path(path).stem().string();
     single.wells.push_back(well);
   }
+  // A well is posted once: a well file also listed in a group goes with the
+  // group's attributes.
+  std::erase_if(single.wells, [&](const PostedWell& well) {
+    return std::any_of(data.wells.begin(), data.wells.end(), [&](const WellGroupPost& group) {
+      return std::any_of(group.wells.begin(), group.wells.end(), [&](const PostedWell& listed) {
+        return EqualsIgnoreCase(listed.name, well.name);
+      });
+    });
+  });
   if (!single.wells.empty()) data.wells.push_back(single);
   return "";
 }
@@ -52,10 +61,12 @@ std::string ReadOverlays(const HorizonPlotRequest& request, const SurveyHeader& 
     if (!ReadWholeFile(path, bytes)) return "cannot open " + path;
     if (!DecodeFaultGrid(bytes, header, data.faults.emplace_back()))
       return path + " is too short for a fault grid of this project";
+    data.fault_names.push_back(std::filesystem::path(path).stem().string());
   }
   for (const std::string& path : request.arbitrary_lines) {
     if (!ReadWholeFile(path, bytes)) return "cannot open " + path;
     data.arbitrary_lines.push_back(DecodeArbitraryPolyline(bytes, header));
+    data.arbitrary_names.push_back(std::filesystem::path(path).stem().string());
   }
   // Ten DXF overlay slots.
   const std::size_t dxf_count = std::min<std::size_t>(request.dxf.size(), 10);
@@ -84,8 +95,10 @@ HorizonPlotDocument& HorizonPlotDocument::operator=(const HorizonPlotDocument& o
   header = other.header;
   placement = other.placement;
   grid = other.grid;
+  times = other.times;
   data = other.data;
   data.grid = &grid;
+  data.times = other.data.times ? &times : nullptr;
   data.header = &header;
   data.placement = &placement;
   return *this;
@@ -110,6 +123,8 @@ std::optional<HorizonPlotDocument> LoadHorizonPlot(const HorizonPlotRequest& req
       problem = request.grid_path + " holds no amplitude grid";
       return std::nullopt;
     }
+    doc.times = doc.grid;
+    doc.data.times = &doc.times;
     DecodeGridCells(std::string_view(loaded.bytes).substr(offset), doc.grid);
   }
   doc.placement = LoadXyGeometry(BaseWithDot(request.header_path) + "x_y", doc.header);
@@ -138,10 +153,20 @@ std::optional<HorizonPlotDocument> LoadHorizonPlot(const HorizonPlotRequest& req
 }
 
 void DefaultLineClasses(const ColourBar& bar, HorizonPlotSettings& s) {
-  const int every = bar.increment * (bar.count > 30 ? 5 : 1);
-  if (every <= 0 || every > 32767 / 5) return;
-  s.classes[0] = {static_cast<std::int16_t>(every), false, 1, false, 0x404040};
-  s.classes[2] = {static_cast<std::int16_t>(every * 5), true, 2, false, 0};
+  const double range = std::abs(double(bar.max_value) - double(bar.min_value));
+  if (!(range > 0)) return;
+  // The first of 1, 2, 5, 10, 20, ... that gives at most about ten lines.
+  int every = 0;
+  for (int decade = 1; decade <= 10000 && every == 0; decade *= 10)
+    for (int step : {1, 2, 5})
+      if (range / (step * decade) <= 12) {
+        every = step * decade;
+        break;
+      }
+  if (every == 0 || every > 32767 / 5) return;
+  s.classes[0] = {static_cast<std::int16_t>(every), false, 1, 0, 0x404040};
+  s.classes[1] = {};
+  s.classes[2] = {static_cast<std::int16_t>(every * 5), true, 2, 0, 0};
 }
 
 std::optional<MapZoom> ZoomOfNumbers(const SurveyHeader& header, int first_line, int last_line,

@@ -48,6 +48,7 @@ struct HorizonPlotDocument {
   SurveyHeader header;
   SurveyPlacement placement;
   HorizonGrid grid;
+  HorizonGrid times;  // the horizon's times under an amplitude grid, else empty
   // What the renderer takes; its survey, placement and grid point into this
   // document and are pointed again whenever the document is copied or moved.
   HorizonPlotData data;
@@ -65,8 +66,8 @@ std::optional<HorizonPlotDocument> LoadHorizonPlot(const HorizonPlotRequest& req
                                                    const ColourSets& sets, std::string& problem,
                                                    std::ostream& remarks);
 
-// Contour line classes of a bar: thin lines every fifth band, heavier
-// labelled lines every twenty-fifth.
+// Contour line classes of a bar: about ten thin lines over its values at a
+// round interval, every fifth of them heavier and labelled.
 void DefaultLineClasses(const ColourBar& bar, HorizonPlotSettings& settings);
 
 // A zoom window of line and trace numbers as rows and columns, clipped to the

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "horizon/horizon_grid.h"
+#include "map/label_space.h"
 #include "platform/canvas.h"
 
 namespace quarrix {
@@ -36,6 +37,7 @@ struct WellStyle {
   // 0 right, 1 above right, 2 above, 3 above left, 4 left, 5 below left,
   // 6 below, 7 below right.
   int label_position = 0;
+  friend bool operator==(const WellStyle&, const WellStyle&) = default;
 };
 
 struct PostedWell {
@@ -44,6 +46,7 @@ struct PostedWell {
   std::int32_t x = 0, y = 0;
   int symbol = 1;
   int depth = 0, time = 0;
+  std::optional<int> map_value;  // the plotted grid's value under the well
 };
 
 struct WellGroupPost {
@@ -68,6 +71,7 @@ inline constexpr Rgb kMarkedWellColour{255, 0, 0};
 
 struct WellPostingOptions {
   bool label = true, title = false, depth = false;
+  bool map_value = false;  // a line with the plotted grid's value
   bool use_xy = false;  // place by X/Y instead of line/trace
   bool trap = false;    // round X/Y positions to the nearest line and trace
   bool sort = false;    // only the wells `well_sort` posts
@@ -122,8 +126,17 @@ struct WorldWindow {
   }
 };
 
+// Labels go to the style's label position, else to the first of the other
+// seven that is free in `space`, else are left out; no space, always drawn.
 void DrawWells(Canvas& canvas, const OverlayPlacer& place, const WellGroupPost& group,
-               const WellPostingOptions& options);
+               const WellPostingOptions& options, LabelSpace* space = nullptr);
+
+// Whether the options post a well of that depth.
+bool PostsWell(const WellPostingOptions& options, int depth);
+
+// The label lines of a well: its name, its title when it says more than the
+// name, its depth and the grid value as the options ask.
+std::vector<std::string> WellLabelLines(const PostedWell& well, const WellPostingOptions& options);
 
 // Polylines through grid positions, smoothed as open B-splines with `smooth`
 // points per span when it is 2 or more.
@@ -131,13 +144,12 @@ void DrawGridPolylines(Canvas& canvas, const OverlayPlacer& place,
                        const std::vector<GridPolyline>& lines, const LineStyle& style,
                        int smooth = 1);
 
-// The traces of a fault grid: every picked cell joined to its picked neighbours.
-std::vector<GridPolyline> FaultTraces(const HorizonGrid& fault);
-
 // Draws the culture clipped to `clip`; world units per device unit convert
 // polyline widths.
+// The texts stand where the drawing puts them; with a label space they take
+// their room in it first, so that labels drawn later keep off them.
 void DrawCulture(Canvas& canvas, const OverlayPlacer& place, const CultureDrawing& culture,
                  const CultureOptions& options, const WorldWindow& window, Rect clip,
-                 double device_units_per_foot);
+                 double device_units_per_foot, LabelSpace* space = nullptr);
 
 }  // namespace quarrix

@@ -5,8 +5,10 @@
 #include <ctime>
 #include <filesystem>
 #include <ostream>
+#include <set>
 
 #include "map/horizon_plot.h"
+#include "map/plot_map_style_options.h"
 #include "platform/command_line.h"
 #include "platform/numeric.h"
 #include "platform/paths.h"
@@ -47,7 +49,8 @@ const char kHelp[] =
     "--zoom plots part of the survey; --contours sets the values between the lines\n"
     "of the three contour line classes (0 leaves a class out). FILE ends\n"
     "in .png, .bmp, .pdf, .svg, .wmf or .emf; --dpi (default 150) sets the\n"
-    "resolution of raster and PDF output.\n";
+    "resolution of raster and PDF output.\n"
+    "\n";
 
 constexpr double kMaxRasterPixels = 200e6;
 
@@ -189,21 +192,25 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
                RasterPlotWriter* raster, const PlotMapReaders& readers) {
   for (const std::string& a : args)
     if (a == "--help" || a == "-h") {
-      out << kHelp;
+      out << kHelp << kPlotStyleHelp;
       return 0;
     }
-  CommandLine line(args,
-                   {"--type",     "--colour-file", "--scale",       "--colour-gain", "--smooth",
-                    "--decimate", "--wells",       "--faults",      "--arb",         "--dxf",
-                    "--camera",   "--zscale",      "--comment1",    "--comment2",    "--page",
-                    "--dpi",      "--out",         "--poly-faults", "--zoom",        "--contours"},
-                   {"--amp", "--grid-lines", "--grid-circles", "--labels", "--in-xy", "--title",
-                    "--fill-holes", "--fishnet", "--colour-fishnet", "--no-palette", "--force"});
+  std::set<std::string> value_options = {"--type",     "--colour-file", "--scale",  "--colour-gain",
+                                         "--smooth",   "--decimate",    "--wells",  "--faults",
+                                         "--arb",      "--dxf",         "--camera", "--zscale",
+                                         "--comment1", "--comment2",    "--page",   "--dpi",
+                                         "--out",      "--poly-faults", "--zoom",   "--contours"};
+  std::set<std::string> flags = {
+      "--amp",        "--grid-lines", "--grid-circles",   "--labels",     "--in-xy", "--title",
+      "--fill-holes", "--fishnet",    "--colour-fishnet", "--no-palette", "--force"};
+  value_options.insert(PlotStyleValueOptions().begin(), PlotStyleValueOptions().end());
+  flags.insert(PlotStyleFlagOptions().begin(), PlotStyleFlagOptions().end());
+  CommandLine line(args, value_options, flags);
   if (!line.error().empty() || line.positionals().size() != 2 || !line.Value("--out")) {
     err << "plot-map: "
         << (line.error().empty() ? "give PROJECT.hdr, GRIDFILE and --out FILE" : line.error())
         << '\n'
-        << kHelp;
+        << kHelp << kPlotStyleHelp;
     return 2;
   }
   const std::string& header_path = line.positionals()[0];
@@ -215,8 +222,9 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
   }
   HorizonPlotSettings settings;
   double dpi = 150, page_width = 11, page_height = 8.5;
-  if (std::string problem = ReadSettings(line, settings, dpi, page_width, page_height);
-      !problem.empty()) {
+  std::string problem = ReadSettings(line, settings, dpi, page_width, page_height);
+  if (problem.empty()) problem = ReadPlotStyleOptions(line, settings);
+  if (!problem.empty()) {
     err << "plot-map: " << problem << '\n';
     return 2;
   }
@@ -230,7 +238,6 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
   ReadRequest(line, request);
   request.grid_path = ResolveProjectName(DirectoryOf(header_path), request.grid_path);
   request.well_style = settings.well_style;
-  std::string problem;
   std::optional<HorizonPlotDocument> doc =
       LoadHorizonPlot(request, readers, LoadColourSets(ConfigFile("colorset.ini")), problem, err);
   if (!doc) {
@@ -248,6 +255,8 @@ int RunPlotMap(const std::vector<std::string>& args, std::ostream& out, std::ost
     err << "plot-map: " << problem << '\n';
     return 2;
   }
+  // The bar's classes replaced the line rows read above: style them again.
+  ReadPlotStyleOptions(line, settings);
   ProjectState project;
   NameProject(project, header_path, doc->header);
   if (!MayCreate(project, out_path, line.Has("--force"), "plot-map", err)) return 1;

@@ -97,10 +97,11 @@ MapGeometry DrawContourMap(Canvas& canvas, Rect client, const MapPicture& pictur
   canvas.SetBrush({BrushStyle::Solid, kWhite});
   canvas.Rectangle(geometry.area);
   canvas.SetClip(geometry.area);
+  LabelSpace labels;
   DrawContourPlot(
       canvas, [&geometry](double r, double c) { return geometry.PixelOf(r, c); },
-      PreparePlotGrid(grid, zoom, false, DataSmoothing::None), zoom, bar, settings, progress,
-      prompter);
+      PreparePlotGrid(grid, zoom, false, DataSmoothing::None), zoom, bar, settings, labels,
+      progress, prompter);
   canvas.ClearClip();
   canvas.SetPen({PenStyle::Solid, 1, kBlack});
   canvas.SetBrush({BrushStyle::Null, kBlack});

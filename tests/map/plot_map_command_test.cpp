@@ -73,6 +73,53 @@ TEST_F(PlotMapFiles, RefusesWhatItCannotDo) {
   EXPECT_NE(err.str().find("well groups"), std::string::npos);
   WriteFileBytes(folder.File("short.ffl"), std::string(20, '\0'));
   EXPECT_EQ(Run({header_path, grid_path, "--faults", folder.File("short.ffl"), "--out", wmf}), 1);
+  // The style options are checked before anything is read or written.
+  for (std::vector<std::string> bad :
+       {std::vector<std::string>{"--line", "contour4=solid,ff0000,1"},
+        {"--line", "fault=wavy,ff0000,1"},
+        {"--line", "grid=solid,red,1"},
+        {"--line", "arb=solid,ff0000,0"},
+        {"--contour-labels", "1,2,0"},
+        {"--well-colours", "ff0000"},
+        {"--well-sizes", "0,0.1"},
+        {"--erase-background", "everything"},
+        {"--well-labels", "name,colour"},
+        {"--well-sort", "100"},
+        {"--dxf-line", "solid,00ff00"},
+        {"--dxf-text", "00ff00,50"},
+        {"--label-size", "5"}}) {
+    std::vector<std::string> args = {header_path, grid_path, "--out", folder.File("bad.wmf")};
+    args.insert(args.end(), bad.begin(), bad.end());
+    EXPECT_EQ(Run(args), 2) << bad[0] << ' ' << bad[1];
+    EXPECT_FALSE(std::filesystem::exists(folder.File("bad.wmf")));
+  }
+  EXPECT_EQ(Run({header_path,
+                 grid_path,
+                 "--type",
+                 "contour",
+                 "--line",
+                 "contour1=dash,ff0000,2",
+                 "--line",
+                 "fault=solid,00ff00,3",
+                 "--contour-labels",
+                 "1,0,1",
+                 "--well-colours",
+                 "ff0000,0000ff",
+                 "--erase-background",
+                 "symbol,label",
+                 "--well-labels",
+                 "name,value",
+                 "--well-sort",
+                 "0,9000",
+                 "--dxf-line",
+                 "dot,808080,2",
+                 "--dxf-text",
+                 "ff00ff,1.5",
+                 "--label-faults",
+                 "--out",
+                 wmf}),
+            0)
+      << err.str();
 }
 
 TEST_F(PlotMapFiles, ZoomContourClassesPolyFaultsAndPaletteAreOptions) {

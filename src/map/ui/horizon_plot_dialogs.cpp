@@ -151,19 +151,43 @@ SelectFilesDialog::SelectFilesDialog(const std::string& project_dir, const Overl
   FillList(faults_, ProjectFiles(project_dir, "ffl"), choice.faults);
   FillList(arbs_, ProjectFiles(project_dir, "arb"), choice.arbitrary_lines);
   auto* well_boxes = new QWidget(this);
-  auto* boxes = new QHBoxLayout(well_boxes);
+  auto* boxes = new QGridLayout(well_boxes);
   label_ = new QCheckBox("Label", well_boxes);
   title_ = new QCheckBox("Title", well_boxes);
   depth_ = new QCheckBox("Depth", well_boxes);
-  label_->setChecked(choice.well_options.label);
-  title_->setChecked(choice.well_options.title);
-  depth_->setChecked(choice.well_options.depth);
-  for (QCheckBox* box : {label_, title_, depth_}) boxes->addWidget(box);
+  map_value_ = new QCheckBox("Map Value", well_boxes);
+  sort_ = new QCheckBox("Sort", well_boxes);
+  const WellPostingOptions& o = choice.well_options;
+  label_->setChecked(o.label);
+  title_->setChecked(o.title);
+  depth_->setChecked(o.depth);
+  map_value_->setChecked(o.map_value);
+  sort_->setChecked(o.sort);
+  int column = 0;
+  for (QCheckBox* box : {label_, title_, depth_, map_value_, sort_})
+    boxes->addWidget(box, 0, column++);
+  // "Sort" posts the wells whose depth lies between these, in feet.
+  deeper_ = IntField(-100000, 100000, o.well_sort.below_feet, well_boxes);
+  shallower_ = IntField(-100000, 100000, o.well_sort.above_feet, well_boxes);
+  boxes->addWidget(new QLabel("Wells below ? ft-", well_boxes), 1, 0, 1, 2);
+  boxes->addWidget(deeper_, 1, 2);
+  boxes->addWidget(new QLabel("&& Wells above ? ft-", well_boxes), 2, 0, 1, 2);
+  boxes->addWidget(shallower_, 2, 2);
+  label_faults_ = new QCheckBox("Label", this);
+  label_arbs_ = new QCheckBox("Label", this);
+  label_faults_->setChecked(choice.label_faults);
+  label_arbs_->setChecked(choice.label_arbitrary_lines);
   auto* layout = new QGridLayout(this);
   layout->addWidget(ListGroup("Wells", wells_, this, well_boxes), 0, 0);
-  layout->addWidget(ListGroup("Faults", faults_, this), 0, 1);
-  layout->addWidget(ListGroup("Arb. Lines", arbs_, this), 0, 2);
+  layout->addWidget(ListGroup("Faults", faults_, this, label_faults_), 0, 1);
+  layout->addWidget(ListGroup("Arb. Lines", arbs_, this, label_arbs_), 0, 2);
   layout->addWidget(OkCancel(this), 1, 0, 1, 3);
+}
+
+QCheckBox* SelectFilesDialog::well_box(const QString& text) const {
+  for (QCheckBox* box : {label_, title_, depth_, map_value_, sort_})
+    if (box->text() == text) return box;
+  return nullptr;
 }
 
 OverlayChoice SelectFilesDialog::choice() const {
@@ -174,6 +198,12 @@ OverlayChoice SelectFilesDialog::choice() const {
   choice.well_options.label = label_->isChecked();
   choice.well_options.title = title_->isChecked();
   choice.well_options.depth = depth_->isChecked();
+  choice.well_options.map_value = map_value_->isChecked();
+  choice.well_options.sort = sort_->isChecked();
+  choice.well_options.well_sort.below_feet = deeper_->value();
+  choice.well_options.well_sort.above_feet = shallower_->value();
+  choice.label_faults = label_faults_->isChecked();
+  choice.label_arbitrary_lines = label_arbs_->isChecked();
   return choice;
 }
 

@@ -18,6 +18,8 @@ class QTabWidget;
 
 namespace quarrix {
 
+class ColourButton;
+
 // "Sel Horizon Files": the project's time-type grids filtered by kind, and the
 // horizons whose amplitude grid can be plotted ("Horizon Amps").
 class SelectHorizonDialog : public QDialog {
@@ -42,6 +44,7 @@ class SelectHorizonDialog : public QDialog {
 struct OverlayChoice {
   std::vector<std::string> wells, faults, arbitrary_lines;  // file names in the project
   WellPostingOptions well_options;
+  bool label_faults = false, label_arbitrary_lines = false;
 };
 
 class SelectFilesDialog : public QDialog {
@@ -53,10 +56,15 @@ class SelectFilesDialog : public QDialog {
   QListWidget* wells() const { return wells_; }
   QListWidget* faults() const { return faults_; }
   QListWidget* arbitrary_lines() const { return arbs_; }
+  QCheckBox* well_box(const QString& text) const;
+  QSpinBox* deeper_than() const { return deeper_; }
+  QSpinBox* shallower_than() const { return shallower_; }
+  QCheckBox* label_faults() const { return label_faults_; }
 
  private:
   QListWidget *wells_, *faults_, *arbs_;
-  QCheckBox *label_, *title_, *depth_;
+  QCheckBox *label_, *title_, *depth_, *map_value_, *sort_, *label_faults_, *label_arbs_;
+  QSpinBox *deeper_, *shallower_;
 };
 
 // "Scale": feet per inch (0 fits the window).
@@ -123,8 +131,19 @@ class HorizonPropertiesDialog : public QDialog {
   QTabWidget* pages() const { return pages_; }
   QCheckBox* option(const QString& text) const;
   QComboBox* plot_type() const { return type_; }
+  QComboBox* data_smoothing() const { return smoothing_; }
   QSpinBox* contour_every(int k) const { return every_[k]; }
   QSpinBox* thickness(int row) const { return thickness_[row]; }
+  // Rows 0..2 the contour classes, 3..5 the grid, arbitrary and fault lines.
+  QComboBox* line_style(int row) const { return line_style_[row]; }
+  ColourButton* line_colour(int row) const { return line_colour_[row]; }
+  // 0 the well symbol, 1 the well label.
+  ColourButton* well_colour(int k) const { return well_colour_[k]; }
+  QCheckBox* erase_background(int k) const { return erase_[k]; }
+  QComboBox* dxf_line_style() const { return dxf_style_; }
+  QSpinBox* dxf_line_width() const { return dxf_width_; }
+  ColourButton* dxf_line_colour() const { return dxf_line_colour_; }
+  ColourButton* dxf_text_colour() const { return dxf_text_colour_; }
 
  private:
   QWidget* OptionsPage(const HorizonPlotSettings& s);
@@ -139,8 +158,16 @@ class HorizonPropertiesDialog : public QDialog {
   QSpinBox* every_[3];
   QSpinBox* thickness_[6];  // the three contour classes, then grid, arbitrary, fault
   QCheckBox* label_class_[3];
+  QComboBox* line_style_[6];
+  ColourButton* line_colour_[6];
   QDoubleSpinBox *label_size_, *well_symbol_, *well_char_;
+  ColourButton* well_colour_[2];
+  QCheckBox* erase_[2];
   QCheckBox *dxf_text_, *dxf_lines_;
+  QComboBox* dxf_style_;
+  QSpinBox* dxf_width_;
+  ColourButton *dxf_line_colour_, *dxf_text_colour_;
+  QDoubleSpinBox* dxf_text_size_;
   SurfacePage* surface_;
 };
 

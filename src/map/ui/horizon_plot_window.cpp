@@ -214,9 +214,13 @@ void HorizonPlotWindow::CommandOpenOther() {
   SelectFilesDialog dialog(ProjectDir(), overlays_, this);
   if (!run_dialog(dialog)) return;
   overlays_ = dialog.choice();
-  state_.settings.well_options.label = overlays_.well_options.label;
-  state_.settings.well_options.title = overlays_.well_options.title;
-  state_.settings.well_options.depth = overlays_.well_options.depth;
+  // Trap and X/Y placement belong to the "Options" page.
+  WellPostingOptions& wells = state_.settings.well_options;
+  const bool trap = wells.trap, use_xy = wells.use_xy;
+  wells = overlays_.well_options;
+  wells.trap = trap, wells.use_xy = use_xy;
+  state_.settings.label_faults = overlays_.label_faults;
+  state_.settings.label_arbitrary_lines = overlays_.label_arbitrary_lines;
   HorizonPlotRequest request = state_.document->request;
   auto in_project = [this](const std::vector<std::string>& names) {
     std::vector<std::string> paths;
@@ -250,9 +254,8 @@ void HorizonPlotWindow::CommandProperties(const QString& page) {
   if (!run_dialog(dialog)) return;
   const WellStyle before = state_.settings.well_style;
   dialog.Store(state_.settings);
-  const bool wells_changed = before.symbol_inches != state_.settings.well_style.symbol_inches ||
-                             before.character_inches != state_.settings.well_style.character_inches;
-  if (wells_changed && state_.document)
+  // Single wells are posted in the plot's own style, taken when they are read.
+  if (!(before == state_.settings.well_style) && state_.document)
     Reload(state_.document->request);
   else
     Replot();

@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "map/contour_painter.h"
+#include "map/ui/colour_button.h"
 #include "map/ui/horizon_plot_dialogs.h"
 
 namespace quarrix {
@@ -60,6 +62,12 @@ QDoubleSpinBox* Inches(double value, QWidget* parent) {
 }
 
 const QStringList kCurveSmoothing = {"None", "Light", "Medium", "Heavy"};
+// Pen styles in the order of PenStyle.
+const QStringList kPenStyles = {"Solid", "Dash", "Dot", "Dash Dot", "Dash Dot Dot"};
+
+std::uint32_t ColourValue(Rgb c) {
+  return static_cast<std::uint32_t>(c.r | c.g << 8 | c.b << 16);
+}
 
 }  // namespace
 
@@ -127,35 +135,56 @@ QWidget* HorizonPropertiesDialog::OptionsPage(const HorizonPlotSettings& s) {
 QWidget* HorizonPropertiesDialog::AttributesPage(const HorizonPlotSettings& s) {
   auto* page = new QWidget(this);
   auto* layout = new QGridLayout(page);
-  layout->addWidget(new QLabel("Line Attributes", page), 0, 0);
-  layout->addWidget(new QLabel("Thickness", page), 0, 1);
-  layout->addWidget(new QLabel("Modulo", page), 0, 2);
-  layout->addWidget(new QLabel("Label ", page), 0, 3);
-  for (int k = 0; k < 3; ++k) {
-    layout->addWidget(new QLabel(QString("Contour %1").arg(k + 1), page), k + 1, 0);
-    thickness_[k] = Count(s.classes[k].width, page, 20);
+  int column = 0;
+  for (const char* title : {"Line Attributes", "Style", "Color", "Thickness", "Modulo", "Label "})
+    layout->addWidget(new QLabel(title, page), 0, column++);
+  // Rows 0..2 the contour classes, 3..5 grid, arbitrary and fault lines.
+  const LineStyle* others[3] = {&s.grid_style, &s.arbitrary_style, &s.fault_style};
+  const char* names[6] = {"Contour 1", "Contour 2", "Contour 3", "Grid", "Arbitrary", "Fault"};
+  for (int k = 0; k < 6; ++k) {
+    const bool contour = k < 3;
+    const int style = contour ? s.classes[k].style : static_cast<int>(others[k - 3]->style);
+    const Rgb colour = contour ? ClassColour(s.classes[k].colour) : others[k - 3]->colour;
+    const int width = contour ? s.classes[k].width : others[k - 3]->width;
+    layout->addWidget(new QLabel(names[k], page), k + 1, 0);
+    line_style_[k] = Choice(kPenStyles, style, page);
+    line_colour_[k] = new ColourButton(colour, page);
+    thickness_[k] = Count(width, page, 20);
+    layout->addWidget(line_style_[k], k + 1, 1);
+    layout->addWidget(line_colour_[k], k + 1, 2);
+    layout->addWidget(thickness_[k], k + 1, 3);
+    if (!contour) continue;
     every_[k] = Count(s.classes[k].every, page, 32767);
     label_class_[k] = new QCheckBox(page);
     label_class_[k]->setChecked(s.classes[k].label);
-    layout->addWidget(thickness_[k], k + 1, 1);
-    layout->addWidget(every_[k], k + 1, 2);
-    layout->addWidget(label_class_[k], k + 1, 3);
-  }
-  const LineStyle* others[3] = {&s.grid_style, &s.arbitrary_style, &s.fault_style};
-  const char* names[3] = {"Grid", "Arbitrary", "Fault"};
-  for (int k = 0; k < 3; ++k) {
-    layout->addWidget(new QLabel(names[k], page), k + 4, 0);
-    thickness_[k + 3] = Count(others[k]->width, page, 20);
-    layout->addWidget(thickness_[k + 3], k + 4, 1);
+    layout->addWidget(every_[k], k + 1, 4);
+    layout->addWidget(label_class_[k], k + 1, 5);
   }
   auto* sizes = new QFormLayout;
   label_size_ = Inches(s.label_inches, page);
+  sizes->addRow("Label Character Size", label_size_);
+  layout->addLayout(sizes, 7, 0, 1, 6);
+  // "Well Attributes": the symbol with its colour and background, the label
+  // with its colour and background.
+  auto* wells = new QGridLayout;
+  wells->addWidget(new QLabel("Well Attributes", page), 0, 0);
   well_symbol_ = Inches(s.well_style.symbol_inches, page);
   well_char_ = Inches(s.well_style.character_inches, page);
-  sizes->addRow("Label Character Size", label_size_);
-  sizes->addRow("Sym Size", well_symbol_);
-  sizes->addRow("Char Size", well_char_);
-  layout->addLayout(sizes, 7, 0, 1, 4);
+  well_colour_[0] = new ColourButton(s.well_style.symbol_colour, page);
+  well_colour_[1] = new ColourButton(s.well_style.label_colour, page);
+  erase_[0] = new QCheckBox("Erase Background", page);
+  erase_[1] = new QCheckBox("Erase Background", page);
+  erase_[0]->setChecked(s.well_style.erase_symbol_background);
+  erase_[1]->setChecked(s.well_style.erase_label_background);
+  wells->addWidget(new QLabel("Sym Size", page), 1, 0);
+  wells->addWidget(well_symbol_, 1, 1);
+  wells->addWidget(well_colour_[0], 1, 2);
+  wells->addWidget(erase_[0], 1, 3);
+  wells->addWidget(new QLabel("Char Size", page), 2, 0);
+  wells->addWidget(well_char_, 2, 1);
+  wells->addWidget(well_colour_[1], 2, 2);
+  wells->addWidget(erase_[1], 2, 3);
+  layout->addLayout(wells, 8, 0, 1, 6);
   return page;
 }
 
@@ -180,6 +209,24 @@ QWidget* HorizonPropertiesDialog::DxfPage(const HorizonPlotSettings& s) {
   dxf_lines_->setChecked(s.culture.plot_lines);
   layout->addWidget(dxf_text_);
   layout->addWidget(dxf_lines_);
+  // "Line Options": the pen of lines without a width of their own, and the
+  // text colour and size.
+  auto* options = new QFormLayout;
+  dxf_style_ = Choice(kPenStyles, static_cast<int>(s.culture.line.style), page);
+  dxf_width_ = Count(s.culture.line.width, page, 20);
+  dxf_line_colour_ = new ColourButton(s.culture.line.colour, page);
+  dxf_text_colour_ = new ColourButton(s.culture.text_colour, page);
+  dxf_text_size_ = new QDoubleSpinBox(page);
+  dxf_text_size_->setRange(0.1, 10);
+  dxf_text_size_->setSingleStep(0.1);
+  dxf_text_size_->setValue(std::clamp(s.culture.text_scale, 0.1, 10.0));
+  options->addRow(new QLabel("Line Options", page));
+  options->addRow("Line Style", dxf_style_);
+  options->addRow("Line Width", dxf_width_);
+  options->addRow("Line Color", dxf_line_colour_);
+  options->addRow("Text Color", dxf_text_colour_);
+  options->addRow("Text Size", dxf_text_size_);
+  layout->addLayout(options);
   layout->addStretch();
   return page;
 }
@@ -213,17 +260,29 @@ void HorizonPropertiesDialog::Store(HorizonPlotSettings& s) const {
     s.classes[c].every = static_cast<std::int16_t>(every_[c]->value());
     s.classes[c].label = label_class_[c]->isChecked();
     s.classes[c].width = static_cast<std::int16_t>(std::max(1, thickness_[c]->value()));
+    s.classes[c].style = static_cast<std::int16_t>(line_style_[c]->currentIndex());
+    s.classes[c].colour = ColourValue(line_colour_[c]->colour());
   }
   LineStyle* others[3] = {&s.grid_style, &s.arbitrary_style, &s.fault_style};
-  for (int k = 0; k < 3; ++k) others[k]->width = std::max(1, thickness_[k + 3]->value());
+  for (int k = 0; k < 3; ++k)
+    *others[k] = {static_cast<PenStyle>(line_style_[k + 3]->currentIndex()),
+                  std::max(1, thickness_[k + 3]->value()), line_colour_[k + 3]->colour()};
   s.label_inches = label_size_->value();
   s.well_style.symbol_inches = well_symbol_->value();
   s.well_style.character_inches = well_char_->value();
+  s.well_style.symbol_colour = well_colour_[0]->colour();
+  s.well_style.label_colour = well_colour_[1]->colour();
+  s.well_style.erase_symbol_background = erase_[0]->isChecked();
+  s.well_style.erase_label_background = erase_[1]->isChecked();
   s.scale_feet_per_inch = scale_->value();
   s.colour_gain = gain_->value();
   surface_->Store(s.camera);
   s.culture.plot_text = dxf_text_->isChecked();
   s.culture.plot_lines = dxf_lines_->isChecked();
+  s.culture.line = {static_cast<PenStyle>(dxf_style_->currentIndex()),
+                    std::max(1, dxf_width_->value()), dxf_line_colour_->colour()};
+  s.culture.text_colour = dxf_text_colour_->colour();
+  s.culture.text_scale = dxf_text_size_->value();
 }
 
 }  // namespace quarrix

@@ -14,10 +14,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPrinter>
 #include <QSpinBox>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QWheelEvent>
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 
@@ -30,8 +33,11 @@
 #include "horizon/demo_interpretation.h"
 #include "loader/demo_survey.h"
 #include "map/plot_map_command.h"
+#include "map/ui/colour_button.h"
 #include "map/ui/horizon_values_window.h"
 #include "platform/atomic_file.h"
+#include "platform/progress.h"
+#include "platform/recording_canvas.h"
 #include "platform/scripted_prompter.h"
 #include "platform/ui/command_host.h"
 #include "platform/ui/plot_view.h"
@@ -74,6 +80,33 @@ int CountColour(const QImage& image, QRgb colour) {
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == colour;
   return n;
+}
+
+bool HasTool(const char* name) {
+  return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// How far two drawings of one plot differ, judged over blocks of 8 x 8
+// pixels so that anti-aliased edges and text rasterised by another program
+// do not count: the mean and the largest difference of a block's mean grey.
+struct BlockDifference {
+  double mean = 1e9, largest = 1e9;
+};
+BlockDifference CompareBlocks(const QImage& a, const QImage& b) {
+  BlockDifference d;
+  if (a.size() != b.size() || a.isNull()) return d;
+  d.mean = d.largest = 0;
+  int blocks = 0;
+  for (int y0 = 0; y0 + 8 <= a.height(); y0 += 8)
+    for (int x0 = 0; x0 + 8 <= a.width(); x0 += 8) {
+      double sum = 0;
+      for (int y = y0; y < y0 + 8; ++y)
+        for (int x = x0; x < x0 + 8; ++x) sum += qGray(a.pixel(x, y)) - qGray(b.pixel(x, y));
+      const double block = std::abs(sum / 64);
+      d.mean += block, d.largest = std::max(d.largest, block), ++blocks;
+    }
+  d.mean /= std::max(1, blocks);
+  return d;
 }
 
 class HorizonPlotWindowTest : public ::testing::Test {
@@ -202,20 +235,178 @@ TEST_F(HorizonPlotWindowTest, PropertyPagesDrawAsPlotMapWithTheSameOptions) {
   EXPECT_GT(CountColour(shown, qRgb(96, 96, 96)), 200);
 }
 
+TEST_F(HorizonPlotWindowTest, AttributesFilesAndDxfPagesDrawAsPlotMapWithTheSameOptions) {
+  window->run_dialog = [](QDialog& dialog) {
+    if (auto* files = dynamic_cast<SelectFilesDialog*>(&dialog)) {
+      // The single wells: they are posted in the plot's own well attributes.
+      for (int k = 0; k < files->wells()->count(); ++k)
+        files->wells()->item(k)->setSelected(files->wells()->item(k)->text().endsWith(".wll"));
+      files->faults()->selectAll();
+      files->well_box("Title")->setChecked(true);
+      files->well_box("Map Value")->setChecked(true);
+      files->label_faults()->setChecked(true);
+      return true;
+    }
+    auto& sheet = dynamic_cast<HorizonPropertiesDialog&>(dialog);
+    sheet.option("Print Title")->setChecked(false);
+    sheet.plot_type()->setCurrentText("Contour");
+    sheet.line_style(0)->setCurrentText("Dash");
+    sheet.line_colour(0)->SetColour({255, 0, 0});
+    sheet.thickness(0)->setValue(2);
+    sheet.line_colour(5)->SetColour({0, 200, 0});
+    sheet.thickness(5)->setValue(3);
+    sheet.well_colour(0)->SetColour({0, 0, 255});
+    sheet.well_colour(1)->SetColour({128, 0, 128});
+    sheet.erase_background(1)->setChecked(true);
+    sheet.dxf_line_colour()->SetColour({255, 128, 0});
+    sheet.dxf_line_width()->setValue(2);
+    return true;
+  };
+  window->state().settings.scale_feet_per_inch = 1000;
+  Run(kOpenOther);
+  prompter.QueueFile(ProjectFile("culture.dxf"));
+  Run(kImportDxf);
+  Run(kOptions);
+  prompter.QueueFile(folder.File("window.bmp"));
+  Run(kSaveBitmap);
+  const QImage shown = window->view()->image();
+  const HorizonPlotRequest& request = window->state().document->request;
+  auto joined = [](const std::vector<std::string>& paths) {
+    std::string list;
+    for (const std::string& path : paths) list += (list.empty() ? "" : ",") + path;
+    return list;
+  };
+  std::ostringstream page_text;
+  page_text.precision(17);
+  page_text << shown.width() / 96.0 << ',' << shown.height() / 96.0;
+  QtPlotWriter writer;
+  std::ostringstream out, err;
+  ASSERT_EQ(RunPlotMap({DemoHeader(),
+                        ProjectFile("demo_top.hor"),
+                        "--type",
+                        "contour",
+                        "--scale",
+                        "1000",
+                        "--labels",
+                        "--wells",
+                        joined(request.wells),
+                        "--faults",
+                        joined(request.faults),
+                        "--dxf",
+                        joined(request.dxf),
+                        "--line",
+                        "contour1=dash,ff0000,2",
+                        "--line",
+                        "fault=solid,00c800,3",
+                        "--well-colours",
+                        "0000ff,800080",
+                        "--erase-background",
+                        "label",
+                        "--well-labels",
+                        "name,title,value",
+                        "--label-faults",
+                        "--dxf-line",
+                        "solid,ff8000,2",
+                        "--page",
+                        page_text.str(),
+                        "--dpi",
+                        "96",
+                        "--out",
+                        folder.File("batch.bmp")},
+                       out, err, &writer, ProgramPlotMapReaders()),
+            0)
+      << err.str();
+  QImage saved(QString::fromStdString(folder.File("window.bmp")));
+  QImage batch(QString::fromStdString(folder.File("batch.bmp")));
+  ASSERT_EQ(saved.size(), batch.size());
+  int differ = 0;
+  for (int y = 0; y < saved.height(); ++y)
+    for (int x = 0; x < saved.width(); ++x) differ += saved.pixel(x, y) != batch.pixel(x, y);
+  EXPECT_EQ(differ, 0) << "window and plot-map agree";
+  // Each page changed the drawing: the fault, the contour class, the wells,
+  // the culture.
+  EXPECT_GT(CountColour(shown, qRgb(0, 200, 0)), 60) << "the fault where it cuts the horizon";
+  EXPECT_GT(CountColour(shown, qRgb(255, 0, 0)), 100) << "contour 1 lines";
+  EXPECT_GT(CountColour(shown, qRgb(0, 0, 255)), 10) << "well symbols";
+  EXPECT_GT(CountColour(shown, qRgb(128, 0, 128)), 10) << "well labels";
+  EXPECT_GT(CountColour(shown, qRgb(255, 128, 0)), 50) << "DXF lines";
+  // The pages' choices outlive the window in the settings.
+  window->close();
+  EXPECT_EQ(session.settings.linecolor[5], 0 | 200 << 8);
+  EXPECT_EQ(session.settings.linestyle[0], 1);
+  EXPECT_EQ(session.settings.wellcolor, 255 << 16);
+  EXPECT_EQ(session.settings.overlay_line_color, 255 | 128 << 8);
+}
+
 TEST_F(HorizonPlotWindowTest, PrintsToPdfAndSavesAMetafileOfWhatIsShown) {
+  window->run_dialog = [](QDialog& dialog) {
+    if (auto* files = dynamic_cast<SelectFilesDialog*>(&dialog)) files->faults()->selectAll();
+    return true;
+  };
+  Run(kOpenOther);
+  const QImage shown = window->view()->image().convertToFormat(QImage::Format_RGB32);
+  const double inches_x = shown.width() / 96.0, inches_y = shown.height() / 96.0;
+
   prompter.QueueFile(folder.File("plot.wmf"));
   Run(kSaveMetafile);
   const std::string wmf = ReadFileBytes(folder.File("plot.wmf"));
   ASSERT_GT(wmf.size(), 1000u);
   EXPECT_EQ(wmf.substr(0, 4), std::string("\xD7\xCD\xC6\x9A", 4));
   EXPECT_NE(wmf.find("Horizon Plot   demo   File demo_top.hor"), std::string::npos);
+
+  // Printed on a page of the plot's size at the screen's resolution, the PDF
+  // rendered by pdftoppm is the picture on the screen.
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setResolution(96);
+  printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+  printer.setPageSize(
+      QPageSize(QSizeF(inches_x, inches_y), QPageSize::Inch, QString(), QPageSize::ExactMatch));
   printer.setOutputFileName(QString::fromStdString(folder.File("plot.pdf")));
   ASSERT_TRUE(window->PrintTo(printer, 2));
   const std::string pdf = ReadFileBytes(folder.File("plot.pdf"));
   EXPECT_EQ(pdf.substr(0, 4), "%PDF");
-  EXPECT_GT(pdf.size(), 5000u);
+  if (HasTool("pdftoppm")) {
+    ASSERT_EQ(std::system(("pdftoppm -r 96 -f 1 -l 1 -singlefile '" + folder.File("plot.pdf") +
+                           "' '" + folder.File("printed") + "'")
+                              .c_str()),
+              0);
+    QImage printed(QString::fromStdString(folder.File("printed.ppm")));
+    ASSERT_FALSE(printed.isNull());
+    printed =
+        printed.convertToFormat(QImage::Format_RGB32).copy(0, 0, shown.width(), shown.height());
+    const BlockDifference d = CompareBlocks(shown, printed);
+    EXPECT_LT(d.mean, 3) << "the printed page is the screen's picture";
+    EXPECT_LT(d.largest, 60);
+  }
+  // The metafile read by another program (wmf2svg, which draws at its own
+  // size, trimmed, in named colours) has the page's shape, every text of the
+  // drawing and a polygon for each of its polygons.
+  if (HasTool("wmf2svg")) {
+    ASSERT_EQ(std::system(("wmf2svg -o '" + folder.File("plot.svg") + "' '" +
+                           folder.File("plot.wmf") + "' 2>/dev/null")
+                              .c_str()),
+              0);
+    const std::string svg = ReadFileBytes(folder.File("plot.svg"));
+    QSvgRenderer renderer(QByteArray::fromStdString(svg));
+    ASSERT_TRUE(renderer.isValid());
+    const QSizeF size = renderer.defaultSize();
+    const double scale = shown.width() / size.width();
+    EXPECT_NEAR(shown.height() / size.height(), scale, 0.02 * scale) << "the page's shape";
+    EXPECT_NE(svg.find("Horizon Plot   demo   File demo_top.hor"), std::string::npos);
+    // Every text of the drawing, and a polygon for every run of cells.
+    RecordingCanvas recorded({96, 96, false, false});
+    NullProgress none;
+    DrawHorizonPlotDocument(recorded, {0, 0, double(shown.width()), double(shown.height())},
+                            window->state().settings, *window->state().document, none, prompter);
+    for (const std::string& text : recorded.Texts())
+      EXPECT_NE(svg.find(">" + text + "<"), std::string::npos) << text;
+    std::size_t polygons = 0;
+    for (std::size_t at = svg.find("<polygon"); at != std::string::npos;
+         at = svg.find("<polygon", at + 1))
+      ++polygons;
+    EXPECT_GE(polygons, recorded.OfKind(PrimitiveKind::Polygon).size());
+  }
 }
 
 TEST_F(HorizonPlotWindowTest, APolyFaultDigitisedWithClicksIsSavedReadBackAndDrawn) {
@@ -312,11 +503,14 @@ TEST_F(HorizonPlotWindowTest, ScreenshotsOfTheComposedMapAndTheSurface) {
   window->run_dialog = [](QDialog& dialog) {
     if (auto* files = dynamic_cast<SelectFilesDialog*>(&dialog)) {
       for (QListWidget* list : {files->wells(), files->faults()}) list->selectAll();
+      files->well_box("Title")->setChecked(true);
+      files->label_faults()->setChecked(true);
       return true;
     }
     if (auto* sheet = dynamic_cast<HorizonPropertiesDialog*>(&dialog)) {
       sheet->option("Plot Grid Lines")->setChecked(true);
       sheet->plot_type()->setCurrentText("Contour");
+      sheet->data_smoothing()->setCurrentText("Light");
       return true;
     }
     return true;  // the Surface dialog as it stands
@@ -328,6 +522,11 @@ TEST_F(HorizonPlotWindowTest, ScreenshotsOfTheComposedMapAndTheSurface) {
   ASSERT_EQ(window->state().document->data.culture.size(), 1u);
   ASSERT_FALSE(window->state().document->data.wells.empty());
   ASSERT_FALSE(window->state().document->data.faults.empty());
+  // Each well is posted once, though listed in the group and chosen as a file.
+  int demo1 = 0;
+  for (const WellGroupPost& group : window->state().document->data.wells)
+    for (const PostedWell& well : group.wells) demo1 += well.name == "DEMO-1";
+  EXPECT_EQ(demo1, 1);
   Run(kCreatePolyFault);
   const PlotGridFrame frame = Frame();
   for (auto [row, column] : {std::pair{40.0, 50.0}, {40.0, 65.0}, {52.0, 60.0}}) {
