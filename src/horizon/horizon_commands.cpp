@@ -99,6 +99,99 @@ void PrintInfo(const HorizonLocation& horizon, const HorizonGrid& time, bool jso
     out << "registration " << value << ' ' << count << '\n';
 }
 
+// The pick command's options once checked.
+struct PickOptions {
+  long long offset = 0;
+  std::pair<int, int> from, to;  // position and time in ms
+  std::optional<int> type;
+  int window = -1;
+  std::string style, direction;
+};
+
+// Checks the options; returns the problem to show with the usage, or nothing.
+std::string ReadPickOptions(const CommandLine& line, PickOptions& options) {
+  if (line.positionals().size() != 2) return "give PROJECT.hdr and NAME.hor";
+  if (line.Has("--line") + line.Has("--xline") + line.Has("--arb") != 1)
+    return "give one of --line, --xline and --arb";
+  std::optional<long long> offset = 0;
+  if (auto text = line.Value("--offset")) offset = ParseWholeInt(*text);
+  if (!offset || *offset < -(1LL << 30) || *offset > (1LL << 30))
+    return "--offset takes a whole number";
+  options.offset = *offset;
+  auto from = line.Value("--from") ? ParseWholePair(*line.Value("--from"), ':') : std::nullopt;
+  auto to = line.Value("--to") ? ParseWholePair(*line.Value("--to"), ':') : from;
+  if (!from || !to) return "--from and --to take POS:MS";
+  options.from = *from;
+  options.to = *to;
+  if (auto text = line.Value("--type")) {
+    auto found = kPickTypes.find(*text);
+    if (found == kPickTypes.end()) return "unknown --type " + *text;
+    options.type = found->second;
+  }
+  if (auto problem = ReadIntOption(line, "--window", 0, 100, options.window); !problem.empty())
+    return problem;
+  options.style = line.Value("--style").value_or("");
+  options.direction = line.Value("--direction").value_or("both");
+  if (!options.style.empty() && options.style != "entire" && options.style != "rubber")
+    return "--style is entire or rubber";
+  if (options.direction != "both" && options.direction != "right" && options.direction != "left")
+    return "--direction is both, right or left";
+  return {};
+}
+
+// The section named by --line, --xline or --arb; returns 0, or the exit status after
+// reporting why there is none.
+int ChoosePickSection(const CommandLine& line, const BatchProject& batch, long long offset,
+                      PickSection& section, std::ostream& err) {
+  const SurveyHeader& h = batch.project.header;
+  if (auto arb = line.Value("--arb")) {
+    ArbitraryLine arbitrary;
+    const std::string path = ResolveProjectName(batch.folder, *arb);
+    if (!ReadArbitraryLine(path, h, arbitrary)) {
+      err << "pick: cannot read the arbitrary line " << path << '\n';
+      return 1;
+    }
+    section = ArbitrarySection(arbitrary, static_cast<int>(offset), !line.Has("--by-lines"));
+    return 0;
+  }
+  const bool inline_section = line.Has("--line");
+  auto number = ParseWholeInt(*line.Value(inline_section ? "--line" : "--xline"));
+  int index = number ? (inline_section ? h.LineIndex(static_cast<int>(*number))
+                                       : h.TraceIndex(static_cast<int>(*number)))
+                     : -1;
+  if (index < 0 || index >= (inline_section ? h.num_lines : h.traces_per_line))
+    return Usage(err, "pick", "the line or cross-line is not in the survey", kPickHelp);
+  section = inline_section ? InlineSection(h, index) : CrosslineSection(h, index);
+  return 0;
+}
+
+PickGesture GestureOf(const PickOptions& options, const PickSettings& settings) {
+  PickGesture gesture;
+  gesture.start_position = options.from.first;
+  gesture.start_time = options.from.second;
+  gesture.end_position = options.to.first;
+  gesture.end_time = options.to.second;
+  gesture.pick_style = options.style.empty()       ? settings.pick_style
+                       : options.style == "rubber" ? kPickStyleRubberBand
+                                                   : kPickStyleEntireLine;
+  gesture.direction = options.direction == "right"  ? TrackDirection::Right
+                      : options.direction == "left" ? TrackDirection::Left
+                                                    : TrackDirection::Both;
+  gesture.left_to_right = settings.plot_direction != 0;
+  return gesture;
+}
+
+// How many cells of the section the horizon now holds.
+int PickedCells(const SurveyHeader& h, const std::string& horizon_path,
+                const PickSection& section) {
+  HorizonGrid time(h.num_lines, h.traces_per_line);
+  ReadHorizon(horizon_path, &time, nullptr);
+  int picked = 0;
+  for (const GridBin& bin : section.bins)
+    picked += BinInGrid(h, bin) && time.At(bin.row, bin.column) != HORIZON_NULL;
+  return picked;
+}
+
 }  // namespace
 
 int RunHorizonCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -154,84 +247,33 @@ int RunPickCommand(const std::vector<std::string>& args, std::ostream& out, std:
                     "--direction", "--type", "--window"},
                    {"--erase", "--by-lines"});
   if (!line.error().empty()) return Usage(err, "pick", line.error(), kPickHelp);
-  if (line.positionals().size() != 2)
-    return Usage(err, "pick", "give PROJECT.hdr and NAME.hor", kPickHelp);
-  if (line.Has("--line") + line.Has("--xline") + line.Has("--arb") != 1)
-    return Usage(err, "pick", "give one of --line, --xline and --arb", kPickHelp);
-  std::optional<long long> offset = 0;
-  if (auto text = line.Value("--offset")) offset = ParseWholeInt(*text);
-  if (!offset || *offset < -(1LL << 30) || *offset > (1LL << 30))
-    return Usage(err, "pick", "--offset takes a whole number", kPickHelp);
-  auto from = line.Value("--from") ? ParseWholePair(*line.Value("--from"), ':') : std::nullopt;
-  auto to = line.Value("--to") ? ParseWholePair(*line.Value("--to"), ':') : from;
-  if (!from || !to) return Usage(err, "pick", "--from and --to take POS:MS", kPickHelp);
-  std::optional<int> type;
-  if (auto text = line.Value("--type")) {
-    auto found = kPickTypes.find(*text);
-    if (found == kPickTypes.end()) return Usage(err, "pick", "unknown --type " + *text, kPickHelp);
-    type = found->second;
-  }
-  int window = -1;
-  if (auto problem = ReadIntOption(line, "--window", 0, 100, window); !problem.empty())
+  PickOptions options;
+  if (std::string problem = ReadPickOptions(line, options); !problem.empty())
     return Usage(err, "pick", problem, kPickHelp);
-  std::string style = line.Value("--style").value_or("");
-  std::string direction = line.Value("--direction").value_or("both");
-  if (!style.empty() && style != "entire" && style != "rubber")
-    return Usage(err, "pick", "--style is entire or rubber", kPickHelp);
-  if (direction != "both" && direction != "right" && direction != "left")
-    return Usage(err, "pick", "--direction is both, right or left", kPickHelp);
 
   auto batch = OpenBatchProject(line.positionals()[0], true, "pick", err);
   if (!batch) return 1;
   const SurveyHeader& h = batch->project.header;
   PickSection section;
-  if (auto arb = line.Value("--arb")) {
-    ArbitraryLine arbitrary;
-    const std::string path = ResolveProjectName(batch->folder, *arb);
-    if (!ReadArbitraryLine(path, h, arbitrary)) {
-      err << "pick: cannot read the arbitrary line " << path << '\n';
-      return 1;
-    }
-    section = ArbitrarySection(arbitrary, static_cast<int>(*offset), !line.Has("--by-lines"));
-  } else {
-    const bool inline_section = line.Has("--line");
-    auto number = ParseWholeInt(*line.Value(inline_section ? "--line" : "--xline"));
-    int index = number ? (inline_section ? h.LineIndex(static_cast<int>(*number))
-                                         : h.TraceIndex(static_cast<int>(*number)))
-                       : -1;
-    if (index < 0 || index >= (inline_section ? h.num_lines : h.traces_per_line))
-      return Usage(err, "pick", "the line or cross-line is not in the survey", kPickHelp);
-    section = inline_section ? InlineSection(h, index) : CrosslineSection(h, index);
-  }
+  if (int status = ChoosePickSection(line, *batch, options.offset, section, err); status != 0)
+    return status;
 
   PickSettings settings = LoadPickSettings(batch->folder, h);
-  if (window >= 0) {
-    settings.pick_window_ms = window;
+  if (options.window >= 0) {
+    settings.pick_window_ms = options.window;
     if (!SavePickSettings(batch->folder, settings)) err << "pick: cannot save pickedit.ini\n";
   }
   PickEnvironment env = batch->Environment(line.positionals()[1], settings.pick_window_ms);
   if (!MayEdit(batch->project, env.horizon.path, EditedFile::Horizon, "pick", err)) return 1;
   std::unique_ptr<WriteSession> session = LockForEditing(env.horizon.path, "pick", err);
   if (!session) return 1;
-  if (type || line.Has("--erase"))
+  if (options.type || line.Has("--erase"))
     UpdateHorizonStyle(env.horizon.path, [&](HorizonStyle& s) {
-      if (type) s.pick_type = *type;  // choosing a type clears the erase flag
+      if (options.type) s.pick_type = *options.type;  // choosing a type clears the erase flag
       if (line.Has("--erase")) s.pick_type |= kPickErase;
     });
 
-  PickGesture gesture;
-  gesture.start_position = from->first;
-  gesture.start_time = from->second;
-  gesture.end_position = to->first;
-  gesture.end_time = to->second;
-  gesture.pick_style = style.empty()       ? settings.pick_style
-                       : style == "rubber" ? kPickStyleRubberBand
-                                           : kPickStyleEntireLine;
-  gesture.direction = direction == "right"  ? TrackDirection::Right
-                      : direction == "left" ? TrackDirection::Left
-                                            : TrackDirection::Both;
-  gesture.left_to_right = settings.plot_direction != 0;
-  PickOutcome outcome = PickLine(env, section, gesture);
+  PickOutcome outcome = PickLine(env, section, GestureOf(options, settings));
   if (outcome != PickOutcome::Failed) session->Finish();
   switch (outcome) {
     case PickOutcome::Picked: break;
@@ -240,12 +282,8 @@ int RunPickCommand(const std::vector<std::string>& args, std::ostream& out, std:
       return 1;
     default: return 1;
   }
-  HorizonGrid time(h.num_lines, h.traces_per_line);
-  ReadHorizon(env.horizon.path, &time, nullptr);
-  int picked = 0;
-  for (const GridBin& bin : section.bins)
-    picked += BinInGrid(h, bin) && time.At(bin.row, bin.column) != HORIZON_NULL;
-  out << FormatText("%d of %d cells of the section picked\n", picked, section.count());
+  out << FormatText("%d of %d cells of the section picked\n",
+                    PickedCells(h, env.horizon.path, section), section.count());
   return 0;
 }
 

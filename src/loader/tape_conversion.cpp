@@ -95,30 +95,32 @@ void Finish(LoadOutcome& outcome, Prompter& prompter, TapeDevice& tape, Progress
   RewindTape(tape, progress);
 }
 
-}  // namespace
-
-LoadOutcome ConvertTapeAuto(TapeDevice& tape, const TapeLoadRequest& request,
-                            LoadDecisions& decisions, Prompter& prompter, Progress& progress) {
-  LoadOutcome outcome;
-  TapeLoadStart start;
-  if (!StartTapeLoad(request, decisions, prompter, start, outcome)) return outcome;
-  const SegyBinaryInfo& info = request.headers.info;
-  TimeWindow& window = start.window;
-  const bool no_scaling = request.window.no_scaling;
-
-  ProjectOutput output;
+// The automatic conversion's work files: normalised samples, and the kept headers each
+// followed by its trace's maximum.
+struct ScratchFiles {
   TemporaryFile data, headers;
-  if (!output.Prepare(outcome.header_path) ||
-      !data.Create(BaseWithDot(outcome.header_path) + "amp_data")) {
-    prompter.Tell("CreateFile Failed ", "", MessageIcon::Warning);
-    return outcome;
-  }
-  if (!headers.Create(outcome.header_path + ".hdr_tmp")) {
-    prompter.Tell("CreateFile Failed (Create .hdr_tmp)", "", MessageIcon::Warning);
-    return outcome;
-  }
+};
 
-  // Read every trace: normalised samples to one file, headers and maxima to the other.
+bool CreateScratchFiles(ProjectOutput& output, const std::string& header_path, ScratchFiles& files,
+                        Prompter& prompter) {
+  if (!output.Prepare(header_path) || !files.data.Create(BaseWithDot(header_path) + "amp_data")) {
+    prompter.Tell("CreateFile Failed ", "", MessageIcon::Warning);
+    return false;
+  }
+  if (!files.headers.Create(header_path + ".hdr_tmp")) {
+    prompter.Tell("CreateFile Failed (Create .hdr_tmp)", "", MessageIcon::Warning);
+    return false;
+  }
+  return true;
+}
+
+// Reads every trace into the work files and gathers the scaling statistics. A full disk
+// ends the reading with the traces read so far; false when the user abandons the load.
+bool ReadTracesToScratch(TapeDevice& tape, const TapeLoadRequest& request, const TimeWindow& window,
+                         LoadDecisions& decisions, Prompter& prompter, Progress& progress,
+                         ScratchFiles& files, ScaleStats& stats, LoadOutcome& outcome) {
+  const SegyBinaryInfo& info = request.headers.info;
+  const bool no_scaling = request.window.no_scaling;
   progress.SetRange(0, 100);
   progress.SetLabel("Reading Traces");
   decisions.AddMessage("Reading Traces");
@@ -126,12 +128,11 @@ LoadOutcome ConvertTapeAuto(TapeDevice& tape, const TapeLoadRequest& request,
   std::vector<float> samples(static_cast<std::size_t>(window.num_samples));
   std::vector<std::int16_t> scaled(samples.size());
   unsigned char kept[kKeptHeaderBytes];
-  ScaleStats stats;
   TapeTraceReader reader(tape, request.settings, record.size(), TapeOperation::AutoConvert,
                          decisions, progress);
   for (;;) {
     TapeTraceReader::Result result = reader.Next(record.data());
-    if (result == TapeTraceReader::Result::Abandon) return outcome;
+    if (result == TapeTraceReader::Result::Abandon) return false;
     if (result == TapeTraceReader::Result::End) break;
     RecordToBigEndian(info.byte_order, info.format, record.data(), record.size());
     DecodeTrace(record.data(), info.format, window.first_sample, window.num_samples,
@@ -141,13 +142,117 @@ LoadOutcome ConvertTapeAuto(TapeDevice& tape, const TapeLoadRequest& request,
     if (no_scaling) m = 1.0f;
     std::memcpy(kept, record.data(), kSegyTraceHeaderBytes);
     std::memcpy(kept + kSegyTraceHeaderBytes, &m, sizeof m);
-    if (!headers.Append(kept, sizeof kept) ||
-        !data.Append(scaled.data(), scaled.size() * sizeof(std::int16_t))) {
+    if (!files.headers.Append(kept, sizeof kept) ||
+        !files.data.Append(scaled.data(), scaled.size() * sizeof(std::int16_t))) {
       prompter.Tell("Disk Full", "", MessageIcon::Error);
       break;
     }
     ++outcome.traces_processed;
   }
+  return true;
+}
+
+HeaderScanTables ScanKeptHeaders(TemporaryFile& headers, long long n, Progress& progress) {
+  progress.SetRange(0, static_cast<int>(n / 100));
+  progress.SetLabel("Scanning Headers");
+  HeaderScanTables tables;
+  unsigned char kept[kKeptHeaderBytes];
+  headers.RewindForReading();
+  for (long long k = 0; k < n && headers.ReadNext(kept, sizeof kept); ++k) {
+    tables.Fold(kept);
+    tables.traces = k + 1;
+  }
+  return tables;
+}
+
+// Marks the cells of the grid that hold a live trace.
+void MarkKeptCoverage(TemporaryFile& headers, long long n, Progress& progress, CoverageGrid& grid,
+                      const HeaderWordChoice& choice) {
+  progress.SetLabel("Converting Headers");
+  unsigned char kept[kKeptHeaderBytes];
+  headers.RewindForReading();
+  for (long long k = 0; k < n && headers.ReadNext(kept, sizeof kept); ++k) {
+    LineTrace p = TraceLineTrace(kept, choice);
+    long long row = static_cast<long long>(p.line) - grid.first_line;
+    long long column = static_cast<long long>(p.trace) - grid.first_trace;
+    if (row >= 0 && row < grid.rows && column >= 0 && column < grid.columns)
+      grid.cells[row * grid.columns + column] = StoredMaximum(kept) != 0.0f ? 1 : 0;
+  }
+}
+
+// The samples in the work file were read with the first window; a different one confirmed
+// later cannot be applied to them.
+bool ConfirmedWindowMatches(const TimeWindow& window, int samples_read, int requested_first_sample,
+                            Prompter& prompter) {
+  if (window.num_samples == samples_read && window.first_sample == requested_first_sample)
+    return true;
+  prompter.Tell(
+      "The traces were read with another time window than the one confirmed: load "
+      "them again with that window",
+      "Error", MessageIcon::Error);
+  return false;
+}
+
+// Creates the trace file, then writes each live trace at its grid cell rescaled from its
+// own maximum to the common scale value.
+bool WriteScaledTraces(ProjectOutput& output, const SurveyHeader& header, ScratchFiles& files,
+                       long long n, int num_samples, const HeaderWordChoice& choice, double used,
+                       bool no_scaling, Prompter& prompter, Progress& progress) {
+  if (!output.CreateAmp()) {
+    prompter.Tell("CreateFile Failed (Create amp)", "", MessageIcon::Warning);
+    return false;
+  }
+  progress.SetLabel("Creating Trace Data File");
+  if (!output.PreFill(header)) {
+    prompter.Tell(output.FailureText(), "", MessageIcon::Error);
+    return false;
+  }
+  progress.SetRange(0, 100);
+  progress.SetLabel("Scaling Data");
+  std::vector<std::int16_t> scaled(static_cast<std::size_t>(num_samples));
+  unsigned char kept[kKeptHeaderBytes];
+  files.headers.RewindForReading();
+  files.data.RewindForReading();
+  const long long bar_step = n / 100 + 1;
+  for (long long k = 0; k < n; ++k) {
+    if (!files.headers.ReadNext(kept, sizeof kept) ||
+        !files.data.ReadNext(scaled.data(), scaled.size() * sizeof(std::int16_t)))
+      break;
+    if (k % bar_step == 0) progress.SetPosition(static_cast<int>(k / bar_step));
+    float m = StoredMaximum(kept);
+    std::optional<GridCell> cell = PlaceTrace(header, TraceLineTrace(kept, choice));
+    if (!cell || m == 0.0f) continue;
+    double factor = no_scaling ? 1.0 : m / used;
+    for (std::int16_t& s : scaled) s = Trunc16(s * factor);
+    if (WriteTrace(output.amp(), header, scaled.data(), cell->line_index, cell->trace_index,
+                   header.trace_bytes) != 0) {
+      prompter.Tell("Disk Full: the trace file " + output.amp_path() + " could not be written", "",
+                    MessageIcon::Error);
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+// Reads the tape once into work files, settles the scale and the geometry from what was
+// read, then writes the project's trace file from the work files.
+LoadOutcome ConvertTapeAuto(TapeDevice& tape, const TapeLoadRequest& request,
+                            LoadDecisions& decisions, Prompter& prompter, Progress& progress) {
+  LoadOutcome outcome;
+  TapeLoadStart start;
+  if (!StartTapeLoad(request, decisions, prompter, start, outcome)) return outcome;
+  TimeWindow& window = start.window;
+  const int samples_read = window.num_samples;
+
+  ProjectOutput output;
+  ScratchFiles files;
+  if (!CreateScratchFiles(output, outcome.header_path, files, prompter)) return outcome;
+  ScaleStats stats;
+  if (!ReadTracesToScratch(tape, request, window, decisions, prompter, progress, files, stats,
+                           outcome))
+    return outcome;
   const long long n = outcome.traces_processed;
 
   ScaleSummary summary = stats.Summary();
@@ -156,72 +261,22 @@ LoadOutcome ConvertTapeAuto(TapeDevice& tape, const TapeLoadRequest& request,
   decisions.AddMessage(
       FormatText("Scale value MAX %f  MEAN %f  USED %f", summary.largest, summary.mean, *used));
 
-  // The header scan over the kept headers, and the coverage of the traces.
-  progress.SetRange(0, static_cast<int>(n / 100));
-  progress.SetLabel("Scanning Headers");
-  HeaderScanTables tables;
-  headers.RewindForReading();
-  for (long long k = 0; k < n && headers.ReadNext(kept, sizeof kept); ++k) {
-    tables.Fold(kept);
-    tables.traces = k + 1;
-  }
+  const HeaderScanTables tables = ScanKeptHeaders(files.headers, n, progress);
   auto mark_coverage = [&](CoverageGrid& grid, const HeaderWordChoice& choice) {
-    progress.SetLabel("Converting Headers");
-    headers.RewindForReading();
-    for (long long k = 0; k < n && headers.ReadNext(kept, sizeof kept); ++k) {
-      LineTrace p = TraceLineTrace(kept, choice);
-      long long row = static_cast<long long>(p.line) - grid.first_line;
-      long long column = static_cast<long long>(p.trace) - grid.first_trace;
-      if (row >= 0 && row < grid.rows && column >= 0 && column < grid.columns)
-        grid.cells[row * grid.columns + column] = StoredMaximum(kept) != 0.0f ? 1 : 0;
-    }
+    MarkKeptCoverage(files.headers, n, progress, grid, choice);
   };
   SurveyHeader& header = start.header;
   HeaderWordChoice choice;
-  if (!ConfirmSurveyGeometry(tables, request.two_d, true, info, header, window, choice, decisions,
-                             prompter, mark_coverage))
+  if (!ConfirmSurveyGeometry(tables, request.two_d, true, request.headers.info, header, window,
+                             choice, decisions, prompter, mark_coverage) ||
+      !ConfirmedWindowMatches(window, samples_read, request.window.start_time / window.interval_ms,
+                              prompter))
     return outcome;
-  if (window.num_samples != static_cast<int>(samples.size()) ||
-      window.first_sample != request.window.start_time / window.interval_ms) {
-    prompter.Tell(
-        "The traces were read with another time window than the one confirmed: load "
-        "them again with that window",
-        "Error", MessageIcon::Error);
-    return outcome;
-  }
 
-  if (!output.CreateAmp()) {
-    prompter.Tell("CreateFile Failed (Create amp)", "", MessageIcon::Warning);
+  if (!WriteScaledTraces(output, header, files, n, window.num_samples, choice, *used,
+                         request.window.no_scaling, prompter, progress) ||
+      !output.Commit(header, prompter))
     return outcome;
-  }
-  progress.SetLabel("Creating Trace Data File");
-  if (!output.PreFill(header)) {
-    prompter.Tell(output.FailureText(), "", MessageIcon::Error);
-    return outcome;
-  }
-  progress.SetRange(0, 100);
-  progress.SetLabel("Scaling Data");
-  headers.RewindForReading();
-  data.RewindForReading();
-  const long long bar_step = n / 100 + 1;
-  for (long long k = 0; k < n; ++k) {
-    if (!headers.ReadNext(kept, sizeof kept) ||
-        !data.ReadNext(scaled.data(), scaled.size() * sizeof(std::int16_t)))
-      break;
-    if (k % bar_step == 0) progress.SetPosition(static_cast<int>(k / bar_step));
-    float m = StoredMaximum(kept);
-    std::optional<GridCell> cell = PlaceTrace(header, TraceLineTrace(kept, choice));
-    if (!cell || m == 0.0f) continue;
-    double factor = no_scaling ? 1.0 : m / *used;
-    for (std::int16_t& s : scaled) s = Trunc16(s * factor);
-    if (WriteTrace(output.amp(), header, scaled.data(), cell->line_index, cell->trace_index,
-                   header.trace_bytes) != 0) {
-      prompter.Tell("Disk Full: the trace file " + output.amp_path() + " could not be written", "",
-                    MessageIcon::Error);
-      return outcome;
-    }
-  }
-  if (!output.Commit(header, prompter)) return outcome;
   Finish(outcome, prompter, tape, progress);
   return outcome;
 }
