@@ -160,21 +160,15 @@ bool ConvertSheetToHorizonFile(const SheetTable& table, const ProjectState& proj
   if (!NeedsRoles(table, {ColumnRole::Line, ColumnRole::Trace, ColumnRole::Z},
                   "Line, Trace, & Z values must be set", prompter))
     return false;
-  FileDialogRequest request;
-  request.title = "Open Output Horizon File";
-  request.filter_names[0] = "Horizon (*.hor)";
-  request.filter_patterns[0] = "*.hor";
-  request.filter_names[1] = "Isopach (*.isp)";
-  request.filter_patterns[1] = "*.isp";
-  request.filter_names[2] = "Depth (*.dth)";
-  request.filter_patterns[2] = "*.dth";
-  request.filter_names[3] = "All Files (*.*)";
-  request.filter_patterns[3] = "*.*";
-  request.initial_directory = DirectoryOf(project.header_path);
-  request.default_extension = "hor";
-  request.must_exist = false;
   // Converting over an existing file replaces every cell of it: ask first.
-  request.prompt_overwrite = true;
+  const FileDialogRequest request{
+      .title = "Open Output Horizon File",
+      .filter_names = {"Horizon (*.hor)", "Isopach (*.isp)", "Depth (*.dth)", "All Files (*.*)"},
+      .filter_patterns = {"*.hor", "*.isp", "*.dth", "*.*"},
+      .initial_directory = DirectoryOf(project.header_path),
+      .default_extension = "hor",
+      .must_exist = false,
+      .prompt_overwrite = true};
   auto path = prompter.SaveFile(request);
   if (!path) return false;
   bool protect = prompter.Message("Make Values non-editable", "Warning", MessageIcon::Question,

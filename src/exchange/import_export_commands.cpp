@@ -19,15 +19,13 @@ namespace quarrix {
 
 FileDialogRequest SheetFileRequest(const char* title, std::initializer_list<SheetFilter> filters,
                                    const ProjectState& project) {
-  FileDialogRequest request;
-  request.title = title;
+  FileDialogRequest request{.title = title, .initial_directory = DirectoryOf(project.header_path)};
   int k = 0;
   for (const SheetFilter& filter : filters) {
     if (k == 4) break;
     request.filter_names[k] = filter.name;
     request.filter_patterns[k++] = filter.pattern;
   }
-  request.initial_directory = DirectoryOf(project.header_path);
   return request;
 }
 

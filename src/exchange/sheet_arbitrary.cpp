@@ -68,15 +68,13 @@ bool ConvertSheetToArbitraryFile(const SheetTable& table, const ProjectState& pr
                   "Warning");
     return false;
   }
-  FileDialogRequest request;
-  request.title = "Create Arbitrary File";
-  request.filter_names[0] = "Arbitrary Files (*.arb)";
-  request.filter_patterns[0] = "*.arb";
-  request.initial_directory = DirectoryOf(project.header_path);
-  request.default_extension = "arb";
-  request.must_exist = false;
-  request.prompt_overwrite = true;
-  auto path = prompter.SaveFile(request);
+  auto path = prompter.SaveFile({.title = "Create Arbitrary File",
+                                 .filter_names = {"Arbitrary Files (*.arb)"},
+                                 .filter_patterns = {"*.arb"},
+                                 .initial_directory = DirectoryOf(project.header_path),
+                                 .default_extension = "arb",
+                                 .must_exist = false,
+                                 .prompt_overwrite = true});
   if (!path) return false;
   if (IsProjectFile(project, *path) ||
       !WriteFileAtomically(*path, EncodeArbitraryLine(line->bins, project.header))) {

@@ -67,15 +67,13 @@ QWidget* ExportHorizonDialog::BuildFiles(Prompter& prompter) {
     row->addWidget(browse);
     form->addRow(label, row);
     connect(browse, &QPushButton::clicked, this, [&prompter, edit, save, folder] {
-      FileDialogRequest request;
-      request.title = save ? "Output File" : "Select Horizon File";
-      request.filter_names[0] = save ? "Text Files (*.txt)" : "Horizon (*.hor)";
-      request.filter_patterns[0] = save ? "*.txt" : "*.hor";
-      request.filter_names[1] = "All Files (*.*)";
-      request.filter_patterns[1] = "*.*";
-      request.initial_directory = folder;
-      request.must_exist = !save;
-      request.prompt_overwrite = save;
+      const FileDialogRequest request{
+          .title = save ? "Output File" : "Select Horizon File",
+          .filter_names = {save ? "Text Files (*.txt)" : "Horizon (*.hor)", "All Files (*.*)"},
+          .filter_patterns = {save ? "*.txt" : "*.hor", "*.*"},
+          .initial_directory = folder,
+          .must_exist = !save,
+          .prompt_overwrite = save};
       auto path = save ? prompter.SaveFile(request) : prompter.OpenFile(request);
       if (path) edit->setText(QString::fromStdString(*path));
     });

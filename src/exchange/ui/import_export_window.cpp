@@ -218,14 +218,13 @@ void ImportExportWindow::ExportAscii() {
   name_row->addWidget(browse);
   layout->addLayout(name_row);
   connect(browse, &QPushButton::clicked, &dialog, [this, name] {
-    FileDialogRequest request;
-    request.title = "Export Save File Name";
-    request.filter_names[0] = "Text Files(*.txt)";
-    request.filter_patterns[0] = "*.txt";
-    request.initial_directory = DirectoryOf(project_.header_path);
-    request.must_exist = false;
-    request.prompt_overwrite = true;
-    if (auto path = commands_->prompter().SaveFile(request))
+    if (auto path =
+            commands_->prompter().SaveFile({.title = "Export Save File Name",
+                                            .filter_names = {"Text Files(*.txt)"},
+                                            .filter_patterns = {"*.txt"},
+                                            .initial_directory = DirectoryOf(project_.header_path),
+                                            .must_exist = false,
+                                            .prompt_overwrite = true}))
       name->setText(QString::fromStdString(*path));
   });
   auto* all = new QRadioButton("Output All ", &dialog);

@@ -67,13 +67,12 @@ MathDialog::MathDialog(ProjectState& project, Prompter& prompter, QWidget* paren
   form->addRow("Output File", output_row);
   layout->addLayout(form);
   connect(browse, &QPushButton::clicked, this, [this] {
-    FileDialogRequest request;
-    request.title = "Open Horizon Output File";
-    request.filter_names[0] = "Horizon Time (*.hor)";
-    request.filter_patterns[0] = "*.hor";
-    request.initial_directory = folder_;
-    request.must_exist = false;
-    if (auto path = prompter_.SaveFile(request)) output_->setText(QString::fromStdString(*path));
+    if (auto path = prompter_.SaveFile({.title = "Open Horizon Output File",
+                                        .filter_names = {"Horizon Time (*.hor)"},
+                                        .filter_patterns = {"*.hor"},
+                                        .initial_directory = folder_,
+                                        .must_exist = false}))
+      output_->setText(QString::fromStdString(*path));
   });
   layout->addWidget(BuildInputs());
   auto* lower = new QHBoxLayout;

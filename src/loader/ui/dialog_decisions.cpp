@@ -12,14 +12,10 @@
 namespace quarrix {
 
 FileDialogRequest SegyInputRequest(const std::string& initial_directory) {
-  FileDialogRequest request;
-  request.title = "Select SEGY Input File Name";
-  request.filter_names[0] = "Segy File (*.sgy)";
-  request.filter_patterns[0] = "*.sgy";
-  request.filter_names[1] = "All Files (*.*)";
-  request.filter_patterns[1] = "*";
-  request.initial_directory = initial_directory;
-  return request;
+  return {.title = "Select SEGY Input File Name",
+          .filter_names = {"Segy File (*.sgy)", "All Files (*.*)"},
+          .filter_patterns = {"*.sgy", "*"},
+          .initial_directory = initial_directory};
 }
 
 void DialogDecisions::AddMessage(const std::string& line) {
@@ -75,11 +71,9 @@ bool DialogDecisions::ContinueWithNewReel(const std::string& question) {
       MessageAnswer::Yes)
     return false;
   if (!tape_image_) return true;  // a drive: the user has loaded the next reel
-  FileDialogRequest request;
-  request.title = "Next Tape Image";
-  request.filter_names[0] = "Tape Images (*.tap)";
-  request.filter_patterns[0] = "*.tap";
-  std::optional<std::string> next = prompter_.OpenFile(request);
+  std::optional<std::string> next = prompter_.OpenFile({.title = "Next Tape Image",
+                                                        .filter_names = {"Tape Images (*.tap)"},
+                                                        .filter_patterns = {"*.tap"}});
   if (!next) return false;
   if (tape_image_->Open(*next, false)) return true;
   prompter_.Tell("Cannot open tape image " + *next, "", MessageIcon::Warning);

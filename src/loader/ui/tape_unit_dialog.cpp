@@ -79,29 +79,25 @@ void TapeUnitDialog::ShowFile(const std::string& path, bool disk_file) {
 }
 
 void TapeUnitDialog::ChooseTapeImage() {
-  FileDialogRequest request;
-  request.title = "Tape Image";
-  request.filter_names[0] = "Tape Images (*.tap)";
-  request.filter_patterns[0] = "*.tap";
-  request.filter_names[1] = "All Files (*.*)";
-  request.filter_patterns[1] = "*";
-  request.default_extension = "tap";
   // An export writes the image, so it may be a new file.
-  request.must_exist = !for_export_;
-  request.prompt_overwrite = for_export_;
+  const FileDialogRequest request{.title = "Tape Image",
+                                  .filter_names = {"Tape Images (*.tap)", "All Files (*.*)"},
+                                  .filter_patterns = {"*.tap", "*"},
+                                  .default_extension = "tap",
+                                  .must_exist = !for_export_,
+                                  .prompt_overwrite = for_export_};
   auto path = for_export_ ? prompter_.SaveFile(request) : prompter_.OpenFile(request);
   if (path) ShowFile(*path, false);
 }
 
 void TapeUnitDialog::ChooseDiskFile() {
-  FileDialogRequest request;
-  request.title = "SEGY Output File";
-  request.filter_names[0] = "Segy File (*.sgy)";
-  request.filter_patterns[0] = "*.sgy";
-  request.default_extension = "sgy";
-  request.must_exist = false;
-  request.prompt_overwrite = true;
-  if (auto path = prompter_.SaveFile(request)) ShowFile(*path, true);
+  if (auto path = prompter_.SaveFile({.title = "SEGY Output File",
+                                      .filter_names = {"Segy File (*.sgy)"},
+                                      .filter_patterns = {"*.sgy"},
+                                      .default_extension = "sgy",
+                                      .must_exist = false,
+                                      .prompt_overwrite = true}))
+    ShowFile(*path, true);
 }
 
 }  // namespace quarrix

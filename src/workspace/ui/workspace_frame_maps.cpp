@@ -19,15 +19,13 @@ namespace quarrix {
 
 // "Open Contour File": a horizon or a time slice, the current horizon proposed.
 void WorkspaceFrame::CommandPlotContour() {
-  FileDialogRequest request;
-  request.title = "Open Contour File";
-  request.filter_names[0] = "Horizon Files (*.hor)";
-  request.filter_patterns[0] = "*.hor";
-  request.filter_names[1] = "Time Slice Files (*.slc)";
-  request.filter_patterns[1] = "*.slc";
-  request.initial_directory = workspace_.folder;
-  if (auto horizon = CurrentHorizon(workspace_)) request.initial_file = FileNameOf(horizon->path);
-  auto path = prompter_->OpenFile(request);
+  const std::optional<HorizonLocation> horizon = CurrentHorizon(workspace_);
+  auto path =
+      prompter_->OpenFile({.title = "Open Contour File",
+                           .filter_names = {"Horizon Files (*.hor)", "Time Slice Files (*.slc)"},
+                           .filter_patterns = {"*.hor", "*.slc"},
+                           .initial_directory = workspace_.folder,
+                           .initial_file = horizon ? FileNameOf(horizon->path) : std::string()});
   if (!path) return;
   // A file that is not a grid of this survey is told, not shown as an empty map.
   MapWindow* map = OpenMap(MapKind::Contour, *path);
