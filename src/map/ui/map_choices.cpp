@@ -55,25 +55,6 @@ bool ExecDialog(QDialog& dialog) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-ColourButton::ColourButton(const QString& text, Rgb colour, QWidget* parent)
-    : QPushButton(text, parent) {
-  SetColour(colour);
-  connect(this, &QPushButton::clicked, this, [this] {
-    const QColor chosen =
-        QColorDialog::getColor(QColor(colour_.r, colour_.g, colour_.b), this, "Color");
-    if (chosen.isValid())
-      SetColour({static_cast<std::uint8_t>(chosen.red()), static_cast<std::uint8_t>(chosen.green()),
-                 static_cast<std::uint8_t>(chosen.blue())});
-  });
-}
-
-void ColourButton::SetColour(Rgb colour) {
-  colour_ = colour;
-  QPixmap swatch(16, 16);
-  swatch.fill(QColor(colour.r, colour.g, colour.b));
-  setIcon(QIcon(swatch));
-}
-
 ColourSchemeDialog::ColourSchemeDialog(const ColourSets& sets, bool amplitude,
                                        const ColourSchemeChoice& choice, QWidget* parent)
     : QDialog(parent), schemes_(new QButtonGroup(this)) {

@@ -13,6 +13,7 @@
 #include "horizon/colour_files.h"
 #include "map/map_colour_scheme.h"
 #include "map/map_display_options.h"
+#include "map/ui/colour_button.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -26,18 +27,6 @@ namespace quarrix {
 // Shows a dialog modally; true when it was accepted.
 using DialogRunner = std::function<bool(QDialog&)>;
 bool ExecDialog(QDialog& dialog);
-
-// A button showing a colour; a click opens the colour chooser.
-class ColourButton : public QPushButton {
-  Q_OBJECT
- public:
-  ColourButton(const QString& text, Rgb colour, QWidget* parent = nullptr);
-  Rgb colour() const { return colour_; }
-  void SetColour(Rgb colour);
-
- private:
-  Rgb colour_;
-};
 
 class ColourSchemeDialog : public QDialog {
   Q_OBJECT
