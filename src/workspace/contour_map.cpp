@@ -31,8 +31,7 @@ ContourOptionsForm FormFromContourOptions(const ContourMapOptions& options, cons
   form.smoothing = static_cast<int>(options.smoothing) - 1;
   for (std::size_t k = 0; k < 3; ++k) {
     const ContourLineClass& c = settings.classes[k];
-    form.rows[k] = {std::to_string(c.every), c.label, std::to_string(c.width), c.style != 0,
-                    c.colour};
+    form.rows[k] = {std::to_string(c.every), c.label, std::to_string(c.width), c.style, c.colour};
   }
   form.label_inches = ShortestDecimal(options.label_inches);
   return form;
@@ -59,7 +58,7 @@ std::string ApplyContourOptionsForm(const ContourOptionsForm& form, const Survey
                         static_cast<int>(k + 1), kMaxLineWidth);
     next.classes[k] = {static_cast<std::int16_t>(every), row.label,
                        static_cast<std::int16_t>(width),
-                       static_cast<std::int16_t>(row.dashed ? 1 : 0), row.colour};
+                       static_cast<std::int16_t>(std::clamp(row.style, 0, 4)), row.colour};
   }
   const auto inches = ParseWholeDouble(Trim(form.label_inches));
   if (!inches || !std::isfinite(*inches) || *inches < 0.02 || *inches > 2)

@@ -38,7 +38,7 @@ struct ContourOptionsForm {
     std::string every = "0";
     bool label = false;
     std::string width = "1";
-    bool dashed = false;
+    int style = 0;  // pen: 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot
     std::uint32_t colour = 0;
   };
   std::array<ClassRow, 3> rows;

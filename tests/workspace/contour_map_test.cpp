@@ -188,13 +188,13 @@ TEST_F(ContourMapTest, OptionsFormRefusesUnusableValuesAndKeepsTheOldOnes) {
   form.line_contour = true;
   form.decimate = "2";
   form.smoothing = 3;
-  form.rows[1] = {"50", true, "3", true, 0x00FF00};
+  form.rows[1] = {"50", true, "3", 1, 0x00FF00};
   ASSERT_EQ(ApplyContourOptionsForm(form, project.header, options), "");
   EXPECT_EQ(options.type, HorizonPlotType::LineContour);
   EXPECT_EQ(options.decimate, 2);
   EXPECT_EQ(options.smoothing, CurveSmoothing::Heavy);
   EXPECT_FALSE(options.classes_from_bar);
-  const ContourLineClass expected{50, true, 3, true, 0x00FF00};
+  const ContourLineClass expected{50, true, 3, 1, 0x00FF00};
   EXPECT_EQ(options.classes[1].every, expected.every);
   EXPECT_EQ(options.classes[1].width, expected.width);
   EXPECT_TRUE(options.classes[1].style == 1 && options.classes[1].label);

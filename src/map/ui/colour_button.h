@@ -1,7 +1,6 @@
 #pragma once
-// A colour button of the plot and map dialogs ("Color" unless named
-// otherwise): shows its colour and asks for a new one with the colour chooser
-// when pressed.
+// A "Color" button of the plot dialogs: shows its colour and asks for a new
+// one with the colour chooser when pressed.
 #include <QPushButton>
 
 #include "platform/canvas.h"
@@ -11,7 +10,8 @@ namespace quarrix {
 class ColourButton : public QPushButton {
   Q_OBJECT
  public:
-  explicit ColourButton(Rgb colour, QWidget* parent = nullptr);
+  explicit ColourButton(Rgb colour, QWidget* parent = nullptr)
+      : ColourButton("Color", colour, parent) {}
   ColourButton(const QString& text, Rgb colour, QWidget* parent = nullptr);
   Rgb colour() const { return colour_; }
   void SetColour(Rgb colour);

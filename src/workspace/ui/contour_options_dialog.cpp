@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace quarrix {
 namespace {
@@ -58,8 +59,8 @@ ContourOptionsDialog::ContourOptionsDialog(const ContourOptionsForm& form, QWidg
     row.label->setChecked(in.label);
     row.width = new QLineEdit(QString::fromStdString(in.width), box);
     row.style = new QComboBox(box);
-    row.style->addItems({"Solid", "Dash"});
-    row.style->setCurrentIndex(in.dashed ? 1 : 0);
+    row.style->addItems({"Solid", "Dash", "Dot", "Dash Dot", "Dash Dot Dot"});
+    row.style->setCurrentIndex(std::clamp(in.style, 0, 4));
     row.colour = new QPushButton(box);
     row.rgb = in.colour;
     ShowColour(k);
@@ -100,7 +101,7 @@ ContourOptionsForm ContourOptionsDialog::form() const {
   for (std::size_t k = 0; k < 3; ++k) {
     const Row& row = rows_[k];
     form.rows[k] = {row.every->text().toStdString(), row.label->isChecked(),
-                    row.width->text().toStdString(), row.style->currentIndex() == 1, row.rgb};
+                    row.width->text().toStdString(), row.style->currentIndex(), row.rgb};
   }
   form.label_inches = label_size_->text().toStdString();
   return form;
