@@ -85,7 +85,17 @@ MainFrame::MainFrame(Session& session, Prompter* prompter, QWidget* parent)
   SetCaption();
 }
 
-MainFrame::~MainFrame() = default;
+// The workspace and its pick windows read the session's project: they are
+// closed (writing their settings) before the frame and its project go.
+MainFrame::~MainFrame() {
+  CloseWorkspaceFrame();
+}
+
+void MainFrame::CloseWorkspaceFrame() {
+  if (!pick_frame_) return;
+  pick_frame_->close();
+  delete pick_frame_;
+}
 
 CommandTable MainFrame::CommandTableOfMenu() {
   using namespace command;
@@ -220,6 +230,8 @@ void MainFrame::Dispatch(int id) {
 }
 
 bool MainFrame::OpenProjectFile(const QString& header_path) {
+  // The open workspace belongs to the project being replaced.
+  CloseWorkspaceFrame();
   session_.project.amp.Close();
   if (!OpenProject(session_.project, header_path.toStdString(), *prompter_)) return false;
   RememberProject(session_.settings, session_.project.header_path);
@@ -385,7 +397,7 @@ void MainFrame::CommandTimeSlices() {
 void MainFrame::CommandPickEdit() {
   if (!session_.project.is_open || !session_.project.amp.IsOpen()) return;
   if (!pick_frame_) {
-    pick_frame_ = new WorkspaceFrame(session_.project, prompter_);
+    pick_frame_ = new WorkspaceFrame(session_.project, prompter_, this);
     pick_frame_->setAttribute(Qt::WA_DeleteOnClose);
     pick_frame_->show_help = [](QWidget* parent) { ShowHelp(parent); };
     pick_frame_->run_dialog = [this](QDialog& dialog) { return run_dialog(dialog); };

@@ -66,6 +66,8 @@ class MainFrame : public QMainWindow {
   void SetCaption();
   bool RequireHeader();
   bool RequireTraceFile();
+  // Closes the pick-edit workspace now, its windows with it.
+  void CloseWorkspaceFrame();
 
   void CommandOpen();
   void CommandOpenAmpFile();

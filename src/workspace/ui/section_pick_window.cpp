@@ -89,6 +89,9 @@ SectionPickWindow::SectionPickWindow(Workspace& workspace, WorkspaceEvents& even
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(view_);
+  // A section is far larger than the window: only the part in view is drawn,
+  // again when scrolling uncovers more.
+  view_->SetDrawExposedOnly(true);
   view_->SetPlot(
       [this](Canvas& canvas, Progress* progress) -> std::any {
         if (!layers_) return {};
@@ -246,6 +249,7 @@ QImage SectionPickWindow::picture() const {
   QImage image = view_->image().copy();
   if (image.isNull()) return image;
   QPainter painter(&image);
+  painter.translate(-view_->image_origin());
   PaintOverlays(painter);
   return image;
 }

@@ -2,9 +2,10 @@
 // An in-line, cross-line or arbitrary-line pick window: the section drawn by
 // the section renderer with the workspace's horizons, picked with the mouse
 // through the horizon pick tool, moved through the survey by the workspace's
-// commands. The drawn traces are kept while the window shows the same
-// section; after a pick only the overlays (horizons, faults) are drawn again,
-// over the part of the window on screen.
+// commands. Only the part of the section in view is drawn (again when
+// scrolling uncovers more); the drawn traces are kept while the window shows
+// the same section, and after a pick only the overlays (horizons, faults) are
+// drawn again, over the part of the window on screen.
 #include <QImage>
 #include <QWidget>
 #include <memory>
@@ -57,8 +58,8 @@ class SectionPickWindow : public QWidget {
   const PickWindowState& state() const { return state_; }
   PlotView* view() const;
   const TracePlotGeometry* geometry() const;
-  // The whole plot as the window shows it: the drawn traces with the
-  // overlays over them.
+  // The drawn part of the plot as the window shows it (its top left at
+  // view()->image_origin()): the traces with the overlays over them.
   QImage picture() const;
 
  signals:

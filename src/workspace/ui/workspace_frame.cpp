@@ -107,6 +107,9 @@ void WorkspaceFrame::ShortenToolBar() {
 }
 
 WorkspaceFrame::~WorkspaceFrame() {
+  // The windows point at the workspace, which goes before Qt deletes the
+  // frame's children: they go first.
+  delete mdi_;
   if (!closed_) CloseWorkspace(workspace_);
 }
 

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTest>
 #include <QTextBrowser>
 #include <cstdlib>
@@ -195,6 +196,37 @@ TEST_F(MainFrameTest, AcceleratorsMoveThePickWindowFromAnotherWindow) {
   frame->Dispatch(command::kCreateTimeSlice);
   EXPECT_EQ(offered, "Generate Time Slices");
   EXPECT_TRUE(placeholders.isEmpty());
+}
+
+// The workspace's windows read the frame's project: they never outlive it,
+// even with a repaint still to come.
+TEST_F(MainFrameTest, TheWorkspaceClosesWithItsProjectAndWithTheFrame) {
+  WriteFileBytes(folder.File("demo.amp"), std::string(50 * 100 * 20, '\0'));
+  const QString header = QString::fromStdString(header_path);
+  ASSERT_TRUE(frame->OpenProjectFile(header));
+  frame->Dispatch(command::kPickEdit);
+  QPointer<WorkspaceFrame> workspace = frame->pick_edit_frame();
+  ASSERT_TRUE(workspace);
+  QPointer<SectionPickWindow> window = workspace->OpenInline(20);
+  window->Move(1);  // its repaint is pending
+
+  // Opening a project closes the workspace of the one it replaces.
+  ASSERT_TRUE(frame->OpenProjectFile(header));
+  EXPECT_FALSE(workspace);
+  EXPECT_FALSE(window);
+  EXPECT_EQ(frame->pick_edit_frame(), nullptr);
+  EXPECT_TRUE(std::filesystem::exists(folder.File("pickedit.ini")));  // written as it closed
+
+  std::filesystem::remove(folder.File("pickedit.ini"));
+  frame->Dispatch(command::kPickEdit);
+  workspace = frame->pick_edit_frame();
+  window = workspace->OpenInline(20);
+  window->Move(1);
+  frame.reset();
+  EXPECT_FALSE(workspace);
+  EXPECT_FALSE(window);
+  EXPECT_TRUE(std::filesystem::exists(folder.File("pickedit.ini")));
+  QTest::qWait(20);  // nothing left to repaint
 }
 
 // The help browsers open at the moment, by the page they show.

@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
@@ -30,6 +31,7 @@
 #include "platform/scripted_prompter.h"
 #include "platform/ui/command_host.h"
 #include "platform/ui/plot_view.h"
+#include "platform/ui/qt_canvas.h"
 #include "project/project_state.h"
 #include "support/test_support.h"
 #include "workspace/ui/pick_options_dialog.h"
@@ -75,12 +77,18 @@ class WorkspaceFrameTest : public ::testing::Test {
     return time;
   }
 
-  // Waits until a window's drawing is done.
+  // Waits until a window's drawing is done; a drawing stopped to start over
+  // (a resize or scroll while drawing) is waited for to its end.
   static void Settle(SectionPickWindow* window) {
+    bool complete = !window->view()->drawing();
+    const QMetaObject::Connection finished = QObject::connect(
+        window->view(), &PlotView::drawFinished, [&](bool cancelled) { complete = !cancelled; });
     QElapsedTimer timer;
     timer.start();
     do QApplication::processEvents();
-    while ((window->view()->drawing() || timer.elapsed() < 50) && timer.elapsed() < 5000);
+    while ((window->view()->drawing() || !complete || timer.elapsed() < 50) &&
+           timer.elapsed() < 5000);
+    QObject::disconnect(finished);
   }
 
   // The widget pixel of a trace number and time in a window, scrolled into view.
@@ -164,6 +172,84 @@ TEST_F(WorkspaceFrameTest, DragAlongTheReflectorPicksAsTheBatchCommandAndUndoRes
   const HorizonGrid undone = Times("ui.hor");
   for (int j = 0; j < h.traces_per_line; ++j) EXPECT_EQ(undone.At(kLine1120, j), HORIZON_NULL);
   EXPECT_FALSE(frame.commands().action(kUndoEdit)->isEnabled());  // one step only
+}
+
+// A window shows a small part of the section: it draws that part, the same
+// pixels as the whole drawing there, draws again where scrolling takes it,
+// and picks there as the batch command does.
+TEST_F(WorkspaceFrameTest, AWindowDrawsItsPartInViewAndPicksWhereItIsScrolled) {
+  const SurveyHeader& h = project.header;
+  WorkspaceFrame frame(project, &prompter);
+  frame.workspace().horizons.Open({"ui.hor"});
+  frame.resize(900, 700);
+  frame.show();
+  SectionPickWindow* window = frame.OpenInline(kLine1120);
+  window->parentWidget()->resize(260, 220);
+  Settle(window);
+  PlotView* view = window->view();
+  QScrollBar* across = view->horizontalScrollBar();
+  QScrollBar* down = view->verticalScrollBar();
+  const QSize plot(across->maximum() + across->pageStep(), down->maximum() + down->pageStep());
+  QImage whole(plot, QImage::Format_RGB32);
+  whole.fill(Qt::white);
+  {
+    QPainter painter(&whole);
+    QtCanvas canvas(painter, view->device());
+    view->plot_drawing()(canvas);
+  }
+  const auto drawn_matches_whole = [&] {
+    const QImage& part = view->image();
+    EXPECT_LT(part.width(), plot.width());
+    EXPECT_LT(part.height(), plot.height());
+    const QImage expected = whole.copy(QRect(view->image_origin(), part.size()));
+    ASSERT_EQ(part.size(), expected.size());
+    // The same pixels but for the dots of dotted timing lines, whose pattern
+    // Qt starts where a line enters the image.
+    int differ = 0;
+    for (int y = 0; y < part.height(); ++y)
+      for (int x = 0; x < part.width(); ++x) differ += part.pixel(x, y) != expected.pixel(x, y);
+    EXPECT_LT(differ, part.width() * part.height() / 100);
+  };
+  EXPECT_EQ(view->image_origin(), QPoint(0, 0));
+  drawn_matches_whole();
+
+  // Scrolled to the reflector at trace index 30, the window draws that part.
+  DemoSurveySize size{130, 60, 400};
+  const int first = 30, last = 38;
+  const int t0 = static_cast<int>(DemoReflectorTimes(size, kLine1120, first)[0]);
+  const int t1 = static_cast<int>(DemoReflectorTimes(size, kLine1120, last)[0]);
+  const TracePlotGeometry* g = window->geometry();
+  const Point start = PointOf(*g, h, PickSectionKind::Inline, h.TraceNumber(first), t0);
+  across->setValue(static_cast<int>(start.x) - 20);
+  down->setValue(static_cast<int>(start.y) - 80);
+  Settle(window);
+  EXPECT_EQ(view->image_origin(), QPoint(across->value(), down->value()));
+  drawn_matches_whole();
+
+  const QPoint from = PixelOf(window, h, h.TraceNumber(first), t0);
+  const QPoint to = PixelOf(window, h, h.TraceNumber(last), t1);
+  ASSERT_TRUE(view->viewport()->rect().contains(from) && view->viewport()->rect().contains(to));
+  const int from_ms = TimeAt(window, h, from), to_ms = TimeAt(window, h, to);
+  QTest::mousePress(view->viewport(), Qt::LeftButton, {}, from);
+  QTest::mouseMove(view->viewport(), (from + to) / 2);
+  QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, to);
+  std::ostringstream out, err;
+  ASSERT_EQ(
+      RunPickCommand({header_path, "batch.hor", "--line", "1120", "--from",
+                      std::to_string(h.TraceNumber(first)) + ":" + std::to_string(from_ms), "--to",
+                      std::to_string(h.TraceNumber(last)) + ":" + std::to_string(to_ms)},
+                     out, err),
+      0)
+      << err.str();
+  const HorizonGrid ui = Times("ui.hor"), batch = Times("batch.hor");
+  int picked = 0;
+  for (int j = 0; j < h.traces_per_line; ++j) {
+    EXPECT_EQ(ui.At(kLine1120, j), batch.At(kLine1120, j)) << "trace index " << j;
+    picked += ui.At(kLine1120, j) != HORIZON_NULL;
+  }
+  EXPECT_EQ(picked, last - first + 1);
+  Settle(window);
+  EXPECT_NE(window->picture(), view->image()) << "the picks drawn over the part in view";
 }
 
 TEST_F(WorkspaceFrameTest, NavigationAndTheAnnotationBandMoveTheWindows) {
