@@ -31,7 +31,8 @@ ContourOptionsForm FormFromContourOptions(const ContourMapOptions& options, cons
   form.smoothing = static_cast<int>(options.smoothing) - 1;
   for (std::size_t k = 0; k < 3; ++k) {
     const ContourLineClass& c = settings.classes[k];
-    form.rows[k] = {std::to_string(c.every), c.label, std::to_string(c.width), c.dashed, c.colour};
+    form.rows[k] = {std::to_string(c.every), c.label, std::to_string(c.width), c.style != 0,
+                    c.colour};
   }
   form.label_inches = ShortestDecimal(options.label_inches);
   return form;

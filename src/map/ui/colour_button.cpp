@@ -5,7 +5,10 @@
 
 namespace quarrix {
 
-ColourButton::ColourButton(Rgb colour, QWidget* parent) : QPushButton("Color", parent) {
+ColourButton::ColourButton(Rgb colour, QWidget* parent) : ColourButton("Color", colour, parent) {}
+
+ColourButton::ColourButton(const QString& text, Rgb colour, QWidget* parent)
+    : QPushButton(text, parent) {
   SetColour(colour);
   connect(this, &QPushButton::clicked, this, [this] {
     const QColor chosen =

@@ -11,6 +11,7 @@ class ColourButton : public QPushButton {
   Q_OBJECT
  public:
   explicit ColourButton(Rgb colour, QWidget* parent = nullptr);
+  ColourButton(const QString& text, Rgb colour, QWidget* parent = nullptr);
   Rgb colour() const { return colour_; }
   void SetColour(Rgb colour);
 

@@ -55,25 +55,6 @@ bool ExecDialog(QDialog& dialog) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-ColourButton::ColourButton(const QString& text, Rgb colour, QWidget* parent)
-    : QPushButton(text, parent) {
-  SetColour(colour);
-  connect(this, &QPushButton::clicked, this, [this] {
-    const QColor chosen =
-        QColorDialog::getColor(QColor(colour_.r, colour_.g, colour_.b), this, "Color");
-    if (chosen.isValid())
-      SetColour({static_cast<std::uint8_t>(chosen.red()), static_cast<std::uint8_t>(chosen.green()),
-                 static_cast<std::uint8_t>(chosen.blue())});
-  });
-}
-
-void ColourButton::SetColour(Rgb colour) {
-  colour_ = colour;
-  QPixmap swatch(16, 16);
-  swatch.fill(QColor(colour.r, colour.g, colour.b));
-  setIcon(QIcon(swatch));
-}
-
 ColourSchemeDialog::ColourSchemeDialog(const ColourSets& sets, bool amplitude,
                                        const ColourSchemeChoice& choice, QWidget* parent)
     : QDialog(parent), schemes_(new QButtonGroup(this)) {
@@ -302,6 +283,48 @@ std::vector<std::string> DxfFilesDialog::chosen() const {
     if (list_->item(k)->isSelected())
       paths.push_back(list_->item(k)->data(Qt::UserRole).toString().toStdString());
   return KeepFirstDxfFiles(std::move(paths));
+}
+
+SelectWellsDialog::SelectWellsDialog(const std::vector<std::string>& names,
+                                     const std::vector<std::string>& chosen, QWidget* parent,
+                                     bool label, double symbol_inches)
+    : QDialog(parent), list_(new QListWidget(this)) {
+  setWindowTitle("Select Wells");
+  setProperty("help_page", "map_windows.html");
+  auto* layout = new QFormLayout(this);
+  all_ = new QCheckBox("All Wells", this);
+  list_->setSelectionMode(QAbstractItemView::MultiSelection);
+  for (const std::string& name : names) {
+    auto* item = new QListWidgetItem(QString::fromStdString(name), list_);
+    item->setSelected(std::find(chosen.begin(), chosen.end(), name) != chosen.end());
+  }
+  connect(all_, &QCheckBox::toggled, list_, [this](bool on) {
+    if (on) list_->selectAll();
+  });
+  label_ = new QCheckBox("Label Wells", this);
+  label_->setChecked(label);
+  size_ = Inches(symbol_inches, this);
+  layout->addRow(all_);
+  layout->addRow(list_);
+  layout->addRow(label_);
+  layout->addRow("Symbol Size", size_);
+  layout->addRow(OkCancel(this));
+}
+
+std::vector<std::string> SelectWellsDialog::chosen() const {
+  std::vector<std::string> names;
+  for (int k = 0; k < list_->count(); ++k)
+    if (all_->isChecked() || list_->item(k)->isSelected())
+      names.push_back(list_->item(k)->text().toStdString());
+  return names;
+}
+
+bool SelectWellsDialog::label() const {
+  return label_->isChecked();
+}
+
+double SelectWellsDialog::symbol_inches() const {
+  return size_->value();
 }
 
 bool ChooseColourScheme(QWidget* parent, const ColourSets& sets, bool amplitude,

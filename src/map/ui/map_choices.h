@@ -1,7 +1,7 @@
 #pragma once
 // The map dialogs that every map window shares: "Select Color Scheme", "Map
-// Options", "Well Options" with its "Well Sort Parameters", "DXF Options" and
-// "Select DXF Files". Each edits a plain value; the Choose functions run the
+// Options", "Well Options" with its "Well Sort Parameters", "Select Wells",
+// "DXF Options" and "Select DXF Files". Each edits a plain value; the Choose functions run the
 // dialog through `run` (tests answer it without a screen) and store the value
 // only when the dialog is accepted.
 #include <QDialog>
@@ -13,6 +13,7 @@
 #include "horizon/colour_files.h"
 #include "map/map_colour_scheme.h"
 #include "map/map_display_options.h"
+#include "map/ui/colour_button.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -26,18 +27,6 @@ namespace quarrix {
 // Shows a dialog modally; true when it was accepted.
 using DialogRunner = std::function<bool(QDialog&)>;
 bool ExecDialog(QDialog& dialog);
-
-// A button showing a colour; a click opens the colour chooser.
-class ColourButton : public QPushButton {
-  Q_OBJECT
- public:
-  ColourButton(const QString& text, Rgb colour, QWidget* parent = nullptr);
-  Rgb colour() const { return colour_; }
-  void SetColour(Rgb colour);
-
- private:
-  Rgb colour_;
-};
 
 class ColourSchemeDialog : public QDialog {
   Q_OBJECT
@@ -100,6 +89,26 @@ class WellOptionsDialog : public QDialog {
   QListWidget* list_;
   QPushButton* select_all_;
   QCheckBox *label_, *title_, *sort_box_, *depth_;
+};
+
+// "Select Wells": the project's well files and well groups, "All Wells",
+// "Label Wells" and the symbol size in inches, starting from the window's
+// present choice.
+class SelectWellsDialog : public QDialog {
+  Q_OBJECT
+ public:
+  SelectWellsDialog(const std::vector<std::string>& names, const std::vector<std::string>& chosen,
+                    QWidget* parent = nullptr, bool label = true, double symbol_inches = 0.12);
+  std::vector<std::string> chosen() const;
+  bool label() const;
+  double symbol_inches() const;
+  QListWidget* list() const { return list_; }
+  QCheckBox* all() const { return all_; }
+
+ private:
+  QListWidget* list_;
+  QCheckBox *all_, *label_;
+  QDoubleSpinBox* size_;
 };
 
 class DxfOptionsDialog : public QDialog {

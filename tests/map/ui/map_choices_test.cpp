@@ -39,7 +39,7 @@ TEST(MapChoices, EveryDialogGivesBackWhatItWasOpenedWith) {
 
   WellChoice wells;
   wells.names = {"B.wll", "g.lgv"};
-  wells.posting = {false, true, true, false, false, true, sort};
+  wells.posting = {false, true, true, false, false, false, true, sort};
   const WellChoice wells_before = wells;
   ASSERT_TRUE(ChooseWellOptions(nullptr, {"A.wll", "B.wll", "g.lgv"}, wells, Accept));
   EXPECT_EQ(wells, wells_before);
