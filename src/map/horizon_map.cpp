@@ -158,8 +158,7 @@ MapGeometry DrawHorizonMap(Canvas& canvas, Rect client, const HorizonMapSource& 
   geometry = MapLayout(client, canvas.Device(), header, zoom);
   if (geometry.Empty()) return geometry;
   canvas.StretchImage(BuildMapImage(source, bar, zoom, geometry.corner), geometry.area);
-  DrawMapAxisLabels(canvas, geometry, header, source.line_label_every,
-                    source.trace_label_every);
+  DrawMapAxisLabels(canvas, geometry, header, source.line_label_every, source.trace_label_every);
   return geometry;
 }
 

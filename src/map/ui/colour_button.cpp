@@ -5,8 +5,6 @@
 
 namespace quarrix {
 
-ColourButton::ColourButton(Rgb colour, QWidget* parent) : ColourButton("Color", colour, parent) {}
-
 ColourButton::ColourButton(const QString& text, Rgb colour, QWidget* parent)
     : QPushButton(text, parent) {
   SetColour(colour);

@@ -10,7 +10,8 @@ namespace quarrix {
 class ColourButton : public QPushButton {
   Q_OBJECT
  public:
-  explicit ColourButton(Rgb colour, QWidget* parent = nullptr);
+  explicit ColourButton(Rgb colour, QWidget* parent = nullptr)
+      : ColourButton("Color", colour, parent) {}
   ColourButton(const QString& text, Rgb colour, QWidget* parent = nullptr);
   Rgb colour() const { return colour_; }
   void SetColour(Rgb colour);
