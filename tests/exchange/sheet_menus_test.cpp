@@ -10,13 +10,13 @@
 #include "exchange/exchange_fixture.h"
 #include "exchange/horizon_conversion.h"
 #include "exchange/import_export_commands.h"
-#include "exchange/little_endian.h"
 #include "exchange/sheet_arbitrary.h"
 #include "exchange/sheet_horizon_data.h"
 #include "exchange/well_exchange.h"
 #include "fault/fault_commands.h"
 #include "horizon/horizon_commands.h"
 #include "horizon/horizon_grid.h"
+#include "platform/byte_order.h"
 #include "platform/progress.h"
 
 namespace quarrix {

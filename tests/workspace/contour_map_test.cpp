@@ -197,7 +197,7 @@ TEST_F(ContourMapTest, OptionsFormRefusesUnusableValuesAndKeepsTheOldOnes) {
   const ContourLineClass expected{50, true, 3, true, 0x00FF00};
   EXPECT_EQ(options.classes[1].every, expected.every);
   EXPECT_EQ(options.classes[1].width, expected.width);
-  EXPECT_TRUE(options.classes[1].dashed && options.classes[1].label);
+  EXPECT_TRUE(options.classes[1].style != 0 && options.classes[1].label);
   // Read back, the form shows what was set.
   EXPECT_EQ(FormFromContourOptions(options, picture.bar).rows[1].every, "50");
 }
