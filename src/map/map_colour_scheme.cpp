@@ -61,44 +61,54 @@ bool StoreMapColourScheme(const std::string& grid_path, bool amplitude, int sche
   });
 }
 
-MapColours BuildMapColours(const std::string& grid_path, const HorizonGrid& grid, bool amplitude,
-                           const ColourSchemeChoice& choice, const ColourSets& sets) {
+MapColours MapColoursOf(const std::string& grid_path, const HorizonGrid& grid, bool amplitude,
+                        int scheme, const ColourSets& sets) {
   MapColours colours;
-  const std::string own = OwnColourFilePath(grid_path, amplitude);
-  const bool exists = FileExists(own);
-  const int scheme = std::clamp(choice.scheme, 0, kColourSchemeCount - 1);
-  auto save = [&] {
-    if (WriteColourFile(own, colours.bar))
-      colours.written = own;
-    else
-      colours.write_failed = true;
-  };
+  scheme = std::clamp(scheme, 0, kColourSchemeCount - 1);
   if (scheme == kOwnColourFileScheme) {
-    if (exists && ReadColourFile(own, colours.bar)) {
+    const std::string own = OwnColourFilePath(grid_path, amplitude);
+    if (!grid_path.empty() && FileExists(own) && ReadColourFile(own, colours.bar)) {
       colours.name = FileNameOf(own);
-      return colours;
-    }
-    if (HasExtension(grid_path, "geo")) {
+    } else if (HasExtension(grid_path, "geo")) {
       colours.bar = GeologyColourBar();
       colours.name = "Geology Colors";
     } else {
       SetDefaultColourBar(colours.bar);
       colours.name = kDefaultColourBarName;
     }
-    if (!exists) save();
     return colours;
   }
   const ColourSetRecord& set = sets[scheme - 1 + (amplitude ? kColourSetCount / 2 : 0)];
-  colours.name = set.Name();
   int low = 0, high = 0;
   if (!GridRange(grid, low, high)) {
-    // Nothing picked yet: nothing to stretch over, and nothing worth saving.
+    // Nothing picked yet: nothing to stretch the set over.
     SetDefaultColourBar(colours.bar);
     colours.name = kDefaultColourBarName;
     return colours;
   }
+  colours.name = set.Name();
   colours.bar = StretchColourSet(ColourSetAnchors(set), set.min_increment, low, high);
-  if (!exists || choice.replace_colour_file) save();
+  return colours;
+}
+
+MapColours BuildMapColours(const std::string& grid_path, const HorizonGrid& grid, bool amplitude,
+                           const ColourSchemeChoice& choice, const ColourSets& sets) {
+  const std::string own = OwnColourFilePath(grid_path, amplitude);
+  const bool exists = FileExists(own);
+  const int scheme = std::clamp(choice.scheme, 0, kColourSchemeCount - 1);
+  MapColours colours = MapColoursOf(grid_path, grid, amplitude, scheme, sets);
+  int low = 0, high = 0;
+  // A missing colour file gets the bar; an existing one is replaced only when
+  // asked, and an empty grid's stand-in bar is not worth saving.
+  const bool save = scheme == kOwnColourFileScheme
+                        ? !exists
+                        : GridRange(grid, low, high) && (!exists || choice.replace_colour_file);
+  if (save) {
+    if (WriteColourFile(own, colours.bar))
+      colours.written = own;
+    else
+      colours.write_failed = true;
+  }
   return colours;
 }
 

@@ -44,6 +44,11 @@ struct MapColours {
   bool write_failed = false;
 };
 
+// The map's bar and its name for a scheme, reading but never writing: what
+// BuildMapColours gives, for drawings redrawn often.
+MapColours MapColoursOf(const std::string& grid_path, const HorizonGrid& grid, bool amplitude,
+                        int scheme, const ColourSets& sets);
+
 // The map's bar. Scheme 0 reads the own colour file; without one a geology
 // grid gets the geology bar and any other the default bar, saved as its
 // colour file. Schemes 1..8 stretch that time (or amplitude) set over the

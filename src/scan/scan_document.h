@@ -11,6 +11,7 @@
 #include "horizon/colour_files.h"
 #include "horizon/horizon_grid.h"
 #include "horizon/pick_registration.h"
+#include "map/map_display_options.h"
 #include "map/map_overlays.h"
 #include "platform/canvas.h"
 #include "project/survey_header.h"
@@ -21,12 +22,6 @@ namespace quarrix {
 // What a left click does. Corner selection comes first; the digitising modes
 // exclude each other and end with Esc.
 enum class ScanMode { Idle, UpperLeftCorner, LowerRightCorner, Contour, Append, Erase };
-
-// "Map Options": well symbol and label sizes in inches.
-struct ScanMapOptions {
-  double well_symbol_inches = 0.12;
-  double well_text_inches = 0.1;
-};
 
 struct ScanDocument {
   // The survey the grid belongs to.
@@ -58,10 +53,12 @@ struct ScanDocument {
   // Display.
   bool show_in_colour = true;
   bool show_seeds = true;
-  double scale = 1.0;     // device pixels per bitmap pixel
-  int colour_scheme = 0;  // 0 the horizon's own ".col", 1..8 colour sets
+  double scale = 1.0;  // device pixels per bitmap pixel
+  // As a map window's: 0 the horizon's own ".col", 1..8 colour sets; the
+  // open horizon's, else set 1 as a new horizon has.
+  int colour_scheme = 1;
   ColourSets colour_sets = DefaultColourSets();
-  ScanMapOptions options;
+  MapOptions options;  // axis label steps, well symbol and text sizes
   std::vector<std::string> well_names;
   std::vector<WellGroupPost> wells;
   bool label_wells = true;

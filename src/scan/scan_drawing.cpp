@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "horizon/colour_files.h"
-#include "horizon/horizon_location.h"
+#include "map/map_colour_scheme.h"
 #include "map/map_colours.h"
 #include "map/map_window_overlays.h"
 #include "map/plot_map_inputs.h"
@@ -139,10 +139,7 @@ void DrawCorner(Canvas& canvas, Point p, double scale) {
 void DrawWellPosts(Canvas& canvas, const ScanDocument& document, const MapGeometry& frame) {
   MapWindowOverlays overlays;
   overlays.wells = document.wells;
-  for (WellGroupPost& group : overlays.wells) {
-    group.style.symbol_inches = document.options.well_symbol_inches;
-    group.style.character_inches = document.options.well_text_inches;
-  }
+  for (WellGroupPost& group : overlays.wells) group.style = MapWellStyle(document.options);
   overlays.well_options.label = document.label_wells;
   DrawMapOverlays(canvas, frame, document.header, document.placement, overlays);
 }
@@ -150,17 +147,9 @@ void DrawWellPosts(Canvas& canvas, const ScanDocument& document, const MapGeomet
 }  // namespace
 
 ColourBar ScanColourBar(const ScanDocument& document) {
-  ColourBar bar;
-  if (document.colour_scheme <= 0 || document.colour_scheme > 8) {
-    const HorizonLocation horizon = LocateHorizon(document.project_folder, document.horizon_path);
-    if (document.horizon_path.empty() || !ReadColourFile(horizon.Companion(".col"), bar))
-      bar = DefaultTimeColourBar();
-    return bar;
-  }
-  int low = 0, high = 0;
-  if (!GridRange(document.grid, low, high)) return DefaultTimeColourBar();
-  const ColourSetRecord& set = document.colour_sets[document.colour_scheme - 1];
-  return StretchColourSet(ColourSetAnchors(set), set.min_increment, low, high);
+  return MapColoursOf(document.horizon_path, document.grid, false, document.colour_scheme,
+                      document.colour_sets)
+      .bar;
 }
 
 Point ScanDrawingSize(const ScanDocument& document) {
@@ -186,6 +175,8 @@ ScanGeometry DrawScan(Canvas& canvas, const ScanDocument& document) {
     canvas.SetBrush({BrushStyle::Null, kBlack});
     canvas.Rectangle({document.upper_left->x * s, document.upper_left->y * s,
                       document.lower_right->x * s, document.lower_right->y * s});
+    DrawMapAxisLabels(canvas, frame, document.header, document.options.line_label_every,
+                      document.options.trace_label_every);
     DrawWellPosts(canvas, document, frame);
   }
   // Finished lines show as their seeds (which erasing removes); only the

@@ -1,7 +1,8 @@
 #pragma once
 // Draws the Scan/Contour window: the scan at the view scale, the grid in
 // colour under its dark lines (empty cells show the scan), the seeds, the
-// polyline being clicked, the registration corners and the posted wells.
+// polyline being clicked, the registration corners, the line and trace
+// labels around the registered area and the posted wells.
 #include "map/horizon_map.h"
 #include "scan/scan_document.h"
 #include "section/colour_bar.h"
@@ -14,9 +15,8 @@ struct ScanGeometry {
   MapGeometry frame;
 };
 
-// The colour bar the grid is shown with: the horizon's own ".col" file (the
-// default time colours when it has none) for scheme 0, else the colour set
-// stretched over the grid's values.
+// The colour bar the grid is shown with, as a map window of the horizon
+// shows it in the same scheme (nothing is written).
 ColourBar ScanColourBar(const ScanDocument& document);
 
 // The scan with the grid's cells in colour wherever they have a value and

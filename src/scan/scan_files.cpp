@@ -6,6 +6,7 @@
 #include "horizon/horizon_files.h"
 #include "horizon/horizon_location.h"
 #include "horizon/horizon_style.h"
+#include "map/map_colour_scheme.h"
 #include "platform/atomic_file.h"
 #include "platform/bmp_file.h"
 #include "platform/file_message.h"
@@ -27,6 +28,13 @@ std::string SaveProblem(const ScanDocument& document, const HorizonLocation& hor
     if (IsSameFile(file, horizon.path))
       return NamingFile("A project file cannot be saved over as a horizon:", horizon.path);
   return horizon.OutsideProjectProblem();
+}
+
+// A new horizon takes the window's colour scheme into the time scheme's four
+// bits of its style word (bits 24-27), where the map windows look for it.
+void KeepColourScheme(std::string& bytes, int scheme) {
+  if (bytes.size() < kHorizonStyleBytes) return;
+  bytes[3] = static_cast<char>((static_cast<unsigned char>(bytes[3]) & 0xF0) | (scheme & 0x0F));
 }
 
 }  // namespace
@@ -78,9 +86,8 @@ bool OpenScanHorizon(ScanDocument& document, const std::string& path, Prompter& 
   document.registration = std::move(*registration);
   document.unsaved = false;
   // A horizon names its colours in its style word; other grids use their own file.
-  const std::optional<HorizonStyle> style = ReadHorizonStyle(horizon.path);
-  document.colour_scheme =
-      style && HasExtension(horizon.path, "hor") ? std::clamp(style->time_colour_scheme, 0, 8) : 0;
+  document.colour_scheme = std::clamp(MapColourScheme(horizon.path, false, kOwnColourFileScheme), 0,
+                                      kColourSchemeCount - 1);
   return true;
 }
 
@@ -122,7 +129,10 @@ bool SaveScanHorizon(ScanDocument& document, const std::string& path, Prompter& 
   }
   std::string bytes;
   const bool existed = ReadWholeFile(horizon.path, bytes);
-  if (!existed) bytes = NewHorizonBytes(document.header);
+  if (!existed) {
+    bytes = NewHorizonBytes(document.header);
+    if (HasExtension(horizon.path, "hor")) KeepColourScheme(bytes, document.colour_scheme);
+  }
   std::vector<FileBytes> files{
       {horizon.path, OverlayGrids(std::move(bytes), &document.grid, nullptr)},
       {horizon.Companion(".hop"),
@@ -149,6 +159,25 @@ bool SaveScanHorizonWithDialog(ScanDocument& document, Prompter& prompter) {
   }
   std::optional<std::string> path = prompter.SaveFile(SaveScanHorizonRequest(document));
   return path && SaveScanHorizon(document, *path, prompter);
+}
+
+bool ApplyScanColourScheme(ScanDocument& document, const ColourSchemeChoice& choice,
+                           Prompter& prompter) {
+  document.colour_scheme = std::clamp(choice.scheme, 0, kColourSchemeCount - 1);
+  if (document.horizon_path.empty() || !FileExists(document.horizon_path)) return true;
+  if (!StoreMapColourScheme(document.horizon_path, false, document.colour_scheme)) {
+    prompter.Tell("Cannot write the color scheme to " + document.horizon_path,
+                  "Select Color Scheme");
+    return false;
+  }
+  const MapColours colours =
+      BuildMapColours(document.horizon_path, document.grid, false,
+                      {document.colour_scheme, choice.replace_colour_file}, document.colour_sets);
+  if (colours.write_failed) {
+    prompter.Tell("Cannot Create Color File!", "", MessageIcon::Warning);
+    return false;
+  }
+  return true;
 }
 
 bool MayDiscardScanWork(ScanDocument& document, Prompter& prompter) {

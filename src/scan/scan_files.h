@@ -4,6 +4,7 @@
 // question asked before unsaved work would be lost.
 #include <string>
 
+#include "map/map_colour_scheme.h"
 #include "platform/prompter.h"
 #include "scan/scan_document.h"
 
@@ -26,14 +27,22 @@ bool SetScanPixels(ScanDocument& document, int width, int height, const std::vec
                    const std::string& name, Prompter& prompter);
 
 // Writes the grid as the time grid of the horizon at path (a new horizon gets
-// a null amplitude grid and default colour files; an existing file keeps its
-// style word and amplitudes) and the registration as its ".hop", all files
-// together: on failure none changes and the reason is told. The horizon must
+// a null amplitude grid, default colour files and the window's colour scheme
+// in its style word; an existing file keeps its style word and amplitudes) and the registration as
+// its ".hop", all files together: on failure none changes and the reason is told. The horizon must
 // lie in the project folder beside its companions and may not be a project file.
 bool SaveScanHorizon(ScanDocument& document, const std::string& path, Prompter& prompter);
 
 // "Sa&ve Horizon": the save dialog, then the save. False when cancelled or failed.
 bool SaveScanHorizonWithDialog(ScanDocument& document, Prompter& prompter);
+
+// "Select Color Scheme" by the map windows' rules: the grid shows in the
+// chosen scheme, the open horizon keeps it in its style word and its colour
+// file is written when missing, or replaced when the choice asks for it. An
+// existing colour file is never replaced unasked. False, after saying so,
+// when a file cannot be written.
+bool ApplyScanColourScheme(ScanDocument& document, const ColourSchemeChoice& choice,
+                           Prompter& prompter);
 
 // Before unsaved work would be lost (closing, opening another horizon): "Do
 // you wish to save your work?" (caption "Warning"). Yes saves through the save

@@ -285,6 +285,48 @@ std::vector<std::string> DxfFilesDialog::chosen() const {
   return KeepFirstDxfFiles(std::move(paths));
 }
 
+SelectWellsDialog::SelectWellsDialog(const std::vector<std::string>& names,
+                                     const std::vector<std::string>& chosen, QWidget* parent,
+                                     bool label, double symbol_inches)
+    : QDialog(parent), list_(new QListWidget(this)) {
+  setWindowTitle("Select Wells");
+  setProperty("help_page", "map_windows.html");
+  auto* layout = new QFormLayout(this);
+  all_ = new QCheckBox("All Wells", this);
+  list_->setSelectionMode(QAbstractItemView::MultiSelection);
+  for (const std::string& name : names) {
+    auto* item = new QListWidgetItem(QString::fromStdString(name), list_);
+    item->setSelected(std::find(chosen.begin(), chosen.end(), name) != chosen.end());
+  }
+  connect(all_, &QCheckBox::toggled, list_, [this](bool on) {
+    if (on) list_->selectAll();
+  });
+  label_ = new QCheckBox("Label Wells", this);
+  label_->setChecked(label);
+  size_ = Inches(symbol_inches, this);
+  layout->addRow(all_);
+  layout->addRow(list_);
+  layout->addRow(label_);
+  layout->addRow("Symbol Size", size_);
+  layout->addRow(OkCancel(this));
+}
+
+std::vector<std::string> SelectWellsDialog::chosen() const {
+  std::vector<std::string> names;
+  for (int k = 0; k < list_->count(); ++k)
+    if (all_->isChecked() || list_->item(k)->isSelected())
+      names.push_back(list_->item(k)->text().toStdString());
+  return names;
+}
+
+bool SelectWellsDialog::label() const {
+  return label_->isChecked();
+}
+
+double SelectWellsDialog::symbol_inches() const {
+  return size_->value();
+}
+
 bool ChooseColourScheme(QWidget* parent, const ColourSets& sets, bool amplitude,
                         ColourSchemeChoice& choice, const DialogRunner& run) {
   ColourSchemeDialog dialog(sets, amplitude, choice, parent);

@@ -1,7 +1,7 @@
 #pragma once
 // The map dialogs that every map window shares: "Select Color Scheme", "Map
-// Options", "Well Options" with its "Well Sort Parameters", "DXF Options" and
-// "Select DXF Files". Each edits a plain value; the Choose functions run the
+// Options", "Well Options" with its "Well Sort Parameters", "Select Wells",
+// "DXF Options" and "Select DXF Files". Each edits a plain value; the Choose functions run the
 // dialog through `run` (tests answer it without a screen) and store the value
 // only when the dialog is accepted.
 #include <QDialog>
@@ -89,6 +89,26 @@ class WellOptionsDialog : public QDialog {
   QListWidget* list_;
   QPushButton* select_all_;
   QCheckBox *label_, *title_, *sort_box_, *depth_;
+};
+
+// "Select Wells": the project's well files and well groups, "All Wells",
+// "Label Wells" and the symbol size in inches, starting from the window's
+// present choice.
+class SelectWellsDialog : public QDialog {
+  Q_OBJECT
+ public:
+  SelectWellsDialog(const std::vector<std::string>& names, const std::vector<std::string>& chosen,
+                    QWidget* parent = nullptr, bool label = true, double symbol_inches = 0.12);
+  std::vector<std::string> chosen() const;
+  bool label() const;
+  double symbol_inches() const;
+  QListWidget* list() const { return list_; }
+  QCheckBox* all() const { return all_; }
+
+ private:
+  QListWidget* list_;
+  QCheckBox *all_, *label_;
+  QDoubleSpinBox* size_;
 };
 
 class DxfOptionsDialog : public QDialog {

@@ -1,18 +1,16 @@
 #include "scan/ui/scan_window.h"
 
 #include <QCloseEvent>
-#include <QDialogButtonBox>
-#include <QFormLayout>
 #include <QImageReader>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "horizon/horizon_location.h"
+#include "map/ui/map_choices.h"
 #include "platform/interaction_tool.h"
 #include "platform/prompter.h"
 #include "platform/ui/centre_window.h"
@@ -24,7 +22,6 @@
 #include "scan/scan_tool.h"
 #include "scan/scanner_source.h"
 #include "scan/ui/scan_dialogs.h"
-#include "workspace/ui/map_dialogs.h"
 
 namespace quarrix {
 namespace {
@@ -113,8 +110,8 @@ ScanActions ScanContourWindow::Actions() {
   a.select_source = [this] { SelectSource(); };
   a.acquire = [this] { Acquire(); };
   a.exit = [this] { close(); };
-  a.colours = [this] { ChooseColourScheme(); };
-  a.options = [this] { EditMapOptions(); };
+  a.colours = [this] { ChooseColours(); };
+  a.options = [this] { ChooseOptions(); };
   a.scale = [this] { ChooseScale(); };
   a.wells = [this] { ChooseWells(); };
   a.help = [this] {
@@ -242,51 +239,24 @@ std::optional<std::int16_t> ScanContourWindow::AskContourValue() {
   return dialog.value();
 }
 
-void ScanContourWindow::ChooseColourScheme() {
-  QInputDialog dialog(this);
-  dialog.setWindowTitle("Select Color Scheme");
-  dialog.setProperty("help_page", "scan_contour.html");
-  dialog.setLabelText("Color Scheme");
-  QStringList schemes{"Fixed Custom Colors "};
-  for (int k = 0; k < 8; ++k)
-    schemes << QString::fromStdString(document_.colour_sets[k].Name().empty()
-                                          ? "Color Set " + std::to_string(k + 1)
-                                          : document_.colour_sets[k].Name());
-  dialog.setComboBoxItems(schemes);
-  dialog.setTextValue(schemes.value(document_.colour_scheme));
-  if (!run_dialog(dialog)) return;
-  document_.colour_scheme = std::max(0, static_cast<int>(schemes.indexOf(dialog.textValue())));
+// "Select Color Scheme", "Map Options" and "Select Wells" are the map
+// windows' own dialogs, so the grid and wells look here as they do there.
+void ScanContourWindow::ChooseColours() {
+  ColourSchemeChoice choice{document_.colour_scheme, false};
+  if (!ChooseColourScheme(this, document_.colour_sets, false, choice, run_dialog)) return;
+  ApplyScanColourScheme(document_, choice, *prompter_);
 }
 
-void ScanContourWindow::EditMapOptions() {
-  QDialog dialog(this);
-  dialog.setWindowTitle("Map Options");
-  dialog.setProperty("help_page", "scan_contour.html");
-  auto* form = new QFormLayout(&dialog);
-  auto* symbol = new QLineEdit(QString::number(document_.options.well_symbol_inches), &dialog);
-  auto* text = new QLineEdit(QString::number(document_.options.well_text_inches), &dialog);
-  form->addRow("Well Symbol Size", symbol);
-  form->addRow("Well Text Size", text);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  form->addRow(buttons);
-  if (!run_dialog(dialog)) return;
-  // Sizes in inches; what is not a sensible size keeps its value.
-  auto take = [](QLineEdit* field, double& inches) {
-    bool ok = false;
-    const double value = field->text().toDouble(&ok);
-    if (ok && value > 0 && value <= 2) inches = value;
-  };
-  take(symbol, document_.options.well_symbol_inches);
-  take(text, document_.options.well_text_inches);
+void ScanContourWindow::ChooseOptions() {
+  ChooseMapOptions(this, document_.options, run_dialog);
 }
 
 void ScanContourWindow::ChooseWells() {
   std::vector<std::string> names = ListFilesWithExtension(context_.project_folder, "wll");
   for (const std::string& group : ListFilesWithExtension(context_.project_folder, "lgv"))
     names.push_back(group);
-  SelectWellsDialog dialog(names, document_.well_names, this);
+  SelectWellsDialog dialog(names, document_.well_names, this, document_.label_wells,
+                           document_.options.well_symbol_inches);
   if (!run_dialog(dialog)) return;
   document_.options.well_symbol_inches = dialog.symbol_inches();
   if (const std::string unread = SetScanWells(document_, dialog.chosen(), dialog.label());

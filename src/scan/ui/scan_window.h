@@ -1,14 +1,14 @@
 #pragma once
 // The Scan/Contour window: a scanned paper contour map in a PlotView, with
 // the "MAP" menu built from the core command table, the digitising tool, the
-// modeless "Select Corners" box and a status line. Dialogs that other
-// windows share (colour scheme, map options, wells) are reached through one
-// function each.
+// modeless "Select Corners" box and a status line. The colour scheme, map
+// options and wells are chosen with the map windows' shared dialogs.
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 
 #include "horizon/colour_files.h"
+#include "map/ui/map_choices.h"
 #include "scan/scan_commands.h"
 #include "scan/scan_document.h"
 
@@ -55,7 +55,7 @@ class ScanContourWindow : public QMainWindow {
   const std::string& source() const { return source_; }
 
   // Runs a modal dialog; tests replace it to fill dialogs in.
-  std::function<bool(QDialog&)> run_dialog;
+  DialogRunner run_dialog;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -70,9 +70,8 @@ class ScanContourWindow : public QMainWindow {
   void SelectSource();
   void Acquire();
   std::optional<std::int16_t> AskContourValue();
-  // The shared map dialogs, one function each so they can be swapped.
-  void ChooseColourScheme();
-  void EditMapOptions();
+  void ChooseColours();
+  void ChooseOptions();
   void ChooseWells();
   void ChooseScale();
 

@@ -83,45 +83,4 @@ GriddingOptions GriddingOptionsDialog::options() const {
   return options;
 }
 
-SelectWellsDialog::SelectWellsDialog(const std::vector<std::string>& names,
-                                     const std::vector<std::string>& chosen, QWidget* parent)
-    : QDialog(parent), list_(new QListWidget(this)) {
-  setWindowTitle("Select Wells");
-  setProperty("help_page", "map_windows.html");
-  auto* layout = new QFormLayout(this);
-  all_ = new QCheckBox("All Wells", this);
-  list_->setSelectionMode(QAbstractItemView::MultiSelection);
-  for (const std::string& name : names) {
-    auto* item = new QListWidgetItem(QString::fromStdString(name), list_);
-    item->setSelected(std::find(chosen.begin(), chosen.end(), name) != chosen.end());
-  }
-  connect(all_, &QCheckBox::toggled, list_, [this](bool on) {
-    if (on) list_->selectAll();
-  });
-  label_ = new QCheckBox("Label Wells", this);
-  label_->setChecked(true);
-  size_ = new QLineEdit("0.12", this);
-  layout->addRow(all_);
-  layout->addRow(list_);
-  layout->addRow(label_);
-  layout->addRow("Symbol Size", size_);
-  layout->addRow(OkCancel(this));
-}
-
-std::vector<std::string> SelectWellsDialog::chosen() const {
-  std::vector<std::string> names;
-  for (int k = 0; k < list_->count(); ++k)
-    if (all_->isChecked() || list_->item(k)->isSelected())
-      names.push_back(list_->item(k)->text().toStdString());
-  return names;
-}
-
-bool SelectWellsDialog::label() const {
-  return label_->isChecked();
-}
-
-double SelectWellsDialog::symbol_inches() const {
-  return NumberOr(size_, 0.12);
-}
-
 }  // namespace quarrix

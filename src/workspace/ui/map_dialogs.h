@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "map/gridding.h"
+#include "map/ui/map_choices.h"  // SelectWellsDialog
 #include "workspace/map_edits.h"
 
 class QButtonGroup;
@@ -45,25 +46,6 @@ class GriddingOptionsDialog : public QDialog {
   GriddingOptions start_;
   QCheckBox *extrapolate_, *gradient_;
   QLineEdit *tautness1_, *tautness2_;
-};
-
-// "Select Wells" for a map: the project's well files and well groups, "All
-// Wells", "Label Wells" and the symbol size in inches.
-class SelectWellsDialog : public QDialog {
-  Q_OBJECT
- public:
-  SelectWellsDialog(const std::vector<std::string>& names, const std::vector<std::string>& chosen,
-                    QWidget* parent = nullptr);
-  std::vector<std::string> chosen() const;
-  bool label() const;
-  double symbol_inches() const;
-  QListWidget* list() const { return list_; }
-  QCheckBox* all() const { return all_; }
-
- private:
-  QListWidget* list_;
-  QCheckBox *all_, *label_;
-  QLineEdit* size_;
 };
 
 }  // namespace quarrix

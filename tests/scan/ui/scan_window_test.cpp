@@ -2,17 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 #include <cmath>
 #include <filesystem>
 
 #include "horizon/horizon_files.h"
+#include "horizon/horizon_style.h"
+#include "map/map_colours.h"
+#include "map/ui/map_choices.h"
 #include "platform/scripted_prompter.h"
 #include "platform/ui/command_host.h"
 #include "platform/ui/plot_view.h"
@@ -226,6 +233,59 @@ TEST(ScanContourWindow, ClosingWithUnsavedWorkAsks) {
   w.window->Dispatch(kOpenHorizon);
   EXPECT_EQ(w.prompter.messages().size(), asked + 1);
   EXPECT_TRUE(d.unsaved);
+}
+
+// Colors, Options and Select Wells open the map windows' own dialogs: the
+// chosen set colours the grid as a time map of the horizon shows it, and the
+// options reach the drawing and the wells dialog.
+TEST(ScanContourWindow, TheMapWindowsDialogsChooseColoursOptionsAndWells) {
+  ConeWindow w;
+  ScanDocument& d = w.window->document();
+  w.prompter.QueueFile(w.folder.File("paper.hor"));
+  ASSERT_TRUE(w.window->Dispatch(kOpenHorizon));
+  w.prompter.QueueFile(DrawConeScan(w.folder));
+  w.window->Dispatch(kOpenBitmap);
+  w.Click({30, 30});
+  w.Click({430, 430});
+  ASSERT_TRUE(d.Registered());
+  for (int row = 0; row < d.grid.rows; ++row)
+    for (int column = 0; column < d.grid.columns; ++column)
+      d.grid.At(row, column) = static_cast<std::int16_t>(1000 + 5 * (row + column));
+  double wells_dialog_symbol = 0;
+  w.window->run_dialog = [&](QDialog& dialog) {
+    if (auto* schemes = qobject_cast<ColourSchemeDialog*>(&dialog)) {
+      schemes->schemes()->button(4)->click();
+    } else if (auto* options = qobject_cast<MapOptionsDialog*>(&dialog)) {
+      options->line_every()->setValue(5);
+      options->symbol()->setValue(0.3);
+    } else if (auto* wells = qobject_cast<SelectWellsDialog*>(&dialog)) {
+      wells_dialog_symbol = wells->symbol_inches();
+    } else {
+      return false;
+    }
+    return true;
+  };
+
+  ASSERT_TRUE(w.window->Dispatch(kColours));
+  EXPECT_EQ(d.colour_scheme, 4);
+  EXPECT_EQ(ReadHorizonStyle(d.horizon_path)->time_colour_scheme, 4);
+  ColourBar bar =
+      BuildMapColours(d.horizon_path, d.grid, false, {4, false}, DefaultColourSets()).bar;
+  const MapColourIndex map(bar);
+  w.window->view()->RedrawNow();
+  const QImage shown = w.window->view()->viewport()->grab().toImage();
+  // Cell centres lie ten pixels apart from the corners; these are clear of the scan's lines.
+  for (auto [row, column] : {std::pair{2, 2}, {2, 38}, {20, 20}, {38, 38}}) {
+    const QColor pixel = shown.pixelColor(30 + 10 * column, 30 + 10 * row);
+    const Rgb expected = map.palette()[map.Of(d.grid.At(row, column))];
+    EXPECT_EQ(pixel, QColor(expected.r, expected.g, expected.b)) << row << "," << column;
+  }
+
+  ASSERT_TRUE(w.window->Dispatch(kOptions));
+  EXPECT_EQ(d.options.line_label_every, 5);
+  ASSERT_TRUE(w.window->Dispatch(kSelectWells));
+  EXPECT_DOUBLE_EQ(wells_dialog_symbol, 0.3);  // the wells keep the size the options chose
+  EXPECT_DOUBLE_EQ(d.options.well_symbol_inches, 0.3);
 }
 
 TEST(ScanContourWindow, ContourValueDialogRefusesTheNullValue) {
