@@ -72,9 +72,9 @@ inline constexpr Rgb kMarkedWellColour{255, 0, 0};
 struct WellPostingOptions {
   bool label = true, title = false, depth = false;
   bool map_value = false;  // a line with the plotted grid's value
-  bool use_xy = false;  // place by X/Y instead of line/trace
-  bool trap = false;    // round X/Y positions to the nearest line and trace
-  bool sort = false;    // only the wells `well_sort` posts
+  bool use_xy = false;     // place by X/Y instead of line/trace
+  bool trap = false;       // round X/Y positions to the nearest line and trace
+  bool sort = false;       // only the wells `well_sort` posts
   WellSort well_sort;
   bool operator==(const WellPostingOptions&) const = default;
 };
