@@ -15,16 +15,10 @@
 #include <QVBoxLayout>
 
 #include "platform/prompter.h"
+#include "platform/ui/dialog_buttons.h"
 
 namespace quarrix {
 namespace {
-
-QDialogButtonBox* OkCancel(QDialog* dialog) {
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-  return buttons;
-}
 
 // Windows RGB words (0x00BBGGRR) and Qt colours.
 QColor FromRgbWord(std::uint32_t word) {

@@ -16,17 +16,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/ui/dialog_buttons.h"
 #include "section/trace_plot.h"
 
 namespace quarrix {
 namespace {
-
-QDialogButtonBox* OkCancel(QDialog* dialog) {
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-  return buttons;
-}
 
 QSpinBox* IntField(int low, int high, int value, QWidget* parent) {
   auto* box = new QSpinBox(parent);

@@ -21,16 +21,10 @@
 
 #include "horizon/horizon_location.h"
 #include "platform/paths.h"
+#include "platform/ui/dialog_buttons.h"
 
 namespace quarrix {
 namespace {
-
-QDialogButtonBox* OkCancel(QDialog* dialog) {
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-  return buttons;
-}
 
 QDoubleSpinBox* Inches(double value, QWidget* parent) {
   auto* box = new QDoubleSpinBox(parent);

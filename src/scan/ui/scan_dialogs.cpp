@@ -8,20 +8,10 @@
 #include <QVBoxLayout>
 
 #include "platform/prompter.h"
+#include "platform/ui/dialog_buttons.h"
 #include "scan/scan_edits.h"
 
 namespace quarrix {
-namespace {
-
-QDialogButtonBox* OkCancel(QDialog* dialog) {
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-  return buttons;
-}
-
-}  // namespace
-
 ContourValueDialog::ContourValueDialog(std::int16_t value, Prompter& prompter, QWidget* parent)
     : QDialog(parent),
       prompter_(prompter),

@@ -9,15 +9,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "platform/ui/dialog_buttons.h"
+
 namespace quarrix {
 namespace {
-
-QDialogButtonBox* OkCancel(QDialog* dialog) {
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-  return buttons;
-}
 
 double NumberOr(const QLineEdit* field, double fallback) {
   bool ok = false;

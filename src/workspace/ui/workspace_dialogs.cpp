@@ -15,19 +15,9 @@
 #include <array>
 
 #include "horizon/horizon_style.h"
+#include "platform/ui/dialog_buttons.h"
 
 namespace quarrix {
-namespace {
-
-QDialogButtonBox* OkCancel(QDialog* dialog) {
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-  return buttons;
-}
-
-}  // namespace
-
 HorizonListDialog::HorizonListDialog(const std::vector<std::string>& names,
                                      const std::vector<std::string>& chosen, bool multiple,
                                      QWidget* parent)
