@@ -40,31 +40,22 @@ void KeepColourScheme(std::string& bytes, int scheme) {
 }  // namespace
 
 FileDialogRequest OpenScanHorizonRequest(const ScanDocument& document) {
-  FileDialogRequest request;
-  request.title = "Open File";
-  request.filter_names[0] = "Horizon (*.hor)";
-  request.filter_patterns[0] = "*.hor";
-  request.filter_names[1] = "Isopach (*.isp)";
-  request.filter_patterns[1] = "*.isp";
-  request.filter_names[2] = "Depth (*.dth)";
-  request.filter_patterns[2] = "*.dth";
-  request.filter_names[3] = "All Files (*.*)";
-  request.filter_patterns[3] = "*.*";
-  request.initial_directory = document.project_folder;
-  return request;
+  return {
+      .title = "Open File",
+      .filter_names = {"Horizon (*.hor)", "Isopach (*.isp)", "Depth (*.dth)", "All Files (*.*)"},
+      .filter_patterns = {"*.hor", "*.isp", "*.dth", "*.*"},
+      .initial_directory = document.project_folder};
 }
 
 FileDialogRequest SaveScanHorizonRequest(const ScanDocument& document) {
-  FileDialogRequest request;
-  request.title = "Create File";
-  request.filter_names[0] = "Horizon (*.hor)";
-  request.filter_patterns[0] = "*.hor";
-  request.initial_directory = document.project_folder;
-  request.initial_file = FileNameOf(document.horizon_path);
-  request.default_extension = "hor";
-  request.must_exist = false;
-  request.prompt_overwrite = true;
-  return request;
+  return {.title = "Create File",
+          .filter_names = {"Horizon (*.hor)"},
+          .filter_patterns = {"*.hor"},
+          .initial_directory = document.project_folder,
+          .initial_file = FileNameOf(document.horizon_path),
+          .default_extension = "hor",
+          .must_exist = false,
+          .prompt_overwrite = true};
 }
 
 bool OpenScanHorizon(ScanDocument& document, const std::string& path, Prompter& prompter) {

@@ -188,15 +188,12 @@ bool ScanContourWindow::OpenScanFile(const QString& path) {
 }
 
 void ScanContourWindow::OpenBitmap() {
-  FileDialogRequest request;
-  request.title = "Open Bitmap";
-  request.filter_names[0] = "Scans (*.bmp *.png *.tif *.tiff *.jpg *.jpeg)";
-  request.filter_patterns[0] = "*.bmp;*.png;*.tif;*.tiff;*.jpg;*.jpeg";
-  request.filter_names[1] = "Bitmaps (*.bmp)";
-  request.filter_patterns[1] = "*.bmp";
-  request.filter_names[2] = "All Files (*.*)";
-  request.filter_patterns[2] = "*.*";
-  request.initial_directory = context_.project_folder;
+  const FileDialogRequest request{
+      .title = "Open Bitmap",
+      .filter_names = {"Scans (*.bmp *.png *.tif *.tiff *.jpg *.jpeg)", "Bitmaps (*.bmp)",
+                       "All Files (*.*)"},
+      .filter_patterns = {"*.bmp;*.png;*.tif;*.tiff;*.jpg;*.jpeg", "*.bmp", "*.*"},
+      .initial_directory = context_.project_folder};
   if (std::optional<std::string> path = prompter_->OpenFile(request))
     OpenScanFile(QString::fromStdString(*path));
 }
