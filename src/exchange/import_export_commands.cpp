@@ -22,7 +22,7 @@ FileDialogRequest SheetFileRequest(const char* title, std::initializer_list<Shee
   FileDialogRequest request{.title = title, .initial_directory = DirectoryOf(project.header_path)};
   int k = 0;
   for (const SheetFilter& filter : filters) {
-    if (k == 4) break;
+    if (k == kMaxFileFilters) break;
     request.filter_names[k] = filter.name;
     request.filter_patterns[k++] = filter.pattern;
   }

@@ -13,7 +13,7 @@ struct SheetFilter {
   const char* pattern;
 };
 
-// A file question in the project folder with up to four filters.
+// A file question in the project folder with up to kMaxFileFilters filters.
 FileDialogRequest SheetFileRequest(const char* title, std::initializer_list<SheetFilter> filters,
                                    const ProjectState& project);
 

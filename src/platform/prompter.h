@@ -11,11 +11,14 @@ enum class MessageIcon { None, Information, Warning, Error, Question, Stop };
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, YesNoDefaultNo };
 enum class MessageAnswer { Ok, Cancel, Yes, No, Retry };
 
+// The most filters a file dialog offers (the horizon kinds need eight).
+inline constexpr int kMaxFileFilters = 8;
+
 struct FileDialogRequest {
   std::string title;
   // Filter pairs in the Windows manner: "Header Files (*.hdr)" and "*.hdr", ...
-  std::string filter_names[4];
-  std::string filter_patterns[4];
+  std::string filter_names[kMaxFileFilters];
+  std::string filter_patterns[kMaxFileFilters];
   std::string initial_directory;
   std::string initial_file;
   std::string default_extension;

@@ -42,8 +42,9 @@ void KeepColourScheme(std::string& bytes, int scheme) {
 FileDialogRequest OpenScanHorizonRequest(const ScanDocument& document) {
   return {
       .title = "Open File",
-      .filter_names = {"Horizon (*.hor)", "Isopach (*.isp)", "Depth (*.dth)", "All Files (*.*)"},
-      .filter_patterns = {"*.hor", "*.isp", "*.dth", "*.*"},
+      .filter_names = {"Horizon (*.hor)", "Isopach (*.isp)", "Isochron (*.isc)", "Velocity (*.vel)",
+                       "Depth (*.dth)", "Geo  (*.geo)", "Misc (*.msc)", "All Files (*.*)"},
+      .filter_patterns = {"*.hor", "*.isp", "*.isc", "*.vel", "*.dth", "*.geo", "*.msc", "*.*"},
       .initial_directory = document.project_folder};
 }
 

@@ -28,6 +28,13 @@ ScanDocument DigitisedScan(const TempFolder& folder) {
   return d;
 }
 
+TEST(ScanSaving, OpenHorizonOffersEveryGridKind) {
+  TempFolder folder;
+  const FileDialogRequest request = OpenScanHorizonRequest(RegisteredScan(folder.path()));
+  EXPECT_EQ(request.filter_patterns[2], "*.isc");
+  EXPECT_EQ(request.filter_names[kMaxFileFilters - 1], "All Files (*.*)");
+}
+
 TEST(ScanSaving, ANewHorizonGetsItsGridRegistrationAndColourFiles) {
   TempFolder folder;
   ScanDocument d = DigitisedScan(folder);

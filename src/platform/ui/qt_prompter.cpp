@@ -8,7 +8,7 @@ namespace quarrix {
 
 QString QtFilterString(const FileDialogRequest& request) {
   QStringList filters;
-  for (int k = 0; k < 4; ++k) {
+  for (int k = 0; k < kMaxFileFilters; ++k) {
     if (request.filter_names[k].empty()) continue;
     QString name = QString::fromStdString(request.filter_names[k]);
     QString pattern = QString::fromStdString(request.filter_patterns[k]).replace(';', ' ');

@@ -17,9 +17,21 @@
 #include "platform/scripted_prompter.h"
 #include "platform/ui/command_host.h"
 #include "platform/ui/plot_view.h"
+#include "platform/ui/qt_prompter.h"
 
 namespace quarrix {
 namespace {
+
+TEST(QtFileDialog, EveryFilterOfARequestIsOffered) {
+  FileDialogRequest request{.title = "Open File"};
+  for (int k = 0; k < kMaxFileFilters; ++k) {
+    request.filter_names[k] = "Kind " + std::to_string(k) + " (*.k" + std::to_string(k) + ")";
+    request.filter_patterns[k] = "*.k" + std::to_string(k);
+  }
+  const QStringList offered = QtFilterString(request).split(";;");
+  ASSERT_EQ(offered.size(), kMaxFileFilters);
+  EXPECT_EQ(offered.back(), "Kind 7 (*.k7)");
+}
 
 TEST(CommandHost, MenusGroupsAndMarksFollowTheTable) {
   QMainWindow window;
