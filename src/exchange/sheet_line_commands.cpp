@@ -15,10 +15,6 @@ namespace {
 
 using namespace sheet_command;
 
-std::string ProjectFolder(const ImportExportContext& c) {
-  return DirectoryOf(c.project.header_path);
-}
-
 void ShowLoaded(ImportExportDocument& doc, const ImportExportContext& c, const std::string& path) {
   doc.history.Forget();
   doc.hidden_columns.clear();

@@ -313,7 +313,7 @@ void ImportExportWindow::PrintSheet() {
   // Fonts are sized in pixels, so a scratch image measures as the printer draws.
   QImage scratch(1, 1, QImage::Format_RGB32);
   QPainter measuring(&scratch);
-  QtCanvas measure(measuring, DeviceInfo{dpi, dpi, true, false});
+  QtCanvas measure(measuring, DeviceInfo{.ppi_x = dpi, .ppi_y = dpi, .printing = true});
   const std::vector<SheetPage> pages =
       PlanSheetPages(measure, area, doc_.table, block, doc_.hidden_columns, print_options_);
   measuring.end();
