@@ -9,6 +9,9 @@
 #include "platform/program_options.h"
 #include "platform/ui/gui_start.h"
 #include "platform/ui/help_browser.h"
+#ifdef QUARRIX_HAVE_MPI
+#include "platform/mpi/mpi_group.h"
+#endif
 
 namespace {
 
@@ -35,6 +38,10 @@ int main(int argc, char** argv) {
     }
     if (name == "--help-pages") return quarrix::ListHelpPages(std::cout);
     std::vector<std::string> args(argv + 2, argv + argc);
+#ifdef QUARRIX_HAVE_MPI
+    // --mpi joins the job's processes through MPI.
+    quarrix::SetProcessGroupJoiner(quarrix::JoinMpiGroup);
+#endif
     for (const auto& command : quarrix::LoaderCommands())
       if (name == command.name)
         return quarrix::RunReportingAllocationFailure(

@@ -22,9 +22,8 @@ namespace {
 
 const char kCannotOpenInput[] = "Cannot open input file!!";
 
-// Why a file cannot continue a load of the given layout, from its first 3600
-// bytes; "" when it can. Its traces would be read with the load's layout, so
-// a file of another layout or byte order would be misread.
+}  // namespace
+
 std::string AppendRefusal(const std::string& path, std::string_view headers,
                           const SegyBinaryInfo& load) {
   SegyBinaryInfo info = DecodeBinaryHeader(
@@ -39,6 +38,8 @@ std::string AppendRefusal(const std::string& path, std::string_view headers,
                       ByteOrderName(info.byte_order), ByteOrderName(load.byte_order));
   return "";
 }
+
+namespace {
 
 // The header scan over the first file and every file named to follow it;
 // nothing (after telling why, unless cancelled) when one cannot be scanned.

@@ -3,6 +3,7 @@
 // project: header, trace file with every trace at its grid position, gaps as
 // zero traces, samples scaled into 16 bits with one global scale value.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "loader/load_geometry.h"
@@ -24,6 +25,12 @@ struct SegyFileHeaders {
 // "Messages" list; false after "Cannot open input file!!".
 bool ReadDiskHeaders(const std::string& path, SegyFileHeaders& headers, LoadDecisions& decisions,
                      Prompter& prompter);
+
+// Why a file cannot continue a load of the given layout, from its first 3600
+// bytes; "" when it can. Its traces would be read with the load's layout, so
+// a file of another layout or byte order would be misread.
+std::string AppendRefusal(const std::string& path, std::string_view headers,
+                          const SegyBinaryInfo& load);
 
 enum class LoadResult { Done, NotStarted, Abandoned };
 

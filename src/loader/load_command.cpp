@@ -4,8 +4,12 @@
 
 #include "loader/batch_decisions.h"
 #include "loader/disk_conversion.h"
+#include "loader/group_bytes.h"
+#include "loader/group_load.h"
 #include "loader/loader_commands.h"
 #include "platform/command_line.h"
+#include "platform/process_group.h"
+#include "platform/progress.h"
 #include "platform/terminal_progress.h"
 #include "platform/terminal_prompter.h"
 
@@ -22,7 +26,38 @@ const char kLoadHelp[] =
     "file are scanned for them.\n"
     "\n"
     "  --threads N            decode on N threads (default: one per core; the\n"
-    "                         project is the same for every N)\n";
+    "                         project is the same for every N)\n"
+    "  --mpi                  in a job started by mpirun or srun, share the files\n"
+    "                         out among the job's processes (runs of whole files in\n"
+    "                         order); the project and the Messages are the same as\n"
+    "                         one process makes\n";
+
+// The load shared among the processes of a job: the first reads the
+// headers, asks and reports; the others only say what failed in their files.
+int RunGroupLoad(DiskLoadRequest request, const std::vector<std::string>& files,
+                 BatchLoadOptions options, ProcessGroup& group, std::ostream& out,
+                 std::ostream& err) {
+  const bool first = group.IsFirst();
+  std::ostream silent(nullptr);
+  GroupLoadRequest job;
+  job.files = files;
+  job.scan_every_file = !request.scan_also.empty();
+  BatchDecisions decisions(std::move(options), first ? out : silent);
+  TerminalPrompter prompter(err);
+  SegyFileHeaders headers;
+  bool read = !first || ReadDiskHeaders(request.input_path, headers, decisions, prompter);
+  if (!group.AllOk(read)) return 1;
+  GroupBytesWriter info;
+  info.Put(headers.info);
+  const std::string shared = group.Share(first ? info.Take() : std::string());
+  GroupBytesReader(shared).Get(request.info);
+  job.disk = std::move(request);
+  TerminalProgress terminal(err, StderrIsTerminal());
+  NullProgress quiet;
+  Progress& progress = first ? static_cast<Progress&>(terminal) : quiet;
+  LoadOutcome outcome = ConvertDiskFilesInGroup(job, group, decisions, prompter, progress);
+  return outcome.result == LoadResult::Done ? 0 : 1;
+}
 
 }  // namespace
 
@@ -33,7 +68,9 @@ int RunLoadCommand(const std::vector<std::string>& args, std::ostream& out, std:
   }
   std::set<std::string> value_options = OptionSet(kLoadValueOptions);
   value_options.insert("--threads");
-  CommandLine line(args, value_options, OptionSet(kLoadFlagOptions));
+  std::set<std::string> flag_options = OptionSet(kLoadFlagOptions);
+  flag_options.insert("--mpi");
+  CommandLine line(args, value_options, flag_options);
   BatchLoadOptions options;
   DiskLoadRequest request;
   std::string problem = line.error();
@@ -53,6 +90,12 @@ int RunLoadCommand(const std::vector<std::string>& args, std::ostream& out, std:
   // Without both ranges given, every file's headers count for the ranges.
   if (!options.lines || !options.traces)
     request.scan_also.assign(options.append.begin(), options.append.end());
+  std::unique_ptr<ProcessGroup> group;
+  if (std::string problem = ReadMpiOption(line, group); !problem.empty()) {
+    err << "load: " << problem << '\n';
+    return 1;
+  }
+  if (group) return RunGroupLoad(request, line.positionals(), options, *group, out, err);
   BatchDecisions decisions(std::move(options), out);
   TerminalPrompter prompter(err);
   SegyFileHeaders headers;

@@ -37,11 +37,20 @@ bool ProjectOutput::CreateAmp() {
   return amp_.Open(temporary_amp_, AmpOpenMode::Create);
 }
 
+bool ProjectOutput::Join(const std::string& header_path, const std::string& temporary_amp) {
+  joined_ = true;
+  header_path_ = header_path;
+  amp_path_ = BaseWithDot(header_path) + "amp";
+  temporary_amp_ = temporary_amp;
+  return amp_.Open(temporary_amp_, AmpOpenMode::ReadWrite);
+}
+
 bool ProjectOutput::PreFill(const SurveyHeader& header) {
   if (!amp_.Flush()) {
     error_number_ = errno;
     return false;
   }
+  if (joined_) return true;
   std::error_code ec;
   fs::resize_file(temporary_amp_, static_cast<std::uintmax_t>(header.AmpFileBytes()), ec);
   error_number_ = ec.value();
@@ -53,6 +62,7 @@ std::string ProjectOutput::FailureText() const {
 }
 
 bool ProjectOutput::Commit(const SurveyHeader& header, Prompter& prompter) {
+  if (joined_) return false;
   bool flushed = amp_.Flush();
   flushed = amp_.Close() && flushed;
   if (!flushed) {
@@ -100,6 +110,7 @@ bool ProjectOutput::ReplacePair(const std::string& new_header, std::string& erro
 
 void ProjectOutput::Discard() {
   amp_.Close();
+  if (joined_) return;
   std::error_code ec;
   if (!temporary_amp_.empty()) fs::remove(temporary_amp_, ec);
   if (made_folder_) fs::remove(folder_, ec);  // only when empty

@@ -25,6 +25,11 @@ class ProjectOutput {
   bool Prepare(const std::string& header_path);
   // Creates the trace file (replacing a previous unfinished one).
   bool CreateAmp();
+  // In a load shared among processes, the others' view of the trace file the
+  // first one created (under temporary_amp_path): opened for writing their
+  // own traces, never pre-filled, committed or removed by them.
+  bool Join(const std::string& header_path, const std::string& temporary_amp);
+  const std::string& temporary_amp_path() const { return temporary_amp_; }
   AmpFile& amp() { return amp_; }
   const std::string& header_path() const { return header_path_; }
   const std::string& amp_path() const { return amp_path_; }
@@ -44,7 +49,7 @@ class ProjectOutput {
 
   std::string header_path_, amp_path_, temporary_amp_, folder_;
   int error_number_ = 0;
-  bool made_folder_ = false, committed_ = false;
+  bool made_folder_ = false, committed_ = false, joined_ = false;
   AmpFile amp_;
 };
 

@@ -1,0 +1,70 @@
+#pragma once
+// What the processes of a load shared among several processes tell the first
+// one, and how it puts their parts together into what one process reading
+// every file in order would have had: the scale statistics summed in input
+// order, the "Messages" lines at their places, and for every cell the trace
+// that came last in the input.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "loader/trace_scaling.h"
+
+namespace quarrix {
+
+// A trace left out of the grid, at its 0-based place in the whole input.
+struct SkippedTrace {
+  std::int64_t index = 0;
+  std::int32_t line = 0, trace = 0;
+};
+
+// A cell a process wrote: the cell number (line index x traces per line +
+// trace index), the input place of the last trace it put there and that
+// trace's largest absolute sample.
+struct PlacedCell {
+  std::int64_t cell = 0;
+  std::int64_t index = 0;
+  float maximum = 0.0f;
+};
+
+// One process's part of the input, in input order.
+struct RankLoadReport {
+  std::vector<float> maxima;          // every trace read, skipped ones included
+  std::vector<SkippedTrace> skipped;  // in input order
+  std::vector<PlacedCell> placed;     // one entry per cell, sorted by cell
+};
+
+// Keeps the last entry of every cell (entries in input order), sorted by cell.
+std::vector<PlacedCell> LastPerCell(std::vector<PlacedCell> writes);
+
+// The report as bytes and back; the reports of several processes are read
+// one after the other from their concatenation. False when the bytes are not
+// count whole reports.
+std::string EncodeRankReport(const RankLoadReport& report);
+bool DecodeRankReports(const char* data, std::size_t bytes, int count,
+                       std::vector<RankLoadReport>& reports);
+
+// A cell written by more than one process: the process whose trace came last
+// writes it again once every process has finished writing.
+struct CellRewrite {
+  std::int64_t cell = 0;
+  std::int32_t rank = 0;
+};
+
+struct MergedLoad {
+  ScaleStats stats;
+  long long traces = 0;
+  long long skipped = 0;
+  // "Converting %lld Traces" every 1000 traces and "Skip Trace  line %d
+  // trace %d", in the order one process adds them.
+  std::vector<std::string> messages;
+  std::vector<float> maxima;  // per cell, of the trace that came last
+  std::vector<CellRewrite> rewrites;
+};
+
+// Puts together the reports of the processes in rank order (each process
+// read a run of the input following the previous one's) over a grid of
+// cell_count cells.
+MergedLoad MergeRankReports(const std::vector<RankLoadReport>& reports, std::int64_t cell_count);
+
+}  // namespace quarrix

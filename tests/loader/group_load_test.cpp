@@ -1,0 +1,208 @@
+#include "loader/group_load.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+
+#include "loader/group_load_merge.h"
+#include "platform/progress.h"
+#include "platform/scripted_prompter.h"
+#include "segy_test_files.h"
+#include "support/test_support.h"
+#include "support/thread_job.h"
+
+namespace quarrix {
+namespace {
+
+using testing::BuildSegy;
+using testing::GridTraces;
+using testing::TempFolder;
+using testing::TestDecisions;
+using testing::TestTrace;
+
+float Wave(int line, int trace, int n) {
+  if (line == 2 && trace == 7) return 0.0f;  // an all-zero trace
+  return std::sin(static_cast<float>(line * 5 + trace * 3 + n)) * (1 + (line * trace) % 7) * 0.3f;
+}
+
+float OtherWave(int line, int trace, int n) {
+  return std::cos(static_cast<float>(line + trace * 2 + n)) * 2.5f;
+}
+
+constexpr int kSamples = 16;
+
+// Files of one survey as a client delivers them: a file per two lines, then
+// a file that holds some cells again with other traces, and a stray trace.
+class GroupLoad : public ::testing::Test {
+ protected:
+  GroupLoad() {
+    for (int line = 1; line <= 6; line += 2) {
+      std::vector<TestTrace> traces = GridTraces(line, 2, 1, 180, kSamples, Wave);
+      if (line == 3)
+        traces.insert(traces.begin() + 50, {40, 2, std::vector<float>(kSamples, 9.0f)});
+      Write(traces);
+    }
+    Write(GridTraces(2, 2, 170, 20, kSamples, OtherWave));  // cells of two earlier files
+  }
+
+  void Write(const std::vector<TestTrace>& traces) {
+    files.push_back(folder.File("part" + std::to_string(files.size()) + ".sgy"));
+    testing::WriteFileBytes(files.back(), BuildSegy(traces, kSamples, 4000, 1));
+  }
+
+  TestDecisions Decisions() const {
+    TestDecisions decisions;
+    decisions.header_path = folder.File("proj/proj.hdr");
+    decisions.scale = scale;
+    decisions.scale_given_beforehand = scale.has_value();
+    return decisions;
+  }
+
+  DiskLoadRequest Request(TestDecisions& decisions) {
+    SegyFileHeaders headers;
+    EXPECT_TRUE(ReadDiskHeaders(files[0], headers, decisions, prompter));
+    DiskLoadRequest request;
+    request.input_path = files[0];
+    request.info = headers.info;
+    request.window.no_scaling = no_scaling;
+    if (scan_every_file) request.scan_also.assign(files.begin() + 1, files.end());
+    return request;
+  }
+
+  std::string Project() const {
+    return testing::ReadFileBytes(folder.File("proj/proj.amp")) +
+           testing::ReadFileBytes(folder.File("proj/proj.hdr"));
+  }
+
+  // One process with the later files appended: the messages and the project.
+  std::vector<std::string> LoadAlone() {
+    TestDecisions decisions = Decisions();
+    DiskLoadRequest request = Request(decisions);
+    decisions.append.assign(files.begin() + 1, files.end());
+    NullProgress progress;
+    EXPECT_EQ(ConvertDiskFile(request, decisions, prompter, progress).result, LoadResult::Done)
+        << prompter.last_text();
+    return decisions.messages;
+  }
+
+  // The same files shared among ranks processes: the first one's messages
+  // and every process's outcome.
+  std::vector<std::string> LoadInGroup(int ranks, std::vector<LoadOutcome>& outcomes) {
+    TestDecisions first = Decisions();
+    GroupLoadRequest job;
+    job.disk = Request(first);
+    job.files = files;
+    job.scan_every_file = scan_every_file;
+    outcomes.assign(static_cast<std::size_t>(ranks), {});
+    testing::ThreadJob::Run(ranks, [&](ProcessGroup& group) {
+      TestDecisions others = Decisions();
+      ScriptedPrompter own;
+      NullProgress progress;
+      outcomes[static_cast<std::size_t>(group.Rank())] = ConvertDiskFilesInGroup(
+          job, group, group.IsFirst() ? first : others, group.IsFirst() ? prompter : own, progress);
+    });
+    return first.messages;
+  }
+
+  TempFolder folder;
+  std::vector<std::string> files;
+  ScriptedPrompter prompter;
+  std::optional<double> scale;
+  bool no_scaling = false, scan_every_file = true;
+};
+
+TEST_F(GroupLoad, EveryProcessCountGivesTheProjectAndMessagesOfOneProcess) {
+  struct Case {
+    std::optional<double> scale;
+    bool no_scaling, scan_every_file;
+  };
+  // Calculated scale (the rescaling pass over the finished file), a scale
+  // given beforehand, no scaling, and ranges from the first file only (the
+  // later files' traces outside them are skipped).
+  for (Case c : {Case{std::nullopt, false, true}, Case{3.0, false, true},
+                 Case{std::nullopt, true, true}, Case{std::nullopt, false, false}}) {
+    scale = c.scale;
+    no_scaling = c.no_scaling;
+    scan_every_file = c.scan_every_file;
+    const std::vector<std::string> messages = LoadAlone();
+    const std::string project = Project();
+    ASSERT_GT(project.size(), 600u);
+    for (int ranks : {1, 2, 3, 5}) {
+      std::filesystem::remove_all(folder.File("proj"));
+      std::vector<LoadOutcome> outcomes;
+      EXPECT_EQ(LoadInGroup(ranks, outcomes), messages) << ranks;
+      EXPECT_TRUE(Project() == project) << ranks << " processes, scan " << c.scan_every_file;
+      for (const LoadOutcome& outcome : outcomes) {
+        EXPECT_EQ(outcome.result, LoadResult::Done) << prompter.last_text();
+        EXPECT_EQ(outcome.traces_processed, 3 * 2 * 180 + 1 + 2 * 20);
+      }
+    }
+  }
+}
+
+TEST_F(GroupLoad, AFileRefusedByAnyProcessStopsAllAndKeepsTheOldProject) {
+  LoadAlone();
+  const std::string project = Project();
+  // The last file, read by the last process, has longer traces.
+  testing::WriteFileBytes(files.back(), BuildSegy(GridTraces(9, 1, 1, 3, 30, Wave), 30, 4000, 1));
+  std::vector<LoadOutcome> outcomes;
+  LoadInGroup(3, outcomes);
+  for (const LoadOutcome& outcome : outcomes) EXPECT_NE(outcome.result, LoadResult::Done);
+  EXPECT_TRUE(Project() == project);
+  for (const auto& entry : std::filesystem::directory_iterator(folder.File("proj")))
+    EXPECT_TRUE(entry.path().extension() == ".hdr" || entry.path().extension() == ".amp")
+        << entry.path();
+
+  // A new project is not left half-made either.
+  std::filesystem::remove_all(folder.File("proj"));
+  LoadInGroup(2, outcomes);
+  EXPECT_FALSE(std::filesystem::exists(folder.File("proj")));
+}
+
+TEST(GroupLoadMerge, PartsMergeAsOneProcessReadsTheInput) {
+  // Three processes; trace 999 (the thousandth) is skipped, and cell 5 gets
+  // traces from all three.
+  std::vector<RankLoadReport> reports(3);
+  reports[0].maxima.assign(600, 1.0f);
+  reports[0].maxima[10] = 4.0f;
+  reports[0].placed = {{5, 3, 1.0f}, {6, 4, 2.0f}};
+  reports[1].maxima.assign(400, 2.0f);
+  reports[1].maxima[0] = 0.0f;
+  reports[1].maxima[5] = 4.0f;  // as large as the first: the first one counts
+  reports[1].skipped = {{999, 40, 2}};
+  reports[1].placed = {{5, 700, 3.0f}};
+  reports[2].maxima.assign(1, 7.0f);
+  reports[2].placed = {{5, 1000, 7.0f}, {7, 1000, 7.0f}};
+
+  std::string bytes;
+  for (const RankLoadReport& report : reports) bytes += EncodeRankReport(report);
+  std::vector<RankLoadReport> decoded;
+  ASSERT_TRUE(DecodeRankReports(bytes.data(), bytes.size(), 3, decoded));
+  EXPECT_FALSE(DecodeRankReports(bytes.data(), bytes.size() - 1, 3, decoded));
+  EXPECT_FALSE(DecodeRankReports(bytes.data(), bytes.size(), 2, decoded));
+
+  MergedLoad merged = MergeRankReports(reports, 8);
+  EXPECT_EQ(merged.traces, 1001);
+  EXPECT_EQ(merged.skipped, 1);
+  EXPECT_EQ(merged.messages,
+            (std::vector<std::string>{"Converting 1000 Traces", "Skip Trace  line 40 trace 2"}));
+  EXPECT_EQ(merged.stats.overall_max, 7.0);
+  EXPECT_EQ(merged.stats.overall_max_trace, 1000);
+  EXPECT_EQ(merged.stats.count, 1000);  // the zero trace does not count
+  EXPECT_EQ(merged.stats.sum, 599 * 1.0 + 4.0 + 398 * 2.0 + 4.0 + 7.0);
+  EXPECT_EQ(merged.maxima, (std::vector<float>{0, 0, 0, 0, 0, 7.0f, 2.0f, 7.0f}));
+  ASSERT_EQ(merged.rewrites.size(), 1u);  // by the last writer only
+  EXPECT_EQ(merged.rewrites[0].cell, 5);
+  EXPECT_EQ(merged.rewrites[0].rank, 2);
+
+  // Within one process the later trace at a cell wins.
+  std::vector<PlacedCell> last = LastPerCell({{9, 1, 1.0f}, {4, 2, 2.0f}, {9, 3, 3.0f}});
+  ASSERT_EQ(last.size(), 2u);
+  EXPECT_EQ(last[0].cell, 4);
+  EXPECT_EQ(last[1].index, 3);
+}
+
+}  // namespace
+}  // namespace quarrix
