@@ -8,6 +8,7 @@
 #include "platform/paths.h"
 #include "platform/process_group.h"
 #include "platform/progress.h"
+#include "platform/safe_write.h"
 #include "platform/terminal_progress.h"
 #include "platform/terminal_prompter.h"
 #include "platform/text_util.h"
@@ -15,6 +16,7 @@
 #include "project/output_guard.h"
 #include "project/project_state.h"
 #include "section/batch_process.h"
+#include "section/condition_range.h"
 #include "section/processing_options.h"
 #include "section/trace_conditioning.h"
 
@@ -92,10 +94,20 @@ namespace {
 const char kConditionUsage[] =
     "usage: quarrix-batch condition PROJECT.hdr --line-index I --trace-index J\n"
     "                               [processing options] [--json]\n"
+    "       quarrix-batch condition PROJECT.hdr --lines FIRST:LAST\n"
+    "                               [processing options] [--out FILE [--force]]\n"
+    "                               [--threads N] [--mpi]\n"
     "\n"
     "Prints the samples of one trace after conditioning, one per line; with\n"
     "--json an object with \"samples\" and \"result\" (0 when the trace was read\n"
-    "and conditioned whole, else 1). Indexes count from 0.\n\n";
+    "and conditioned whole, else 1). Indexes count from 0.\n"
+    "With --lines, every trace of the lines FIRST to LAST (indexes) is printed\n"
+    "as one text line: its line index, its trace index and its samples,\n"
+    "separated by blanks, in line and trace order; --out writes them to FILE\n"
+    "(a bare name lies in the project folder; an existing file is replaced\n"
+    "only with --force). --threads N shares the lines out among N threads\n"
+    "(default: one per core) and --mpi, in a job started by mpirun or srun,\n"
+    "among the job's processes; the listing is the same either way.\n\n";
 
 const char kProcessUsage[] =
     "usage: quarrix-batch process PROJECT.hdr [processing options]\n"
@@ -153,6 +165,85 @@ std::optional<int> IndexOption(const CommandLine& line, const char* option, int 
   return static_cast<int>(*value);
 }
 
+// "FIRST:LAST" line indexes within the survey.
+std::optional<LineRange> LinesOption(const CommandLine& line, int count) {
+  auto text = line.Value("--lines");
+  auto pair = text ? ParseNumberPair(*text, ':') : std::nullopt;
+  if (!pair || pair->first != std::trunc(pair->first) || pair->second != std::trunc(pair->second) ||
+      pair->first < 0 || pair->first > pair->second || pair->second >= count)
+    return std::nullopt;
+  return LineRange{static_cast<int>(pair->first), static_cast<int>(pair->second) + 1};
+}
+
+// "condition --lines": the listing of a run of lines, shared among threads
+// and, with --mpi, among the job's processes; the first one writes it.
+int RunConditionLines(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  std::unique_ptr<ProcessGroup> joined;
+  if (std::string problem = ReadMpiOption(line, joined); !problem.empty()) {
+    err << "condition: " << problem << '\n';
+    return 1;
+  }
+  SingleProcess alone;
+  ProcessGroup& group = joined ? *joined : alone;
+  CommandSetup setup;
+  PrepareCommand(line, "condition", kConditionUsage, setup, err);
+  if (!group.AllOk(setup.status == 0)) return setup.status != 0 ? setup.status : 1;
+  const SurveyHeader& header = setup.project.header;
+  std::optional<LineRange> lines = LinesOption(line, header.num_lines);
+  int threads = 1;
+  std::string problem = ReadThreadsOption(line, threads);
+  if (!lines || line.Has("--line-index") || line.Has("--trace-index") || line.Has("--json"))
+    problem = FormatText(
+        "--lines takes FIRST:LAST line indexes from 0 to %d (and no --line-index, "
+        "--trace-index or --json)",
+        header.num_lines - 1);
+  if (!problem.empty()) {
+    err << "condition: " << problem << '\n';
+    return 2;
+  }
+  std::string out_path;
+  if (auto path = line.Value("--out"))
+    out_path = ResolveProjectName(DirectoryOf(setup.project.header_path), *path);
+  if (!out_path.empty() && !FirstDecides(&group, [&] {
+        return MayCreate(setup.project, out_path, line.Has("--force"), "condition", err);
+      }))
+    return 1;
+  TerminalPrompter prompter(err);
+  // A parameter fault is told once, before any trace is read.
+  std::vector<std::int16_t> silent(static_cast<std::size_t>(header.trace_bytes / 2), 0);
+  if (!FirstDecides(&group, [&] {
+        return ConditionTrace(silent, setup.params, header.sample_rate, prompter) == 0;
+      }))
+    return 1;
+  ProcessingConditioner conditioner(setup.params, header.sample_rate, prompter);
+  TerminalProgress terminal(err, StderrIsTerminal());
+  NullProgress quiet;
+  Progress& progress = group.IsFirst() ? static_cast<Progress&>(terminal) : quiet;
+  progress.SetLabel("Condition Lines");
+  const LineRange share = LinesOfRank(lines->count(), group.Rank(), group.Size());
+  ConditionedListing listing = ListConditionedLines(
+      setup.project.amp, header, &conditioner,
+      {lines->first + share.first, lines->first + share.end}, threads, progress);
+  if (!group.AllOk(!listing.cancelled)) return 1;
+  const std::vector<char> all = group.GatherOnFirst(listing.text.data(), listing.text.size());
+  const long long failed = group.Sum(listing.failed);
+  bool written = true;
+  if (group.IsFirst()) {
+    const std::string_view text(all.data(), all.size());
+    std::string error;
+    if (out_path.empty())
+      written =
+          static_cast<bool>(out.write(text.data(), static_cast<std::streamsize>(text.size())));
+    else if (!(written = WriteFileSafely(out_path, text, &error)))
+      err << "condition: " << error << '\n';
+    if (failed > 0)
+      err << FormatText("condition: %lld traces could not be read or conditioned whole\n", failed);
+  }
+  if (!group.AllOk(written)) return 1;
+  if (group.IsFirst() && !out_path.empty()) out << out_path << '\n';
+  return failed > 0 ? 1 : 0;
+}
+
 }  // namespace
 
 int RunConditionCommand(const std::vector<std::string>& args, std::ostream& out,
@@ -161,8 +252,15 @@ int RunConditionCommand(const std::vector<std::string>& args, std::ostream& out,
     (args.empty() ? err : out) << kConditionUsage << kProcessingOptionsHelp;
     return args.empty() ? 2 : 0;
   }
-  CommandLine line(args, With(kProcessingValueOptions, {"--line-index", "--trace-index"}),
-                   {"--json"});
+  CommandLine line(args,
+                   With(kProcessingValueOptions,
+                        {"--line-index", "--trace-index", "--lines", "--out", "--threads"}),
+                   {"--json", "--mpi", "--force"});
+  if (line.Has("--lines")) return RunConditionLines(line, out, err);
+  if (line.Has("--out") || line.Has("--threads") || line.Has("--mpi") || line.Has("--force")) {
+    err << "condition: --out, --force, --threads and --mpi go with --lines\n";
+    return 2;
+  }
   CommandSetup setup;
   PrepareCommand(line, "condition", kConditionUsage, setup, err);
   if (setup.status != 0) return setup.status;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Jobs split among MPI processes on the demo survey: batch processing (into a
-# new file and in place), time slices, an autopick with the snap pass and a
-# load of many SEG-Y files give the same files under `mpirun -n 3 ... --mpi`
-# as one process alone.
+# new file and in place), time slices, an autopick with the snap pass,
+# conditioning a range of lines and a load of many SEG-Y files give the same
+# files under `mpirun -n 3 ... --mpi` as one process alone.
 set -euo pipefail
 batch="$QUARRIX_BIN/quarrix-batch"
 ingestor="$QUARRIX_BIN/ingestor"
@@ -60,6 +60,16 @@ for mode in inline xline; do
   cp "$dir/saved.hor" "$project/demo_top.hor"
   cp "$dir/saved.hop" "$project/demo_top.hop"
 done
+
+# The conditioned traces of a range of lines, to stdout and to a file.
+"$batch" condition "$hdr" --lines 3:20 --phase 45 --agc 100 --threads 1 >"$dir/cond1.txt"
+"${mpi[@]}" "$batch" condition "$hdr" --lines 3:20 --phase 45 --agc 100 --mpi >"$dir/cond3.txt"
+cmp "$dir/cond1.txt" "$dir/cond3.txt"
+[ "$(wc -l <"$dir/cond1.txt")" = $((18 * 40)) ]
+"${mpi[@]}" "$batch" condition "$hdr" --lines 3:20 --phase 45 --agc 100 --mpi --threads 2 \
+  --out "$dir/cond.txt" >"$dir/cond.out"
+cmp "$dir/cond1.txt" "$dir/cond.txt"
+[ "$(cat "$dir/cond.out")" = "$dir/cond.txt" ]
 
 # A load of the demo's SEG-Y export delivered as a file per group of lines,
 # with a file holding cells of two others again (other traces: the later
