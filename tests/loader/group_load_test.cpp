@@ -142,6 +142,34 @@ TEST_F(GroupLoad, EveryProcessCountGivesTheProjectAndMessagesOfOneProcess) {
   }
 }
 
+TEST_F(GroupLoad, RealFilesDeliveredInPiecesLoadAsOneProcessLoadsThem) {
+  const std::string shared = testing::SharedDataFolder();
+  if (shared.empty()) GTEST_SKIP() << "the shared SEG-Y files are absent";
+  for (const char* name : {"small.sgy", "f3.sgy"}) {
+    const std::string whole = testing::ReadFileBytes(shared + "/" + name);
+    ASSERT_GT(whole.size(), kSegyFileHeaderBytes) << name;
+    const std::string headers = whole.substr(0, kSegyFileHeaderBytes);
+    const auto record = static_cast<std::size_t>(
+        SegyRecordBytes(DecodeBinaryHeader(std::string_view(headers).substr(kSegyTextBytes))));
+    const std::size_t records = (whole.size() - headers.size()) / record;
+    // Three pieces of the file, then the first piece again: its traces win.
+    files.clear();
+    for (std::size_t piece : {0, 1, 2, 0}) {
+      const std::size_t first = records * piece / 3, end = records * (piece + 1) / 3;
+      files.push_back(folder.File(std::to_string(files.size()) + name));
+      testing::WriteFileBytes(files.back(), headers + whole.substr(headers.size() + first * record,
+                                                                   (end - first) * record));
+    }
+    const std::vector<std::string> messages = LoadAlone();
+    const std::string project = Project();
+    std::filesystem::remove_all(folder.File("proj"));
+    std::vector<LoadOutcome> outcomes;
+    EXPECT_EQ(LoadInGroup(3, outcomes), messages) << name;
+    EXPECT_TRUE(Project() == project) << name;
+    EXPECT_EQ(outcomes[2].traces_processed, static_cast<long long>(records + records / 3));
+  }
+}
+
 TEST_F(GroupLoad, AFileRefusedByAnyProcessStopsAllAndKeepsTheOldProject) {
   LoadAlone();
   const std::string project = Project();
