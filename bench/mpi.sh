@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# MPI scaling on one machine: batch processing (AGC into a new trace file) and
-# 50 time slices of a demo survey, as one process without MPI and as jobs of
-# 1, 2 and 4 processes of one thread each, measured in the same run against
-# cat of the trace file. Prints wall times, speed-ups and whether the files
+# MPI scaling on one machine: batch processing (AGC into a new trace file),
+# 50 time slices of a demo survey and the load of its SEG-Y export delivered
+# as eight files, as one process without MPI and as jobs of 1, 2 and 4
+# processes of one thread each, measured in the same run against cat of the
+# trace file (of the SEG-Y files for the load). Prints wall times, speed-ups and whether the files
 # are those of the single process. Run by bench/run with BUILD set;
 # arguments: [LINES TRACES SAMPLES].
 set -euo pipefail
 build=${BUILD:-build-bench}
 batch="$build/bin/quarrix-batch"
+ingestor="$build/bin/ingestor"
 lines=${1:-400} traces=${2:-400} samples=${3:-1000}
 work=$(mktemp -d "${TMPDIR:-/tmp}/quarrix-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -51,4 +53,23 @@ for n in 1 2 4; do
   same="same files"
   for f in "$work"/slices/*.slc; do cmp -s "$f" "$project/$(basename "$f")" || same="FILES DIFFER"; done
   echo "50 slices, mpirun -n $n: ${t} s   speed-up $(ratio "$one" "$t")   $same"
+done
+
+mkdir "$work/sgy"
+first_line=1001
+for k in 0 1 2 3 4 5 6 7; do
+  a=$((first_line + lines * k / 8)) b=$((first_line + lines * (k + 1) / 8 - 1))
+  "$ingestor" export "$hdr" --out "$work/sgy/part$k.sgy" --lines "$a:$b" >/dev/null 2>&1
+done
+cat_s=$(seconds cat "$work"/sgy/*.sgy)
+echo "load of 8 SEG-Y files ($(du -ch "$work"/sgy/*.sgy | tail -n 1 | cut -f1)): cat ${cat_s} s"
+load=(load "$work"/sgy/*.sgy --line-word 13 --trace-word 9 --threads 1)
+one=$(seconds "$ingestor" "${load[@]}" --project "$work/load/one")
+echo "load, one process without MPI: ${one} s   $(ratio "$one" "$cat_s") x cat"
+for n in 1 2 4; do
+  t=$(seconds "${mpi[@]}" -n $n "$ingestor" "${load[@]}" --project "$work/load/n$n" --mpi)
+  same=$(cmp -s "$work/load/one/one.amp" "$work/load/n$n/n$n.amp" && echo "same file" ||
+    echo "FILE DIFFERS")
+  echo "load, mpirun -n $n: ${t} s   speed-up $(ratio "$one" "$t")   $(ratio "$t" "$cat_s") x cat" \
+    "  $same"
 done
