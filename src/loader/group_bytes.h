@@ -24,6 +24,9 @@ class GroupBytesWriter {
     if (!values.empty())
       bytes_.append(reinterpret_cast<const char*>(values.data()), values.size() * sizeof(T));
   }
+  void PutString(const std::string& text) {
+    PutVector(std::vector<char>(text.begin(), text.end()));
+  }
   std::string Take() { return std::move(bytes_); }
 
  private:
@@ -53,6 +56,12 @@ class GroupBytesReader {
     values.resize(static_cast<std::size_t>(count));
     if (count > 0) std::memcpy(values.data(), data_, values.size() * sizeof(T));
     Skip(values.size() * sizeof(T));
+    return true;
+  }
+  bool GetString(std::string& text) {
+    std::vector<char> chars;
+    if (!GetVector(chars)) return false;
+    text.assign(chars.begin(), chars.end());
     return true;
   }
   bool AtEnd() const { return left_ == 0; }

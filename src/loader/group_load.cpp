@@ -308,11 +308,14 @@ LoadOutcome ConvertDiskFilesInGroup(const GroupLoadRequest& request, ProcessGrou
                                    output, outcome);
   if (!group.AllOk(ok)) return outcome;
   outcome.result = LoadResult::Abandoned;
-  const std::string shared_paths =
-      group.Share(first ? outcome.header_path + '\n' + output.temporary_amp_path() : std::string());
-  const std::size_t split = shared_paths.find('\n');
-  outcome.header_path = shared_paths.substr(0, split);
-  const std::string temporary_amp = shared_paths.substr(split + 1);
+  GroupBytesWriter names;
+  names.PutString(outcome.header_path);
+  names.PutString(output.temporary_amp_path());
+  const std::string shared_names = group.Share(first ? names.Take() : std::string());
+  std::string temporary_amp;
+  GroupBytesReader names_in(shared_names);
+  names_in.GetString(outcome.header_path);
+  names_in.GetString(temporary_amp);
 
   // Each process examines and scans its run of whole files.
   const LineRange own =
