@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
 #include <filesystem>
 #include <memory>
 
 #include "loader/group_load_merge.h"
 #include "platform/progress.h"
+#include "platform/safe_write.h"
 #include "platform/scripted_prompter.h"
 #include "segy_test_files.h"
 #include "support/test_support.h"
@@ -187,6 +189,28 @@ TEST_F(GroupLoad, AFileRefusedByAnyProcessStopsAllAndKeepsTheOldProject) {
   std::filesystem::remove_all(folder.File("proj"));
   LoadInGroup(2, outcomes);
   EXPECT_FALSE(std::filesystem::exists(folder.File("proj")));
+}
+
+TEST_F(GroupLoad, AWriteThatFailsInAnyProcessStopsAllAndLeavesNoProject) {
+  LoadAlone();
+  const std::string project = Project();
+  // The third write of trace records, a closing of the trace file, or
+  // putting the trace file in place.
+  for (WriteStep failing : {WriteStep::Write, WriteStep::Close, WriteStep::Rename}) {
+    std::atomic<int> writes = 0;
+    SetWriteFaultHook([&](WriteStep step, const std::string& path) {
+      if (step != failing || path.find(".amp") == std::string::npos) return false;
+      return step != WriteStep::Write || ++writes == 3;
+    });
+    std::vector<LoadOutcome> outcomes;
+    LoadInGroup(3, outcomes);
+    SetWriteFaultHook({});
+    for (const LoadOutcome& outcome : outcomes) EXPECT_NE(outcome.result, LoadResult::Done);
+    EXPECT_TRUE(Project() == project) << static_cast<int>(failing);
+    for (const auto& entry : std::filesystem::directory_iterator(folder.File("proj")))
+      EXPECT_TRUE(entry.path().extension() == ".hdr" || entry.path().extension() == ".amp")
+          << entry.path();
+  }
 }
 
 TEST(GroupLoadMerge, PartsMergeAsOneProcessReadsTheInput) {
