@@ -124,9 +124,11 @@ bool DecideGeometry(const GroupLoadRequest& request, const HeaderScanTables& tab
 // order, noting in report what the first process needs to merge them.
 class TracePlacer {
  public:
-  TracePlacer(const GroupLoadRequest& request, const LoadGeometry& geometry, GridWriter& grid)
+  TracePlacer(const GroupLoadRequest& request, const LoadGeometry& geometry,
+              std::optional<double> final_scale, GridWriter& grid)
       : request_(request),
         geometry_(geometry),
+        final_scale_(final_scale),
         grid_(grid),
         record_bytes_(static_cast<std::size_t>(SegyRecordBytes(request.disk.info))),
         samples_(static_cast<std::size_t>(geometry.window.num_samples)),
@@ -208,8 +210,10 @@ class TracePlacer {
       RecordToBigEndian(info.byte_order, info.format, at, record_bytes_);
       float* decoded = decoded_[static_cast<std::size_t>(worker)].data();
       DecodeTrace(at, info.format, window.first_sample, window.num_samples, decoded);
-      maxima_[static_cast<std::size_t>(k)] =
+      const float m =
           ScaleTrace(decoded, window.num_samples, request_.disk.window.no_scaling, scaled(k));
+      if (final_scale_ && m != 0.0f) RescaleSamples(scaled(k), samples_, m, *final_scale_);
+      maxima_[static_cast<std::size_t>(k)] = m;
     });
     return true;
   }
@@ -239,6 +243,7 @@ class TracePlacer {
 
   const GroupLoadRequest& request_;
   const LoadGeometry& geometry_;
+  std::optional<double> final_scale_;
   GridWriter& grid_;
   std::size_t record_bytes_, samples_;
   int threads_, capacity_ = 1;
@@ -286,7 +291,15 @@ ScaleStep DecideScale(const ScaleStats& stats, bool no_scaling, std::optional<do
                       LoadDecisions& decisions, Prompter& prompter) {
   ScaleStep step;
   if (no_scaling) return step;
-  std::optional<double> used = AskScaleValue(stats, decisions, placing);
+  std::optional<double> used = AskScaleValue(stats, decisions);
+  if (placing && used != placing) {
+    // Only decisions that changed their answer during the load give another value.
+    prompter.Tell(FormatText("The traces were scaled with %f, but the value to use is now %f: no "
+                             "project is made",
+                             *placing, used.value_or(0.0)),
+                  "Error", MessageIcon::Error);
+    step.ok = false;
+  }
   if (used && !UsableScale(used, stats, prompter)) step.ok = false;
   // With nothing but zero traces there is nothing to scale.
   step.rescale = step.ok && used && stats.overall_max != 0.0 && !placing;
@@ -382,16 +395,16 @@ LoadOutcome ConvertDiskFilesInGroup(const GroupLoadRequest& request, ProcessGrou
     grid.emplace(output, geometry.header, prompter);
     ok = ok && grid->Prepare("Creating Trace Data File", progress);
   }
-  // Every process scales as it places when the scale value is known beforehand.
-  const std::optional<double> given = decisions.ScaleValueGivenBeforehand();
-  const std::optional<double> placing =
-      !disk.window.no_scaling && given && *given > 0.0 ? given : std::nullopt;
-  grid->ScaleWhilePlacing(placing);
   if (!group.AllOk(ok)) return outcome;
 
   // Every process places its traces, then the first merges what they did.
+  // With the scale value known beforehand they are written at their final
+  // scale, and the scaling pass is left out.
+  const std::optional<double> given = decisions.ScaleValueGivenBeforehand();
+  const std::optional<double> placing =
+      !disk.window.no_scaling && given && *given > 0.0 ? given : std::nullopt;
   progress.SetLabel("Converting Traces ");
-  TracePlacer placer(request, geometry, *grid);
+  TracePlacer placer(request, geometry, placing, *grid);
   for (const InputFile& file : files)
     if (ok) ok = placer.PlaceFile(file, prompter, progress);
   if (!group.AllOk(ok)) return outcome;
