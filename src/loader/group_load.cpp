@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 
 #include "loader/disk_coverage.h"
@@ -45,6 +46,17 @@ struct LoadGeometry {
   HeaderWordChoice choice;
   std::int64_t first_index = 0;  // input place of this process's first trace
 };
+
+// The size of every file in bytes (0 for one that cannot be seen).
+std::vector<std::int64_t> FileSizes(const std::vector<std::string>& paths) {
+  std::vector<std::int64_t> sizes;
+  for (const std::string& path : paths) {
+    std::error_code error;
+    const std::uintmax_t bytes = std::filesystem::file_size(path, error);
+    sizes.push_back(error ? 0 : static_cast<std::int64_t>(bytes));
+  }
+  return sizes;
+}
 
 // The first process's part before any trace is read: the time window, the
 // project name and the trace file under its temporary name.
@@ -330,9 +342,15 @@ LoadOutcome ConvertDiskFilesInGroup(const GroupLoadRequest& request, ProcessGrou
   names_in.GetString(outcome.header_path);
   names_in.GetString(temporary_amp);
 
-  // Each process examines and scans its run of whole files.
-  const LineRange own =
-      LinesOfRank(static_cast<int>(request.files.size()), group.Rank(), group.Size());
+  // Each process examines and scans its run of whole files, the runs cut by
+  // the sizes of the files as the first process finds them.
+  GroupBytesWriter sizes;
+  if (first) sizes.PutVector(FileRunsBySize(FileSizes(request.files), group.Size()));
+  const std::string runs_bytes = group.Share(first ? sizes.Take() : std::string());
+  std::vector<int> runs;
+  GroupBytesReader(runs_bytes).GetVector(runs);
+  const auto rank = static_cast<std::size_t>(group.Rank());
+  const LineRange own{runs.at(rank), runs.at(rank + 1)};
   std::vector<InputFile> files;
   HeaderScanTables tables;
   ok = ExamineFiles(request, own, files, tables, prompter, progress);

@@ -7,6 +7,24 @@
 
 namespace quarrix {
 
+std::vector<int> FileRunsBySize(const std::vector<std::int64_t>& file_bytes, int ranks) {
+  ranks = std::max(ranks, 1);
+  const int files = static_cast<int>(file_bytes.size());
+  std::vector<std::int64_t> before(file_bytes.size() + 1, 0);
+  for (int k = 0; k < files; ++k)
+    before[static_cast<std::size_t>(k) + 1] =
+        before[static_cast<std::size_t>(k)] + std::max<std::int64_t>(file_bytes[k], 0);
+  const std::int64_t total = before.back();
+  std::vector<int> runs(static_cast<std::size_t>(ranks) + 1, files);
+  for (int r = 0; r < ranks; ++r) {
+    // The first file starting at or after this process's share of the bytes.
+    const std::int64_t share = total / ranks * r + total % ranks * r / ranks;
+    runs[static_cast<std::size_t>(r)] = static_cast<int>(
+        std::lower_bound(before.begin(), before.end() - 1, share) - before.begin());
+  }
+  return runs;
+}
+
 std::vector<PlacedCell> LastPerCell(std::vector<PlacedCell> writes) {
   std::stable_sort(writes.begin(), writes.end(),
                    [](const PlacedCell& a, const PlacedCell& b) { return a.cell < b.cell; });

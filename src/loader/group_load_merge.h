@@ -34,6 +34,11 @@ struct RankLoadReport {
   std::vector<PlacedCell> placed;     // one entry per cell, sorted by cell
 };
 
+// Which files each process reads: process r takes files [runs[r],
+// runs[r + 1]) of the input, runs in input order holding about equal shares of
+// the bytes (a survey's files often differ much in size).
+std::vector<int> FileRunsBySize(const std::vector<std::int64_t>& file_bytes, int ranks);
+
 // Keeps the last entry of every cell (entries in input order), sorted by cell.
 std::vector<PlacedCell> LastPerCell(std::vector<PlacedCell> writes);
 

@@ -249,6 +249,13 @@ TEST(GroupLoadMerge, PartsMergeAsOneProcessReadsTheInput) {
   EXPECT_EQ(merged.rewrites[0].cell, 5);
   EXPECT_EQ(merged.rewrites[0].rank, 2);
 
+  // Files go to the processes in runs of about equal bytes, in order.
+  EXPECT_EQ(FileRunsBySize({100, 100, 100, 100}, 2), (std::vector<int>{0, 2, 4}));
+  EXPECT_EQ(FileRunsBySize({1000, 10, 10, 10}, 2), (std::vector<int>{0, 1, 4}));
+  EXPECT_EQ(FileRunsBySize({10, 10}, 4), (std::vector<int>{0, 1, 1, 2, 2}));
+  EXPECT_EQ(FileRunsBySize({0, 0, 0}, 2), (std::vector<int>{0, 0, 3}));
+  EXPECT_EQ(FileRunsBySize({}, 3), (std::vector<int>{0, 0, 0, 0}));
+
   // Within one process the later trace at a cell wins.
   std::vector<PlacedCell> last = LastPerCell({{9, 1, 1.0f}, {4, 2, 2.0f}, {9, 3, 3.0f}});
   ASSERT_EQ(last.size(), 2u);
