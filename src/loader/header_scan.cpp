@@ -65,32 +65,45 @@ std::int32_t HeaderScanTables::Maximum(const HeaderWord& w) const {
 }
 
 std::optional<HeaderScanTables> ScanHeaders(const std::string& path, std::int64_t record_bytes,
-                                            Progress& progress, SegyByteOrder order) {
-  SegyInput input;
-  if (record_bytes < static_cast<std::int64_t>(kSegyTraceHeaderBytes) || !input.Open(path))
+                                            Progress& progress, SegyByteOrder order,
+                                            const RecordBlockVisitor& visit) {
+  SegyRecordReader input;
+  if (record_bytes < static_cast<std::int64_t>(kSegyTraceHeaderBytes) ||
+      !input.Open(path, static_cast<std::size_t>(record_bytes)))
     return std::nullopt;
   HeaderScanTables tables;
   tables.byte_order = order;
   progress.SetRange(0, 10);
   progress.SetPosition(0);
   progress.SetLabel("Scan Headers");
-  // Records are read whole and in order: one sequential pass is faster than a
-  // positioned read per header.
-  std::vector<unsigned char> record(static_cast<std::size_t>(record_bytes));
-  if (!input.Seek(kSegyFileHeaderBytes)) return tables;
+  // Whole records in large blocks, read in order; each header is folded
+  // where it lies in the block.
+  const std::size_t bytes = static_cast<std::size_t>(record_bytes);
+  const std::size_t per_block = RecordsPerBlock(bytes, kScanBlockBytes);
+  std::vector<unsigned char> block(per_block * bytes);
   int bar = 0;
-  for (long long n = 0;; ++n) {
-    if (progress.Cancelled()) return std::nullopt;
-    std::size_t got = input.Read(record.data(), record.size());
-    if (got < kSegyTraceHeaderBytes) break;
-    tables.Fold(record.data(), order);
-    if (n % 100 == 0) progress.SetPosition(++bar);
-    tables.traces = n + 1;
+  auto fold = [&](const unsigned char* header) {
+    tables.Fold(header, order);
+    if (tables.traces % 100 == 0) progress.SetPosition(++bar);
+    ++tables.traces;
     if (tables.traces % 1000 == 0) {
       progress.SetLabel(FormatText("Scan Headers %lld Traces", tables.traces));
       progress.SetPosition(bar = 0);
     }
-    if (got < record.size()) break;
+  };
+  for (;;) {
+    if (progress.Cancelled()) return std::nullopt;
+    const std::size_t count = input.Read(block.data(), per_block);
+    for (std::size_t k = 0; k < count; ++k) {
+      if (k > 0 && progress.Cancelled()) return std::nullopt;
+      fold(block.data() + k * bytes);
+    }
+    if (visit && count > 0) visit(block.data(), count);
+    if (count < per_block) {
+      // A record cut off by the end of the file still has its header scanned.
+      if (input.cut_bytes() >= kSegyTraceHeaderBytes) fold(block.data() + count * bytes);
+      break;
+    }
   }
   return tables;
 }

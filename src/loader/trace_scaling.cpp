@@ -35,9 +35,11 @@ inline std::int16_t TruncWithoutBranches16(Real value) {
   return static_cast<std::int16_t>(static_cast<std::int32_t>(value));
 }
 
-// The largest absolute sample, kept in eight lanes that the compiler turns
-// into one vector; not a number never wins. The lanes give exactly the
-// maximum a plain loop gives, as every value compared is 0 or above.
+}  // namespace
+
+// Eight lanes that the compiler turns into one vector. The lanes give
+// exactly the maximum a plain loop gives, as every value compared is 0 or
+// above.
 float LargestMagnitude(const float* samples, int count) {
   constexpr int kLanes = 8;
   float lanes[kLanes] = {};
@@ -55,8 +57,6 @@ float LargestMagnitude(const float* samples, int count) {
   for (float lane : lanes) m = lane > m ? lane : m;
   return m;
 }
-
-}  // namespace
 
 void ScaleStats::Add(float m, long long traces_before) {
   if (m != 0.0f) {
@@ -153,10 +153,9 @@ bool RescaleTraces(AmpFile& amp, const SurveyHeader& header, TraceMaxGrid& maxim
                           });
 }
 
-std::optional<double> AskScaleValue(const ScaleStats& stats, LoadDecisions& decisions,
-                                    std::optional<double> given) {
+std::optional<double> AskScaleValue(const ScaleStats& stats, LoadDecisions& decisions) {
   ScaleSummary summary = stats.Summary();
-  std::optional<double> used = given ? given : decisions.ScaleValue(summary);
+  std::optional<double> used = decisions.ScaleValue(summary);
   if (!used) return std::nullopt;
   decisions.AddMessage(
       FormatText("Scale value MAX %f  MEAN %f  USED %f", summary.largest, summary.mean, *used));
