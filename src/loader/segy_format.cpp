@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/byte_order.h"
+#include "platform/numeric.h"
 #include "platform/text_util.h"
 
 namespace quarrix {
@@ -85,6 +86,7 @@ std::uint32_t FloatToIbm(float value) {
   return sign | (static_cast<std::uint32_t>(ibm_exponent) << 24) | significand;
 }
 
+QUARRIX_VECTOR_CLONES
 void DecodeTrace(const unsigned char* record, int format, int first, int count, float* out) {
   const unsigned char* p =
       record + kSegyTraceHeaderBytes + static_cast<std::size_t>(first) * SampleWidth(format);

@@ -40,6 +40,7 @@ inline std::int16_t TruncWithoutBranches16(Real value) {
 // Eight lanes that the compiler turns into one vector. The lanes give
 // exactly the maximum a plain loop gives, as every value compared is 0 or
 // above.
+QUARRIX_VECTOR_CLONES
 float LargestMagnitude(const float* samples, int count) {
   constexpr int kLanes = 8;
   float lanes[kLanes] = {};
@@ -69,6 +70,7 @@ void ScaleStats::Add(float m, long long traces_before) {
   }
 }
 
+QUARRIX_VECTOR_CLONES
 float ScaleTrace(const float* samples, int count, bool no_scaling, std::int16_t* out) {
   const float m = LargestMagnitude(samples, count);
   float factor = m != 0.0f ? 32767.0f / m : 0.0f;
@@ -84,9 +86,42 @@ float NormaliseTrace(const float* samples, int count, bool no_scaling, long long
   return m;
 }
 
-void RescaleSamples(std::int16_t* samples, std::size_t count, double maximum, double used) {
+void RescaleSamplesByDivision(std::int16_t* samples, std::size_t count, double maximum,
+                              double used) {
   for (std::size_t n = 0; n < count; ++n)
     samples[n] = TruncWithoutBranches16(samples[n] * maximum / used);
+}
+
+QUARRIX_VECTOR_CLONES
+void RescaleSamples(std::int16_t* samples, std::size_t count, double maximum, double used) {
+  const double quotient = maximum / used;
+  if (!std::isfinite(quotient)) return RescaleSamplesByDivision(samples, count, maximum, used);
+  // A division per sample is slow, so the samples are multiplied by the
+  // quotient instead. Within the 16-bit range the product lies within
+  // 3e-11 of the divided value, so both truncate to the same integer unless
+  // the product lies that close to an integer; a run of samples with one
+  // such product is divided as written. Beyond the range both saturate
+  // alike. The quotient is finite, so no product is not a number.
+  constexpr std::size_t kRun = 64;
+  constexpr double kRound = 6755399441055744.0;  // 1.5 x 2^52: t + kRound - kRound rounds t
+  constexpr double kNear = 1.0e-9;
+  for (std::size_t start = 0; start < count; start += kRun) {
+    const std::size_t end = std::min(count, start + kRun);
+    std::int16_t original[kRun];
+    std::copy(samples + start, samples + end, original);
+    int near_integer = 0;
+    for (std::size_t n = start; n < end; ++n) {
+      double t = samples[n] * quotient;
+      const double gap = t - ((t + kRound) - kRound);
+      near_integer |= (gap < kNear) & (gap > -kNear);
+      t = t < -32768.0 ? -32768.0 : t;
+      t = t > 32767.0 ? 32767.0 : t;
+      samples[n] = static_cast<std::int16_t>(static_cast<std::int32_t>(t));
+    }
+    if (near_integer)
+      for (std::size_t n = start; n < end; ++n)
+        samples[n] = TruncWithoutBranches16(original[n - start] * maximum / used);
+  }
 }
 
 bool TraceMaxGrid::Allocate(int lines, int traces_per_line) {
