@@ -86,7 +86,7 @@ std::optional<HeaderScanTables> ScanAllInputs(const DiskLoadRequest& request,
       break;
     }
     std::optional<HeaderScanTables> tables =
-        ScanHeaders(path, record_bytes, progress, info.byte_order, count);
+        ScanHeaders(path, record_bytes, progress, info.byte_order, count, request.threads);
     if (!tables && scan) {
       if (!progress.Cancelled())
         prompter.Tell(NamingFile(kCannotOpenInput, path), "", MessageIcon::Warning);
@@ -106,14 +106,17 @@ std::optional<HeaderScanTables> ScanAllInputs(const DiskLoadRequest& request,
 // asked again (that would repeat the end-of-file question).
 class AppendingInput {
  public:
-  AppendingInput(const SegyBinaryInfo& info, LoadDecisions& decisions, Prompter& prompter)
+  AppendingInput(const SegyBinaryInfo& info, int threads, LoadDecisions& decisions,
+                 Prompter& prompter)
       : info_(info),
+        threads_(threads),
         record_bytes_(static_cast<std::size_t>(SegyRecordBytes(info))),
         decisions_(decisions),
         prompter_(prompter) {}
 
   bool Open(const std::string& path) {
     path_ = path;
+    input_.SetThreads(threads_);
     return input_.Open(path, record_bytes_);
   }
 
@@ -148,6 +151,7 @@ class AppendingInput {
   }
 
   SegyBinaryInfo info_;
+  int threads_;
   std::size_t record_bytes_;
   LoadDecisions& decisions_;
   Prompter& prompter_;
@@ -298,7 +302,7 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
   grid.SetScalingThreads(request.threads);
   if (!grid.Prepare("Creating Trace Data File", progress)) return outcome;
 
-  AppendingInput input(info, decisions, prompter);
+  AppendingInput input(info, request.threads, decisions, prompter);
   if (!input.Open(request.input_path)) {
     prompter.Tell(NamingFile(kCannotOpenInput, request.input_path), "", MessageIcon::Warning);
     return outcome;

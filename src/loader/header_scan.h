@@ -45,11 +45,12 @@ constexpr std::size_t kScanBlockBytes = std::size_t{4} << 20;
 // Scans the trace headers of a SEG-Y disk file (records of record_bytes from
 // byte 3600 to the end of the file, a cut-off last record included when its
 // header is whole), each header read in the file's byte order. Nothing when
-// the file cannot be opened or the user cancels.
+// the file cannot be opened or the user cancels. Blocks are read on threads
+// threads.
 std::optional<HeaderScanTables> ScanHeaders(const std::string& path, std::int64_t record_bytes,
                                             Progress& progress,
                                             SegyByteOrder order = SegyByteOrder::Big,
-                                            const RecordBlockVisitor& visit = {});
+                                            const RecordBlockVisitor& visit = {}, int threads = 1);
 
 // The same scan over the bytes of a whole file held in memory.
 HeaderScanTables ScanHeaderBytes(std::string_view file, std::int64_t record_bytes,

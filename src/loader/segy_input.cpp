@@ -1,8 +1,10 @@
 #include "loader/segy_input.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "loader/segy_format.h"
+#include "platform/parallel.h"
 
 namespace quarrix {
 
@@ -48,7 +50,7 @@ void SegyRecordReader::Close() {
 std::size_t SegyRecordReader::Read(unsigned char* out, std::size_t count) {
   if (ended_ || record_bytes_ == 0) return 0;
   const std::size_t wanted = count * record_bytes_;
-  const std::size_t got = file_.ReadAt(position_, out, wanted);
+  const std::size_t got = ReadPieces(out, wanted);
   position_ += static_cast<std::int64_t>(got);
   if (got < wanted) {
     // The file ends here (or cannot be read on): nothing more comes from it.
@@ -56,6 +58,29 @@ std::size_t SegyRecordReader::Read(unsigned char* out, std::size_t count) {
     cut_bytes_ = got % record_bytes_;
   }
   return got / record_bytes_;
+}
+
+std::size_t SegyRecordReader::ReadPieces(unsigned char* out, std::size_t wanted) {
+  // Pieces of at least a megabyte; one piece with one thread.
+  constexpr std::size_t kLeastPiece = std::size_t{1} << 20;
+  const int pieces =
+      static_cast<int>(std::clamp<std::size_t>(wanted / kLeastPiece, 1, std::max(threads_, 1)));
+  if (pieces == 1) return file_.ReadAt(position_, out, wanted);
+  const std::size_t share = (wanted + pieces - 1) / pieces;
+  std::vector<std::size_t> got(static_cast<std::size_t>(pieces), 0);
+  RunParallel(pieces, pieces, [&](int, int k) {
+    const std::size_t from = static_cast<std::size_t>(k) * share;
+    const std::size_t size = std::min(share, wanted - from);
+    got[static_cast<std::size_t>(k)] =
+        file_.ReadAt(position_ + static_cast<std::int64_t>(from), out + from, size);
+  });
+  // The bytes read end at the first piece that came back short.
+  std::size_t total = 0;
+  for (std::size_t k = 0; k < got.size(); ++k) {
+    total += got[k];
+    if (got[k] < std::min(share, wanted - k * share)) break;
+  }
+  return total;
 }
 
 std::size_t RecordsPerBlock(std::size_t record_bytes, std::size_t block_bytes) {

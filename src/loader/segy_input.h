@@ -33,6 +33,9 @@ class SegyRecordReader {
   void Close();
   bool IsOpen() const { return file_.IsOpen(); }
   std::size_t record_bytes() const { return record_bytes_; }
+  // A block is read in this many pieces at once (the copying from the
+  // system's cache then runs on as many cores); the bytes are the same.
+  void SetThreads(int threads) { threads_ = threads; }
 
   // Reads up to count whole records into out and returns how many arrived.
   // Fewer arrive only at the end of the file (or where it cannot be read);
@@ -42,8 +45,11 @@ class SegyRecordReader {
   std::size_t cut_bytes() const { return cut_bytes_; }
 
  private:
+  std::size_t ReadPieces(unsigned char* out, std::size_t wanted);
+
   PositionedFile file_;
   std::size_t record_bytes_ = 0, cut_bytes_ = 0;
+  int threads_ = 1;
   std::int64_t position_ = 0;
   bool ended_ = false;
 };
