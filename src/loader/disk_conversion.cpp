@@ -204,7 +204,7 @@ class DecodedBatch {
   float maximum(int k) const { return maxima_[static_cast<std::size_t>(k)]; }
 
  private:
-  static constexpr std::size_t kBatchBytes = std::size_t{4} << 20;
+  static constexpr std::size_t kBatchBytes = std::size_t{1} << 20;
   static std::size_t Offset(int k, std::size_t size) { return static_cast<std::size_t>(k) * size; }
 
   SegyBinaryInfo info_;

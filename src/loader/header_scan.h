@@ -40,7 +40,7 @@ struct HeaderScanTables {
 using RecordBlockVisitor = std::function<void(unsigned char* records, std::size_t count)>;
 
 // The most bytes of records the scan reads at once.
-constexpr std::size_t kScanBlockBytes = std::size_t{4} << 20;
+constexpr std::size_t kScanBlockBytes = std::size_t{1} << 20;
 
 // Scans the trace headers of a SEG-Y disk file (records of record_bytes from
 // byte 3600 to the end of the file, a cut-off last record included when its

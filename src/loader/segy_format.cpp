@@ -110,6 +110,25 @@ void DecodeTrace(const unsigned char* record, int format, int first, int count, 
   }
 }
 
+QUARRIX_VECTOR_CLONES
+std::optional<float> LargestIbmMagnitude(const unsigned char* record, int first, int count) {
+  // A normalised fraction (its first hexadecimal digit not 0) with an
+  // exponent of 34 to 95 (16^-30 to 16^31) is a normal float, converted
+  // exactly; among such values and zero, the order of the magnitudes is the
+  // order of the patterns without their sign bit.
+  const unsigned char* p = record + kSegyTraceHeaderBytes + static_cast<std::size_t>(first) * 4;
+  std::int32_t largest = 0;
+  int usable = 1;
+  for (int n = 0; n < count; ++n, p += 4) {
+    const auto bits = static_cast<std::int32_t>(ReadBigU32(p) & 0x7FFFFFFFu);
+    const std::int32_t exponent = bits >> 24;
+    usable &= (bits == 0) | (((bits & 0x00F00000) != 0) & (exponent >= 34) & (exponent <= 95));
+    largest = bits > largest ? bits : largest;
+  }
+  if (!usable) return std::nullopt;
+  return IbmToFloat(static_cast<std::uint32_t>(largest));
+}
+
 std::vector<std::string> SegyHeaderMessages(const std::string& decoded_text,
                                             const SegyBinaryInfo& info) {
   std::vector<std::string> lines{"3200 Byte Header"};

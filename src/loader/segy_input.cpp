@@ -61,8 +61,8 @@ std::size_t SegyRecordReader::Read(unsigned char* out, std::size_t count) {
 }
 
 std::size_t SegyRecordReader::ReadPieces(unsigned char* out, std::size_t wanted) {
-  // Pieces of at least a megabyte; one piece with one thread.
-  constexpr std::size_t kLeastPiece = std::size_t{1} << 20;
+  // Pieces of at least 256 KiB; one piece with one thread.
+  constexpr std::size_t kLeastPiece = std::size_t{256} << 10;
   const int pieces =
       static_cast<int>(std::clamp<std::size_t>(wanted / kLeastPiece, 1, std::max(threads_, 1)));
   if (pieces == 1) return file_.ReadAt(position_, out, wanted);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <new>
 #include <stdexcept>
 
@@ -94,33 +95,42 @@ void RescaleSamplesByDivision(std::int16_t* samples, std::size_t count, double m
 
 QUARRIX_VECTOR_CLONES
 void RescaleSamples(std::int16_t* samples, std::size_t count, double maximum, double used) {
-  const double quotient = maximum / used;
-  if (!std::isfinite(quotient)) return RescaleSamplesByDivision(samples, count, maximum, used);
   // A division per sample is slow, so the samples are multiplied by the
-  // quotient instead. Within the 16-bit range the product lies within
-  // 3e-11 of the divided value, so both truncate to the same integer unless
-  // the product lies that close to an integer; a run of samples with one
-  // such product is divided as written. Beyond the range both saturate
-  // alike. The quotient is finite, so no product is not a number.
+  // quotient in single precision instead. The quotient and the product are
+  // each rounded to 24 bits, so the product lies within 1.3e-7 of its size
+  // from the divided value, and both truncate to the same integer unless
+  // the product lies that close to an integer; those few samples are divided
+  // as written. Beyond the 16-bit range both saturate alike. A quotient
+  // outside the normal float range is left to the division.
+  const double quotient = maximum / used;
+  if (!(std::fabs(quotient) >= std::numeric_limits<float>::min() &&
+        std::fabs(quotient) <= std::numeric_limits<float>::max()))
+    return RescaleSamplesByDivision(samples, count, maximum, used);
+  const float factor = static_cast<float>(quotient);
   constexpr std::size_t kRun = 64;
-  constexpr double kRound = 6755399441055744.0;  // 1.5 x 2^52: t + kRound - kRound rounds t
-  constexpr double kNear = 1.0e-9;
+  constexpr float kRound = 12582912.0f;  // 1.5 x 2^23: t + kRound - kRound rounds t
+  constexpr float kNear = 2.5e-7f;
   for (std::size_t start = 0; start < count; start += kRun) {
     const std::size_t end = std::min(count, start + kRun);
     std::int16_t original[kRun];
+    unsigned char near_integer[kRun];
     std::copy(samples + start, samples + end, original);
-    int near_integer = 0;
+    int any = 0;
     for (std::size_t n = start; n < end; ++n) {
-      double t = samples[n] * quotient;
-      const double gap = t - ((t + kRound) - kRound);
-      near_integer |= (gap < kNear) & (gap > -kNear);
-      t = t < -32768.0 ? -32768.0 : t;
-      t = t > 32767.0 ? 32767.0 : t;
+      float t = static_cast<float>(samples[n]) * factor;
+      const float size = std::fabs(t);
+      const float gap = std::fabs(t - ((t + kRound) - kRound));
+      const int near = (size < 65536.0f) & (gap <= kNear * size);
+      near_integer[n - start] = static_cast<unsigned char>(near);
+      any |= near;
+      t = t < -32768.0f ? -32768.0f : t;
+      t = t > 32767.0f ? 32767.0f : t;
       samples[n] = static_cast<std::int16_t>(static_cast<std::int32_t>(t));
     }
-    if (near_integer)
+    if (any)
       for (std::size_t n = start; n < end; ++n)
-        samples[n] = TruncWithoutBranches16(original[n - start] * maximum / used);
+        if (near_integer[n - start])
+          samples[n] = TruncWithoutBranches16(original[n - start] * maximum / used);
   }
 }
 
