@@ -1,10 +1,15 @@
 #include "horizon/horizon_grid.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 #include "platform/atomic_file.h"
 #include "platform/byte_order.h"
@@ -45,7 +50,11 @@ std::size_t DecodeGridCells(std::string_view bytes, HorizonGrid& grid) {
 
 std::string EncodeGridCells(const HorizonGrid& grid) {
   std::string bytes(GridBytes(grid), '\0');
-  for (std::size_t i = 0; i < grid.CellCount(); ++i) le::Put(bytes, 2 * i, grid.cells[i]);
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(bytes.data(), grid.cells.data(), bytes.size());
+  } else {
+    for (std::size_t i = 0; i < grid.CellCount(); ++i) le::Put(bytes, 2 * i, grid.cells[i]);
+  }
   return bytes;
 }
 
@@ -116,11 +125,61 @@ std::string OverlayGrids(std::string bytes, const HorizonGrid* time, const Horiz
   return bytes;
 }
 
+namespace {
+
+// The old file's bytes [from, to) appended to out, zeros past its end.
+bool CopyOldBytes(std::ifstream& old, std::uintmax_t old_size, std::uintmax_t from,
+                  std::uintmax_t to, OutputFile& out) {
+  std::vector<char> chunk(64 * 1024);
+  while (from < to) {
+    const std::size_t count =
+        static_cast<std::size_t>(std::min<std::uintmax_t>(to - from, chunk.size()));
+    std::fill(chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(count), '\0');
+    if (from < old_size) {
+      old.clear();
+      old.seekg(static_cast<std::streamoff>(from));
+      old.read(chunk.data(),
+               static_cast<std::streamsize>(std::min<std::uintmax_t>(count, old_size - from)));
+    }
+    if (!out.Write({chunk.data(), count})) return false;
+    from += count;
+  }
+  return true;
+}
+
+}  // namespace
+
 bool ReplaceHorizon(const std::string& path, const HorizonGrid* time,
                     const HorizonGrid* amplitude) {
-  std::string bytes;
-  ReadWholeFile(path, bytes);  // a new file starts empty
-  return WriteFileAtomically(path, OverlayGrids(std::move(bytes), time, amplitude));
+  const std::size_t time_at = kHorizonStyleBytes;
+  const std::size_t amplitude_at = amplitude ? kHorizonStyleBytes + GridBytes(*amplitude) : 0;
+  // The grids are written straight from memory where the host's byte order is
+  // the file's; otherwise, or when they overlap, the file is put together whole.
+  if (std::endian::native != std::endian::little ||
+      (time && amplitude && amplitude_at < time_at + GridBytes(*time))) {
+    std::string bytes;
+    ReadWholeFile(path, bytes);  // a new file starts empty
+    return WriteFileAtomically(path, OverlayGrids(std::move(bytes), time, amplitude));
+  }
+  std::error_code error;
+  std::uintmax_t old_size = std::filesystem::file_size(path, error);
+  std::ifstream old;
+  if (!error) old.open(path, std::ios::binary);
+  if (error || !old) old_size = 0;  // a new file starts empty
+  std::uintmax_t end = std::max<std::uintmax_t>(old_size, kHorizonStyleBytes);
+  if (time) end = std::max<std::uintmax_t>(end, time_at + GridBytes(*time));
+  if (amplitude) end = std::max<std::uintmax_t>(end, amplitude_at + GridBytes(*amplitude));
+  OutputFile out(path);
+  if (!out.Open()) return false;
+  std::uintmax_t at = 0;
+  for (auto [grid, offset] : {std::pair{time, time_at}, std::pair{amplitude, amplitude_at}}) {
+    if (!grid) continue;
+    if (!CopyOldBytes(old, old_size, at, offset, out) ||
+        !out.Write({reinterpret_cast<const char*>(grid->cells.data()), GridBytes(*grid)}))
+      return false;
+    at = offset + GridBytes(*grid);
+  }
+  return CopyOldBytes(old, old_size, at, end, out) && out.Commit();
 }
 
 }  // namespace quarrix

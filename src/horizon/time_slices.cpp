@@ -31,26 +31,46 @@ bool FillGroup(const SurveyHeader& h, const AmpFile& amp, const WorkerConditione
   std::vector<std::vector<std::int16_t>> traces(static_cast<std::size_t>(threads),
                                                 std::vector<std::int16_t>(h.num_samples, 0));
   std::vector<long long> unreadable_of(static_cast<std::size_t>(threads), 0);
+  const bool whole_records = h.num_samples * 2 <= h.trace_bytes;
+  const bool all_inside = std::all_of(sample_of_slice.begin(), sample_of_slice.end(),
+                                      [&](int k) { return k >= 0 && k < h.num_samples; });
   std::vector<std::unique_ptr<LineBlockReader>> readers;
   for (int worker = 0; worker < threads; ++worker)
     readers.push_back(std::make_unique<LineBlockReader>(amp, h, plan.block_bytes));
   auto fill_lines = [&](int worker, int first_line, int end_line) {
     std::vector<std::int16_t>& trace = traces[static_cast<std::size_t>(worker)];
-    for (int i = lines.first + first_line; i < lines.first + end_line; ++i)
+    LineBlockReader& reader = *readers[static_cast<std::size_t>(worker)];
+    TraceConditioner* conditioner = conditioners.For(worker);
+    std::vector<std::int16_t*> rows(grids.size());
+    for (int i = lines.first + first_line; i < lines.first + end_line; ++i) {
+      for (std::size_t n = 0; n < grids.size(); ++n) rows[n] = grids[n].Row(i);
       for (int j = 0; j < h.traces_per_line; ++j) {
-        if (readers[static_cast<std::size_t>(worker)]->Read(trace.data(), i, j, h.num_samples * 2,
-                                                            conditioners.For(worker)) != 0) {
-          ++unreadable_of[static_cast<std::size_t>(worker)];
-          for (HorizonGrid& grid : grids) grid.At(i, j) = HORIZON_NULL;
-          continue;
+        // Unconditioned samples are taken where the block holds them; a
+        // trace is copied out only to be conditioned or when the file is short.
+        const std::int16_t* record = conditioner || !whole_records ? nullptr : reader.Record(i, j);
+        if (!record) {
+          if (reader.Read(trace.data(), i, j, h.num_samples * 2, conditioner) != 0) {
+            ++unreadable_of[static_cast<std::size_t>(worker)];
+            for (std::int16_t* row : rows) row[j] = HORIZON_NULL;
+            continue;
+          }
         }
         const int s = shift ? Trunc32(shift->At(i, j) / h.sample_rate) : 0;
-        for (std::size_t n = 0; n < grids.size(); ++n) {
+        if (record && s == 0 && all_inside) {  // the common case, without a test per cell
+          for (std::size_t n = 0; n < rows.size(); ++n)
+            rows[n][j] = SampleFromFileOrder(record[sample_of_slice[n]]);
+          continue;
+        }
+        for (std::size_t n = 0; n < rows.size(); ++n) {
           const long long k = static_cast<long long>(sample_of_slice[n]) - s;
-          grids[n].At(i, j) =
-              k >= 0 && k < h.num_samples ? trace[static_cast<std::size_t>(k)] : HORIZON_NULL;
+          if (k < 0 || k >= h.num_samples)
+            rows[n][j] = HORIZON_NULL;
+          else
+            rows[n][j] =
+                record ? SampleFromFileOrder(record[k]) : trace[static_cast<std::size_t>(k)];
         }
       }
+    }
   };
   progress.SetRange(0, lines.count());
   const bool finished = ForEachLineBatch(lines.count(), threads, plan.lines_per_task, fill_lines,
@@ -108,6 +128,7 @@ SliceRun GenerateTimeSlices(const SurveyHeader& h, AmpFile& amp, TraceConditione
     const std::size_t count = std::min(group_size, times.size() - first);
     std::vector<int> sample_of_slice;
     std::vector<HorizonGrid> grids;
+    grids.reserve(count);
     for (std::size_t n = 0; n < count; ++n) {
       sample_of_slice.push_back(Trunc32((times[first + n] - h.start_time) / h.sample_rate));
       grids.emplace_back(h.num_lines, h.traces_per_line);

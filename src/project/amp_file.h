@@ -3,6 +3,7 @@
 // little-endian samples, addressed by line and trace index. Offsets are
 // 64-bit, so surveys beyond 2 GiB are read and written correctly. Every read
 // and write is one positioned system call, so threads may share the file.
+#include <bit>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -79,5 +80,12 @@ int WriteTrace(AmpFile& file, const SurveyHeader& header, const std::int16_t* sa
 
 // Swaps 16-bit samples between file order (little-endian) and host order.
 void SamplesFromFileOrder(std::int16_t* samples, std::size_t count);
+// One sample in file order, in host order.
+inline std::int16_t SampleFromFileOrder(std::int16_t sample) {
+  if constexpr (std::endian::native == std::endian::big)
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(sample) >> 8 |
+                                     static_cast<std::uint16_t>(sample) << 8);
+  return sample;
+}
 
 }  // namespace quarrix

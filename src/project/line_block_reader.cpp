@@ -15,18 +15,34 @@ int LinesPerBlock(const SurveyHeader& header, std::size_t block_bytes) {
 
 LineBlockReader::LineBlockReader(const AmpFile& file, const SurveyHeader& header,
                                  std::size_t block_bytes)
-    : file_(file), header_(header), lines_per_block_(LinesPerBlock(header, block_bytes)) {
+    : file_(file),
+      header_(header),
+      total_records_(static_cast<std::int64_t>(std::max(header.num_lines, 0)) *
+                     std::max(header.traces_per_line, 0)) {
+  const std::size_t record_bytes = static_cast<std::size_t>(std::max(header.trace_bytes, 1));
+  records_per_block_ =
+      static_cast<std::int64_t>(std::max<std::size_t>(block_bytes / record_bytes, 1));
   file_.Advise(AccessHint::Sequential);
 }
 
-void LineBlockReader::LoadBlockAt(int line_index) {
-  const int lines = std::min(lines_per_block_, header_.num_lines - line_index);
-  const std::size_t bytes = static_cast<std::size_t>(lines) *
-                            static_cast<std::size_t>(header_.traces_per_line) *
-                            static_cast<std::size_t>(header_.trace_bytes);
+void LineBlockReader::LoadBlockAt(std::int64_t record) {
+  const std::int64_t records = std::min(records_per_block_, total_records_ - record);
+  const std::size_t bytes =
+      static_cast<std::size_t>(records) * static_cast<std::size_t>(header_.trace_bytes);
   block_.resize(bytes);
-  bytes_held_ = file_.ReadAt(TraceOffset(header_, line_index, 0), block_.data(), bytes);
-  first_line_ = line_index;
+  bytes_held_ = file_.ReadAt(record * header_.trace_bytes, block_.data(), bytes);
+  first_record_ = record;
+}
+
+// The byte of the block where the record starts, reading the block that
+// begins with it when it is not held.
+std::size_t LineBlockReader::PlaceOf(int line_index, int trace_index) {
+  const std::int64_t record =
+      static_cast<std::int64_t>(line_index) * header_.traces_per_line + trace_index;
+  if (first_record_ < 0 || record < first_record_ || record >= first_record_ + records_per_block_)
+    LoadBlockAt(record);
+  return static_cast<std::size_t>(record - first_record_) *
+         static_cast<std::size_t>(header_.trace_bytes);
 }
 
 int LineBlockReader::Read(std::int16_t* samples, int line_index, int trace_index, int byte_count,
@@ -35,14 +51,21 @@ int LineBlockReader::Read(std::int16_t* samples, int line_index, int trace_index
                        trace_index < header_.traces_per_line;
   if (!in_grid || byte_count < 0 || byte_count > header_.trace_bytes)
     return ReadTrace(file_, header_, samples, line_index, trace_index, byte_count, conditioner);
-  if (first_line_ < 0 || line_index < first_line_ || line_index >= first_line_ + lines_per_block_)
-    LoadBlockAt(line_index);
-  const std::size_t at = static_cast<std::size_t>(TraceOffset(header_, line_index, trace_index) -
-                                                  TraceOffset(header_, first_line_, 0));
+  const std::size_t at = PlaceOf(line_index, trace_index);
   const std::size_t wanted = static_cast<std::size_t>(byte_count);
   const std::size_t got = at < bytes_held_ ? std::min(wanted, bytes_held_ - at) : 0;
   std::memcpy(samples, block_.data() + at, got);
   return FinishTraceRead(samples, got, byte_count, conditioner);
+}
+
+const std::int16_t* LineBlockReader::Record(int line_index, int trace_index) {
+  if (line_index < 0 || line_index >= header_.num_lines || trace_index < 0 ||
+      trace_index >= header_.traces_per_line || header_.trace_bytes <= 0 ||
+      header_.trace_bytes % 2 != 0)
+    return nullptr;
+  const std::size_t at = PlaceOf(line_index, trace_index);
+  if (at + static_cast<std::size_t>(header_.trace_bytes) > bytes_held_) return nullptr;
+  return reinterpret_cast<const std::int16_t*>(block_.data() + at);
 }
 
 WorkerConditioners::WorkerConditioners(TraceConditioner* conditioner, int threads) {
@@ -64,10 +87,7 @@ LinePassPlan PlanLinePass(const SurveyHeader& header, int lines, int threads) {
   plan.threads = std::max(threads, 1);
   if (plan.threads == 1) return plan;
   const int share = (std::max(lines, 1) + plan.threads - 1) / plan.threads;
-  plan.lines_per_task = std::clamp(share, 1, LinesPerBlock(header));
-  plan.block_bytes = static_cast<std::size_t>(plan.lines_per_task) *
-                     static_cast<std::size_t>(std::max(header.traces_per_line, 0)) *
-                     static_cast<std::size_t>(std::max(header.trace_bytes, 0));
+  plan.lines_per_task = std::clamp(share, 1, LinesPerBlock(header, kLineTaskBytes));
   return plan;
 }
 

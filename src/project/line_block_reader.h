@@ -1,8 +1,9 @@
 #pragma once
 // Trace access for passes that visit the traces of a survey in file order:
-// whole lines are read a block at a time (one read per block, with the
-// system told that the file is read sequentially), and each trace is then
-// handed out with exactly ReadTrace's contract. Random access (a cross-line,
+// runs of whole records are read a block at a time (one read per block, with
+// the system told that the file is read sequentially), and each trace is then
+// handed out with exactly ReadTrace's contract. A block is kept small enough
+// to stay in the processor's cache while its traces are used. Random access (a cross-line,
 // one trace) goes through ReadTrace: one positioned read per trace.
 #include <cstddef>
 #include <cstdint>
@@ -13,8 +14,8 @@
 
 namespace quarrix {
 
-// The most bytes of whole lines read in one go (at least one line is read).
-constexpr std::size_t kLineBlockBytes = std::size_t{4} << 20;
+// The most bytes of whole records read in one go (at least one record).
+constexpr std::size_t kLineBlockBytes = std::size_t{256} << 10;
 
 // Whole lines in a block of at most block_bytes (at least 1, at most the survey).
 int LinesPerBlock(const SurveyHeader& header, std::size_t block_bytes = kLineBlockBytes);
@@ -32,13 +33,21 @@ class LineBlockReader {
   int Read(std::int16_t* samples, int line_index, int trace_index, int byte_count,
            TraceConditioner* conditioner = nullptr);
 
+  // The whole record (line_index, trace_index) in place in the block, in the
+  // file's byte order, for a pass that needs a few samples of every trace and
+  // no conditioning; nullptr when the file does not hold all of it (the pass
+  // then reads the trace with Read). Valid until the next call.
+  const std::int16_t* Record(int line_index, int trace_index);
+
  private:
-  void LoadBlockAt(int line_index);
+  void LoadBlockAt(std::int64_t record);
+  std::size_t PlaceOf(int line_index, int trace_index);
 
   const AmpFile& file_;
   const SurveyHeader& header_;
-  int lines_per_block_ = 1;
-  int first_line_ = -1;  // first line held; -1 before the first read
+  std::int64_t total_records_ = 0;
+  std::int64_t records_per_block_ = 1;
+  std::int64_t first_record_ = -1;  // first record held; -1 before the first read
   std::size_t bytes_held_ = 0;
   std::vector<char> block_;
 };
@@ -57,10 +66,12 @@ class WorkerConditioners {
   std::vector<TraceConditioner*> workers_;
 };
 
+// The most bytes of whole lines a worker of a pass takes at once (at least one line).
+constexpr std::size_t kLineTaskBytes = std::size_t{4} << 20;
+
 // How a pass over lines is shared out: one thread goes line by line (so that
 // a cancel stops after the current line); several take runs of consecutive
-// lines, as many as one block holds but no more than an even share, and each
-// worker's reader reads exactly its run.
+// lines, as many as kLineTaskBytes hold but no more than an even share.
 struct LinePassPlan {
   int threads = 1;
   int lines_per_task = 1;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <utility>
+
 #include "horizon/colour_files.h"
 #include "horizon/horizon_files.h"
 #include "horizon/horizon_style.h"
@@ -77,6 +80,27 @@ TEST(HorizonStore, WritingOnlyTheTimeGridKeepsAmplitudeAndStyle) {
   EXPECT_EQ(after.substr(0, 4), before.substr(0, 4));
   EXPECT_EQ(after.substr(4 + 12), before.substr(4 + 12));
   EXPECT_EQ(project.Amplitude().At(0, 0), -55);
+}
+
+// Replacing a file gives what laying the grids over its old bytes gives: the
+// style word and anything past the grids kept, a short or missing file padded
+// with zeros, and the old file left alone until the new one is whole.
+TEST(HorizonStore, ReplacingGridsKeepsTheOldFileAroundThem) {
+  TempFolder folder;
+  const std::string path = folder.File("a.hor");
+  HorizonGrid time(2, 3, 1234), amplitude(2, 3, -7);
+  const std::string old_bytes = "STYL" + std::string(12, 'x') + std::string(12, 'y') + "tail";
+  for (const std::string& old : {std::string(), std::string("ST"), old_bytes}) {
+    for (auto [t, a] :
+         {std::pair{&time, static_cast<HorizonGrid*>(nullptr)}, std::pair{&time, &amplitude},
+          std::pair{static_cast<HorizonGrid*>(nullptr), &amplitude}}) {
+      std::filesystem::remove(path);
+      if (!old.empty()) WriteFileBytes(path, old);
+      ASSERT_TRUE(ReplaceHorizon(path, t, a));
+      EXPECT_EQ(ReadFileBytes(path), OverlayGrids(old, t, a)) << old.size();
+    }
+  }
+  EXPECT_EQ(OverlayGrids(old_bytes, &time, nullptr).substr(16), std::string(12, 'y') + "tail");
 }
 
 TEST(HorizonStore, MissingRegistrationIsRebuiltFromPicksOnYes) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "horizon/arbitrary_line.h"
 #include "horizon/flattening.h"
 #include "horizon/time_slices.h"
@@ -71,6 +74,21 @@ TEST_F(SliceTest, FlattenedSliceSamplesTheShiftedTimeAndNullsOutsideTheTrace) {
   grid = Slice("0400flt.slc");
   EXPECT_EQ(grid.At(0, 0), HORIZON_NULL);
   EXPECT_EQ(grid.At(0, 1), HORIZON_NULL);
+}
+
+// A trace file cut off inside the last trace: the traces it holds whole keep
+// their samples, the cut trace is null in every slice and counted.
+TEST_F(SliceTest, TraceFileCutShortNullsOnlyTheMissingTrace) {
+  std::filesystem::resize_file(project.folder.File("survey.amp"), 5 * 160 + 100);
+  NullProgress progress;
+  SliceRun run = Run({300, 400, 100}, progress);
+  ASSERT_EQ(run.written.size(), 2u);
+  EXPECT_EQ(run.unreadable_traces, 1);
+  for (const char* name : {"0300.slc", "0400.slc"}) {
+    HorizonGrid grid = Slice(name);
+    EXPECT_EQ(grid.At(1, 1), Named(1, 1, (std::atoi(name) - 200) / 4)) << name;
+    EXPECT_EQ(grid.At(1, 2), HORIZON_NULL) << name;
+  }
 }
 
 TEST_F(SliceTest, CancelStopsAfterTheLineAndWritesNothingUnfinished) {
