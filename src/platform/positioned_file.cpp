@@ -78,4 +78,14 @@ void PositionedFile::Advise(AccessHint hint) const {
 #endif
 }
 
+void PositionedFile::WillNeed(std::int64_t offset, std::size_t count) const {
+#if defined(POSIX_FADV_WILLNEED)
+  if (handle_ < 0 || offset < 0) return;
+  (void)::posix_fadvise(handle_, offset, static_cast<off_t>(count), POSIX_FADV_WILLNEED);
+#else
+  (void)offset;
+  (void)count;
+#endif
+}
+
 }  // namespace quarrix

@@ -32,6 +32,9 @@ class PositionedFile {
   std::size_t ReadAt(std::int64_t offset, void* data, std::size_t count) const;
   std::size_t WriteAt(std::int64_t offset, const void* data, std::size_t count);
   void Advise(AccessHint hint) const;
+  // Tells the system these bytes are read soon, so that it starts fetching
+  // them all at once (only a hint).
+  void WillNeed(std::int64_t offset, std::size_t count) const;
   // Size in bytes; -1 when it cannot be had.
   std::int64_t Size() const;
 

@@ -37,6 +37,7 @@ class AmpFile {
   bool Flush();
   // Tells the system how the coming pass reads the file.
   void Advise(AccessHint hint) const { file_.Advise(hint); }
+  void WillNeed(std::int64_t offset, std::size_t count) const { file_.WillNeed(offset, count); }
   // The file's size in bytes; -1 when it cannot be had.
   std::int64_t Size() const { return file_.Size(); }
 
@@ -80,6 +81,26 @@ int WriteTrace(AmpFile& file, const SurveyHeader& header, const std::int16_t* sa
 
 // Swaps 16-bit samples between file order (little-endian) and host order.
 void SamplesFromFileOrder(std::int16_t* samples, std::size_t count);
+// Tells the system that the records of these cells, in this order, are read
+// next: a section across the lines (records far apart) then reads from a
+// cold file with the disk fetching them together instead of one by one.
+// Neighbouring records are announced as one run.
+template <typename Cells>
+void AnnounceTraceReads(const AmpFile& file, const SurveyHeader& header, const Cells& cells) {
+  std::int64_t run_start = -1, run_end = -1;
+  for (const auto& cell : cells) {
+    const std::int64_t at = TraceOffset(header, cell.line_index, cell.trace_index);
+    if (at == run_end) {
+      run_end += header.trace_bytes;
+      continue;
+    }
+    if (run_start >= 0) file.WillNeed(run_start, static_cast<std::size_t>(run_end - run_start));
+    run_start = at;
+    run_end = at + header.trace_bytes;
+  }
+  if (run_start >= 0) file.WillNeed(run_start, static_cast<std::size_t>(run_end - run_start));
+}
+
 // One sample in file order, in host order.
 inline std::int16_t SampleFromFileOrder(std::int16_t sample) {
   if constexpr (std::endian::native == std::endian::big)

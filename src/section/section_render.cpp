@@ -4,6 +4,8 @@
 #include <cmath>
 #include <functional>
 #include <optional>
+#include <span>
+#include <span>
 
 #include "platform/numeric.h"
 #include "platform/progress.h"
@@ -61,6 +63,10 @@ void WalkSection(const SectionSource& source, const SectionPlot& plot,
   const int count = span.end_column - begin;
   int last_percent = -1;
   result.drawn = begin;
+  if (count > 0)
+    AnnounceTraceReads(
+        source.amp, header,
+        std::span<const SectionColumn>(columns.data() + begin, static_cast<std::size_t>(count)));
   for (int k = begin; k < span.end_column; ++k) {
     if (progress) {
       if (progress->Cancelled()) {

@@ -109,7 +109,7 @@ TEST_F(ArbitraryWindowTest, DragPicksTheCellsTheBatchCommandPicksSkippingBinsOff
   for (const GridBin& bin : section.bins) inside += BinInGrid(h, bin);
   ASSERT_LT(inside, section.count());
 
-  RecordingCanvas canvas(DeviceInfo{96, 96, false, false});
+  RecordingCanvas canvas(DeviceInfo{.ppi_x = 96, .ppi_y = 96});
   const TracePlotGeometry g = Draw(window, canvas);
   // Only the bins inside the survey are drawn, each at its place in the list.
   ASSERT_EQ(static_cast<int>(g.columns.size()), inside);
@@ -155,7 +155,7 @@ TEST_F(ArbitraryWindowTest, DragPicksTheCellsTheBatchCommandPicksSkippingBinsOff
   EXPECT_EQ(anywhere, picked);
 
   // The window's overlay shows the new picks along the line.
-  RecordingCanvas after(DeviceInfo{96, 96, false, false});
+  RecordingCanvas after(DeviceInfo{.ppi_x = 96, .ppi_y = 96});
   Draw(window, after);
   EXPECT_GT(after.OfKind(PrimitiveKind::Polyline).size(),
             canvas.OfKind(PrimitiveKind::Polyline).size());
@@ -166,7 +166,7 @@ TEST_F(ArbitraryWindowTest, EmptyLineAndUnreadableFileShowAnEmptySection) {
   for (const std::string& path : {File("empty.arb"), File("missing.arb")}) {
     PickWindowState window = NewArbitraryWindow(*workspace, path);
     EXPECT_EQ(SectionOf(project.header, window).count(), 0);
-    RecordingCanvas canvas(DeviceInfo{96, 96, false, false});
+    RecordingCanvas canvas(DeviceInfo{.ppi_x = 96, .ppi_y = 96});
     EXPECT_TRUE(Draw(window, canvas).columns.empty());
   }
 }
@@ -180,7 +180,7 @@ TEST_F(ArbitraryWindowTest, FaultSegmentAndItsPreviousPassFollowTheArbitraryLine
   workspace->settings.interaction_mode = kModeFaults;
   PickWindowState window = NewArbitraryWindow(*workspace, arb_path());
   MovePickWindow(window, h, 2, false, true);
-  RecordingCanvas canvas(DeviceInfo{96, 96, false, false});
+  RecordingCanvas canvas(DeviceInfo{.ppi_x = 96, .ppi_y = 96});
   const TracePlotGeometry g = Draw(window, canvas);
   FaultPickTool tool(*workspace, window, prompter, [&] { return &g; }, {});
   tool.Press(PointOf(g, h, PickSectionKind::Arbitrary, 3, 400), 0);
@@ -195,7 +195,7 @@ TEST_F(ArbitraryWindowTest, FaultSegmentAndItsPreviousPassFollowTheArbitraryLine
   // The next offset shows the segment as the previous fault, in blue.
   workspace->show_previous_fault = true;
   MovePickWindow(window, h, 1, true, true);
-  RecordingCanvas next(DeviceInfo{96, 96, false, false});
+  RecordingCanvas next(DeviceInfo{.ppi_x = 96, .ppi_y = 96});
   Draw(window, next);
   int blue = 0;
   for (const DrawnPrimitive& p : next.primitives())
@@ -218,7 +218,7 @@ TEST_F(ArbitraryWindowTest, AFaultOnThisAndThePreviousSectionIsNamedOnce) {
   workspace->show_previous_fault = true;
   PickWindowState window = NewPickWindow(*workspace, PickSectionKind::Inline, 5);
   MovePickWindow(window, h, 1, true);
-  RecordingCanvas canvas(DeviceInfo{96, 96, false, false});
+  RecordingCanvas canvas(DeviceInfo{.ppi_x = 96, .ppi_y = 96});
   Draw(window, canvas);
   int red = 0, blue = 0, names = 0;
   for (const DrawnPrimitive& p : canvas.primitives()) {
@@ -240,9 +240,9 @@ TEST_F(ArbitraryWindowTest, TheTwoLayersDrawWhatTheOnePassDrawingDraws) {
   workspace->show_previous = true;
   MovePickWindow(window, h, 1, true);
 
-  RecordingCanvas layered(DeviceInfo{96, 96, false, false});
+  RecordingCanvas layered(DeviceInfo{.ppi_x = 96, .ppi_y = 96});
   Draw(window, layered);
-  RecordingCanvas one_pass(DeviceInfo{96, 96, false, false});
+  RecordingCanvas one_pass(DeviceInfo{.ppi_x = 96, .ppi_y = 96});
   SectionSource source{project.amp, h, nullptr};
   DrawTracePlot(one_pass, source, *LoadPickWindowPlot(*workspace, window, prompter),
                 SectionMode::Wiggle, nullptr);

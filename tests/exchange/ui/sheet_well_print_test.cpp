@@ -119,14 +119,14 @@ TEST(SheetPrint, EveryColumnOfAWideSheetIsOnAPage) {
   paper.fill(Qt::white);
   {
     QPainter painter(&paper);
-    QtCanvas page_canvas(painter, DeviceInfo{96, 96, true, false});
+    QtCanvas page_canvas(painter, DeviceInfo{.ppi_x = 96, .ppi_y = 96, .printing = true});
     DrawSheetPage(page_canvas, area, doc.table, pages.front(), {false, true, true, true});
   }
   QDir artefacts(QString(QUARRIX_BINARY_DIR) + "/artefacts");
   ASSERT_TRUE(artefacts.mkpath("."));
   paper.save(artefacts.filePath("sheet_print_page.png"));
 
-  RecordingCanvas canvas(DeviceInfo{600, 600, true, false});
+  RecordingCanvas canvas(DeviceInfo{.ppi_x = 600, .ppi_y = 600, .printing = true});
   DrawSheetPage(canvas, area, doc.table, pages.front(), {false, true, true, true});
   std::vector<std::string> texts = canvas.Texts();
   EXPECT_NE(std::find(texts.begin(), texts.end(), "A"), texts.end());
