@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# Load benchmark: wall time of "ingestor load" on a 1 GiB IBM-float SEG-Y file
-# against cat of the file and a segyio script that reads every trace and
-# writes 16-bit integers, measured in the same run: on one thread with the
-# calculated scale value (two passes), with --scale given (one pass), and on
-# every core. Prints the times, their ratios and the loader's peak memory.
+# Load benchmark: wall time of "ingestor load" on a 4 GB IBM-float SEG-Y file
+# (1000 x 1000 traces of 1000 samples) against cat of the file and a segyio
+# script that reads every trace and writes 16-bit integers, measured in the
+# same run: on one thread with the calculated scale value and with --scale
+# given, and on every core. Prints the times, their ratios and the loader's
+# peak memory.
 # Run by bench/run with BUILD set; arguments: [LINES TRACES SAMPLES].
 set -euo pipefail
 build=${BUILD:-build-bench}
 python=/usr/bin/python3
 [ -x "$python" ] || python=python3
-lines=${1:-500} traces=${2:-506} samples=${3:-1000}
+lines=${1:-1000} traces=${2:-1000} samples=${3:-1000}
 work=$(mktemp -d "${TMPDIR:-/tmp}/quarrix-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 "$build/bench/make_segy" "$work/in.sgy" "$lines" "$traces" "$samples"

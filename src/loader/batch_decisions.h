@@ -58,6 +58,10 @@ class BatchDecisions : public LoadDecisions {
   std::optional<std::string> AppendFile() override;
   std::optional<double> ScaleValue(const ScaleSummary& summary) override;
   std::optional<double> ScaleValueGivenBeforehand() const override { return options_.scale; }
+  bool ScaleValueKnownBeforeConversion() const override { return true; }
+  std::vector<std::string> FilesToAppend() const override {
+    return {options_.append.begin(), options_.append.end()};
+  }
   // A tape image or drive has no one to change reels: the data end there.
   // A reel change loads the next tape image given, if any.
   bool ContinueWithNewReel(const std::string&) override {

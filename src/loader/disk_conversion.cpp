@@ -7,8 +7,10 @@
 #include "loader/ebcdic.h"
 #include "loader/grid_writer.h"
 #include "loader/header_scan.h"
+#include "loader/input_maxima.h"
 #include "loader/load_decisions.h"
 #include "loader/project_output.h"
+#include "loader/segy_byte_order.h"
 #include "loader/segy_input.h"
 #include "loader/trace_scaling.h"
 #include "platform/file_message.h"
@@ -41,131 +43,158 @@ std::string AppendRefusal(const std::string& path, std::string_view headers,
 
 namespace {
 
+// Whether a file can continue the load; tells why not when it cannot
+// (unless quiet).
+bool AppendableFile(const std::string& path, const SegyBinaryInfo& info, Prompter& prompter,
+                    bool quiet) {
+  SegyInput input;
+  std::string headers(kSegyFileHeaderBytes, '\0');
+  if (input.Open(path)) headers.resize(input.Read(headers.data(), headers.size()));
+  std::string refusal = input.IsOpen() ? AppendRefusal(path, headers, info) : "";
+  if (!refusal.empty() && !quiet) prompter.Tell(refusal, "Error", MessageIcon::Error);
+  return refusal.empty();
+}
+
 // The header scan over the first file and every file named to follow it;
 // nothing (after telling why, unless cancelled) when one cannot be scanned.
-std::optional<HeaderScanTables> ScanAllInputs(const DiskLoadRequest& request, Prompter& prompter,
-                                              Progress& progress) {
+// With maxima, the same read also counts every trace of the whole input (the
+// files to be appended included, scanned or not) for the scale value.
+std::optional<HeaderScanTables> ScanAllInputs(const DiskLoadRequest& request,
+                                              LoadDecisions& decisions, Prompter& prompter,
+                                              Progress& progress, InputMaxima* maxima) {
   const SegyBinaryInfo& info = request.info;
   const std::int64_t record_bytes = SegyRecordBytes(info);
   HeaderScanTables all;
   all.byte_order = info.byte_order;
   std::vector<std::string> paths{request.input_path};
   paths.insert(paths.end(), request.scan_also.begin(), request.scan_also.end());
-  for (const std::string& path : paths) {
-    if (&path != &paths.front()) {
-      SegyInput input;
-      std::string headers(kSegyFileHeaderBytes, '\0');
-      if (input.Open(path)) headers.resize(input.Read(headers.data(), headers.size()));
-      std::string refusal = input.IsOpen() ? AppendRefusal(path, headers, info) : "";
-      if (!refusal.empty()) {
-        prompter.Tell(refusal, "Error", MessageIcon::Error);
-        return std::nullopt;
-      }
+  const std::size_t scanned = paths.size();
+  if (maxima) {
+    std::vector<std::string> input{request.input_path};
+    for (const std::string& path : decisions.FilesToAppend()) input.push_back(path);
+    paths = input;
+  }
+  RecordBlockVisitor count;
+  if (maxima)
+    count = [maxima](unsigned char* records, std::size_t n) { maxima->Count(records, n); };
+  for (std::size_t k = 0; k < paths.size(); ++k) {
+    const std::string& path = paths[k];
+    // Files past the scanned ones are only counted; where the conversion
+    // would stop at one, so does the count (the conversion tells why).
+    const bool scan = k < scanned;
+    if (k > 0 && !AppendableFile(path, info, prompter, !scan)) {
+      if (scan) return std::nullopt;
+      break;
     }
     std::optional<HeaderScanTables> tables =
-        ScanHeaders(path, record_bytes, progress, info.byte_order);
-    if (!tables) {
+        ScanHeaders(path, record_bytes, progress, info.byte_order, count, request.threads);
+    if (!tables && scan) {
       if (!progress.Cancelled())
         prompter.Tell(NamingFile(kCannotOpenInput, path), "", MessageIcon::Warning);
       return std::nullopt;
     }
-    all.Merge(*tables);
+    if (!tables) {
+      if (progress.Cancelled()) return std::nullopt;
+      break;
+    }
+    if (scan) all.Merge(*tables);
   }
   return all;
 }
 
-// Reads the next input record; at the end of a file asks for a file to
-// append and goes on at its first trace. False when the input ends.
+// Reads input records in blocks; at the end of a file asks for a file to
+// append and goes on at its first trace. Once the input has ended it is not
+// asked again (that would repeat the end-of-file question).
 class AppendingInput {
  public:
-  AppendingInput(const SegyBinaryInfo& info, LoadDecisions& decisions, Prompter& prompter)
-      : info_(info), decisions_(decisions), prompter_(prompter) {}
+  AppendingInput(const SegyBinaryInfo& info, int threads, LoadDecisions& decisions,
+                 Prompter& prompter)
+      : info_(info),
+        threads_(threads),
+        record_bytes_(static_cast<std::size_t>(SegyRecordBytes(info))),
+        decisions_(decisions),
+        prompter_(prompter) {}
 
   bool Open(const std::string& path) {
     path_ = path;
-    return input_.Open(path) && input_.Seek(kSegyFileHeaderBytes);
+    input_.SetThreads(threads_);
+    return input_.Open(path, record_bytes_);
   }
 
-  bool Next(unsigned char* record, std::size_t bytes) {
-    std::size_t got;
-    while ((got = input_.Read(record, bytes)) != bytes) {
+  // Reads up to count records into out, in the file's byte order; fewer
+  // only when the input has ended.
+  std::size_t Next(unsigned char* out, std::size_t count) {
+    std::size_t done = 0;
+    while (done < count && !ended_) {
+      done += input_.Read(out + done * record_bytes_, count - done);
+      if (done == count) break;
       // A file cut off inside a trace: that trace is not loaded, and the user is told.
-      if (got > 0)
+      if (const std::size_t cut = input_.cut_bytes(); cut > 0)
         prompter_.Tell(FormatText("%s ends inside a trace: %zu of its %zu bytes are missing, "
                                   "and it is not loaded",
-                                  path_.c_str(), bytes - got, bytes),
+                                  path_.c_str(), record_bytes_ - cut, record_bytes_),
                        "Warning", MessageIcon::Warning);
       std::optional<std::string> next = decisions_.AppendFile();
-      if (!next) return false;
-      if (!OpenAppended(*next)) return false;
+      ended_ = !next || !OpenAppended(*next);
     }
-    RecordToBigEndian(info_.byte_order, info_.format, record, bytes);
-    return true;
+    return done;
   }
 
  private:
   bool OpenAppended(const std::string& path) {
     input_.Close();
     path_ = path;
-    char headers[kSegyFileHeaderBytes];
-    if (!input_.Open(path)) {
+    if (!input_.Open(path, record_bytes_)) {
       prompter_.Tell(NamingFile(kCannotOpenInput, path), "", MessageIcon::Warning);
       return false;
     }
-    std::size_t got = input_.Read(headers, sizeof headers);
-    if (std::string refusal = AppendRefusal(path, std::string_view(headers, got), info_);
-        !refusal.empty()) {
-      prompter_.Tell(refusal, "Error", MessageIcon::Error);
-      return false;
-    }
-    return true;
+    return AppendableFile(path, info_, prompter_, false);
   }
 
   SegyBinaryInfo info_;
+  int threads_;
+  std::size_t record_bytes_;
   LoadDecisions& decisions_;
   Prompter& prompter_;
-  SegyInput input_;
+  SegyRecordReader input_;
   std::string path_;  // the file being read
+  bool ended_ = false;
 };
 
-// Input records read a batch at a time and brought to 16 bits together: the
-// decoding and scaling of a batch's traces is shared out among threads. Each
-// trace depends on its own record alone, so a batch gives what reading one
-// trace at a time gives; with one thread a batch is one trace.
+// Input records read a block at a time and brought to 16 bits together: the
+// decoding and scaling of a block's traces is shared out among threads. Each
+// trace depends on its own record alone, so a block gives what reading one
+// trace at a time gives. With a final scale value the traces come out at it.
 class DecodedBatch {
  public:
-  DecodedBatch(const SegyBinaryInfo& info, const TimeWindow& window, bool no_scaling, int threads)
+  DecodedBatch(const SegyBinaryInfo& info, const TimeWindow& window, bool no_scaling, int threads,
+               std::optional<double> final_scale)
       : info_(info),
         window_(window),
         no_scaling_(no_scaling),
         threads_(std::max(threads, 1)),
+        final_scale_(final_scale),
         record_bytes_(static_cast<std::size_t>(SegyRecordBytes(info))),
-        samples_(static_cast<std::size_t>(window.num_samples)) {
-    capacity_ = threads_ == 1 ? 1
-                              : std::max<int>(threads_, static_cast<int>(std::min<std::size_t>(
-                                                            kBatchBytes / record_bytes_, 1024)));
-    records_.resize(record_bytes_ * static_cast<std::size_t>(capacity_));
-    scaled_.resize(samples_ * static_cast<std::size_t>(capacity_));
-    maxima_.resize(static_cast<std::size_t>(capacity_));
+        samples_(static_cast<std::size_t>(window.num_samples)),
+        capacity_(RecordsPerBlock(record_bytes_, kBatchBytes)) {
+    records_.resize(record_bytes_ * capacity_);
+    scaled_.resize(samples_ * capacity_);
+    maxima_.resize(capacity_);
     decoded_.assign(static_cast<std::size_t>(threads_), std::vector<float>(samples_));
   }
 
-  // Reads and converts up to a batch of records; false when none was left.
-  // Once the input has ended it is not asked again (that would repeat the
-  // end-of-file question).
+  // Reads and converts up to a block of records; false when none was left.
   bool Fill(AppendingInput& input) {
-    size_ = 0;
-    while (!input_ended_ && size_ < capacity_) {
-      if (input.Next(records_.data() + Offset(size_, record_bytes_), record_bytes_))
-        ++size_;
-      else
-        input_ended_ = true;
-    }
+    size_ = static_cast<int>(input.Next(records_.data(), capacity_));
     RunParallel(size_, threads_, [&](int worker, int k) {
+      unsigned char* record = records_.data() + Offset(k, record_bytes_);
+      RecordToBigEndian(info_.byte_order, info_.format, record, record_bytes_);
       float* decoded = decoded_[static_cast<std::size_t>(worker)].data();
-      DecodeTrace(record(k), info_.format, window_.first_sample, window_.num_samples, decoded);
-      maxima_[static_cast<std::size_t>(k)] = ScaleTrace(decoded, window_.num_samples, no_scaling_,
-                                                        scaled_.data() + Offset(k, samples_));
+      DecodeTrace(record, info_.format, window_.first_sample, window_.num_samples, decoded);
+      std::int16_t* out = scaled_.data() + Offset(k, samples_);
+      const float m = ScaleTrace(decoded, window_.num_samples, no_scaling_, out);
+      if (final_scale_ && m != 0.0f) RescaleSamples(out, samples_, m, *final_scale_);
+      maxima_[static_cast<std::size_t>(k)] = m;
     });
     return size_ > 0;
   }
@@ -176,21 +205,33 @@ class DecodedBatch {
   float maximum(int k) const { return maxima_[static_cast<std::size_t>(k)]; }
 
  private:
-  static constexpr std::size_t kBatchBytes = std::size_t{16} << 20;
+  static constexpr std::size_t kBatchBytes = std::size_t{1} << 20;
   static std::size_t Offset(int k, std::size_t size) { return static_cast<std::size_t>(k) * size; }
 
   SegyBinaryInfo info_;
   TimeWindow window_;
   bool no_scaling_;
   int threads_;
-  std::size_t record_bytes_, samples_;
-  int capacity_ = 1, size_ = 0;
-  bool input_ended_ = false;
+  std::optional<double> final_scale_;
+  std::size_t record_bytes_, samples_, capacity_;
+  int size_ = 0;
   std::vector<unsigned char> records_;
   std::vector<std::int16_t> scaled_;
   std::vector<float> maxima_;
   std::vector<std::vector<float>> decoded_;  // one per worker
 };
+
+// Whether the whole input and the scale value are known before the
+// conversion, so that the value can be calculated in the header scan's read
+// of the input: the scanned files must be the first of those appended.
+bool CalculateScaleFirst(const DiskLoadRequest& request, const LoadDecisions& decisions) {
+  if (request.window.no_scaling || !decisions.ScaleValueKnownBeforeConversion() ||
+      decisions.ScaleValueGivenBeforehand())
+    return false;
+  const std::vector<std::string> appended = decisions.FilesToAppend();
+  return request.scan_also.size() <= appended.size() &&
+         std::equal(request.scan_also.begin(), request.scan_also.end(), appended.begin());
+}
 
 }  // namespace
 
@@ -240,7 +281,10 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
     prompter.Tell("CreateFile Failed ", "", MessageIcon::Warning);
     return outcome;
   }
-  std::optional<HeaderScanTables> tables = ScanAllInputs(request, prompter, progress);
+  std::optional<InputMaxima> maxima;
+  if (CalculateScaleFirst(request, decisions)) maxima.emplace(info, window, request.threads);
+  std::optional<HeaderScanTables> tables =
+      ScanAllInputs(request, decisions, prompter, progress, maxima ? &*maxima : nullptr);
   if (!tables) return outcome;
   HeaderWordChoice choice;
   auto mark_coverage = [&](CoverageGrid& grid, const HeaderWordChoice& words) {
@@ -253,16 +297,19 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
     return outcome;
 
   GridWriter grid(output, header, prompter);
-  if (!request.window.no_scaling) grid.ScaleWhilePlacing(decisions.ScaleValueGivenBeforehand());
+  std::optional<double> final_scale = decisions.ScaleValueGivenBeforehand();
+  if (maxima && maxima->Covers(window)) final_scale = maxima->stats().overall_max;
+  if (!request.window.no_scaling) grid.TracesArriveScaled(final_scale);
   grid.SetScalingThreads(request.threads);
   if (!grid.Prepare("Creating Trace Data File", progress)) return outcome;
 
-  AppendingInput input(info, decisions, prompter);
+  AppendingInput input(info, request.threads, decisions, prompter);
   if (!input.Open(request.input_path)) {
     prompter.Tell(NamingFile(kCannotOpenInput, request.input_path), "", MessageIcon::Warning);
     return outcome;
   }
-  DecodedBatch batch(info, window, request.window.no_scaling, request.threads);
+  DecodedBatch batch(info, window, request.window.no_scaling, request.threads,
+                     grid.arrival_scale());
   ScaleStats stats;
   progress.SetRange(0, 100);
   progress.SetPosition(0);

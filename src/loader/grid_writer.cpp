@@ -36,10 +36,7 @@ GridWriter::Placed GridWriter::Put(const LineTrace& position, float maximum,
   std::size_t at = pending_.size();
   pending_.resize(at + bytes);
   std::memcpy(pending_.data() + at, samples, bytes);
-  auto* placed = reinterpret_cast<std::int16_t*>(pending_.data() + at);
-  if (scale_while_placing_ && maximum != 0.0f)
-    RescaleSamples(placed, bytes / 2, maximum, *scale_while_placing_);
-  SamplesFromFileOrder(placed, bytes / 2);
+  SamplesFromFileOrder(reinterpret_cast<std::int16_t*>(pending_.data() + at), bytes / 2);
   return Placed::Written;
 }
 
@@ -54,7 +51,7 @@ bool GridWriter::Flush() {
   return written;
 }
 
-void GridWriter::ScaleWhilePlacing(std::optional<double> used) {
+void GridWriter::TracesArriveScaled(std::optional<double> used) {
   scale_while_placing_.reset();
   if (used && *used > 0.0) scale_while_placing_ = used;
 }
@@ -63,7 +60,15 @@ bool GridWriter::ScaleAndCommit(const ScaleStats& stats, bool no_scaling, LoadDe
                                 const char* label, Progress& progress) {
   if (!Flush()) return false;
   if (!no_scaling) {
-    std::optional<double> used = AskScaleValue(stats, decisions, scale_while_placing_);
+    std::optional<double> used = AskScaleValue(stats, decisions);
+    if (scale_while_placing_ && used != scale_while_placing_) {
+      // Only an input that changed while it was read gives another value.
+      prompter_.Tell(FormatText("The traces were scaled with %f, but the input now gives %f: the "
+                                "input changed while it was loaded, and no project is made",
+                                *scale_while_placing_, used.value_or(0.0)),
+                     "Error", MessageIcon::Error);
+      return false;
+    }
     if (used && !UsableScale(used, stats, prompter_)) return false;
     // With nothing but zero traces there is nothing to scale.
     if (used && stats.overall_max != 0.0 && !scale_while_placing_ &&

@@ -35,16 +35,20 @@ class GridWriter {
   // Writes what Put has gathered; false after telling the user.
   bool Flush();
 
-  // With a scale value known before the load, Put writes every trace fully
-  // scaled and the scaling pass over the finished file is left out: the
-  // same bytes, one pass fewer. Values that would be refused are ignored
-  // here (ScaleAndCommit refuses them as before).
-  void ScaleWhilePlacing(std::optional<double> used);
+  // With a scale value known before the conversion, the traces are given
+  // to Put at their final scale (see FinalSamples) and the scaling pass over
+  // the finished file is left out: the same bytes, one pass fewer. Values
+  // that would be refused are ignored here (ScaleAndCommit refuses them as
+  // before).
+  void TracesArriveScaled(std::optional<double> used);
+  // The value the traces arrive scaled with, if they do.
+  const std::optional<double>& arrival_scale() const { return scale_while_placing_; }
   // The scaling pass shares the lines out among this many threads.
   void SetScalingThreads(int threads) { scaling_threads_ = threads; }
 
-  // Unless no_scaling: asks for the scale value and rescales. Then commits
-  // the project. False when the load ends without a project.
+  // Unless no_scaling: asks for the scale value and rescales (when the
+  // traces arrived scaled, the value must be the one they arrived with).
+  // Then commits the project. False when the load ends without a project.
   bool ScaleAndCommit(const ScaleStats& stats, bool no_scaling, LoadDecisions& decisions,
                       const char* label, Progress& progress);
 

@@ -4,6 +4,7 @@
 // table of those ranges.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,12 +34,23 @@ struct HeaderScanTables {
   std::int32_t Maximum(const HeaderWord& word) const;
 };
 
+// Sees each block of whole trace records a scan reads, in file order and in
+// the file's byte order (it may change them in place), after their headers
+// were folded; a record cut off by the end of the file is not among them.
+using RecordBlockVisitor = std::function<void(unsigned char* records, std::size_t count)>;
+
+// The most bytes of records the scan reads at once.
+constexpr std::size_t kScanBlockBytes = std::size_t{1} << 20;
+
 // Scans the trace headers of a SEG-Y disk file (records of record_bytes from
-// byte 3600 to the first short read), each header read in the file's byte
-// order. Nothing when the file cannot be opened or the user cancels.
+// byte 3600 to the end of the file, a cut-off last record included when its
+// header is whole), each header read in the file's byte order. Nothing when
+// the file cannot be opened or the user cancels. Blocks are read on threads
+// threads.
 std::optional<HeaderScanTables> ScanHeaders(const std::string& path, std::int64_t record_bytes,
                                             Progress& progress,
-                                            SegyByteOrder order = SegyByteOrder::Big);
+                                            SegyByteOrder order = SegyByteOrder::Big,
+                                            const RecordBlockVisitor& visit = {}, int threads = 1);
 
 // The same scan over the bytes of a whole file held in memory.
 HeaderScanTables ScanHeaderBytes(std::string_view file, std::int64_t record_bytes,

@@ -56,6 +56,16 @@ class LoadDecisions {
   // will then give it whatever the summary): a load can scale every trace as
   // it places it instead of in a pass over the finished file.
   virtual std::optional<double> ScaleValueGivenBeforehand() const { return std::nullopt; }
+  // Whether the answers the load gets after its header scan are fixed
+  // before the conversion starts: the end-of-file questions name the files
+  // of FilesToAppend in order, and ScaleValue gives the value given
+  // beforehand or else the calculated one. A load can then calculate the
+  // value from the input before the conversion and write every trace at its
+  // final scale as it places it.
+  virtual bool ScaleValueKnownBeforeConversion() const { return false; }
+  // The files the end-of-file questions will name, in order (when the
+  // answers are known before the conversion).
+  virtual std::vector<std::string> FilesToAppend() const { return {}; }
   // Tape: the end-of-reel question (text as shown); true to go on with a new reel.
   virtual bool ContinueWithNewReel(const std::string& question) = 0;
   // Tape: "Tape Not Ready!!" (Retry/Cancel); true to retry.

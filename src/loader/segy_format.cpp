@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/byte_order.h"
+#include "platform/numeric.h"
 #include "platform/text_util.h"
 
 namespace quarrix {
@@ -85,6 +86,7 @@ std::uint32_t FloatToIbm(float value) {
   return sign | (static_cast<std::uint32_t>(ibm_exponent) << 24) | significand;
 }
 
+QUARRIX_VECTOR_CLONES
 void DecodeTrace(const unsigned char* record, int format, int first, int count, float* out) {
   const unsigned char* p =
       record + kSegyTraceHeaderBytes + static_cast<std::size_t>(first) * SampleWidth(format);
@@ -106,6 +108,25 @@ void DecodeTrace(const unsigned char* record, int format, int first, int count, 
       break;
     default: std::memset(out, 0, sizeof(float) * static_cast<std::size_t>(count));
   }
+}
+
+QUARRIX_VECTOR_CLONES
+std::optional<float> LargestIbmMagnitude(const unsigned char* record, int first, int count) {
+  // A normalised fraction (its first hexadecimal digit not 0) with an
+  // exponent of 34 to 95 (16^-30 to 16^31) is a normal float, converted
+  // exactly; among such values and zero, the order of the magnitudes is the
+  // order of the patterns without their sign bit.
+  const unsigned char* p = record + kSegyTraceHeaderBytes + static_cast<std::size_t>(first) * 4;
+  std::int32_t largest = 0;
+  int usable = 1;
+  for (int n = 0; n < count; ++n, p += 4) {
+    const auto bits = static_cast<std::int32_t>(ReadBigU32(p) & 0x7FFFFFFFu);
+    const std::int32_t exponent = bits >> 24;
+    usable &= (bits == 0) | (((bits & 0x00F00000) != 0) & (exponent >= 34) & (exponent <= 95));
+    largest = bits > largest ? bits : largest;
+  }
+  if (!usable) return std::nullopt;
+  return IbmToFloat(static_cast<std::uint32_t>(largest));
 }
 
 std::vector<std::string> SegyHeaderMessages(const std::string& decoded_text,

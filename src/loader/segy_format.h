@@ -2,6 +2,7 @@
 // SEG-Y rev. 0 layout: the binary header values the loader uses, the sample
 // formats it decodes and the length of one trace record.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +55,13 @@ std::uint32_t FloatToIbm(float value);
 // area starts after the 240-byte trace header). The caller keeps
 // first + count within the record.
 void DecodeTrace(const unsigned char* record, int format, int first, int count, float* out);
+
+// The largest absolute value of count IBM-float samples of a record from
+// the first, read from their bit patterns without decoding them: exactly
+// what decoding and taking the largest absolute value gives. Nothing when a
+// sample is not normalised or lies outside the float range (the order of
+// the patterns then differs from that of the values).
+std::optional<float> LargestIbmMagnitude(const unsigned char* record, int first, int count);
 
 // The "Messages" lines of the decoded headers: "3200 Byte Header", 40 card
 // lines, then "Number Samples", "Sample Rate" and "Format", and for a

@@ -1,32 +1,90 @@
 #include "loader/segy_input.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "loader/segy_format.h"
+#include "platform/parallel.h"
+
 namespace quarrix {
 
 bool SegyInput::Open(const std::string& path) {
-  Close();
-  buffer_.resize(1 << 20);
-  file_.pubsetbuf(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-  return file_.open(path, std::ios::in | std::ios::binary) != nullptr;
+  position_ = 0;
+  return file_.Open(path, FileAccessMode::Read);
 }
 
 void SegyInput::Close() {
-  if (file_.is_open()) file_.close();
+  file_.Close();
 }
 
 std::size_t SegyInput::Read(void* data, std::size_t count) {
-  if (!IsOpen()) return 0;
-  std::streamsize got = file_.sgetn(static_cast<char*>(data), static_cast<std::streamsize>(count));
-  return got > 0 ? static_cast<std::size_t>(got) : 0;
+  const std::size_t got = file_.ReadAt(position_, data, count);
+  position_ += static_cast<std::int64_t>(got);
+  return got;
 }
 
 bool SegyInput::Seek(std::int64_t offset) {
-  return IsOpen() && offset >= 0 &&
-         file_.pubseekpos(static_cast<std::streamoff>(offset), std::ios::in) !=
-             std::streampos(std::streamoff(-1));
+  if (!IsOpen() || offset < 0) return false;
+  position_ = offset;
+  return true;
 }
 
 bool SegyInput::ReadAt(std::int64_t offset, void* data, std::size_t count) {
   return Seek(offset) && Read(data, count) == count;
+}
+
+bool SegyRecordReader::Open(const std::string& path, std::size_t record_bytes) {
+  record_bytes_ = record_bytes;
+  cut_bytes_ = 0;
+  position_ = static_cast<std::int64_t>(kSegyFileHeaderBytes);
+  ended_ = false;
+  if (!file_.Open(path, FileAccessMode::Read)) return false;
+  file_.Advise(AccessHint::Sequential);
+  return true;
+}
+
+void SegyRecordReader::Close() {
+  file_.Close();
+}
+
+std::size_t SegyRecordReader::Read(unsigned char* out, std::size_t count) {
+  if (ended_ || record_bytes_ == 0) return 0;
+  const std::size_t wanted = count * record_bytes_;
+  const std::size_t got = ReadPieces(out, wanted);
+  position_ += static_cast<std::int64_t>(got);
+  if (got < wanted) {
+    // The file ends here (or cannot be read on): nothing more comes from it.
+    ended_ = true;
+    cut_bytes_ = got % record_bytes_;
+  }
+  return got / record_bytes_;
+}
+
+std::size_t SegyRecordReader::ReadPieces(unsigned char* out, std::size_t wanted) {
+  // Pieces of at least 256 KiB; one piece with one thread.
+  constexpr std::size_t kLeastPiece = std::size_t{256} << 10;
+  const int pieces =
+      static_cast<int>(std::clamp<std::size_t>(wanted / kLeastPiece, 1, std::max(threads_, 1)));
+  if (pieces == 1) return file_.ReadAt(position_, out, wanted);
+  const std::size_t share = (wanted + pieces - 1) / pieces;
+  std::vector<std::size_t> got(static_cast<std::size_t>(pieces), 0);
+  RunParallel(pieces, pieces, [&](int, int k) {
+    const std::size_t from = static_cast<std::size_t>(k) * share;
+    const std::size_t size = std::min(share, wanted - from);
+    got[static_cast<std::size_t>(k)] =
+        file_.ReadAt(position_ + static_cast<std::int64_t>(from), out + from, size);
+  });
+  // The bytes read end at the first piece that came back short.
+  std::size_t total = 0;
+  for (std::size_t k = 0; k < got.size(); ++k) {
+    total += got[k];
+    if (got[k] < std::min(share, wanted - k * share)) break;
+  }
+  return total;
+}
+
+std::size_t RecordsPerBlock(std::size_t record_bytes, std::size_t block_bytes) {
+  return std::max<std::size_t>(1, block_bytes / std::max<std::size_t>(record_bytes, 1));
 }
 
 }  // namespace quarrix

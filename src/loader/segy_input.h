@@ -1,10 +1,12 @@
 #pragma once
-// A SEG-Y disk file opened for reading: sequential record reads with a large
-// buffer, and positioned reads for the header scan.
+// A SEG-Y disk file opened for reading. SegyInput reads at a position of
+// its own (the file headers); SegyRecordReader reads the trace records that
+// follow them in large blocks of whole records, one system call per block,
+// with the system told that the file is read from start to end.
 #include <cstdint>
-#include <fstream>
 #include <string>
-#include <vector>
+
+#include "platform/positioned_file.h"
 
 namespace quarrix {
 
@@ -12,7 +14,7 @@ class SegyInput {
  public:
   bool Open(const std::string& path);
   void Close();
-  bool IsOpen() const { return file_.is_open(); }
+  bool IsOpen() const { return file_.IsOpen(); }
   // Bytes actually read (fewer at the end of the file).
   std::size_t Read(void* data, std::size_t count);
   // True when all count bytes were read from offset.
@@ -20,8 +22,40 @@ class SegyInput {
   bool Seek(std::int64_t offset);
 
  private:
-  std::filebuf file_;
-  std::vector<char> buffer_;
+  PositionedFile file_;
+  std::int64_t position_ = 0;
 };
+
+class SegyRecordReader {
+ public:
+  // Opens the file at its first trace record; false when it cannot be opened.
+  bool Open(const std::string& path, std::size_t record_bytes);
+  void Close();
+  bool IsOpen() const { return file_.IsOpen(); }
+  std::size_t record_bytes() const { return record_bytes_; }
+  // A block is read in this many pieces at once (the copying from the
+  // system's cache then runs on as many cores); the bytes are the same.
+  void SetThreads(int threads) { threads_ = threads; }
+
+  // Reads up to count whole records into out and returns how many arrived.
+  // Fewer arrive only at the end of the file (or where it cannot be read);
+  // the bytes of a record cut off there follow the whole ones in out, and
+  // cut_bytes() says how many there are.
+  std::size_t Read(unsigned char* out, std::size_t count);
+  std::size_t cut_bytes() const { return cut_bytes_; }
+
+ private:
+  std::size_t ReadPieces(unsigned char* out, std::size_t wanted);
+
+  PositionedFile file_;
+  std::size_t record_bytes_ = 0, cut_bytes_ = 0;
+  int threads_ = 1;
+  std::int64_t position_ = 0;
+  bool ended_ = false;
+};
+
+// The number of records of record_bytes in a block of about block_bytes
+// (at least one).
+std::size_t RecordsPerBlock(std::size_t record_bytes, std::size_t block_bytes);
 
 }  // namespace quarrix

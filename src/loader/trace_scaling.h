@@ -26,6 +26,9 @@ struct ScaleStats {
   void Add(float m, long long traces_before);
 };
 
+// The largest absolute sample of a trace; not a number never wins.
+float LargestMagnitude(const float* samples, int count);
+
 // Brings one trace to 16 bits and returns its largest absolute sample m:
 // unless no_scaling, samples are multiplied by 32767 / m (0 for an all-zero
 // trace); values are truncated toward zero and saturate at the 16-bit ends.
@@ -39,6 +42,9 @@ float NormaliseTrace(const float* samples, int count, bool no_scaling, long long
 // The second scaling step of one trace whose largest absolute sample was
 // maximum: every sample becomes trunc(sample x maximum / used).
 void RescaleSamples(std::int16_t* samples, std::size_t count, double maximum, double used);
+// The same step with a division per sample, as the formula reads.
+void RescaleSamplesByDivision(std::int16_t* samples, std::size_t count, double maximum,
+                              double used);
 
 // The per-cell trace maxima of a load, one float per grid cell (line-major).
 class TraceMaxGrid {
@@ -66,9 +72,7 @@ bool RescaleTraces(AmpFile& amp, const SurveyHeader& header, TraceMaxGrid& maxim
 
 // The "Set Scale Value" step shared by the loads: asks for the value, logs
 // "Scale value MAX ... MEAN ... USED ..." and returns the value to use, or
-// nothing when scaling is skipped. A value given beforehand is taken as it
-// is, without asking.
-std::optional<double> AskScaleValue(const ScaleStats& stats, LoadDecisions& decisions,
-                                    std::optional<double> given = std::nullopt);
+// nothing when scaling is skipped.
+std::optional<double> AskScaleValue(const ScaleStats& stats, LoadDecisions& decisions);
 
 }  // namespace quarrix

@@ -6,6 +6,16 @@
 #include <cstdint>
 #include <limits>
 
+// Marks a loop-heavy function to be compiled twice, for the common x86-64
+// and for AVX2, the copy to run being chosen once for the machine. Only
+// instructions that compute the same values are added (no fused
+// multiply-add), so either copy gives the same results.
+#if defined(__x86_64__) && (defined(__clang__) || defined(__GNUC__))
+#define QUARRIX_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define QUARRIX_VECTOR_CLONES
+#endif
+
 namespace quarrix {
 
 template <typename Int>

@@ -4,10 +4,13 @@
 
 #include <bit>
 #include <cmath>
+#include <random>
+#include <vector>
 
 #include "loader/ebcdic.h"
 #include "loader/segy_encoding.h"
 #include "loader/trace_header.h"
+#include "loader/trace_scaling.h"
 
 namespace quarrix {
 namespace {
@@ -52,6 +55,40 @@ TEST(IbmFloat, EveryExponentAndFractionWidthDecodesBitForBit) {
                   std::bit_cast<std::uint32_t>(IbmByShifting(ibm)))
             << std::hex << ibm;
       }
+}
+
+// A record of IBM words; the largest magnitude read from the patterns is,
+// when given, the one decoding gives, and it is given for every trace of
+// normal values.
+TEST(IbmFloat, LargestMagnitudeFromThePatternsIsTheDecodedOne) {
+  std::mt19937 random(24);
+  std::uniform_int_distribution<std::uint32_t> any;
+  std::uniform_int_distribution<std::uint32_t> exponent(34, 95), fraction(0x100000, 0xFFFFFF);
+  auto check = [](const std::vector<std::uint32_t>& words, bool normal) {
+    std::vector<unsigned char> record(240 + 4 * words.size());
+    for (std::size_t n = 0; n < words.size(); ++n)
+      for (int b = 0; b < 4; ++b)
+        record[240 + 4 * n + b] = static_cast<unsigned char>(words[n] >> (24 - 8 * b));
+    const int count = static_cast<int>(words.size()) - 1;  // from sample 1
+    std::vector<float> decoded(words.size());
+    DecodeTrace(record.data(), kFormatIbmFloat, 1, count, decoded.data());
+    std::optional<float> m = LargestIbmMagnitude(record.data(), 1, count);
+    if (normal) EXPECT_TRUE(m.has_value());
+    if (m) EXPECT_EQ(*m, LargestMagnitude(decoded.data(), count));
+  };
+  for (int trace = 0; trace < 2000; ++trace) {
+    std::vector<std::uint32_t> normal(1 + trace % 37), mixed(normal.size());
+    for (std::uint32_t& w : normal)
+      w = (any(random) & 0x80000000u) | exponent(random) << 24 | fraction(random);
+    normal.back() = trace % 3 == 0 ? 0 : normal.back();  // zeros mix in
+    for (std::uint32_t& w : mixed) w = trace % 2 ? any(random) : (any(random) & 0xFF0FFFFFu);
+    check(normal, true);
+    check(mixed, false);
+  }
+  // One word of every exponent with fractions near the ends of normalisation.
+  for (std::uint32_t e = 0; e < 128; ++e)
+    for (std::uint32_t f : {0x000000u, 0x000001u, 0x0FFFFFu, 0x100000u, 0xFFFFFFu})
+      check({0, 0x41100000u, e << 24 | f}, false);
 }
 
 TEST(IbmFloat, EncodesByTruncatingTheSignificand) {
