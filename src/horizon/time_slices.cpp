@@ -1,8 +1,10 @@
 #include "horizon/time_slices.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include "platform/numeric.h"
 #include "platform/parallel.h"
@@ -42,33 +44,45 @@ bool FillGroup(const SurveyHeader& h, const AmpFile& amp, const WorkerConditione
     LineBlockReader& reader = *readers[static_cast<std::size_t>(worker)];
     TraceConditioner* conditioner = conditioners.For(worker);
     std::vector<std::int16_t*> rows(grids.size());
+    // One trace: copied out (conditioned, or where the file is short) unless
+    // the block holds it; its cells null when it cannot be read.
+    auto one_trace = [&](int i, int j) {
+      const std::int16_t* record = conditioner || !whole_records ? nullptr : reader.Record(i, j);
+      if (!record && reader.Read(trace.data(), i, j, h.num_samples * 2, conditioner) != 0) {
+        ++unreadable_of[static_cast<std::size_t>(worker)];
+        for (std::int16_t* row : rows) row[j] = HORIZON_NULL;
+        return;
+      }
+      const int s = shift ? Trunc32(shift->At(i, j) / h.sample_rate) : 0;
+      for (std::size_t n = 0; n < rows.size(); ++n) {
+        const long long k = static_cast<long long>(sample_of_slice[n]) - s;
+        if (k < 0 || k >= h.num_samples)
+          rows[n][j] = HORIZON_NULL;
+        else
+          rows[n][j] = record ? SampleFromFileOrder(record[k]) : trace[static_cast<std::size_t>(k)];
+      }
+    };
+    const bool in_place = !conditioner && whole_records && !shift && all_inside;
+    const std::size_t stride = static_cast<std::size_t>(h.trace_bytes / 2);
     for (int i = lines.first + first_line; i < lines.first + end_line; ++i) {
       for (std::size_t n = 0; n < grids.size(); ++n) rows[n] = grids[n].Row(i);
-      for (int j = 0; j < h.traces_per_line; ++j) {
-        // Unconditioned samples are taken where the block holds them; a
-        // trace is copied out only to be conditioned or when the file is short.
-        const std::int16_t* record = conditioner || !whole_records ? nullptr : reader.Record(i, j);
-        if (!record) {
-          if (reader.Read(trace.data(), i, j, h.num_samples * 2, conditioner) != 0) {
-            ++unreadable_of[static_cast<std::size_t>(worker)];
-            for (std::int16_t* row : rows) row[j] = HORIZON_NULL;
-            continue;
-          }
-        }
-        const int s = shift ? Trunc32(shift->At(i, j) / h.sample_rate) : 0;
-        if (record && s == 0 && all_inside) {  // the common case, without a test per cell
-          for (std::size_t n = 0; n < rows.size(); ++n)
-            rows[n][j] = SampleFromFileOrder(record[sample_of_slice[n]]);
+      for (int j = 0; j < h.traces_per_line;) {
+        int held = 0;
+        const std::int16_t* first = in_place ? reader.Record(i, j, &held) : nullptr;
+        if (!first) {
+          one_trace(i, j++);
           continue;
         }
+        // The common case: a run of traces the block holds, one slice at a
+        // time, so each slice's row is written in order.
+        const int count = std::min(held, h.traces_per_line - j);
         for (std::size_t n = 0; n < rows.size(); ++n) {
-          const long long k = static_cast<long long>(sample_of_slice[n]) - s;
-          if (k < 0 || k >= h.num_samples)
-            rows[n][j] = HORIZON_NULL;
-          else
-            rows[n][j] =
-                record ? SampleFromFileOrder(record[k]) : trace[static_cast<std::size_t>(k)];
+          const std::int16_t* sample = first + sample_of_slice[n];
+          std::int16_t* row = rows[n] + j;
+          for (int t = 0; t < count; ++t)
+            row[t] = SampleFromFileOrder(sample[static_cast<std::size_t>(t) * stride]);
         }
+        j += count;
       }
     }
   };
@@ -143,15 +157,33 @@ SliceRun GenerateTimeSlices(const SurveyHeader& h, AmpFile& amp, TraceConditione
       break;
     }
     GatherLines(group, lines, grids);
+    // The files are saved on the pass's threads: most of a save is waiting
+    // for the disk, which the threads then do together. After a failure no
+    // further save starts; every file saved is listed, the first failure told.
+    std::vector<std::string> paths;
+    for (std::size_t n = 0; n < count; ++n)
+      paths.push_back(JoinPath(project_folder, SliceFileName(times[first + n], flattened)));
+    std::vector<char> saved(count, group.IsFirst() ? 0 : 1);
+    if (group.IsFirst()) {
+      std::atomic<bool> failed{false};
+      RunParallel(static_cast<int>(count), conditioners.threads(), [&](int, int n) {
+        if (failed) return;
+        const std::size_t k = static_cast<std::size_t>(n);
+        saved[k] = ReplaceHorizon(paths[k], &grids[k], nullptr) ? 1 : 0;
+        if (!saved[k]) failed = true;
+      });
+    }
+    std::optional<std::string> unsaved;
     for (std::size_t n = 0; n < count; ++n) {
-      std::string path = JoinPath(project_folder, SliceFileName(times[first + n], flattened));
-      const bool saved = !group.IsFirst() || ReplaceHorizon(path, &grids[n], nullptr);
-      if (!group.AllOk(saved)) {
-        if (!saved)
-          prompter.Tell("Cannot write the time slice " + path, "Time Slice", MessageIcon::Error);
-        return run;
-      }
-      run.written.push_back(path);
+      if (saved[n])
+        run.written.push_back(paths[n]);
+      else if (!unsaved)
+        unsaved = paths[n];
+    }
+    if (!group.AllOk(!unsaved)) {
+      if (unsaved)
+        prompter.Tell("Cannot write the time slice " + *unsaved, "Time Slice", MessageIcon::Error);
+      return run;
     }
   }
   if (!group.IsFirst()) return run;

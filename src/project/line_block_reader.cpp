@@ -58,13 +58,15 @@ int LineBlockReader::Read(std::int16_t* samples, int line_index, int trace_index
   return FinishTraceRead(samples, got, byte_count, conditioner);
 }
 
-const std::int16_t* LineBlockReader::Record(int line_index, int trace_index) {
+const std::int16_t* LineBlockReader::Record(int line_index, int trace_index, int* held) {
   if (line_index < 0 || line_index >= header_.num_lines || trace_index < 0 ||
       trace_index >= header_.traces_per_line || header_.trace_bytes <= 0 ||
       header_.trace_bytes % 2 != 0)
     return nullptr;
   const std::size_t at = PlaceOf(line_index, trace_index);
-  if (at + static_cast<std::size_t>(header_.trace_bytes) > bytes_held_) return nullptr;
+  const std::size_t record_bytes = static_cast<std::size_t>(header_.trace_bytes);
+  if (at + record_bytes > bytes_held_) return nullptr;
+  if (held) *held = static_cast<int>((bytes_held_ - at) / record_bytes);
   return reinterpret_cast<const std::int16_t*>(block_.data() + at);
 }
 

@@ -37,7 +37,9 @@ class LineBlockReader {
   // file's byte order, for a pass that needs a few samples of every trace and
   // no conditioning; nullptr when the file does not hold all of it (the pass
   // then reads the trace with Read). Valid until the next call.
-  const std::int16_t* Record(int line_index, int trace_index);
+  // *held, when given, is set to the number of whole records the block holds
+  // from this one on, one after another trace_bytes apart.
+  const std::int16_t* Record(int line_index, int trace_index, int* held = nullptr);
 
  private:
   void LoadBlockAt(std::int64_t record);

@@ -64,10 +64,12 @@ class MapViewTest : public ::testing::Test {
   Point At(int row, int column) const { return geometry.PixelOf(row, column); }
   MapMouseTool Tool() {
     return MapMouseTool(view, [this] { return &geometry; },
-                        {[this] { ++zooms; },
-                         [this](bool in, int index) {
-                           wanted.push_back({in, index});
-                         }});
+                        {.zoomed = [this] { ++zooms; },
+                         .section =
+                             [this](bool in, int index) {
+                               wanted.push_back({in, index});
+                             },
+                         .arbitrary_line = {}});
   }
 
   static inline testing::TempFolder* folder = nullptr;
