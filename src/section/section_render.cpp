@@ -5,7 +5,6 @@
 #include <functional>
 #include <optional>
 #include <span>
-#include <span>
 
 #include "platform/numeric.h"
 #include "platform/progress.h"
