@@ -75,8 +75,7 @@ std::optional<HeaderScanTables> ScanAllInputs(const DiskLoadRequest& request,
     paths = input;
   }
   RecordBlockVisitor count;
-  if (maxima)
-    count = [maxima](unsigned char* records, std::size_t n) { maxima->Count(records, n); };
+  if (maxima) count = maxima->Visitor();
   for (std::size_t k = 0; k < paths.size(); ++k) {
     const std::string& path = paths[k];
     // Files past the scanned ones are only counted; where the conversion

@@ -83,7 +83,7 @@ std::optional<HeaderScanTables> ScanHeaders(const std::string& path, std::int64_
   // Whole records in large blocks, read in order; each header is folded
   // where it lies in the block.
   const std::size_t bytes = static_cast<std::size_t>(record_bytes);
-  const std::size_t per_block = RecordsPerBlock(bytes, kScanBlockBytes);
+  const std::size_t per_block = ScanBlockRecords(bytes, threads);
   std::vector<unsigned char> block(per_block * bytes);
   int bar = 0;
   auto fold = [&](const unsigned char* header) {
@@ -97,12 +97,12 @@ std::optional<HeaderScanTables> ScanHeaders(const std::string& path, std::int64_
   };
   for (;;) {
     if (progress.Cancelled()) return std::nullopt;
-    const std::size_t count = input.Read(block.data(), per_block);
+    const std::size_t count = input.Read(block.data(), per_block, visit.measure);
     for (std::size_t k = 0; k < count; ++k) {
       if (k > 0 && progress.Cancelled()) return std::nullopt;
       fold(block.data() + k * bytes);
     }
-    if (visit && count > 0) visit(block.data(), count);
+    if (visit.fold && count > 0) visit.fold(count);
     if (count < per_block) {
       // A record cut off by the end of the file still has its header scanned.
       if (input.cut_bytes() >= kSegyTraceHeaderBytes) fold(block.data() + count * bytes);
@@ -110,6 +110,11 @@ std::optional<HeaderScanTables> ScanHeaders(const std::string& path, std::int64_
     }
   }
   return tables;
+}
+
+std::size_t ScanBlockRecords(std::size_t record_bytes, int threads) {
+  return RecordsPerBlock(record_bytes,
+                         kScanBlockBytes * static_cast<std::size_t>(std::max(threads, 1)));
 }
 
 HeaderScanTables ScanHeaderBytes(std::string_view file, std::int64_t record_bytes,

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "loader/segy_byte_order.h"
+#include "loader/segy_input.h"
 #include "loader/trace_header.h"
 
 namespace quarrix {
@@ -34,13 +35,23 @@ struct HeaderScanTables {
   std::int32_t Maximum(const HeaderWord& word) const;
 };
 
-// Sees each block of whole trace records a scan reads, in file order and in
-// the file's byte order (it may change them in place), after their headers
-// were folded; a record cut off by the end of the file is not among them.
-using RecordBlockVisitor = std::function<void(unsigned char* records, std::size_t count)>;
+// What a scan does with the trace records it reads besides folding their
+// headers. measure sees each piece of a block on the thread that read it,
+// in the file's byte order, and leaves the bytes as they are; fold then sees
+// the block's count whole records on the calling thread, in file order,
+// after their headers were folded. A record cut off by the end of the file
+// is not among them.
+struct RecordBlockVisitor {
+  SegyRecordReader::PieceVisitor measure;
+  std::function<void(std::size_t count)> fold;
+};
 
-// The most bytes of records the scan reads at once.
+// The most bytes of records a scan reads at once for each thread.
 constexpr std::size_t kScanBlockBytes = std::size_t{1} << 20;
+
+// The records a scan reads at once: about 1 MiB for each thread, so that
+// every thread reads and measures a share of each block.
+std::size_t ScanBlockRecords(std::size_t record_bytes, int threads);
 
 // Scans the trace headers of a SEG-Y disk file (records of record_bytes from
 // byte 3600 to the end of the file, a cut-off last record included when its

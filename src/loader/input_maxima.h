@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "loader/header_scan.h"
 #include "loader/load_geometry.h"
 #include "loader/segy_format.h"
 #include "loader/trace_scaling.h"
@@ -16,12 +17,18 @@ namespace quarrix {
 
 class InputMaxima {
  public:
-  // Traces are decoded on this many threads; the figures are the same.
+  // Records are measured on this many threads; the figures are the same.
   InputMaxima(const SegyBinaryInfo& info, const TimeWindow& window, int threads);
 
-  // Counts a block of whole records in the file's byte order (they are
-  // brought to big-endian in place).
-  void Count(unsigned char* records, std::size_t count);
+  // Finds the maxima of records [first, first + count) of a scan's block
+  // (in the file's byte order, left as they are) on the given worker; the
+  // workers of one block may run at once.
+  void Measure(int worker, const unsigned char* block, std::size_t first, std::size_t count);
+  // Adds the maxima of the block's first count records in input order, on
+  // the calling thread: the same sum and largest trace as on one thread.
+  void Fold(std::size_t count);
+  // Both, as the header scan calls them.
+  RecordBlockVisitor Visitor();
 
   const ScaleStats& stats() const { return stats_; }
   long long traces() const { return traces_; }
@@ -35,8 +42,9 @@ class InputMaxima {
   TimeWindow window_;
   int threads_;
   std::size_t record_bytes_;
-  std::vector<float> maxima_;                // of the block being counted
-  std::vector<std::vector<float>> decoded_;  // one trace per worker
+  std::vector<float> maxima_;                       // of the block being read
+  std::vector<std::vector<float>> decoded_;         // one trace per worker
+  std::vector<std::vector<unsigned char>> record_;  // one big-endian copy per worker
   ScaleStats stats_;
   long long traces_ = 0;
 };

@@ -48,9 +48,14 @@ void SegyRecordReader::Close() {
 }
 
 std::size_t SegyRecordReader::Read(unsigned char* out, std::size_t count) {
+  return Read(out, count, {});
+}
+
+std::size_t SegyRecordReader::Read(unsigned char* out, std::size_t count,
+                                   const PieceVisitor& visit) {
   if (ended_ || record_bytes_ == 0) return 0;
   const std::size_t wanted = count * record_bytes_;
-  const std::size_t got = ReadPieces(out, wanted);
+  const std::size_t got = ReadPieces(out, count, visit);
   position_ += static_cast<std::int64_t>(got);
   if (got < wanted) {
     // The file ends here (or cannot be read on): nothing more comes from it.
@@ -60,25 +65,43 @@ std::size_t SegyRecordReader::Read(unsigned char* out, std::size_t count) {
   return got / record_bytes_;
 }
 
-std::size_t SegyRecordReader::ReadPieces(unsigned char* out, std::size_t wanted) {
-  // Pieces of at least 256 KiB; one piece with one thread.
+std::size_t SegyRecordReader::ReadPieces(unsigned char* out, std::size_t count,
+                                         const PieceVisitor& visit) {
+  // Pieces of whole records and at least 256 KiB; one piece with one thread.
+  // A visited piece is read in chunks of about that size, each shown to the
+  // visitor straight after its read.
   constexpr std::size_t kLeastPiece = std::size_t{256} << 10;
+  const std::size_t bytes = record_bytes_, wanted = count * bytes;
   const int pieces =
       static_cast<int>(std::clamp<std::size_t>(wanted / kLeastPiece, 1, std::max(threads_, 1)));
-  if (pieces == 1) return file_.ReadAt(position_, out, wanted);
-  const std::size_t share = (wanted + pieces - 1) / pieces;
+  const std::size_t share = (count + static_cast<std::size_t>(pieces) - 1) / pieces;
+  const std::size_t chunk = visit ? std::max<std::size_t>(1, kLeastPiece / bytes) * bytes : wanted;
   std::vector<std::size_t> got(static_cast<std::size_t>(pieces), 0);
-  RunParallel(pieces, pieces, [&](int, int k) {
-    const std::size_t from = static_cast<std::size_t>(k) * share;
-    const std::size_t size = std::min(share, wanted - from);
-    got[static_cast<std::size_t>(k)] =
-        file_.ReadAt(position_ + static_cast<std::int64_t>(from), out + from, size);
-  });
+  auto read = [&](int worker, int k) {
+    const std::size_t first = std::min(count, static_cast<std::size_t>(k) * share);
+    const std::size_t size = (std::min(count, first + share) - first) * bytes;
+    unsigned char* start = out + first * bytes;
+    std::size_t& done = got[static_cast<std::size_t>(k)];
+    while (done < size) {
+      const std::size_t step = std::min(chunk, size - done);
+      const std::size_t n = file_.ReadAt(
+          position_ + static_cast<std::int64_t>(first * bytes + done), start + done, step);
+      const std::size_t from = done / bytes, to = (done + n) / bytes;
+      if (visit && to > from) visit(worker, out, first + from, to - from);
+      done += n;
+      if (n < step) break;
+    }
+  };
+  if (pieces == 1)
+    read(0, 0);
+  else
+    RunParallel(pieces, pieces, read);
   // The bytes read end at the first piece that came back short.
   std::size_t total = 0;
   for (std::size_t k = 0; k < got.size(); ++k) {
     total += got[k];
-    if (got[k] < std::min(share, wanted - k * share)) break;
+    const std::size_t first = std::min(count, k * share);
+    if (got[k] < (std::min(count, first + share) - first) * bytes) break;
   }
   return total;
 }

@@ -4,6 +4,7 @@
 // follow them in large blocks of whole records, one system call per block,
 // with the system told that the file is read from start to end.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/positioned_file.h"
@@ -44,8 +45,18 @@ class SegyRecordReader {
   std::size_t Read(unsigned char* out, std::size_t count);
   std::size_t cut_bytes() const { return cut_bytes_; }
 
+  // Sees whole records of a block on the thread that read them, while they
+  // are still in the cache: out + first * record_bytes() holds count of
+  // them. Each record arriving is seen once; the calls of one block may come
+  // in any order.
+  using PieceVisitor =
+      std::function<void(int worker, unsigned char* out, std::size_t first, std::size_t count)>;
+  // Read, with every record that arrives shown to visit by the worker that
+  // read it (worker in [0, threads)).
+  std::size_t Read(unsigned char* out, std::size_t count, const PieceVisitor& visit);
+
  private:
-  std::size_t ReadPieces(unsigned char* out, std::size_t wanted);
+  std::size_t ReadPieces(unsigned char* out, std::size_t count, const PieceVisitor& visit);
 
   PositionedFile file_;
   std::size_t record_bytes_ = 0, cut_bytes_ = 0;

@@ -148,6 +148,18 @@ TEST_F(OnePassLoad, HandBuiltInputsGiveTheTwoPassProject) {
   Write("zero.sgy", GridTraces(1, 2, 1, 2, 37, [](int, int, int) { return 0.0f; }));
   ExpectSameAsTwoPasses({"zero.sgy"}, {}, "only zero traces");
 
+  // An input of several blocks, each read and measured in pieces on the
+  // threads; the largest value comes twice, in different blocks, and the
+  // first of the two traces is the largest.
+  Write("big.sgy",
+        GridTraces(1, 40, 1, 50, 1000,
+                   [](int line, int trace, int n) {
+                     if ((line == 9 || line == 31) && trace == 17 && n == 400) return -2.0e31f;
+                     return Wavy(line, trace, n);
+                   }),
+        1000);
+  ExpectSameAsTwoPasses({"big.sgy"}, {}, "several blocks");
+
   // A file cut off inside a trace: its whole traces count, the cut one not.
   std::string bytes = testing::ReadFileBytes(folder.File("b.sgy"));
   testing::WriteFileBytes(folder.File("cut.sgy"), bytes.substr(0, bytes.size() - 50));

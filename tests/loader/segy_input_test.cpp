@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,49 @@ TEST(SegyRecordReader, BlocksReadInPiecesOnThreadsGiveTheFileAsItIs) {
   ReadOut out = ReadAll(folder.File("whole.sgy"), record, 5500, 3);
   EXPECT_EQ(out.counts, (std::vector<std::size_t>{5500, 5500, 0}));
   EXPECT_EQ(out.cut, 0u);
+}
+
+TEST(SegyRecordReader, EveryRecordReadIsVisitedOnceOnItsWorkerWithItsBytes) {
+  testing::TempFolder folder;
+  const std::size_t record = 700, records = 4000;
+  std::string file(kSegyFileHeaderBytes, 'h');
+  for (std::size_t n = 0; n < records * record + 99; ++n)
+    file.push_back(static_cast<char>((n * 31) >> 3));
+  testing::WriteFileBytes(folder.File("in.sgy"), file);
+  const std::string traces = file.substr(kSegyFileHeaderBytes);
+  for (int threads : {1, 3}) {
+    SegyRecordReader reader;
+    reader.SetThreads(threads);
+    ASSERT_TRUE(reader.Open(folder.File("in.sgy"), record));
+    // Blocks of 1.75 MB: three pieces, each read in several chunks, and a
+    // last block that ends in the cut record.
+    const std::size_t per_block = 2500;
+    std::vector<unsigned char> block(per_block * record);
+    std::size_t read = 0;
+    for (;;) {
+      std::vector<int> seen(per_block, 0);
+      std::vector<char> intact(per_block, 0);
+      const std::size_t count =
+          reader.Read(block.data(), per_block,
+                      [&](int worker, unsigned char* out, std::size_t first, std::size_t n) {
+                        EXPECT_TRUE(worker >= 0 && worker < threads);
+                        for (std::size_t k = first; k < first + n; ++k) {
+                          ++seen[k];
+                          intact[k] = std::memcmp(out + k * record,
+                                                  traces.data() + (read + k) * record, record) == 0;
+                        }
+                      });
+      for (std::size_t k = 0; k < count; ++k) {
+        EXPECT_EQ(seen[k], 1) << threads << " threads, record " << read + k;
+        EXPECT_TRUE(intact[k]) << threads << " threads, record " << read + k;
+      }
+      for (std::size_t k = count; k < per_block; ++k) EXPECT_EQ(seen[k], 0);
+      read += count;
+      if (count < per_block) break;
+    }
+    EXPECT_EQ(read, records);
+    EXPECT_EQ(reader.cut_bytes(), 99u);
+  }
 }
 
 }  // namespace
