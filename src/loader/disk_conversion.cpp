@@ -14,7 +14,6 @@
 #include "loader/segy_input.h"
 #include "loader/trace_scaling.h"
 #include "platform/file_message.h"
-#include "platform/parallel.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
@@ -121,11 +120,16 @@ class AppendingInput {
   }
 
   // Reads up to count records into out, in the file's byte order; fewer
-  // only when the input has ended.
-  std::size_t Next(unsigned char* out, std::size_t count) {
+  // only when the input has ended. visit sees the records as they arrive,
+  // on the threads that read them (numbered from out).
+  std::size_t Next(unsigned char* out, std::size_t count,
+                   const SegyRecordReader::PieceVisitor& visit) {
     std::size_t done = 0;
     while (done < count && !ended_) {
-      done += input_.Read(out + done * record_bytes_, count - done);
+      auto from_out = [&](int worker, unsigned char*, std::size_t first, std::size_t n) {
+        visit(worker, out, done + first, n);
+      };
+      done += input_.Read(out + done * record_bytes_, count - done, from_out);
       if (done == count) break;
       // A file cut off inside a trace: that trace is not loaded, and the user is told.
       if (const std::size_t cut = input_.cut_bytes(); cut > 0)
@@ -175,7 +179,8 @@ class DecodedBatch {
         final_scale_(final_scale),
         record_bytes_(static_cast<std::size_t>(SegyRecordBytes(info))),
         samples_(static_cast<std::size_t>(window.num_samples)),
-        capacity_(RecordsPerBlock(record_bytes_, kBatchBytes)) {
+        capacity_(
+            RecordsPerBlock(record_bytes_, kBatchBytes * static_cast<std::size_t>(threads_))) {
     records_.resize(record_bytes_ * capacity_);
     scaled_.resize(samples_ * capacity_);
     maxima_.resize(capacity_);
@@ -183,18 +188,13 @@ class DecodedBatch {
   }
 
   // Reads and converts up to a block of records; false when none was left.
+  // Each thread converts the records it read while they are in its cache.
   bool Fill(AppendingInput& input) {
-    size_ = static_cast<int>(input.Next(records_.data(), capacity_));
-    RunParallel(size_, threads_, [&](int worker, int k) {
-      unsigned char* record = records_.data() + Offset(k, record_bytes_);
-      RecordToBigEndian(info_.byte_order, info_.format, record, record_bytes_);
-      float* decoded = decoded_[static_cast<std::size_t>(worker)].data();
-      DecodeTrace(record, info_.format, window_.first_sample, window_.num_samples, decoded);
-      std::int16_t* out = scaled_.data() + Offset(k, samples_);
-      const float m = ScaleTrace(decoded, window_.num_samples, no_scaling_, out);
-      if (final_scale_ && m != 0.0f) RescaleSamples(out, samples_, m, *final_scale_);
-      maxima_[static_cast<std::size_t>(k)] = m;
-    });
+    size_ = static_cast<int>(
+        input.Next(records_.data(), capacity_,
+                   [&](int worker, unsigned char*, std::size_t first, std::size_t n) {
+                     for (std::size_t k = first; k < first + n; ++k) Convert(worker, k);
+                   }));
     return size_ > 0;
   }
 
@@ -204,8 +204,20 @@ class DecodedBatch {
   float maximum(int k) const { return maxima_[static_cast<std::size_t>(k)]; }
 
  private:
+  // Records for each thread in a block.
   static constexpr std::size_t kBatchBytes = std::size_t{1} << 20;
   static std::size_t Offset(int k, std::size_t size) { return static_cast<std::size_t>(k) * size; }
+
+  void Convert(int worker, std::size_t k) {
+    unsigned char* record = records_.data() + k * record_bytes_;
+    RecordToBigEndian(info_.byte_order, info_.format, record, record_bytes_);
+    float* decoded = decoded_[static_cast<std::size_t>(worker)].data();
+    DecodeTrace(record, info_.format, window_.first_sample, window_.num_samples, decoded);
+    std::int16_t* out = scaled_.data() + k * samples_;
+    const float m = ScaleTrace(decoded, window_.num_samples, no_scaling_, out);
+    if (final_scale_ && m != 0.0f) RescaleSamples(out, samples_, m, *final_scale_);
+    maxima_[k] = m;
+  }
 
   SegyBinaryInfo info_;
   TimeWindow window_;
