@@ -9,6 +9,7 @@
 #include "horizon_fixture.h"
 #include "platform/paths.h"
 #include "platform/progress.h"
+#include "project/line_block_reader.h"
 
 namespace quarrix::testing {
 namespace {
@@ -88,6 +89,28 @@ TEST_F(SliceTest, TraceFileCutShortNullsOnlyTheMissingTrace) {
     HorizonGrid grid = Slice(name);
     EXPECT_EQ(grid.At(1, 1), Named(1, 1, (std::atoi(name) - 200) / 4)) << name;
     EXPECT_EQ(grid.At(1, 2), HORIZON_NULL) << name;
+  }
+}
+
+// A survey larger than one block of the pass: the blocks end inside lines,
+// so the runs of traces taken from each block meet mid-line. Every cell holds
+// its own trace's sample, on one thread and on several.
+TEST(SliceBlocks, RunsOfTracesMeetAcrossBlocksWithoutGapsOrOverlaps) {
+  HorizonProject big(31, 47, 203, Named, 4.0, 200);
+  ASSERT_GT(big.header.AmpFileBytes(), 2 * static_cast<long long>(kLineBlockBytes));
+  for (int threads : {1, 3}) {
+    NullProgress progress;
+    SliceRun run = GenerateTimeSlices(big.header, big.amp, nullptr, big.folder.path(),
+                                      {300, 900, 300, nullptr, threads}, progress, big.prompter);
+    ASSERT_EQ(run.written.size(), 3u);
+    for (int n = 0; n < 3; ++n) {
+      HorizonGrid grid(31, 47);
+      ReadHorizon(run.written[static_cast<std::size_t>(n)], &grid, nullptr);
+      const int k = (300 + 300 * n - 200) / 4;
+      for (int i = 0; i < 31; ++i)
+        for (int j = 0; j < 47; ++j)
+          ASSERT_EQ(grid.At(i, j), Named(i, j, k)) << threads << ' ' << i << ' ' << j;
+    }
   }
 }
 
