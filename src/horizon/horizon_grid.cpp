@@ -13,6 +13,7 @@
 
 #include "platform/atomic_file.h"
 #include "platform/byte_order.h"
+#include "platform/paths.h"
 #include "platform/safe_write.h"
 #include "platform/text_util.h"
 
@@ -138,8 +139,10 @@ bool CopyOldBytes(std::ifstream& old, std::uintmax_t old_size, std::uintmax_t fr
     if (from < old_size) {
       old.clear();
       old.seekg(static_cast<std::streamoff>(from));
-      old.read(chunk.data(),
-               static_cast<std::streamsize>(std::min<std::uintmax_t>(count, old_size - from)));
+      const auto wanted =
+          static_cast<std::streamsize>(std::min<std::uintmax_t>(count, old_size - from));
+      // The old bytes are kept or nothing is written: never zeros in their place.
+      if (!old.read(chunk.data(), wanted)) return false;
     }
     if (!out.Write({chunk.data(), count})) return false;
     from += count;
@@ -157,15 +160,19 @@ bool ReplaceHorizon(const std::string& path, const HorizonGrid* time,
   // the file's; otherwise, or when they overlap, the file is put together whole.
   if (std::endian::native != std::endian::little ||
       (time && amplitude && amplitude_at < time_at + GridBytes(*time))) {
-    std::string bytes;
-    ReadWholeFile(path, bytes);  // a new file starts empty
+    std::string bytes;  // a new file starts empty
+    if (FileExists(path) && !ReadWholeFile(path, bytes)) return false;
     return WriteFileAtomically(path, OverlayGrids(std::move(bytes), time, amplitude));
   }
-  std::error_code error;
-  std::uintmax_t old_size = std::filesystem::file_size(path, error);
+  // A new file starts empty; an old one that cannot be read is not replaced.
+  std::uintmax_t old_size = 0;
   std::ifstream old;
-  if (!error) old.open(path, std::ios::binary);
-  if (error || !old) old_size = 0;  // a new file starts empty
+  if (FileExists(path)) {
+    std::error_code error;
+    old_size = std::filesystem::file_size(path, error);
+    old.open(path, std::ios::binary);
+    if (error || !old) return false;
+  }
   std::uintmax_t end = std::max<std::uintmax_t>(old_size, kHorizonStyleBytes);
   if (time) end = std::max<std::uintmax_t>(end, time_at + GridBytes(*time));
   if (amplitude) end = std::max<std::uintmax_t>(end, amplitude_at + GridBytes(*amplitude));

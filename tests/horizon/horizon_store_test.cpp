@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <utility>
@@ -101,6 +102,20 @@ TEST(HorizonStore, ReplacingGridsKeepsTheOldFileAroundThem) {
     }
   }
   EXPECT_EQ(OverlayGrids(old_bytes, &time, nullptr).substr(16), std::string(12, 'y') + "tail");
+}
+
+// An old file that cannot be read is not replaced by one with zeros where
+// its style and amplitudes were.
+TEST(HorizonStore, AnUnreadableOldFileIsNotReplaced) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads unreadable files";
+  TempFolder folder;
+  const std::string path = folder.File("a.hor");
+  WriteFileBytes(path, "STYL" + std::string(24, 'x'));
+  std::filesystem::permissions(path, std::filesystem::perms::none);
+  HorizonGrid time(2, 3, 1234);
+  EXPECT_FALSE(ReplaceHorizon(path, &time, nullptr));
+  std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+  EXPECT_EQ(ReadFileBytes(path), "STYL" + std::string(24, 'x'));
 }
 
 TEST(HorizonStore, MissingRegistrationIsRebuiltFromPicksOnYes) {
