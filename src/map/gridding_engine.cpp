@@ -7,6 +7,7 @@
 #include <random>
 
 #include "map/gridding_gradients.h"
+#include "map/insertion_order.h"
 #include "platform/numeric.h"
 #include "platform/parallel.h"
 #include "platform/progress.h"
@@ -141,6 +142,12 @@ GriddingResult GridWorkCells(HorizonGrid& work, const std::vector<std::uint8_t>&
       pseudo.z = plane.At(pseudo.x, pseudo.y);
       points.push_back(pseudo);
     }
+    // The cells, taken before the jitter, give the order of insertion.
+    std::vector<std::uint32_t> columns(static_cast<std::size_t>(data_count)), rows(columns.size());
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+      columns[i] = static_cast<std::uint32_t>(points[i].x);
+      rows[i] = static_cast<std::uint32_t>(points[i].y);
+    }
     // A tiny seeded jitter breaks the exact co-circularity of grid cells.
     std::mt19937 random(367);
     auto uniform = [&] { return static_cast<double>(random()) / 4294967296.0; };
@@ -150,7 +157,7 @@ GriddingResult GridWorkCells(HorizonGrid& work, const std::vector<std::uint8_t>&
     }
 
     DelaunayMesh mesh(points, data_count);
-    for (int i = 0; i < data_count; ++i) mesh.Insert(i);
+    for (int i : HilbertInsertionOrder(columns, rows)) mesh.Insert(i);
     if (options.apply_gradient) EstimateGradients(points, data_count, mesh, plane, wbit);
 
     const double step_x = work.columns > 1 ? (work.columns - 1 + 1e-8) / (work.columns - 1) : 1;
@@ -165,10 +172,11 @@ GriddingResult GridWorkCells(HorizonGrid& work, const std::vector<std::uint8_t>&
     const int threads = std::clamp(options.threads, 1, std::max(work.rows, 1));
     std::vector<std::unique_ptr<DelaunayMesh>> copies;
     for (int w = 1; w < threads; ++w) copies.push_back(std::make_unique<DelaunayMesh>(mesh));
-    std::vector<std::vector<NeighbourWeight>> weights(static_cast<std::size_t>(threads));
     auto grid_rows = [&](int worker, int first_row, int end_row) {
       DelaunayMesh& queried = worker == 0 ? mesh : *copies[static_cast<std::size_t>(worker - 1)];
-      std::vector<NeighbourWeight>& node = weights[static_cast<std::size_t>(worker)];
+      // Each task has its own weights: workers growing vectors that sit side by
+      // side would keep taking each other's cache line.
+      std::vector<NeighbourWeight> node;
       for (int r = first_row; r < end_row; ++r) {
         const double y = r * step_y;
         for (int c = 0; c < work.columns; ++c) {
@@ -187,13 +195,17 @@ GriddingResult GridWorkCells(HorizonGrid& work, const std::vector<std::uint8_t>&
         }
       }
     };
-    // One thread goes row by row, so that a cancel stops after the row.
-    const int rows_per_task = threads == 1 ? 1 : 4;
+    // One thread goes row by row, so that a cancel stops after the row. Several
+    // threads take runs of four rows, sixteen runs each per batch, so that runs
+    // of uneven cost (picked cells are skipped) even out before they meet.
     if (!progress.Cancelled())
-      ForEachLineBatch(work.rows, threads, rows_per_task, grid_rows, [&](int rows_done) {
-        progress.SetPosition(rows_done);
-        return !progress.Cancelled();
-      });
+      ForEachLineBatch(
+          work.rows, threads, threads == 1 ? 1 : 4, grid_rows,
+          [&](int rows_done) {
+            progress.SetPosition(rows_done);
+            return !progress.Cancelled();
+          },
+          16);
   } catch (const std::bad_alloc&) {
     prompter.Tell("Unable to allocate storage for a simplex", "", MessageIcon::Error);
     return GriddingResult::OutOfMemory;

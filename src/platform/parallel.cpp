@@ -48,10 +48,10 @@ void RunParallel(int task_count, int threads,
 
 bool ForEachLineBatch(int line_count, int threads, int lines_per_task,
                       const std::function<void(int worker, int first_line, int end_line)>& work,
-                      const std::function<bool(int lines_done)>& between) {
+                      const std::function<bool(int lines_done)>& between, int tasks_per_worker) {
   const int per_task = std::max(lines_per_task, 1);
   const int workers = std::max(threads, 1);
-  const int batch = per_task * workers;
+  const int batch = per_task * workers * (workers > 1 ? std::max(tasks_per_worker, 1) : 1);
   for (int first = 0; first < line_count; first += batch) {
     const int end = std::min(line_count, first + batch);
     const int tasks = (end - first + per_task - 1) / per_task;

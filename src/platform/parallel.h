@@ -19,12 +19,14 @@ int ResolveThreadCount(int requested);
 // is rethrown once every worker has stopped.
 void RunParallel(int task_count, int threads, const std::function<void(int worker, int task)>& run);
 
-// Lines [0, line_count) in batches: each batch gives every worker a run of
-// lines_per_task consecutive lines, work(worker, first_line, end_line) runs
-// them, and between(lines_done) is then called on the calling thread; a
-// false from it stops the pass. False when stopped.
+// Lines [0, line_count) in batches: each batch holds runs of lines_per_task
+// consecutive lines, tasks_per_worker of them per worker when there is more
+// than one (one otherwise); work(worker, first_line, end_line) runs a run on
+// whichever worker is free, and between(lines_done) is then called on the
+// calling thread; a false from it stops the pass. False when stopped. More
+// runs per batch let runs of uneven cost even out before the workers meet.
 bool ForEachLineBatch(int line_count, int threads, int lines_per_task,
                       const std::function<void(int worker, int first_line, int end_line)>& work,
-                      const std::function<bool(int lines_done)>& between);
+                      const std::function<bool(int lines_done)>& between, int tasks_per_worker = 1);
 
 }  // namespace quarrix

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "gridding_oracle.h"
+#include "map/insertion_order.h"
 #include "platform/progress.h"
 #include "platform/scripted_prompter.h"
 
@@ -234,6 +235,29 @@ TEST(Gridding, SharedRowsGiveTheSameGridAsOneThread) {
         EXPECT_EQ(shared.cells, alone.cells) << "threads " << threads << " variant " << variant;
       }
     }
+}
+
+TEST(Gridding, InsertsAlongACurveThatVisitsEveryCellOnceStepByStep) {
+  // Over a 64 x 64 square the keys are 0..4095, each once, and consecutive
+  // keys belong to neighbouring cells.
+  constexpr std::uint32_t kSide = 64;
+  std::vector<std::uint32_t> columns, rows;
+  for (std::uint32_t r = 0; r < kSide; ++r)
+    for (std::uint32_t c = 0; c < kSide; ++c) {
+      columns.push_back(c);
+      rows.push_back(r);
+    }
+  std::vector<int> order = HilbertInsertionOrder(columns, rows);
+  ASSERT_EQ(order.size(), kSide * kSide);
+  for (std::size_t k = 0; k < order.size(); ++k) {
+    const std::size_t i = static_cast<std::size_t>(order[k]);
+    EXPECT_EQ(HilbertKey(columns[i], rows[i]), k);
+    if (k == 0) continue;
+    const std::size_t j = static_cast<std::size_t>(order[k - 1]);
+    const int step = std::abs(static_cast<int>(columns[i]) - static_cast<int>(columns[j])) +
+                     std::abs(static_cast<int>(rows[i]) - static_cast<int>(rows[j]));
+    ASSERT_EQ(step, 1) << "key " << k;
+  }
 }
 
 }  // namespace

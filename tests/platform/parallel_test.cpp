@@ -53,6 +53,30 @@ TEST(ForEachLineBatch, CoversEveryLineOnceAndStopsWhenTold) {
   EXPECT_FALSE(ForEachLineBatch(
       23, 1, 1, [](int, int, int) {}, [&](int) { return ++batches < 2; }));
   EXPECT_EQ(batches, 2);
+  // Several runs per worker make longer batches on more than one thread only.
+  between.clear();
+  for (auto& count : seen) count = 0;
+  EXPECT_TRUE(ForEachLineBatch(
+      23, 2, 3,
+      [&](int, int first, int end) {
+        for (int i = first; i < end; ++i) ++seen[static_cast<std::size_t>(i)];
+      },
+      [&](int done) {
+        between.push_back(done);
+        return true;
+      },
+      2));
+  for (const auto& count : seen) EXPECT_EQ(count.load(), 1);
+  EXPECT_EQ(between, (std::vector<int>{12, 23}));
+  between.clear();
+  ForEachLineBatch(
+      5, 1, 1, [](int, int, int) {},
+      [&](int done) {
+        between.push_back(done);
+        return true;
+      },
+      4);
+  EXPECT_EQ(between, (std::vector<int>{1, 2, 3, 4, 5}));
 }
 
 TEST(ThreadsOption, DefaultsToEveryCoreAndRefusesNonsense) {
