@@ -1,6 +1,7 @@
 #include "loader/disk_conversion.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "loader/disk_coverage.h"
@@ -14,6 +15,7 @@
 #include "loader/segy_input.h"
 #include "loader/trace_scaling.h"
 #include "platform/file_message.h"
+#include "platform/parallel.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
@@ -119,17 +121,14 @@ class AppendingInput {
     return input_.Open(path, record_bytes_);
   }
 
-  // Reads up to count records into out, in the file's byte order; fewer
-  // only when the input has ended. visit sees the records as they arrive,
-  // on the threads that read them (numbered from out).
+  // Reads up to count records into out, in the file's byte order, the first
+  // done of them already there; fewer only when the input has ended. visit
+  // sees the records as they arrive, on the threads that read them (numbered
+  // from out).
   std::size_t Next(unsigned char* out, std::size_t count,
-                   const SegyRecordReader::PieceVisitor& visit) {
-    std::size_t done = 0;
+                   const SegyRecordReader::PieceVisitor& visit, std::size_t done = 0) {
     while (done < count && !ended_) {
-      auto from_out = [&](int worker, unsigned char*, std::size_t first, std::size_t n) {
-        visit(worker, out, done + first, n);
-      };
-      done += input_.Read(out + done * record_bytes_, count - done, from_out);
+      done = ReadOn(out, done, count, visit);
       if (done == count) break;
       // A file cut off inside a trace: that trace is not loaded, and the user is told.
       if (const std::size_t cut = input_.cut_bytes(); cut > 0)
@@ -141,6 +140,17 @@ class AppendingInput {
       ended_ = !next || !OpenAppended(*next);
     }
     return done;
+  }
+
+  // Next, but from the file being read alone: it never asks or tells
+  // anything, so it may run on another thread while this one places traces.
+  std::size_t ReadOn(unsigned char* out, std::size_t done, std::size_t count,
+                     const SegyRecordReader::PieceVisitor& visit) {
+    if (ended_ || done >= count) return done;
+    auto from_out = [&](int worker, unsigned char*, std::size_t first, std::size_t n) {
+      visit(worker, out, done + first, n);
+    };
+    return done + input_.Read(out + done * record_bytes_, count - done, from_out);
   }
 
  private:
@@ -190,11 +200,17 @@ class DecodedBatch {
   // Reads and converts up to a block of records; false when none was left.
   // Each thread converts the records it read while they are in its cache.
   bool Fill(AppendingInput& input) {
+    Prefetch(input);
+    return Complete(input);
+  }
+  // Fill in two steps: Prefetch reads what the file being read holds (on any
+  // thread), Complete goes on into appended files on the thread that asks.
+  void Prefetch(AppendingInput& input) {
+    size_ = static_cast<int>(input.ReadOn(records_.data(), 0, capacity_, Converter()));
+  }
+  bool Complete(AppendingInput& input) {
     size_ = static_cast<int>(
-        input.Next(records_.data(), capacity_,
-                   [&](int worker, unsigned char*, std::size_t first, std::size_t n) {
-                     for (std::size_t k = first; k < first + n; ++k) Convert(worker, k);
-                   }));
+        input.Next(records_.data(), capacity_, Converter(), static_cast<std::size_t>(size_)));
     return size_ > 0;
   }
 
@@ -207,6 +223,12 @@ class DecodedBatch {
   // Records for each thread in a block.
   static constexpr std::size_t kBatchBytes = std::size_t{1} << 20;
   static std::size_t Offset(int k, std::size_t size) { return static_cast<std::size_t>(k) * size; }
+
+  SegyRecordReader::PieceVisitor Converter() {
+    return [this](int worker, unsigned char*, std::size_t first, std::size_t n) {
+      for (std::size_t k = first; k < first + n; ++k) Convert(worker, k);
+    };
+  }
 
   void Convert(int worker, std::size_t k) {
     unsigned char* record = records_.data() + k * record_bytes_;
@@ -319,21 +341,31 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
     prompter.Tell(NamingFile(kCannotOpenInput, request.input_path), "", MessageIcon::Warning);
     return outcome;
   }
-  DecodedBatch batch(info, window, request.window.no_scaling, request.threads,
+  // With more than one thread, the next block is read and converted while
+  // this thread places the traces of the last one.
+  DecodedBatch first(info, window, request.window.no_scaling, request.threads,
                      grid.arrival_scale());
+  std::optional<DecodedBatch> second;
+  if (request.threads > 1)
+    second.emplace(info, window, request.window.no_scaling, request.threads, grid.arrival_scale());
+  DecodedBatch* batch = &first;
+  DecodedBatch* spare = second ? &*second : nullptr;
   ScaleStats stats;
   progress.SetRange(0, 100);
   progress.SetPosition(0);
   progress.SetLabel("Converting Traces ");
   int bar = 0;
   long long& count = outcome.traces_processed;
+  bool more = !progress.Cancelled() && batch->Fill(input);
   // Each trace is counted and placed in input order, whatever thread decoded it.
-  while (!progress.Cancelled() && batch.Fill(input)) {
-    for (int k = 0; k < batch.size(); ++k) {
+  while (more) {
+    std::optional<BackgroundJob> reading;
+    if (spare) reading.emplace([&input, spare] { spare->Prefetch(input); });
+    for (int k = 0; k < batch->size(); ++k) {
       if (k > 0 && progress.Cancelled()) break;
-      const float m = batch.maximum(k);
+      const float m = batch->maximum(k);
       stats.Add(m, count);
-      LineTrace position = TraceLineTrace(batch.record(k), choice);
+      LineTrace position = TraceLineTrace(batch->record(k), choice);
       if (count % 10 == 0) progress.SetPosition(++bar);
       ++count;
       if (count % 1000 == 0) {
@@ -342,13 +374,21 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
         progress.SetLabel(text);
         progress.SetPosition(bar = 0);
       }
-      GridWriter::Placed placed = grid.Put(position, m, batch.scaled(k));
+      GridWriter::Placed placed = grid.Put(position, m, batch->scaled(k));
       if (placed == GridWriter::Placed::Failed) return outcome;
       if (placed == GridWriter::Placed::Skipped) {
         ++outcome.traces_skipped;
         decisions.AddMessage(
             FormatText("Skip Trace  line %d trace %d", position.line, position.trace));
       }
+    }
+    if (reading) reading->Wait();
+    if (progress.Cancelled()) break;
+    if (spare) {
+      std::swap(batch, spare);
+      more = batch->Complete(input);
+    } else {
+      more = batch->Fill(input);
     }
   }
   if (!grid.ScaleAndCommit(stats, request.window.no_scaling, decisions, "Scaling Traces", progress))

@@ -67,6 +67,51 @@ std::int32_t HeaderScanTables::Maximum(const HeaderWord& w) const {
   return w.width == 2 ? max16[w.index - 1] : max32[w.index - 1];
 }
 
+namespace {
+
+// The scan on several threads: each folds the headers it reads into tables
+// of its own, which are put together at the end (the ranges do not depend
+// on the order of the headers). Progress moves a block at a time.
+std::optional<HeaderScanTables> ScanSharedBlocks(SegyRecordReader& input, HeaderScanTables& tables,
+                                                 Progress& progress, SegyByteOrder order,
+                                                 const RecordBlockVisitor& visit, int threads,
+                                                 std::vector<unsigned char>& block) {
+  struct alignas(64) WorkerTables {
+    HeaderScanTables tables;
+  };
+  std::vector<WorkerTables> of_worker(static_cast<std::size_t>(threads));
+  const std::size_t bytes = input.record_bytes(), per_block = block.size() / bytes;
+  auto fold_and_measure = [&](int worker, unsigned char* out, std::size_t first, std::size_t n) {
+    HeaderScanTables& own = of_worker[static_cast<std::size_t>(worker)].tables;
+    for (std::size_t k = first; k < first + n; ++k) {
+      own.Fold(out + k * bytes, order);
+      ++own.traces;
+    }
+    if (visit.measure) visit.measure(worker, out, first, n);
+  };
+  long long scanned = 0;
+  for (;;) {
+    if (progress.Cancelled()) return std::nullopt;
+    const std::size_t count = input.Read(block.data(), per_block, fold_and_measure);
+    if (visit.fold && count > 0) visit.fold(count);
+    scanned += static_cast<long long>(count);
+    if (scanned >= 1000)
+      progress.SetLabel(FormatText("Scan Headers %lld Traces", scanned / 1000 * 1000));
+    progress.SetPosition(static_cast<int>(scanned % 1000 / 100));
+    if (count < per_block) {
+      if (input.cut_bytes() >= kSegyTraceHeaderBytes) {
+        tables.Fold(block.data() + count * bytes, order);
+        ++tables.traces;
+      }
+      break;
+    }
+  }
+  for (const WorkerTables& own : of_worker) tables.Merge(own.tables);
+  return tables;
+}
+
+}  // namespace
+
 std::optional<HeaderScanTables> ScanHeaders(const std::string& path, std::int64_t record_bytes,
                                             Progress& progress, SegyByteOrder order,
                                             const RecordBlockVisitor& visit, int threads) {
@@ -95,6 +140,7 @@ std::optional<HeaderScanTables> ScanHeaders(const std::string& path, std::int64_
       progress.SetPosition(bar = 0);
     }
   };
+  if (threads > 1) return ScanSharedBlocks(input, tables, progress, order, visit, threads, block);
   for (;;) {
     if (progress.Cancelled()) return std::nullopt;
     const std::size_t count = input.Read(block.data(), per_block, visit.measure);

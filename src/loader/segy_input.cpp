@@ -68,12 +68,16 @@ std::size_t SegyRecordReader::Read(unsigned char* out, std::size_t count,
 std::size_t SegyRecordReader::ReadPieces(unsigned char* out, std::size_t count,
                                          const PieceVisitor& visit) {
   // Pieces of whole records and at least 256 KiB; one piece with one thread.
-  // A visited piece is read in chunks of about that size, each shown to the
-  // visitor straight after its read.
+  // With a visitor, the pieces are about that size and go to whichever
+  // thread is free, so that a thread slowed by other work takes fewer; each
+  // is shown to the visitor straight after its read (in chunks of that size
+  // when there is one thread).
   constexpr std::size_t kLeastPiece = std::size_t{256} << 10;
   const std::size_t bytes = record_bytes_, wanted = count * bytes;
+  const int threads = std::max(threads_, 1);
+  const std::size_t most_pieces = threads > 1 && visit ? count : static_cast<std::size_t>(threads);
   const int pieces =
-      static_cast<int>(std::clamp<std::size_t>(wanted / kLeastPiece, 1, std::max(threads_, 1)));
+      static_cast<int>(std::clamp<std::size_t>(wanted / kLeastPiece, 1, most_pieces));
   const std::size_t share = (count + static_cast<std::size_t>(pieces) - 1) / pieces;
   const std::size_t chunk = visit ? std::max<std::size_t>(1, kLeastPiece / bytes) * bytes : wanted;
   std::vector<std::size_t> got(static_cast<std::size_t>(pieces), 0);
@@ -95,7 +99,7 @@ std::size_t SegyRecordReader::ReadPieces(unsigned char* out, std::size_t count,
   if (pieces == 1)
     read(0, 0);
   else
-    RunParallel(pieces, pieces, read);
+    RunParallel(pieces, threads, read);
   // The bytes read end at the first piece that came back short.
   std::size_t total = 0;
   for (std::size_t k = 0; k < got.size(); ++k) {

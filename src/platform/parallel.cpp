@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <exception>
+#include <memory>
 #include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace quarrix {
@@ -16,6 +19,115 @@ int MachineThreadCount() {
 int ResolveThreadCount(int requested) {
   return requested <= 0 ? MachineThreadCount() : requested;
 }
+
+namespace {
+
+// Counts the helpers of one RunParallel call down to zero.
+class Latch {
+ public:
+  explicit Latch(int count) : count_(count) {}
+  void CountDown() {
+    // Notified under the lock: the waiter cannot return, and destroy this,
+    // before the helper is done with it.
+    std::lock_guard lock(lock_);
+    if (--count_ == 0) zero_.notify_all();
+  }
+  void Wait() {
+    std::unique_lock lock(lock_);
+    zero_.wait(lock, [&] { return count_ == 0; });
+  }
+
+ private:
+  std::mutex lock_;
+  std::condition_variable zero_;
+  int count_;
+};
+
+// Threads kept from one parallel run to the next: starting a thread costs
+// more than a block of work takes. A run takes idle helpers and starts new
+// ones when none is idle, so a run started from inside another never waits
+// for a helper that is busy with the outer one.
+class HelperPool {
+ public:
+  static HelperPool& Instance() {
+    static HelperPool pool;
+    return pool;
+  }
+
+  ~HelperPool() {
+    for (const auto& helper : helpers_) {
+      {
+        std::lock_guard lock(helper->lock);
+        helper->quit = true;
+      }
+      helper->wake.notify_one();
+    }
+    for (const auto& helper : helpers_) helper->thread.join();
+  }
+
+  void Start(std::function<void()> job, Latch& done) {
+    Helper& helper = TakeIdle();
+    {
+      std::lock_guard lock(helper.lock);
+      helper.job = std::move(job);
+      helper.done = &done;
+    }
+    helper.wake.notify_one();
+  }
+
+ private:
+  struct Helper {
+    std::mutex lock;
+    std::condition_variable wake;
+    std::function<void()> job;
+    Latch* done = nullptr;
+    bool quit = false;
+    std::thread thread;
+  };
+
+  Helper& TakeIdle() {
+    std::lock_guard lock(lock_);
+    if (!idle_.empty()) {
+      Helper* helper = idle_.back();
+      idle_.pop_back();
+      return *helper;
+    }
+    helpers_.push_back(std::make_unique<Helper>());
+    Helper* helper = helpers_.back().get();
+    helper->thread = std::thread([this, helper] { Serve(*helper); });
+    return *helper;
+  }
+
+  void Serve(Helper& helper) {
+    for (;;) {
+      std::function<void()> job;
+      Latch* done = nullptr;
+      {
+        std::unique_lock lock(helper.lock);
+        helper.wake.wait(lock, [&] { return helper.job || helper.quit; });
+        if (!helper.job) return;
+        job = std::move(helper.job);
+        helper.job = nullptr;
+        done = helper.done;
+      }
+      job();
+      job = nullptr;
+      // Idle again before the run hears of it, so that the run's next call
+      // finds this helper rather than starting another.
+      {
+        std::lock_guard lock(lock_);
+        idle_.push_back(&helper);
+      }
+      done->CountDown();
+    }
+  }
+
+  std::mutex lock_;
+  std::vector<Helper*> idle_;
+  std::vector<std::unique_ptr<Helper>> helpers_;
+};
+
+}  // namespace
 
 void RunParallel(int task_count, int threads,
                  const std::function<void(int worker, int task)>& run) {
@@ -38,12 +150,40 @@ void RunParallel(int task_count, int threads,
       }
     }
   };
-  std::vector<std::thread> helpers;
-  helpers.reserve(static_cast<std::size_t>(workers - 1));
-  for (int worker = 1; worker < workers; ++worker) helpers.emplace_back(work, worker);
+  Latch helpers_done(workers - 1);
+  for (int worker = 1; worker < workers; ++worker)
+    HelperPool::Instance().Start([&work, worker] { work(worker); }, helpers_done);
   work(0);
-  for (std::thread& helper : helpers) helper.join();
+  helpers_done.Wait();
   if (failure) std::rethrow_exception(failure);
+}
+
+struct BackgroundJob::State {
+  Latch done{1};
+  std::exception_ptr failure;
+  bool waited = false;
+};
+
+BackgroundJob::BackgroundJob(std::function<void()> job) : state_(std::make_unique<State>()) {
+  HelperPool::Instance().Start(
+      [state = state_.get(), job = std::move(job)] {
+        try {
+          job();
+        } catch (...) {
+          state->failure = std::current_exception();
+        }
+      },
+      state_->done);
+}
+
+BackgroundJob::~BackgroundJob() {
+  if (!state_->waited) state_->done.Wait();
+}
+
+void BackgroundJob::Wait() {
+  if (!state_->waited) state_->done.Wait();
+  state_->waited = true;
+  if (state_->failure) std::rethrow_exception(std::exchange(state_->failure, nullptr));
 }
 
 bool ForEachLineBatch(int line_count, int threads, int lines_per_task,

@@ -4,6 +4,7 @@
 // progress) stays with worker 0 or between the batches. With one thread the
 // work runs on the calling thread in its plain order.
 #include <functional>
+#include <memory>
 
 namespace quarrix {
 
@@ -18,6 +19,21 @@ int ResolveThreadCount(int requested);
 // in order, each by the first free worker. The first exception a task throws
 // is rethrown once every worker has stopped.
 void RunParallel(int task_count, int threads, const std::function<void(int worker, int task)>& run);
+
+// A job run on a helper thread while the caller goes on. Wait waits for it
+// and rethrows what it threw; the destructor waits too.
+class BackgroundJob {
+ public:
+  explicit BackgroundJob(std::function<void()> job);
+  ~BackgroundJob();
+  BackgroundJob(const BackgroundJob&) = delete;
+  BackgroundJob& operator=(const BackgroundJob&) = delete;
+  void Wait();
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
 
 // Lines [0, line_count) in batches: each batch holds runs of lines_per_task
 // consecutive lines, tasks_per_worker of them per worker when there is more

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include "loader/trace_placement.h"
 #include "platform/progress.h"
 #include "project/survey_header.h"
@@ -34,6 +36,39 @@ TEST(HeaderScan, FoldsEveryWordOverTheWholeFile) {
   EXPECT_EQ(progress.labels.front(), "Scan Headers");
 
   EXPECT_FALSE(ScanHeaders(folder.File("missing.sgy"), 256, progress));
+}
+
+TEST(HeaderScan, SeveralThreadsFindTheRangesOfOne) {
+  // Enough records for many blocks, in both byte orders, the last cut off
+  // after its header; the records each thread sees are counted once.
+  TempFolder folder;
+  auto f = [](int line, int trace, int n) { return float(line * 7 - trace + n); };
+  for (SegyByteOrder order : {SegyByteOrder::Big, SegyByteOrder::Little}) {
+    std::vector<TestTrace> traces = testing::GridTraces(100, 60, -40, 90, 500, f);
+    traces[1234].line = -5;
+    traces[4321].trace = 77777;
+    std::string bytes = testing::BuildSegy(traces, 500, 4000, 5, order);
+    bytes.resize(bytes.size() - 300);
+    testing::WriteFileBytes(folder.File("big.sgy"), bytes);
+    NullProgress progress;
+    std::atomic<long long> folded{0};
+    RecordBlockVisitor count;
+    count.measure = [&](int, unsigned char*, std::size_t, std::size_t n) {
+      folded += static_cast<long long>(n);
+    };
+    auto one = ScanHeaders(folder.File("big.sgy"), 240 + 2000, progress, order);
+    auto three = ScanHeaders(folder.File("big.sgy"), 240 + 2000, progress, order, count, 3);
+    ASSERT_TRUE(one && three);
+    EXPECT_EQ(one->traces, 5400);
+    EXPECT_EQ(three->traces, one->traces);
+    EXPECT_EQ(folded.load(), 5399);  // the cut-off record is not measured
+    EXPECT_EQ(three->min32, one->min32);
+    EXPECT_EQ(three->max32, one->max32);
+    EXPECT_EQ(three->min16, one->min16);
+    EXPECT_EQ(three->max16, one->max16);
+    EXPECT_EQ(one->Minimum({48, 4}), -5);
+    EXPECT_EQ(one->Maximum({49, 4}), 77777);
+  }
 }
 
 TEST(HeaderScan, MarksMoveAndChoicesAreChecked) {

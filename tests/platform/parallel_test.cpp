@@ -27,6 +27,29 @@ TEST(RunParallel, EveryTaskRunsOnceOnAValidWorkerAndOneThreadKeepsTheOrder) {
   EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3}));
 }
 
+TEST(RunParallel, RunsStartedFromInsideARunAndInTheBackgroundFinish) {
+  // The helper threads are kept between runs; a run started by a task of
+  // another must not wait for helpers busy with the outer run.
+  for (int round = 0; round < 20; ++round) {
+    std::atomic<int> inner{0};
+    RunParallel(4, 4, [&](int, int) { RunParallel(3, 3, [&](int, int) { ++inner; }); });
+    EXPECT_EQ(inner.load(), 12);
+  }
+  std::atomic<int> done{0};
+  {
+    BackgroundJob job([&] { RunParallel(5, 2, [&](int, int) { ++done; }); });
+    RunParallel(5, 2, [&](int, int) { ++done; });
+    job.Wait();
+    EXPECT_EQ(done.load(), 10);
+  }
+  BackgroundJob failing([] { throw std::runtime_error("read failed"); });
+  EXPECT_THROW(failing.Wait(), std::runtime_error);
+  {
+    BackgroundJob unwaited([&] { ++done; });
+  }  // the destructor waits
+  EXPECT_EQ(done.load(), 11);
+}
+
 TEST(RunParallel, AFailingTaskIsRethrownAfterTheOthersStop) {
   EXPECT_THROW(RunParallel(50, 3,
                            [](int, int task) {
