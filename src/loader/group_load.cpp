@@ -10,6 +10,7 @@
 #include "loader/group_bytes.h"
 #include "loader/group_load_merge.h"
 #include "loader/header_scan.h"
+#include "loader/input_maxima.h"
 #include "loader/load_decisions.h"
 #include "loader/project_output.h"
 #include "loader/trace_placement.h"
@@ -82,8 +83,11 @@ bool StartProject(const DiskLoadRequest& request, LoadDecisions& decisions, Prom
 
 // Checks this process's files (each later file must continue the load's
 // layout), counts their records and scans the headers the ranges come from.
+// With maxima, the same reads find the maximum of every trace, every file's
+// traces read for it whether their headers count or not.
 bool ExamineFiles(const GroupLoadRequest& request, LineRange own, std::vector<InputFile>& files,
-                  HeaderScanTables& tables, Prompter& prompter, Progress& progress) {
+                  HeaderScanTables& tables, InputMaxima* maxima, Prompter& prompter,
+                  Progress& progress) {
   const SegyBinaryInfo& info = request.disk.info;
   const std::int64_t record_bytes = SegyRecordBytes(info);
   tables.byte_order = info.byte_order;
@@ -105,14 +109,16 @@ bool ExamineFiles(const GroupLoadRequest& request, LineRange own, std::vector<In
         std::max<std::int64_t>(input.Size() - static_cast<std::int64_t>(kSegyFileHeaderBytes), 0);
     file.records = data_bytes / record_bytes;
     file.cut_bytes = static_cast<std::size_t>(data_bytes % record_bytes);
-    if (f == 0 || request.scan_every_file) {
+    const bool ranges = f == 0 || request.scan_every_file;
+    if (ranges || maxima) {
       std::optional<HeaderScanTables> scanned =
-          ScanHeaders(file.path, record_bytes, progress, info.byte_order);
+          ScanHeaders(file.path, record_bytes, progress, info.byte_order,
+                      maxima ? maxima->Visitor() : RecordBlockVisitor(), request.disk.threads);
       if (!scanned) {
         prompter.Tell(NamingFile(kCannotOpenInput, file.path), "", MessageIcon::Warning);
         return false;
       }
-      tables.Merge(*scanned);
+      if (ranges) tables.Merge(*scanned);
     }
     files.push_back(std::move(file));
   }
@@ -300,15 +306,21 @@ struct ScaleStep {
 };
 
 ScaleStep DecideScale(const ScaleStats& stats, bool no_scaling, std::optional<double> placing,
-                      LoadDecisions& decisions, Prompter& prompter) {
+                      bool calculated_first, LoadDecisions& decisions, Prompter& prompter) {
   ScaleStep step;
   if (no_scaling) return step;
   std::optional<double> used = AskScaleValue(stats, decisions);
   if (placing && used != placing) {
-    // Only decisions that changed their answer during the load give another value.
-    prompter.Tell(FormatText("The traces were scaled with %f, but the value to use is now %f: no "
-                             "project is made",
-                             *placing, used.value_or(0.0)),
+    // Only decisions that changed their answer during the load, or an input
+    // that changed while it was read, give another value.
+    const double now = used.value_or(0.0);
+    prompter.Tell(calculated_first
+                      ? FormatText("The traces were scaled with %f, but the input now gives %f: "
+                                   "the input changed while it was loaded, and no project is made",
+                                   *placing, now)
+                      : FormatText("The traces were scaled with %f, but the value to use is now "
+                                   "%f: no project is made",
+                                   *placing, now),
                   "Error", MessageIcon::Error);
     step.ok = false;
   }
@@ -333,14 +345,30 @@ LoadOutcome ConvertDiskFilesInGroup(const GroupLoadRequest& request, ProcessGrou
                                    output, outcome);
   if (!group.AllOk(ok)) return outcome;
   outcome.result = LoadResult::Abandoned;
+  // With the scale value calculated from the whole input and known before
+  // the conversion, the scan's reads also find every trace's maximum, so
+  // that the traces are written at their final scale and the pass over the
+  // finished trace file is saved, as one process does it.
+  bool calculate_first = first && !disk.window.no_scaling &&
+                         decisions.ScaleValueKnownBeforeConversion() &&
+                         !decisions.ScaleValueGivenBeforehand();
   GroupBytesWriter names;
   names.PutString(outcome.header_path);
   names.PutString(output.temporary_amp_path());
+  names.Put(calculate_first);
+  names.Put(geometry.window);
   const std::string shared_names = group.Share(first ? names.Take() : std::string());
   std::string temporary_amp;
   GroupBytesReader names_in(shared_names);
   names_in.GetString(outcome.header_path);
   names_in.GetString(temporary_amp);
+  names_in.Get(calculate_first);
+  names_in.Get(geometry.window);
+  std::optional<InputMaxima> maxima;
+  if (calculate_first) {
+    maxima.emplace(disk.info, geometry.window, disk.threads);
+    maxima->KeepEach();
+  }
 
   // Each process examines and scans its run of whole files, the runs cut by
   // the sizes of the files as the first process finds them.
@@ -353,13 +381,14 @@ LoadOutcome ConvertDiskFilesInGroup(const GroupLoadRequest& request, ProcessGrou
   const LineRange own{runs.at(rank), runs.at(rank + 1)};
   std::vector<InputFile> files;
   HeaderScanTables tables;
-  ok = ExamineFiles(request, own, files, tables, prompter, progress);
+  ok = ExamineFiles(request, own, files, tables, maxima ? &*maxima : nullptr, prompter, progress);
   if (!group.AllOk(ok)) return outcome;
   std::int64_t own_traces = 0;
   for (const InputFile& file : files) own_traces += file.records;
   GroupBytesWriter scan;
   scan.Put(tables);
   scan.Put(own_traces);
+  if (maxima) scan.PutVector(maxima->each());
   const std::string scan_bytes = scan.Take();
   const std::vector<char> scans = group.GatherOnFirst(scan_bytes.data(), scan_bytes.size());
 
@@ -367,11 +396,15 @@ LoadOutcome ConvertDiskFilesInGroup(const GroupLoadRequest& request, ProcessGrou
   // the trace file; every process learns where its traces start.
   std::vector<std::int64_t> first_indexes;
   std::optional<GridWriter> grid;
+  // The scale the traces are written at, when known before the conversion.
+  std::optional<double> placing;
   if (first) {
     HeaderScanTables all;
     all.byte_order = disk.info.byte_order;
     GroupBytesReader in(scans.data(), scans.size());
     std::int64_t traces = 0;
+    ScaleStats input_stats;
+    long long input_stats_traces = 0;
     for (int rank = 0; rank < group.Size(); ++rank) {
       HeaderScanTables part;
       std::int64_t part_traces = 0;
@@ -380,9 +413,19 @@ LoadOutcome ConvertDiskFilesInGroup(const GroupLoadRequest& request, ProcessGrou
       all.Merge(part);
       first_indexes.push_back(traces);
       traces += part_traces;
+      if (maxima) {
+        std::vector<float> each;
+        in.GetVector(each);
+        for (float m : each) input_stats.Add(m, input_stats_traces++);
+      }
     }
     ok = DecideGeometry(request, all, decisions, prompter, geometry);
     if (ok) {
+      const std::optional<double> given = decisions.ScaleValueGivenBeforehand();
+      if (!disk.window.no_scaling && given && *given > 0.0) placing = given;
+      // The maxima hold for the conversion's time window only.
+      if (maxima && maxima->Covers(geometry.window) && input_stats.overall_max > 0.0)
+        placing = input_stats.overall_max;
       grid.emplace(output, geometry.header, prompter);
       ok = grid->Prepare("Creating Trace Data File", progress);
     }
@@ -393,12 +436,19 @@ LoadOutcome ConvertDiskFilesInGroup(const GroupLoadRequest& request, ProcessGrou
   decided.Put(geometry.window);
   decided.Put(geometry.choice);
   decided.PutVector(first_indexes);
+  decided.Put(placing.has_value());
+  decided.Put(placing.value_or(0.0));
   const std::string decided_bytes = group.Share(first ? decided.Take() : std::string());
   GroupBytesReader in(decided_bytes);
   in.Get(geometry.header);
   in.Get(geometry.window);
   in.Get(geometry.choice);
   in.GetVector(first_indexes);
+  bool placing_known = false;
+  double placing_value = 0.0;
+  in.Get(placing_known);
+  in.Get(placing_value);
+  placing = placing_known ? std::optional<double>(placing_value) : std::nullopt;
   geometry.first_index = first_indexes[static_cast<std::size_t>(group.Rank())];
   std::int64_t index = geometry.first_index;
   for (InputFile& file : files) {
@@ -416,11 +466,9 @@ LoadOutcome ConvertDiskFilesInGroup(const GroupLoadRequest& request, ProcessGrou
   if (!group.AllOk(ok)) return outcome;
 
   // Every process places its traces, then the first merges what they did.
-  // With the scale value known beforehand they are written at their final
-  // scale, and the scaling pass is left out.
-  const std::optional<double> given = decisions.ScaleValueGivenBeforehand();
-  const std::optional<double> placing =
-      !disk.window.no_scaling && given && *given > 0.0 ? given : std::nullopt;
+  // With the scale value known beforehand (given, or calculated in the
+  // scan) they are written at their final scale, and the scaling pass is
+  // left out.
   progress.SetLabel("Converting Traces ");
   TracePlacer placer(request, geometry, placing, *grid);
   for (const InputFile& file : files)
@@ -464,7 +512,9 @@ LoadOutcome ConvertDiskFilesInGroup(const GroupLoadRequest& request, ProcessGrou
   // "Set Scale Value" and, for a calculated value, the scaling pass, the
   // lines shared among the processes.
   ScaleStep step;
-  if (first) step = DecideScale(merged.stats, disk.window.no_scaling, placing, decisions, prompter);
+  if (first)
+    step = DecideScale(merged.stats, disk.window.no_scaling, placing, calculate_first, decisions,
+                       prompter);
   if (!group.AllOk(step.ok)) return outcome;
   GroupBytesWriter scale;
   scale.Put(step);

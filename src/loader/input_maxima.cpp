@@ -44,6 +44,9 @@ void InputMaxima::Measure(int worker, const unsigned char* block, std::size_t fi
 
 void InputMaxima::Fold(std::size_t count) {
   for (std::size_t k = 0; k < count; ++k) stats_.Add(maxima_[k], traces_++);
+  if (keep_each_)
+    each_.insert(each_.end(), maxima_.begin(),
+                 maxima_.begin() + static_cast<std::ptrdiff_t>(count));
 }
 
 RecordBlockVisitor InputMaxima::Visitor() {

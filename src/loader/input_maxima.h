@@ -30,6 +30,10 @@ class InputMaxima {
   // Both, as the header scan calls them.
   RecordBlockVisitor Visitor();
 
+  // Keeps every trace's maximum, in input order, as Fold counts it.
+  void KeepEach() { keep_each_ = true; }
+  const std::vector<float>& each() const { return each_; }
+
   const ScaleStats& stats() const { return stats_; }
   long long traces() const { return traces_; }
   // Whether the figures hold for a conversion over this time window.
@@ -47,6 +51,8 @@ class InputMaxima {
   std::vector<std::vector<unsigned char>> record_;  // one big-endian copy per worker
   ScaleStats stats_;
   long long traces_ = 0;
+  bool keep_each_ = false;
+  std::vector<float> each_;
 };
 
 }  // namespace quarrix

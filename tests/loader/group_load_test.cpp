@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <filesystem>
@@ -58,7 +59,8 @@ class GroupLoad : public ::testing::Test {
     TestDecisions decisions;
     decisions.header_path = folder.File("proj/proj.hdr");
     decisions.scale = scale;
-    decisions.scale_given_beforehand = scale.has_value();
+    decisions.scale_given_beforehand = scale.has_value() && !scale_known_before;
+    decisions.scale_known_before = scale_known_before;
     return decisions;
   }
 
@@ -98,13 +100,17 @@ class GroupLoad : public ::testing::Test {
     job.files = files;
     job.scan_every_file = scan_every_file;
     outcomes.assign(static_cast<std::size_t>(ranks), {});
+    RecordingProgress first_progress;
     testing::ThreadJob::Run(ranks, [&](ProcessGroup& group) {
       TestDecisions others = Decisions();
       ScriptedPrompter own;
       NullProgress progress;
       outcomes[static_cast<std::size_t>(group.Rank())] = ConvertDiskFilesInGroup(
-          job, group, group.IsFirst() ? first : others, group.IsFirst() ? prompter : own, progress);
+          job, group, group.IsFirst() ? first : others, group.IsFirst() ? prompter : own,
+          group.IsFirst() ? static_cast<Progress&>(first_progress) : progress);
     });
+    scaling_pass = std::count(first_progress.labels.begin(), first_progress.labels.end(),
+                              std::string("Scaling Traces")) > 0;
     return first.messages;
   }
 
@@ -112,22 +118,27 @@ class GroupLoad : public ::testing::Test {
   std::vector<std::string> files;
   ScriptedPrompter prompter;
   std::optional<double> scale;
-  bool no_scaling = false, scan_every_file = true;
+  bool no_scaling = false, scan_every_file = true, scale_known_before = false;
+  bool scaling_pass = false;  // the last group load rescaled the finished trace file
 };
 
 TEST_F(GroupLoad, EveryProcessCountGivesTheProjectAndMessagesOfOneProcess) {
   struct Case {
     std::optional<double> scale;
-    bool no_scaling, scan_every_file;
+    bool no_scaling, scan_every_file, known_before;
   };
   // Calculated scale (the rescaling pass over the finished file), a scale
   // given beforehand, no scaling, and ranges from the first file only (the
-  // later files' traces outside them are skipped).
-  for (Case c : {Case{std::nullopt, false, true}, Case{3.0, false, true},
-                 Case{std::nullopt, true, true}, Case{std::nullopt, false, false}}) {
+  // later files' traces outside them are skipped); then the calculated scale
+  // known before the conversion, as in batch (the maxima found in the scan,
+  // the traces written once).
+  for (Case c : {Case{std::nullopt, false, true, false}, Case{3.0, false, true, false},
+                 Case{std::nullopt, true, true, false}, Case{std::nullopt, false, false, false},
+                 Case{std::nullopt, false, true, true}, Case{std::nullopt, false, false, true}}) {
     scale = c.scale;
     no_scaling = c.no_scaling;
     scan_every_file = c.scan_every_file;
+    scale_known_before = c.known_before;
     const std::vector<std::string> messages = LoadAlone();
     const std::string project = Project();
     ASSERT_GT(project.size(), 600u);
@@ -136,12 +147,27 @@ TEST_F(GroupLoad, EveryProcessCountGivesTheProjectAndMessagesOfOneProcess) {
       std::vector<LoadOutcome> outcomes;
       EXPECT_EQ(LoadInGroup(ranks, outcomes), messages) << ranks;
       EXPECT_TRUE(Project() == project) << ranks << " processes, scan " << c.scan_every_file;
+      EXPECT_EQ(scaling_pass, !c.scale && !c.no_scaling && !c.known_before) << ranks;
       for (const LoadOutcome& outcome : outcomes) {
         EXPECT_EQ(outcome.result, LoadResult::Done) << prompter.last_text();
         EXPECT_EQ(outcome.traces_processed, 3 * 2 * 180 + 1 + 2 * 20);
       }
     }
   }
+}
+
+TEST_F(GroupLoad, AScaleValueOtherThanTheScanFoundStopsAllAndLeavesNoProject) {
+  // The traces are written at the value the scan found; a value found
+  // otherwise after the conversion (as when the input changed while it was
+  // loaded) makes no project.
+  scale_known_before = true;
+  scale = 5.0;
+  std::vector<LoadOutcome> outcomes;
+  LoadInGroup(3, outcomes);
+  for (const LoadOutcome& outcome : outcomes) EXPECT_NE(outcome.result, LoadResult::Done);
+  EXPECT_NE(prompter.last_text().find("the input changed while it was loaded"), std::string::npos)
+      << prompter.last_text();
+  EXPECT_FALSE(std::filesystem::exists(folder.File("proj/proj.hdr")));
 }
 
 TEST_F(GroupLoad, RealFilesDeliveredInPiecesLoadAsOneProcessLoadsThem) {

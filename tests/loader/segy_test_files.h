@@ -61,6 +61,8 @@ class TestDecisions : public LoadDecisions {
   std::optional<double> ScaleValueGivenBeforehand() const override {
     return scale_given_beforehand ? scale : std::nullopt;
   }
+  bool ScaleValueKnownBeforeConversion() const override { return scale_known_before; }
+  std::vector<std::string> FilesToAppend() const override { return {append.begin(), append.end()}; }
   bool ContinueWithNewReel(const std::string& question) override {
     questions.push_back(question);
     if (new_reels <= 0) return false;
@@ -83,6 +85,9 @@ class TestDecisions : public LoadDecisions {
   std::deque<std::string> append;
   std::optional<double> scale;  // the calculated value when unset
   bool scale_given_beforehand = false;
+  // As in batch: the scale value and the appended files are known before
+  // the conversion, so that the maxima can be found in the header scan.
+  bool scale_known_before = false;
   int append_questions = 0;
   bool skip_scaling = false;
   int new_reels = 0;
