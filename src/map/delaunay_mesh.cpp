@@ -133,8 +133,8 @@ void DelaunayMesh::Insert(int point) {
     triangles_[t].alive = false;
     triangles_[t].mark = 0;
   }
-  std::vector<int> made;
-  made.reserve(boundary_.size());
+  std::vector<int>& made = made_;
+  made.clear();
   for (const BoundaryEdge& edge : boundary_) {
     int t = NewTriangle();
     Triangle& tri = triangles_[t];

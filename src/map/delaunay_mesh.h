@@ -99,6 +99,7 @@ class DelaunayMesh {
   std::vector<std::uint32_t> weight_query_;
   std::uint32_t query_ = 0;
   std::vector<BoundaryEdge> boundary_;
+  std::vector<int> made_;  // the triangles of the latest insertion
   std::uint32_t mark_ = 0;
   int last_ = 0;
   int node_hint_ = 0;
