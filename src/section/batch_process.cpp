@@ -28,7 +28,7 @@ bool ChainAccepts(const ProcessingParams& params, const SurveyHeader& header, Pr
 
 // Creates the new trace file under its temporary name, filled with zero traces.
 bool MakeZeroFile(const ProjectState& project, const BatchTarget& target, AmpFile& output,
-                  const std::string& temporary, Prompter& prompter, Progress& progress) {
+                  const std::string& temporary, Prompter& prompter) {
   if (std::string problem = TraceOutputProblem(project, target.output_path); !problem.empty()) {
     prompter.Tell(problem, "Error", MessageIcon::Error);
     return false;
@@ -38,7 +38,13 @@ bool MakeZeroFile(const ProjectState& project, const BatchTarget& target, AmpFil
                   "Error", MessageIcon::Error);
     return false;
   }
-  if (!FillWithZeroTraces(output, project.header, progress)) {
+  // Sized rather than written: the system gives zeros where nothing was
+  // written, as it does for the loader's new trace file, and a survey's
+  // worth of zeros written first took as long as the processing itself.
+  std::error_code error;
+  std::filesystem::resize_file(temporary,
+                               static_cast<std::uintmax_t>(project.header.AmpFileBytes()), error);
+  if (error) {
     prompter.Tell("Amplitude file " + target.output_path + " could not be filled with zero traces",
                   "Error", MessageIcon::Error);
     return false;
@@ -68,7 +74,7 @@ bool OpenOutput(ProjectState& project, const BatchTarget& target, AmpFile& outpu
     return false;
   }
   bool made = true;
-  if (group.IsFirst()) made = MakeZeroFile(project, target, output, temporary, prompter, progress);
+  if (group.IsFirst()) made = MakeZeroFile(project, target, output, temporary, prompter);
   if (!group.AllOk(made)) return false;
   bool opened = group.IsFirst() || output.Open(temporary, AmpOpenMode::ReadWrite);
   if (!opened)
@@ -93,6 +99,7 @@ struct LineWorker {
              static_cast<std::size_t>(header.trace_bytes / 2 + 1)) {}
   LineBlockReader reader;
   std::vector<std::int16_t> line;
+  std::vector<std::int16_t> run;  // neighbouring traces as the file holds them
   long long unread_traces = 0;
   bool write_failed = false;
 };
@@ -111,11 +118,27 @@ void ProcessLine(int i, const SurveyHeader& header, TraceConditioner* conditione
         worker.reader.Read(trace, i, j, header.trace_bytes, conditioner) == 0;
     if (!read[static_cast<std::size_t>(j)]) ++worker.unread_traces;
   }
-  for (int j = 0; j < header.traces_per_line && !worker.write_failed; ++j) {
-    if (read[static_cast<std::size_t>(j)] &&
-        WriteTrace(output, header, worker.line.data() + stride * static_cast<std::size_t>(j), i, j,
-                   header.trace_bytes) != 0)
+  // A line's records lie side by side in the file, so each run of traces
+  // that were read goes out in one write.
+  const std::size_t samples = static_cast<std::size_t>(header.trace_bytes / 2);
+  for (int j = 0; j < header.traces_per_line && !worker.write_failed;) {
+    if (!read[static_cast<std::size_t>(j)]) {
+      ++j;
+      continue;
+    }
+    int end = j;
+    while (end < header.traces_per_line && read[static_cast<std::size_t>(end)]) ++end;
+    worker.run.resize(samples * static_cast<std::size_t>(end - j));
+    for (int k = j; k < end; ++k) {
+      const std::int16_t* trace = worker.line.data() + stride * static_cast<std::size_t>(k);
+      std::copy(trace, trace + samples,
+                worker.run.data() + samples * static_cast<std::size_t>(k - j));
+    }
+    SamplesFromFileOrder(worker.run.data(), worker.run.size());
+    const std::size_t bytes = worker.run.size() * sizeof(std::int16_t);
+    if (output.WriteAt(TraceOffset(header, i, j), worker.run.data(), bytes) != bytes)
       worker.write_failed = true;
+    j = end;
   }
 }
 
