@@ -152,8 +152,10 @@ bool CopyOldBytes(std::ifstream& old, std::uintmax_t old_size, std::uintmax_t fr
 
 }  // namespace
 
-bool ReplaceHorizon(const std::string& path, const HorizonGrid* time,
-                    const HorizonGrid* amplitude) {
+std::unique_ptr<OutputFile> WriteHorizonReplacement(const std::string& path,
+                                                    const HorizonGrid* time,
+                                                    const HorizonGrid* amplitude) {
+  auto out = std::make_unique<OutputFile>(path);
   const std::size_t time_at = kHorizonStyleBytes;
   const std::size_t amplitude_at = amplitude ? kHorizonStyleBytes + GridBytes(*amplitude) : 0;
   // The grids are written straight from memory where the host's byte order is
@@ -161,8 +163,10 @@ bool ReplaceHorizon(const std::string& path, const HorizonGrid* time,
   if (std::endian::native != std::endian::little ||
       (time && amplitude && amplitude_at < time_at + GridBytes(*time))) {
     std::string bytes;  // a new file starts empty
-    if (FileExists(path) && !ReadWholeFile(path, bytes)) return false;
-    return WriteFileAtomically(path, OverlayGrids(std::move(bytes), time, amplitude));
+    if (FileExists(path) && !ReadWholeFile(path, bytes)) return nullptr;
+    if (!out->Open() || !out->Write(OverlayGrids(std::move(bytes), time, amplitude)))
+      return nullptr;
+    return out;
   }
   // A new file starts empty; an old one that cannot be read is not replaced.
   std::uintmax_t old_size = 0;
@@ -171,22 +175,28 @@ bool ReplaceHorizon(const std::string& path, const HorizonGrid* time,
     std::error_code error;
     old_size = std::filesystem::file_size(path, error);
     old.open(path, std::ios::binary);
-    if (error || !old) return false;
+    if (error || !old) return nullptr;
   }
   std::uintmax_t end = std::max<std::uintmax_t>(old_size, kHorizonStyleBytes);
   if (time) end = std::max<std::uintmax_t>(end, time_at + GridBytes(*time));
   if (amplitude) end = std::max<std::uintmax_t>(end, amplitude_at + GridBytes(*amplitude));
-  OutputFile out(path);
-  if (!out.Open()) return false;
+  if (!out->Open()) return nullptr;
   std::uintmax_t at = 0;
   for (auto [grid, offset] : {std::pair{time, time_at}, std::pair{amplitude, amplitude_at}}) {
     if (!grid) continue;
-    if (!CopyOldBytes(old, old_size, at, offset, out) ||
-        !out.Write({reinterpret_cast<const char*>(grid->cells.data()), GridBytes(*grid)}))
-      return false;
+    if (!CopyOldBytes(old, old_size, at, offset, *out) ||
+        !out->Write({reinterpret_cast<const char*>(grid->cells.data()), GridBytes(*grid)}))
+      return nullptr;
     at = offset + GridBytes(*grid);
   }
-  return CopyOldBytes(old, old_size, at, end, out) && out.Commit();
+  if (!CopyOldBytes(old, old_size, at, end, *out)) return nullptr;
+  return out;
+}
+
+bool ReplaceHorizon(const std::string& path, const HorizonGrid* time,
+                    const HorizonGrid* amplitude) {
+  std::unique_ptr<OutputFile> out = WriteHorizonReplacement(path, time, amplitude);
+  return out && out->Commit();
 }
 
 }  // namespace quarrix

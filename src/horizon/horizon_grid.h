@@ -4,9 +4,12 @@
 // and amplitude grids and every derived grid file kind.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/safe_write.h"
 
 namespace quarrix {
 
@@ -77,5 +80,11 @@ std::string OverlayGrids(std::string bytes, const HorizonGrid* time, const Horiz
 // temporary, so a failed write leaves the old file (or none) behind. For
 // files made whole by one command: slices, flatten files, converted grids.
 bool ReplaceHorizon(const std::string& path, const HorizonGrid* time, const HorizonGrid* amplitude);
+// ReplaceHorizon in two steps, for many files at once: the new file written
+// under its temporary name (null when it could not be), whose Commit then
+// finishes it and puts it in place. A file not committed is removed.
+std::unique_ptr<OutputFile> WriteHorizonReplacement(const std::string& path,
+                                                    const HorizonGrid* time,
+                                                    const HorizonGrid* amplitude);
 
 }  // namespace quarrix

@@ -96,6 +96,38 @@ bool FillGroup(const SurveyHeader& h, const AmpFile& amp, const WorkerConditione
   return finished;
 }
 
+// Saves the slice files on the pass's threads, a run of them at a time: each
+// is written and started on its way to the disk, then each is finished and
+// put in place, so that the waits for the disk overlap. After a failure no
+// further file is written (those written are finished); saved[k] says which
+// files were saved.
+void SaveSlices(const std::vector<std::string>& paths, const std::vector<HorizonGrid>& grids,
+                int threads, std::vector<char>& saved) {
+  constexpr std::size_t kFilesAtOnce = 64;  // open files at a time
+  std::atomic<bool> failed{false};
+  for (std::size_t first = 0; first < paths.size() && !failed; first += kFilesAtOnce) {
+    const std::size_t count = std::min(kFilesAtOnce, paths.size() - first);
+    std::vector<std::unique_ptr<OutputFile>> written(count);
+    RunParallel(static_cast<int>(count), threads, [&](int, int n) {
+      if (failed) return;
+      const std::size_t k = first + static_cast<std::size_t>(n);
+      auto& out = written[static_cast<std::size_t>(n)];
+      out = WriteHorizonReplacement(paths[k], &grids[k], nullptr);
+      if (out)
+        out->StartWriteBack();
+      else
+        failed = true;
+    });
+    // Every file written is finished, also after another failed.
+    RunParallel(static_cast<int>(count), threads, [&](int, int n) {
+      auto& out = written[static_cast<std::size_t>(n)];
+      if (!out) return;
+      saved[first + static_cast<std::size_t>(n)] = out->Commit() ? 1 : 0;
+      if (!saved[first + static_cast<std::size_t>(n)]) failed = true;
+    });
+  }
+}
+
 // Puts every process's lines of the grids together on the first process.
 void GatherLines(ProcessGroup& group, LineRange lines, std::vector<HorizonGrid>& grids) {
   if (group.Size() == 1) return;
@@ -157,22 +189,11 @@ SliceRun GenerateTimeSlices(const SurveyHeader& h, AmpFile& amp, TraceConditione
       break;
     }
     GatherLines(group, lines, grids);
-    // The files are saved on the pass's threads: most of a save is waiting
-    // for the disk, which the threads then do together. After a failure no
-    // further save starts; every file saved is listed, the first failure told.
     std::vector<std::string> paths;
     for (std::size_t n = 0; n < count; ++n)
       paths.push_back(JoinPath(project_folder, SliceFileName(times[first + n], flattened)));
     std::vector<char> saved(count, group.IsFirst() ? 0 : 1);
-    if (group.IsFirst()) {
-      std::atomic<bool> failed{false};
-      RunParallel(static_cast<int>(count), conditioners.threads(), [&](int, int n) {
-        if (failed) return;
-        const std::size_t k = static_cast<std::size_t>(n);
-        saved[k] = ReplaceHorizon(paths[k], &grids[k], nullptr) ? 1 : 0;
-        if (!saved[k]) failed = true;
-      });
-    }
+    if (group.IsFirst()) SaveSlices(paths, grids, conditioners.threads(), saved);
     std::optional<std::string> unsaved;
     for (std::size_t n = 0; n < count; ++n) {
       if (saved[n])

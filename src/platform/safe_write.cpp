@@ -90,6 +90,12 @@ bool OutputFile::Write(std::string_view bytes) {
   return true;
 }
 
+void OutputFile::StartWriteBack() {
+#if defined(__linux__)
+  if (fd_ >= 0) ::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
+}
+
 bool OutputFile::Finish() {
   if (fd_ < 0) return finished_;
   bool closed = !WriteFaultInjected(WriteStep::Close, target_) && ::fsync(fd_) == 0;

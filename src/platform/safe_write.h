@@ -50,6 +50,10 @@ class OutputFile {
   bool Open();
   // Appends bytes; false (and stays failed) when the write was short.
   bool Write(std::string_view bytes);
+  // Asks the system to start writing what was written to the disk, so that
+  // the Finish of many files waits for their writes together rather than
+  // one after another; a hint, which may do nothing.
+  void StartWriteBack();
   // Flushes to disk and closes, keeping the temporary for a later Commit
   // (files that must be replaced together are all finished first).
   bool Finish();

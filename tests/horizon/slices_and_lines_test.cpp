@@ -10,6 +10,7 @@
 #include "platform/paths.h"
 #include "platform/progress.h"
 #include "project/line_block_reader.h"
+#include "support/test_support.h"
 
 namespace quarrix::testing {
 namespace {
@@ -121,6 +122,24 @@ TEST_F(SliceTest, CancelStopsAfterTheLineAndWritesNothingUnfinished) {
   EXPECT_TRUE(run.written.empty());
   EXPECT_FALSE(FileExists(project.folder.File("0300.slc")));
   EXPECT_EQ(project.prompter.last_text(), "Generate Time Slice Finished");
+}
+
+TEST_F(SliceTest, AFileThatCannotBeFinishedIsToldAndTheOthersAreSaved) {
+  // The second file's flush to the disk fails: it keeps its old bytes (none),
+  // no temporary is left, and the files written with it are still saved.
+  for (int threads : {1, 3}) {
+    for (const char* name : {"0300.slc", "0350.slc", "0400.slc"})
+      std::filesystem::remove(project.folder.File(name));
+    const auto before = ListFolder(project.folder.path()).size();
+    NullProgress progress;
+    FailingWrites failing(WriteStep::Close, 2);
+    SliceRequest request{300, 400, 50};
+    request.threads = threads;
+    SliceRun run = Run(request, progress);
+    EXPECT_EQ(run.written.size(), 2u) << threads;
+    EXPECT_NE(project.prompter.last_text().find("Cannot write the time slice"), std::string::npos);
+    EXPECT_EQ(ListFolder(project.folder.path()).size(), before + 2) << threads;
+  }
 }
 
 TEST_F(SliceTest, FlattenFilesRoundTrip) {
