@@ -6,6 +6,7 @@
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -94,7 +95,12 @@ class HelperPool {
     }
     helpers_.push_back(std::make_unique<Helper>());
     Helper* helper = helpers_.back().get();
-    helper->thread = std::thread([this, helper] { Serve(*helper); });
+    try {
+      helper->thread = std::thread([this, helper] { Serve(*helper); });
+    } catch (...) {
+      helpers_.pop_back();  // no thread could be had: the caller does without
+      throw;
+    }
     return *helper;
   }
 
@@ -151,8 +157,15 @@ void RunParallel(int task_count, int threads,
     }
   };
   Latch helpers_done(workers - 1);
-  for (int worker = 1; worker < workers; ++worker)
-    HelperPool::Instance().Start([&work, worker] { work(worker); }, helpers_done);
+  int started = 1;
+  for (; started < workers; ++started) {
+    try {
+      HelperPool::Instance().Start([&work, worker = started] { work(worker); }, helpers_done);
+    } catch (const std::system_error&) {
+      break;  // the system gives no more threads: fewer workers share the tasks
+    }
+  }
+  for (int missing = started; missing < workers; ++missing) helpers_done.CountDown();
   work(0);
   helpers_done.Wait();
   if (failure) std::rethrow_exception(failure);
@@ -165,15 +178,20 @@ struct BackgroundJob::State {
 };
 
 BackgroundJob::BackgroundJob(std::function<void()> job) : state_(std::make_unique<State>()) {
-  HelperPool::Instance().Start(
-      [state = state_.get(), job = std::move(job)] {
-        try {
-          job();
-        } catch (...) {
-          state->failure = std::current_exception();
-        }
-      },
-      state_->done);
+  auto run = [state = state_.get(), job = std::move(job)] {
+    try {
+      job();
+    } catch (...) {
+      state->failure = std::current_exception();
+    }
+  };
+  try {
+    HelperPool::Instance().Start(run, state_->done);
+  } catch (const std::system_error&) {
+    // No thread could be had: the job runs here and now.
+    run();
+    state_->done.CountDown();
+  }
 }
 
 BackgroundJob::~BackgroundJob() {
