@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <stdexcept>
 #include <vector>
@@ -59,47 +60,36 @@ TEST(RunParallel, AFailingTaskIsRethrownAfterTheOthersStop) {
 }
 
 TEST(ForEachLineBatch, CoversEveryLineOnceAndStopsWhenTold) {
-  std::vector<std::atomic<int>> seen(23);
+  // Runs a pass over lines; true when every line was seen once. between
+  // gets the lines done after each batch.
   std::vector<int> between;
-  EXPECT_TRUE(ForEachLineBatch(
-      23, 3, 4,
-      [&](int, int first, int end) {
-        for (int i = first; i < end; ++i) ++seen[static_cast<std::size_t>(i)];
-      },
-      [&](int done) {
-        between.push_back(done);
-        return true;
-      }));
-  for (const auto& count : seen) EXPECT_EQ(count.load(), 1);
+  auto pass = [&](int lines, int threads, int per_task, int tasks_per_worker) {
+    std::vector<std::atomic<int>> seen(static_cast<std::size_t>(lines));
+    between.clear();
+    const bool finished = ForEachLineBatch(
+        lines, threads, per_task,
+        [&](int, int first, int end) {
+          for (int i = first; i < end; ++i) ++seen[static_cast<std::size_t>(i)];
+        },
+        [&](int done) {
+          between.push_back(done);
+          return true;
+        },
+        tasks_per_worker);
+    return finished && std::all_of(seen.begin(), seen.end(), [](auto& n) { return n == 1; });
+  };
+  EXPECT_TRUE(pass(23, 3, 4, 1));
   EXPECT_EQ(between, (std::vector<int>{12, 23}));
+  // Several runs per worker make longer batches on more than one thread only.
+  EXPECT_TRUE(pass(23, 2, 3, 2));
+  EXPECT_EQ(between, (std::vector<int>{12, 23}));
+  EXPECT_TRUE(pass(5, 1, 1, 4));
+  EXPECT_EQ(between, (std::vector<int>{1, 2, 3, 4, 5}));
+
   int batches = 0;
   EXPECT_FALSE(ForEachLineBatch(
       23, 1, 1, [](int, int, int) {}, [&](int) { return ++batches < 2; }));
   EXPECT_EQ(batches, 2);
-  // Several runs per worker make longer batches on more than one thread only.
-  between.clear();
-  for (auto& count : seen) count = 0;
-  EXPECT_TRUE(ForEachLineBatch(
-      23, 2, 3,
-      [&](int, int first, int end) {
-        for (int i = first; i < end; ++i) ++seen[static_cast<std::size_t>(i)];
-      },
-      [&](int done) {
-        between.push_back(done);
-        return true;
-      },
-      2));
-  for (const auto& count : seen) EXPECT_EQ(count.load(), 1);
-  EXPECT_EQ(between, (std::vector<int>{12, 23}));
-  between.clear();
-  ForEachLineBatch(
-      5, 1, 1, [](int, int, int) {},
-      [&](int done) {
-        between.push_back(done);
-        return true;
-      },
-      4);
-  EXPECT_EQ(between, (std::vector<int>{1, 2, 3, 4, 5}));
 }
 
 TEST(ThreadsOption, DefaultsToEveryCoreAndRefusesNonsense) {
