@@ -11,6 +11,7 @@
 #include "map/gridding.h"
 #include "platform/atomic_file.h"
 #include "platform/numeric.h"
+#include "platform/parallel.h"
 #include "platform/paths.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
@@ -104,7 +105,9 @@ std::optional<ConvertedHorizon> SheetToHorizon(const SheetTable& table, const Su
 void GridConvertedHorizon(ConvertedHorizon& horizon, Progress& progress, Prompter& prompter) {
   progress.SetLabel("Gridding Data");
   GridRectangle whole{0, 0, horizon.time.columns, horizon.time.rows};
-  GridHorizonArea(horizon.time, whole, GridRegion(), GriddingOptions(), progress, prompter);
+  GriddingOptions options;
+  options.threads = MachineThreadCount();
+  GridHorizonArea(horizon.time, whole, GridRegion(), options, progress, prompter);
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "fault/fault_segment.h"
+#include "platform/parallel.h"
 #include "platform/prompter.h"
 #include "platform/text_util.h"
 #include "scan/scan_registration.h"
@@ -148,8 +149,10 @@ GriddingResult GridScan(ScanDocument& document, Progress& progress, Prompter& pr
   std::vector<std::int16_t> kept_values;
   for (std::size_t k : kept) kept_values.push_back(grid.cells[k]);
   const GridRectangle whole{0, 0, grid.columns, grid.rows};
+  GriddingOptions options;
+  options.threads = MachineThreadCount();
   const GriddingResult result =
-      GridHorizonArea(grid, whole, GridRegion{}, GriddingOptions{}, progress, prompter);
+      GridHorizonArea(grid, whole, GridRegion{}, options, progress, prompter);
   for (std::size_t k = 0; k < kept.size(); ++k) grid.cells[kept[k]] = kept_values[k];
   if (result == GriddingResult::Filled) document.unsaved = true;
   if (result == GriddingResult::TooFewPoints)

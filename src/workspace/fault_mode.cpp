@@ -9,6 +9,7 @@
 #include "fault/fault_interpolation.h"
 #include "fault/fault_segment.h"
 #include "platform/numeric.h"
+#include "platform/parallel.h"
 #include "platform/paths.h"
 #include "project/project_state.h"
 #include "section/section_render.h"
@@ -67,8 +68,9 @@ bool InterpolateCurrentFault(Workspace& w, bool gridding, Progress& progress, Pr
       return;
     }
     const FaultGrid before = grid;
-    const GriddingResult result =
-        InterpolateFaultGridding(grid, FaultGriddingDefaults(), progress, prompter);
+    GriddingOptions options = FaultGriddingDefaults();
+    options.threads = MachineThreadCount();
+    const GriddingResult result = InterpolateFaultGridding(grid, options, progress, prompter);
     // A failed gridding leaves the fault as it was.
     if (result == GriddingResult::ScaleRatio || result == GriddingResult::OutOfMemory) {
       grid = before;

@@ -2,6 +2,7 @@
 
 #include "horizon/bulk_edits.h"
 #include "map/gridding.h"
+#include "platform/parallel.h"
 #include "platform/prompter.h"
 #include "workspace/workspace.h"
 
@@ -56,13 +57,17 @@ AutopickOutcome AutopickCurrent(Workspace& w, const GridRegion& region,
     std::optional<GriddingOptions> options =
         gridding_options ? gridding_options() : GriddingOptions{};
     if (!options) return;
+    options->threads = MachineThreadCount();
     GridRectangle rectangle{area.first_column, area.first_row,
                             area.last_column - area.first_column + 1,
                             area.last_row - area.first_row + 1};
     GridHorizonArea(time, rectangle, inside, *options, p, pr);
   };
   RememberForUndo(w);
-  const AutopickOutcome outcome = Autopick(*env, {choice.mode, choice.snap, grid}, progress);
+  // The windows' autopick uses every core; the horizon is the same for any count.
+  AutopickRequest request{choice.mode, choice.snap, grid};
+  request.threads = MachineThreadCount();
+  const AutopickOutcome outcome = Autopick(*env, request, progress);
   if (outcome == AutopickOutcome::NoRegistration) prompter.Tell(kPickRegistrationFailed);
   return outcome;
 }

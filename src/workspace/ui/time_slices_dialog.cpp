@@ -8,6 +8,7 @@
 
 #include "horizon/horizon_location.h"
 #include "horizon/time_slices.h"
+#include "platform/parallel.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 #include "platform/ui/qt_progress.h"
@@ -81,6 +82,7 @@ bool GenerateTimeSlicesWithDialog(QWidget* parent, ProjectState& project, Flatte
     flatten.on = false;
   }
   request.flatten = &flatten;
+  request.threads = MachineThreadCount();
   ProcessingConditioner conditioner(params, h.sample_rate, prompter);
   QtProgress progress(parent, "Generate Time Slices");
   const SliceRun run =
