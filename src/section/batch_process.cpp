@@ -251,6 +251,7 @@ bool BatchProcessTraces(ProjectState& project, ProcessingParams& params, const B
 bool BatchProcess(ProjectState& project, ProcessingParams& params, Prompter& prompter,
                   Progress& progress) {
   BatchTarget target;
+  target.threads = MachineThreadCount();  // the file is the same for any count
   target.in_place = prompter.Message("Do INPLACE processing", "Warning", MessageIcon::Warning,
                                      MessageButtons::YesNo) == MessageAnswer::Yes;
   if (!target.in_place) {
