@@ -13,6 +13,7 @@
 #include "map/map_colours.h"
 #include "map/plot_transform.h"
 #include "platform/numeric.h"
+#include "platform/parallel.h"
 #include "platform/progress.h"
 #include "platform/text_util.h"
 
@@ -87,6 +88,9 @@ void FillCells(Canvas& canvas, const GridToDevice& to_device, const MapZoom& zoo
 ContourOptions FrameOptions(const GridToDevice& to_device, const MapZoom& zoom,
                             const HorizonGrid& grid, int step, int border) {
   ContourOptions options;
+  // Levels are traced on every core and drawn in their order: the picture is
+  // the same for any count (the mapping to the device only reads).
+  options.threads = MachineThreadCount();
   options.frame.left = -border * step;
   options.frame.top = -border * step;
   options.frame.width = (grid.columns - 1) * step;
