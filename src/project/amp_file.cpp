@@ -48,7 +48,7 @@ std::int64_t TraceOffset(const SurveyHeader& header, int line_index, int trace_i
 
 void SamplesFromFileOrder(std::int16_t* samples, std::size_t count) {
   if constexpr (std::endian::native == std::endian::big) {
-    for (std::size_t k = 0; k < count; ++k) samples[k] = SwapBytes(samples[k]);
+    for (std::size_t k = 0; k < count; ++k) samples[k] = SampleFromFileOrder(samples[k]);
   }
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/byte_order.h"
 #include "platform/positioned_file.h"
 #include "project/survey_header.h"
 
@@ -103,9 +104,7 @@ void AnnounceTraceReads(const AmpFile& file, const SurveyHeader& header, const C
 
 // One sample in file order, in host order.
 inline std::int16_t SampleFromFileOrder(std::int16_t sample) {
-  if constexpr (std::endian::native == std::endian::big)
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(sample) >> 8 |
-                                     static_cast<std::uint16_t>(sample) << 8);
+  if constexpr (std::endian::native == std::endian::big) return SwapBytes(sample);
   return sample;
 }
 
