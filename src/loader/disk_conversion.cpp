@@ -231,14 +231,9 @@ class DecodedBatch {
   }
 
   void Convert(int worker, std::size_t k) {
-    unsigned char* record = records_.data() + k * record_bytes_;
-    RecordToBigEndian(info_.byte_order, info_.format, record, record_bytes_);
-    float* decoded = decoded_[static_cast<std::size_t>(worker)].data();
-    DecodeTrace(record, info_.format, window_.first_sample, window_.num_samples, decoded);
-    std::int16_t* out = scaled_.data() + k * samples_;
-    const float m = ScaleTrace(decoded, window_.num_samples, no_scaling_, out);
-    if (final_scale_ && m != 0.0f) RescaleSamples(out, samples_, m, *final_scale_);
-    maxima_[k] = m;
+    maxima_[k] = ConvertRecord(records_.data() + k * record_bytes_, info_, window_, no_scaling_,
+                               final_scale_, decoded_[static_cast<std::size_t>(worker)].data(),
+                               scaled_.data() + k * samples_);
   }
 
   SegyBinaryInfo info_;
@@ -267,6 +262,18 @@ bool CalculateScaleFirst(const DiskLoadRequest& request, const LoadDecisions& de
 }
 
 }  // namespace
+
+float ConvertRecord(unsigned char* record, const SegyBinaryInfo& info, const TimeWindow& window,
+                    bool no_scaling, const std::optional<double>& final_scale, float* decoded,
+                    std::int16_t* out) {
+  RecordToBigEndian(info.byte_order, info.format, record,
+                    static_cast<std::size_t>(SegyRecordBytes(info)));
+  DecodeTrace(record, info.format, window.first_sample, window.num_samples, decoded);
+  const float m = ScaleTrace(decoded, window.num_samples, no_scaling, out);
+  if (final_scale && m != 0.0f)
+    RescaleSamples(out, static_cast<std::size_t>(window.num_samples), m, *final_scale);
+  return m;
+}
 
 bool ReadDiskHeaders(const std::string& path, SegyFileHeaders& headers, LoadDecisions& decisions,
                      Prompter& prompter) {

@@ -2,6 +2,8 @@
 // Turns one SEG-Y disk file, or several appended one after another, into a
 // project: header, trace file with every trace at its grid position, gaps as
 // zero traces, samples scaled into 16 bits with one global scale value.
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +35,14 @@ std::string AppendRefusal(const std::string& path, std::string_view headers,
                           const SegyBinaryInfo& load);
 
 enum class LoadResult { Done, NotStarted, Abandoned };
+
+// One trace record brought to 16 bits: turned big-endian in place, decoded
+// over the window into decoded (window.num_samples floats, the caller's
+// scratch) and scaled into out, at final_scale when one is given. Returns
+// the trace's largest absolute sample.
+float ConvertRecord(unsigned char* record, const SegyBinaryInfo& info, const TimeWindow& window,
+                    bool no_scaling, const std::optional<double>& final_scale, float* decoded,
+                    std::int16_t* out);
 
 struct LoadOutcome {
   LoadResult result = LoadResult::NotStarted;

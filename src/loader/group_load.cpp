@@ -224,14 +224,9 @@ class TracePlacer {
     const SegyBinaryInfo& info = request_.disk.info;
     const TimeWindow& window = geometry_.window;
     RunParallel(count, threads_, [&](int worker, int k) {
-      unsigned char* at = record(k);
-      RecordToBigEndian(info.byte_order, info.format, at, record_bytes_);
-      float* decoded = decoded_[static_cast<std::size_t>(worker)].data();
-      DecodeTrace(at, info.format, window.first_sample, window.num_samples, decoded);
-      const float m =
-          ScaleTrace(decoded, window.num_samples, request_.disk.window.no_scaling, scaled(k));
-      if (final_scale_ && m != 0.0f) RescaleSamples(scaled(k), samples_, m, *final_scale_);
-      maxima_[static_cast<std::size_t>(k)] = m;
+      maxima_[static_cast<std::size_t>(k)] =
+          ConvertRecord(record(k), info, window, request_.disk.window.no_scaling, final_scale_,
+                        decoded_[static_cast<std::size_t>(worker)].data(), scaled(k));
     });
     return true;
   }
