@@ -42,9 +42,6 @@ float NormaliseTrace(const float* samples, int count, bool no_scaling, long long
 // The second scaling step of one trace whose largest absolute sample was
 // maximum: every sample becomes trunc(sample x maximum / used).
 void RescaleSamples(std::int16_t* samples, std::size_t count, double maximum, double used);
-// The same step with a division per sample, as the formula reads.
-void RescaleSamplesByDivision(std::int16_t* samples, std::size_t count, double maximum,
-                              double used);
 
 // The per-cell trace maxima of a load, one float per grid cell (line-major).
 class TraceMaxGrid {
