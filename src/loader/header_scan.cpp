@@ -37,6 +37,7 @@ void HeaderScanTables::Fold(const unsigned char* header) {
     min16[k] = std::min(min16[k], v);
     max16[k] = std::max(max16[k], v);
   }
+  ++traces;
 }
 
 void HeaderScanTables::Fold(const unsigned char* header, SegyByteOrder order) {
@@ -83,10 +84,7 @@ std::optional<HeaderScanTables> ScanSharedBlocks(SegyRecordReader& input, Header
   const std::size_t bytes = input.record_bytes(), per_block = block.size() / bytes;
   auto fold_and_measure = [&](int worker, unsigned char* out, std::size_t first, std::size_t n) {
     HeaderScanTables& own = of_worker[static_cast<std::size_t>(worker)].tables;
-    for (std::size_t k = first; k < first + n; ++k) {
-      own.Fold(out + k * bytes, order);
-      ++own.traces;
-    }
+    for (std::size_t k = first; k < first + n; ++k) own.Fold(out + k * bytes, order);
     if (visit.measure) visit.measure(worker, out, first, n);
   };
   long long scanned = 0;
@@ -99,10 +97,8 @@ std::optional<HeaderScanTables> ScanSharedBlocks(SegyRecordReader& input, Header
       progress.SetLabel(FormatText("Scan Headers %lld Traces", scanned / 1000 * 1000));
     progress.SetPosition(static_cast<int>(scanned % 1000 / 100));
     if (count < per_block) {
-      if (input.cut_bytes() >= kSegyTraceHeaderBytes) {
+      if (input.cut_bytes() >= kSegyTraceHeaderBytes)
         tables.Fold(block.data() + count * bytes, order);
-        ++tables.traces;
-      }
       break;
     }
   }
@@ -132,9 +128,8 @@ std::optional<HeaderScanTables> ScanHeaders(const std::string& path, std::int64_
   std::vector<unsigned char> block(per_block * bytes);
   int bar = 0;
   auto fold = [&](const unsigned char* header) {
-    tables.Fold(header, order);
     if (tables.traces % 100 == 0) progress.SetPosition(++bar);
-    ++tables.traces;
+    tables.Fold(header, order);
     if (tables.traces % 1000 == 0) {
       progress.SetLabel(FormatText("Scan Headers %lld Traces", tables.traces));
       progress.SetPosition(bar = 0);
@@ -172,7 +167,6 @@ HeaderScanTables ScanHeaderBytes(std::string_view file, std::int64_t record_byte
   for (std::size_t at = kSegyFileHeaderBytes; at + kSegyTraceHeaderBytes <= file.size();
        at += static_cast<std::size_t>(record_bytes)) {
     tables.Fold(bytes + at, order);
-    ++tables.traces;
   }
   return tables;
 }

@@ -25,7 +25,8 @@ struct HeaderScanTables {
 
   HeaderScanTables() { Reset(); }
   void Reset();
-  // Folds the words of one 240-byte trace header into the ranges.
+  // Folds the words of one 240-byte trace header into the ranges and counts
+  // its trace.
   void Fold(const unsigned char* header);
   // Folds a header of a file in the given byte order.
   void Fold(const unsigned char* header, SegyByteOrder order);

@@ -160,7 +160,6 @@ HeaderScanTables ScanKeptHeaders(TemporaryFile& headers, long long n, Progress& 
   headers.RewindForReading();
   for (long long k = 0; k < n && headers.ReadNext(kept, sizeof kept); ++k) {
     tables.Fold(kept);
-    tables.traces = k + 1;
   }
   return tables;
 }
@@ -306,7 +305,6 @@ LoadOutcome ConvertTapeManual(TapeDevice& tape, const TapeLoadRequest& request,
   RecordToBigEndian(info.byte_order, info.format, record.data(), record.size());
   HeaderScanTables tables;
   tables.Fold(record.data());
-  tables.traces = 1;
   SurveyHeader& header = start.header;
   HeaderWordChoice choice;
   if (!ConfirmSurveyGeometry(tables, request.two_d, false, info, header, window, choice, decisions,

@@ -124,7 +124,6 @@ class HeaderScanDialogTest : public ::testing::Test {
     header[188 + 3] = 7;  // 32-bit word 48 = 7
     header[192 + 3] = 9;  // 32-bit word 49 = 9
     tables.Fold(header);
-    tables.traces = 1;
   }
   QString Cell(HeaderScanDialog& dialog, int row, int column) {
     return dialog.grid()->CellText(row, column);
