@@ -18,7 +18,7 @@ namespace quarrix {
 constexpr std::size_t kLineBlockBytes = std::size_t{256} << 10;
 
 // Whole lines in a block of at most block_bytes (at least 1, at most the survey).
-int LinesPerBlock(const SurveyHeader& header, std::size_t block_bytes = kLineBlockBytes);
+int LinesPerBlock(const SurveyHeader& header, std::size_t block_bytes);
 
 class LineBlockReader {
  public:

@@ -38,12 +38,20 @@ ReadOut ReadAll(const std::string& path, std::size_t record_bytes, std::size_t p
   return out;
 }
 
+// A file of the headers' bytes and then trace bytes of a pattern that tells
+// one place from another: records whole records and `cut` bytes of one more.
+std::string RecordFile(std::size_t record, std::size_t records, std::size_t cut, std::size_t factor,
+                       int shift) {
+  std::string file(kSegyFileHeaderBytes, 'h');
+  for (std::size_t n = 0; n < records * record + cut; ++n)
+    file.push_back(static_cast<char>((n * factor) >> shift));
+  return file;
+}
+
 TEST(SegyRecordReader, BlocksReadInPiecesOnThreadsGiveTheFileAsItIs) {
   testing::TempFolder folder;
-  const std::size_t record = 1000, records = 11000;
-  std::string file(kSegyFileHeaderBytes, 'h');
-  for (std::size_t n = 0; n < records * record + 321; ++n)
-    file.push_back(static_cast<char>((n * 7919) >> 5));
+  const std::size_t record = 1000;
+  const std::string file = RecordFile(record, 11000, 321, 7919, 5);
   testing::WriteFileBytes(folder.File("in.sgy"), file);
   const std::string traces = file.substr(kSegyFileHeaderBytes);
   for (int threads : {1, 2, 3}) {
@@ -63,9 +71,7 @@ TEST(SegyRecordReader, BlocksReadInPiecesOnThreadsGiveTheFileAsItIs) {
 TEST(SegyRecordReader, EveryRecordReadIsVisitedOnceOnItsWorkerWithItsBytes) {
   testing::TempFolder folder;
   const std::size_t record = 700, records = 4000;
-  std::string file(kSegyFileHeaderBytes, 'h');
-  for (std::size_t n = 0; n < records * record + 99; ++n)
-    file.push_back(static_cast<char>((n * 31) >> 3));
+  const std::string file = RecordFile(record, records, 99, 31, 3);
   testing::WriteFileBytes(folder.File("in.sgy"), file);
   const std::string traces = file.substr(kSegyFileHeaderBytes);
   for (int threads : {1, 3}) {
