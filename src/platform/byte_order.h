@@ -20,27 +20,43 @@ using Bits = std::conditional_t<
     std::conditional_t<sizeof(T) == 2, std::uint16_t,
                        std::conditional_t<sizeof(T) == 4, std::uint32_t, std::uint64_t>>>;
 
+// The bits with their bytes reversed; compilers turn this into one
+// instruction, and into a byte shuffle in vectorised loops.
+template <typename U>
+U Reverse(U bits) {
+  if constexpr (sizeof(U) == 1) {
+    return bits;
+  } else {
+#if defined(__GNUC__) || defined(__clang__)
+    if constexpr (sizeof(U) == 2) return __builtin_bswap16(bits);
+    if constexpr (sizeof(U) == 4) return __builtin_bswap32(bits);
+    if constexpr (sizeof(U) == 8) return __builtin_bswap64(bits);
+#else
+    U reversed = 0;
+    for (std::size_t i = 0; i < sizeof(U); ++i)
+      reversed = static_cast<U>((reversed << 8) | ((bits >> (8 * i)) & 0xFF));
+    return reversed;
+#endif
+  }
+}
+
+constexpr bool kNativeBig = std::endian::native == std::endian::big;
+
 template <typename T>
 T Load(const void* at, bool big) {
   static_assert(std::is_arithmetic_v<T>);
-  const auto* p = static_cast<const unsigned char*>(at);
-  Bits<T> bits = 0;
-  for (std::size_t i = 0; i < sizeof(T); ++i) {
-    const std::size_t shift = 8 * (big ? sizeof(T) - 1 - i : i);
-    bits = static_cast<Bits<T>>(bits | static_cast<Bits<T>>(static_cast<Bits<T>>(p[i]) << shift));
-  }
+  Bits<T> bits;
+  std::memcpy(&bits, at, sizeof(T));
+  if (big != kNativeBig) bits = Reverse(bits);
   return std::bit_cast<T>(bits);
 }
 
 template <typename T>
 void Store(void* at, T value, bool big) {
   static_assert(std::is_arithmetic_v<T>);
-  auto* p = static_cast<unsigned char*>(at);
-  const auto bits = std::bit_cast<Bits<T>>(value);
-  for (std::size_t i = 0; i < sizeof(T); ++i) {
-    const std::size_t shift = 8 * (big ? sizeof(T) - 1 - i : i);
-    p[i] = static_cast<unsigned char>((bits >> shift) & 0xFF);
-  }
+  auto bits = std::bit_cast<Bits<T>>(value);
+  if (big != kNativeBig) bits = Reverse(bits);
+  std::memcpy(at, &bits, sizeof(T));
 }
 
 }  // namespace byte_order_detail
