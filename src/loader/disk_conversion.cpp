@@ -8,6 +8,7 @@
 #include "loader/ebcdic.h"
 #include "loader/grid_writer.h"
 #include "loader/header_scan.h"
+#include "loader/ibm_trace_kernels.h"
 #include "loader/input_maxima.h"
 #include "loader/load_decisions.h"
 #include "loader/project_output.h"
@@ -268,6 +269,12 @@ float ConvertRecord(unsigned char* record, const SegyBinaryInfo& info, const Tim
                     std::int16_t* out) {
   RecordToBigEndian(info.byte_order, info.format, record,
                     static_cast<std::size_t>(SegyRecordBytes(info)));
+  float maximum = 0.0f;
+  if (info.format == kFormatIbmFloat &&
+      ConvertIbmSamplesFast(
+          record + kSegyTraceHeaderBytes + 4 * static_cast<std::size_t>(window.first_sample),
+          window.num_samples, no_scaling, final_scale, decoded, out, maximum))
+    return maximum;
   DecodeTrace(record, info.format, window.first_sample, window.num_samples, decoded);
   const float m = ScaleTrace(decoded, window.num_samples, no_scaling, out);
   if (final_scale && m != 0.0f)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "loader/ibm_trace_kernels.h"
 #include "loader/segy_byte_order.h"
 
 namespace quarrix {
@@ -31,7 +32,8 @@ void InputMaxima::Measure(int worker, const unsigned char* block, std::size_t fi
     }
     // IBM floats, the usual case, are compared without decoding them.
     std::optional<float> m;
-    if (info_.format == kFormatIbmFloat)
+    if (info_.format == kFormatIbmFloat &&
+        !LargestIbmMagnitudeFast(record, window_.first_sample, window_.num_samples, m))
       m = LargestIbmMagnitude(record, window_.first_sample, window_.num_samples);
     if (!m) {
       float* decoded = decoded_[w].data();

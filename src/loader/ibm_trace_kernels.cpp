@@ -1,0 +1,230 @@
+#include "loader/ibm_trace_kernels.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "loader/segy_format.h"
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#define QUARRIX_IBM_KERNELS 1
+#endif
+
+namespace quarrix {
+
+#ifdef QUARRIX_IBM_KERNELS
+
+namespace {
+
+#define QUARRIX_AVX2 __attribute__((target("avx2")))
+
+constexpr int kLanes = 8;
+
+QUARRIX_AVX2 inline __m256i Constant(int value) {
+  return _mm256_set1_epi32(value);
+}
+
+// Eight samples from sample first on, in the machine's order; those past
+// count read as zero words, which decode to 0 and change no maximum.
+QUARRIX_AVX2 inline __m256i Words(const unsigned char* samples, int count, int first) {
+  const __m256i reverse = _mm256_setr_epi8(3, 2, 1, 0, 7, 6, 5, 4, 11, 10, 9, 8, 15, 14, 13, 12, 3,
+                                           2, 1, 0, 7, 6, 5, 4, 11, 10, 9, 8, 15, 14, 13, 12);
+  const unsigned char* at = samples + 4 * static_cast<std::size_t>(first);
+  unsigned char tail[4 * kLanes] = {};
+  if (first + kLanes > count) {
+    std::memcpy(tail, at, 4 * static_cast<std::size_t>(count - first));
+    at = tail;
+  }
+  const __m256i raw = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
+  return _mm256_shuffle_epi8(raw, reverse);
+}
+
+// IbmToFloat on eight words, step for step.
+QUARRIX_AVX2 inline __m256 IbmToFloat8(__m256i ibm) {
+  const __m256i fraction = _mm256_and_si256(ibm, Constant(0x00FFFFFF));
+  const __m256i normalised = _mm256_castps_si256(_mm256_cvtepi32_ps(fraction));
+  const __m256i shifts_plus_one =
+      _mm256_sub_epi32(Constant(151), _mm256_srli_epi32(normalised, 23));
+  const __m256i exponent = _mm256_and_si256(_mm256_srli_epi32(ibm, 24), Constant(0x7F));
+  const __m256i ieee_exponent = _mm256_and_si256(
+      _mm256_sub_epi32(_mm256_add_epi32(_mm256_slli_epi32(exponent, 2), Constant(127)),
+                       shifts_plus_one),
+      Constant(0xFF));
+  __m256i bits = _mm256_or_si256(_mm256_and_si256(ibm, Constant(static_cast<int>(0x80000000u))),
+                                 _mm256_slli_epi32(ieee_exponent, 23));
+  bits = _mm256_or_si256(bits, _mm256_and_si256(normalised, Constant(0x007FFFFF)));
+  bits = _mm256_andnot_si256(_mm256_cmpeq_epi32(fraction, _mm256_setzero_si256()), bits);
+  return _mm256_castsi256_ps(bits);
+}
+
+// The 16-bit truncation of eight floats (not a number giving 0), as 32-bit
+// lanes.
+QUARRIX_AVX2 inline __m256i Trunc16(__m256 value) {
+  value = _mm256_and_ps(value, _mm256_cmp_ps(value, value, _CMP_ORD_Q));
+  value = _mm256_max_ps(value, _mm256_set1_ps(-32768.0f));
+  value = _mm256_min_ps(value, _mm256_set1_ps(32767.0f));
+  return _mm256_cvttps_epi32(value);
+}
+
+QUARRIX_AVX2 inline __m128i Trunc16(__m256d value) {
+  value = _mm256_and_pd(value, _mm256_cmp_pd(value, value, _CMP_ORD_Q));
+  value = _mm256_max_pd(value, _mm256_set1_pd(-32768.0));
+  value = _mm256_min_pd(value, _mm256_set1_pd(32767.0));
+  return _mm256_cvttpd_epi32(value);
+}
+
+// The second scaling step of 16-bit samples: trunc(sample x maximum /
+// used), divided as written.
+QUARRIX_AVX2 inline __m128i RescaleDivided(__m128i samples, double maximum, double used) {
+  const __m256d product = _mm256_mul_pd(_mm256_cvtepi32_pd(samples), _mm256_set1_pd(maximum));
+  return Trunc16(_mm256_div_pd(product, _mm256_set1_pd(used)));
+}
+
+QUARRIX_AVX2 inline __m256i RescaleDivided(__m256i samples, double maximum, double used) {
+  const __m128i low = RescaleDivided(_mm256_castsi256_si128(samples), maximum, used);
+  const __m128i high = RescaleDivided(_mm256_extracti128_si256(samples, 1), maximum, used);
+  return _mm256_inserti128_si256(_mm256_castsi128_si256(low), high, 1);
+}
+
+// The same step multiplying by the quotient in single precision, which is
+// four times the speed of dividing. The product lies within 2^-22.9 of its
+// size from the division's value, so where both ends of 2^-21 of its size
+// around it truncate alike, the division truncates to the same number;
+// otherwise (a few samples in a hundred) the eight are divided.
+class Rescaler {
+ public:
+  Rescaler(double maximum, double used) : maximum_(maximum), used_(used) {
+    const double quotient = maximum / used;
+    // Within these bounds the quotient is a normal float and every product
+    // stays far inside the 32-bit range.
+    by_product_ = std::fabs(quotient) > 1e-30 && std::fabs(quotient) < 32768.0;
+    quotient_ = static_cast<float>(by_product_ ? quotient : 0.0);
+  }
+
+  QUARRIX_AVX2 __m256i operator()(__m256i samples) const {
+    if (!by_product_) return RescaleDivided(samples, maximum_, used_);
+    const __m256 value = _mm256_mul_ps(_mm256_cvtepi32_ps(samples), _mm256_set1_ps(quotient_));
+    const __m256 magnitude = _mm256_andnot_ps(_mm256_set1_ps(-0.0f), value);
+    const __m256 slack = _mm256_mul_ps(magnitude, _mm256_set1_ps(0x1p-21f));
+    const __m256i low = _mm256_cvttps_epi32(_mm256_sub_ps(value, slack));
+    const __m256i high = _mm256_cvttps_epi32(_mm256_add_ps(value, slack));
+    if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(low, high)) != -1)
+      return RescaleDivided(samples, maximum_, used_);
+    return high;  // saturated to 16 bits as it is stored
+  }
+
+ private:
+  double maximum_, used_;
+  bool by_product_ = false;
+  float quotient_ = 0.0f;
+};
+
+// Stores eight 32-bit lanes as 16-bit samples, saturating; past count
+// nothing is stored.
+QUARRIX_AVX2 inline void Store16(__m256i lanes, int count, int first, std::int16_t* out) {
+  const __m128i packed =
+      _mm_packs_epi32(_mm256_castsi256_si128(lanes), _mm256_extracti128_si256(lanes, 1));
+  if (first + kLanes <= count) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + first), packed);
+    return;
+  }
+  std::int16_t tail[kLanes];
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(tail), packed);
+  std::memcpy(out + first, tail, sizeof(std::int16_t) * static_cast<std::size_t>(count - first));
+}
+
+QUARRIX_AVX2 void ConvertAvx2(const unsigned char* samples, int count, bool no_scaling,
+                              const std::optional<double>& final_scale, float* decoded,
+                              std::int16_t* out, float& maximum) {
+  // The decoded trace and its largest magnitude; a lane keeps a value only
+  // when another is larger, so not a number never wins, as in the loop.
+  __m256 largest = _mm256_setzero_ps();
+  __m256 tail = _mm256_setzero_ps();
+  for (int n = 0; n < count; n += kLanes) {
+    const __m256 values = IbmToFloat8(Words(samples, count, n));
+    if (n + kLanes <= count)
+      _mm256_storeu_ps(decoded + n, values);
+    else
+      tail = values;
+    largest = _mm256_max_ps(_mm256_andnot_ps(_mm256_set1_ps(-0.0f), values), largest);
+  }
+  float lanes[kLanes];
+  _mm256_storeu_ps(lanes, largest);
+  float m = 0.0f;
+  for (float lane : lanes) m = lane > m ? lane : m;
+  maximum = m;
+
+  float factor = m != 0.0f ? 32767.0f / m : 0.0f;
+  if (no_scaling) factor = 1.0f;
+  const bool rescale = final_scale && m != 0.0f;
+  const Rescaler rescaler(m, final_scale.value_or(1.0));
+  for (int n = 0; n < count; n += kLanes) {
+    const __m256 values = n + kLanes <= count ? _mm256_loadu_ps(decoded + n) : tail;
+    __m256i scaled = Trunc16(_mm256_mul_ps(values, _mm256_set1_ps(factor)));
+    if (rescale) scaled = rescaler(scaled);
+    Store16(scaled, count, n, out);
+  }
+}
+
+QUARRIX_AVX2 std::optional<float> LargestIbmAvx2(const unsigned char* samples, int count) {
+  __m256i largest = _mm256_setzero_si256();
+  __m256i unusable = _mm256_setzero_si256();
+  for (int n = 0; n < count; n += kLanes) {
+    const __m256i bits = _mm256_and_si256(Words(samples, count, n), Constant(0x7FFFFFFF));
+    const __m256i exponent = _mm256_srli_epi32(bits, 24);
+    const __m256i unnormalised =
+        _mm256_cmpeq_epi32(_mm256_and_si256(bits, Constant(0x00F00000)), _mm256_setzero_si256());
+    const __m256i outside = _mm256_or_si256(_mm256_cmpgt_epi32(Constant(34), exponent),
+                                            _mm256_cmpgt_epi32(exponent, Constant(95)));
+    const __m256i zero = _mm256_cmpeq_epi32(bits, _mm256_setzero_si256());
+    unusable = _mm256_or_si256(unusable,
+                               _mm256_andnot_si256(zero, _mm256_or_si256(unnormalised, outside)));
+    largest = _mm256_max_epi32(largest, bits);
+  }
+  if (!_mm256_testz_si256(unusable, unusable)) return std::nullopt;
+  std::int32_t lanes[kLanes];
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(lanes), largest);
+  std::int32_t m = 0;
+  for (std::int32_t lane : lanes) m = lane > m ? lane : m;
+  return IbmToFloat(static_cast<std::uint32_t>(m));
+}
+
+}  // namespace
+
+bool IbmKernelsAvailable() {
+  static const bool available = __builtin_cpu_supports("avx2");
+  return available;
+}
+
+bool ConvertIbmSamplesFast(const unsigned char* samples, int count, bool no_scaling,
+                           const std::optional<double>& final_scale, float* decoded,
+                           std::int16_t* out, float& maximum) {
+  if (!IbmKernelsAvailable()) return false;
+  ConvertAvx2(samples, count, no_scaling, final_scale, decoded, out, maximum);
+  return true;
+}
+
+bool LargestIbmMagnitudeFast(const unsigned char* record, int first, int count,
+                             std::optional<float>& result) {
+  if (!IbmKernelsAvailable()) return false;
+  result =
+      LargestIbmAvx2(record + kSegyTraceHeaderBytes + 4 * static_cast<std::size_t>(first), count);
+  return true;
+}
+
+#else
+
+bool IbmKernelsAvailable() {
+  return false;
+}
+bool ConvertIbmSamplesFast(const unsigned char*, int, bool, const std::optional<double>&, float*,
+                           std::int16_t*, float&) {
+  return false;
+}
+bool LargestIbmMagnitudeFast(const unsigned char*, int, int, std::optional<float>&) {
+  return false;
+}
+
+#endif
+
+}  // namespace quarrix
