@@ -1,7 +1,5 @@
 #include "loader/grid_writer.h"
 
-#include <cstring>
-
 #include "loader/project_output.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
@@ -34,8 +32,8 @@ GridWriter::Placed GridWriter::Put(const LineTrace& position, float maximum,
   if ((!follows || pending_.size() + bytes > kRescaleChunkBytes) && !Flush()) return Placed::Failed;
   if (pending_.empty()) pending_offset_ = offset;
   std::size_t at = pending_.size();
-  pending_.resize(at + bytes);
-  std::memcpy(pending_.data() + at, samples, bytes);
+  const auto* first = reinterpret_cast<const char*>(samples);
+  pending_.insert(pending_.end(), first, first + bytes);
   SamplesFromFileOrder(reinterpret_cast<std::int16_t*>(pending_.data() + at), bytes / 2);
   return Placed::Written;
 }

@@ -51,10 +51,10 @@ bool ProjectOutput::PreFill(const SurveyHeader& header) {
     return false;
   }
   if (joined_) return true;
-  std::error_code ec;
-  fs::resize_file(temporary_amp_, static_cast<std::uintmax_t>(header.AmpFileBytes()), ec);
-  error_number_ = ec.value();
-  return !ec;
+  // Cells no trace reaches read as zeros.
+  if (amp_.Reserve(header.AmpFileBytes())) return true;
+  error_number_ = errno;
+  return false;
 }
 
 std::string ProjectOutput::FailureText() const {

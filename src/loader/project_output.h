@@ -33,8 +33,8 @@ class ProjectOutput {
   AmpFile& amp() { return amp_; }
   const std::string& header_path() const { return header_path_; }
   const std::string& amp_path() const { return amp_path_; }
-  // Sets the file's length to the whole grid of zero records (fast on file
-  // systems with sparse files); false on a write failure such as a full disk.
+  // Sets the file's length to the whole grid of zero records, its disk space
+  // set aside where the system can; false on a failure.
   bool PreFill(const SurveyHeader& header);
   // What to tell the user when PreFill failed ("Disk Full" only for a full disk).
   std::string FailureText() const;

@@ -65,6 +65,14 @@ std::int64_t PositionedFile::Size() const {
   return static_cast<std::int64_t>(status.st_size);
 }
 
+bool PositionedFile::Reserve(std::int64_t bytes) {
+  if (handle_ < 0 || bytes < 0) return false;
+#if defined(__linux__)
+  if (::fallocate(handle_, 0, 0, static_cast<off_t>(bytes)) == 0) return true;
+#endif
+  return ::ftruncate(handle_, static_cast<off_t>(bytes)) == 0;
+}
+
 void PositionedFile::Advise(AccessHint hint) const {
 #if defined(POSIX_FADV_SEQUENTIAL)
   if (handle_ < 0) return;

@@ -37,6 +37,11 @@ class PositionedFile {
   void WillNeed(std::int64_t offset, std::size_t count) const;
   // Size in bytes; -1 when it cannot be had.
   std::int64_t Size() const;
+  // Makes a file that was empty this many bytes long, reading as zeros. Where
+  // the system can, its disk space is set aside now, so the writes that
+  // follow need no allocation; otherwise (or without that much space) the
+  // file is only extended, as before.
+  bool Reserve(std::int64_t bytes);
 
  private:
   int handle_ = -1;

@@ -41,6 +41,9 @@ class AmpFile {
   void WillNeed(std::int64_t offset, std::size_t count) const { file_.WillNeed(offset, count); }
   // The file's size in bytes; -1 when it cannot be had.
   std::int64_t Size() const { return file_.Size(); }
+  // Sizes a new file, setting its disk space aside where the system can
+  // (PositionedFile::Reserve).
+  bool Reserve(std::int64_t bytes) { return file_.Reserve(bytes); }
 
  private:
   PositionedFile file_;

@@ -41,10 +41,7 @@ bool MakeZeroFile(const ProjectState& project, const BatchTarget& target, AmpFil
   // Sized rather than written: the system gives zeros where nothing was
   // written, as it does for the loader's new trace file, and a survey's
   // worth of zeros written first took as long as the processing itself.
-  std::error_code error;
-  std::filesystem::resize_file(temporary,
-                               static_cast<std::uintmax_t>(project.header.AmpFileBytes()), error);
-  if (error) {
+  if (!output.Reserve(project.header.AmpFileBytes())) {
     prompter.Tell("Amplitude file " + target.output_path + " could not be filled with zero traces",
                   "Error", MessageIcon::Error);
     return false;

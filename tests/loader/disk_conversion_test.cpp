@@ -392,6 +392,26 @@ TEST_F(DiskLoad, AReloadReplacesTheHeaderAndTracesTogetherOrNeither) {
   EXPECT_NE(testing::ReadFileBytes(folder.File("proj/proj.amp")), amp);
 }
 
+TEST_F(DiskLoad, ATraceWriteFailingInAThreadedLoadIsToldAndKeepsTheExistingProject) {
+  WriteInput("ok.sgy", GridTraces(1, 2, 1, 2, 20, Ramp));
+  ASSERT_EQ(Load("ok.sgy").result, LoadResult::Done);
+  const std::string amp = testing::ReadFileBytes(folder.File("proj/proj.amp"));
+  // 3.2 MB of trace file, read ahead on helpers while the calling thread
+  // writes: an early write, a later one and one near the end fail in turn.
+  WriteInput("big.sgy", GridTraces(1, 40, 1, 40, 1000, Ramp), 1000);
+  threads = 3;
+  for (int failing : {2, 7, 12}) {
+    testing::FailingWrites fail(WriteStep::Write, failing);
+    EXPECT_EQ(Load("big.sgy").result, LoadResult::Abandoned) << failing;
+    EXPECT_GE(fail.reached(), failing);
+    EXPECT_EQ(prompter.last_text(), "Disk Full: the trace file " + folder.File("proj/proj.amp") +
+                                        " could not be written");
+    EXPECT_EQ(testing::ReadFileBytes(folder.File("proj/proj.amp")), amp);
+    EXPECT_EQ(testing::ListFolder(folder.File("proj")),
+              (std::vector<std::string>{"proj.amp", "proj.hdr"}));
+  }
+}
+
 TEST_F(DiskLoad, TwoDimensionalDataLandsOnLineOne) {
   WriteInput("2d.sgy", GridTraces(7, 1, 1, 5, 20, Ramp));
   two_d = true;
