@@ -482,15 +482,15 @@ LoadOutcome ConvertDiskFilesInGroup(const GroupLoadRequest& request, ProcessGrou
     if (ok) ok = placer.PlaceFile(file, prompter, progress);
   if (!group.AllOk(ok)) return outcome;
   const RankLoadReport& report = placer.Finish();
-  // The maxima of the traces go to the first process only when the scan's
-  // do not stand in for them: where every process read the maxima its scan
-  // found, the input did not change under the load. Each cell's maximum goes
-  // only for the scaling pass; otherwise runs of the cells written tell
-  // which cells more than one process wrote.
+  // The maxima of the traces go to the first process for the scale figures
+  // only when the scan's do not stand in for them: where every process read
+  // the maxima its scan found, the input did not change under the load. Each
+  // cell's maximum goes only for the scaling pass; otherwise runs of the
+  // cells written tell which cells more than one process wrote.
   const bool as_scanned = group.AllOk(maxima && SameMaxima(report.maxima, maxima->each()));
   const bool cell_maxima = !placing && !disk.window.no_scaling;
-  const std::string report_bytes =
-      EncodeRankReport(report, {.maxima = !as_scanned, .cell_entries = cell_maxima});
+  const std::string report_bytes = EncodeRankReport(
+      report, {.maxima = !as_scanned && !disk.window.no_scaling, .cell_entries = cell_maxima});
   const std::vector<char> reports_bytes =
       group.GatherOnFirst(report_bytes.data(), report_bytes.size());
   MergedLoad merged;

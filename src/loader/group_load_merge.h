@@ -56,9 +56,10 @@ std::vector<PlacedCell> LastPerCell(std::vector<PlacedCell> writes);
 // consecutive cell numbers: a regular survey's part is a handful of runs.
 std::vector<CellRun> CellRuns(const std::vector<PlacedCell>& cells);
 
-// What of a report goes to the first process: every trace's maximum, unless
-// those of the header scan stand in for them, and each cell's entry when a
-// scaling pass needs its maximum, else runs of the cells.
+// What of a report goes to the first process: every trace's maximum when
+// the scale figures need them and the header scan's do not stand in for
+// them, and each cell's entry when a scaling pass needs its maximum, else
+// runs of the cells.
 struct ReportParts {
   bool maxima = true;
   bool cell_entries = true;

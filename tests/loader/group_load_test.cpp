@@ -236,13 +236,21 @@ TEST_F(GroupLoad, TracesThatChangeUnderTheLoadStopAllAsOneProcessStops) {
 }
 
 TEST_F(GroupLoad, WhatTheFirstProcessGathersAfterPlacingDoesNotGrowWithTheCells) {
-  // A regular survey in four files, its scale value known before the traces
-  // are placed: what the processes tell the first one after placing stays
-  // the same for ten times the traces when the scan found the value, and
-  // grows by the traces' maxima alone (for the scale figures) when it was given.
-  for (bool given : {false, true}) {
-    scale = given ? std::optional<double>(3.0) : std::nullopt;
-    scale_known_before = !given;
+  // A regular survey in four files with no scaling pass to follow: what the
+  // processes tell the first one after placing stays the same for ten times
+  // the traces when the scan found the scale value or nothing is scaled, and
+  // grows by the traces' maxima alone (for the scale figures) when the value
+  // was given.
+  struct Case {
+    std::optional<double> scale;
+    bool known_before, no_scaling;
+    std::size_t bytes_per_trace;
+  };
+  for (Case c : {Case{std::nullopt, true, false, 0}, Case{std::nullopt, false, true, 0},
+                 Case{3.0, false, false, sizeof(float)}}) {
+    scale = c.scale;
+    scale_known_before = c.known_before;
+    no_scaling = c.no_scaling;
     std::vector<std::size_t> sizes;
     for (int traces : {30, 300}) {
       files.clear();
@@ -258,9 +266,8 @@ TEST_F(GroupLoad, WhatTheFirstProcessGathersAfterPlacingDoesNotGrowWithTheCells)
       ASSERT_EQ(gathered.size(), 2u);  // the scans, then the reports after placing
       sizes.push_back(gathered.back());
     }
-    const std::size_t more_traces = 4 * 2 * (300 - 30);
-    EXPECT_EQ(sizes[1] - sizes[0], given ? more_traces * sizeof(float) : 0) << given;
-    if (!given) EXPECT_LT(sizes[1], 3u * 100);
+    EXPECT_EQ(sizes[1] - sizes[0], 4 * 2 * (300 - 30) * c.bytes_per_trace) << c.no_scaling;
+    EXPECT_LT(sizes[0] - 4 * 2 * 30 * c.bytes_per_trace, 3u * 100) << c.no_scaling;
   }
 }
 
