@@ -491,12 +491,12 @@ LoadOutcome ConvertDiskFilesInGroup(const GroupLoadRequest& request, ProcessGrou
   const bool cell_maxima = !placing && !disk.window.no_scaling;
   const std::string report_bytes = EncodeRankReport(
       report, {.maxima = !as_scanned && !disk.window.no_scaling, .cell_entries = cell_maxima});
-  const std::vector<char> reports_bytes =
-      group.GatherOnFirst(report_bytes.data(), report_bytes.size());
+  std::vector<char> reports_bytes = group.GatherOnFirst(report_bytes.data(), report_bytes.size());
   MergedLoad merged;
   if (first) {
     std::vector<RankLoadReport> reports;
     ok = DecodeRankReports(reports_bytes.data(), reports_bytes.size(), group.Size(), reports);
+    reports_bytes = std::vector<char>();
     if (ok)
       merged = MergeRankReports(
           reports,
