@@ -223,9 +223,9 @@ TEST_F(GroupLoad, AScaleValueOtherThanTheScanFoundStopsAllAndLeavesNoProject) {
   ExpectStopAsInputChanged();
 }
 
-TEST_F(GroupLoad, TracesThatChangeUnderTheLoadStopAllAsOneProcessStops) {
-  // The last process's file gets louder traces after the scan found the
-  // scale value: the traces would be written at the wrong scale.
+TEST_F(GroupLoad, TracesThatChangeUnderTheLoadStopAllAndLeaveNoProject) {
+  // The last file (the last process's) gets louder traces after the scan
+  // found the scale value: the traces would be written at the wrong scale.
   scale_known_before = true;
   on_label = [&](int rank, const std::string& label) {
     if (rank == 2 && label == "Converting Traces ")
