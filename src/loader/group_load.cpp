@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 
@@ -232,6 +233,7 @@ class TracePlacer {
   }
 
   bool Place(const unsigned char* at, float m, const std::int16_t* samples, std::int64_t index) {
+    ++report_.traces;
     report_.maxima.push_back(m);
     const LineTrace position = TraceLineTrace(at, geometry_.choice);
     switch (grid_.Put(position, m, samples)) {
@@ -326,6 +328,14 @@ ScaleStep DecideScale(const ScaleStats& stats, bool no_scaling, std::optional<do
   return step;
 }
 
+// Whether the traces placed gave, bit for bit, the maxima the header scan
+// found in the same files.
+bool SameMaxima(const std::vector<float>& placed, const std::vector<float>& scanned) {
+  return placed.size() == scanned.size() &&
+         (placed.empty() ||
+          std::memcmp(placed.data(), scanned.data(), placed.size() * sizeof(float)) == 0);
+}
+
 }  // namespace
 
 LoadOutcome ConvertDiskFilesInGroup(const GroupLoadRequest& request, ProcessGroup& group,
@@ -385,7 +395,7 @@ LoadOutcome ConvertDiskFilesInGroup(const GroupLoadRequest& request, ProcessGrou
   scan.Put(own_traces);
   if (maxima) scan.PutVector(maxima->each());
   const std::string scan_bytes = scan.Take();
-  const std::vector<char> scans = group.GatherOnFirst(scan_bytes.data(), scan_bytes.size());
+  std::vector<char> scans = group.GatherOnFirst(scan_bytes.data(), scan_bytes.size());
 
   // The first process merges the scans, takes the decisions and pre-fills
   // the trace file; every process learns where its traces start.
@@ -393,12 +403,13 @@ LoadOutcome ConvertDiskFilesInGroup(const GroupLoadRequest& request, ProcessGrou
   std::optional<GridWriter> grid;
   // The scale the traces are written at, when known before the conversion.
   std::optional<double> placing;
+  // The scale figures of the maxima the scan found, in input order.
+  ScaleStats input_stats;
   if (first) {
     HeaderScanTables all;
     all.byte_order = disk.info.byte_order;
     GroupBytesReader in(scans.data(), scans.size());
     std::int64_t traces = 0;
-    ScaleStats input_stats;
     long long input_stats_traces = 0;
     for (int rank = 0; rank < group.Size(); ++rank) {
       HeaderScanTables part;
@@ -414,6 +425,7 @@ LoadOutcome ConvertDiskFilesInGroup(const GroupLoadRequest& request, ProcessGrou
         for (float m : each) input_stats.Add(m, input_stats_traces++);
       }
     }
+    scans = std::vector<char>();
     ok = DecideGeometry(request, all, decisions, prompter, geometry);
     if (ok) {
       const std::optional<double> given = decisions.ScaleValueGivenBeforehand();
@@ -470,19 +482,30 @@ LoadOutcome ConvertDiskFilesInGroup(const GroupLoadRequest& request, ProcessGrou
     if (ok) ok = placer.PlaceFile(file, prompter, progress);
   if (!group.AllOk(ok)) return outcome;
   const RankLoadReport& report = placer.Finish();
-  const std::string report_bytes = EncodeRankReport(report);
-  const std::vector<char> reports_bytes =
-      group.GatherOnFirst(report_bytes.data(), report_bytes.size());
+  // The maxima of the traces go to the first process for the scale figures
+  // only when the scan's do not stand in for them: where every process read
+  // the maxima its scan found, the input did not change under the load. Each
+  // cell's maximum goes only for the scaling pass; otherwise runs of the
+  // cells written tell which cells more than one process wrote.
+  const bool as_scanned = group.AllOk(maxima && SameMaxima(report.maxima, maxima->each()));
+  const bool cell_maxima = !placing && !disk.window.no_scaling;
+  const std::string report_bytes = EncodeRankReport(
+      report, {.maxima = !as_scanned && !disk.window.no_scaling, .cell_entries = cell_maxima});
+  std::vector<char> reports_bytes = group.GatherOnFirst(report_bytes.data(), report_bytes.size());
   MergedLoad merged;
   if (first) {
     std::vector<RankLoadReport> reports;
     ok = DecodeRankReports(reports_bytes.data(), reports_bytes.size(), group.Size(), reports);
+    reports_bytes = std::vector<char>();
     if (ok)
-      merged = MergeRankReports(reports, static_cast<std::int64_t>(geometry.header.num_lines) *
-                                             geometry.header.traces_per_line);
+      merged = MergeRankReports(
+          reports,
+          static_cast<std::int64_t>(geometry.header.num_lines) * geometry.header.traces_per_line,
+          cell_maxima);
+    if (as_scanned) merged.stats = input_stats;
     for (const std::string& line : merged.messages) decisions.AddMessage(line);
   }
-  outcome.traces_processed = group.Sum(static_cast<long long>(report.maxima.size()));
+  outcome.traces_processed = group.Sum(static_cast<long long>(report.traces));
   outcome.traces_skipped = group.Sum(static_cast<long long>(report.skipped.size()));
   if (!group.AllOk(ok)) return outcome;
 

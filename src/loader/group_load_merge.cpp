@@ -1,6 +1,7 @@
 #include "loader/group_load_merge.h"
 
 #include <algorithm>
+#include <map>
 
 #include "loader/group_bytes.h"
 #include "platform/text_util.h"
@@ -38,11 +39,26 @@ std::vector<PlacedCell> LastPerCell(std::vector<PlacedCell> writes) {
   return last;
 }
 
-std::string EncodeRankReport(const RankLoadReport& report) {
+std::vector<CellRun> CellRuns(const std::vector<PlacedCell>& cells) {
+  std::vector<CellRun> runs;
+  for (const PlacedCell& placed : cells) {
+    if (!runs.empty() && runs.back().first + runs.back().count == placed.cell)
+      ++runs.back().count;
+    else
+      runs.push_back({placed.cell, 1});
+  }
+  return runs;
+}
+
+std::string EncodeRankReport(const RankLoadReport& report, ReportParts parts) {
+  const std::vector<float> no_maxima;
+  const std::vector<PlacedCell> no_cells;
   GroupBytesWriter out;
-  out.PutVector(report.maxima);
+  out.Put(report.traces);
+  out.PutVector(parts.maxima ? report.maxima : no_maxima);
   out.PutVector(report.skipped);
-  out.PutVector(report.placed);
+  out.PutVector(parts.cell_entries ? report.placed : no_cells);
+  out.PutVector(parts.cell_entries ? report.runs : CellRuns(report.placed));
   return out.Take();
 }
 
@@ -51,23 +67,62 @@ bool DecodeRankReports(const char* data, std::size_t bytes, int count,
   GroupBytesReader in(data, bytes);
   reports.assign(static_cast<std::size_t>(std::max(count, 0)), {});
   for (RankLoadReport& report : reports)
-    if (!in.GetVector(report.maxima) || !in.GetVector(report.skipped) ||
-        !in.GetVector(report.placed))
+    if (!in.Get(report.traces) || !in.GetVector(report.maxima) || !in.GetVector(report.skipped) ||
+        !in.GetVector(report.placed) || !in.GetVector(report.runs) || report.traces < 0 ||
+        (!report.maxima.empty() && report.maxima.size() != static_cast<std::size_t>(report.traces)))
       return false;
   return in.AtEnd();
 }
 
-MergedLoad MergeRankReports(const std::vector<RankLoadReport>& reports, std::int64_t cell_count) {
+namespace {
+
+// The cells written by more than one process, each rewritten by the last of
+// them, from every process's runs in rank order; sorted by cell. Found from
+// where runs begin and end, so that it takes no memory per cell of the grid.
+std::vector<CellRewrite> RewritesOfRuns(const std::vector<std::vector<CellRun>>& runs,
+                                        std::int64_t cell_count) {
+  struct Edge {
+    std::int64_t at;
+    std::int32_t rank;
+    int step;  // +1 where a run begins, -1 after its last cell
+  };
+  std::vector<Edge> edges;
+  for (std::size_t rank = 0; rank < runs.size(); ++rank)
+    for (const CellRun& run : runs[rank]) {
+      if (run.first < 0 || run.count <= 0 || run.first >= cell_count) continue;
+      const std::int64_t end = run.first + std::min(run.count, cell_count - run.first);
+      edges.push_back({run.first, static_cast<std::int32_t>(rank), 1});
+      edges.push_back({end, static_cast<std::int32_t>(rank), -1});
+    }
+  std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.at < b.at; });
+  std::vector<CellRewrite> rewrites;
+  std::map<std::int32_t, int> open;  // runs covering the cells from here on, per rank
+  for (std::size_t k = 0; k < edges.size(); ++k) {
+    const Edge& edge = edges[k];
+    if ((open[edge.rank] += edge.step) == 0) open.erase(edge.rank);
+    // The cells up to the next edge are covered by the runs open now.
+    if (k + 1 == edges.size() || edges[k + 1].at == edge.at || open.size() < 2) continue;
+    const std::int32_t writer = open.rbegin()->first;
+    for (std::int64_t cell = edge.at; cell < edges[k + 1].at; ++cell)
+      rewrites.push_back({cell, writer});
+  }
+  return rewrites;
+}
+
+}  // namespace
+
+MergedLoad MergeRankReports(const std::vector<RankLoadReport>& reports, std::int64_t cell_count,
+                            bool cell_maxima) {
   MergedLoad merged;
-  merged.maxima.assign(static_cast<std::size_t>(std::max<std::int64_t>(cell_count, 0)), 0.0f);
-  // The rank that last wrote each cell; -1 where none did yet.
-  std::vector<std::int32_t> writer(merged.maxima.size(), -1);
-  for (std::size_t rank = 0; rank < reports.size(); ++rank) {
-    const RankLoadReport& report = reports[rank];
+  if (cell_maxima)
+    merged.maxima.assign(static_cast<std::size_t>(std::max<std::int64_t>(cell_count, 0)), 0.0f);
+  std::vector<std::vector<CellRun>> runs;
+  for (const RankLoadReport& report : reports) {
     auto skip = report.skipped.begin();
-    for (float m : report.maxima) {
+    for (std::int64_t k = 0; k < report.traces; ++k) {
       const long long index = merged.traces;
-      merged.stats.Add(m, index);
+      if (!report.maxima.empty())
+        merged.stats.Add(report.maxima[static_cast<std::size_t>(k)], index);
       ++merged.traces;
       if (merged.traces % 1000 == 0)
         merged.messages.push_back(FormatText("Converting %lld Traces", merged.traces));
@@ -78,25 +133,13 @@ MergedLoad MergeRankReports(const std::vector<RankLoadReport>& reports, std::int
         ++skip;
       }
     }
-    for (const PlacedCell& placed : report.placed) {
-      if (placed.cell < 0 || placed.cell >= cell_count) continue;
-      const auto cell = static_cast<std::size_t>(placed.cell);
-      if (writer[cell] >= 0) merged.rewrites.push_back({placed.cell, static_cast<int>(rank)});
-      writer[cell] = static_cast<std::int32_t>(rank);
-      merged.maxima[cell] = placed.maximum;
-    }
+    // A later process's trace at a cell came later in the input.
+    for (const PlacedCell& placed : report.placed)
+      if (cell_maxima && placed.cell >= 0 && placed.cell < cell_count)
+        merged.maxima[static_cast<std::size_t>(placed.cell)] = placed.maximum;
+    runs.push_back(report.placed.empty() ? report.runs : CellRuns(report.placed));
   }
-  // A cell written by three processes is rewritten by the last one only.
-  std::vector<CellRewrite> last;
-  for (const CellRewrite& rewrite : merged.rewrites)
-    if (writer[static_cast<std::size_t>(rewrite.cell)] == rewrite.rank) last.push_back(rewrite);
-  std::sort(last.begin(), last.end(),
-            [](const CellRewrite& a, const CellRewrite& b) { return a.cell < b.cell; });
-  last.erase(
-      std::unique(last.begin(), last.end(),
-                  [](const CellRewrite& a, const CellRewrite& b) { return a.cell == b.cell; }),
-      last.end());
-  merged.rewrites = std::move(last);
+  merged.rewrites = RewritesOfRuns(runs, cell_count);
   return merged;
 }
 

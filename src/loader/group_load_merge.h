@@ -27,11 +27,21 @@ struct PlacedCell {
   float maximum = 0.0f;
 };
 
+// Cells first, first + 1, ..., first + count - 1.
+struct CellRun {
+  std::int64_t first = 0;
+  std::int64_t count = 0;
+};
+
 // One process's part of the input, in input order.
 struct RankLoadReport {
-  std::vector<float> maxima;          // every trace read, skipped ones included
+  std::int64_t traces = 0;            // every trace read, skipped ones included
+  std::vector<float> maxima;          // of each trace read; empty where the scan's stand in
   std::vector<SkippedTrace> skipped;  // in input order
-  std::vector<PlacedCell> placed;     // one entry per cell, sorted by cell
+  std::vector<PlacedCell> placed;     // one entry per cell written, sorted by cell
+  // The cells written, in cell order, in place of placed when no scaling
+  // pass needs each cell's maximum.
+  std::vector<CellRun> runs;
 };
 
 // Which files each process reads: process r takes files [runs[r],
@@ -42,10 +52,23 @@ std::vector<int> FileRunsBySize(const std::vector<std::int64_t>& file_bytes, int
 // Keeps the last entry of every cell (entries in input order), sorted by cell.
 std::vector<PlacedCell> LastPerCell(std::vector<PlacedCell> writes);
 
+// Cells sorted by cell, each once (as LastPerCell leaves them), as runs of
+// consecutive cell numbers: a regular survey's part is a handful of runs.
+std::vector<CellRun> CellRuns(const std::vector<PlacedCell>& cells);
+
+// What of a report goes to the first process: every trace's maximum when
+// the scale figures need them and the header scan's do not stand in for
+// them, and each cell's entry when a scaling pass needs its maximum, else
+// runs of the cells.
+struct ReportParts {
+  bool maxima = true;
+  bool cell_entries = true;
+};
+
 // The report as bytes and back; the reports of several processes are read
 // one after the other from their concatenation. False when the bytes are not
 // count whole reports.
-std::string EncodeRankReport(const RankLoadReport& report);
+std::string EncodeRankReport(const RankLoadReport& report, ReportParts parts = {});
 bool DecodeRankReports(const char* data, std::size_t bytes, int count,
                        std::vector<RankLoadReport>& reports);
 
@@ -63,13 +86,16 @@ struct MergedLoad {
   // "Converting %lld Traces" every 1000 traces and "Skip Trace  line %d
   // trace %d", in the order one process adds them.
   std::vector<std::string> messages;
-  std::vector<float> maxima;  // per cell, of the trace that came last
-  std::vector<CellRewrite> rewrites;
+  // Per cell, of the trace that came last (with cell_maxima only).
+  std::vector<float> maxima;
+  std::vector<CellRewrite> rewrites;  // sorted by cell
 };
 
 // Puts together the reports of the processes in rank order (each process
 // read a run of the input following the previous one's) over a grid of
-// cell_count cells.
-MergedLoad MergeRankReports(const std::vector<RankLoadReport>& reports, std::int64_t cell_count);
+// cell_count cells. The stats count the reports' trace maxima; with
+// cell_maxima, the maxima per cell come from their cell entries.
+MergedLoad MergeRankReports(const std::vector<RankLoadReport>& reports, std::int64_t cell_count,
+                            bool cell_maxima);
 
 }  // namespace quarrix

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "loader/group_load_merge.h"
@@ -34,7 +35,45 @@ float OtherWave(int line, int trace, int n) {
   return std::cos(static_cast<float>(line + trace * 2 + n)) * 2.5f;
 }
 
+float LoudWave(int line, int trace, int n) {
+  return 20.0f * OtherWave(line, trace, n);
+}
+
 constexpr int kSamples = 16;
+
+// Passes every step on to the job, noting the bytes the first process
+// receives at each gathering.
+class CountingGroup final : public ProcessGroup {
+ public:
+  CountingGroup(ProcessGroup& group, std::vector<std::size_t>& gathered)
+      : group_(group), gathered_(gathered) {}
+  int Rank() const override { return group_.Rank(); }
+  int Size() const override { return group_.Size(); }
+  bool AllOk(bool ok) override { return group_.AllOk(ok); }
+  long long Sum(long long value) override { return group_.Sum(value); }
+  std::string Share(const std::string& text) override { return group_.Share(text); }
+  std::vector<char> GatherOnFirst(const char* data, std::size_t bytes) override {
+    std::vector<char> all = group_.GatherOnFirst(data, bytes);
+    if (IsFirst()) gathered_.push_back(all.size());
+    return all;
+  }
+
+ private:
+  ProcessGroup& group_;
+  std::vector<std::size_t>& gathered_;
+};
+
+// Calls back when a process's work reaches a new step.
+class LabelHook final : public NullProgress {
+ public:
+  explicit LabelHook(std::function<void(const std::string&)> hook) : hook_(std::move(hook)) {}
+  void SetLabel(const std::string& text) override {
+    if (hook_) hook_(text);
+  }
+
+ private:
+  std::function<void(const std::string&)> hook_;
+};
 
 // Files of one survey as a client delivers them: a file per two lines, then
 // a file that holds some cells again with other traces, and a stray trace.
@@ -101,10 +140,14 @@ class GroupLoad : public ::testing::Test {
     job.scan_every_file = scan_every_file;
     outcomes.assign(static_cast<std::size_t>(ranks), {});
     RecordingProgress first_progress;
-    testing::ThreadJob::Run(ranks, [&](ProcessGroup& group) {
+    gathered.clear();
+    testing::ThreadJob::Run(ranks, [&](ProcessGroup& job_group) {
+      CountingGroup group(job_group, gathered);
       TestDecisions others = Decisions();
       ScriptedPrompter own;
-      NullProgress progress;
+      LabelHook progress([&](const std::string& label) {
+        if (on_label) on_label(group.Rank(), label);
+      });
       outcomes[static_cast<std::size_t>(group.Rank())] = ConvertDiskFilesInGroup(
           job, group, group.IsFirst() ? first : others, group.IsFirst() ? prompter : own,
           group.IsFirst() ? static_cast<Progress&>(first_progress) : progress);
@@ -114,12 +157,27 @@ class GroupLoad : public ::testing::Test {
     return first.messages;
   }
 
+  // A load by three processes stops every one of them, as the input
+  // changed while it was loaded, and leaves no project.
+  void ExpectStopAsInputChanged() {
+    std::vector<LoadOutcome> outcomes;
+    LoadInGroup(3, outcomes);
+    for (const LoadOutcome& outcome : outcomes) EXPECT_NE(outcome.result, LoadResult::Done);
+    EXPECT_NE(prompter.last_text().find("the input changed while it was loaded"), std::string::npos)
+        << prompter.last_text();
+    EXPECT_FALSE(std::filesystem::exists(folder.File("proj/proj.hdr")));
+  }
+
   TempFolder folder;
   std::vector<std::string> files;
   ScriptedPrompter prompter;
   std::optional<double> scale;
   bool no_scaling = false, scan_every_file = true, scale_known_before = false;
   bool scaling_pass = false;  // the last group load rescaled the finished trace file
+  // The bytes the first process received at each gathering of the last group load.
+  std::vector<std::size_t> gathered;
+  // Called with a later process's rank and each step its work reaches.
+  std::function<void(int, const std::string&)> on_label;
 };
 
 TEST_F(GroupLoad, EveryProcessCountGivesTheProjectAndMessagesOfOneProcess) {
@@ -162,12 +220,55 @@ TEST_F(GroupLoad, AScaleValueOtherThanTheScanFoundStopsAllAndLeavesNoProject) {
   // loaded) makes no project.
   scale_known_before = true;
   scale = 5.0;
-  std::vector<LoadOutcome> outcomes;
-  LoadInGroup(3, outcomes);
-  for (const LoadOutcome& outcome : outcomes) EXPECT_NE(outcome.result, LoadResult::Done);
-  EXPECT_NE(prompter.last_text().find("the input changed while it was loaded"), std::string::npos)
-      << prompter.last_text();
-  EXPECT_FALSE(std::filesystem::exists(folder.File("proj/proj.hdr")));
+  ExpectStopAsInputChanged();
+}
+
+TEST_F(GroupLoad, TracesThatChangeUnderTheLoadStopAllAndLeaveNoProject) {
+  // The last file (the last process's) gets louder traces after the scan
+  // found the scale value: the traces would be written at the wrong scale.
+  scale_known_before = true;
+  on_label = [&](int rank, const std::string& label) {
+    if (rank == 2 && label == "Converting Traces ")
+      testing::WriteFileBytes(files.back(), BuildSegy(GridTraces(2, 2, 170, 20, kSamples, LoudWave),
+                                                      kSamples, 4000, 1));
+  };
+  ExpectStopAsInputChanged();
+}
+
+TEST_F(GroupLoad, WhatTheFirstProcessGathersAfterPlacingDoesNotGrowWithTheCells) {
+  // A regular survey in four files with no scaling pass to follow: what the
+  // processes tell the first one after placing stays the same for ten times
+  // the traces when the scan found the scale value or nothing is scaled, and
+  // grows by the traces' maxima alone (for the scale figures) when the value
+  // was given.
+  struct Case {
+    std::optional<double> scale;
+    bool known_before, no_scaling;
+    std::size_t bytes_per_trace;
+  };
+  for (Case c : {Case{std::nullopt, true, false, 0}, Case{std::nullopt, false, true, 0},
+                 Case{3.0, false, false, sizeof(float)}}) {
+    scale = c.scale;
+    scale_known_before = c.known_before;
+    no_scaling = c.no_scaling;
+    std::vector<std::size_t> sizes;
+    for (int traces : {30, 300}) {
+      files.clear();
+      for (int line = 1; line <= 8; line += 2)
+        Write(GridTraces(line, 2, 1, traces, kSamples, Wave));
+      const std::vector<std::string> messages = LoadAlone();
+      const std::string project = Project();
+      std::filesystem::remove_all(folder.File("proj"));
+      std::vector<LoadOutcome> outcomes;
+      EXPECT_EQ(LoadInGroup(3, outcomes), messages);
+      EXPECT_TRUE(Project() == project);
+      std::filesystem::remove_all(folder.File("proj"));
+      ASSERT_EQ(gathered.size(), 2u);  // the scans, then the reports after placing
+      sizes.push_back(gathered.back());
+    }
+    EXPECT_EQ(sizes[1] - sizes[0], 4 * 2 * (300 - 30) * c.bytes_per_trace) << c.no_scaling;
+    EXPECT_LT(sizes[0] - 4 * 2 * 30 * c.bytes_per_trace, 3u * 100) << c.no_scaling;
+  }
 }
 
 TEST_F(GroupLoad, RealFilesDeliveredInPiecesLoadAsOneProcessLoadsThem) {
@@ -243,14 +344,17 @@ TEST(GroupLoadMerge, PartsMergeAsOneProcessReadsTheInput) {
   // Three processes; trace 999 (the thousandth) is skipped, and cell 5 gets
   // traces from all three.
   std::vector<RankLoadReport> reports(3);
+  reports[0].traces = 600;
   reports[0].maxima.assign(600, 1.0f);
   reports[0].maxima[10] = 4.0f;
   reports[0].placed = {{5, 3, 1.0f}, {6, 4, 2.0f}};
+  reports[1].traces = 400;
   reports[1].maxima.assign(400, 2.0f);
   reports[1].maxima[0] = 0.0f;
   reports[1].maxima[5] = 4.0f;  // as large as the first: the first one counts
   reports[1].skipped = {{999, 40, 2}};
   reports[1].placed = {{5, 700, 3.0f}};
+  reports[2].traces = 1;
   reports[2].maxima.assign(1, 7.0f);
   reports[2].placed = {{5, 1000, 7.0f}, {7, 1000, 7.0f}};
 
@@ -261,7 +365,7 @@ TEST(GroupLoadMerge, PartsMergeAsOneProcessReadsTheInput) {
   EXPECT_FALSE(DecodeRankReports(bytes.data(), bytes.size() - 1, 3, decoded));
   EXPECT_FALSE(DecodeRankReports(bytes.data(), bytes.size(), 2, decoded));
 
-  MergedLoad merged = MergeRankReports(reports, 8);
+  MergedLoad merged = MergeRankReports(reports, 8, true);
   EXPECT_EQ(merged.traces, 1001);
   EXPECT_EQ(merged.skipped, 1);
   EXPECT_EQ(merged.messages,
@@ -282,11 +386,57 @@ TEST(GroupLoadMerge, PartsMergeAsOneProcessReadsTheInput) {
   EXPECT_EQ(FileRunsBySize({0, 0, 0}, 2), (std::vector<int>{0, 0, 3}));
   EXPECT_EQ(FileRunsBySize({}, 3), (std::vector<int>{0, 0, 0, 0}));
 
+  // Without a scaling pass no maximum per cell is kept.
+  EXPECT_TRUE(MergeRankReports(reports, 8, false).maxima.empty());
+
   // Within one process the later trace at a cell wins.
   std::vector<PlacedCell> last = LastPerCell({{9, 1, 1.0f}, {4, 2, 2.0f}, {9, 3, 3.0f}});
   ASSERT_EQ(last.size(), 2u);
   EXPECT_EQ(last[0].cell, 4);
   EXPECT_EQ(last[1].index, 3);
+}
+
+TEST(GroupLoadMerge, CellRunsWrittenByMoreThanOneProcessAreRewrittenByTheLastWriter) {
+  // Each process's cells go as runs of consecutive cells when no scaling
+  // pass needs their maxima; the runs of later processes overlap earlier
+  // ones, one runs past the grid's 24 cells.
+  std::vector<RankLoadReport> reports(3);
+  for (std::int64_t cell = 0; cell < 10; ++cell) reports[0].placed.push_back({cell, cell, 1.0f});
+  reports[0].traces = 10;
+  reports[1].runs = {{5, 10}, {20, 2}};
+  reports[2].runs = {{8, 4}, {21, 5}};
+  reports[2].traces = 3;
+  reports[2].maxima = {1.0f, 2.0f, 3.0f};
+  std::string bytes = EncodeRankReport(reports[0], {.maxima = true, .cell_entries = false});
+  EXPECT_EQ(bytes.size(), 7 * sizeof(std::int64_t));  // the count, four lengths and a run
+  bytes += EncodeRankReport(reports[1]) + EncodeRankReport(reports[2], {.maxima = false});
+  std::vector<RankLoadReport> decoded;
+  ASSERT_TRUE(DecodeRankReports(bytes.data(), bytes.size(), 3, decoded));
+  EXPECT_TRUE(decoded[0].placed.empty());
+  ASSERT_EQ(decoded[0].runs.size(), 1u);
+  EXPECT_EQ(decoded[0].runs[0].count, 10);
+  EXPECT_TRUE(decoded[2].maxima.empty());
+  EXPECT_EQ(decoded[2].traces, 3);
+
+  std::vector<std::pair<std::int64_t, int>> expected;
+  for (std::int64_t cell : {5, 6, 7}) expected.push_back({cell, 1});
+  for (std::int64_t cell : {8, 9, 10, 11, 21}) expected.push_back({cell, 2});
+  std::sort(expected.begin(), expected.end());
+  for (const std::vector<RankLoadReport>& parts : {reports, decoded}) {
+    const MergedLoad merged = MergeRankReports(parts, 24, false);
+    std::vector<std::pair<std::int64_t, int>> rewrites;
+    for (const CellRewrite& rewrite : merged.rewrites)
+      rewrites.push_back({rewrite.cell, rewrite.rank});
+    EXPECT_EQ(rewrites, expected);
+    EXPECT_EQ(merged.traces, 13);
+  }
+
+  // A report whose maxima do not match its trace count is refused.
+  RankLoadReport torn;
+  torn.traces = 2;
+  torn.maxima = {1.0f};
+  const std::string torn_bytes = EncodeRankReport(torn);
+  EXPECT_FALSE(DecodeRankReports(torn_bytes.data(), torn_bytes.size(), 1, decoded));
 }
 
 }  // namespace
