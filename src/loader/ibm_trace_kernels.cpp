@@ -1,9 +1,11 @@
 #include "loader/ibm_trace_kernels.h"
 
+#include <bit>
 #include <cmath>
 #include <cstring>
 
 #include "loader/segy_format.h"
+#include "loader/trace_scaling.h"
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
@@ -136,31 +138,44 @@ QUARRIX_AVX2 inline void Store16(__m256i lanes, int count, int first, std::int16
 QUARRIX_AVX2 void ConvertAvx2(const unsigned char* samples, int count, bool no_scaling,
                               const std::optional<double>& final_scale, float* decoded,
                               std::int16_t* out, float& maximum) {
-  // The decoded trace and its largest magnitude; a lane keeps a value only
-  // when another is larger, so not a number never wins, as in the loop.
-  __m256 largest = _mm256_setzero_ps();
+  // The decoded trace and the largest bit pattern of its magnitudes: among
+  // numbers that is the largest magnitude; from 0x7F800000 up it is an
+  // infinity or not a number.
+  __m256i largest = _mm256_setzero_si256();
   __m256 tail = _mm256_setzero_ps();
   for (int n = 0; n < count; n += kLanes) {
     const __m256 values = IbmToFloat8(Words(samples, count, n));
-    if (n + kLanes <= count)
+    if (n + kLanes <= count) {
       _mm256_storeu_ps(decoded + n, values);
-    else
+    } else {
+      float lanes[kLanes];
+      _mm256_storeu_ps(lanes, values);
+      std::memcpy(decoded + n, lanes, sizeof(float) * static_cast<std::size_t>(count - n));
       tail = values;
-    largest = _mm256_max_ps(_mm256_andnot_ps(_mm256_set1_ps(-0.0f), values), largest);
+    }
+    const __m256 magnitude = _mm256_andnot_ps(_mm256_set1_ps(-0.0f), values);
+    largest = _mm256_max_epi32(largest, _mm256_castps_si256(magnitude));
   }
-  float lanes[kLanes];
-  _mm256_storeu_ps(lanes, largest);
-  float m = 0.0f;
-  for (float lane : lanes) m = lane > m ? lane : m;
+  std::int32_t lanes[kLanes];
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(lanes), largest);
+  std::int32_t top = 0;
+  for (std::int32_t lane : lanes) top = lane > top ? lane : top;
+  const bool finite = top < 0x7F800000;
+  // Otherwise the largest is found as the loop finds it (not a number never wins).
+  const float m = finite ? std::bit_cast<float>(top) : LargestMagnitude(decoded, count);
   maximum = m;
 
   float factor = m != 0.0f ? 32767.0f / m : 0.0f;
   if (no_scaling) factor = 1.0f;
+  // Normalised finite samples stay within 32767 x (1 + 2^-23) of zero, so
+  // they need no clamping to 16 bits.
+  const bool within = finite && !no_scaling && std::isfinite(factor);
   const bool rescale = final_scale && m != 0.0f;
   const Rescaler rescaler(m, final_scale.value_or(1.0));
   for (int n = 0; n < count; n += kLanes) {
     const __m256 values = n + kLanes <= count ? _mm256_loadu_ps(decoded + n) : tail;
-    __m256i scaled = Trunc16(_mm256_mul_ps(values, _mm256_set1_ps(factor)));
+    const __m256 product = _mm256_mul_ps(values, _mm256_set1_ps(factor));
+    __m256i scaled = within ? _mm256_cvttps_epi32(product) : Trunc16(product);
     if (rescale) scaled = rescaler(scaled);
     Store16(scaled, count, n, out);
   }

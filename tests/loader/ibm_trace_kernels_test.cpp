@@ -55,6 +55,8 @@ class IbmKernels : public ::testing::Test {
 };
 
 TEST_F(IbmKernels, ConvertAsThePortableLoops) {
+  ASSERT_TRUE(std::isinf(IbmToFloat(0x21100000u)));
+  ASSERT_TRUE(std::isnan(IbmToFloat(0xA1100001u)));
   std::uniform_real_distribution<double> decade(-40.0, 40.0);
   for (int trace = 0; trace < 3000; ++trace) {
     // Lengths on and off the eight-sample step, seismic-like words, and now
@@ -66,6 +68,8 @@ TEST_F(IbmKernels, ConvertAsThePortableLoops) {
     if (trace % 6 == 2) words.front() = 0;
     if (trace % 50 == 3)
       for (std::uint32_t& w : words) w = 0;
+    // Exponents that wrap to an infinity or not a number.
+    if (trace % 13 == 4) words.back() = trace % 2 ? 0x21100000u : 0xA1100001u;
     std::optional<double> final_scale;
     switch (trace % 5) {
       case 0: break;
