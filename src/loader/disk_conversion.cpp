@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "loader/conversion_input.h"
 #include "loader/disk_coverage.h"
 #include "loader/ebcdic.h"
 #include "loader/grid_writer.h"
@@ -22,12 +23,6 @@
 #include "platform/text_util.h"
 
 namespace quarrix {
-namespace {
-
-const char kCannotOpenInput[] = "Cannot open input file!!";
-
-}  // namespace
-
 std::string AppendRefusal(const std::string& path, std::string_view headers,
                           const SegyBinaryInfo& load) {
   SegyBinaryInfo info = DecodeBinaryHeader(
@@ -44,18 +39,6 @@ std::string AppendRefusal(const std::string& path, std::string_view headers,
 }
 
 namespace {
-
-// Whether a file can continue the load; tells why not when it cannot
-// (unless quiet).
-bool AppendableFile(const std::string& path, const SegyBinaryInfo& info, Prompter& prompter,
-                    bool quiet) {
-  SegyInput input;
-  std::string headers(kSegyFileHeaderBytes, '\0');
-  if (input.Open(path)) headers.resize(input.Read(headers.data(), headers.size()));
-  std::string refusal = input.IsOpen() ? AppendRefusal(path, headers, info) : "";
-  if (!refusal.empty() && !quiet) prompter.Tell(refusal, "Error", MessageIcon::Error);
-  return refusal.empty();
-}
 
 // The header scan over the first file and every file named to follow it;
 // nothing (after telling why, unless cancelled) when one cannot be scanned.
@@ -102,153 +85,6 @@ std::optional<HeaderScanTables> ScanAllInputs(const DiskLoadRequest& request,
   }
   return all;
 }
-
-// Reads input records in blocks; at the end of a file asks for a file to
-// append and goes on at its first trace. Once the input has ended it is not
-// asked again (that would repeat the end-of-file question).
-class AppendingInput {
- public:
-  AppendingInput(const SegyBinaryInfo& info, int threads, LoadDecisions& decisions,
-                 Prompter& prompter)
-      : info_(info),
-        threads_(threads),
-        record_bytes_(static_cast<std::size_t>(SegyRecordBytes(info))),
-        decisions_(decisions),
-        prompter_(prompter) {}
-
-  bool Open(const std::string& path) {
-    path_ = path;
-    input_.SetThreads(threads_);
-    return input_.Open(path, record_bytes_);
-  }
-
-  // Reads up to count records into out, in the file's byte order, the first
-  // done of them already there; fewer only when the input has ended. visit
-  // sees the records as they arrive, on the threads that read them (numbered
-  // from out).
-  std::size_t Next(unsigned char* out, std::size_t count,
-                   const SegyRecordReader::PieceVisitor& visit, std::size_t done = 0) {
-    while (done < count && !ended_) {
-      done = ReadOn(out, done, count, visit);
-      if (done == count) break;
-      // A file cut off inside a trace: that trace is not loaded, and the user is told.
-      if (const std::size_t cut = input_.cut_bytes(); cut > 0)
-        prompter_.Tell(FormatText("%s ends inside a trace: %zu of its %zu bytes are missing, "
-                                  "and it is not loaded",
-                                  path_.c_str(), record_bytes_ - cut, record_bytes_),
-                       "Warning", MessageIcon::Warning);
-      std::optional<std::string> next = decisions_.AppendFile();
-      ended_ = !next || !OpenAppended(*next);
-    }
-    return done;
-  }
-
-  // Next, but from the file being read alone: it never asks or tells
-  // anything, so it may run on another thread while this one places traces.
-  std::size_t ReadOn(unsigned char* out, std::size_t done, std::size_t count,
-                     const SegyRecordReader::PieceVisitor& visit) {
-    if (ended_ || done >= count) return done;
-    auto from_out = [&](int worker, unsigned char*, std::size_t first, std::size_t n) {
-      visit(worker, out, done + first, n);
-    };
-    return done + input_.Read(out + done * record_bytes_, count - done, from_out);
-  }
-
- private:
-  bool OpenAppended(const std::string& path) {
-    input_.Close();
-    path_ = path;
-    if (!input_.Open(path, record_bytes_)) {
-      prompter_.Tell(NamingFile(kCannotOpenInput, path), "", MessageIcon::Warning);
-      return false;
-    }
-    return AppendableFile(path, info_, prompter_, false);
-  }
-
-  SegyBinaryInfo info_;
-  int threads_;
-  std::size_t record_bytes_;
-  LoadDecisions& decisions_;
-  Prompter& prompter_;
-  SegyRecordReader input_;
-  std::string path_;  // the file being read
-  bool ended_ = false;
-};
-
-// Input records read a block at a time and brought to 16 bits together: the
-// decoding and scaling of a block's traces is shared out among threads. Each
-// trace depends on its own record alone, so a block gives what reading one
-// trace at a time gives. With a final scale value the traces come out at it.
-class DecodedBatch {
- public:
-  DecodedBatch(const SegyBinaryInfo& info, const TimeWindow& window, bool no_scaling, int threads,
-               std::optional<double> final_scale)
-      : info_(info),
-        window_(window),
-        no_scaling_(no_scaling),
-        threads_(std::max(threads, 1)),
-        final_scale_(final_scale),
-        record_bytes_(static_cast<std::size_t>(SegyRecordBytes(info))),
-        samples_(static_cast<std::size_t>(window.num_samples)),
-        capacity_(
-            RecordsPerBlock(record_bytes_, kBatchBytes * static_cast<std::size_t>(threads_))) {
-    records_.resize(record_bytes_ * capacity_);
-    scaled_.resize(samples_ * capacity_);
-    maxima_.resize(capacity_);
-    decoded_.assign(static_cast<std::size_t>(threads_), std::vector<float>(samples_));
-  }
-
-  // Reads and converts up to a block of records; false when none was left.
-  // Each thread converts the records it read while they are in its cache.
-  bool Fill(AppendingInput& input) {
-    Prefetch(input);
-    return Complete(input);
-  }
-  // Fill in two steps: Prefetch reads what the file being read holds (on any
-  // thread), Complete goes on into appended files on the thread that asks.
-  void Prefetch(AppendingInput& input) {
-    size_ = static_cast<int>(input.ReadOn(records_.data(), 0, capacity_, Converter()));
-  }
-  bool Complete(AppendingInput& input) {
-    size_ = static_cast<int>(
-        input.Next(records_.data(), capacity_, Converter(), static_cast<std::size_t>(size_)));
-    return size_ > 0;
-  }
-
-  int size() const { return size_; }
-  const unsigned char* record(int k) const { return records_.data() + Offset(k, record_bytes_); }
-  const std::int16_t* scaled(int k) const { return scaled_.data() + Offset(k, samples_); }
-  float maximum(int k) const { return maxima_[static_cast<std::size_t>(k)]; }
-
- private:
-  // Records for each thread in a block.
-  static constexpr std::size_t kBatchBytes = std::size_t{1} << 20;
-  static std::size_t Offset(int k, std::size_t size) { return static_cast<std::size_t>(k) * size; }
-
-  SegyRecordReader::PieceVisitor Converter() {
-    return [this](int worker, unsigned char*, std::size_t first, std::size_t n) {
-      for (std::size_t k = first; k < first + n; ++k) Convert(worker, k);
-    };
-  }
-
-  void Convert(int worker, std::size_t k) {
-    maxima_[k] = ConvertRecord(records_.data() + k * record_bytes_, info_, window_, no_scaling_,
-                               final_scale_, decoded_[static_cast<std::size_t>(worker)].data(),
-                               scaled_.data() + k * samples_);
-  }
-
-  SegyBinaryInfo info_;
-  TimeWindow window_;
-  bool no_scaling_;
-  int threads_;
-  std::optional<double> final_scale_;
-  std::size_t record_bytes_, samples_, capacity_;
-  int size_ = 0;
-  std::vector<unsigned char> records_;
-  std::vector<std::int16_t> scaled_;
-  std::vector<float> maxima_;
-  std::vector<std::vector<float>> decoded_;  // one per worker
-};
 
 // Whether the whole input and the scale value are known before the
 // conversion, so that the value can be calculated in the header scan's read
@@ -355,8 +191,6 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
     prompter.Tell(NamingFile(kCannotOpenInput, request.input_path), "", MessageIcon::Warning);
     return outcome;
   }
-  // With more than one thread, the next block is read and converted while
-  // this thread places the traces of the last one.
   DecodedBatch first(info, window, request.window.no_scaling, request.threads,
                      grid.arrival_scale());
   std::optional<DecodedBatch> second;
@@ -370,11 +204,9 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
   progress.SetLabel("Converting Traces ");
   int bar = 0;
   long long& count = outcome.traces_processed;
-  bool more = !progress.Cancelled() && batch->Fill(input);
+  bool failed = false;
   // Each trace is counted and placed in input order, whatever thread decoded it.
-  while (more) {
-    std::optional<BackgroundJob> reading;
-    if (spare) reading.emplace([&input, spare] { spare->Prefetch(input); });
+  auto place = [&] {
     for (int k = 0; k < batch->size(); ++k) {
       if (k > 0 && progress.Cancelled()) break;
       const float m = batch->maximum(k);
@@ -389,14 +221,26 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
         progress.SetPosition(bar = 0);
       }
       GridWriter::Placed placed = grid.Put(position, m, batch->scaled(k));
-      if (placed == GridWriter::Placed::Failed) return outcome;
+      if (placed == GridWriter::Placed::Failed) {
+        failed = true;
+        return;
+      }
       if (placed == GridWriter::Placed::Skipped) {
         ++outcome.traces_skipped;
         decisions.AddMessage(
             FormatText("Skip Trace  line %d trace %d", position.line, position.trace));
       }
     }
-    if (reading) reading->Wait();
+  };
+  bool more = !progress.Cancelled() && batch->Fill(input);
+  while (more) {
+    // With more than one thread, helpers read and convert the next block
+    // while this thread places the traces of the last one, then helps them.
+    if (spare)
+      spare->Prefetch(input, place);
+    else
+      place();
+    if (failed) return outcome;
     if (progress.Cancelled()) break;
     if (spare) {
       std::swap(batch, spare);

@@ -48,14 +48,14 @@ void SegyRecordReader::Close() {
 }
 
 std::size_t SegyRecordReader::Read(unsigned char* out, std::size_t count) {
-  return Read(out, count, {});
+  return Read(out, count, {}, {});
 }
 
-std::size_t SegyRecordReader::Read(unsigned char* out, std::size_t count,
-                                   const PieceVisitor& visit) {
+std::size_t SegyRecordReader::Read(unsigned char* out, std::size_t count, const PieceVisitor& visit,
+                                   const std::function<void()>& first_on_caller) {
   if (ended_ || record_bytes_ == 0) return 0;
   const std::size_t wanted = count * record_bytes_;
-  const std::size_t got = ReadPieces(out, count, visit);
+  const std::size_t got = ReadPieces(out, count, visit, first_on_caller);
   position_ += static_cast<std::int64_t>(got);
   if (got < wanted) {
     // The file ends here (or cannot be read on): nothing more comes from it.
@@ -66,7 +66,8 @@ std::size_t SegyRecordReader::Read(unsigned char* out, std::size_t count,
 }
 
 std::size_t SegyRecordReader::ReadPieces(unsigned char* out, std::size_t count,
-                                         const PieceVisitor& visit) {
+                                         const PieceVisitor& visit,
+                                         const std::function<void()>& first_on_caller) {
   // Pieces of whole records and at least 256 KiB; one piece with one thread.
   // With a visitor, the pieces are about that size and go to whichever
   // thread is free, so that a thread slowed by other work takes fewer; each
@@ -99,7 +100,7 @@ std::size_t SegyRecordReader::ReadPieces(unsigned char* out, std::size_t count,
   if (pieces == 1)
     read(0, 0);
   else
-    RunParallel(pieces, threads, read);
+    RunParallel(pieces, threads, read, first_on_caller);
   // The bytes read end at the first piece that came back short.
   std::size_t total = 0;
   for (std::size_t k = 0; k < got.size(); ++k) {

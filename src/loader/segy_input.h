@@ -52,11 +52,15 @@ class SegyRecordReader {
   using PieceVisitor =
       std::function<void(int worker, unsigned char* out, std::size_t first, std::size_t count)>;
   // Read, with every record that arrives shown to visit by the worker that
-  // read it (worker in [0, threads)).
-  std::size_t Read(unsigned char* out, std::size_t count, const PieceVisitor& visit);
+  // read it (worker in [0, threads)). When the reading is shared out, the
+  // calling thread runs first_on_caller before it joins (RunParallel); when
+  // it is not, the hook may not run at all.
+  std::size_t Read(unsigned char* out, std::size_t count, const PieceVisitor& visit,
+                   const std::function<void()>& first_on_caller = {});
 
  private:
-  std::size_t ReadPieces(unsigned char* out, std::size_t count, const PieceVisitor& visit);
+  std::size_t ReadPieces(unsigned char* out, std::size_t count, const PieceVisitor& visit,
+                         const std::function<void()>& first_on_caller);
 
   PositionedFile file_;
   std::size_t record_bytes_ = 0, cut_bytes_ = 0;

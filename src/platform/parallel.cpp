@@ -135,10 +135,11 @@ class HelperPool {
 
 }  // namespace
 
-void RunParallel(int task_count, int threads,
-                 const std::function<void(int worker, int task)>& run) {
+void RunParallel(int task_count, int threads, const std::function<void(int worker, int task)>& run,
+                 const std::function<void()>& first_on_caller) {
   const int workers = std::clamp(threads, 1, std::max(task_count, 1));
   if (workers == 1) {
+    if (first_on_caller) first_on_caller();
     for (int task = 0; task < task_count; ++task) run(0, task);
     return;
   }
@@ -166,6 +167,15 @@ void RunParallel(int task_count, int threads,
     }
   }
   for (int missing = started; missing < workers; ++missing) helpers_done.CountDown();
+  if (first_on_caller) {
+    try {
+      first_on_caller();
+    } catch (...) {
+      std::lock_guard lock(failure_lock);
+      if (!failure) failure = std::current_exception();
+      next = task_count;
+    }
+  }
   work(0);
   helpers_done.Wait();
   if (failure) std::rethrow_exception(failure);

@@ -17,8 +17,11 @@ int ResolveThreadCount(int requested);
 // Runs run(worker, task) for every task in [0, task_count) on up to threads
 // threads, worker in [0, threads); returns when all are done. Tasks are taken
 // in order, each by the first free worker. The first exception a task throws
-// is rethrown once every worker has stopped.
-void RunParallel(int task_count, int threads, const std::function<void(int worker, int task)>& run);
+// is rethrown once every worker has stopped. With first_on_caller, the
+// calling thread runs it before it takes tasks, while the helpers start on
+// them: work of its own overlaps the run without a thread more.
+void RunParallel(int task_count, int threads, const std::function<void(int worker, int task)>& run,
+                 const std::function<void()>& first_on_caller = {});
 
 // A job run on a helper thread while the caller goes on. Wait waits for it
 // and rethrows what it threw; the destructor waits too.

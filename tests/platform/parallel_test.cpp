@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include "platform/command_line.h"
@@ -56,6 +58,44 @@ TEST(RunParallel, AFailingTaskIsRethrownAfterTheOthersStop) {
                            [](int, int task) {
                              if (task == 7) throw std::runtime_error("task 7");
                            }),
+               std::runtime_error);
+}
+
+TEST(RunParallel, TheCallersOwnWorkRunsOnceOnItWhileHelpersTakeTasks) {
+  const std::thread::id caller = std::this_thread::get_id();
+  for (int threads : {1, 2, 3}) {
+    std::atomic<int> tasks{0}, tasks_by_caller{0}, tasks_before_own{0};
+    std::atomic<bool> own_done{false};
+    int own_runs = 0;
+    bool own_on_caller = false;
+    RunParallel(
+        64, threads,
+        [&](int worker, int) {
+          ++tasks;
+          if (std::this_thread::get_id() == caller) {
+            ++tasks_by_caller;
+            EXPECT_EQ(worker, 0);
+            EXPECT_TRUE(own_done);  // the caller takes tasks only after its own work
+          } else if (!own_done) {
+            ++tasks_before_own;
+          }
+        },
+        [&] {
+          ++own_runs;
+          own_on_caller = std::this_thread::get_id() == caller;
+          // Long enough for the helpers to start on the tasks meanwhile.
+          for (int wait = 0; wait < 2000 && tasks < 8; ++wait)
+            std::this_thread::sleep_for(std::chrono::microseconds(100));
+          own_done = true;
+        });
+    EXPECT_EQ(tasks.load(), 64) << threads;
+    EXPECT_EQ(own_runs, 1) << threads;
+    EXPECT_TRUE(own_on_caller) << threads;
+    if (threads > 1) EXPECT_GT(tasks_before_own.load(), 0) << threads;
+  }
+  // A failure of the caller's own work is passed on once the helpers stop.
+  EXPECT_THROW(RunParallel(
+                   100, 2, [](int, int) {}, [] { throw std::runtime_error("placing failed"); }),
                std::runtime_error);
 }
 
