@@ -88,37 +88,43 @@ QUARRIX_AVX2 inline __m256i RescaleDivided(__m256i samples, double maximum, doub
   return _mm256_inserti128_si256(_mm256_castsi128_si256(low), high, 1);
 }
 
-// The same step multiplying by the quotient in single precision, which is
-// four times the speed of dividing. The product lies within 2^-22.9 of its
-// size from the division's value, so where both ends of 2^-21 of its size
-// around it truncate alike, the division truncates to the same number;
-// otherwise (a few samples in a hundred) the eight are divided.
-class Rescaler {
- public:
-  Rescaler(double maximum, double used) : maximum_(maximum), used_(used) {
-    const double quotient = maximum / used;
-    // Within these bounds the quotient is a normal float and every product
-    // stays far inside the 32-bit range.
-    by_product_ = std::fabs(quotient) > 1e-30 && std::fabs(quotient) < 32768.0;
-    quotient_ = static_cast<float>(by_product_ ? quotient : 0.0);
-  }
+// The second scaling step as each trace's pass over its samples takes it:
+// none, divided, or by product.
+struct NoRescaling {
+  QUARRIX_AVX2 __m256i operator()(__m256i samples) const { return samples; }
+};
 
+struct DividedRescaling {
+  double maximum, used;
   QUARRIX_AVX2 __m256i operator()(__m256i samples) const {
-    if (!by_product_) return RescaleDivided(samples, maximum_, used_);
-    const __m256 value = _mm256_mul_ps(_mm256_cvtepi32_ps(samples), _mm256_set1_ps(quotient_));
+    return RescaleDivided(samples, maximum, used);
+  }
+};
+
+// The step multiplying by the quotient in single precision, four times the
+// speed of dividing. The product lies within 1.5 x 2^-23 of its size (with
+// its rounding) from the division's value, so where both ends of 2^-22 of
+// its size around it truncate alike, the division truncates to the same
+// number; otherwise (a sample in a hundred) the eight are divided. With a
+// quotient above 1, products beyond the 16-bit range all store as its ends:
+// held at 40000.5, far from any whole number, they are never unsure.
+template <bool kBeyond16Bits>
+struct ProductRescaling {
+  DividedRescaling divided;
+  float quotient;
+  QUARRIX_AVX2 __m256i operator()(__m256i samples) const {
+    __m256 value = _mm256_mul_ps(_mm256_cvtepi32_ps(samples), _mm256_set1_ps(quotient));
+    if (kBeyond16Bits) {
+      value = _mm256_max_ps(value, _mm256_set1_ps(-40000.5f));
+      value = _mm256_min_ps(value, _mm256_set1_ps(40000.5f));
+    }
     const __m256 magnitude = _mm256_andnot_ps(_mm256_set1_ps(-0.0f), value);
-    const __m256 slack = _mm256_mul_ps(magnitude, _mm256_set1_ps(0x1p-21f));
+    const __m256 slack = _mm256_mul_ps(magnitude, _mm256_set1_ps(0x1p-22f));
     const __m256i low = _mm256_cvttps_epi32(_mm256_sub_ps(value, slack));
     const __m256i high = _mm256_cvttps_epi32(_mm256_add_ps(value, slack));
-    if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(low, high)) != -1)
-      return RescaleDivided(samples, maximum_, used_);
+    if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(low, high)) != -1) return divided(samples);
     return high;  // saturated to 16 bits as it is stored
   }
-
- private:
-  double maximum_, used_;
-  bool by_product_ = false;
-  float quotient_ = 0.0f;
 };
 
 // Stores eight 32-bit lanes as 16-bit samples, saturating; past count
@@ -135,31 +141,64 @@ QUARRIX_AVX2 inline void Store16(__m256i lanes, int count, int first, std::int16
   std::memcpy(out + first, tail, sizeof(std::int16_t) * static_cast<std::size_t>(count - first));
 }
 
-QUARRIX_AVX2 void ConvertAvx2(const unsigned char* samples, int count, bool no_scaling,
-                              const std::optional<double>& final_scale, float* decoded,
-                              std::int16_t* out, float& maximum) {
-  // The decoded trace and the largest bit pattern of its magnitudes: among
-  // numbers that is the largest magnitude; from 0x7F800000 up it is an
-  // infinity or not a number.
-  __m256i largest = _mm256_setzero_si256();
-  __m256 tail = _mm256_setzero_ps();
+// The first scaling step of a decoded trace (the last, partial eight in
+// tail), then the second, stored as 16-bit samples. Within 16 bits the
+// products need no clamping.
+template <bool kWithin, typename Rescaling>
+QUARRIX_AVX2 void ScaleAll(const float* decoded, __m256 tail, int count, float factor,
+                           const Rescaling& rescaling, std::int16_t* out) {
   for (int n = 0; n < count; n += kLanes) {
+    const __m256 values = n + kLanes <= count ? _mm256_loadu_ps(decoded + n) : tail;
+    const __m256 product = _mm256_mul_ps(values, _mm256_set1_ps(factor));
+    Store16(rescaling(kWithin ? _mm256_cvttps_epi32(product) : Trunc16(product)), count, n, out);
+  }
+}
+
+template <typename Rescaling>
+QUARRIX_AVX2 void ScaleAll(const float* decoded, __m256 tail, int count, float factor, bool within,
+                           const Rescaling& rescaling, std::int16_t* out) {
+  if (within)
+    ScaleAll<true>(decoded, tail, count, factor, rescaling, out);
+  else
+    ScaleAll<false>(decoded, tail, count, factor, rescaling, out);
+}
+
+// Decodes a trace into decoded, the last, partial eight also into tail.
+// Returns the largest bit pattern of its magnitudes: among numbers that is
+// the largest magnitude; from 0x7F800000 up it is an infinity or not a
+// number. Kept apart from the scaling, so that each loop has the
+// registers to itself.
+__attribute__((noinline)) QUARRIX_AVX2 std::int32_t DecodeAll(const unsigned char* samples,
+                                                              int count, float* decoded,
+                                                              __m256& tail) {
+  const __m256 sign = _mm256_set1_ps(-0.0f);
+  __m256i largest = _mm256_setzero_si256();
+  int n = 0;
+  for (; n + kLanes <= count; n += kLanes) {
     const __m256 values = IbmToFloat8(Words(samples, count, n));
-    if (n + kLanes <= count) {
-      _mm256_storeu_ps(decoded + n, values);
-    } else {
-      float lanes[kLanes];
-      _mm256_storeu_ps(lanes, values);
-      std::memcpy(decoded + n, lanes, sizeof(float) * static_cast<std::size_t>(count - n));
-      tail = values;
-    }
-    const __m256 magnitude = _mm256_andnot_ps(_mm256_set1_ps(-0.0f), values);
-    largest = _mm256_max_epi32(largest, _mm256_castps_si256(magnitude));
+    _mm256_storeu_ps(decoded + n, values);
+    largest = _mm256_max_epi32(largest, _mm256_castps_si256(_mm256_andnot_ps(sign, values)));
+  }
+  tail = _mm256_setzero_ps();
+  if (n < count) {
+    tail = IbmToFloat8(Words(samples, count, n));
+    float lanes[kLanes];
+    _mm256_storeu_ps(lanes, tail);
+    std::memcpy(decoded + n, lanes, sizeof(float) * static_cast<std::size_t>(count - n));
+    largest = _mm256_max_epi32(largest, _mm256_castps_si256(_mm256_andnot_ps(sign, tail)));
   }
   std::int32_t lanes[kLanes];
   _mm256_storeu_si256(reinterpret_cast<__m256i*>(lanes), largest);
   std::int32_t top = 0;
   for (std::int32_t lane : lanes) top = lane > top ? lane : top;
+  return top;
+}
+
+QUARRIX_AVX2 void ConvertAvx2(const unsigned char* samples, int count, bool no_scaling,
+                              const std::optional<double>& final_scale, float* decoded,
+                              std::int16_t* out, float& maximum) {
+  __m256 tail;
+  const std::int32_t top = DecodeAll(samples, count, decoded, tail);
   const bool finite = top < 0x7F800000;
   // Otherwise the largest is found as the loop finds it (not a number never wins).
   const float m = finite ? std::bit_cast<float>(top) : LargestMagnitude(decoded, count);
@@ -170,38 +209,59 @@ QUARRIX_AVX2 void ConvertAvx2(const unsigned char* samples, int count, bool no_s
   // Normalised finite samples stay within 32767 x (1 + 2^-23) of zero, so
   // they need no clamping to 16 bits.
   const bool within = finite && !no_scaling && std::isfinite(factor);
-  const bool rescale = final_scale && m != 0.0f;
-  const Rescaler rescaler(m, final_scale.value_or(1.0));
-  for (int n = 0; n < count; n += kLanes) {
-    const __m256 values = n + kLanes <= count ? _mm256_loadu_ps(decoded + n) : tail;
-    const __m256 product = _mm256_mul_ps(values, _mm256_set1_ps(factor));
-    __m256i scaled = within ? _mm256_cvttps_epi32(product) : Trunc16(product);
-    if (rescale) scaled = rescaler(scaled);
-    Store16(scaled, count, n, out);
+  if (!final_scale || m == 0.0f)
+    return ScaleAll(decoded, tail, count, factor, within, NoRescaling{}, out);
+  const DividedRescaling divided{m, *final_scale};
+  const double quotient = m / *final_scale;
+  // Within these bounds the quotient is a normal float and every product
+  // stays far inside the 32-bit range.
+  if (!(std::fabs(quotient) > 1e-30 && std::fabs(quotient) < 32768.0))
+    return ScaleAll(decoded, tail, count, factor, within, divided, out);
+  const auto single = static_cast<float>(quotient);
+  if (std::fabs(quotient) > 1.0)
+    return ScaleAll(decoded, tail, count, factor, within, ProductRescaling<true>{divided, single},
+                    out);
+  ScaleAll(decoded, tail, count, factor, within, ProductRescaling<false>{divided, single}, out);
+}
+
+// The patterns of samples without their sign bit: the largest, the
+// smallest one not zero (zeros count as the top pattern here), and whether
+// one not zero is not normalised.
+struct Patterns {
+  __m256i largest, smallest, unnormalised;
+
+  QUARRIX_AVX2 void Take(__m256i words) {
+    const __m256i bits = _mm256_and_si256(words, Constant(0x7FFFFFFF));
+    const __m256i zero = _mm256_cmpeq_epi32(bits, _mm256_setzero_si256());
+    largest = _mm256_max_epi32(largest, bits);
+    smallest = _mm256_min_epi32(smallest, _mm256_or_si256(bits, _mm256_srli_epi32(zero, 1)));
+    const __m256i first_digit = _mm256_and_si256(bits, Constant(0x00F00000));
+    unnormalised = _mm256_or_si256(
+        unnormalised,
+        _mm256_andnot_si256(zero, _mm256_cmpeq_epi32(first_digit, _mm256_setzero_si256())));
   }
+};
+
+QUARRIX_AVX2 std::int32_t Lane(__m256i lanes, bool largest) {
+  std::int32_t each[kLanes];
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(each), lanes);
+  std::int32_t m = each[0];
+  for (std::int32_t lane : each) m = (largest ? lane > m : lane < m) ? lane : m;
+  return m;
 }
 
 QUARRIX_AVX2 std::optional<float> LargestIbmAvx2(const unsigned char* samples, int count) {
-  __m256i largest = _mm256_setzero_si256();
-  __m256i unusable = _mm256_setzero_si256();
-  for (int n = 0; n < count; n += kLanes) {
-    const __m256i bits = _mm256_and_si256(Words(samples, count, n), Constant(0x7FFFFFFF));
-    const __m256i exponent = _mm256_srli_epi32(bits, 24);
-    const __m256i unnormalised =
-        _mm256_cmpeq_epi32(_mm256_and_si256(bits, Constant(0x00F00000)), _mm256_setzero_si256());
-    const __m256i outside = _mm256_or_si256(_mm256_cmpgt_epi32(Constant(34), exponent),
-                                            _mm256_cmpgt_epi32(exponent, Constant(95)));
-    const __m256i zero = _mm256_cmpeq_epi32(bits, _mm256_setzero_si256());
-    unusable = _mm256_or_si256(unusable,
-                               _mm256_andnot_si256(zero, _mm256_or_si256(unnormalised, outside)));
-    largest = _mm256_max_epi32(largest, bits);
-  }
-  if (!_mm256_testz_si256(unusable, unusable)) return std::nullopt;
-  std::int32_t lanes[kLanes];
-  _mm256_storeu_si256(reinterpret_cast<__m256i*>(lanes), largest);
-  std::int32_t m = 0;
-  for (std::int32_t lane : lanes) m = lane > m ? lane : m;
-  return IbmToFloat(static_cast<std::uint32_t>(m));
+  Patterns patterns{_mm256_setzero_si256(), Constant(0x7FFFFFFF), _mm256_setzero_si256()};
+  int n = 0;
+  for (; n + kLanes <= count; n += kLanes) patterns.Take(Words(samples, count, n));
+  if (n < count) patterns.Take(Words(samples, count, n));
+  // Usable: every sample not zero is normalised, its exponent 34 to 95.
+  const std::int32_t largest = Lane(patterns.largest, true);
+  if (largest == 0) return 0.0f;
+  if (!_mm256_testz_si256(patterns.unnormalised, patterns.unnormalised) ||
+      (Lane(patterns.smallest, false) >> 24) < 34 || (largest >> 24) > 95)
+    return std::nullopt;
+  return IbmToFloat(static_cast<std::uint32_t>(largest));
 }
 
 }  // namespace

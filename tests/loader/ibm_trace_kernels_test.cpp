@@ -108,6 +108,19 @@ TEST_F(IbmKernels, LargestMagnitudeAsThePortableLoop) {
     ASSERT_TRUE(LargestIbmMagnitudeFast(record.data(), first, count, got));
     EXPECT_EQ(got, LargestIbmMagnitude(record.data(), first, count)) << trace;
   }
+  // Every exponent, with fractions at the ends of normalisation, beside
+  // zeros and a usual value; and nothing but zeros.
+  for (std::uint32_t e = 0; e < 128; ++e)
+    for (std::uint32_t f : {0x000000u, 0x000001u, 0x0FFFFFu, 0x100000u, 0xFFFFFFu}) {
+      const std::vector<unsigned char> record = Record({0, 0x41100000u, e << 24 | f, 0});
+      std::optional<float> got;
+      ASSERT_TRUE(LargestIbmMagnitudeFast(record.data(), 0, 4, got));
+      EXPECT_EQ(got, LargestIbmMagnitude(record.data(), 0, 4)) << e << ' ' << f;
+    }
+  const std::vector<unsigned char> zeros = Record(std::vector<std::uint32_t>(11, 0));
+  std::optional<float> got;
+  ASSERT_TRUE(LargestIbmMagnitudeFast(zeros.data(), 0, 11, got));
+  EXPECT_EQ(got, std::optional<float>(0.0f));
 }
 
 }  // namespace
