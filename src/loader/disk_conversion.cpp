@@ -220,7 +220,7 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
         progress.SetLabel(text);
         progress.SetPosition(bar = 0);
       }
-      GridWriter::Placed placed = grid.Put(position, m, batch->scaled(k));
+      GridWriter::Placed placed = grid.PutKept(position, m, batch->scaled(k));
       if (placed == GridWriter::Placed::Failed) {
         failed = true;
         return;
@@ -231,6 +231,8 @@ LoadOutcome ConvertDiskFile(const DiskLoadRequest& request, LoadDecisions& decis
             FormatText("Skip Trace  line %d trace %d", position.line, position.trace));
       }
     }
+    // The batch is read into again once its traces are written.
+    if (!grid.Flush()) failed = true;
   };
   bool more = !progress.Cancelled() && batch->Fill(input);
   while (more) {

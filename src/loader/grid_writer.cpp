@@ -1,5 +1,7 @@
 #include "loader/grid_writer.h"
 
+#include <bit>
+
 #include "loader/project_output.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
@@ -21,28 +23,53 @@ bool GridWriter::Prepare(const char* label, Progress& progress) {
   return true;
 }
 
+std::optional<std::int64_t> GridWriter::Place(const LineTrace& position, float maximum) {
+  std::optional<GridCell> cell = PlaceTrace(header_, position);
+  if (!cell) return std::nullopt;
+  maxima_.At(cell->line_index, cell->trace_index) = maximum;
+  return TraceOffset(header_, cell->line_index, cell->trace_index);
+}
+
 GridWriter::Placed GridWriter::Put(const LineTrace& position, float maximum,
                                    const std::int16_t* samples) {
-  std::optional<GridCell> cell = PlaceTrace(header_, position);
-  if (!cell) return Placed::Skipped;
-  maxima_.At(cell->line_index, cell->trace_index) = maximum;
+  const std::optional<std::int64_t> offset = Place(position, maximum);
+  if (!offset) return Placed::Skipped;
   const std::size_t bytes = static_cast<std::size_t>(header_.trace_bytes);
-  std::int64_t offset = TraceOffset(header_, cell->line_index, cell->trace_index);
-  bool follows = offset == pending_offset_ + static_cast<std::int64_t>(pending_.size());
-  if ((!follows || pending_.size() + bytes > kRescaleChunkBytes) && !Flush()) return Placed::Failed;
-  if (pending_.empty()) pending_offset_ = offset;
-  std::size_t at = pending_.size();
+  const bool follows = !kept_ && *offset == run_offset_ + static_cast<std::int64_t>(run_bytes_) &&
+                       run_bytes_ + bytes <= kRescaleChunkBytes;
+  if (!follows && !Flush()) return Placed::Failed;
+  if (run_bytes_ == 0) run_offset_ = *offset;
   const auto* first = reinterpret_cast<const char*>(samples);
   pending_.insert(pending_.end(), first, first + bytes);
-  SamplesFromFileOrder(reinterpret_cast<std::int16_t*>(pending_.data() + at), bytes / 2);
+  SamplesFromFileOrder(reinterpret_cast<std::int16_t*>(pending_.data() + run_bytes_), bytes / 2);
+  run_bytes_ += bytes;
+  return Placed::Written;
+}
+
+GridWriter::Placed GridWriter::PutKept(const LineTrace& position, float maximum,
+                                       const std::int16_t* samples) {
+  if constexpr (std::endian::native != std::endian::little) return Put(position, maximum, samples);
+  const std::optional<std::int64_t> offset = Place(position, maximum);
+  if (!offset) return Placed::Skipped;
+  const auto* data = reinterpret_cast<const char*>(samples);
+  const bool follows = kept_ && *offset == run_offset_ + static_cast<std::int64_t>(run_bytes_) &&
+                       data == kept_ + run_bytes_;
+  if (!follows && !Flush()) return Placed::Failed;
+  if (run_bytes_ == 0) {
+    kept_ = data;
+    run_offset_ = *offset;
+  }
+  run_bytes_ += static_cast<std::size_t>(header_.trace_bytes);
   return Placed::Written;
 }
 
 bool GridWriter::Flush() {
-  if (pending_.empty()) return true;
-  bool written =
-      output_.amp().WriteAt(pending_offset_, pending_.data(), pending_.size()) == pending_.size();
+  if (run_bytes_ == 0) return true;
+  const char* data = kept_ ? kept_ : pending_.data();
+  const bool written = output_.amp().WriteAt(run_offset_, data, run_bytes_) == run_bytes_;
   pending_.clear();
+  kept_ = nullptr;
+  run_bytes_ = 0;
   if (!written)
     prompter_.Tell("Disk Full: the trace file " + output_.amp_path() + " could not be written", "",
                    MessageIcon::Error);

@@ -31,6 +31,10 @@ class GridWriter {
   // Writes a trace at its cell (Skipped when it is not kept; Failed after
   // telling the user that the trace file could not be written).
   Placed Put(const LineTrace& position, float maximum, const std::int16_t* samples);
+  // Put, but where the machine's byte order is the trace file's the samples
+  // are written from where they are, runs of neighbours in one go: they
+  // must stay as they are until the next Flush.
+  Placed PutKept(const LineTrace& position, float maximum, const std::int16_t* samples);
 
   // Writes what Put has gathered; false after telling the user.
   bool Flush();
@@ -59,9 +63,15 @@ class GridWriter {
   TraceMaxGrid maxima_;
   std::optional<double> scale_while_placing_;
   int scaling_threads_ = 1;
-  // Traces of consecutive cells are gathered and written together.
+  // The cell a trace goes to (its maximum noted), or nothing when it is not kept.
+  std::optional<std::int64_t> Place(const LineTrace& position, float maximum);
+
+  // Traces of consecutive cells are written together: run_bytes_ from
+  // run_offset_, gathered in pending_ or kept where the caller has them.
   std::vector<char> pending_;
-  std::int64_t pending_offset_ = 0;
+  const char* kept_ = nullptr;
+  std::int64_t run_offset_ = 0;
+  std::size_t run_bytes_ = 0;
 };
 
 // The scale value of a finished reading is usable: present, and above 0
