@@ -23,6 +23,8 @@ int ResolveThreadCount(int requested) {
 
 namespace {
 
+std::atomic<bool> refuse_helpers{false};
+
 // Counts the helpers of one RunParallel call down to zero.
 class Latch {
  public:
@@ -87,6 +89,8 @@ class HelperPool {
   };
 
   Helper& TakeIdle() {
+    if (refuse_helpers)
+      throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
     std::lock_guard lock(lock_);
     if (!idle_.empty()) {
       Helper* helper = idle_.back();
@@ -134,6 +138,10 @@ class HelperPool {
 };
 
 }  // namespace
+
+void RefuseHelperThreadsForTesting(bool refuse) {
+  refuse_helpers = refuse;
+}
 
 void RunParallel(int task_count, int threads, const std::function<void(int worker, int task)>& run,
                  const std::function<void()>& first_on_caller) {

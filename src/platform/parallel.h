@@ -23,6 +23,11 @@ int ResolveThreadCount(int requested);
 void RunParallel(int task_count, int threads, const std::function<void(int worker, int task)>& run,
                  const std::function<void()>& first_on_caller = {});
 
+// Makes every start of a helper thread fail as it does when the system has
+// no more threads to give, so that tests can see the work done without
+// them. Only tests call it.
+void RefuseHelperThreadsForTesting(bool refuse);
+
 // A job run on a helper thread while the caller goes on. Wait waits for it
 // and rethrows what it threw; the destructor waits too.
 class BackgroundJob {

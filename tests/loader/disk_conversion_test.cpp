@@ -9,6 +9,7 @@
 
 #include "loader/trace_scaling.h"
 #include "platform/numeric.h"
+#include "platform/parallel.h"
 #include "platform/progress.h"
 #include "platform/scripted_prompter.h"
 #include "project/amp_file.h"
@@ -204,6 +205,11 @@ TEST_F(DiskLoad, EveryThreadCountGivesTheSameProjectAndMessages) {
       EXPECT_EQ(decisions.messages, messages) << input;
       EXPECT_EQ(decisions.append_questions, 2) << input;
     }
+    // With no helper thread to be had, the calling thread does it all.
+    RefuseHelperThreadsForTesting(true);
+    EXPECT_TRUE(project(3) == one) << input;
+    RefuseHelperThreadsForTesting(false);
+    EXPECT_EQ(decisions.messages, messages) << input;
   }
 }
 

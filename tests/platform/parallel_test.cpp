@@ -99,6 +99,32 @@ TEST(RunParallel, TheCallersOwnWorkRunsOnceOnItWhileHelpersTakeTasks) {
                std::runtime_error);
 }
 
+TEST(RunParallel, WithoutHelperThreadsTheCallerDoesEverything) {
+  // The system may give no more threads; the work is then done on the
+  // calling thread rather than ending the program.
+  RefuseHelperThreadsForTesting(true);
+  const std::thread::id caller = std::this_thread::get_id();
+  std::vector<int> order;
+  bool own = false, elsewhere = false;
+  RunParallel(
+      6, 4,
+      [&](int worker, int task) {
+        elsewhere = elsewhere || worker != 0 || std::this_thread::get_id() != caller;
+        order.push_back(task);
+      },
+      [&] { own = order.empty(); });
+  EXPECT_TRUE(own);
+  EXPECT_FALSE(elsewhere);
+  EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4, 5}));
+  bool ran = false;
+  BackgroundJob job([&] { ran = std::this_thread::get_id() == caller; });
+  EXPECT_TRUE(ran);  // done on the caller before the job object exists
+  job.Wait();
+  BackgroundJob failing([] { throw std::runtime_error("no input"); });
+  EXPECT_THROW(failing.Wait(), std::runtime_error);
+  RefuseHelperThreadsForTesting(false);
+}
+
 TEST(ForEachLineBatch, CoversEveryLineOnceAndStopsWhenTold) {
   // Runs a pass over lines; true when every line was seen once. between
   // gets the lines done after each batch.
