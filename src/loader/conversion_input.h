@@ -48,9 +48,6 @@ class AppendingInput {
                      const SegyRecordReader::PieceVisitor& visit,
                      const std::function<void()>& first_on_caller = {});
 
-  // Whether the input is over: no file follows the last one read.
-  bool ended() const { return ended_; }
-
  private:
   bool OpenAppended(const std::string& path);
 
