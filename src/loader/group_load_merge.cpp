@@ -51,14 +51,18 @@ std::vector<CellRun> CellRuns(const std::vector<PlacedCell>& cells) {
 }
 
 std::string EncodeRankReport(const RankLoadReport& report, ReportParts parts) {
+  // The cells go as runs; a scaling pass also needs each cell's maximum,
+  // which follows in the runs' cell order.
   const std::vector<float> no_maxima;
-  const std::vector<PlacedCell> no_cells;
+  std::vector<float> cell_maxima;
+  if (parts.cell_entries)
+    for (const PlacedCell& placed : report.placed) cell_maxima.push_back(placed.maximum);
   GroupBytesWriter out;
   out.Put(report.traces);
   out.PutVector(parts.maxima ? report.maxima : no_maxima);
   out.PutVector(report.skipped);
-  out.PutVector(parts.cell_entries ? report.placed : no_cells);
-  out.PutVector(parts.cell_entries ? report.runs : CellRuns(report.placed));
+  out.PutVector(report.placed.empty() ? report.runs : CellRuns(report.placed));
+  out.PutVector(cell_maxima);
   return out.Take();
 }
 
@@ -66,11 +70,22 @@ bool DecodeRankReports(const char* data, std::size_t bytes, int count,
                        std::vector<RankLoadReport>& reports) {
   GroupBytesReader in(data, bytes);
   reports.assign(static_cast<std::size_t>(std::max(count, 0)), {});
-  for (RankLoadReport& report : reports)
+  for (RankLoadReport& report : reports) {
+    std::vector<float> cell_maxima;
     if (!in.Get(report.traces) || !in.GetVector(report.maxima) || !in.GetVector(report.skipped) ||
-        !in.GetVector(report.placed) || !in.GetVector(report.runs) || report.traces < 0 ||
+        !in.GetVector(report.runs) || !in.GetVector(cell_maxima) || report.traces < 0 ||
         (!report.maxima.empty() && report.maxima.size() != static_cast<std::size_t>(report.traces)))
       return false;
+    if (cell_maxima.empty()) continue;
+    // Each cell's entry again, from the runs and the maxima in their order.
+    std::size_t next = 0;
+    for (const CellRun& run : report.runs)
+      for (std::int64_t cell = run.first; cell < run.first + run.count; ++cell) {
+        if (run.count < 0 || next >= cell_maxima.size()) return false;
+        report.placed.push_back({cell, 0, cell_maxima[next++]});
+      }
+    if (next != cell_maxima.size()) return false;
+  }
   return in.AtEnd();
 }
 

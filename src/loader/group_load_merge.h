@@ -39,8 +39,9 @@ struct RankLoadReport {
   std::vector<float> maxima;          // of each trace read; empty where the scan's stand in
   std::vector<SkippedTrace> skipped;  // in input order
   std::vector<PlacedCell> placed;     // one entry per cell written, sorted by cell
-  // The cells written, in cell order, in place of placed when no scaling
-  // pass needs each cell's maximum.
+  // The cells written, in cell order, as they go to the first process; there
+  // placed is made again from them (without the input places) where each
+  // cell's maximum came too.
   std::vector<CellRun> runs;
 };
 
@@ -56,10 +57,10 @@ std::vector<PlacedCell> LastPerCell(std::vector<PlacedCell> writes);
 // consecutive cell numbers: a regular survey's part is a handful of runs.
 std::vector<CellRun> CellRuns(const std::vector<PlacedCell>& cells);
 
-// What of a report goes to the first process: every trace's maximum when
-// the scale figures need them and the header scan's do not stand in for
-// them, and each cell's entry when a scaling pass needs its maximum, else
-// runs of the cells.
+// What of a report goes to the first process besides the runs of cells it
+// wrote: every trace's maximum when the scale figures need them and the
+// header scan's do not stand in for them, and each cell's maximum when a
+// scaling pass needs it.
 struct ReportParts {
   bool maxima = true;
   bool cell_entries = true;

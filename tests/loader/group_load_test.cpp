@@ -236,18 +236,19 @@ TEST_F(GroupLoad, TracesThatChangeUnderTheLoadStopAllAndLeaveNoProject) {
 }
 
 TEST_F(GroupLoad, WhatTheFirstProcessGathersAfterPlacingDoesNotGrowWithTheCells) {
-  // A regular survey in four files with no scaling pass to follow: what the
-  // processes tell the first one after placing stays the same for ten times
-  // the traces when the scan found the scale value or nothing is scaled, and
-  // grows by the traces' maxima alone (for the scale figures) when the value
-  // was given.
+  // A regular survey in four files: what the processes tell the first one
+  // after placing stays the same for ten times the traces when the scan
+  // found the scale value or nothing is scaled, grows by the traces' maxima
+  // alone (for the scale figures) when the value was given, and by those and
+  // each cell's maximum when a scaling pass follows.
   struct Case {
     std::optional<double> scale;
     bool known_before, no_scaling;
     std::size_t bytes_per_trace;
   };
   for (Case c : {Case{std::nullopt, true, false, 0}, Case{std::nullopt, false, true, 0},
-                 Case{3.0, false, false, sizeof(float)}}) {
+                 Case{3.0, false, false, sizeof(float)},
+                 Case{std::nullopt, false, false, 2 * sizeof(float)}}) {
     scale = c.scale;
     scale_known_before = c.known_before;
     no_scaling = c.no_scaling;
