@@ -8,7 +8,6 @@
 #include <mutex>
 #include <system_error>
 #include <thread>
-#include <utility>
 #include <vector>
 
 namespace quarrix {
@@ -187,39 +186,6 @@ void RunParallel(int task_count, int threads, const std::function<void(int worke
   work(0);
   helpers_done.Wait();
   if (failure) std::rethrow_exception(failure);
-}
-
-struct BackgroundJob::State {
-  Latch done{1};
-  std::exception_ptr failure;
-  bool waited = false;
-};
-
-BackgroundJob::BackgroundJob(std::function<void()> job) : state_(std::make_unique<State>()) {
-  auto run = [state = state_.get(), job = std::move(job)] {
-    try {
-      job();
-    } catch (...) {
-      state->failure = std::current_exception();
-    }
-  };
-  try {
-    HelperPool::Instance().Start(run, state_->done);
-  } catch (const std::system_error&) {
-    // No thread could be had: the job runs here and now.
-    run();
-    state_->done.CountDown();
-  }
-}
-
-BackgroundJob::~BackgroundJob() {
-  if (!state_->waited) state_->done.Wait();
-}
-
-void BackgroundJob::Wait() {
-  if (!state_->waited) state_->done.Wait();
-  state_->waited = true;
-  if (state_->failure) std::rethrow_exception(std::exchange(state_->failure, nullptr));
 }
 
 bool ForEachLineBatch(int line_count, int threads, int lines_per_task,

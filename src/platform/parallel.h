@@ -4,7 +4,6 @@
 // progress) stays with worker 0 or between the batches. With one thread the
 // work runs on the calling thread in its plain order.
 #include <functional>
-#include <memory>
 
 namespace quarrix {
 
@@ -27,21 +26,6 @@ void RunParallel(int task_count, int threads, const std::function<void(int worke
 // no more threads to give, so that tests can see the work done without
 // them. Only tests call it.
 void RefuseHelperThreadsForTesting(bool refuse);
-
-// A job run on a helper thread while the caller goes on. Wait waits for it
-// and rethrows what it threw; the destructor waits too.
-class BackgroundJob {
- public:
-  explicit BackgroundJob(std::function<void()> job);
-  ~BackgroundJob();
-  BackgroundJob(const BackgroundJob&) = delete;
-  BackgroundJob& operator=(const BackgroundJob&) = delete;
-  void Wait();
-
- private:
-  struct State;
-  std::unique_ptr<State> state_;
-};
 
 // Lines [0, line_count) in batches: each batch holds runs of lines_per_task
 // consecutive lines, tasks_per_worker of them per worker when there is more
