@@ -81,9 +81,8 @@ void StoreBig(void* at, T value) {
 // The value with its bytes in the opposite order.
 template <typename T>
 T SwapBytes(T value) {
-  unsigned char bytes[sizeof(T)];
-  std::memcpy(bytes, &value, sizeof(T));
-  return std::endian::native == std::endian::little ? LoadBig<T>(bytes) : LoadLittle<T>(bytes);
+  using byte_order_detail::Bits;
+  return std::bit_cast<T>(byte_order_detail::Reverse(std::bit_cast<Bits<T>>(value)));
 }
 
 // Little-endian fields of a byte string at an offset, and appended to it.
