@@ -490,7 +490,7 @@ LoadOutcome ConvertDiskFilesInGroup(const GroupLoadRequest& request, ProcessGrou
   const bool as_scanned = group.AllOk(maxima && SameMaxima(report.maxima, maxima->each()));
   const bool cell_maxima = !placing && !disk.window.no_scaling;
   const std::string report_bytes = EncodeRankReport(
-      report, {.maxima = !as_scanned && !disk.window.no_scaling, .cell_entries = cell_maxima});
+      report, {.maxima = !as_scanned && !disk.window.no_scaling, .cell_maxima = cell_maxima});
   std::vector<char> reports_bytes = group.GatherOnFirst(report_bytes.data(), report_bytes.size());
   MergedLoad merged;
   if (first) {

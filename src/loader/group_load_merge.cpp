@@ -55,7 +55,7 @@ std::string EncodeRankReport(const RankLoadReport& report, ReportParts parts) {
   // which follows in the runs' cell order.
   const std::vector<float> no_maxima;
   std::vector<float> cell_maxima;
-  if (parts.cell_entries)
+  if (parts.cell_maxima)
     for (const PlacedCell& placed : report.placed) cell_maxima.push_back(placed.maximum);
   GroupBytesWriter out;
   out.Put(report.traces);
@@ -152,7 +152,7 @@ MergedLoad MergeRankReports(const std::vector<RankLoadReport>& reports, std::int
     for (const PlacedCell& placed : report.placed)
       if (cell_maxima && placed.cell >= 0 && placed.cell < cell_count)
         merged.maxima[static_cast<std::size_t>(placed.cell)] = placed.maximum;
-    runs.push_back(report.placed.empty() ? report.runs : CellRuns(report.placed));
+    runs.push_back(report.runs.empty() ? CellRuns(report.placed) : report.runs);
   }
   merged.rewrites = RewritesOfRuns(runs, cell_count);
   return merged;

@@ -63,7 +63,7 @@ std::vector<CellRun> CellRuns(const std::vector<PlacedCell>& cells);
 // scaling pass needs it.
 struct ReportParts {
   bool maxima = true;
-  bool cell_entries = true;
+  bool cell_maxima = true;
 };
 
 // The report as bytes and back; the reports of several processes are read

@@ -408,7 +408,7 @@ TEST(GroupLoadMerge, CellRunsWrittenByMoreThanOneProcessAreRewrittenByTheLastWri
   reports[2].runs = {{8, 4}, {21, 5}};
   reports[2].traces = 3;
   reports[2].maxima = {1.0f, 2.0f, 3.0f};
-  std::string bytes = EncodeRankReport(reports[0], {.maxima = true, .cell_entries = false});
+  std::string bytes = EncodeRankReport(reports[0], {.maxima = true, .cell_maxima = false});
   EXPECT_EQ(bytes.size(), 7 * sizeof(std::int64_t));  // the count, four lengths and a run
   bytes += EncodeRankReport(reports[1]) + EncodeRankReport(reports[2], {.maxima = false});
   std::vector<RankLoadReport> decoded;
