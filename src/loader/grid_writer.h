@@ -36,7 +36,7 @@ class GridWriter {
   // must stay as they are until the next Flush.
   Placed PutKept(const LineTrace& position, float maximum, const std::int16_t* samples);
 
-  // Writes what Put has gathered; false after telling the user.
+  // Writes what Put and PutKept have gathered; false after telling the user.
   bool Flush();
 
   // With a scale value known before the conversion, the traces are given

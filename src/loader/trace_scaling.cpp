@@ -87,9 +87,10 @@ float NormaliseTrace(const float* samples, int count, bool no_scaling, long long
   return m;
 }
 
-// The division as written, once per sample: exact by construction, and with
-// the AVX2 copy four samples are divided at a time, as fast here as a
-// product in single precision with a check for values next to an integer.
+// The division as written, once per sample: exact by construction. The
+// conversion of IBM-float traces does this step in its AVX2 kernel by a
+// product with a check (ibm_trace_kernels); the scaling pass over a finished
+// trace file divides here.
 QUARRIX_VECTOR_CLONES
 void RescaleSamples(std::int16_t* samples, std::size_t count, double maximum, double used) {
   for (std::size_t n = 0; n < count; ++n)
