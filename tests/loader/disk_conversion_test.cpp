@@ -425,6 +425,27 @@ TEST_F(DiskLoad, ATraceWriteFailingInAThreadedLoadIsToldAndKeepsTheExistingProje
   }
 }
 
+TEST_F(DiskLoad, ACellPlacedTwiceKeepsTheLaterTrace) {
+  // Lines 1-2, traces 1-3, then line 1 trace 2 again: its block's earlier
+  // traces are written from where they were converted, and the later trace
+  // must land over them, on one thread and on several.
+  std::vector<TestTrace> traces;
+  for (int line = 1; line <= 2; ++line)
+    for (int trace = 1; trace <= 3; ++trace)
+      traces.push_back({line, trace, std::vector<float>(20, 100.0f * line + trace)});
+  traces.push_back({1, 2, std::vector<float>(20, -7.0f)});
+  WriteInput("twice.sgy", traces);
+  decisions.words = HeaderWordChoice{{48, 4}, {49, 4}, false};
+  for (int thread_count : {1, 3}) {
+    threads = thread_count;
+    ASSERT_EQ(Load("twice.sgy", {0, 0, true}).result, LoadResult::Done) << prompter.last_text();
+    const SurveyHeader h = LoadedHeader();
+    EXPECT_EQ(Trace(h, 0, 1), std::vector<std::int16_t>(20, -7)) << thread_count;
+    EXPECT_EQ(Trace(h, 0, 2), std::vector<std::int16_t>(20, 103)) << thread_count;
+    EXPECT_EQ(Trace(h, 1, 1), std::vector<std::int16_t>(20, 202)) << thread_count;
+  }
+}
+
 TEST_F(DiskLoad, TwoDimensionalDataLandsOnLineOne) {
   WriteInput("2d.sgy", GridTraces(7, 1, 1, 5, 20, Ramp));
   two_d = true;
