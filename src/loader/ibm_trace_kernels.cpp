@@ -1,7 +1,9 @@
 #include "loader/ibm_trace_kernels.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "loader/segy_format.h"
@@ -163,6 +165,34 @@ QUARRIX_AVX2 void ScaleAll(const float* decoded, __m256 tail, int count, float f
     ScaleAll<false>(decoded, tail, count, factor, rescaling, out);
 }
 
+// Runs job with the second scaling step that suits maximum and used.
+template <typename Job>
+QUARRIX_AVX2 void WithRescaling(double maximum, double used, const Job& job) {
+  const DividedRescaling divided{maximum, used};
+  const double quotient = maximum / used;
+  // Within these bounds the quotient is a normal float and every product
+  // stays far inside the 32-bit range.
+  if (!(std::fabs(quotient) > 1e-30 && std::fabs(quotient) < 32768.0)) return job(divided);
+  const auto single = static_cast<float>(quotient);
+  if (std::fabs(quotient) > 1.0) return job(ProductRescaling<true>{divided, single});
+  job(ProductRescaling<false>{divided, single});
+}
+
+// Both scaling steps of a decoded trace.
+struct ScaleJob {
+  const float* decoded;
+  __m256 tail;
+  int count;
+  float factor;
+  bool within;
+  std::int16_t* out;
+
+  template <typename Rescaling>
+  QUARRIX_AVX2 void operator()(const Rescaling& rescaling) const {
+    ScaleAll(decoded, tail, count, factor, within, rescaling, out);
+  }
+};
+
 // Decodes a trace into decoded, the last, partial eight also into tail.
 // Returns the largest bit pattern of its magnitudes: among numbers that is
 // the largest magnitude; from 0x7F800000 up it is an infinity or not a
@@ -209,19 +239,33 @@ QUARRIX_AVX2 void ConvertAvx2(const unsigned char* samples, int count, bool no_s
   // Normalised finite samples stay within 32767 x (1 + 2^-23) of zero, so
   // they need no clamping to 16 bits.
   const bool within = finite && !no_scaling && std::isfinite(factor);
-  if (!final_scale || m == 0.0f)
-    return ScaleAll(decoded, tail, count, factor, within, NoRescaling{}, out);
-  const DividedRescaling divided{m, *final_scale};
-  const double quotient = m / *final_scale;
-  // Within these bounds the quotient is a normal float and every product
-  // stays far inside the 32-bit range.
-  if (!(std::fabs(quotient) > 1e-30 && std::fabs(quotient) < 32768.0))
-    return ScaleAll(decoded, tail, count, factor, within, divided, out);
-  const auto single = static_cast<float>(quotient);
-  if (std::fabs(quotient) > 1.0)
-    return ScaleAll(decoded, tail, count, factor, within, ProductRescaling<true>{divided, single},
-                    out);
-  ScaleAll(decoded, tail, count, factor, within, ProductRescaling<false>{divided, single}, out);
+  const ScaleJob job{decoded, tail, count, factor, within, out};
+  if (!final_scale || m == 0.0f) return job(NoRescaling{});
+  WithRescaling(m, *final_scale, job);
+}
+
+// The second scaling step alone, over count 16-bit samples in place.
+struct RescaleJob {
+  std::int16_t* samples;
+  int count;
+
+  template <typename Rescaling>
+  QUARRIX_AVX2 void operator()(const Rescaling& rescaling) const {
+    for (int n = 0; n < count; n += kLanes) {
+      std::int16_t lanes[kLanes] = {};
+      const std::int16_t* at = samples + n;
+      if (n + kLanes > count) {
+        std::copy(samples + n, samples + count, lanes);
+        at = lanes;
+      }
+      const __m128i raw = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+      Store16(rescaling(_mm256_cvtepi16_epi32(raw)), count, n, samples);
+    }
+  }
+};
+
+QUARRIX_AVX2 void RescaleAvx2(std::int16_t* samples, int count, double maximum, double used) {
+  WithRescaling(maximum, used, RescaleJob{samples, count});
 }
 
 // The patterns of samples without their sign bit: the largest, the
@@ -279,6 +323,12 @@ bool ConvertIbmSamplesFast(const unsigned char* samples, int count, bool no_scal
   return true;
 }
 
+bool RescaleSamplesFast(std::int16_t* samples, std::size_t count, double maximum, double used) {
+  if (!IbmKernelsAvailable() || count > static_cast<std::size_t>(INT32_MAX)) return false;
+  RescaleAvx2(samples, static_cast<int>(count), maximum, used);
+  return true;
+}
+
 bool LargestIbmMagnitudeFast(const unsigned char* record, int first, int count,
                              std::optional<float>& result) {
   if (!IbmKernelsAvailable()) return false;
@@ -294,6 +344,9 @@ bool IbmKernelsAvailable() {
 }
 bool ConvertIbmSamplesFast(const unsigned char*, int, bool, const std::optional<double>&, float*,
                            std::int16_t*, float&) {
+  return false;
+}
+bool RescaleSamplesFast(std::int16_t*, std::size_t, double, double) {
   return false;
 }
 bool LargestIbmMagnitudeFast(const unsigned char*, int, int, std::optional<float>&) {

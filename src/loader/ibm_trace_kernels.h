@@ -6,6 +6,7 @@
 // segy_format.h and trace_scaling.h. They return false when the processor
 // lacks AVX2 (or the build is not for x86-64); the caller then runs the
 // portable loops.
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -21,6 +22,9 @@ bool IbmKernelsAvailable();
 bool ConvertIbmSamplesFast(const unsigned char* samples, int count, bool no_scaling,
                            const std::optional<double>& final_scale, float* decoded,
                            std::int16_t* out, float& maximum);
+
+// RescaleSamples: the second scaling step of any trace's 16-bit samples.
+bool RescaleSamplesFast(std::int16_t* samples, std::size_t count, double maximum, double used);
 
 // LargestIbmMagnitude of a record's count samples from the first.
 bool LargestIbmMagnitudeFast(const unsigned char* record, int first, int count,

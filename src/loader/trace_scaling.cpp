@@ -6,6 +6,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "loader/ibm_trace_kernels.h"
 #include "platform/numeric.h"
 #include "platform/parallel.h"
 #include "platform/progress.h"
@@ -87,12 +88,12 @@ float NormaliseTrace(const float* samples, int count, bool no_scaling, long long
   return m;
 }
 
-// The division as written, once per sample: exact by construction. The
-// conversion of IBM-float traces does this step in its AVX2 kernel by a
-// product with a check (ibm_trace_kernels); the scaling pass over a finished
-// trace file divides here.
+// The division as written, once per sample, unless the processor runs the
+// AVX2 kernel, which multiplies and divides only where the product is too
+// near a whole number to be sure (the same samples either way).
 QUARRIX_VECTOR_CLONES
 void RescaleSamples(std::int16_t* samples, std::size_t count, double maximum, double used) {
+  if (RescaleSamplesFast(samples, count, maximum, used)) return;
   for (std::size_t n = 0; n < count; ++n)
     samples[n] = TruncWithoutBranches16(samples[n] * maximum / used);
 }
